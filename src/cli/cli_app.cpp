@@ -1,0 +1,64 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+
+#include "cli/commands.h"
+#include "platform/program_folder.h"
+
+namespace hv {
+
+bool CliContext::Start() {
+    host.emplace(err, answerYes);
+    session.league.programFolder = ResolveProgramFolder(home, executable);
+    if (seed) session.league.rng.Seed(*seed);
+    try {
+        return RunStartup(session, *host);
+    } catch (const std::exception& e) {
+        host->ShowMessage(e.what(), "Error", MessageIcon::Critical);
+        return false;
+    }
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::filesystem::path& executable) {
+    CliContext ctx(out, err, executable);
+    CLI::App app{"Hoopvale basketball league simulation, command-line front end", "hoopvale-cli"};
+    app.require_subcommand(1);
+    std::string home;
+    app.add_option("--home", home, "Program folder (default: HOOPVALE_HOME or the installed data)");
+    unsigned long long seed = 0;
+    auto* seedOption = app.add_option("--seed", seed, "Seed of the league's random numbers");
+    bool answerYes = false, answerNo = false;
+    auto* yes = app.add_flag("--yes", answerYes, "Answer every question with Yes (default)");
+    auto* no = app.add_flag("--no", answerNo, "Answer every question with No");
+    yes->excludes(no);
+    app.add_option("--commish", ctx.commishPassword, "Log in as commissioner with this password first");
+
+    CommandRunner run;
+    AddInfoCommand(app, ctx, run);
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        out << app.help();
+        return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        err << e.what() << '\n';
+        return kExitUsage;
+    }
+    if (!home.empty()) ctx.home = home;
+    if (seedOption->count()) ctx.seed = seed;
+    ctx.answerYes = !answerNo;
+    ctx.commishGiven = app.count("--commish") > 0;
+    if (!run) return kExitUsage;
+    if (!ctx.Start()) return kExitStartup;
+    try {
+        return run(ctx);
+    } catch (const FatalError& fatal) {
+        ctx.host->ShowMessage(fatal.text, fatal.title, fatal.icon);
+        return kExitRefused;
+    }
+}
+
+} // namespace hv

@@ -1,0 +1,69 @@
+// Little-endian reading and writing of the fixed-width record fields used by the game's binary files.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace hv {
+
+struct FormatError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class ByteWriter {
+public:
+    void I16(int16_t v) { Raw(&v, 2); }
+    void I32(int32_t v) { Raw(&v, 4); }
+    void F64(double v) { Raw(&v, 8); }
+    void Bool(bool v) { I16(v ? -1 : 0); }
+    // A string: 2-byte unsigned length (bytes), then the bytes.
+    void Str(std::string_view s) {
+        if (s.size() > 0xFFFF) throw FormatError("string too long");
+        uint16_t n = static_cast<uint16_t>(s.size());
+        Raw(&n, 2);
+        bytes_.append(s);
+    }
+    const std::string& Bytes() const { return bytes_; }
+    std::string& Bytes() { return bytes_; }
+
+private:
+    void Raw(const void* p, size_t n) { bytes_.append(static_cast<const char*>(p), n); } // little-endian host
+    std::string bytes_;
+};
+
+class ByteReader {
+public:
+    explicit ByteReader(std::string_view data) : data_(data) {}
+    int16_t I16() { int16_t v; Raw(&v, 2); return v; }
+    uint16_t U16() { uint16_t v; Raw(&v, 2); return v; }
+    int32_t I32() { int32_t v; Raw(&v, 4); return v; }
+    double F64() { double v; Raw(&v, 8); return v; }
+    bool Bool() { return I16() != 0; }
+    std::string Str() {
+        uint16_t n = U16();
+        Need(n);
+        std::string s(data_.substr(pos_, n));
+        pos_ += n;
+        return s;
+    }
+    size_t Position() const { return pos_; }
+    size_t Remaining() const { return data_.size() - pos_; }
+    bool AtEnd() const { return pos_ == data_.size(); }
+
+private:
+    void Need(size_t n) const {
+        if (Remaining() < n) throw FormatError("unexpected end of file");
+    }
+    void Raw(void* p, size_t n) {
+        Need(n);
+        std::memcpy(p, data_.data() + pos_, n);
+        pos_ += n;
+    }
+    std::string_view data_;
+    size_t pos_ = 0;
+};
+
+} // namespace hv

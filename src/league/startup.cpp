@@ -1,0 +1,128 @@
+#include "league/startup.h"
+
+#include <algorithm>
+
+#include "personnel/colleges.h"
+#include "platform/ini_file.h"
+#include "platform/program_folder.h"
+#include "platform/sqlite_db.h"
+#include "season/injury_table.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+
+Settings ReadSettings(const fs::path& iniFile) {
+    Settings s;
+    s.SalaryStyle = ReadIniInt(iniFile, "Creation Draft Settings", "SalaryStyle", 0);
+    s.SalaryCap = std::max(0, ReadIniInt(iniFile, "Default Settings", "SalaryCap", 42500000));
+    s.FirstSeason = std::clamp(ReadIniInt(iniFile, "Default Settings", "FirstSeason", 2003), 1891, 3000);
+    return s;
+}
+
+std::string WindowCaption() { return "Hoopvale Version " + VersionText(); }
+
+std::array<std::string, 7> DefaultSiteStyle() {
+    return {"#FFFFFF", "#000080", "#FFFFFF", "#E0E8F8", "#FFFFFF", "#FFFF99", "#000000"};
+}
+
+const std::vector<std::string>& ProgramFolders() {
+    static const std::vector<std::string> folders{"output", "textreports", "import", "import/backup", "gamedata",
+                                                  "save"};
+    return folders;
+}
+
+void EnsureLeagueFolders(const fs::path& programFolder, const std::string& leagueName) {
+    static const char* subfolders[] = {"rosterfiles", "box", "pbp", "html", "html/fa", "html/boxes", "html/pbp",
+                                       "html/rosters", "html/players", "html/draft", "html/retiredplayers",
+                                       "html/tmstats", "html/tmstats/defense", "html/tmstats/offense",
+                                       "html/tmstats/shdefense", "html/tmstats/shoffense", "html/hof"};
+    fs::path root = programFolder / "leaguedata";
+    fs::create_directories(root);
+    fs::path own = root / leagueName;
+    fs::create_directories(own);
+    for (const char* sub : subfolders) fs::create_directories(own / sub);
+}
+
+namespace {
+
+bool Fail(Host& host, const std::string& text, const std::string& title = {}) {
+    host.ShowMessage(text, title, MessageIcon::Critical);
+    return false;
+}
+
+// Reads a name list into a 1-based vector.
+bool ReadNames(const fs::path& file, std::vector<std::string>& into) {
+    if (!fs::exists(file)) return false;
+    into.assign(1, std::string());
+    auto names = ReadNameList(file);
+    into.insert(into.end(), names.begin(), names.end());
+    return true;
+}
+
+bool DatabaseIsDefault(SqliteDb& db) {
+    auto stmt = db.Prepare("SELECT * FROM Seasoninfo");
+    if (!stmt->Step()) return false;
+    return stmt->Int("Season") == 2001 && stmt->Int("SeasonDay") == 0;
+}
+
+} // namespace
+
+bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
+    League& league = session.league;
+    const fs::path home = league.programFolder;
+    try {
+        if (!fs::exists(home / "default.lge"))
+            return Fail(host, "Missing File: default.lge\nPlease reinstall the game.", "Error");
+
+        LoadInjuryTable(league);
+        session.settings = ReadSettings(home / "HVL.ini");
+        league.state.SiteStyle = DefaultSiteStyle();
+
+        if (hooks.showBackground && fs::exists(home / "bg.bmp")) hooks.showBackground(home / "bg.bmp");
+        if (hooks.restorePlacement) hooks.restorePlacement();
+
+        LoadColleges(league);
+        league.state.SeasonDay = Phase::NoLeague;
+
+        if (hooks.setCaption) hooks.setCaption(WindowCaption());
+
+        fs::copy_file(home / "default.lge", home / "current.lge", fs::copy_options::overwrite_existing);
+        fs::permissions(home / "current.lge", fs::perms::owner_write, fs::perm_options::add);
+        session.database = std::make_shared<SqliteDb>(home / "current.lge");
+
+        league.state.LeagueName = "default";
+        EnsureLeagueFolders(home, league.state.LeagueName);
+        league.state.LeagueFolder = league.LeagueFolderOf("default").string();
+
+        for (const auto& folder : ProgramFolders()) fs::create_directories(home / folder);
+
+        if (!ReadNames(home / "gamedata" / "Firstnames.txt", league.firstNames))
+            return Fail(host, "Fatal Error: Firstnames.txt not found.");
+        if (!ReadNames(home / "gamedata" / "lastnames.txt", league.lastNames))
+            return Fail(host, "Fatal Error: lastnames.txt not found.");
+
+        bool valid = false;
+        try {
+            valid = DatabaseIsDefault(*session.database);
+        } catch (const DatabaseError&) {
+            valid = false;
+        }
+        if (!valid) {
+            session.database.reset();
+            return Fail(host, "Invalid default.lge file");
+        }
+    } catch (const FatalError& fatal) {
+        host.ShowMessage(fatal.text, fatal.title, fatal.icon);
+        return false;
+    } catch (const DatabaseError&) {
+        session.database.reset();
+        return Fail(host, "Invalid default.lge file");
+    } catch (const fs::filesystem_error& e) {
+        return Fail(host, std::string("Cannot prepare the program folder: ") + e.what(), "Error");
+    }
+    league.leagueOpen = false;
+    return true;
+}
+
+} // namespace hv
