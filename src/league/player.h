@@ -53,14 +53,14 @@ struct SeasonHistoryEntry {
     bool operator==(const SeasonHistoryEntry&) const = default;
 };
 
-// Values the game engine keeps for a player during one game; never saved.
+// A player's statistics and working values during one game; cleared before the game, never saved.
 struct PlayerGameState {
-    int16_t Minutes = 0, Seconds = 0, FG = 0, FGA = 0, FT = 0, FTA = 0, ThreeP = 0, ThreePA = 0,
-            OffRebounds = 0, Rebounds = 0, Assists = 0, Steals = 0, Blocks = 0, Turnovers = 0, Points = 0,
-            Fouls = 0, PlusMinus = 0;
+    int16_t Seconds = 0;  // seconds played
+    int16_t FG = 0, FGA = 0, FT = 0, FTA = 0, ThreeP = 0, ThreePA = 0, Rebounds = 0, Assists = 0, Steals = 0,
+            Blocks = 0, Turnovers = 0, Points = 0, Fouls = 0, Dunks = 0;
+    std::array<int16_t, 6> SecondsAt{};  // seconds at court slots 1 (C) to 5 (PG); index 0 unused
+    int16_t CourtSlot = 0;               // slot of his last position on the court, 0 = not on the court
     bool Started = false;
-    bool Played = false;
-    bool InjuredInGame = false;
 };
 
 struct Player {
