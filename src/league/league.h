@@ -50,6 +50,8 @@ struct League {
     std::vector<std::string> colleges;
     std::vector<InjuryType> injuryTypes;
     bool leagueOpen = false;
+    // The last game's result, e.g. "Hawks 101, @Bulls 99"; set by the game engine at the end of a game.
+    std::string LastResult;
 
     Random rng;
 
