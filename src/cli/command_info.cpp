@@ -10,7 +10,8 @@ namespace fs = std::filesystem;
 namespace hv {
 
 void AddInfoCommand(CLI::App& app, CliContext&, CommandRunner& run) {
-    auto* cmd = app.add_subcommand("info", "Start up and show the program folder, settings and saved leagues");
+    auto* cmd =
+        app.add_subcommand("info", "Start up and show the program folder, settings and saved leagues");
     cmd->callback([&run] {
         run = [](CliContext& ctx) {
             const Settings& s = ctx.session.settings;
@@ -27,7 +28,8 @@ void AddInfoCommand(CLI::App& app, CliContext&, CommandRunner& run) {
                         leagues.push_back(entry.path().stem().string());
             std::sort(leagues.begin(), leagues.end());
             ctx.out << "Saved leagues: " << leagues.size() << '\n';
-            for (const auto& name : leagues) ctx.out << "  " << name << '\n';
+            for (const auto& name : leagues)
+                ctx.out << "  " << name << '\n';
             return kExitOk;
         };
     });

@@ -9,7 +9,7 @@
 namespace hv {
 
 class ConsoleHost : public Host {
-public:
+  public:
     ConsoleHost(std::ostream& err, bool answer) : err_(err), answer_(answer) {}
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
@@ -20,7 +20,7 @@ public:
 
     int messageCount = 0;
 
-private:
+  private:
     std::ostream& err_;
     bool answer_;
 };

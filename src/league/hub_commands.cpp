@@ -72,7 +72,18 @@ const std::vector<HubCommand>& HubCommands() {
 namespace {
 
 // Phase columns of the availability table.
-enum Column { kCreation, kBefore, kEarly, kLate, kPlayoffs, kEndSeason, kRookieDraft, kFreeAgency, kCamps, kNone };
+enum Column {
+    kCreation,
+    kBefore,
+    kEarly,
+    kLate,
+    kPlayoffs,
+    kEndSeason,
+    kRookieDraft,
+    kFreeAgency,
+    kCamps,
+    kNone
+};
 
 Column ColumnOf(int day) {
     if (day == Phase::CreationDraft) return kCreation;
@@ -107,14 +118,14 @@ const Row kRows[] = {
     {{"mnuDraftOrder"}, "000000100"},
     {{"mnuViewDraft"}, "101111100"},
     {{"mnuImportDraft"}, "011111011"},
-    {{"mnuChangePosition", "mnuTeamInfo", "mnuSalaries", "mnuSearch", "mnuNeeds", "mnuLeaders", "mnuTeamStats",
-      "mnuTransactions", "mnuPotentialFAs", "mnuSimSeasons"},
+    {{"mnuChangePosition", "mnuTeamInfo", "mnuSalaries", "mnuSearch", "mnuNeeds", "mnuLeaders",
+      "mnuTeamStats", "mnuTransactions", "mnuPotentialFAs", "mnuSimSeasons"},
      "011111111"},
     {{"mnuTeamRoster", "mnuTeamControl", "mnuReset", "mnuEditCurrent", "mnuCSVoutput", "mnuFirstPicks",
       "mnuTeamPerformance", "mnuVsHistory", "mnuTeamRecords", "mnuAllStarWinners", "mnuPlayerGameRecords",
       "mnuPlayerSeasonRecords", "mnuCareerRecords", "mnuChamps", "mnuHallFame"},
      "111111111"},
-    {{"mnuWriteHTML"}, "-11111111"},  // '-': keeps its previous state
+    {{"mnuWriteHTML"}, "-11111111"}, // '-': keeps its previous state
 };
 
 } // namespace
@@ -122,9 +133,10 @@ const Row kRows[] = {
 std::map<std::string, bool> CommandAvailability(const SeasonState& state, bool leagueOpen,
                                                 const std::map<std::string, bool>& previous) {
     std::map<std::string, bool> on;
-    for (const auto& c : HubCommands()) on[c.name] = false;
-    for (const char* always : {"mnuNewGame", "mnuLoadGame", "mnuQuit", "mnuHelpContents", "mnuShowAbout",
-                               "mnuEditLeague"})
+    for (const auto& c : HubCommands())
+        on[c.name] = false;
+    for (const char* always :
+         {"mnuNewGame", "mnuLoadGame", "mnuQuit", "mnuHelpContents", "mnuShowAbout", "mnuEditLeague"})
         on[always] = true;
 
     Column column = leagueOpen ? ColumnOf(state.SeasonDay) : kNone;

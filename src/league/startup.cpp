@@ -20,28 +20,44 @@ Settings ReadSettings(const fs::path& iniFile) {
     return s;
 }
 
-std::string WindowCaption() { return "Hoopvale Version " + VersionText(); }
+std::string WindowCaption() {
+    return "Hoopvale Version " + VersionText();
+}
 
 std::array<std::string, 7> DefaultSiteStyle() {
     return {"#FFFFFF", "#000080", "#FFFFFF", "#E0E8F8", "#FFFFFF", "#FFFF99", "#000000"};
 }
 
 const std::vector<std::string>& ProgramFolders() {
-    static const std::vector<std::string> folders{"output", "textreports", "import", "import/backup", "gamedata",
-                                                  "save"};
+    static const std::vector<std::string> folders{"output",        "textreports", "import",
+                                                  "import/backup", "gamedata",    "save"};
     return folders;
 }
 
 void EnsureLeagueFolders(const fs::path& programFolder, const std::string& leagueName) {
-    static const char* subfolders[] = {"rosterfiles", "box", "pbp", "html", "html/fa", "html/boxes", "html/pbp",
-                                       "html/rosters", "html/players", "html/draft", "html/retiredplayers",
-                                       "html/tmstats", "html/tmstats/defense", "html/tmstats/offense",
-                                       "html/tmstats/shdefense", "html/tmstats/shoffense", "html/hof"};
+    static const char* subfolders[] = {"rosterfiles",
+                                       "box",
+                                       "pbp",
+                                       "html",
+                                       "html/fa",
+                                       "html/boxes",
+                                       "html/pbp",
+                                       "html/rosters",
+                                       "html/players",
+                                       "html/draft",
+                                       "html/retiredplayers",
+                                       "html/tmstats",
+                                       "html/tmstats/defense",
+                                       "html/tmstats/offense",
+                                       "html/tmstats/shdefense",
+                                       "html/tmstats/shoffense",
+                                       "html/hof"};
     fs::path root = programFolder / "leaguedata";
     fs::create_directories(root);
     fs::path own = root / leagueName;
     fs::create_directories(own);
-    for (const char* sub : subfolders) fs::create_directories(own / sub);
+    for (const char* sub : subfolders)
+        fs::create_directories(own / sub);
 }
 
 namespace {
@@ -95,7 +111,8 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
         EnsureLeagueFolders(home, league.state.LeagueName);
         league.state.LeagueFolder = league.LeagueFolderOf("default").string();
 
-        for (const auto& folder : ProgramFolders()) fs::create_directories(home / folder);
+        for (const auto& folder : ProgramFolders())
+            fs::create_directories(home / folder);
 
         if (!ReadNames(home / "gamedata" / "Firstnames.txt", league.firstNames))
             return Fail(host, "Fatal Error: Firstnames.txt not found.");

@@ -26,12 +26,12 @@ Settings ReadSettings(const std::filesystem::path& iniFile);
 struct Session {
     League league;
     Settings settings;
-    std::shared_ptr<SqliteDb> database;  // current.lge, open from start-up to quit
+    std::shared_ptr<SqliteDb> database; // current.lge, open from start-up to quit
 };
 
 // Steps that only a windowed front end performs; each may be left empty.
 struct StartupHooks {
-    std::function<void(const std::filesystem::path&)> showBackground;  // bg.bmp exists
+    std::function<void(const std::filesystem::path&)> showBackground; // bg.bmp exists
     std::function<void()> restorePlacement;
     std::function<void(const std::string&)> setCaption;
 };

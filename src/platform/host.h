@@ -9,7 +9,7 @@ namespace hv {
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 
 class Host {
-public:
+  public:
     virtual ~Host() = default;
 
     virtual void ShowMessage(const std::string& text, const std::string& title = {},
@@ -27,7 +27,7 @@ public:
     void RequestStop() { stopRequested_ = true; }
     void ClearStop() { stopRequested_ = false; }
 
-private:
+  private:
     bool stopRequested_ = false;
 };
 

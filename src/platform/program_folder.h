@@ -15,6 +15,6 @@ std::filesystem::path ResolveProgramFolder(const std::optional<std::filesystem::
 // Copy every data file of `from` that `to` lacks; existing files are left alone.
 void SeedProgramFolder(const std::filesystem::path& from, const std::filesystem::path& to);
 
-std::string VersionText();  // "x.y.z"
+std::string VersionText(); // "x.y.z"
 
 } // namespace hv

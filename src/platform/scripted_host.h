@@ -10,7 +10,7 @@
 namespace hv {
 
 class ScriptedHost : public Host {
-public:
+  public:
     struct Message {
         std::string text, title;
         MessageIcon icon;
@@ -18,7 +18,7 @@ public:
 
     std::vector<Message> messages;
     std::vector<std::string> questions;
-    std::deque<bool> answers;  // next answers; when empty, defaultAnswer
+    std::deque<bool> answers; // next answers; when empty, defaultAnswer
     bool defaultAnswer = true;
     std::string lastCaption;
     int lastValue = 0, lastMaximum = 0;

@@ -16,12 +16,17 @@ std::string Lower(std::string s) {
 SqliteStatement::SqliteStatement(sqlite3* db, const std::string& sql) {
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK)
         throw DatabaseError(std::string("Database error: ") + sqlite3_errmsg(db));
-    for (int i = 0; i < sqlite3_column_count(stmt_); ++i) columns_.emplace(Lower(sqlite3_column_name(stmt_, i)), i);
+    for (int i = 0; i < sqlite3_column_count(stmt_); ++i)
+        columns_.emplace(Lower(sqlite3_column_name(stmt_, i)), i);
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(stmt_); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(stmt_);
+}
 
-void SqliteStatement::Bind(int index, long long value) { sqlite3_bind_int64(stmt_, index, value); }
+void SqliteStatement::Bind(int index, long long value) {
+    sqlite3_bind_int64(stmt_, index, value);
+}
 
 void SqliteStatement::Bind(int index, const std::string& value) {
     sqlite3_bind_text(stmt_, index, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
@@ -39,7 +44,9 @@ void SqliteStatement::Reset() {
     sqlite3_clear_bindings(stmt_);
 }
 
-bool SqliteStatement::HasColumn(const std::string& name) const { return columns_.count(Lower(name)) != 0; }
+bool SqliteStatement::HasColumn(const std::string& name) const {
+    return columns_.count(Lower(name)) != 0;
+}
 
 int SqliteStatement::Column(const std::string& name) const {
     auto it = columns_.find(Lower(name));
@@ -51,7 +58,9 @@ bool SqliteStatement::IsNull(const std::string& name) const {
     return sqlite3_column_type(stmt_, Column(name)) == SQLITE_NULL;
 }
 
-long long SqliteStatement::Int(const std::string& name) const { return sqlite3_column_int64(stmt_, Column(name)); }
+long long SqliteStatement::Int(const std::string& name) const {
+    return sqlite3_column_int64(stmt_, Column(name));
+}
 
 double SqliteStatement::Double(const std::string& name) const {
     return sqlite3_column_double(stmt_, Column(name));
@@ -60,7 +69,8 @@ double SqliteStatement::Double(const std::string& name) const {
 std::string SqliteStatement::Text(const std::string& name) const {
     int col = Column(name);
     const unsigned char* text = sqlite3_column_text(stmt_, col);
-    return text ? std::string(reinterpret_cast<const char*>(text), sqlite3_column_bytes(stmt_, col)) : std::string();
+    return text ? std::string(reinterpret_cast<const char*>(text), sqlite3_column_bytes(stmt_, col))
+                : std::string();
 }
 
 SqliteDb::SqliteDb(const std::filesystem::path& file, bool readOnly) : file_(file) {
@@ -72,7 +82,9 @@ SqliteDb::SqliteDb(const std::filesystem::path& file, bool readOnly) : file_(fil
     }
 }
 
-SqliteDb::~SqliteDb() { sqlite3_close(db_); }
+SqliteDb::~SqliteDb() {
+    sqlite3_close(db_);
+}
 
 std::unique_ptr<SqliteStatement> SqliteDb::Prepare(const std::string& sql) {
     return std::make_unique<SqliteStatement>(db_, sql);

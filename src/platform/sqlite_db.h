@@ -17,7 +17,7 @@ struct DatabaseError : std::runtime_error {
 };
 
 class SqliteStatement {
-public:
+  public:
     SqliteStatement(sqlite3* db, const std::string& sql);
     ~SqliteStatement();
     SqliteStatement(const SqliteStatement&) = delete;
@@ -36,14 +36,14 @@ public:
     double Double(const std::string& name) const;
     std::string Text(const std::string& name) const;
 
-private:
+  private:
     int Column(const std::string& name) const;
     sqlite3_stmt* stmt_ = nullptr;
-    std::map<std::string, int> columns_;  // lower-case name -> index
+    std::map<std::string, int> columns_; // lower-case name -> index
 };
 
 class SqliteDb {
-public:
+  public:
     // Opens an existing database file; throws DatabaseError when it cannot.
     explicit SqliteDb(const std::filesystem::path& file, bool readOnly = false);
     ~SqliteDb();
@@ -54,7 +54,7 @@ public:
     void Execute(const std::string& sql);
     const std::filesystem::path& File() const { return file_; }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     std::filesystem::path file_;
 };

@@ -33,8 +33,10 @@ TEST(NameHelpers, SplitAtFirstBlank) {
 
 TEST(NameHelpers, PositionTextRoundTrips) {
     const char* expected[] = {"", "C", "PF", "SF", "SG", "PG", ""};
-    for (int pos = 0; pos <= 6; ++pos) EXPECT_EQ(PositionText(pos), expected[pos]) << pos;
-    for (int pos = 1; pos <= 5; ++pos) EXPECT_EQ(PositionNumberOf(PositionText(pos)), pos);
+    for (int pos = 0; pos <= 6; ++pos)
+        EXPECT_EQ(PositionText(pos), expected[pos]) << pos;
+    for (int pos = 1; pos <= 5; ++pos)
+        EXPECT_EQ(PositionNumberOf(PositionText(pos)), pos);
     EXPECT_EQ(PositionNumberOf("G"), 0);
 }
 
@@ -52,9 +54,10 @@ TEST(PotentialGrade, BandEdges) {
 }
 
 class IdAllocation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        for (int id = 1; id <= kLastLeaguePlayer; ++id) league.player(id) = MakePlayer("Some Body", "Hawks", 1, 70);
+        for (int id = 1; id <= kLastLeaguePlayer; ++id)
+            league.player(id) = MakePlayer("Some Body", "Hawks", 1, 70);
     }
     League league;
 };
@@ -78,7 +81,7 @@ TEST_F(IdAllocation, ReclaimsWeakestFreeAgentLowestIdOnTies) {
     league.player(40) = MakePlayer("Free One", kFreeAgent, 2, 35);
     league.player(20) = MakePlayer("Free Two", kFreeAgent, 2, 35);
     league.player(10) = MakePlayer("Free Three", kFreeAgent, 2, 60);
-    league.player(5) = MakePlayer("Drafted Kid", kDraft, 2, 10);  // prospects are never reclaimed
+    league.player(5) = MakePlayer("Drafted Kid", kDraft, 2, 10); // prospects are never reclaimed
     EXPECT_EQ(league.AllocatePlayerID(), 20);
 }
 
@@ -102,8 +105,9 @@ TEST(Roster, AddAndRemoveCountTheNamedTeamOnly) {
     league.player(2).IR = true;
     league.player(3) = MakePlayer("E F", kDraft, 1);
     league.player(4) = MakePlayer("G H", kNextDraft, 1);
-    league.player(5) = MakePlayer("I J", "comets", 1);  // names compare case-sensitively
-    for (int id = 1; id <= 5; ++id) league.AddToRoster(id);
+    league.player(5) = MakePlayer("I J", "comets", 1); // names compare case-sensitively
+    for (int id = 1; id <= 5; ++id)
+        league.AddToRoster(id);
     const Team& t = league.team(3);
     EXPECT_EQ(t.NumPlayers, 2);
     EXPECT_EQ(t.ActivePlayers, 1);

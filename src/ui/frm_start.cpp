@@ -1,0 +1,155 @@
+#include "frm_start.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <set>
+
+#include "help_viewer.h"
+#include "league/hub_commands.h"
+#include "league/status_line.h"
+#include "platform/program_folder.h"
+#include "window_placement.h"
+
+namespace hv {
+
+namespace {
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+bool frmStart::IsBuilt(const std::string& name) {
+    static const std::set<std::string> built{"mnuNewGame", "mnuQuit", "mnuHelpContents", "mnuShowAbout"};
+    return built.count(name) != 0;
+}
+
+frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
+    : QMainWindow(parent), session_(session), host_(host) {
+    setObjectName(QStringLiteral("frmStart"));
+    setWindowTitle(Q(WindowCaption()));
+    background_ = new QLabel(this);
+    background_->setObjectName(QStringLiteral("background"));
+    background_->setAlignment(Qt::AlignCenter);
+    background_->setText(QStringLiteral("<div style='color:#f0f0f0'><h1 style='font-size:36pt'>Hoopvale</h1>"
+                                        "<p style='font-size:14pt'>Basketball league simulation</p></div>"));
+    background_->setAutoFillBackground(true);
+    QPalette palette = background_->palette();
+    palette.setColor(QPalette::Window, QColor(0x1d, 0x3b, 0x5c));
+    background_->setPalette(palette);
+    setCentralWidget(background_);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("statusLine"));
+    statusBar()->addWidget(status_, 1);
+    BuildMenus();
+    Connect("mnuNewGame", [this] { OnNewGame(); });
+    Connect("mnuQuit", [this] { OnQuit(); });
+    Connect("mnuHelpContents", [this] { OnHelpContents(); });
+    Connect("mnuShowAbout", [this] { OnAbout(); });
+}
+
+void frmStart::BuildMenus() {
+    QMap<QString, QMenu*> menus;
+    for (const HubCommand& c : HubCommands()) {
+        QString menuTitle = Q(c.menu);
+        QMenu* menu = menus.value(menuTitle);
+        if (!menu) {
+            menu = menuBar()->addMenu(menuTitle);
+            menu->setObjectName(menuTitle.remove(QLatin1Char('&')));
+            menus.insert(Q(c.menu), menu);
+        }
+        auto* action = menu->addAction(Q(c.caption));
+        action->setObjectName(Q(c.name));
+        actions_.insert(Q(c.name), action);
+        if (c.name == "mnuQuit") menu->insertSeparator(action);
+    }
+    Command(QStringLiteral("mnuNewGame"))->setShortcut(QKeySequence::New);
+    Command(QStringLiteral("mnuLoadGame"))->setShortcut(QKeySequence::Open);
+    Command(QStringLiteral("mnuSaveGame"))->setShortcut(QKeySequence::Save);
+    Command(QStringLiteral("mnuQuit"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    Command(QStringLiteral("mnuHelpContents"))->setShortcut(QKeySequence::HelpContents);
+}
+
+void frmStart::Connect(const char* name, std::function<void()> action) {
+    connect(Command(QLatin1String(name)), &QAction::triggered, this, [action] { action(); });
+}
+
+void frmStart::RefreshFormStart() {
+    std::map<std::string, bool> previous;
+    for (auto it = actions_.begin(); it != actions_.end(); ++it)
+        previous[it.key().toStdString()] = it.value()->isEnabled();
+    auto on = CommandAvailability(session_.league.state, session_.league.leagueOpen, previous);
+    for (auto it = actions_.begin(); it != actions_.end(); ++it) {
+        std::string name = it.key().toStdString();
+        it.value()->setEnabled(on[name] && IsBuilt(name));
+    }
+    status_->setText(StatusText());
+}
+
+QString frmStart::StatusText() const {
+    return session_.league.leagueOpen ? Q(StatusLine(session_.league.state)) : QString();
+}
+
+void frmStart::ShowBackground(const QString& file) {
+    QPixmap picture(file);
+    if (picture.isNull()) return;
+    background_->setPixmap(picture);
+    background_->setScaledContents(true);
+}
+
+void frmStart::RestorePlacement() {
+    QSize screen =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
+    QSettings settings(QStringLiteral("Hoopvale"), QStringLiteral("Hoopvale"));
+    WindowPlacement p = ReadPlacement(settings, screen);
+    setGeometry(p.geometry);
+    if (p.maximized) setWindowState(Qt::WindowMaximized);
+}
+
+void frmStart::StorePlacement() {
+    if (placementStored_) return;
+    placementStored_ = true;
+    QSize screen =
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize(1024, 768);
+    QSettings settings(QStringLiteral("Hoopvale"), QStringLiteral("Hoopvale"));
+    WritePlacement(settings, isMaximized(), geometry(), screen);
+}
+
+void frmStart::closeEvent(QCloseEvent* event) {
+    StorePlacement();
+    session_.database.reset();
+    event->accept();
+}
+
+void frmStart::OnNewGame() {
+    if (!host_.AskYesNo(
+            "Starting a new game will end the current game without saving. Would you like to continue?", {}))
+        return;
+    emit newGameRequested();
+}
+
+void frmStart::OnQuit() {
+    close();
+}
+
+void frmStart::OnHelpContents() {
+    auto* viewer = new HelpViewer(session_.league.programFolder / "help", this);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->show();
+}
+
+void frmStart::OnAbout() {
+    QMessageBox::about(
+        this, QStringLiteral("About Hoopvale"),
+        QStringLiteral("<h3>%1</h3><p>Basketball league management and simulation.</p>"
+                       "<p>Program folder: %2</p>")
+            .arg(Q(WindowCaption()), Q(session_.league.programFolder.string()).toHtmlEscaped()));
+}
+
+} // namespace hv
