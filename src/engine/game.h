@@ -1,0 +1,276 @@
+// The game engine: one object plays one game between two teams of the league, possession by possession.
+//
+// The engine works on the league's player and team records in place: it reads the ratings, shifts fifteen of
+// them by the period's adjustment while a period runs, uses STAMINA as the in-game energy, and counts the
+// game's statistics into Player::Game. All randomness comes from league.rng.
+//
+// Driving it: StartGame, then either SimGame (the whole game), or step by step as the coached-game screen
+// does: Loadteams, ProcessStarters, then StartQuarter / RunPlay ... / EndQuarter, and EndGame plus
+// SavePlayerStats at the end.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "league/league.h"
+
+namespace hv {
+
+class clsGame {
+  public:
+    static constexpr int kRosterSize = 15; // dressed players per side
+    static constexpr int kDepthRows = 6;   // rows of the depth array per court slot
+    static constexpr int kSegments = 12;   // segments of the rotation plan
+    static constexpr int kSeparatorWidth = 124;
+    // An empty play-by-play line is one blank, so that two in a row are both kept.
+    static constexpr const char* kBlankLine = " ";
+
+    explicit clsGame(League& league);
+    // A game abandoned in the middle of a period gives the period's rating adjustments back.
+    ~clsGame();
+    clsGame(const clsGame&) = delete;
+    clsGame& operator=(const clsGame&) = delete;
+
+    int16_t HomeScore() const { return side_[kHome].score; }
+    int16_t AwayScore() const { return side_[kAway].score; }
+    void LoadHomeTeam(int16_t team);
+    void LoadAwayTeam(int16_t team);
+    void StartGame(int16_t HomeID, int16_t AwayID, bool bPBP, int16_t iGame, const std::string& sType,
+                   bool bNeutralCourt = false);
+    void Loadteams();
+    void ProcessStarters();
+    void StartQuarter(int16_t length);
+    void EndQuarter();
+    void EndGame(); // final lines, result, Player of the Game, box files (game output)
+    void RunPlay();
+    void SavePlayerStats(); // adds the game to the players' and teams' records (game output)
+    void GetSubs();
+    void SimGame();
+    void OutputPBP(); // writes the play-by-play file (game output)
+    void HomeKeyPlayerOne(int16_t iPlayerID) { side_[kHome].key[1] = iPlayerID; }
+    void HomeKeyPlayerTwo(int16_t iPlayerID) { side_[kHome].key[2] = iPlayerID; }
+    void HomeKeyPlayerThree(int16_t iPlayerID) { side_[kHome].key[3] = iPlayerID; }
+    void AwayKeyPlayerOne(int16_t iPlayerID) { side_[kAway].key[1] = iPlayerID; }
+    void AwayKeyPlayerTwo(int16_t iPlayerID) { side_[kAway].key[2] = iPlayerID; }
+    void AwayKeyPlayerThree(int16_t iPlayerID) { side_[kAway].key[3] = iPlayerID; }
+    int16_t HomeKeyPlayer(int16_t iKeyNumber) const { return KeyPlayerOf(kHome, iKeyNumber); }
+    int16_t AwayKeyPlayer(int16_t iKeyNumber) const { return KeyPlayerOf(kAway, iKeyNumber); }
+    int16_t HomeLineUp() const { return LineUpAt(kHome); }
+    void HomeLineUp(int16_t iPlayerID) { SetLineUpAt(kHome, iPlayerID); }
+    int16_t AwayLineUp() const { return LineUpAt(kAway); }
+    void AwayLineUp(int16_t iPlayerID) { SetLineUpAt(kAway, iPlayerID); }
+    void CurrentPosition(int16_t iPosition) { currentPosition_ = iPosition; }
+    void AwayDefense(int16_t iNewPosition) { SetMatchUp(kAway, iNewPosition); }
+    void HomeDefense(int16_t iNewPosition) { SetMatchUp(kHome, iNewPosition); }
+    int16_t HomePace() const { return side_[kHome].pace; }
+    void HomePace(int16_t iPace) { side_[kHome].pace = iPace; }
+    int16_t AwayPace() const { return side_[kAway].pace; }
+    void AwayPace(int16_t iPace) { side_[kAway].pace = iPace; }
+    int16_t HomeTrap() const { return side_[kHome].trap; }
+    void HomeTrap(int16_t iTrap) { side_[kHome].trap = iTrap; }
+    int16_t AwayTrap() const { return side_[kAway].trap; }
+    void AwayTrap(int16_t iTrap) { side_[kAway].trap = iTrap; }
+    int16_t HomePress() const { return side_[kHome].press; }
+    void HomePress(int16_t iPress) { side_[kHome].press = iPress; }
+    int16_t AwayPress() const { return side_[kAway].press; }
+    void AwayPress(int16_t iPress) { side_[kAway].press = iPress; }
+    int16_t HomeOffense() const { return side_[kHome].offense; }
+    void HomeOffense(int16_t iOffense) { side_[kHome].offense = iOffense; }
+    int16_t AwayOffense() const { return side_[kAway].offense; }
+    void AwayOffense(int16_t iOffense) { side_[kAway].offense = iOffense; }
+    void CoachGame(bool bCoach) { coachGame_ = bCoach; }
+    void HomeCoach(bool bCoach) { side_[kHome].coach = bCoach; }
+    void AwayCoach(bool bCoach) { side_[kAway].coach = bCoach; }
+    int16_t TimeRemaining() const { return timeRemaining_; }
+    std::string DisplayTime() const;
+    int16_t quarter() const { return quarter_; }
+    int16_t HomeQuarterScore(int16_t quarter) const { return QuarterScoreOf(kHome, quarter); }
+    int16_t AwayQuarterScore(int16_t quarter) const { return QuarterScoreOf(kAway, quarter); }
+    int16_t HomeFouls() const { return side_[kHome].fouls; }
+    int16_t AwayFouls() const { return side_[kAway].fouls; }
+    int16_t HomeTimeOuts() const { return side_[kHome].timeouts; }
+    int16_t AwayTimeOuts() const { return side_[kAway].timeouts; }
+    bool IsDeadBall() const { return deadBall_; }
+    std::string Possession() const { return possession_ == kHome ? "Home" : "Away"; }
+    void RunTimeOut(const std::string& sTeam);
+    int16_t FreeThrowShooter() const { return ftShooter_; }
+    int16_t AwayDefending(int16_t iPosition) const { return DefenderOf(kAway, iPosition); }
+    int16_t HomeDefending(int16_t iPosition) const { return DefenderOf(kHome, iPosition); }
+
+    // Raised for every play-by-play line added.
+    std::function<void(const std::string& sAction)> PlayGame_NewPbP;
+
+    // --- Read access for the game's output, screens and tests ---
+    League& GameLeague() const { return league_; }
+    int16_t HomeID() const { return side_[kHome].teamID; }
+    int16_t AwayID() const { return side_[kAway].teamID; }
+    const std::string& HomeName() const { return side_[kHome].name; }
+    const std::string& AwayName() const { return side_[kAway].name; }
+    const std::string& sType() const { return sType_; }
+    int16_t iGame() const { return iGame_; }
+    bool bPBP() const { return bPBP_; }
+    bool bNeutralCourt() const { return bNeutralCourt_; }
+    bool CoachGame() const { return coachGame_; }
+    bool HomeCoach() const { return side_[kHome].coach; }
+    bool AwayCoach() const { return side_[kAway].coach; }
+    // Periods played so far: 4 after regulation, 5 and more after overtime.
+    int16_t PeriodsPlayed() const { return static_cast<int16_t>(quarter_ - 1); }
+    // Dressed players in depth order, 0 = empty slot.
+    const std::array<int16_t, kRosterSize>& HomeRoster() const { return side_[kHome].roster; }
+    const std::array<int16_t, kRosterSize>& AwayRoster() const { return side_[kAway].roster; }
+    // Player on the court at slot 1..5 (0 for any other slot).
+    int16_t HomeOnCourt(int slot) const { return OnCourtOf(kHome, slot); }
+    int16_t AwayOnCourt(int slot) const { return OnCourtOf(kAway, slot); }
+    // Zone 1..7 of the player at court slot 1..5.
+    int16_t HomeZone(int slot) const { return ZoneOf(kHome, slot); }
+    int16_t AwayZone(int slot) const { return ZoneOf(kAway, slot); }
+    // Rating adjustment of the period being played (0 between periods).
+    int16_t HomeQuarterAdjustment() const { return side_[kHome].quarterAdj; }
+    int16_t AwayQuarterAdjustment() const { return side_[kAway].quarterAdj; }
+    int16_t ScoringRun() const { return run_; }
+    // Rotation plan: player planned at court slot 1..5 in segment 1..12.
+    int16_t HomePlanned(int slot, int segment) const { return PlannedOf(kHome, slot, segment); }
+    int16_t AwayPlanned(int slot, int segment) const { return PlannedOf(kAway, slot, segment); }
+    // Depth array: player at court slot 1..5, row 1..6.
+    int16_t HomeDepth(int slot, int row) const { return DepthOf(kHome, slot, row); }
+    int16_t AwayDepth(int slot, int row) const { return DepthOf(kAway, slot, row); }
+    const std::vector<std::string>& PlayByPlay() const { return pbp_; }
+
+    // Adds a play-by-play line (only when the game keeps play-by-play); a line equal to the previous one is
+    // dropped unless it is the blank line.
+    void AddPBP(const std::string& line);
+    // The block that opens every possession (also written once more at the end of the game).
+    void AddPossessionHeader();
+
+  private:
+    static constexpr int kHome = 0;
+    static constexpr int kAway = 1;
+
+    struct Side {
+        int16_t teamID = 0;
+        std::string name;
+        std::array<int16_t, kRosterSize> roster{};
+        std::array<int16_t, kRosterSize> plannedMinutes{};          // by roster slot
+        std::array<std::array<int16_t, kDepthRows + 1>, 6> depth{}; // [court slot][row], 1-based
+        std::array<std::array<int16_t, kSegments + 1>, 6> plan{};   // [court slot][segment], 1-based
+        std::array<int16_t, 6> lineUp{};                            // player at court slot 1..5
+        std::array<int16_t, 6> zone{};                              // zone of court slot 1..5
+        std::array<int16_t, 4> key{};                               // key players 1..3
+        std::array<int16_t, 6> defense{}; // defender slot -> opposing slot that he guards
+        std::array<int16_t, 6> guardOf{}; // opposing slot -> defender slot that guards it
+        int16_t pace = 50, basePace = 50, trap = 0, press = 0, offense = 50;
+        int16_t score = 0;
+        std::array<int16_t, 5> quarterScores{}; // quarters 1..4
+        int16_t fouls = 0, timeouts = 0;
+        int16_t quarterAdj = 0;
+        bool coach = false;
+    };
+
+    // Accessor helpers.
+    int16_t KeyPlayerOf(int side, int keyNumber) const;
+    int16_t LineUpAt(int side) const;
+    void SetLineUpAt(int side, int16_t playerID);
+    void SetMatchUp(int side, int16_t newPosition);
+    int16_t DefenderOf(int side, int position) const;
+    int16_t QuarterScoreOf(int side, int quarter) const;
+    int16_t OnCourtOf(int side, int slot) const;
+    int16_t ZoneOf(int side, int slot) const;
+    int16_t PlannedOf(int side, int slot, int segment) const;
+    int16_t DepthOf(int side, int slot, int row) const;
+
+    // Setup (game_setup.cpp).
+    void LoadTeam(int side, int16_t team);
+    void FillDepthRows(int side);
+    void PlanMinutes(int side);
+    void BuildRotation(int side);
+    void CacheStyles(int side);
+    void AddStartersBlock(int side);
+
+    // Periods and clock (game_clock.cpp).
+    void PlayPeriod(int16_t length);
+    void ApplyQuarterAdjustments(int sign);
+    void DrawQuarterAdjustments();
+    void JumpBall();
+    void ClockStep(int seconds);
+    int ActionSeconds(int pace);
+    void GainEnergy(int amount);
+
+    // Substitutions (game_subs.cpp).
+    int CurrentSegment() const;
+    bool Eligible(int16_t id) const;
+    double RestThreshold(const Player& p) const;
+    int FoulTroubleFactor(const Player& p) const;
+    void SubsForSide(int side);
+
+    // Possessions (game_possession.cpp).
+    void MarkCourtSlots();
+    void ComputerPace(int side);
+    void Action();
+    void OffBallMovement();
+    bool InjuryCheck();
+    void ChooseAndPlay();
+    double ShootingPropensity() const;
+    void Dribble(double s);
+    void MoveOrDrive(double s);
+    void Pass();
+    void ChangePossession(int16_t newHandler);
+    void GiveBallAfterStoppage();
+    void AfterScore(int scoringSide);
+    void Inbound();
+    void MoveUpFromBackcourt();
+    void AddScore(int side, int points);
+    void TellSteal(const Player& stealer, const Player& loser);
+    void NonShootingFoul(int defSlot);
+    void Steal(int defSlot);
+    void Turnover();
+
+    // Shots, free throws and rebounds (game_shots.cpp).
+    void Shot(double s, int goingUp);
+    void ScoreBasket(int points, bool andOne);
+    void FreeThrows();
+    void Rebound(int shotZone);
+    void TellCount(const Player& p, int count, bool rebounds);
+
+    League& league_;
+    std::array<Side, 2> side_{};
+    std::string sType_ = "Regular";
+    bool bPBP_ = false;
+    int16_t iGame_ = 0;
+    bool bNeutralCourt_ = false;
+    bool coachGame_ = false;
+    bool rookieGame_ = false;
+    bool allStarKind_ = false; // "All-Star" or "Rookie"
+    int16_t currentPosition_ = 0;
+
+    int16_t quarter_ = 1;
+    int16_t timeRemaining_ = -1;
+    bool periodRunning_ = false; // rating adjustments are applied
+    int possession_ = kHome;     // side with the ball
+    int16_t ballHandler_ = 5;    // court slot of the player with the ball
+    int16_t run_ = 0;
+    bool deadBall_ = false;
+    bool possessionOver_ = false;
+    bool possessionAfterScore_ = false;
+    bool inRunPlay_ = false;
+    bool inboundPending_ = false;
+    bool trap_ = false;
+    bool press_ = false;
+    int16_t lastPasser_ = 0;
+    int16_t shotClockMark_ = 0;
+    double passOpenness_ = 0;
+    double driveOpenness_ = 0;
+    int16_t ftShooter_ = 0; // player about to shoot free throws
+    int ftShooterSide_ = kHome;
+    int16_t ftCount_ = 0;
+    bool freeThrowAction_ = false; // the action just played was free throws
+    bool missedLastFreeThrow_ = false;
+    int jumpBallWinner_ = kHome;
+    // Style index (0 Inside, 1 Balanced, 2 Outside) of every dressed player at court slot 1..5.
+    std::vector<std::array<uint8_t, 6>> style_;
+    std::vector<std::string> pbp_;
+};
+
+} // namespace hv
