@@ -75,6 +75,9 @@ struct Team {
     int16_t Depth(int position, int depth) const;
     // Roster count of a position 1 to 5.
     int16_t& PositionCount(int position);
+    // Playoff bracket number 1 to 8, written when the playoffs begin (kept in the first working value).
+    int16_t& PlayoffBracket() { return ExtraValues[0]; }
+    int16_t PlayoffBracket() const { return ExtraValues[0]; }
     int16_t Wins() const { return static_cast<int16_t>(HomeWins + RoadWins); }
     int16_t Losses() const { return static_cast<int16_t>(HomeLosses + RoadLosses); }
 };
