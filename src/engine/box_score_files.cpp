@@ -1,0 +1,76 @@
+#include "engine/box_score_files.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace hv {
+
+fs::path GameOutputFolder(const League& league, const FinishedGame& game) {
+    if (game.Type == GameType::Exhibition) return league.LeagueFolderOf("default");
+    return league.LeagueFolderOf(league.state.LeagueName);
+}
+
+std::string GameTextFileName(const FinishedGame& game) {
+    if (game.Type == GameType::Rookie) return "AllStar-Rookie.txt";
+    if (game.Type == GameType::AllStar) return "AllStar-Regular.txt";
+    if (game.Type == GameType::Exhibition) return "0-0.txt";
+    return std::to_string(game.SeasonDay) + "-" + std::to_string(game.GameNumber) + ".txt";
+}
+
+fs::path BoxFilePath(const League& league, const FinishedGame& game) {
+    return GameOutputFolder(league, game) / "box" / GameTextFileName(game);
+}
+
+fs::path PbpFilePath(const League& league, const FinishedGame& game) {
+    return GameOutputFolder(league, game) / "pbp" / GameTextFileName(game);
+}
+
+fs::path HtmlBoxPath(const League& league, const FinishedGame& game) {
+    fs::path boxes = GameOutputFolder(league, game) / "html" / "boxes";
+    if (game.Type == GameType::Rookie) return boxes / "rookiegame.html";
+    if (game.Type == GameType::AllStar) return boxes / "allstar.html";
+    if (game.Type == GameType::Exhibition) return {};
+    return boxes / (std::to_string(game.SeasonDay) + "-" + std::to_string(game.GameNumber) + ".html");
+}
+
+namespace {
+
+std::ofstream OpenNew(const fs::path& file) {
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out) throw std::runtime_error("Cannot create the file " + file.string());
+    return out;
+}
+
+void Close(std::ofstream& out, const fs::path& file) {
+    out.close();
+    if (!out) throw std::runtime_error("Cannot write the file " + file.string());
+}
+
+} // namespace
+
+void WriteTextLines(const fs::path& file, const std::vector<std::string>& lines) {
+    std::ofstream out = OpenNew(file);
+    std::string text;
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 1;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    Close(out, file);
+}
+
+void WriteTextFile(const fs::path& file, const std::string& text) {
+    std::ofstream out = OpenNew(file);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    Close(out, file);
+}
+
+} // namespace hv

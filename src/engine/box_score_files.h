@@ -1,0 +1,30 @@
+// Where a game's box score, HTML box score and play-by-play files go, and how they are written.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/game_stats.h"
+
+namespace hv {
+
+// The league folder that a game writes into: the exhibition games write into the default league's folder.
+std::filesystem::path GameOutputFolder(const League& league, const FinishedGame& game);
+
+// File name of a game's box text and play-by-play: "day-game.txt", "AllStar-Rookie.txt",
+// "AllStar-Regular.txt", or "0-0.txt" for an exhibition.
+std::string GameTextFileName(const FinishedGame& game);
+
+std::filesystem::path BoxFilePath(const League& league, const FinishedGame& game);
+std::filesystem::path PbpFilePath(const League& league, const FinishedGame& game);
+// "html/boxes/day-game.html", "rookiegame.html" or "allstar.html"; empty for an exhibition, which has no
+// page.
+std::filesystem::path HtmlBoxPath(const League& league, const FinishedGame& game);
+
+// Writes the lines, one each, into a new file (its folder is created when missing).
+// Throws std::runtime_error naming the file when it cannot be written.
+void WriteTextLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+void WriteTextFile(const std::filesystem::path& file, const std::string& text);
+
+} // namespace hv
