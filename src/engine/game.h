@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/game_stats.h"
 #include "league/league.h"
 
 namespace hv {
@@ -138,6 +139,11 @@ class clsGame {
     int16_t HomeDepth(int slot, int row) const { return DepthOf(kHome, slot, row); }
     int16_t AwayDepth(int slot, int row) const { return DepthOf(kAway, slot, row); }
     const std::vector<std::string>& PlayByPlay() const { return pbp_; }
+
+    // The finished game as its output sees it; the Player of the Game, leaders and team lines after EndGame.
+    FinishedGame Finished() const;
+    const GameSummary& Summary() const { return summary_; }
+    int16_t PlayerOfTheGame() const { return summary_.PlayerOfGame; }
 
     // Adds a play-by-play line (only when the game keeps play-by-play); a line equal to the previous one is
     // dropped unless it is the blank line.
@@ -271,6 +277,10 @@ class clsGame {
     // Style index (0 Inside, 1 Balanced, 2 Outside) of every dressed player at court slot 1..5.
     std::vector<std::array<uint8_t, 6>> style_;
     std::vector<std::string> pbp_;
+    // Game output (game_output.cpp): the summary taken at EndGame, and a box file that could not be written,
+    // reported once the statistics are saved.
+    GameSummary summary_;
+    std::string outputError_;
 };
 
 } // namespace hv
