@@ -1,0 +1,265 @@
+// The box score text file, its HTML page, the output paths and the play-by-play file.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "engine/box_score.h"
+#include "engine/box_score_files.h"
+#include "league/startup.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+namespace {
+
+std::vector<std::string> ReadLines(const fs::path& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+fs::path FreshFolder(const std::string& tag) {
+    std::random_device rd;
+    fs::path dir = fs::temp_directory_path() / ("hoopvale-" + tag + "-" + std::to_string(rd()));
+    fs::create_directories(dir);
+    return dir;
+}
+
+// Two sides of 13 dressed players (slots 14 and 15 empty) with seeded random lines.
+class BoxScoreTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        league.state.LeagueName = "Test League";
+        league.state.SeasonDay = 23;
+        game.SeasonDay = 23;
+        game.GameNumber = 6;
+        std::mt19937 rng(7);
+        auto roll = [&](int n) { return static_cast<int16_t>(rng() % static_cast<unsigned>(n + 1)); };
+        auto fill = [&](GameSide& side, int16_t team, const std::string& name, int16_t firstId) {
+            side.TeamID = team;
+            side.Name = name;
+            for (int i = 0; i < 13; ++i) {
+                int16_t id = static_cast<int16_t>(firstId + i);
+                side.Roster[static_cast<size_t>(i)] = id;
+                Player& p = league.player(id);
+                p.Name = name + " Man" + std::to_string(i);
+                PlayerGameState& g = p.Game;
+                if (i == 12) continue; // did not play
+                g.Seconds = static_cast<int16_t>(300 + roll(2000));
+                g.CourtSlot = static_cast<int16_t>(i < 5 ? i + 1 : 0);
+                g.ThreePA = roll(6);
+                g.ThreeP = static_cast<int16_t>(g.ThreePA / 3);
+                g.FGA = static_cast<int16_t>(g.ThreePA + roll(12));
+                g.FG = static_cast<int16_t>(g.FGA / 2);
+                g.FTA = roll(8);
+                g.FT = static_cast<int16_t>(g.FTA * 3 / 4);
+                g.Points = static_cast<int16_t>(2 * g.FG + g.ThreeP + g.FT);
+                g.Rebounds = roll(12);
+                g.Assists = roll(9);
+                g.Steals = roll(3);
+                g.Blocks = roll(3);
+                g.Turnovers = roll(4);
+                g.Fouls = roll(6);
+                side.Score = static_cast<int16_t>(side.Score + g.Points);
+            }
+            int16_t perQuarter = static_cast<int16_t>(side.Score / 4);
+            side.QuarterScores = {perQuarter, perQuarter, perQuarter,
+                                  static_cast<int16_t>(side.Score - 3 * perQuarter), 0};
+        };
+        fill(game.Home, 4, "Hawks", 20);
+        fill(game.Away, 9, "Bulls", 200);
+        if (game.Home.Score == game.Away.Score) { // a free throw more for the home side
+            PlayerGameState& g = league.player(20).Game;
+            ++g.FT, ++g.FTA, ++g.Points;
+            ++game.Home.Score, ++game.Home.QuarterScores[3];
+        }
+    }
+
+    League league;
+    FinishedGame game;
+};
+
+TEST_F(BoxScoreTest, FileLayoutLineByLine) {
+    int16_t pog = ChoosePlayerOfGame(league, game);
+    ASSERT_NE(pog, 0);
+    std::vector<std::string> lines = BoxScoreLines(BuildBoxScore(league, game, pog));
+    ASSERT_EQ(lines.size(), 2u + 10 + 2 + 2 * 15 * 17 + 3 + 3 + 2 * 12);
+    EXPECT_EQ(lines[0], FinalScoreText(game));
+    EXPECT_EQ(lines[1], "Box Version 2");
+    for (int q = 0; q < 5; ++q) {
+        EXPECT_EQ(lines[2 + q], std::to_string(game.Home.QuarterScores[q]));
+        EXPECT_EQ(lines[7 + q], std::to_string(game.Away.QuarterScores[q]));
+    }
+    EXPECT_EQ(lines[12], "Hawks");
+    EXPECT_EQ(lines[13], "Bulls");
+
+    // First home block: number, name, position, seconds, FGA, FGM, 3PA, 3PM, FTA, FTM, REB, AST, STL, BLK,
+    // PF, TO, PTS.
+    const PlayerGameState& g = league.player(20).Game;
+    std::vector<std::string> expected{"20",
+                                      "Hawks Man0",
+                                      "C",
+                                      std::to_string(g.Seconds),
+                                      std::to_string(g.FGA),
+                                      std::to_string(g.FG),
+                                      std::to_string(g.ThreePA),
+                                      std::to_string(g.ThreeP),
+                                      std::to_string(g.FTA),
+                                      std::to_string(g.FT),
+                                      std::to_string(g.Rebounds),
+                                      std::to_string(g.Assists),
+                                      std::to_string(g.Steals),
+                                      std::to_string(g.Blocks),
+                                      std::to_string(g.Fouls),
+                                      std::to_string(g.Turnovers),
+                                      std::to_string(g.Points)};
+    EXPECT_EQ(std::vector<std::string>(lines.begin() + 14, lines.begin() + 31), expected);
+
+    // The player who did not play keeps a block of zeros; the empty slot has number 0 and no name.
+    size_t benched = 14 + 12 * 17;
+    EXPECT_EQ(lines[benched], "32");
+    EXPECT_EQ(lines[benched + 1], "Hawks Man12");
+    EXPECT_EQ(lines[benched + 2], "");
+    for (size_t k = 3; k < 17; ++k)
+        EXPECT_EQ(lines[benched + k], "0") << k;
+    size_t empty = 14 + 13 * 17;
+    EXPECT_EQ(lines[empty], "0");
+    EXPECT_EQ(lines[empty + 1], "");
+
+    size_t pogAt = 14 + 30 * 17;
+    EXPECT_EQ(lines[pogAt], "POG:");
+    EXPECT_EQ(lines[pogAt + 1], std::to_string(league.player(pog).Game.CourtSlot));
+    EXPECT_EQ(lines[pogAt + 2], league.player(pog).Name);
+    EXPECT_EQ(lines[pogAt + 3], "");
+    EXPECT_EQ(lines[pogAt + 4], "Team Stats:");
+    EXPECT_EQ(lines[pogAt + 5], "");
+    EXPECT_EQ(lines[pogAt + 6], "Team: Hawks");
+    EXPECT_EQ(lines[pogAt + 7].rfind("FGA: ", 0), 0u);
+    EXPECT_EQ(lines[pogAt + 10].rfind("3p: ", 0), 0u);
+    EXPECT_EQ(lines[pogAt + 16].rfind("Turnovers: ", 0), 0u);
+    EXPECT_EQ(lines[pogAt + 17], "");
+    EXPECT_EQ(lines[pogAt + 18], "Team: Bulls");
+    EXPECT_EQ(lines.back(), "");
+}
+
+TEST_F(BoxScoreTest, TeamTotalsAddUpThePlayerLines) {
+    std::vector<std::string> lines = BoxScoreLines(BuildBoxScore(league, game, 0));
+    // Offsets of FGA, FGM, 3PA, 3PM, FTA, FTM, REB, STL, BLK, TO inside a player block, in totals order.
+    const size_t offsets[10] = {4, 5, 6, 7, 8, 9, 10, 12, 13, 15};
+    const char* labels[10] = {"FGA: ", "FG: ",       "3PA: ",    "3p: ",     "FTA: ",
+                              "FT: ",  "Rebounds: ", "Steals: ", "Blocks: ", "Turnovers: "};
+    for (int side = 0; side < 2; ++side) {
+        size_t firstBlock = 14 + static_cast<size_t>(side) * 15 * 17;
+        size_t totalsAt = 14 + 30 * 17 + 7 + static_cast<size_t>(side) * 12;
+        int points = 0;
+        for (int slot = 0; slot < 15; ++slot)
+            points += std::stoi(lines[firstBlock + slot * 17 + 16]);
+        EXPECT_EQ(points, side == 0 ? game.Home.Score : game.Away.Score);
+        for (int k = 0; k < 10; ++k) {
+            int sum = 0;
+            for (int slot = 0; slot < 15; ++slot)
+                sum += std::stoi(lines[firstBlock + slot * 17 + offsets[k]]);
+            EXPECT_EQ(lines[totalsAt + k], labels[k] + std::to_string(sum)) << side << " " << labels[k];
+        }
+    }
+}
+
+TEST_F(BoxScoreTest, TextReadsBackToTheSameBox) {
+    BoxScore box = BuildBoxScore(league, game, ChoosePlayerOfGame(league, game));
+    std::vector<std::string> lines = BoxScoreLines(box);
+    std::optional<BoxScore> back = ParseBoxScore(lines);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, box);
+    EXPECT_EQ(back->Home.Score(), game.Home.Score);
+
+    std::vector<std::string> wrongVersion = lines;
+    wrongVersion[1] = "Box Version 1";
+    EXPECT_FALSE(ParseBoxScore(wrongVersion).has_value());
+    std::vector<std::string> badNumber = lines;
+    badNumber[20] = "12x";
+    EXPECT_FALSE(ParseBoxScore(badNumber).has_value());
+    std::vector<std::string> cut(lines.begin(), lines.end() - 3);
+    EXPECT_FALSE(ParseBoxScore(cut).has_value());
+}
+
+TEST_F(BoxScoreTest, HtmlPageShowsTheGame) {
+    league.player(21).Name = "Joe <Dunk> & Co";
+    for (int16_t id : game.Away.Roster)
+        if (id) league.player(id).Game.ThreePA = league.player(id).Game.ThreeP = 0;
+    int16_t pog = ChoosePlayerOfGame(league, game);
+    std::string html = BoxScoreHtml(BuildBoxScore(league, game, pog), DefaultSiteStyle());
+    EXPECT_NE(html.find("Bulls at Hawks"), std::string::npos);
+    EXPECT_NE(html.find("Score By Quarters"), std::string::npos);
+    for (const char* column : {">POS<", ">MIN<", ">FG<", ">FGA<", ">3P<", ">3PA<", ">FT<", ">FTA<", ">REB<",
+                               ">A<", ">PF<", ">ST<", ">TO<", ">BL<", ">PTS<", ">OT<", ">SCORE<"})
+        EXPECT_NE(html.find(column), std::string::npos) << column;
+    EXPECT_NE(html.find("TEAM TOTALS"), std::string::npos);
+    EXPECT_NE(html.find("PERCENTAGES"), std::string::npos);
+    EXPECT_NE(html.find("3PT: 0.0%"), std::string::npos);
+    EXPECT_NE(html.find("Player of the Game: " + league.player(pog).Name), std::string::npos);
+    EXPECT_NE(html.find("Joe &lt;Dunk&gt; &amp; Co"), std::string::npos);
+    EXPECT_EQ(html.find("<Dunk>"), std::string::npos);
+    EXPECT_NE(html.find("#E0E8F8"), std::string::npos);
+}
+
+TEST(PercentText, OneDecimalAndZeroWithoutAttempts) {
+    EXPECT_EQ(PercentText(0, 0), "0.0%");
+    EXPECT_EQ(PercentText(5, 11), "45.5%");
+    EXPECT_EQ(PercentText(3, 3), "100.0%");
+    EXPECT_EQ(PercentText(0, 7), "0.0%");
+}
+
+TEST_F(BoxScoreTest, OutputPathsByKindOfGame) {
+    league.programFolder = "/prog";
+    fs::path own = fs::path("/prog") / "leaguedata" / "Test League";
+    EXPECT_EQ(BoxFilePath(league, game), own / "box" / "23-6.txt");
+    EXPECT_EQ(PbpFilePath(league, game), own / "pbp" / "23-6.txt");
+    EXPECT_EQ(HtmlBoxPath(league, game), own / "html" / "boxes" / "23-6.html");
+    game.Type = GameType::Playoff;
+    game.SeasonDay = 131;
+    game.GameNumber = 2;
+    EXPECT_EQ(BoxFilePath(league, game), own / "box" / "131-2.txt");
+    game.Type = GameType::Rookie;
+    EXPECT_EQ(BoxFilePath(league, game), own / "box" / "AllStar-Rookie.txt");
+    EXPECT_EQ(PbpFilePath(league, game), own / "pbp" / "AllStar-Rookie.txt");
+    EXPECT_EQ(HtmlBoxPath(league, game), own / "html" / "boxes" / "rookiegame.html");
+    game.Type = GameType::AllStar;
+    EXPECT_EQ(BoxFilePath(league, game), own / "box" / "AllStar-Regular.txt");
+    EXPECT_EQ(HtmlBoxPath(league, game), own / "html" / "boxes" / "allstar.html");
+    game.Type = GameType::Exhibition;
+    fs::path def = fs::path("/prog") / "leaguedata" / "default";
+    EXPECT_EQ(BoxFilePath(league, game), def / "box" / "0-0.txt");
+    EXPECT_EQ(PbpFilePath(league, game), def / "pbp" / "0-0.txt");
+    EXPECT_TRUE(HtmlBoxPath(league, game).empty());
+}
+
+TEST(TextFiles, WritesLinesAndReplacesAnOlderFile) {
+    fs::path dir = FreshFolder("lines");
+    fs::path file = dir / "box" / "1-1.txt";
+    WriteTextLines(file, {"first", "", "third"});
+    EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"first", "", "third"}));
+    WriteTextLines(file, {"new"});
+    EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"new"}));
+    WriteTextLines(file, {});
+    EXPECT_EQ(fs::file_size(file), 0u);
+    fs::remove_all(dir);
+}
+
+TEST(TextFiles, AFileThatCannotBeCreatedIsAnErrorNamingIt) {
+    fs::path dir = FreshFolder("blocked");
+    std::ofstream(dir / "box") << "a file where the folder should be";
+    try {
+        WriteTextLines(dir / "box" / "1-1.txt", {"x"});
+        FAIL() << "no error";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("1-1.txt"), std::string::npos);
+    }
+    fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace hv
