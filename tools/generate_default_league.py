@@ -260,7 +260,8 @@ def sign_contract(rng, p, first_year, years):
     salaries = []
     for year in range(years):
         salaries.append(amount)
-        amount = min(hi, nearest(amount * (1 + raise_rate) / 1000) * 1000)
+        if raise_rate:
+            amount = min(hi, int(amount * (1 + raise_rate) / 1000) * 1000)  # floored: within the limit
     p["contracts"] = salaries + [0] * (8 - years)
 
 

@@ -89,7 +89,8 @@ void BuildDatabase(const fs::path& sqlFile, const fs::path& target) {
     temp += ".tmp";
     fs::remove(temp);
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
         std::string error = db ? sqlite3_errmsg(db) : "out of memory";
         sqlite3_close(db);
         throw BuildError("cannot create " + temp.string() + ": " + error);
@@ -112,7 +113,8 @@ void BuildInjuries(const fs::path& source, const fs::path& target) {
         const std::string where = source.string() + ":" + std::to_string(number);
         std::vector<std::string> fields;
         std::istringstream parts(line);
-        for (std::string field; std::getline(parts, field, '|');) fields.push_back(Trim(field));
+        for (std::string field; std::getline(parts, field, '|');)
+            fields.push_back(Trim(field));
         if (fields.size() != 4 || fields[0].empty())
             throw BuildError(where + ": expected \"name | class | days | text\"");
         hv::InjuryType entry;
@@ -134,14 +136,15 @@ void BuildSchedule(const fs::path& source, const fs::path& target) {
         const std::string where = source.string() + ":" + std::to_string(number);
         std::istringstream parts(line);
         std::string home, away, extra;
-        if (!(parts >> home >> away) || (parts >> extra)) throw BuildError(where + ": expected \"home away\"");
+        if (!(parts >> home >> away) || (parts >> extra))
+            throw BuildError(where + ": expected \"home away\"");
         int16_t h = ParseInt16(home, where);
         int16_t a = ParseInt16(away, where);
         if (h < 1 || h > 29 || a < 1 || a > 29 || h == a)
             throw BuildError(where + ": team numbers must be two different teams 1 to 29");
         out.I16(h);
         out.I16(a);
-        out.F64(0.0);  // the shuffle key, drawn afresh when the schedule is made
+        out.F64(0.0); // the shuffle key, drawn afresh when the schedule is made
     }
     WriteAtomically(target, out.Bytes());
 }

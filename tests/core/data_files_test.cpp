@@ -1,0 +1,796 @@
+// The installation's data files as the build generates them: default league, matchup list, injury
+// table, name and college lists, settings and help pages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <numeric>
+#include <random>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "league/binary_io.h"
+#include "league/league.h"
+#include "league/startup.h"
+#include "personnel/colleges.h"
+#include "personnel/ratings.h"
+#include "platform/ini_file.h"
+#include "platform/scripted_host.h"
+#include "platform/sqlite_db.h"
+#include "season/injury_table.h"
+#include "support/temp_home.h"
+
+namespace hv {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kHome = HOOPVALE_TEST_DATA;
+constexpr int kTeams = 29;
+
+std::string ReadBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct TeamRow {
+    int id = 0;
+    std::string city, name, owner, conference, division;
+    int benchC = 0, pbp = 0;
+};
+
+struct PlayerRow {
+    Player p;
+    int id = 0;
+    int injuryId = 0;
+};
+
+std::vector<TeamRow> ReadTeams() {
+    SqliteDb db(kHome / "default.lge", true);
+    auto stmt = db.Prepare("SELECT * FROM Team ORDER BY ID");
+    std::vector<TeamRow> teams;
+    while (stmt->Step()) {
+        TeamRow t;
+        t.id = static_cast<int>(stmt->Int("ID"));
+        t.city = stmt->Text("City");
+        t.name = stmt->Text("Name");
+        t.owner = stmt->Text("Owner");
+        t.conference = stmt->Text("Conference");
+        t.division = stmt->Text("Division");
+        t.benchC = static_cast<int>(stmt->Int("benchC"));
+        t.pbp = static_cast<int>(stmt->Int("pbp"));
+        teams.push_back(t);
+    }
+    return teams;
+}
+
+int16_t I16(const SqliteStatement& s, const char* column) {
+    return static_cast<int16_t>(s.Int(column));
+}
+
+// Every player row, read the way a new league takes them over (ratings computed as the program does).
+std::vector<PlayerRow> ReadPlayers() {
+    SqliteDb db(kHome / "default.lge", true);
+    auto s = db.Prepare("SELECT * FROM Player ORDER BY ID");
+    std::vector<PlayerRow> rows;
+    while (s->Step()) {
+        PlayerRow row;
+        Player& p = row.p;
+        row.id = static_cast<int>(s->Int("ID"));
+        row.injuryId = static_cast<int>(s->Int("Injury"));
+        p.Name = s->Text("Name");
+        p.College = s->Text("ShowPotential");
+        p.Height = I16(*s, "Height");
+        p.Weight = I16(*s, "Weight");
+        p.DisplayHeight = s->Text("DisplayHeight");
+        p.Age = I16(*s, "Age");
+        p.Team = s->Text("Team");
+        p.LastTeam = s->Text("LastTeam");
+        p.LastFASeason = I16(*s, "LastFASeason");
+        p.DefaultPosition = s->Text("DefaultPosition");
+        p.PositionNumber = I16(*s, "PositionNumber");
+        p.OriginalPosition = I16(*s, "OriginalPosition");
+        p.Round = I16(*s, "Round");
+        p.Pick = I16(*s, "Pick");
+        p.Experience = I16(*s, "Experience");
+        p.CAREERPOINTS = static_cast<int32_t>(s->Int("CAREERPOINTS"));
+        for (int y = 1; y <= 8; ++y)
+            p.Contract(y) = static_cast<int32_t>(s->Int(("contract" + std::to_string(y)).c_str()));
+        p.Exception = s->Int("Exception") != 0;
+        p.BirdYears = I16(*s, "BirdYears");
+        p.Potential = I16(*s, "Potential");
+        p.KnownPotential = p.Potential;
+        p.PotentialGrade = GradeOf(p.Potential);
+        p.InsideScoring = I16(*s, "InsideScoring");
+        p.JumpShot = I16(*s, "JumpShot");
+        p.ThreePointShot = I16(*s, "ThreePointShot");
+        p.Scoring = I16(*s, "Scoring");
+        p.Handling = I16(*s, "Handling");
+        p.Passing = I16(*s, "Passing");
+        p.Quickness = I16(*s, "Quickness");
+        p.PostDefense = I16(*s, "PostDefense");
+        p.PerimeterDefense = I16(*s, "PerimeterDefense");
+        p.DriveDefense = I16(*s, "DriveDefense");
+        p.Stealing = I16(*s, "Stealing");
+        p.ShotBlocking = I16(*s, "ShotBlocking");
+        p.OffenseRebound = I16(*s, "OffenseRebound");
+        p.DefenseRebound = I16(*s, "DefenseRebound");
+        p.Jumping = I16(*s, "Jumping");
+        p.Strength = I16(*s, "Strength");
+        p.STAMINA = I16(*s, "STAMINA");
+        p.TimeInjured = I16(*s, "TimeInjured");
+        p.IR = s->Int("IR") != 0;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<int16_t> Skills(const Player& p) {
+    return {p.InsideScoring,    p.JumpShot,       p.ThreePointShot, p.Scoring,
+            p.Handling,         p.Passing,        p.Quickness,      p.PostDefense,
+            p.PerimeterDefense, p.DriveDefense,   p.Stealing,       p.ShotBlocking,
+            p.OffenseRebound,   p.DefenseRebound, p.Jumping,        p.Strength};
+}
+
+bool OnTeam(const Player& p) {
+    return p.Team != kFreeAgent && p.Team != kDraft && p.Team != kNextDraft;
+}
+
+int32_t MinimumSalary(int experience) {
+    static const int32_t table[] = {332817, 465850, 540850, 565850, 590850, 653350,
+                                    715850, 778350, 840850, 965850, 1000000};
+    return table[std::clamp(experience, 0, 10)];
+}
+
+int32_t MaximumSalary(int experience) {
+    double share = experience <= 6 ? 0.25 : experience <= 9 ? 0.30 : 0.35;
+    return static_cast<int32_t>(std::nearbyint(42500000 * share));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Schedule.dat
+
+struct Matchup {
+    int home = 0, away = 0;
+};
+
+std::vector<Matchup> ReadMatchups() {
+    std::string bytes = ReadBytes(kHome / "Schedule.dat");
+    EXPECT_EQ(bytes.size() % 12, 0u);
+    ByteReader r(bytes);
+    std::vector<Matchup> games;
+    while (r.Remaining() >= 12) {
+        Matchup m;
+        m.home = r.I16();
+        m.away = r.I16();
+        r.F64();
+        games.push_back(m);
+    }
+    return games;
+}
+
+TEST(ScheduleFile, EveryTeamPlays82GamesHalfAtHome) {
+    auto games = ReadMatchups();
+    EXPECT_EQ(games.size(), 1189u);
+    std::array<int, kTeams + 1> home{}, away{};
+    for (const auto& g : games) {
+        ASSERT_GE(g.home, 1);
+        ASSERT_LE(g.home, kTeams);
+        ASSERT_GE(g.away, 1);
+        ASSERT_LE(g.away, kTeams);
+        ASSERT_NE(g.home, g.away);
+        ++home[g.home];
+        ++away[g.away];
+    }
+    for (int t = 1; t <= kTeams; ++t) {
+        EXPECT_EQ(home[t], 41) << "team " << t;
+        EXPECT_EQ(away[t], 41) << "team " << t;
+    }
+}
+
+TEST(ScheduleFile, DivisionRivalsMeetMostOftenAndEveryPairAtLeastTwice) {
+    auto games = ReadMatchups();
+    auto teams = ReadTeams();
+    ASSERT_EQ(teams.size(), static_cast<size_t>(kTeams));
+    std::array<std::array<int, kTeams + 1>, kTeams + 1> meetings{};
+    std::array<std::array<int, kTeams + 1>, kTeams + 1> hosted{};
+    for (const auto& g : games) {
+        ++meetings[g.home][g.away];
+        ++meetings[g.away][g.home];
+        ++hosted[g.home][g.away];
+    }
+    for (int a = 1; a <= kTeams; ++a) {
+        const TeamRow& ta = teams[a - 1];
+        double sums[3] = {0, 0, 0};
+        int counts[3] = {0, 0, 0};
+        int fewestInDivision = 99, mostInConference = 0;
+        for (int b = 1; b <= kTeams; ++b) {
+            if (a == b) continue;
+            const TeamRow& tb = teams[b - 1];
+            int n = meetings[a][b];
+            EXPECT_GE(n, 2) << a << " v " << b;
+            // Each side hosts half of the pair's games, give or take the odd one.
+            EXPECT_LE(std::abs(hosted[a][b] - hosted[b][a]), 1) << a << " v " << b;
+            int kind = ta.division == tb.division ? 0 : ta.conference == tb.conference ? 1 : 2;
+            sums[kind] += n;
+            ++counts[kind];
+            if (kind == 0) fewestInDivision = std::min(fewestInDivision, n);
+            if (kind == 1) mostInConference = std::max(mostInConference, n);
+            if (kind == 2) {
+                EXPECT_EQ(n, 2) << a << " v " << b;
+            }
+        }
+        double division = sums[0] / counts[0], conference = sums[1] / counts[1], other = sums[2] / counts[2];
+        EXPECT_GT(division, conference) << "team " << a;
+        EXPECT_GT(conference, other) << "team " << a;
+        EXPECT_GE(fewestInDivision, mostInConference) << "team " << a;
+    }
+}
+
+// The season's placement of the matchups on days 1 to 120 (never day 60, one game a day per team),
+// as the schedule generator does it; false if some matchup finds no common free day in `limit` steps.
+bool PlaceSeason(std::vector<Matchup> games, uint64_t seed, std::array<int, 121>& perDay) {
+    std::mt19937_64 engine(seed);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    auto r = [&] { return uniform(engine); };
+    auto N = [](double x) { return static_cast<int>(std::nearbyint(x)); };
+    std::shuffle(games.begin(), games.end(), engine);
+    std::vector<std::array<bool, 121>> busy(kTeams + 1);
+    for (auto& b : busy)
+        b.fill(false);
+    perDay.fill(0);
+    for (size_t i = 1; i <= games.size(); ++i) {
+        int h = games[i - 1].home, a = games[i - 1].away;
+        auto free = [&](int d) { return !busy[h][d] && !busy[a][d]; };
+        int d = 1;
+        if (!free(1)) {
+            switch (i % 4) {
+            case 0:
+                d = N(r() * 30 + 1);
+                break;
+            case 1:
+                d = N(r() * 30 + 31);
+                break;
+            case 2:
+                d = N(r() * 30 + 61);
+                break;
+            default:
+                d = N(r() * 30 + 90);
+                break;
+            }
+            if (d == 60) d = N(r() * 5 + 61);
+            if (!free(d)) {
+                d = N(r() * 5 + d);
+                if (d > 120) d = 2;
+                if (d == 60) d = N(r() * 5 + 61);
+                for (int steps = 0; !free(d); ++steps) {
+                    if (steps > 100000) return false;
+                    d = N(r() * 5 + d);
+                    if (d > 120) d = 1;
+                    if (d == 60) d = N(r() * 5 + 61);
+                }
+            }
+        }
+        busy[h][d] = busy[a][d] = true;
+        ++perDay[d];
+    }
+    return true;
+}
+
+TEST(ScheduleFile, FitsTheSeasonDaysWhateverTheShuffle) {
+    auto games = ReadMatchups();
+    for (uint64_t seed = 1; seed <= 25; ++seed) {
+        std::array<int, 121> perDay{};
+        ASSERT_TRUE(PlaceSeason(games, seed, perDay)) << "seed " << seed;
+        EXPECT_EQ(perDay[60], 0);
+        EXPECT_EQ(perDay[1], 14); // day 1 always gets a full slate
+        EXPECT_EQ(std::accumulate(perDay.begin(), perDay.end(), 0), 1189);
+        for (int d = 1; d <= 120; ++d)
+            EXPECT_LE(perDay[d], 14) << "day " << d;
+    }
+}
+
+TEST(ScheduleFile, SpareBytesAreZero) {
+    std::string bytes = ReadBytes(kHome / "Schedule.dat");
+    for (size_t at = 0; at + 12 <= bytes.size(); at += 12)
+        for (size_t k = 4; k < 12; ++k)
+            ASSERT_EQ(bytes[at + k], '\0') << "record " << at / 12;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// default.lge: teams
+
+TEST(DefaultLeague, TwentyNineTeamsInTheFourDivisions) {
+    auto teams = ReadTeams();
+    ASSERT_EQ(teams.size(), static_cast<size_t>(kTeams));
+    std::map<std::string, int> divisionSize;
+    std::set<std::string> names, fullNames;
+    for (int i = 0; i < kTeams; ++i) {
+        const TeamRow& t = teams[i];
+        EXPECT_EQ(t.id, i + 1);
+        ++divisionSize[t.division];
+        if (t.division == "Atlantic" || t.division == "Central") {
+            EXPECT_EQ(t.conference, "East") << t.name;
+        }
+        if (t.division == "Midwest" || t.division == "Pacific") {
+            EXPECT_EQ(t.conference, "West") << t.name;
+        }
+        EXPECT_TRUE(t.owner == "Computer" || t.owner == "Human") << t.name;
+        EXPECT_TRUE(t.benchC == 0 || t.benchC == -1);
+        EXPECT_TRUE(t.pbp == 0 || t.pbp == -1);
+        EXPECT_FALSE(t.city.empty());
+        // The name is the key players and pages use: one word, no characters a file name cannot hold.
+        EXPECT_TRUE(std::regex_match(t.name, std::regex("[A-Z][a-z]+"))) << t.name;
+        EXPECT_TRUE(names.insert(t.name).second) << "duplicate " << t.name;
+        EXPECT_TRUE(fullNames.insert(t.city + " " + t.name).second);
+        EXPECT_NE(t.name, kFreeAgent);
+        EXPECT_NE(t.name, kDraft);
+        EXPECT_NE(t.name, kNextDraft);
+    }
+    EXPECT_EQ(divisionSize,
+              (std::map<std::string, int>{{"Atlantic", 7}, {"Central", 8}, {"Midwest", 7}, {"Pacific", 7}}));
+}
+
+TEST(DefaultLeague, SeasonRowIsTheFreshDefault) {
+    SqliteDb db(kHome / "default.lge", true);
+    auto s = db.Prepare("SELECT * FROM Seasoninfo");
+    ASSERT_TRUE(s->Step());
+    EXPECT_EQ(s->Int("Season"), 2001);
+    EXPECT_EQ(s->Int("SeasonDay"), 0);
+    EXPECT_FALSE(s->Step());
+}
+
+// ---------------------------------------------------------------------------------------------------
+// default.lge: players
+
+class DefaultPlayers : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        teams_ = new std::vector<TeamRow>(ReadTeams());
+        players_ = new std::vector<PlayerRow>(ReadPlayers());
+        for (auto& row : *players_)
+            CalculatePlayerRatings(row.p);
+    }
+    static void TearDownTestSuite() {
+        delete teams_;
+        delete players_;
+    }
+    static std::vector<const Player*> Roster(const std::string& team) {
+        std::vector<const Player*> roster;
+        for (const auto& row : *players_)
+            if (row.p.Team == team) roster.push_back(&row.p);
+        return roster;
+    }
+    static std::vector<TeamRow>* teams_;
+    static std::vector<PlayerRow>* players_;
+};
+std::vector<TeamRow>* DefaultPlayers::teams_ = nullptr;
+std::vector<PlayerRow>* DefaultPlayers::players_ = nullptr;
+
+TEST_F(DefaultPlayers, IdsFitTheLeaguesSlotsAndNamesAreUnique) {
+    ASSERT_FALSE(players_->empty());
+    EXPECT_LE(players_->size(), static_cast<size_t>(kLastLeaguePlayer));
+    std::set<int> ids;
+    std::set<std::string> names;
+    auto firsts = ReadNameList(kHome / "gamedata/Firstnames.txt");
+    auto lasts = ReadNameList(kHome / "gamedata/lastnames.txt");
+    std::set<std::string> firstSet(firsts.begin(), firsts.end()), lastSet(lasts.begin(), lasts.end());
+    for (const auto& row : *players_) {
+        EXPECT_GE(row.id, 1);
+        EXPECT_LE(row.id, kLastLeaguePlayer);
+        EXPECT_TRUE(ids.insert(row.id).second) << row.id;
+        EXPECT_TRUE(names.insert(row.p.Name).second) << row.p.Name;
+        EXPECT_TRUE(firstSet.count(FirstName(row.p.Name))) << row.p.Name;
+        EXPECT_TRUE(lastSet.count(LastName(row.p.Name))) << row.p.Name;
+        EXPECT_GE(row.p.College.size(), 2u) << row.p.Name;
+    }
+}
+
+TEST_F(DefaultPlayers, RostersHoldTwelveToFifteenWithEveryPositionCovered) {
+    for (const auto& t : *teams_) {
+        auto roster = Roster(t.name);
+        EXPECT_GE(roster.size(), 12u) << t.name;
+        EXPECT_LE(roster.size(), 15u) << t.name;
+        std::array<int, 6> perPosition{};
+        for (const Player* p : roster)
+            ++perPosition[p->PositionNumber];
+        for (int pos = 1; pos <= 5; ++pos)
+            EXPECT_GE(perPosition[pos], 2) << t.name << " " << PositionText(pos);
+    }
+    size_t onTeams = std::count_if(players_->begin(), players_->end(), [](auto& r) { return OnTeam(r.p); });
+    std::set<std::string> teamNames;
+    for (const auto& t : *teams_)
+        teamNames.insert(t.name);
+    for (const auto& row : *players_)
+        if (OnTeam(row.p)) {
+            EXPECT_TRUE(teamNames.count(row.p.Team)) << row.p.Name << " of " << row.p.Team;
+        }
+    EXPECT_GE(onTeams, 29u * 13u);
+}
+
+TEST_F(DefaultPlayers, PositionsTextAndNumbersAgree) {
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        ASSERT_GE(p.PositionNumber, 1) << p.Name;
+        ASSERT_LE(p.PositionNumber, 5) << p.Name;
+        EXPECT_EQ(p.DefaultPosition, PositionText(p.PositionNumber)) << p.Name;
+        EXPECT_EQ(p.OriginalPosition, p.PositionNumber) << p.Name;
+        EXPECT_EQ(p.DisplayHeight, FormatHeight(p.Height)) << p.Name;
+    }
+}
+
+TEST_F(DefaultPlayers, SkillsStayInsideTheirLimits) {
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        for (int16_t v : Skills(p)) {
+            EXPECT_GE(v, 5) << p.Name;
+            EXPECT_LE(v, 100) << p.Name;
+        }
+        // The generator already keeps the position caps that the ratings would enforce.
+        Player limited = p;
+        ApplyAttributeLimits(limited);
+        EXPECT_EQ(Skills(limited), Skills(p)) << p.Name;
+        EXPECT_GE(p.Potential, 0);
+        EXPECT_LE(p.Potential, 99);
+        EXPECT_EQ(p.STAMINA, 100);
+    }
+}
+
+TEST_F(DefaultPlayers, BodiesFollowThePosition) {
+    std::array<double, 6> height{}, weight{}, rebounding{}, handling{};
+    std::array<int, 6> count{};
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        int pos = p.PositionNumber;
+        height[pos] += p.Height;
+        weight[pos] += p.Weight;
+        rebounding[pos] += p.DefenseRebound + p.ShotBlocking;
+        handling[pos] += p.Handling + p.Passing;
+        ++count[pos];
+        EXPECT_GE(p.Height, 66) << p.Name;
+        EXPECT_LE(p.Height, 91) << p.Name;
+        EXPECT_GE(p.Weight, 150) << p.Name;
+        EXPECT_LE(p.Weight, 300) << p.Name;
+        if (pos == 1) {
+            EXPECT_GE(p.Height, 81) << p.Name;
+        }
+    }
+    for (int pos = 1; pos < 5; ++pos) {
+        // C taller, heavier and better on the boards than PF, and so on down to the PG.
+        EXPECT_GT(height[pos] / count[pos], height[pos + 1] / count[pos + 1] + 1) << pos;
+        EXPECT_GT(weight[pos] / count[pos], weight[pos + 1] / count[pos + 1] + 5) << pos;
+        EXPECT_GT(rebounding[pos] / count[pos], rebounding[pos + 1] / count[pos + 1]) << pos;
+        EXPECT_LT(handling[pos] / count[pos], handling[pos + 1] / count[pos + 1]) << pos;
+    }
+}
+
+TEST_F(DefaultPlayers, StartersRateAboveTheBench) {
+    int teamsChecked = 0;
+    std::vector<int> starterRatings;
+    for (const auto& t : *teams_) {
+        auto roster = Roster(t.name);
+        std::sort(roster.begin(), roster.end(),
+                  [](const Player* a, const Player* b) { return a->CurrentRating > b->CurrentRating; });
+        double top = 0, bench = 0;
+        for (size_t k = 0; k < roster.size(); ++k)
+            (k < 5 ? top : bench) += roster[k]->CurrentRating;
+        top /= 5;
+        bench /= static_cast<double>(roster.size() - 5);
+        EXPECT_GT(top, bench + 8) << t.name;
+        EXPECT_GE(top, 50) << t.name;
+        EXPECT_LE(top, 80) << t.name;
+        // The best player at each position is his team's starter there.
+        for (int pos = 1; pos <= 5; ++pos) {
+            int best = 0;
+            for (const Player* p : roster)
+                if (p->PositionNumber == pos) best = std::max<int>(best, p->CurrentRating);
+            starterRatings.push_back(best);
+        }
+        ++teamsChecked;
+    }
+    EXPECT_EQ(teamsChecked, kTeams);
+    int inRange = static_cast<int>(std::count_if(starterRatings.begin(), starterRatings.end(),
+                                                 [](int r) { return r >= 45 && r <= 85; }));
+    EXPECT_GE(inRange, static_cast<int>(starterRatings.size() * 9 / 10));
+}
+
+TEST_F(DefaultPlayers, VeteransAreOlderAndExperienced) {
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        EXPECT_GE(p.Age, 18) << p.Name;
+        EXPECT_LE(p.Age, 40) << p.Name;
+        EXPECT_GE(p.Experience, 0) << p.Name;
+        EXPECT_LE(p.Experience, p.Age - 18) << p.Name;
+        EXPECT_LE(p.BirdYears, p.Experience) << p.Name;
+        EXPECT_GE(p.CAREERPOINTS, 0) << p.Name;
+        if (p.Experience == 0) {
+            EXPECT_EQ(p.CAREERPOINTS, 0) << p.Name;
+        }
+    }
+}
+
+TEST_F(DefaultPlayers, TeamContractsArePositiveWithinTheSalaryLimits) {
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        if (!OnTeam(p)) continue;
+        EXPECT_GT(p.contract1, 0) << p.Name;
+        bool ended = false;
+        for (int y = 1; y <= 8; ++y) {
+            int32_t c = p.Contract(y);
+            if (c == 0) {
+                ended = true;
+                continue;
+            }
+            EXPECT_FALSE(ended) << p.Name << ": salary after the contract's end";
+            EXPECT_GE(c, MinimumSalary(p.Experience)) << p.Name << " year " << y;
+            EXPECT_LE(c, MaximumSalary(p.Experience)) << p.Name << " year " << y;
+            if (y > 1) {
+                EXPECT_GE(c, p.Contract(y - 1)) << p.Name << ": salaries never decrease";
+                EXPECT_LE(c, std::nearbyint(p.Contract(y - 1) * 1.1)) << p.Name << ": raise above 10 %";
+            }
+        }
+        EXPECT_EQ(p.LastTeam, p.Team) << p.Name;
+    }
+}
+
+TEST_F(DefaultPlayers, PayrollsSitAroundTheCap) {
+    double sum = 0;
+    int64_t highest = 0;
+    for (const auto& t : *teams_) {
+        int64_t payroll = 0;
+        for (const Player* p : Roster(t.name)) {
+            payroll += p->contract1;
+            highest = std::max<int64_t>(highest, p->contract1);
+        }
+        EXPECT_GE(payroll, 30000000) << t.name;
+        EXPECT_LE(payroll, 55000000) << t.name;
+        sum += static_cast<double>(payroll);
+    }
+    double mean = sum / kTeams;
+    EXPECT_GT(mean, 38000000);
+    EXPECT_LT(mean, 48000000);
+    EXPECT_GE(highest, 8000000); // the league has stars paid like stars
+}
+
+TEST_F(DefaultPlayers, RookiesCarryTheirDraftSlot) {
+    int drafted = 0;
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        EXPECT_GE(p.Round, 0);
+        EXPECT_LE(p.Round, 2);
+        if (p.Round == 0) {
+            EXPECT_EQ(p.Pick, 0) << p.Name;
+            continue;
+        }
+        EXPECT_GE(p.Pick, 1) << p.Name;
+        EXPECT_LE(p.Pick, 29) << p.Name;
+        ++drafted;
+    }
+    EXPECT_GT(drafted, 300);
+}
+
+TEST_F(DefaultPlayers, FreeAgentsHaveNoContractAndAFormerTeam) {
+    std::set<std::string> teamNames;
+    for (const auto& t : *teams_)
+        teamNames.insert(t.name);
+    int count = 0;
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        if (p.Team != kFreeAgent) continue;
+        ++count;
+        for (int y = 1; y <= 8; ++y)
+            EXPECT_EQ(p.Contract(y), 0) << p.Name;
+        EXPECT_TRUE(teamNames.count(p.LastTeam)) << p.Name << " last played for " << p.LastTeam;
+    }
+    EXPECT_GE(count, 40);
+    EXPECT_LE(count, 60);
+}
+
+TEST_F(DefaultPlayers, DraftClassHasTwentyProspectsPerPosition) {
+    std::array<int, 6> perPosition{};
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        if (p.Team != kDraft) continue;
+        ++perPosition[p.PositionNumber];
+        EXPECT_GE(p.Age, 18) << p.Name;
+        EXPECT_LE(p.Age, 23) << p.Name;
+        EXPECT_EQ(p.Experience, 0) << p.Name;
+        EXPECT_EQ(p.CAREERPOINTS, 0) << p.Name;
+        EXPECT_EQ(p.Round, 0) << p.Name;
+        for (int y = 1; y <= 8; ++y)
+            EXPECT_EQ(p.Contract(y), 0) << p.Name;
+        EXPECT_EQ(p.College == "High School", p.Age <= 19) << p.Name;
+        EXPECT_EQ(row.injuryId, 0) << p.Name;
+    }
+    for (int pos = 1; pos <= 5; ++pos)
+        EXPECT_EQ(perPosition[pos], 20) << PositionText(pos);
+}
+
+TEST_F(DefaultPlayers, InjuriesNameARowOfTheInjuryTable) {
+    SqliteDb db(kHome / "default.lge", true);
+    auto lookup = db.Prepare("SELECT InjuryName FROM injuries WHERE injuryID = ?");
+    int injured = 0;
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        if (row.injuryId == 0) {
+            EXPECT_EQ(p.TimeInjured, 0) << p.Name;
+            EXPECT_FALSE(p.IR) << p.Name;
+            continue;
+        }
+        ++injured;
+        lookup->Reset();
+        lookup->Bind(1, row.injuryId);
+        EXPECT_TRUE(lookup->Step()) << p.Name << " has injury " << row.injuryId;
+        EXPECT_GT(p.TimeInjured, 0) << p.Name;
+        EXPECT_EQ(p.IR, p.TimeInjured > 3) << p.Name;
+    }
+    EXPECT_GE(injured, 1);
+    EXPECT_LE(injured, 15);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Injuries.dat
+
+TEST(InjuryFile, EveryClassIsPresentAndTheTableMatchesTheDatabase) {
+    auto entries = ReadInjuryFile(kHome / "Injuries.dat");
+    ASSERT_GT(entries.size(), 30u);
+    std::map<int, int> perClass;
+    for (size_t k = 1; k < entries.size(); ++k) {
+        ++perClass[entries[k].Severity];
+        EXPECT_GE(entries[k].BaseDays, 1) << entries[k].Name;
+        if (entries[k].Severity == 10) {
+            EXPECT_GE(entries[k].BaseDays, 150) << entries[k].Name;
+        }
+    }
+    for (int c = 1; c <= 10; ++c)
+        EXPECT_GE(perClass[c], 1) << "class " << c;
+    EXPECT_EQ(entries[1].Severity, 1); // entry 1 is a candidate for every class: a minor injury
+    EXPECT_GE(perClass[1], 10);
+    for (int c = 2; c <= 10; ++c)
+        EXPECT_GT(perClass[1], perClass[c]);
+
+    SqliteDb db(kHome / "default.lge", true);
+    auto s = db.Prepare("SELECT * FROM injuries ORDER BY injuryID");
+    size_t k = 0;
+    while (s->Step()) {
+        ++k;
+        ASSERT_LT(k, entries.size());
+        EXPECT_EQ(s->Int("injuryID"), static_cast<long long>(k));
+        EXPECT_EQ(s->Text("InjuryName"), entries[k].Name);
+        EXPECT_EQ(s->Int("Severity"), entries[k].Severity);
+        EXPECT_EQ(s->Int("BaseDays"), entries[k].BaseDays);
+        std::string text = s->Text("InjuryText");
+        EXPECT_EQ(text == "n/a" ? std::string() : " " + text, entries[k].Text);
+    }
+    EXPECT_EQ(k + 1, entries.size());
+}
+
+TEST(InjuryFile, RoundTripsThroughTheRecordEncoder) {
+    std::string bytes = ReadBytes(kHome / "Injuries.dat");
+    auto entries = ReadInjuryFile(kHome / "Injuries.dat");
+    std::string again;
+    for (size_t k = 1; k < entries.size(); ++k) {
+        InjuryType e = entries[k];
+        if (!e.Text.empty()) e.Text.erase(0, 1); // the reader prefixes a stored text with a blank
+        again += EncodeInjuryRecord(e);
+    }
+    EXPECT_EQ(again, bytes);
+}
+
+TEST(InjuryFile, HoldsTheAilmentsUsedToStashPlayers) {
+    auto entries = ReadInjuryFile(kHome / "Injuries.dat");
+    for (const char* name : {"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines", "Groin Pull"}) {
+        bool found =
+            std::any_of(entries.begin(), entries.end(), [&](const InjuryType& e) { return e.Name == name; });
+        EXPECT_TRUE(found) << name;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Name lists, colleges, settings, help
+
+void ExpectCleanList(const fs::path& file, size_t atLeast, bool singleWords) {
+    std::string text = ReadBytes(file);
+    ASSERT_FALSE(text.empty()) << file;
+    EXPECT_EQ(text.back(), '\n') << file;
+    EXPECT_EQ(text.find('\r'), std::string::npos) << file;
+    std::istringstream in(text);
+    std::set<std::string> seen;
+    std::string line;
+    size_t count = 0;
+    while (std::getline(in, line)) {
+        ++count;
+        EXPECT_FALSE(line.empty()) << file << " line " << count << " is blank";
+        if (singleWords) {
+            EXPECT_EQ(line.find_first_of(" \t"), std::string::npos) << file << ": " << line;
+        }
+        EXPECT_NE(line.front(), ' ') << file << ": " << line;
+        EXPECT_NE(line.back(), ' ') << file << ": " << line;
+        EXPECT_TRUE(seen.insert(line).second) << file << ": duplicate " << line;
+    }
+    EXPECT_GE(count, atLeast) << file;
+}
+
+bool ValidUtf8(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
+        i += n;
+    }
+    return true;
+}
+
+TEST(NameLists, LongEnoughWithoutBlankLines) {
+    ExpectCleanList(kHome / "gamedata/Firstnames.txt", 400, true);
+    ExpectCleanList(kHome / "gamedata/lastnames.txt", 800, true);
+    std::string firsts = ReadBytes(kHome / "gamedata/Firstnames.txt");
+    std::string lasts = ReadBytes(kHome / "gamedata/lastnames.txt");
+    EXPECT_TRUE(ValidUtf8(firsts));
+    EXPECT_TRUE(ValidUtf8(lasts));
+    // A few names beyond ASCII, so that every screen and file is exercised with them.
+    EXPECT_TRUE(
+        std::any_of(lasts.begin(), lasts.end(), [](char c) { return static_cast<unsigned char>(c) > 127; }));
+}
+
+TEST(Colleges, AtLeastOneHundredFifty) {
+    ExpectCleanList(kHome / "colleges.dat", 150, false);
+    EXPECT_TRUE(ValidUtf8(ReadBytes(kHome / "colleges.dat")));
+}
+
+TEST(SettingsFile, HoldsTheDefaults) {
+    const fs::path ini = kHome / "HVL.ini";
+    ASSERT_TRUE(fs::exists(ini));
+    // Read with defaults that differ, so a missing key would show.
+    EXPECT_EQ(ReadIniInt(ini, "Creation Draft Settings", "SalaryStyle", 99), 0);
+    EXPECT_EQ(ReadIniInt(ini, "Default Settings", "SalaryCap", 1), 42500000);
+    EXPECT_EQ(ReadIniInt(ini, "Default Settings", "FirstSeason", 1), 2003);
+}
+
+TEST(HelpPages, IndexLinksResolve) {
+    const fs::path help = kHome / "help";
+    ASSERT_TRUE(fs::exists(help / "index.html"));
+    std::regex link(R"(href=\"([^\"#:]+)(#[^\"]*)?\")");
+    int pages = 0;
+    for (const auto& entry : fs::directory_iterator(help)) {
+        if (entry.path().extension() != ".html") continue;
+        ++pages;
+        std::string page = ReadBytes(entry.path());
+        EXPECT_NE(page.find("<title>"), std::string::npos) << entry.path();
+        EXPECT_EQ(page.find("<script"), std::string::npos) << entry.path();
+        for (std::sregex_iterator it(page.begin(), page.end(), link), end; it != end; ++it)
+            EXPECT_TRUE(fs::exists(help / (*it)[1].str())) << entry.path().filename() << " -> " << (*it)[1];
+    }
+    EXPECT_GE(pages, 5);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The whole installation
+
+TEST(Installation, StartsUpCleanly) {
+    test::TempHome home;
+    home.CopyInstalledData();
+    Session session;
+    ScriptedHost host;
+    session.league.programFolder = home.path();
+    ASSERT_TRUE(RunStartup(session, host, {})) << host.LastMessage();
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_GE(session.league.firstNames.size(), 401u);
+    EXPECT_GE(session.league.lastNames.size(), 801u);
+    EXPECT_GE(session.league.colleges.size(), 150u);
+    EXPECT_GT(session.league.injuryTypes.size(), 30u);
+    EXPECT_EQ(session.settings.SalaryCap, 42500000);
+    EXPECT_EQ(session.settings.FirstSeason, 2003);
+}
+
+} // namespace
+} // namespace hv
