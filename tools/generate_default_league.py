@@ -29,13 +29,14 @@ SKILLS = ["InsideScoring", "JumpShot", "ThreePointShot", "Scoring", "Handling", 
           "DefenseRebound", "Jumping", "Strength"]
 PHYSICAL = {"Quickness", "Jumping", "Strength"}
 
-# A typical starter's skills (quality 60) at each position, in SKILLS order.
+# A typical starter's skills (quality 60) at each position, in SKILLS order. The jump shot also sets the
+# free-throw chance (about 0.63 x JumpShot + 30 per cent), so regulars sit near 70 percent from the line.
 PROFILE = {
-    "C": [62, 42, 12, 50, 35, 38, 40, 64, 36, 52, 36, 64, 62, 68, 52, 76],
-    "PF": [60, 50, 26, 52, 42, 42, 50, 58, 44, 54, 40, 52, 58, 64, 58, 68],
-    "SF": [56, 58, 46, 56, 54, 50, 60, 48, 56, 56, 50, 36, 46, 52, 64, 58],
-    "SG": [52, 62, 58, 58, 62, 55, 68, 40, 60, 56, 56, 26, 36, 42, 66, 46],
-    "PG": [45, 60, 54, 52, 72, 72, 76, 32, 62, 56, 62, 16, 28, 36, 56, 36],
+    "C": [62, 58, 12, 50, 35, 38, 40, 64, 36, 52, 36, 64, 62, 68, 52, 76],
+    "PF": [60, 63, 26, 52, 42, 42, 50, 58, 44, 54, 40, 52, 58, 64, 58, 68],
+    "SF": [56, 69, 48, 56, 54, 50, 60, 48, 56, 56, 50, 36, 46, 52, 64, 58],
+    "SG": [52, 73, 60, 58, 62, 55, 68, 40, 60, 56, 56, 26, 36, 42, 66, 46],
+    "PG": [45, 71, 56, 52, 72, 72, 76, 32, 62, 56, 62, 16, 28, 36, 56, 36],
 }
 # Caps by original position (the rating code enforces the same limits).
 CAPS = {
