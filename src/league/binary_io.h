@@ -28,11 +28,44 @@ public:
     }
     const std::string& Bytes() const { return bytes_; }
     std::string& Bytes() { return bytes_; }
+    void Reserve(size_t n) { bytes_.reserve(n); }
 
 private:
     void Raw(const void* p, size_t n) { bytes_.append(static_cast<const char*>(p), n); } // little-endian host
     std::string bytes_;
 };
+
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing above U+10FFFF).
+inline bool IsValidUtf8(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size()) {
+        auto c = static_cast<unsigned char>(s[i]);
+        size_t extra;
+        uint32_t cp;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            extra = 1, cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2, cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3, cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (s.size() - i <= extra) return false;
+        for (size_t k = 1; k <= extra; ++k) {
+            auto cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        static const uint32_t minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += extra + 1;
+    }
+    return true;
+}
 
 class ByteReader {
 public:

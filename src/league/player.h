@@ -11,6 +11,7 @@ namespace hv {
 struct Award {
     int16_t Season = 0;
     std::string Name;
+    bool operator==(const Award&) const = default;
 };
 
 // Regular-season totals, in file order.

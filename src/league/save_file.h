@@ -1,0 +1,55 @@
+// The saved game: one file per league, save/NAME.sav under the program folder. docs/save_file.md gives the
+// byte layout. Saving never destroys the previous file; loading either replaces the league completely or
+// leaves it exactly as it was.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "league/binary_io.h"
+#include "league/league.h"
+#include "platform/host.h"
+
+namespace hv {
+
+// "NAME.sav"
+std::string SaveFileName(const std::string& leagueName);
+
+// The whole saved part of the league as the file's bytes, with `leagueName` in the header. Throws FormatError
+// when a value does not fit its field (a text over 65535 bytes, a table over 32767 entries, a salary cap over
+// 32 bits).
+// `blockStarts`, when given, receives the offset at which each block 1 to 16 begins (index 0 unused) and
+// the file size at index 17.
+using SaveBlockStarts = std::array<size_t, 18>;
+std::string EncodeLeague(const League& league, const std::string& leagueName,
+                         SaveBlockStarts* blockStarts = nullptr);
+
+// Reads a saved game's bytes into `fresh`, a newly constructed League, and rebuilds the derived values
+// (display fields, ratings, Win%, roster counts, free-ID list, commissioner rights). Throws FormatError on
+// any inconsistency: a count, length or bound out of range, a bad slot number, a boolean other than -1 or 0,
+// text that is not UTF-8, or bytes missing or left over.
+void DecodeLeague(std::string_view bytes, League& fresh);
+
+// The header alone: what the load list and the `leagues` command show without reading the whole file.
+struct SaveHeader {
+    std::string LeagueName;
+    int16_t Season = 0;
+    int16_t SeasonDay = 0;
+};
+// Throws FormatError when the header is not valid.
+SaveHeader DecodeSaveHeader(std::string_view bytes);
+
+// Writes the league to save/NAME.sav: the bytes go to a temporary file in the same folder, which is flushed
+// to disk and then renamed over the old save. On failure shows an error (title "Error"), removes the
+// temporary file, keeps the previous save and returns false. The league is not changed.
+bool SaveLeague(const League& league, const std::string& leagueName, Host& host);
+
+// Replaces the league by the saved game save/FILENAME ("NAME.sav"): reads into a fresh league object, makes
+// sure the league's folders exist, sets the league folder, and only then moves the result in. A missing
+// file shows "The file FILENAME was not found." (title "File Not Found"); a damaged one "The file FILENAME is
+// not a valid saved game." (title "Error"). On failure the league is left exactly as it was.
+bool LoadLeague(League& league, const std::string& fileName, Host& host);
+
+} // namespace hv

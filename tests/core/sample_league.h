@@ -1,0 +1,379 @@
+// A league filled with distinct, non-trivial values in every field that the saved game stores, for the
+// save-file tests, the command-line tests and the save benchmark.
+#pragma once
+
+#include <random>
+#include <string>
+
+#include "league/league.h"
+
+namespace hv::testing {
+
+struct SampleOptions {
+    unsigned seed = 7;
+    int gameLogEntries = 12;      // per player
+    int seasonHistoryEntries = 3; // per player
+    int emptyEvery = 13;          // every n-th slot stays empty (0: none)
+};
+
+class SampleFiller {
+  public:
+    explicit SampleFiller(unsigned seed) : rng_(seed) {}
+
+    int16_t Small(int lo, int hi) {
+        return static_cast<int16_t>(std::uniform_int_distribution<int>(lo, hi)(rng_));
+    }
+    int32_t Long(int lo, int hi) { return std::uniform_int_distribution<int32_t>(lo, hi)(rng_); }
+    bool Flag() { return Small(0, 1) == 1; }
+    double Real() { return std::uniform_real_distribution<double>(-1000, 1000)(rng_); }
+    std::string Text(const std::string& stem) { return stem + " " + std::to_string(Small(0, 9999)); }
+
+  private:
+    std::mt19937 rng_;
+};
+
+inline std::string SampleTeamName(int slot) {
+    static const char* names[] = {"Hawks", "Bulls", "Öwls",   "Lynx",  "Señores", "Crows",  "Bears", "Wolves",
+                                  "Kings", "Jets",  "Sharks", "Storm", "Comets",  "Ravens", "Tigers"};
+    return std::string(names[(slot - 1) % 15]) + (slot > 15 ? " II" : "");
+}
+
+inline void FillSamplePlayer(Player& p, int id, SampleFiller& f, const SampleOptions& o) {
+    static const char* firsts[] = {"José", "Anna", "Marcus", "Łukasz", "Kenji", "Zoë"};
+    static const char* lasts[] = {"Müller", "Van Horn", "O'Neil", "Ñúñez", "Smith", "Ødegaard"};
+    p.Name = std::string(firsts[id % 6]) + " " + lasts[(id / 6) % 6];
+    p.Height = f.Small(70, 88);
+    p.Weight = f.Small(170, 290);
+    p.Age = f.Small(19, 38);
+    p.College = f.Text("College of");
+    int kind = id % 10;
+    p.Team = kind == 8 ? "FA" : kind == 9 ? "Draft" : SampleTeamName(1 + id % 29);
+    p.LastTeam = SampleTeamName(1 + (id + 3) % 29);
+    p.LastFASeason = f.Small(2000, 2004);
+    p.HomeTeam = SampleTeamName(1 + (id + 5) % 29);
+    p.PositionNumber = static_cast<int16_t>(1 + id % 5);
+    p.OriginalPosition = p.PositionNumber;
+    p.Round = f.Small(1, 2);
+    p.Pick = f.Small(1, 29);
+    p.Experience = f.Small(0, 15);
+    p.CAREERPOINTS = f.Long(0, 40000);
+    p.Championships = f.Small(0, 3);
+    for (int a = 0; a < id % 4; ++a)
+        p.Awards.push_back({f.Small(2001, 2004), f.Text("All-League Ünited")});
+    for (auto& d : p.ResignDemand)
+        d = f.Long(500000, 9000000);
+    for (int year = 1; year <= 8; ++year)
+        p.Contract(year) = f.Long(0, 12000000);
+    p.Exception = f.Flag();
+    p.Signday = f.Small(1, 190);
+    p.SignYear = f.Small(2001, 2005);
+    p.Resign = f.Flag();
+    p.LastSalary = f.Long(300000, 9000000);
+    p.BirdYears = f.Small(0, 6);
+    p.Injury = id % 7 == 0 ? "Sprained Ankle" : "None";
+    p.TimeInjured = id % 7 == 0 ? f.Small(1, 30) : 0;
+    p.IR = id % 14 == 0;
+    p.Potential = f.Small(20, 99);
+    p.KnownPotential = f.Small(10, 100);
+    for (int16_t* v : {&p.Greed, &p.Happiness, &p.Loyalty, &p.Winner})
+        *v = f.Small(0, 100);
+    // Inside every position's attribute limits, so that loading keeps them.
+    for (int16_t* v : {&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring, &p.Handling, &p.Passing,
+                       &p.Quickness, &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing,
+                       &p.ShotBlocking, &p.OffenseRebound, &p.DefenseRebound, &p.Jumping, &p.Strength})
+        *v = f.Small(5, 50);
+    p.STAMINA = 777;
+    for (int16_t* v : {&p.HIGHPOINTS, &p.HIGHREBOUNDS, &p.HIGHASSISTS, &p.HIGHSTEALS, &p.HIGHBLOCKS})
+        *v = f.Small(1, 60);
+    SeasonTotals& s = p.SeasonStats;
+    for (int16_t* v :
+         {&s.Games,         &s.GamesStarted, &s.Minutes, &s.FG,       &s.FGA,     &s.FT,
+          &s.FTA,           &s.ThreeP,       &s.ThreePA, &s.Rebounds, &s.Assists, &s.Steals,
+          &s.Blocks,        &s.Turnovers,    &s.Points,  &s.Fouls,    &s.DQ,      &s.DoubleDoubles,
+          &s.TripleDoubles, &s.Spare})
+        *v = f.Small(1, 3000);
+    for (int g = 0; g < o.gameLogEntries; ++g) {
+        GameLogEntry e;
+        e.SeasonDay = static_cast<int16_t>(g + 1);
+        e.Starter = f.Flag();
+        e.Team = p.Team;
+        e.Opponent = SampleTeamName(1 + (id + g) % 29);
+        for (int16_t* v :
+             {&e.Minutes, &e.FG, &e.FGA, &e.FT, &e.FTA, &e.ThreeP, &e.ThreePA, &e.Rebounds, &e.Assists,
+              &e.Steals, &e.Blocks, &e.Turnovers, &e.Points, &e.Fouls, &e.Spare1, &e.Spare2})
+            *v = f.Small(0, 48);
+        p.GameLog.push_back(e);
+    }
+    for (int h = 0; h < o.seasonHistoryEntries; ++h) {
+        SeasonHistoryEntry e;
+        e.Season = static_cast<int16_t>(2001 + h);
+        e.Team = SampleTeamName(1 + (id + h) % 29);
+        for (int16_t* v :
+             {&e.Games,         &e.GamesStarted, &e.Minutes, &e.FG,       &e.FGA,     &e.FT,
+              &e.FTA,           &e.ThreeP,       &e.ThreePA, &e.Rebounds, &e.Assists, &e.Steals,
+              &e.Blocks,        &e.Turnovers,    &e.Points,  &e.DQ,       &e.Fouls,   &e.DoubleDoubles,
+              &e.TripleDoubles, &e.Spare})
+            *v = f.Small(0, 3000);
+        p.SeasonHistory.push_back(e);
+    }
+    PlayoffTotals& po = p.PlayoffStats;
+    for (int16_t* v : {&po.Games, &po.Minutes, &po.FG, &po.FGA, &po.FT, &po.FTA, &po.ThreeP, &po.ThreePA,
+                       &po.Rebounds, &po.Assists, &po.Steals, &po.Blocks, &po.Turnovers, &po.Points,
+                       &po.Fouls, &po.DQ, &po.Spare, &p.CareerGames, &p.CareerGamesStarted})
+        *v = f.Small(1, 900);
+    CareerTotals& c = p.Career;
+    for (int32_t* v : {&c.Minutes, &c.FG, &c.FGA, &c.FT, &c.FTA, &c.ThreeP, &c.ThreePA, &c.Rebounds,
+                       &c.Assists, &c.Steals, &c.Blocks, &c.Turnovers, &c.Points})
+        *v = f.Long(1, 60000);
+    for (int16_t* v : {&p.CareerFouls, &p.CareerDQ, &p.CareerDoubleDoubles, &p.CareerTripleDoubles,
+                       &p.PlayerOfGame, &p.PlayerOfWeek, &p.PlayerOfMonth})
+        *v = f.Small(1, 500);
+    DeriveDisplayFields(p);
+}
+
+inline void FillSampleTeam(Team& t, int slot, SampleFiller& f) {
+    t.City = "Ciudad " + std::to_string(slot);
+    t.Name = SampleTeamName(slot);
+    t.Owner = slot % 4 == 0 ? "Human" : "Computer";
+    t.Conference = slot <= 15 ? "East" : "West";
+    t.Division = slot <= 7 ? "Atlantic" : slot <= 15 ? "Central" : slot <= 22 ? "Midwest" : "Pacific";
+    t.TeamRating = f.Small(1, 100);
+    t.WinRating = f.Small(1, 100);
+    t.OldWinRating = f.Small(1, 100);
+    t.DraftRank = f.Real();
+    t.LastPlayoffYear = f.Small(2001, 2004);
+    t.pbp = f.Flag();
+    t.CoachTeam = f.Flag();
+    t.DraftFocus = f.Small(1, 3);
+    for (auto& v : t.ExtraValues)
+        v = f.Small(-50, 50);
+    for (int opp = 1; opp <= kLeagueTeams; ++opp) {
+        t.OpponentValues[opp] = f.Small(-9, 9);
+        t.SeasonWinsVs[opp] = f.Small(0, 4);
+        t.SeasonLossesVs[opp] = f.Small(0, 4);
+        t.AllTimeWinsVs[opp] = f.Small(0, 40);
+        t.AllTimeLossesVs[opp] = f.Small(0, 40);
+        t.PointsVs[opp] = f.Small(0, 3000);
+    }
+    t.TotalSalary = f.Long(10000000, 60000000);
+    for (auto& cut : t.CutSalary)
+        cut = f.Long(0, 3000000);
+    t.UsedMidException = f.Flag();
+    t.UsedLowException = f.Flag();
+    t.HomeWins = f.Small(0, 41);
+    t.HomeLosses = f.Small(0, 41);
+    t.RoadWins = f.Small(0, 41);
+    t.RoadLosses = f.Small(0, 41);
+    t.Streak = f.Small(-8, 8);
+    t.DivRank = f.Small(1, 8);
+    t.ConfRank = f.Small(1, 15);
+    t.Championships = f.Small(0, 5);
+    t.Playoffs = f.Small(0, 9);
+    t.FinalsAppearances = f.Small(0, 6);
+    for (int32_t* v : {&t.TotalWins, &t.TotalLosses, &t.PlayoffWins, &t.PlayoffLosses})
+        *v = f.Long(0, 4000);
+    for (int32_t* v : {&t.Points,
+                       &t.PointsAllowed,
+                       &t.Steals,
+                       &t.Assists,
+                       &t.Rebounds,
+                       &t.Blocks,
+                       &t.Turnovers,
+                       &t.FG,
+                       &t.FGA,
+                       &t.FT,
+                       &t.FTA,
+                       &t.ThreeP,
+                       &t.ThreePA,
+                       &t.FGAallowed,
+                       &t.FGallowed,
+                       &t.FTallowed,
+                       &t.FTAallowed,
+                       &t.ThreePallowed,
+                       &t.ThreePAallowed,
+                       &t.StealsAllowed,
+                       &t.AssistsAllowed,
+                       &t.ReboundsAllowed,
+                       &t.BlocksAllowed,
+                       &t.TurnoversAllowed})
+        *v = f.Long(100, 9000);
+    for (int pos = 1; pos <= 5; ++pos)
+        for (int depth = 1; depth <= 3; ++depth)
+            t.Depth(pos, depth) = f.Small(1, 650);
+    for (int16_t* v : {&t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
+        *v = f.Small(1, 650);
+    for (int16_t* v : {&t.Pace, &t.Press, &t.Trap, &t.Offense})
+        *v = f.Small(1, 5);
+    for (auto& r : t.GameRecords)
+        r = {f.Small(1, 160), f.Small(2001, 2004)};
+    t.GameRecordsExtra = f.Small(1, 99);
+    for (auto& r : t.PlayerRecords)
+        r = {f.Text("Rekord Spieler"), f.Small(1, 70), f.Small(2001, 2004)};
+}
+
+inline AwardSlot SampleAwardSlot(SampleFiller& f) {
+    return {f.Small(1, 650), f.Text("Award Wïnner"), "SF", SampleTeamName(f.Small(1, 29))};
+}
+
+inline void FillSampleTables(League& league, SampleFiller& f) {
+    LeagueTables& t = league.tables;
+    for (int i = 1; i <= kDraftPickCount; ++i)
+        t.draftPicks[i] = {f.Small(1, 29), f.Small(2005, 2007), f.Small(1, 2),
+                           f.Small(1, 29), f.Small(1, 99),      f.Small(0, 29)};
+    for (int day = 1; day <= kScheduleDays; ++day) {
+        ScheduleDay& d = league.schedule[day];
+        d.NumGames = f.Small(0, kGamesPerDay);
+        for (int g = 1; g <= kGamesPerDay; ++g) {
+            ScheduledGame& s = d.Games[g];
+            s.Played = f.Flag();
+            s.HomeTeam = SampleTeamName(f.Small(1, 29));
+            s.AwayTeam = SampleTeamName(f.Small(1, 29));
+            s.HomeScore = f.Small(70, 130);
+            s.AwayScore = f.Small(70, 130);
+            s.Note = g % 5 == 0 ? "OT" : "";
+            s.BoxFile = std::to_string(day) + "-" + std::to_string(g) + ".txt";
+            s.PlayerOfGame = f.Text("Jörg Star");
+            s.PlayerOfGameScore = f.Small(10, 60);
+            for (GameLeader* l : {&s.HomePoints, &s.HomeRebounds, &s.HomeAssists, &s.AwayPoints,
+                                  &s.AwayRebounds, &s.AwayAssists})
+                *l = {f.Text("Leader"), f.Small(1, 50)};
+        }
+    }
+    for (int i = 0; i < 40; ++i) {
+        FreeAgentBid b;
+        b.PlayerID = f.Small(1, 650);
+        b.TeamID = f.Small(1, 29);
+        b.Kind = static_cast<BidKind>(f.Small(1, 5));
+        b.Years = f.Small(1, 7);
+        for (auto& a : b.Amounts)
+            a = f.Long(0, 9000000);
+        b.Score = f.Real();
+        b.Spare = f.Long(-5, 5);
+        t.bids.push_back(b);
+    }
+    for (int i = 0; i < 60; ++i)
+        t.transactions.push_back({SampleTeamName(f.Small(1, 29)), f.Small(2001, 2005), f.Small(-5, 190),
+                                  f.Text("SF Zoë Ødegaard signs for")});
+    auto fillEntry = [&](RecordEntry& e) {
+        e = {f.Small(1, 650), f.Text("Récord Holder"), f.Real(),
+             f.Text("vs"),    f.Small(2001, 2005),     f.Text("at")};
+    };
+    for (auto& e : t.leagueTeamRecords)
+        fillEntry(e);
+    for (auto& e : t.careerRecords.entries)
+        fillEntry(e);
+    for (auto& e : t.seasonRecords.entries)
+        fillEntry(e);
+    for (auto& e : t.gameRecords.entries)
+        fillEntry(e);
+    for (int i = 0; i < 5; ++i) {
+        RetiredPlayer r;
+        r.ID = f.Small(1, 650);
+        r.Name = f.Text("Retired Legend Ñ");
+        r.Height = f.Small(70, 88);
+        r.DisplayHeight = FormatHeight(r.Height);
+        r.Weight = f.Small(170, 290);
+        r.RetiredSeason = f.Small(2001, 2004);
+        r.Reserved = f.Long(1, 99);
+        r.DefaultPosition = "PG";
+        r.Round = 1;
+        r.Pick = f.Small(1, 29);
+        r.Experience = f.Small(10, 18);
+        r.CAREERPOINTS = f.Long(25001, 60000);
+        r.Championships = f.Small(0, 4);
+        r.Awards = {{2002, "MVP"}, {2003, "Playoff MVP"}};
+        r.Seasons = {SeasonHistoryEntry{2002, SampleTeamName(3),
+                                        82,   80,
+                                        3000, 700,
+                                        1400, 300,
+                                        380,  90,
+                                        250,  400,
+                                        500,  120,
+                                        40,   200,
+                                        1790, 1,
+                                        150,  30,
+                                        4,    0}};
+        for (int32_t* v : {&r.Minutes, &r.FG, &r.FGA, &r.FT, &r.FTA, &r.ThreeP, &r.ThreePA, &r.Rebounds,
+                           &r.ReservedLong, &r.Assists, &r.Steals, &r.Blocks, &r.Turnovers, &r.Points})
+            *v = f.Long(1, 40000);
+        r.CareerGames = f.Small(500, 1200);
+        r.CareerGamesStarted = f.Small(400, 1000);
+        for (int16_t* v :
+             {&r.DoubleDoubles, &r.TripleDoubles, &r.PlayerOfGame, &r.PlayerOfWeek, &r.PlayerOfMonth})
+            *v = f.Small(1, 300);
+        t.retiredPlayers.push_back(r);
+    }
+    t.draftOrder.assign(59, DraftSlot{});
+    for (size_t i = 1; i < t.draftOrder.size(); ++i)
+        t.draftOrder[i] = {f.Small(1, 29), f.Small(1001, 1174), f.Small(0, 1), f.Small(0, 650),
+                           f.Small(0, 9)};
+    for (int i = 1; i <= kLeagueTeams; ++i)
+        t.lotteryOrder[i] = static_cast<int16_t>(30 - i);
+    for (int i = 1; i <= kPlayoffSeries; ++i)
+        t.playoffTree[i] = {f.Small(1, 29), f.Small(1, 29), f.Small(0, 4), f.Small(0, 4), f.Flag()};
+    for (int season = 2001; season <= 2003; ++season) {
+        SeasonArchive a;
+        a.Season = static_cast<int16_t>(season);
+        a.Champion = SampleTeamName(f.Small(1, 29));
+        a.RunnerUp = SampleTeamName(f.Small(1, 29));
+        a.ChampionWins = 4;
+        a.RunnerUpWins = f.Small(0, 3);
+        a.FirstPick = SampleAwardSlot(f);
+        for (int i = 0; i < kLeagueTeams; ++i) {
+            StandingLine& line = a.Standings[i];
+            line.TeamName = "Ciudad " + SampleTeamName(i + 1);
+            line.Wins = f.Small(10, 70);
+            line.Losses = static_cast<int16_t>(82 - line.Wins);
+            line.Record = std::to_string(line.Wins) + " - " + std::to_string(line.Losses);
+        }
+        for (auto* list : {&a.RookieOfMonth, &a.PlayerOfMonth})
+            for (auto& slot : *list)
+                slot = SampleAwardSlot(f);
+        for (auto& slot : a.PlayerOfWeek)
+            slot = SampleAwardSlot(f);
+        for (auto& slot : a.Awards)
+            slot = SampleAwardSlot(f);
+        for (auto& team : a.Teams)
+            for (auto& slot : team)
+                slot = SampleAwardSlot(f);
+        t.archive.push_back(a);
+    }
+}
+
+// Fills the league: state, 29 teams, the player slots (every emptyEvery-th one left empty) and every table.
+inline void FillSampleLeague(League& league, const SampleOptions& o = {}) {
+    SampleFiller f(o.seed);
+    SeasonState& s = league.state;
+    s.Season = 2004;
+    s.SeasonDay = 45;
+    s.FirstSeason = 2001;
+    s.SetSalaryCapDollars(43210987);
+    s.LeagueName = "Sample Ligue";
+    s.Password = "Géheim 42!";
+    s.CommissionerRights = false;
+    s.LeagueInjuries = false;
+    s.ScreenInjuries = true;
+    s.SaveBoxScores = true;
+    s.SiteDuringSim = false;
+    s.LockSimulation = true;
+    s.LockEndSeason = false;
+    s.SitePages = {true, false, true, false, false};
+    s.SiteStyle = {"#101010", "#202020", "#303030", "#404040", "#505050", "#606060", "Ünïcode"};
+    s.DraftState = 1;
+    s.DraftPickState = 17;
+    s.Reserved = 3;
+    s.Reserved1 = -123456;
+    s.Reserved2 = 987654;
+    for (int slot = 1; slot <= kLeagueTeams; ++slot)
+        FillSampleTeam(league.team(slot), slot, f);
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+        Player& p = league.player(id);
+        p = Player{};
+        if (o.emptyEvery > 0 && id % o.emptyEvery == 0) continue;
+        FillSamplePlayer(p, id, f, o);
+    }
+    FillSampleTables(league, f);
+    league.RebuildFreeIDs();
+}
+
+} // namespace hv::testing
