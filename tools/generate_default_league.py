@@ -7,15 +7,16 @@ lists, heights, weights and skills typical of their position, and a quality that
 (stars and starters above the bench). Salaries follow quality and experience within the league's minimum
 and maximum salaries, so that payrolls sit around the 42,500,000 salary cap.
 
-Seeded: re-running the script gives the same file. A summary of the league goes to standard error.
+Seeded: re-running the script gives the same file; with --check it only tells whether the committed file
+is up to date. A summary of the league goes to standard error.
 """
 
 import random
 import statistics
 import sys
-from pathlib import Path
 
-from league_teams import DATA_DIR, read_teams
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+from data_sources import DATA_DIR, read_teams, report, write_or_check
 
 SEED = 2001
 SEASON = 2001
@@ -176,10 +177,16 @@ class League:
         p["ShowPotential"] = "High School" if rng.random() < 0.04 else self.college()
         p["Team"] = team
         p["Quality"] = quality
-        youth = {True: rng.uniform(12, 24)}.get(age <= 22, 0)
-        if not youth:
-            youth = rng.uniform(4, 14) if age <= 25 else rng.uniform(-2, 6) if age <= 29 else rng.uniform(-8, 0)
-        p["Potential"] = clamp(nearest(quality + youth + rng.gauss(0, 4)), 25, 99)
+        # Room to grow: large for the young, none for the old.
+        if age <= 22:
+            growth = rng.uniform(12, 24)
+        elif age <= 25:
+            growth = rng.uniform(4, 14)
+        elif age <= 29:
+            growth = rng.uniform(-2, 6)
+        else:
+            growth = rng.uniform(-8, 0)
+        p["Potential"] = clamp(nearest(quality + growth + rng.gauss(0, 4)), 25, 99)
         self.draft_history(p)
         self.career_points(p)
         return p
@@ -266,19 +273,17 @@ def sign_contract(rng, p, first_year, years):
     p["contracts"] = salaries + [0] * (8 - years)
 
 
-def build_team(league, team, names_by_id):
+def build_team(league, team):
     rng = league.rng
     strength = rng.gauss(0, 3)
     positions = ROSTER_TEMPLATE + ([rng.choice(POSITIONS)] if rng.random() < 0.6 else [])
     # Roles: the first player of each position starts, one or two starters are stars.
-    seen = set()
     star_positions = set(rng.sample(POSITIONS, 2 if rng.random() < 0.35 else 1))
     roster = []
     for pos in positions:
         depth = sum(1 for q in positions[:len(roster)] if q == pos)
         role = ("star" if pos in star_positions else "starter") if depth == 0 else (
             "backup" if depth == 1 else "reserve")
-        seen.add(pos)
         age = role_age(rng, role)
         quality = role_quality(rng, role, strength)
         p = league.professional(pos, quality, age, team.name)
@@ -438,7 +443,7 @@ def write_sql(path, teams, players, injuries):
     lines += inserts("injuries", ["injuryID", "InjuryName", "Severity", "BaseDays", "InjuryText"], injury_rows)
     lines.append(f"INSERT INTO SeasonInfo (Season, SeasonDay) VALUES ({SEASON}, 0);")
     lines.append("COMMIT;")
-    path.write_text("\n".join(lines) + "\n", encoding="utf-8")
+    write_or_check(path, "\n".join(lines) + "\n")
 
 
 # --- summary --------------------------------------------------------------------------------------
@@ -450,13 +455,12 @@ def summarize(teams, players):
     for role in ["star", "starter", "backup", "reserve", "free agent", "prospect"]:
         group = [rating(p) for p in players if p["Role"] == role]
         ages = [p["Age"] for p in players if p["Role"] == role]
-        print(f"{role:>10}: {len(group):3d} players, rating {min(group)}-{max(group)} "
-              f"(mean {statistics.mean(group):.1f}), age mean {statistics.mean(ages):.1f}", file=sys.stderr)
+        report(f"{role:>10}: {len(group):3d} players, rating {min(group)}-{max(group)} "
+               f"(mean {statistics.mean(group):.1f}), age mean {statistics.mean(ages):.1f}")
     payrolls = [sum(p["contracts"][0] for p in players if p["Team"] == t.name) for t in teams]
-    print(f"payrolls {min(payrolls):,}-{max(payrolls):,} (mean {statistics.mean(payrolls):,.0f})",
-          file=sys.stderr)
+    report(f"payrolls {min(payrolls):,}-{max(payrolls):,} (mean {statistics.mean(payrolls):,.0f})")
     top = sorted((p["contracts"][0] for p in players), reverse=True)[:5]
-    print(f"top salaries {top}; players {len(players)}", file=sys.stderr)
+    report(f"top salaries {top}; players {len(players)}")
 
 
 def main():
@@ -466,7 +470,7 @@ def main():
     injuries = read_injuries()
     players = []
     for team in teams:
-        players += build_team(league, team, None)
+        players += build_team(league, team)
     injure(league, players, injuries)
     players += [free_agent(league, POSITIONS[k % 5], teams) for k in range(FREE_AGENTS)]
     for pos in POSITIONS:

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -771,6 +772,20 @@ TEST(HelpPages, IndexLinksResolve) {
             EXPECT_TRUE(fs::exists(help / (*it)[1].str())) << entry.path().filename() << " -> " << (*it)[1];
     }
     EXPECT_GE(pages, 5);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// The committed sources are what their seeded generators make of today's inputs (teams, injuries, name
+// lists): a hand edit of the SQL or the matchup list, or an input changed without regenerating, fails.
+
+TEST(GeneratedSources, AreUpToDate) {
+    const fs::path tools = fs::path(__FILE__).parent_path().parent_path().parent_path() / "tools";
+    if (!fs::exists(tools / "generate_schedule.py")) GTEST_SKIP() << "source tree not found";
+    if (std::system("python3 -c pass > /dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
+    for (const char* script : {"generate_schedule.py", "generate_default_league.py"}) {
+        std::string command = "python3 \"" + (tools / script).string() + "\" --check";
+        EXPECT_EQ(std::system(command.c_str()), 0) << script;
+    }
 }
 
 // ---------------------------------------------------------------------------------------------------
