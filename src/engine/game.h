@@ -152,6 +152,8 @@ class clsGame {
     void AddPossessionHeader();
 
   private:
+    friend class GameTestAccess; // the engine's tests set up single situations
+
     static constexpr int kHome = 0;
     static constexpr int kAway = 1;
 
@@ -195,13 +197,13 @@ class clsGame {
     void CacheStyles(int side);
     void AddStartersBlock(int side);
 
-    // Periods and clock (game_clock.cpp).
+    // Periods, clock and timeouts (game_clock.cpp).
     void PlayPeriod(int16_t length);
-    void ApplyQuarterAdjustments(int sign);
     void DrawQuarterAdjustments();
+    void ApplyQuarterAdjustments(int sign);
     void JumpBall();
-    void ClockStep(int seconds);
     int ActionSeconds(int pace);
+    void ClockStep(int seconds);
     void GainEnergy(int amount);
 
     // Substitutions (game_subs.cpp).
@@ -211,34 +213,50 @@ class clsGame {
     int FoulTroubleFactor(const Player& p) const;
     void SubsForSide(int side);
 
-    // Possessions (game_possession.cpp).
+    // The possession loop, changes of possession, inbounds, injuries (game_possession.cpp).
     void MarkCourtSlots();
     void ComputerPace(int side);
     void Action();
-    void OffBallMovement();
     bool InjuryCheck();
-    void ChooseAndPlay();
-    double ShootingPropensity() const;
-    void Dribble(double s);
-    void MoveOrDrive(double s);
-    void Pass();
     void ChangePossession(int16_t newHandler);
     void GiveBallAfterStoppage();
     void AfterScore(int scoringSide);
+    void AddScore(int side, int points);
     void Inbound();
     void MoveUpFromBackcourt();
-    void AddScore(int side, int points);
-    void TellSteal(const Player& stealer, const Player& loser);
-    void NonShootingFoul(int defSlot);
-    void Steal(int defSlot);
     void Turnover();
+    void TellSteal(const Player& stealer, const Player& loser);
+    void Steal(int defSlot);
+    void NonShootingFoul(int defSlot);
+    void AwardFreeThrows(int count);
+    void TireDefenders(int amount);
+
+    // Off-ball movement (game_movement.cpp).
+    static int16_t NextZone(int slot, int zone, int style, double r);
+    void OffBallMovement();
+
+    // The ball handler's choice, dribbles and drives (game_actions.cpp), passes (game_pass.cpp).
+    double ShootingPropensity();
+    void ChooseAndPlay();
+    void Dribble(double s);
+    void MoveOrDrive(double s);
+    void Pass();
 
     // Shots, free throws and rebounds (game_shots.cpp).
-    void Shot(double s, int goingUp);
+    enum ShotStart { kJumpOrSet, kGoingUp }; // kGoingUp: a dunk or layup after going up from Inside
+    void Shot(double s, ShotStart start);
     void ScoreBasket(int points, bool andOne);
     void FreeThrows();
     void Rebound(int shotZone);
     void TellCount(const Player& p, int count, bool rebounds);
+
+    // Small helpers of the hot path.
+    double Rand() { return league_.rng.Uniform(); }
+    int Def() const { return 1 - possession_; }
+    Player& OnCourt(int side, int slot) { return league_.players[side_[side].lineUp[slot]]; }
+    Player& Handler() { return OnCourt(possession_, ballHandler_); }
+    // Court slot of the defender who guards the offence's slot.
+    int DefSlot(int offSlot) const { return side_[1 - possession_].guardOf[offSlot]; }
 
     League& league_;
     std::array<Side, 2> side_{};

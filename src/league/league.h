@@ -33,6 +33,12 @@ struct InjuryType {
     std::string Text;
 };
 
+// A player hurt in one of the day's games, in the order they were hurt; worked off after the day.
+struct DayInjury {
+    int16_t PlayerID = 0;
+    int16_t Team = 0;  // team slot he played for
+};
+
 struct League {
     League();
 
@@ -52,6 +58,8 @@ struct League {
     bool leagueOpen = false;
     // The last game's result, e.g. "Hawks 101, @Bulls 99"; set by the game engine at the end of a game.
     std::string LastResult;
+    // Players hurt in the day's "Regular" and "Playoff" games.
+    std::vector<DayInjury> dayInjuries;
 
     Random rng;
 
