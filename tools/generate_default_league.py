@@ -31,13 +31,14 @@ SKILLS = ["InsideScoring", "JumpShot", "ThreePointShot", "Scoring", "Handling", 
 PHYSICAL = {"Quickness", "Jumping", "Strength"}
 
 # A typical starter's skills (quality 60) at each position, in SKILLS order. The jump shot also sets the
-# free-throw chance (about 0.63 x JumpShot + 30 per cent), so regulars sit near 70 percent from the line.
+# free-throw chance (about 0.63 x JumpShot + 30 per cent), so regulars sit near 70 percent from the line;
+# the shooters' three-point skill puts them near 35 percent from behind the arc.
 PROFILE = {
     "C": [62, 58, 12, 50, 35, 38, 40, 64, 36, 52, 36, 64, 62, 68, 52, 76],
-    "PF": [60, 63, 26, 52, 42, 42, 50, 58, 44, 54, 40, 52, 58, 64, 58, 68],
-    "SF": [56, 69, 48, 56, 54, 50, 60, 48, 56, 56, 50, 36, 46, 52, 64, 58],
-    "SG": [52, 73, 60, 58, 62, 55, 68, 40, 60, 56, 56, 26, 36, 42, 66, 46],
-    "PG": [45, 71, 56, 52, 72, 72, 76, 32, 62, 56, 62, 16, 28, 36, 56, 36],
+    "PF": [60, 63, 30, 52, 42, 42, 50, 58, 44, 54, 40, 52, 58, 64, 58, 68],
+    "SF": [56, 70, 62, 56, 54, 50, 60, 48, 56, 56, 50, 36, 46, 52, 64, 58],
+    "SG": [52, 74, 74, 58, 62, 55, 68, 40, 60, 56, 56, 26, 36, 42, 66, 46],
+    "PG": [45, 72, 69, 52, 72, 72, 76, 32, 62, 56, 62, 16, 28, 36, 56, 36],
 }
 # Caps by original position (the rating code enforces the same limits).
 CAPS = {
