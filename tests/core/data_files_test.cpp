@@ -517,6 +517,45 @@ TEST_F(DefaultPlayers, VeteransAreOlderAndExperienced) {
     }
 }
 
+TEST_F(DefaultPlayers, AgeBringsExperienceAndUsesUpPotential) {
+    double youngAge = 0, oldAge = 0, youngRoom = 0, oldRoom = 0;
+    int young = 0, old = 0;
+    for (const auto& row : *players_) {
+        const Player& p = row.p;
+        if (!OnTeam(p) && p.Team != kFreeAgent) continue;
+        if (p.Experience <= 2) {
+            youngAge += p.Age;
+            youngRoom += p.Potential - p.CurrentRating;
+            ++young;
+        } else if (p.Experience >= 8) {
+            oldAge += p.Age;
+            oldRoom += p.Potential - p.CurrentRating;
+            ++old;
+        }
+    }
+    ASSERT_GT(young, 30);
+    ASSERT_GT(old, 30);
+    EXPECT_GT(oldAge / old, youngAge / young + 6);
+    // Young players have room to grow; veterans are close to what they will ever be.
+    EXPECT_GT(youngRoom / young, oldRoom / old + 8);
+}
+
+TEST_F(DefaultPlayers, ProspectPotentialLooksLikeAYearlyClass) {
+    int high = 0, low = 0, count = 0;
+    for (const auto& row : *players_) {
+        if (row.p.Team != kDraft) continue;
+        ++count;
+        if (row.p.Potential >= 80) ++high;
+        if (row.p.Potential < 60) ++low;
+    }
+    ASSERT_EQ(count, 100);
+    // A generated class has about 22 % at 80 or more and 56 % below 60.
+    EXPECT_GE(high, 10);
+    EXPECT_LE(high, 35);
+    EXPECT_GE(low, 40);
+    EXPECT_LE(low, 70);
+}
+
 TEST_F(DefaultPlayers, TeamContractsArePositiveWithinTheSalaryLimits) {
     for (const auto& row : *players_) {
         const Player& p = row.p;
