@@ -1,0 +1,42 @@
+// Reading a new league's teams and players from the working copy of the default league database.
+#pragma once
+
+#include <string>
+
+#include "league/league.h"
+#include "league/startup.h"
+#include "platform/host.h"
+
+namespace hv {
+
+class SqliteDb;
+
+// How much a new league scatters the database's potentials.
+enum class PotentialRandomization { Normal, Small, None };
+
+// "Default Randomization" gives Normal, "Small Randomization" Small, "No Randomization" None;
+// any other text gives Normal (the list's first item).
+PotentialRandomization RandomizationFromChoice(const std::string& choice);
+
+// Reads the first 29 teams ("Select * from Team Order by ID") into team slots 1 to 29, clearing every
+// statistic, record and count, and draws each team's DraftFocus. Throws DatabaseError when the table is
+// missing or holds fewer than 29 teams.
+void ReadDefaultTeams(League& league, SqliteDb& db);
+
+struct DefaultPlayerChoices {
+    bool creationDraft = false; // every player goes into the creation-draft pool
+    PotentialRandomization randomization = PotentialRandomization::Normal;
+    int salaryStyle = 0; // "SalaryStyle" of the settings file
+};
+
+// Fills player slots 1 to 650 from the Player table, one row per slot by ID; a slot without a row stays
+// empty. Needs the teams already read. Throws DatabaseError on a missing table or column.
+void ReadDefaultPlayers(League& league, SqliteDb& db, const DefaultPlayerChoices& choices);
+
+// A playable league from the default database keeping its rosters: teams and players read, free IDs
+// rebuilt, the league named, every team's line-up set. On a bad name or database the message goes to the
+// host, the league is left as it was and the result is false.
+bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::string& leagueName,
+                                     PotentialRandomization randomization = PotentialRandomization::Normal);
+
+} // namespace hv
