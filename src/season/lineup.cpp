@@ -82,44 +82,54 @@ void ChooseKeyPlayers(League& league, Team& t, const std::vector<int>& available
 }
 
 // Fills depth row `row` (1 starters, 2, 3) of every position. Players of the position come first, best
-// CurrentRating first; a position left without one takes the best fit among the players not yet in the
-// chart, and once every available player has a place, the best fit not yet in that position's column
-// (a player may then back up two positions, but never twice in one column or twice among the starters).
+// CurrentRating first. Positions left open then take the players not yet in the chart, the best fit of any
+// open position and unused player first, so that every available player dresses. Once everyone has a
+// place, an open position takes the best fit not yet in its column (a player may then back up two
+// positions, but never twice in one column or twice among the starters).
 void FillDepthRow(League& league, Team& t, int row, const std::vector<int>& available,
                   std::vector<bool>& inChart) {
     auto unused = [&](int id) { return !inChart[static_cast<size_t>(id)]; };
+    auto place = [&](int pos, int id) {
+        t.Depth(pos, row) = static_cast<int16_t>(id);
+        inChart[static_cast<size_t>(id)] = true;
+    };
     for (int pos = 1; pos <= 5; ++pos) {
         std::vector<int> natural;
         for (int id : available)
             if (unused(id) && league.player(id).PositionNumber == pos) natural.push_back(id);
         int best = BestOf(natural, [&](int id) { return league.player(id).CurrentRating; });
-        if (best == 0) continue;
-        t.Depth(pos, row) = static_cast<int16_t>(best);
-        inChart[static_cast<size_t>(best)] = true;
+        if (best != 0) place(pos, best);
+    }
+    for (;;) {
+        int bestPos = 0, bestId = 0, bestFit = 0;
+        for (int pos = 1; pos <= 5; ++pos) {
+            if (t.Depth(pos, row) != 0) continue;
+            for (int id : available) {
+                int fit = FitAt(league.player(id), pos);
+                if (unused(id) && (bestId == 0 || fit > bestFit)) {
+                    bestPos = pos;
+                    bestId = id;
+                    bestFit = fit;
+                }
+            }
+        }
+        if (bestId == 0) break;
+        place(bestPos, bestId);
     }
     for (int pos = 1; pos <= 5; ++pos) {
         if (t.Depth(pos, row) != 0) continue;
-        auto fit = [&](int id) { return FitAt(league.player(id), pos); };
-        std::vector<int> fresh;
-        for (int id : available)
-            if (unused(id)) fresh.push_back(id);
-        int best = BestOf(fresh, fit);
-        if (best == 0) {
-            std::vector<int> reusable;
-            for (int id : available) {
-                bool inColumn = false;
-                for (int r = 1; r < row; ++r)
-                    inColumn = inColumn || t.Depth(pos, r) == id;
-                bool inRow = false;
-                for (int other = 1; other <= 5; ++other)
-                    inRow = inRow || t.Depth(other, row) == id;
-                if (!inColumn && !(row == 1 && inRow)) reusable.push_back(id);
-            }
-            best = BestOf(reusable, fit);
+        std::vector<int> reusable;
+        for (int id : available) {
+            bool inColumn = false;
+            for (int r = 1; r < row; ++r)
+                inColumn = inColumn || t.Depth(pos, r) == id;
+            bool inRow = false;
+            for (int other = 1; other <= 5; ++other)
+                inRow = inRow || t.Depth(other, row) == id;
+            if (!inColumn && !(row == 1 && inRow)) reusable.push_back(id);
         }
-        if (best == 0) continue;
-        t.Depth(pos, row) = static_cast<int16_t>(best);
-        inChart[static_cast<size_t>(best)] = true;
+        int best = BestOf(reusable, [&](int id) { return FitAt(league.player(id), pos); });
+        if (best != 0) place(pos, best);
     }
 }
 
