@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <limits>
 
 #include "league/saved_games.h"
@@ -246,6 +247,13 @@ bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::st
         ReadDefaultPlayers(*staged, *session.database, choices);
     } catch (const DatabaseError& e) {
         host.ShowMessage(std::string("Invalid default.lge file\n") + e.what(), "Error",
+                         MessageIcon::Critical);
+        return false;
+    }
+    try {
+        EnsureLeagueFolders(staged->programFolder, leagueName);
+    } catch (const std::filesystem::filesystem_error& e) {
+        host.ShowMessage(std::string("Cannot create the league's folders: ") + e.what(), "Error",
                          MessageIcon::Critical);
         return false;
     }

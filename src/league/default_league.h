@@ -34,8 +34,8 @@ struct DefaultPlayerChoices {
 void ReadDefaultPlayers(League& league, SqliteDb& db, const DefaultPlayerChoices& choices);
 
 // A playable league from the default database keeping its rosters: teams and players read, free IDs
-// rebuilt, the league named, every team's line-up set. On a bad name or database the message goes to the
-// host, the league is left as it was and the result is false.
+// rebuilt, the league named and its folders created, every team's line-up set. On a bad name or database the
+// message goes to the host, the league is left as it was and the result is false.
 bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::string& leagueName,
                                      PotentialRandomization randomization = PotentialRandomization::Normal);
 

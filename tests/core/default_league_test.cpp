@@ -402,6 +402,7 @@ TEST_F(DefaultLeagueSource, KeepingRostersGivesEveryTeamALineup) {
     EXPECT_EQ(league.state.LeagueName, "Test League");
     EXPECT_EQ(league.state.Season, 2010);
     EXPECT_TRUE(league.leagueOpen);
+    EXPECT_TRUE(fs::is_directory(dir / "leaguedata" / "Test League" / "html" / "boxes"));
     EXPECT_EQ(league.freeIDs.size(), 650u - 232u);
     for (int team = 1; team <= kLeagueTeams; ++team) {
         EXPECT_EQ(league.team(team).ActivePlayers, 8);
@@ -421,6 +422,7 @@ TEST_F(DefaultLeagueSource, BadLeagueNamesAreRefused) {
     EXPECT_EQ(host.messages.size(), 2u);
     EXPECT_EQ(session.league.state.LeagueName, "old");
     EXPECT_TRUE(session.league.player(1).IsEmpty());
+    EXPECT_FALSE(fs::exists(dir / "leaguedata"));
 }
 
 TEST(DefaultLeagueChoices, RandomizationListItems) {
