@@ -351,6 +351,42 @@ TEST(Fits, WorkedCentreAndPowerForward) {
     EXPECT_EQ(FitRating(FitCase(), 2), 56);
 }
 
+TEST(Fits, WorkedSmallForwardAndPointGuard) {
+    // Small forward: every defensive term at 1 -> D = 100;
+    // base = R(0.32*50 + 0.125*100 + 0.115*40 + 0.27*35 + 0.17*60) = R(52.75) = 53;
+    // height 78 - 80.04 = -2.04 -> 0.9: R(47.7) = 48; weight -44 -> 0.9: R(43.2) = 43; quickness and
+    // strength even -> 1; fit R(0.5*43 + 0.5*53) = 48.
+    Player sf = FitCase();
+    sf.PostDefense = 60;
+    sf.PerimeterDefense = 65;
+    sf.DriveDefense = 65;
+    sf.Stealing = 70;
+    sf.ShotBlocking = 65;
+    sf.Quickness = 60;
+    sf.Strength = 60;
+    sf.Height = 78;
+    sf.Weight = 180;
+    EXPECT_EQ(FitRating(sf, 3), 48);
+    // Quickness 44 (-16 -> 0.6) also lowers D to (0.96 - 0.3) / 0.7 * 100 = 94.29: base R(52.04) = 52;
+    // 52 -> 47 -> 42 -> R(25.2) = 25; fit R(38.5) = 38.
+    sf.Quickness = 44;
+    EXPECT_EQ(FitRating(sf, 3), 38);
+
+    // Point guard: D = 100; base = R(5 + 15 + 23.6 + 4.55 + 1.8) = R(49.95) = 50; height +0.35 -> 1;
+    // weight +64 -> 1.02: 51; quickness even -> 1; no strength factor; fit R(50.5) = 50.
+    Player pg = FitCase();
+    pg.PostDefense = 40;
+    pg.PerimeterDefense = 80;
+    pg.DriveDefense = 70;
+    pg.Stealing = 80;
+    pg.ShotBlocking = 30;
+    pg.Quickness = 80;
+    pg.Strength = 40;
+    pg.Height = 74;
+    pg.Weight = 250;
+    EXPECT_EQ(FitRating(pg, 5), 50);
+}
+
 TEST(Fits, ShootingGuardHeightBands) {
     // Every shooting-guard defensive term at 1 -> D = 100;
     // base = R(0.4*50 + 0.08*100 + 0.08*40 + 0.39*35 + 0.05*60) = R(47.85) = 48.
