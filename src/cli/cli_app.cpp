@@ -36,6 +36,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     CommandRunner run;
     AddInfoCommand(app, ctx, run);
+    AddLeaguesCommand(app, ctx, run);
+    AddDeleteCommand(app, ctx, run);
+    AddShowCommand(app, ctx, run);
+    AddPlayersCommand(app, ctx, run);
+    AddOptionsCommand(app, ctx, run);
+    AddPasswordCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

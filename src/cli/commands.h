@@ -6,5 +6,11 @@
 namespace hv {
 
 void AddInfoCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddLeaguesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddDeleteCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddShowCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddPlayersCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddOptionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddPasswordCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -1,0 +1,40 @@
+// What every league command of hoopvale-cli shares: load save/NAME.sav, log in with --commish, act, and save
+// the league back only when the command changed something.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/cli_app.h"
+
+namespace hv {
+
+class OpenedLeague {
+  public:
+    // Loads the saved league NAME into the session and, when --commish was given, logs in with it. On failure
+    // the message has been shown and `status` holds the exit status.
+    static std::optional<OpenedLeague> Open(CliContext& ctx, const std::string& name, int& status);
+
+    League& league() { return ctx_->session.league; }
+    const std::string& name() const { return name_; }
+
+    // Writes the league back to its file when its saved content differs from what was loaded.
+    // Returns kExitOk, or kExitRefused when the save failed (its message has been shown).
+    int SaveIfChanged();
+
+  private:
+    OpenedLeague(CliContext& ctx, std::string name, std::string loaded)
+        : ctx_(&ctx), name_(std::move(name)), loaded_(std::move(loaded)) {}
+    CliContext* ctx_;
+    std::string name_;
+    std::string loaded_; // the saved form right after loading
+};
+
+// "on" / "off"
+const char* OnOff(bool value);
+
+// The league's options, one per line: injuries, box scores, locks, salary cap, password, rights.
+void PrintLeagueOptions(std::ostream& out, const SeasonState& state);
+
+} // namespace hv
