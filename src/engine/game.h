@@ -215,6 +215,7 @@ class clsGame {
 
     // The possession loop, changes of possession, inbounds, injuries (game_possession.cpp).
     void MarkCourtSlots();
+    void DecideTrap();
     void ComputerPace(int side);
     void Action();
     bool InjuryCheck();

@@ -38,8 +38,7 @@ void clsGame::RunPlay() {
         }
         if (inboundPending_) Inbound();
 
-        static constexpr double kTrapChance[5] = {0.05, 0.15, 0.25, 0.35, 0.45};
-        if (Rand() < kTrapChance[bands::PaceIndex(side_[Def()].trap)]) trap_ = true;
+        DecideTrap();
         ComputerPace(Def());
 
         const int pace = side_[possession_].pace;
@@ -50,6 +49,12 @@ void clsGame::RunPlay() {
     }
     if (possessionAfterScore_) MoveUpFromBackcourt();
     inRunPlay_ = false;
+}
+
+// Even a defence that never traps on purpose traps now and then.
+void clsGame::DecideTrap() {
+    static constexpr double kTrapChance[5] = {0.05, 0.15, 0.25, 0.35, 0.45};
+    if (Rand() < kTrapChance[bands::PaceIndex(side_[Def()].trap)]) trap_ = true;
 }
 
 // Court slots of the ten on the court are renewed as soon as one of them has none.

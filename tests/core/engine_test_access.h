@@ -1,0 +1,63 @@
+// Reaches into a game to set up one situation (a zone, the clock, the score) and play a single step of it.
+#pragma once
+
+#include "engine/game.h"
+
+namespace hv {
+
+class GameTestAccess {
+  public:
+    static constexpr int kHome = clsGame::kHome;
+    static constexpr int kAway = clsGame::kAway;
+
+    static void SetBall(clsGame& g, int side, int handlerSlot) {
+        g.possession_ = side;
+        g.ballHandler_ = static_cast<int16_t>(handlerSlot);
+    }
+    static void SetZone(clsGame& g, int side, int slot, int zone) {
+        g.side_[side].zone[slot] = static_cast<int16_t>(zone);
+    }
+    static void SetAllZones(clsGame& g, int zone) {
+        for (auto& s : g.side_)
+            for (int slot = 1; slot <= 5; ++slot)
+                s.zone[slot] = static_cast<int16_t>(zone);
+    }
+    static void SetClock(clsGame& g, int timeRemaining, int shotClockMark) {
+        g.timeRemaining_ = static_cast<int16_t>(timeRemaining);
+        g.shotClockMark_ = static_cast<int16_t>(shotClockMark);
+    }
+    static void SetQuarter(clsGame& g, int quarter) { g.quarter_ = static_cast<int16_t>(quarter); }
+    static void SetScore(clsGame& g, int home, int away) {
+        g.side_[kHome].score = static_cast<int16_t>(home);
+        g.side_[kAway].score = static_cast<int16_t>(away);
+    }
+    static void SetRun(clsGame& g, int run) { g.run_ = static_cast<int16_t>(run); }
+    static void SetTeamFouls(clsGame& g, int side, int fouls) {
+        g.side_[side].fouls = static_cast<int16_t>(fouls);
+    }
+    static void SetTrapSetting(clsGame& g, int side, int trap) {
+        g.side_[side].trap = static_cast<int16_t>(trap);
+    }
+    static int16_t FreeThrowsPending(const clsGame& g) { return g.ftCount_; }
+    static void AwardFreeThrows(clsGame& g, int count) { g.AwardFreeThrows(count); }
+    static int16_t BallHandler(const clsGame& g) { return g.ballHandler_; }
+    static bool Trap(const clsGame& g) { return g.trap_; }
+    static void ClearTrap(clsGame& g) { g.trap_ = false; }
+    static void SetTrap(clsGame& g) { g.trap_ = true; }
+    static void SetPassOpenness(clsGame& g, double o) { g.passOpenness_ = o; }
+    static double RestThreshold(const clsGame& g, const Player& p) { return g.RestThreshold(p); }
+
+    static void DecideTrap(clsGame& g) { g.DecideTrap(); }
+    static void ChooseAndPlay(clsGame& g) { g.ChooseAndPlay(); }
+    static void Pass(clsGame& g) { g.Pass(); }
+    static void FreeThrows(clsGame& g) { g.FreeThrows(); }
+    static void NonShootingFoul(clsGame& g, int defSlot) { g.NonShootingFoul(defSlot); }
+    static void ClockStep(clsGame& g, int seconds) { g.ClockStep(seconds); }
+    static void AddScore(clsGame& g, int side, int points) { g.AddScore(side, points); }
+    static void Rebound(clsGame& g, int shotZone) { g.Rebound(shotZone); }
+    static int16_t NextZone(int slot, int zone, int style, double r) {
+        return clsGame::NextZone(slot, zone, style, r);
+    }
+};
+
+} // namespace hv
