@@ -36,6 +36,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     CommandRunner run;
     AddInfoCommand(app, ctx, run);
+    AddBenchCommand(app, ctx, run);
     AddLeaguesCommand(app, ctx, run);
     AddDeleteCommand(app, ctx, run);
     AddShowCommand(app, ctx, run);

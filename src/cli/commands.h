@@ -6,6 +6,7 @@
 namespace hv {
 
 void AddInfoCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddBenchCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddLeaguesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddDeleteCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddShowCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);

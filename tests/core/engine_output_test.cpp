@@ -7,7 +7,11 @@
 
 #include "engine/box_score.h"
 #include "engine/box_score_files.h"
+#include "engine/game.h"
+#include "league/default_league.h"
 #include "league/startup.h"
+#include "platform/scripted_host.h"
+#include "support/temp_home.h"
 
 namespace fs = std::filesystem;
 
@@ -259,6 +263,200 @@ TEST(TextFiles, AFileThatCannotBeCreatedIsAnErrorNamingIt) {
         EXPECT_NE(std::string(e.what()).find("1-1.txt"), std::string::npos);
     }
     fs::remove_all(dir);
+}
+
+// Whole games of the engine in the default league, checked through their output.
+class EngineGameOutput : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home.CopyInstalledData();
+        session.league.programFolder = home.path();
+        ASSERT_TRUE(RunStartup(session, host));
+        ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Output Test"));
+        EnsureLeagueFolders(home.path(), "Output Test");
+        League& l = session.league;
+        l.rng.Seed(11);
+        l.state.SeasonDay = 5;
+        l.state.SiteDuringSim = true;
+        l.state.LeagueInjuries = false;
+        ScheduleDay& day = l.schedule[5];
+        day.NumGames = 3;
+        day.Games[3].HomeTeam = l.team(1).Name;
+        day.Games[3].AwayTeam = l.team(2).Name;
+    }
+
+    League& league() { return session.league; }
+    fs::path Folder() const { return home / "leaguedata" / "Output Test"; }
+
+    test::TempHome home;
+    ScriptedHost host;
+    Session session;
+};
+
+TEST_F(EngineGameOutput, AScheduledGameLeavesConsistentFilesAndRecords) {
+    League& l = league();
+    auto pogTotal = [&] {
+        int n = 0;
+        for (int id = 1; id <= kLastLeaguePlayer; ++id)
+            n += l.player(id).PlayerOfGame;
+        return n;
+    };
+    int pogBefore = pogTotal();
+    clsGame game(l);
+    game.StartGame(1, 2, true, 3, GameType::Regular);
+    game.SimGame();
+    game.OutputPBP();
+    int home = game.HomeScore(), away = game.AwayScore();
+    ASSERT_NE(home, away);
+    const GameSummary& summary = game.Summary();
+
+    // Box file: reads back, quarters and player points add up to the score, totals match the team lines.
+    std::vector<std::string> lines = ReadLines(Folder() / "box" / "5-3.txt");
+    ASSERT_EQ(lines.size(), 554u);
+    EXPECT_EQ(lines[1], "Box Version 2");
+    std::optional<BoxScore> box = ParseBoxScore(lines);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->FinalLine, summary.FinalLine);
+    EXPECT_EQ(box->Home.Score(), home);
+    EXPECT_EQ(box->Away.Score(), away);
+    for (const BoxSide* side : {&box->Home, &box->Away}) {
+        const TeamGameLine& line = side == &box->Home ? summary.HomeLine : summary.AwayLine;
+        int points = 0, seconds = 0;
+        for (const BoxPlayerLine& p : side->Players) {
+            points += p.Points;
+            seconds += p.Seconds;
+            EXPECT_LE(p.FG, p.FGA);
+            EXPECT_LE(p.ThreeP, p.ThreePA);
+            EXPECT_LE(p.ThreePA, p.FGA);
+            EXPECT_EQ(p.Points, 2 * p.FG + p.ThreeP + p.FT) << p.Name;
+        }
+        EXPECT_EQ(points, side->Score());
+        EXPECT_EQ(seconds, 5 * 48 * 60 + 5 * 5 * 60 * (game.PeriodsPlayed() - 4));
+        EXPECT_EQ(side->Totals.FG, line.FG);
+        EXPECT_EQ(side->Totals.FGA, line.FGA);
+        EXPECT_EQ(side->Totals.Rebounds, line.Rebounds);
+    }
+    EXPECT_EQ(box->PogName, l.player(summary.PlayerOfGame).Name);
+    EXPECT_TRUE(fs::exists(Folder() / "html" / "boxes" / "5-3.html"));
+
+    // Play-by-play file: the engine's lines, ending with the final score and the leaders.
+    std::vector<std::string> pbp = ReadLines(Folder() / "pbp" / "5-3.txt");
+    EXPECT_EQ(pbp, game.PlayByPlay());
+    auto has = [&](const std::string& text) { return std::find(pbp.begin(), pbp.end(), text) != pbp.end(); };
+    EXPECT_TRUE(has("Final Score - " + summary.FinalLine));
+    const Player& pog = l.player(summary.PlayerOfGame);
+    EXPECT_TRUE(has("Player of the Game: " + pog.DefaultPosition + " " + pog.Name + " - " + pog.Team));
+    EXPECT_TRUE(has(l.team(1).Name + " Leaders:"));
+    EXPECT_TRUE(has(l.team(2).Name + " Leaders:"));
+    EXPECT_TRUE(has(std::string(78, '-')));
+
+    // Result text, schedule entry, team records.
+    std::string homeText = "@" + l.team(1).Name + " " + std::to_string(home);
+    EXPECT_NE(l.LastResult.find(homeText), std::string::npos) << l.LastResult;
+    const ScheduledGame& entry = l.schedule[5].Games[3];
+    EXPECT_TRUE(entry.Played);
+    EXPECT_EQ(entry.HomeScore, home);
+    EXPECT_EQ(entry.AwayScore, away);
+    EXPECT_EQ(entry.BoxFile, "5-3.txt");
+    EXPECT_EQ(entry.PlayerOfGame, pog.Name);
+    EXPECT_EQ(entry.HomePoints.Name, l.player(summary.HomeLeaders.Points).Name);
+    EXPECT_GE(pog.PlayerOfGame, 1);
+    EXPECT_EQ(pogTotal(), pogBefore + 1);
+    const Team& h = l.team(1);
+    const Team& a = l.team(2);
+    EXPECT_EQ(h.HomeWins + h.HomeLosses, 1);
+    EXPECT_EQ(a.RoadWins + a.RoadLosses, 1);
+    EXPECT_EQ(h.HomeWins, a.RoadLosses);
+    EXPECT_EQ(h.Points, home);
+    EXPECT_EQ(a.PointsAllowed, home);
+    EXPECT_EQ(h.PointsVs[2], home - away);
+
+    // Players: one game each, season points add up, five starters a side, game values cleared.
+    for (int side = 0; side < 2; ++side) {
+        const auto& roster = side == 0 ? game.HomeRoster() : game.AwayRoster();
+        int points = 0, starters = 0;
+        for (int16_t id : roster) {
+            if (id == 0) continue;
+            const Player& p = l.player(id);
+            EXPECT_EQ(p.SeasonStats.Games, 1);
+            ASSERT_EQ(p.GameLog.size(), 1u);
+            EXPECT_EQ(p.GameLog[0].SeasonDay, 5);
+            EXPECT_EQ(p.GameLog[0].Team, side == 0 ? h.Name : a.Name);
+            EXPECT_EQ(p.GameLog[0].Opponent, side == 0 ? a.Name : h.Name);
+            points += p.SeasonStats.Points;
+            starters += p.SeasonStats.GamesStarted;
+            EXPECT_EQ(p.Game.Seconds, 0);
+            EXPECT_EQ(p.Game.Points, 0);
+        }
+        EXPECT_EQ(points, side == 0 ? home : away);
+        EXPECT_EQ(starters, 5);
+    }
+}
+
+TEST_F(EngineGameOutput, WithoutPlayByPlayTheFileIsEmpty) {
+    clsGame game(league());
+    game.StartGame(4, 7, false, 1, GameType::Regular);
+    game.SimGame();
+    game.OutputPBP();
+    EXPECT_TRUE(game.PlayByPlay().empty());
+    ASSERT_TRUE(fs::exists(Folder() / "pbp" / "5-1.txt"));
+    EXPECT_EQ(fs::file_size(Folder() / "pbp" / "5-1.txt"), 0u);
+    EXPECT_TRUE(fs::exists(Folder() / "box" / "5-1.txt"));
+    EXPECT_FALSE(league().schedule[5].Games[1].Played); // not this day's game 1
+}
+
+TEST_F(EngineGameOutput, NoHtmlBoxWhenTheSiteOptionIsOff) {
+    league().state.SiteDuringSim = false;
+    clsGame game(league());
+    game.StartGame(1, 2, false, 3, GameType::Regular);
+    game.SimGame();
+    EXPECT_TRUE(fs::exists(Folder() / "box" / "5-3.txt"));
+    EXPECT_FALSE(fs::exists(Folder() / "html" / "boxes" / "5-3.html"));
+}
+
+TEST_F(EngineGameOutput, AnUnwritableBoxFileIsReportedAfterTheStatisticsAreSaved) {
+    fs::remove_all(Folder() / "box");
+    home.Write("leaguedata/Output Test/box", "a file where the folder should be");
+    clsGame game(league());
+    game.StartGame(1, 2, false, 3, GameType::Regular);
+    EXPECT_THROW(game.SimGame(), std::runtime_error);
+    const League& l = league();
+    EXPECT_TRUE(l.schedule[5].Games[3].Played);
+    EXPECT_EQ(l.team(1).HomeWins + l.team(1).HomeLosses, 1);
+    for (int16_t id : game.HomeRoster()) {
+        if (id) {
+            EXPECT_EQ(l.player(id).SeasonStats.Games, 1);
+        }
+    }
+}
+
+TEST_F(EngineGameOutput, ManyGamesKeepTheirInvariants) {
+    League& l = league();
+    int games = 40, pogCount = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        pogCount -= l.player(id).PlayerOfGame;
+    for (int i = 0; i < games; ++i) {
+        int16_t home = static_cast<int16_t>(1 + i % 29), away = static_cast<int16_t>(1 + (i + 5) % 29);
+        clsGame game(l);
+        game.StartGame(home, away, false, static_cast<int16_t>(i + 1), GameType::Regular);
+        game.SimGame();
+        const GameSummary& s = game.Summary();
+        EXPECT_EQ(s.HomeLine.Points, game.HomeScore());
+        EXPECT_EQ(s.AwayLine.Points, game.AwayScore());
+        ASSERT_NE(s.PlayerOfGame, 0);
+        EXPECT_NE(s.HomeLeaders.Points, 0);
+    }
+    int wins = 0, losses = 0;
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        wins += l.team(t).Wins();
+        losses += l.team(t).Losses();
+        EXPECT_EQ(l.team(t).TotalWins, l.team(t).Wins());
+    }
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        pogCount += l.player(id).PlayerOfGame;
+    EXPECT_EQ(wins, games);
+    EXPECT_EQ(losses, games);
+    EXPECT_EQ(pogCount, games);
 }
 
 } // namespace

@@ -1,0 +1,144 @@
+// hoopvale-cli bench: plays many regular-season games between teams of the default league and reports the
+// speed, the league averages and a checksum of the final scores. The same seed gives the same checksum on
+// every run and machine, so a change of the engine's behaviour shows as a change of the checksum.
+#include <CLI/CLI.hpp>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+
+#include "cli/commands.h"
+#include "engine/game.h"
+#include "engine/game_stats_tally.h"
+#include "league/default_league.h"
+#include "league/save_file.h"
+#include "league/saved_games.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+
+namespace {
+
+constexpr int kDefaultBenchGames = 1189; // a regular season of 29 teams
+constexpr unsigned long long kDefaultBenchSeed = 20030;
+constexpr const char* kThrowawayLeague = "bench";
+
+struct BenchOptions {
+    int games = kDefaultBenchGames;
+    unsigned long long seed = kDefaultBenchSeed;
+    bool seedGiven = false;
+    bool pbp = false;
+    bool save = false;
+    std::string saveName;
+};
+
+// A team 1 to 29 drawn with the league's random numbers.
+int16_t DrawTeam(League& league) {
+    int team = 1 + static_cast<int>(league.rng.Uniform() * kLeagueTeams);
+    return static_cast<int16_t>(team > kLeagueTeams ? kLeagueTeams : team);
+}
+
+// Plays the games and counts them into the tally; false when stopped.
+bool PlayBenchGames(League& league, Host& host, const BenchOptions& o, GameStatsTally& tally) {
+    for (int i = 1; i <= o.games; ++i) {
+        if (host.StopRequested()) return false;
+        int16_t home = DrawTeam(league);
+        int16_t away = DrawTeam(league);
+        while (away == home)
+            away = DrawTeam(league);
+        clsGame game(league);
+        game.StartGame(home, away, o.pbp, static_cast<int16_t>(i), GameType::Regular);
+        game.SimGame();
+        if (o.pbp) game.OutputPBP();
+        const GameSummary& s = game.Summary();
+        tally.AddGame(s.HomeLine, s.AwayLine, game.HomeScore(), game.AwayScore(), game.PeriodsPlayed() > 4);
+        host.PumpEvents();
+    }
+    return true;
+}
+
+std::string Fixed(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+int RunBench(CliContext& ctx, const BenchOptions& o) {
+    Host& host = *ctx.host;
+    const std::string name = o.save ? o.saveName : kThrowawayLeague;
+    League& league = ctx.session.league;
+    fs::path folder = league.LeagueFolderOf(name);
+    if (!o.save && fs::exists(league.SaveFolder() / SaveFileName(name))) {
+        host.ShowMessage(
+            "A saved league named \"" + name +
+                "\" exists; its folder is left alone. Use --save NAME to bench under another name.",
+            "Error");
+        return kExitRefused;
+    }
+
+    league.rng.Seed(o.seed);
+    if (!LoadDefaultLeagueKeepingRosters(ctx.session, host, name)) return kExitRefused;
+    EnsureLeagueFolders(league.programFolder, name);
+    league.state.SeasonDay = Phase::FirstDay;
+    // No day passes between the games, so nobody would heal: the bench plays without injuries.
+    league.state.LeagueInjuries = false;
+
+    GameStatsTally tally;
+    auto start = std::chrono::steady_clock::now();
+    bool finished = false;
+    try {
+        finished = PlayBenchGames(league, host, o, tally);
+    } catch (const std::exception& e) {
+        host.ShowMessage(e.what(), "Error");
+        return kExitRefused;
+    }
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    ctx.out << "Games: " << tally.Games() << (finished ? "" : " (stopped)") << '\n';
+    ctx.out << "Seconds: " << Fixed("%.3f", seconds) << '\n';
+    ctx.out << "Games per second: " << Fixed("%.1f", seconds > 0 ? double(tally.Games()) / seconds : 0.0)
+            << '\n';
+    for (const std::string& line : tally.ReportLines())
+        ctx.out << line << '\n';
+
+    if (o.save) {
+        if (!SaveLeague(league, name, host)) return kExitRefused;
+        ctx.out << "Saved: " << (league.SaveFolder() / SaveFileName(name)).string() << '\n';
+    } else {
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+    }
+    return finished ? kExitOk : kExitRefused;
+}
+
+} // namespace
+
+void AddBenchCommand(CLI::App& app, CliContext&, CommandRunner& run) {
+    auto options = std::make_shared<BenchOptions>();
+    auto* cmd = app.add_subcommand("bench", "Play many games of the default league and report speed, league "
+                                            "averages and a checksum of the scores");
+    cmd->add_option("--games", options->games, "Number of games (default 1189)")->check(CLI::Range(1, 32767));
+    auto* seed = cmd->add_option("--seed", options->seed, "Seed of the random numbers (default 20030)");
+    cmd->add_flag("--pbp", options->pbp, "Also write the play-by-play files");
+    auto* save = cmd->add_option("--save", options->saveName,
+                                 "Name the league and save it as save/NAME.sav afterwards");
+    cmd->callback([&run, options, seed, save] {
+        options->seedGiven = seed->count() > 0;
+        options->save = save->count() > 0;
+        run = [options](CliContext& ctx) {
+            BenchOptions o = *options;
+            if (!o.seedGiven && ctx.seed) o.seed = *ctx.seed;
+            if (o.save) {
+                if (auto problem = LeagueNameProblem(o.saveName)) {
+                    static_cast<Host&>(*ctx.host).ShowMessage(*problem, "Error");
+                    return static_cast<int>(kExitRefused);
+                }
+            }
+            return RunBench(ctx, o);
+        };
+    });
+}
+
+} // namespace hv
