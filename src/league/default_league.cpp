@@ -135,9 +135,13 @@ void ReadPlayer(League& league, SqliteDb& db, const SqliteStatement& row, Player
     if (choices.creationDraft) {
         p.Team = rowTeam == kDraft ? kNextDraft : kDraft;
         p.HomeTeam = league.team(NearestInt(28 * rng.Uniform() + 1)).Name;
-        if (choices.salaryStyle <= 0)
+        // A positive salary style lets the pool keep the default league's contracts.
+        if (choices.salaryStyle <= 0) {
             for (int year = 1; year <= 8; ++year)
                 p.Contract(year) = 0;
+        } else {
+            CopyContracts(p, row);
+        }
         p.Exception = false;
         p.Signday = 0;
         p.SignYear = 0;

@@ -393,6 +393,21 @@ TEST_F(DefaultLeagueSource, CreationDraftPutsEveryoneInThePool) {
     EXPECT_EQ(session.league.team(1).NumPlayers, 0);
 }
 
+TEST_F(DefaultLeagueSource, CreationDraftKeepsContractsWithAPositiveSalaryStyle) {
+    AddTeams();
+    Row veteran;
+    AddPlayer(veteran);
+    ReadDefaultTeams(session.league, db());
+    DefaultPlayerChoices choices;
+    choices.creationDraft = true;
+    choices.salaryStyle = 1;
+    ReadDefaultPlayers(session.league, db(), choices);
+    EXPECT_EQ(P(1).Team, "Draft");
+    EXPECT_EQ(P(1).contract1, 1000000);
+    EXPECT_EQ(P(1).contract3, 3000000);
+    EXPECT_FALSE(P(1).Exception);
+}
+
 TEST_F(DefaultLeagueSource, KeepingRostersGivesEveryTeamALineup) {
     AddTeams();
     AddFullRosters();
