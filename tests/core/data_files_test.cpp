@@ -15,7 +15,10 @@
 #include <set>
 #include <sstream>
 
+#include "engine/game.h"
+#include "engine/game_stats_tally.h"
 #include "league/binary_io.h"
+#include "league/default_league.h"
 #include "league/league.h"
 #include "league/startup.h"
 #include "personnel/colleges.h"
@@ -673,6 +676,51 @@ TEST_F(DefaultPlayers, InjuriesNameARowOfTheInjuryTable) {
     }
     EXPECT_GE(injured, 1);
     EXPECT_LE(injured, 15);
+}
+
+// A season of the schedule played by the game engine with the default rosters (no injuries): shooting,
+// blocks and steals of an early-2000s professional league, and records that differ without one team
+// winning or losing nearly every game.
+TEST(DefaultLeagueSeason, PlaysLikeAProfessionalLeague) {
+    test::TempHome home;
+    home.CopyInstalledData();
+    Session session;
+    ScriptedHost host;
+    session.league.programFolder = home.path();
+    ASSERT_TRUE(RunStartup(session, host, {})) << host.LastMessage();
+    League& league = session.league;
+    league.rng.Seed(2001);
+    ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Season Check")) << host.LastMessage();
+    EnsureLeagueFolders(league.programFolder, "Season Check");
+    league.state.SeasonDay = Phase::FirstDay;
+    league.state.LeagueInjuries = false;
+
+    GameStatsTally tally;
+    std::array<int, kTeams + 1> wins{};
+    for (const Matchup& m : ReadMatchups()) {
+        clsGame game(league);
+        game.StartGame(static_cast<int16_t>(m.home), static_cast<int16_t>(m.away), false, 1, "Regular");
+        game.SimGame();
+        tally.AddGame(game.Summary().HomeLine, game.Summary().AwayLine, game.HomeScore(), game.AwayScore(),
+                      game.PeriodsPlayed() > 4);
+        ++wins[game.HomeScore() > game.AwayScore() ? m.home : m.away];
+    }
+    ASSERT_EQ(tally.Games(), 1189);
+    const auto avg = tally.PerTeamGame();
+    EXPECT_GT(avg.FTPct, 0.70);
+    EXPECT_LT(avg.FTPct, 0.80);
+    EXPECT_GT(avg.ThreePPct, 0.32);
+    EXPECT_LT(avg.ThreePPct, 0.41);
+    EXPECT_GT(avg.FGPct, 0.40);
+    EXPECT_LT(avg.FGPct, 0.48);
+    EXPECT_GT(avg.Blocks, 3);
+    EXPECT_LT(avg.Blocks, 9);
+    EXPECT_GT(avg.Steals, 6);
+    EXPECT_LT(avg.Steals, 14);
+    const auto [fewest, most] = std::minmax_element(wins.begin() + 1, wins.end());
+    EXPECT_GE(*fewest, 12);
+    EXPECT_LE(*most, 72);
+    EXPECT_GE(*most - *fewest, 20); // talent decides games
 }
 
 // ---------------------------------------------------------------------------------------------------
