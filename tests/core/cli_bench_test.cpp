@@ -5,6 +5,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
+#include "league/save_file.h"
+#include "platform/scripted_host.h"
 #include "support/temp_home.h"
 
 namespace fs = std::filesystem;
@@ -97,6 +99,23 @@ TEST_F(CliBench, SaveKeepsTheLeagueItsBoxScoresAndPlayByPlay) {
         EXPECT_TRUE(fs::exists(folder / "pbp" / ("1-" + std::to_string(g) + ".txt"))) << g;
     }
     EXPECT_FALSE(fs::exists(folder / "box" / "1-7.txt"));
+
+    // The saved league holds the games: six wins and six losses, and the players' minutes.
+    League loaded;
+    loaded.programFolder = home.path();
+    ScriptedHost host;
+    ASSERT_TRUE(LoadLeague(loaded, "Bench Test.sav", host));
+    EXPECT_EQ(loaded.state.LeagueName, "Bench Test");
+    int wins = 0, losses = 0, minutes = 0;
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        wins += loaded.team(t).Wins();
+        losses += loaded.team(t).Losses();
+    }
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        minutes += loaded.player(id).SeasonStats.Minutes;
+    EXPECT_EQ(wins, 6);
+    EXPECT_EQ(losses, 6);
+    EXPECT_NEAR(minutes, 6 * 2 * 5 * 48, 6 * 2 * 5 * 48 / 10);
 }
 
 TEST_F(CliBench, BadSaveNameIsRefusedAndWritesNothing) {

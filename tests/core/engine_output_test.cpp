@@ -430,6 +430,49 @@ TEST_F(EngineGameOutput, AnUnwritableBoxFileIsReportedAfterTheStatisticsAreSaved
     }
 }
 
+TEST_F(EngineGameOutput, PlayoffGameCountsInPlayoffTotalsOnly) {
+    League& l = league();
+    l.state.SeasonDay = 125;
+    clsGame game(l);
+    game.StartGame(6, 9, false, 2, GameType::Playoff);
+    game.SimGame();
+    EXPECT_TRUE(fs::exists(Folder() / "box" / "125-2.txt"));
+    bool homeWon = game.HomeScore() > game.AwayScore();
+    EXPECT_EQ(l.team(6).PlayoffWins, homeWon ? 1 : 0);
+    EXPECT_EQ(l.team(9).PlayoffWins, homeWon ? 0 : 1);
+    EXPECT_EQ(l.team(6).HomeWins + l.team(6).HomeLosses, 0);
+    EXPECT_EQ(l.team(6).Points, 0);
+    int points = 0;
+    for (int16_t id : game.HomeRoster()) {
+        if (id == 0) continue;
+        const Player& p = l.player(id);
+        EXPECT_EQ(p.PlayoffStats.Games, 1);
+        EXPECT_EQ(p.SeasonStats.Games, 0);
+        ASSERT_EQ(p.GameLog.size(), 1u);
+        EXPECT_EQ(p.GameLog[0].SeasonDay, 125);
+        points += p.PlayoffStats.Points;
+    }
+    EXPECT_EQ(points, game.HomeScore());
+}
+
+TEST_F(EngineGameOutput, ExhibitionWritesIntoTheDefaultLeagueFolder) {
+    League& l = league();
+    clsGame game(l);
+    game.StartGame(3, 4, true, 0, GameType::Exhibition, true);
+    game.SimGame();
+    game.OutputPBP();
+    fs::path def = home / "leaguedata" / "default";
+    ASSERT_TRUE(fs::exists(def / "box" / "0-0.txt"));
+    EXPECT_TRUE(fs::exists(def / "pbp" / "0-0.txt"));
+    EXPECT_FALSE(fs::exists(Folder() / "box" / "0-0.txt"));
+    // Neutral court: no "@" in the result.
+    EXPECT_EQ(l.LastResult.find('@'), std::string::npos) << l.LastResult;
+    EXPECT_EQ(l.team(3).Wins() + l.team(3).Losses(), 0);
+    std::optional<BoxScore> box = ParseBoxScore(ReadLines(def / "box" / "0-0.txt"));
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->Home.Score(), game.HomeScore());
+}
+
 TEST_F(EngineGameOutput, ManyGamesKeepTheirInvariants) {
     League& l = league();
     int games = 40, pogCount = 0;
