@@ -473,6 +473,36 @@ TEST_F(EngineGameOutput, ExhibitionWritesIntoTheDefaultLeagueFolder) {
     EXPECT_EQ(box->Home.Score(), game.HomeScore());
 }
 
+TEST_F(EngineGameOutput, AnOvertimeGameShowsItsOvertimeInBoxAndPlayByPlay) {
+    League& l = league();
+    for (int i = 1; i <= 600; ++i) {
+        clsGame game(l);
+        int16_t home = static_cast<int16_t>(1 + i % 29), away = static_cast<int16_t>(1 + (i + 11) % 29);
+        game.StartGame(home, away, true, static_cast<int16_t>(i), GameType::Regular);
+        game.SimGame();
+        if (game.PeriodsPlayed() <= 4) continue;
+        std::optional<BoxScore> box =
+            ParseBoxScore(ReadLines(Folder() / "box" / ("5-" + std::to_string(i) + ".txt")));
+        ASSERT_TRUE(box.has_value());
+        EXPECT_GT(box->Home.QuarterScores[4] + box->Away.QuarterScores[4], 0);
+        EXPECT_EQ(box->Home.Score(), game.HomeScore());
+        EXPECT_EQ(box->Away.Score(), game.AwayScore());
+        // Regulation ended tied.
+        int homeRegulation = box->Home.Score() - box->Home.QuarterScores[4];
+        int awayRegulation = box->Away.Score() - box->Away.QuarterScores[4];
+        EXPECT_EQ(homeRegulation, awayRegulation);
+        const auto& pbp = game.PlayByPlay();
+        auto has = [&](const std::string& text) {
+            return std::find(pbp.begin(), pbp.end(), text) != pbp.end();
+        };
+        EXPECT_TRUE(has("Overtime:"));
+        EXPECT_TRUE(has("OT Period Over."));
+        EXPECT_TRUE(has("Final Score - " + game.Summary().FinalLine));
+        return;
+    }
+    FAIL() << "no overtime in 600 games";
+}
+
 TEST_F(EngineGameOutput, ManyGamesKeepTheirInvariants) {
     League& l = league();
     int games = 40, pogCount = 0;
@@ -488,6 +518,16 @@ TEST_F(EngineGameOutput, ManyGamesKeepTheirInvariants) {
         EXPECT_EQ(s.AwayLine.Points, game.AwayScore());
         ASSERT_NE(s.PlayerOfGame, 0);
         EXPECT_NE(s.HomeLeaders.Points, 0);
+        // The quarters and the overtime points add up to the score; overtime points only after overtime.
+        FinishedGame f = game.Finished();
+        for (const GameSide* side : {&f.Home, &f.Away}) {
+            int sum = 0;
+            for (int16_t q : side->QuarterScores)
+                sum += q;
+            EXPECT_EQ(sum, side->Score);
+        }
+        bool overtime = game.PeriodsPlayed() > 4;
+        EXPECT_EQ(f.Home.QuarterScores[4] + f.Away.QuarterScores[4] > 0, overtime);
     }
     int wins = 0, losses = 0;
     for (int t = 1; t <= kLeagueTeams; ++t) {
