@@ -186,11 +186,17 @@ void clsGame::ClockStep(int seconds) {
             Player& p = league_.players[id];
             p.STAMINA = static_cast<int16_t>(NearestInt(p.STAMINA - 0.85 * seconds));
         }
+    // energy + seconds / 2 rounded half to even, in whole numbers: an odd count of seconds leaves a half that
+    // goes to whichever neighbour is even.
+    const int half = seconds / 2;
+    const bool oddSeconds = seconds % 2 != 0;
     for (Side& s : side_)
         for (int16_t id : s.roster) {
             if (id == 0) continue;
             Player& p = league_.players[id];
-            p.STAMINA = static_cast<int16_t>(std::clamp(NearestInt(p.STAMINA + seconds / 2.0), 0, 1000));
+            int energy = p.STAMINA + half;
+            if (oddSeconds && energy % 2 != 0) ++energy;
+            p.STAMINA = static_cast<int16_t>(std::clamp(energy, 0, 1000));
         }
     timeRemaining_ = static_cast<int16_t>(timeRemaining_ - seconds);
 }

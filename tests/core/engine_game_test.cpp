@@ -2,10 +2,12 @@
 // score, the statistics, the clock, energy and substitutions must add up in every one of them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
 #include "core/engine_test_support.h"
+#include "support/temp_home.h"
 
 namespace hv {
 namespace {
@@ -184,6 +186,38 @@ TEST(EngineGame, SameSeedPlaysTheSameGameWithOrWithoutPlayByPlay) {
         scores[pbp] = {g.HomeScore(), g.AwayScore()};
     }
     EXPECT_EQ(scores[0], scores[1]);
+}
+
+} // namespace
+} // namespace hv
+
+namespace hv {
+namespace {
+
+// The whole game in one call, output included: overtime periods are told and the game never ends tied.
+TEST(EngineGame, SimGamePlaysOvertimeUntilTheTieIsBroken) {
+    test::TempHome home;
+    int overtimeGames = 0;
+    for (unsigned seed = 1; seed <= 60 && overtimeGames < 2; ++seed) {
+        EngineLeague el(seed);
+        el.league.programFolder = home.path();
+        el.league.state.LeagueName = "Engine Test";
+        clsGame g(el.league);
+        g.StartGame(1, 2, true, static_cast<int16_t>(seed), "Regular");
+        g.SimGame();
+        EXPECT_NE(g.HomeScore(), g.AwayScore());
+        const auto& lines = g.PlayByPlay();
+        const auto count = [&](const std::string& text) {
+            return std::count(lines.begin(), lines.end(), text);
+        };
+        const int overtimes = g.PeriodsPlayed() - 4;
+        EXPECT_EQ(count("OT Period Over."), overtimes);
+        EXPECT_EQ(count("Overtime:"), overtimes);
+        EXPECT_EQ(count("Halftime."), 1);
+        EXPECT_EQ(count("Quarter Over."), 3);
+        overtimeGames += overtimes > 0;
+    }
+    EXPECT_GT(overtimeGames, 0);
 }
 
 } // namespace

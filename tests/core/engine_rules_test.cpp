@@ -378,5 +378,48 @@ TEST(EngineRules, ReboundsGoToAPlayerWhereTheBallComesDown) {
     }
 }
 
+TEST(EngineRules, ABlockedShotIsAnAttemptAndTheBallIsLoose) {
+    int blocks = 0;
+    for (unsigned seed = 1; seed <= 100; ++seed) {
+        Running r(seed);
+        A::SetBall(r.g, kHome, 1);
+        A::SetAllZones(r.g, 3);
+        for (int slot = 1; slot <= 5; ++slot)
+            r.el.league.player(r.g.AwayOnCourt(slot)).ShotBlocking = 100;
+        const int16_t fga = r.home(1).Game.FGA;
+        const size_t from = r.g.PlayByPlay().size();
+        A::Shot(r.g);
+        if (!r.AnyLineHas(from, "The shot is blocked by ")) continue;
+        ++blocks;
+        EXPECT_EQ(r.home(1).Game.FGA, fga + 1);
+        EXPECT_TRUE(r.AnyLineHas(from, ") gets the rebound.") || r.g.IsDeadBall());
+    }
+    EXPECT_GT(blocks, 50); // five shot blockers of 100 in his zone: about seven shots in ten
+}
+
+TEST(EngineRules, OffBallMovementFollowsThePositionTables) {
+    // From the Backcourt a C goes to the top up to 0.5, a guard may stay back up to 0.3.
+    EXPECT_EQ(A::NextZone(1, 1, 1, 0.5), 2);
+    EXPECT_EQ(A::NextZone(1, 1, 1, 0.51), 6);
+    EXPECT_EQ(A::NextZone(5, 1, 0, 0.3), 1);
+    EXPECT_EQ(A::NextZone(5, 1, 2, 0.9), 7);
+    // Inside, an "Inside" C: top, right baseline, left baseline, left wing, right wing.
+    EXPECT_EQ(A::NextZone(1, 3, 0, 0.16), 2);
+    EXPECT_EQ(A::NextZone(1, 3, 0, 0.5), 5);
+    EXPECT_EQ(A::NextZone(1, 3, 0, 0.9), 4);
+    EXPECT_EQ(A::NextZone(1, 3, 0, 0.95), 6);
+    EXPECT_EQ(A::NextZone(1, 3, 0, 0.96), 7);
+    // Left baseline, "Inside" SF: he stays up to 0.85 (the right baseline row says 0.75).
+    EXPECT_EQ(A::NextZone(3, 4, 0, 0.8), 4);
+    EXPECT_EQ(A::NextZone(3, 5, 0, 0.8), 7);
+    // Right wing, "Inside" PG: the right baseline only up to 0.85.
+    EXPECT_EQ(A::NextZone(5, 7, 0, 0.9), 7);
+    EXPECT_EQ(A::NextZone(4, 7, 0, 0.9), 5);
+    // Top of the key, "Outside" SG.
+    EXPECT_EQ(A::NextZone(4, 2, 2, 0.45), 3);
+    EXPECT_EQ(A::NextZone(4, 2, 2, 0.7), 6);
+    EXPECT_EQ(A::NextZone(4, 2, 2, 0.73), 7);
+}
+
 } // namespace
 } // namespace hv

@@ -50,6 +50,7 @@ class GameTestAccess {
     static void DecideTrap(clsGame& g) { g.DecideTrap(); }
     static void ChooseAndPlay(clsGame& g) { g.ChooseAndPlay(); }
     static void Pass(clsGame& g) { g.Pass(); }
+    static void Shot(clsGame& g) { g.Shot(g.ShootingPropensity(), clsGame::kJumpOrSet); }
     static void FreeThrows(clsGame& g) { g.FreeThrows(); }
     static void NonShootingFoul(clsGame& g, int defSlot) { g.NonShootingFoul(defSlot); }
     static void ClockStep(clsGame& g, int seconds) { g.ClockStep(seconds); }
