@@ -3,6 +3,7 @@
 
 #include "engine/game_stats.h"
 #include "engine/game_stats_save.h"
+#include "engine/game_stats_tally.h"
 
 namespace hv {
 namespace {
@@ -491,6 +492,60 @@ TEST_F(FinishedGameTest, GamesOutsideTheScheduleLeaveItAlone) {
     day.Games[4].AwayTeam = "Bulls";
     EXPECT_FALSE(RecordScheduledGame(league, game, s, "0-0.txt"));
     EXPECT_FALSE(day.Games[4].Played);
+}
+
+// FNV-1a over bytes, written out independently of the tally.
+uint64_t Fnv1a(const std::vector<uint8_t>& bytes) {
+    uint64_t h = 0xcbf29ce484222325ull;
+    for (uint8_t b : bytes)
+        h = (h ^ b) * 0x100000001b3ull;
+    return h;
+}
+
+TEST(GameStatsTally, AveragesPerTeamGameSharesAndChecksum) {
+    TeamGameLine a, b;
+    a.FG = 40, a.FGA = 90, a.ThreeP = 5, a.ThreePA = 15, a.FT = 15, a.FTA = 20, a.Rebounds = 44,
+    a.Assists = 20;
+    a.Steals = 8, a.Blocks = 4, a.Turnovers = 14, a.Fouls = 22;
+    b.FG = 30, b.FGA = 80, b.ThreeP = 3, b.ThreePA = 9, b.FT = 10, b.FTA = 10, b.Rebounds = 40,
+    b.Assists = 18;
+    b.Steals = 6, b.Blocks = 6, b.Turnovers = 16, b.Fouls = 20;
+    GameStatsTally t;
+    t.AddGame(a, b, 100, 73, false);
+    t.AddGame(b, a, 73, 300, true); // away win after overtime; a score above 255 uses both bytes
+    EXPECT_EQ(t.Games(), 2);
+    EXPECT_EQ(t.OvertimeGames(), 1);
+    EXPECT_EQ(t.HomeWins(), 1);
+    EXPECT_DOUBLE_EQ(t.OvertimeShare(), 0.5);
+    EXPECT_DOUBLE_EQ(t.HomeWinShare(), 0.5);
+    GameStatsTally::Averages avg = t.PerTeamGame();
+    EXPECT_DOUBLE_EQ(avg.Points, (100 + 73 + 73 + 300) / 4.0);
+    EXPECT_DOUBLE_EQ(avg.FGA, 85.0);
+    EXPECT_DOUBLE_EQ(avg.FGPct, 140.0 / 340.0);
+    EXPECT_DOUBLE_EQ(avg.ThreePPct, 16.0 / 48.0);
+    EXPECT_DOUBLE_EQ(avg.FTPct, 50.0 / 60.0);
+    EXPECT_DOUBLE_EQ(avg.Fouls, 21.0);
+    EXPECT_EQ(t.Checksum(), Fnv1a({100, 0, 73, 0, 73, 0, 0x2C, 0x01}));
+
+    GameStatsTally swapped; // the order of the games matters
+    swapped.AddGame(b, a, 73, 300, true);
+    swapped.AddGame(a, b, 100, 73, false);
+    EXPECT_NE(swapped.Checksum(), t.Checksum());
+    EXPECT_EQ(GameStatsTally().PerTeamGame().Points, 0.0);
+    EXPECT_EQ(GameStatsTally().Checksum(), Fnv1a({}));
+}
+
+TEST(GameStatsTally, ReportEndsWithSharesAndChecksum) {
+    GameStatsTally t;
+    t.AddGame(TeamGameLine{}, TeamGameLine{}, 90, 80, false);
+    std::vector<std::string> lines = t.ReportLines();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[lines.size() - 3], "Overtime games: 0.000");
+    EXPECT_EQ(lines[lines.size() - 2], "Home wins: 1.000");
+    char hex[32];
+    std::snprintf(hex, sizeof hex, "Checksum: %016llx", static_cast<unsigned long long>(t.Checksum()));
+    EXPECT_EQ(lines.back(), hex);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "  Points     85.0"), lines.end());
 }
 
 } // namespace
