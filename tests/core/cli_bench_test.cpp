@@ -58,6 +58,13 @@ TEST_F(CliBench, SameSeedSameChecksumOtherSeedOtherChecksum) {
     ASSERT_FALSE(Checksum(a.out).empty()) << a.out;
     EXPECT_EQ(Checksum(a.out), Checksum(b.out));
     EXPECT_NE(Checksum(a.out), Checksum(c.out));
+    // The program's global seed serves when the command has none of its own.
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli({"--home", home.path().string(), "--seed", "5", "bench", "--games", "12"}, out, err,
+                     HOOPVALE_CLI_PATH),
+              kExitOk)
+        << err.str();
+    EXPECT_EQ(Checksum(out.str()), Checksum(a.out));
     // Play-by-play only adds output; the games stay the same.
     BenchRun d = Bench(home, {"--games", "12", "--seed", "5", "--pbp"});
     ASSERT_EQ(d.rc, kExitOk) << d.err;
