@@ -42,7 +42,12 @@ FinishedGame clsGame::Finished() const {
 void clsGame::EndGame() {
     FinishedGame game = Finished();
 
+    // The last header names the period just played, not the one the clock moved on to: a game decided in
+    // regulation ends in quarter 4, not in overtime.
+    int16_t next = quarter_;
+    if (quarter_ > 1) --quarter_;
     AddPossessionHeader();
+    quarter_ = next;
     AddPBP("Final Score - " + FinalScoreText(game));
     AddPBP(kBlankLine);
     league_.LastResult = ResultText(game);

@@ -344,6 +344,15 @@ TEST_F(EngineGameOutput, AScheduledGameLeavesConsistentFilesAndRecords) {
     EXPECT_EQ(pbp, game.PlayByPlay());
     auto has = [&](const std::string& text) { return std::find(pbp.begin(), pbp.end(), text) != pbp.end(); };
     EXPECT_TRUE(has("Final Score - " + summary.FinalLine));
+    // The last header, right before the final score, names the last period played.
+    auto final = std::find(pbp.begin(), pbp.end(), "Final Score - " + summary.FinalLine);
+    ASSERT_GE(final - pbp.begin(), 4);
+    std::string period = game.PeriodsPlayed() > 4 ? "OT" : "4";
+    EXPECT_EQ((final - 3)->rfind("Quarter: " + period + "  Time Remaining: 0:00  " + l.team(1).Name + " " +
+                                     std::to_string(home) + ",  ",
+                                 0),
+              0u)
+        << *(final - 3);
     const Player& pog = l.player(summary.PlayerOfGame);
     EXPECT_TRUE(has("Player of the Game: " + pog.DefaultPosition + " " + pog.Name + " - " + pog.Team));
     EXPECT_TRUE(has(l.team(1).Name + " Leaders:"));
@@ -498,6 +507,8 @@ TEST_F(EngineGameOutput, AnOvertimeGameShowsItsOvertimeInBoxAndPlayByPlay) {
         EXPECT_TRUE(has("Overtime:"));
         EXPECT_TRUE(has("OT Period Over."));
         EXPECT_TRUE(has("Final Score - " + game.Summary().FinalLine));
+        auto final = std::find(pbp.begin(), pbp.end(), "Final Score - " + game.Summary().FinalLine);
+        EXPECT_EQ((final - 3)->rfind("Quarter: OT  Time Remaining: 0:00", 0), 0u) << *(final - 3);
         return;
     }
     FAIL() << "no overtime in 600 games";
