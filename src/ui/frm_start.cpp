@@ -11,6 +11,11 @@
 #include <QStatusBar>
 #include <set>
 
+#include "frm_commish.h"
+#include "frm_league_options.h"
+#include "frm_load_game.h"
+#include "frm_password.h"
+#include "frm_save_game.h"
 #include "help_viewer.h"
 #include "league/hub_commands.h"
 #include "league/status_line.h"
@@ -26,7 +31,9 @@ QString Q(const std::string& s) {
 } // namespace
 
 bool frmStart::IsBuilt(const std::string& name) {
-    static const std::set<std::string> built{"mnuNewGame", "mnuQuit", "mnuHelpContents", "mnuShowAbout"};
+    static const std::set<std::string> built{"mnuNewGame",       "mnuLoadGame",     "mnuSaveGame",
+                                             "mnuQuit",          "mnuHelpContents", "mnuShowAbout",
+                                             "mnuLeagueOptions", "mnuSetPassword",  "mnuCommish"};
     return built.count(name) != 0;
 }
 
@@ -52,6 +59,11 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     Connect("mnuQuit", [this] { OnQuit(); });
     Connect("mnuHelpContents", [this] { OnHelpContents(); });
     Connect("mnuShowAbout", [this] { OnAbout(); });
+    Connect("mnuLoadGame", [this] { OnLoadGame(); });
+    Connect("mnuSaveGame", [this] { OnSaveGame(); });
+    Connect("mnuLeagueOptions", [this] { OnLeagueOptions(); });
+    Connect("mnuSetPassword", [this] { OnSetPassword(); });
+    Connect("mnuCommish", [this] { OnCommish(); });
 }
 
 void frmStart::BuildMenus() {
@@ -150,6 +162,35 @@ void frmStart::OnAbout() {
         QStringLiteral("<h3>%1</h3><p>Basketball league management and simulation.</p>"
                        "<p>Program folder: %2</p>")
             .arg(Q(WindowCaption()), Q(session_.league.programFolder.string()).toHtmlEscaped()));
+}
+
+void frmStart::OnLoadGame() {
+    frmLoadGame screen(session_.league, host_, this);
+    screen.exec();
+    RefreshFormStart();
+}
+
+void frmStart::OnSaveGame() {
+    frmSaveGame screen(session_.league, host_, this);
+    screen.exec();
+    RefreshFormStart();
+}
+
+void frmStart::OnLeagueOptions() {
+    frmLeagueOptions screen(session_.league.state, host_, this);
+    screen.exec();
+}
+
+void frmStart::OnSetPassword() {
+    frmPassword screen(session_.league.state, host_, this);
+    screen.exec();
+    RefreshFormStart();
+}
+
+void frmStart::OnCommish() {
+    frmCommish screen(session_.league.state, host_, this);
+    screen.exec();
+    RefreshFormStart();
 }
 
 } // namespace hv

@@ -8,12 +8,15 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "frm_load_game.h"
 #include "frm_start.h"
 #include "gui_startup.h"
 #include "help_viewer.h"
 #include "league/hub_commands.h"
+#include "league/save_file.h"
 #include "league/status_line.h"
 #include "platform/program_folder.h"
+#include "platform/scripted_host.h"
 #include "support/temp_home.h"
 #include "window_placement.h"
 
@@ -102,6 +105,31 @@ class HubTest : public QObject {
         hub->Command(QStringLiteral("mnuNewGame"))->trigger();
         QVERIFY(asked);
         QCOMPARE(spy.count(), 0);
+    }
+
+    void loadingALeagueOpensItsCommands() {
+        League saved;
+        saved.programFolder = home.path();
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            saved.team(t).Name = "Team" + std::to_string(t);
+        saved.state.Season = 2004;
+        saved.state.SeasonDay = 45;
+        ScriptedHost quiet;
+        QVERIFY(SaveLeague(saved, "Winter", quiet));
+        QTimer::singleShot(0, [&] {
+            auto* screen = qobject_cast<frmLoadGame*>(QApplication::activeModalWidget());
+            QVERIFY(screen);
+            if (screen->FileList()->count() != 1) return screen->reject();
+            screen->FileList()->setCurrentRow(0);
+            screen->LoadButton()->click();
+        });
+        hub->Command(QStringLiteral("mnuLoadGame"))->trigger();
+        QVERIFY(session.league.leagueOpen);
+        QCOMPARE(hub->StatusText(), QStringLiteral("Season 2004 - Day 45"));
+        QVERIFY(hub->Command(QStringLiteral("mnuSaveGame"))->isEnabled());
+        QVERIFY(hub->Command(QStringLiteral("mnuLeagueOptions"))->isEnabled());
+        QVERIFY(!hub->Command(QStringLiteral("mnuCommish"))->isEnabled());
+        QVERIFY(!hub->Command(QStringLiteral("mnuSimGames"))->isEnabled()); // its screen comes later
     }
 
     void helpShowsItsPages() {

@@ -1,0 +1,46 @@
+#include "frm_league_options.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+#include "league/league_options.h"
+
+namespace hv {
+
+frmLeagueOptions::frmLeagueOptions(SeasonState& state, Host& host, QWidget* parent)
+    : QDialog(parent), state_(state), host_(host) {
+    setWindowTitle(QStringLiteral("League Options"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(AddBox("chkInjuries", QStringLiteral("&Injuries"), state.LeagueInjuries));
+    layout->addWidget(AddBox("chkSaveBoxes", QStringLiteral("Save &box scores"), state.SaveBoxScores));
+    layout->addWidget(
+        AddBox("chkLockSimming", QStringLiteral("Only the commish may &sim games"), state.LockSimulation));
+    layout->addWidget(AddBox("chkLockEndSeason", QStringLiteral("Only the commish may &end the season"),
+                             state.LockEndSeason));
+    salaryCap_ = new QLineEdit(QString::fromStdString(SalaryCapText(state.SalaryCapDollars())), this);
+    salaryCap_->setObjectName(QStringLiteral("txtSalaryCap"));
+    connect(salaryCap_, &QLineEdit::editingFinished, this, &frmLeagueOptions::OnSalaryCapLeft);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Salary &cap:"), salaryCap_);
+    layout->addLayout(form);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+QCheckBox* frmLeagueOptions::AddBox(const char* name, const QString& caption, bool& value) {
+    auto* box = new QCheckBox(caption, this);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(value);
+    // The option changes at once, on every click.
+    connect(box, &QCheckBox::toggled, this, [&value](bool checked) { value = checked; });
+    return box;
+}
+
+void frmLeagueOptions::OnSalaryCapLeft() {
+    SetSalaryCapFromText(state_, salaryCap_->text().toStdString(), host_);
+    salaryCap_->setText(QString::fromStdString(SalaryCapText(state_.SalaryCapDollars())));
+}
+
+} // namespace hv
