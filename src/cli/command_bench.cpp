@@ -70,10 +70,11 @@ int RunBench(CliContext& ctx, const BenchOptions& o) {
     const std::string name = o.save ? o.saveName : kThrowawayLeague;
     League& league = ctx.session.league;
     fs::path folder = league.LeagueFolderOf(name);
-    if (!o.save && fs::exists(league.SaveFolder() / SaveFileName(name))) {
+    // Never overwrite a saved league nor clear the folder of one.
+    if (fs::exists(league.SaveFolder() / SaveFileName(name))) {
         host.ShowMessage(
-            "A saved league named \"" + name +
-                "\" exists; its folder is left alone. Use --save NAME to bench under another name.",
+            "A saved league named \"" + name + "\" exists; it is left alone. " +
+                (o.save ? "Choose another name." : "Use --save NAME to bench under another name."),
             "Error");
         return kExitRefused;
     }
@@ -92,6 +93,8 @@ int RunBench(CliContext& ctx, const BenchOptions& o) {
         finished = PlayBenchGames(league, host, o, tally);
     } catch (const std::exception& e) {
         host.ShowMessage(e.what(), "Error");
+        std::error_code ec;
+        if (!o.save) fs::remove_all(folder, ec);
         return kExitRefused;
     }
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

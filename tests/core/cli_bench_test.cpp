@@ -136,6 +136,26 @@ TEST_F(CliBench, BadSaveNameIsRefusedAndWritesNothing) {
     EXPECT_FALSE(fs::exists(home / "leaguedata" / "bench"));
 }
 
+TEST_F(CliBench, SaveNeverOverwritesASavedLeague) {
+    home.Write("save/Mine.sav", "someone's league");
+    BenchRun r = Bench(home, {"--games", "2", "--save", "Mine"});
+    EXPECT_EQ(r.rc, kExitRefused);
+    EXPECT_NE(r.err.find("saved league named \"Mine\""), std::string::npos) << r.err;
+    std::ifstream in(home / "save" / "Mine.sav");
+    std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(content, "someone's league");
+}
+
+TEST_F(CliBench, AFileErrorStopsTheBenchAndLeavesNoThrowawayFolder) {
+    // A folder where the second game's box score should go: it cannot be written.
+    fs::create_directories(home / "leaguedata" / "bench" / "box" / "1-2.txt");
+    BenchRun r = Bench(home, {"--games", "3"});
+    EXPECT_EQ(r.rc, kExitRefused);
+    EXPECT_NE(r.err.find("1-2.txt"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out.find("Games:"), std::string::npos);
+    EXPECT_FALSE(fs::exists(home / "leaguedata" / "bench"));
+}
+
 TEST_F(CliBench, GameCountOutsideItsRangeIsAUsageError) {
     for (const char* count : {"0", "40000", "x"}) {
         BenchRun r = Bench(home, {"--games", count});
