@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <sstream>
 
@@ -129,23 +130,24 @@ bool LoadLeague(League& league, const std::string& fileName, Host& host) {
         host.ShowMessage("The file " + fileName + " could not be read.", "Error", MessageIcon::Critical);
         return false;
     }
-    League loaded;
-    loaded.programFolder = league.programFolder;
+    // On the heap: a league object is about 1.5 MB.
+    auto loaded = std::make_unique<League>();
+    loaded->programFolder = league.programFolder;
     try {
-        DecodeLeague(bytes, loaded);
+        DecodeLeague(bytes, *loaded);
     } catch (const FormatError&) {
         host.ShowMessage(invalid, "Error", MessageIcon::Critical);
         return false;
     }
     try {
-        EnsureLeagueFolders(league.programFolder, loaded.state.LeagueName);
+        EnsureLeagueFolders(league.programFolder, loaded->state.LeagueName);
     } catch (const fs::filesystem_error& e) {
-        host.ShowMessage("The folders of the league " + loaded.state.LeagueName +
+        host.ShowMessage("The folders of the league " + loaded->state.LeagueName +
                              " could not be created: " + e.what(),
                          "Error", MessageIcon::Critical);
         return false;
     }
-    AdoptLoadedLeague(league, std::move(loaded));
+    AdoptLoadedLeague(league, std::move(*loaded));
     return true;
 }
 

@@ -432,7 +432,7 @@ TEST_F(SaveFileDisk, TruncatedAtEveryBlockBoundaryIsRefused) {
 
 TEST_F(SaveFileDisk, TruncatedAtRandomOffsetsIsRefused) {
     std::mt19937 rng(1234);
-    for (int i = 0; i < 60; ++i) {
+    for (int i = 0; i < 150; ++i) {
         size_t cut = std::uniform_int_distribution<size_t>(0, good.size() - 1)(rng);
         ExpectRefused(good.substr(0, cut), "cut at " + std::to_string(cut));
     }
