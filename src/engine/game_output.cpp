@@ -50,7 +50,7 @@ void clsGame::EndGame() {
     quarter_ = next;
     AddPBP("Final Score - " + FinalScoreText(game));
     AddPBP(kBlankLine);
-    league_.LastResult = ResultText(game);
+    league_.lastResult = ResultText(game);
 
     summary_ = SummarizeGame(league_, game);
     CountPlayerOfGame(league_, game, summary_);

@@ -57,7 +57,7 @@ struct League {
     std::vector<InjuryType> injuryTypes;
     bool leagueOpen = false;
     // The last game's result, e.g. "Hawks 101, @Bulls 99"; set by the game engine at the end of a game.
-    std::string LastResult;
+    std::string lastResult;
     // Players hurt in the day's "Regular" and "Playoff" games.
     std::vector<DayInjury> dayInjuries;
 

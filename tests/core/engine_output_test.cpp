@@ -361,7 +361,7 @@ TEST_F(EngineGameOutput, AScheduledGameLeavesConsistentFilesAndRecords) {
 
     // Result text, schedule entry, team records.
     std::string homeText = "@" + l.team(1).Name + " " + std::to_string(home);
-    EXPECT_NE(l.LastResult.find(homeText), std::string::npos) << l.LastResult;
+    EXPECT_NE(l.lastResult.find(homeText), std::string::npos) << l.lastResult;
     const ScheduledGame& entry = l.schedule[5].Games[3];
     EXPECT_TRUE(entry.Played);
     EXPECT_EQ(entry.HomeScore, home);
@@ -475,7 +475,7 @@ TEST_F(EngineGameOutput, ExhibitionWritesIntoTheDefaultLeagueFolder) {
     EXPECT_TRUE(fs::exists(def / "pbp" / "0-0.txt"));
     EXPECT_FALSE(fs::exists(Folder() / "box" / "0-0.txt"));
     // Neutral court: no "@" in the result.
-    EXPECT_EQ(l.LastResult.find('@'), std::string::npos) << l.LastResult;
+    EXPECT_EQ(l.lastResult.find('@'), std::string::npos) << l.lastResult;
     EXPECT_EQ(l.team(3).Wins() + l.team(3).Losses(), 0);
     std::optional<BoxScore> box = ParseBoxScore(ReadLines(def / "box" / "0-0.txt"));
     ASSERT_TRUE(box.has_value());
