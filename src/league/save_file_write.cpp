@@ -11,8 +11,16 @@ using namespace savefile;
 
 namespace {
 
+// The cap (dollars scaled by 10,000) in whole dollars, to the nearest dollar with halves to even.
+int64_t WholeDollars(int64_t scaled) {
+    int64_t dollars = scaled / 10000, rest = scaled % 10000;
+    if (rest < 0) rest += 10000, dollars -= 1;
+    if (rest > 5000 || (rest == 5000 && dollars % 2 != 0)) ++dollars;
+    return dollars;
+}
+
 void WriteHeader(ByteWriter& w, const SeasonState& s, const std::string& leagueName) {
-    int64_t cap = s.SalaryCapDollars();
+    int64_t cap = WholeDollars(s.SalaryCap);
     if (cap < std::numeric_limits<int32_t>::min() || cap > std::numeric_limits<int32_t>::max())
         throw FormatError("the salary cap does not fit the saved game");
     w.Bool(s.LeagueInjuries);

@@ -296,6 +296,23 @@ TEST(SaveFileLayout, TeamReservedValuesAreWrittenButNotReadBack) {
     EXPECT_NE(EncodeLeague(loaded, "x"), bytes);
 }
 
+TEST(SaveFileLayout, SalaryCapIsStoredInWholeDollarsRoundedHalfToEven) {
+    League league;
+    const size_t capAt = 8 + 3 + 4; // after the scrambled "N/A" and the two locks
+    auto stored = [&](int64_t scaled) {
+        league.state.SalaryCap = scaled;
+        return I32At(EncodeLeague(league, "x"), capAt);
+    };
+    EXPECT_EQ(stored(425000000000LL), 42500000);
+    EXPECT_EQ(stored(425000004999LL), 42500000);
+    EXPECT_EQ(stored(425000005000LL), 42500000); // half: to the even dollar
+    EXPECT_EQ(stored(425000015000LL), 42500002);
+    EXPECT_EQ(stored(425000005001LL), 42500001);
+    EXPECT_EQ(stored(0), 0);
+    league.state.SetSalaryCapDollars(3000000000LL);
+    EXPECT_THROW(EncodeLeague(league, "x"), FormatError);
+}
+
 TEST(SaveFileLimits, ValuesThatDoNotFitAreRefusedNotTruncated) {
     League league;
     league.tables.transactions.resize(32769);
