@@ -73,4 +73,24 @@ void WriteTextFile(const fs::path& file, const std::string& text) {
     Close(out, file);
 }
 
+std::optional<std::vector<std::string>> ReadTextLines(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+    }
+    if (in.bad()) return std::nullopt;
+    return lines;
+}
+
+std::optional<BoxScore> ReadBoxScoreFile(const fs::path& file) {
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) return std::nullopt;
+    std::optional<std::vector<std::string>> lines = ReadTextLines(file);
+    if (!lines) return std::nullopt;
+    return ParseBoxScore(*lines);
+}
+
 } // namespace hv

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/box_score.h"
 #include "engine/game_stats.h"
 
 namespace hv {
@@ -26,5 +28,12 @@ std::filesystem::path HtmlBoxPath(const League& league, const FinishedGame& game
 // Throws std::runtime_error naming the file when it cannot be written.
 void WriteTextLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
 void WriteTextFile(const std::filesystem::path& file, const std::string& text);
+
+// The lines of a text file (a trailing carriage return is dropped); nullopt when it cannot be read.
+std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file);
+
+// A box text file read back for the box-score screen or the site's box pages; nullopt when the file is
+// missing or is not a complete box score of this version.
+std::optional<BoxScore> ReadBoxScoreFile(const std::filesystem::path& file);
 
 } // namespace hv

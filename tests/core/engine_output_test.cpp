@@ -253,6 +253,27 @@ TEST(TextFiles, WritesLinesAndReplacesAnOlderFile) {
     fs::remove_all(dir);
 }
 
+TEST_F(BoxScoreTest, BoxFileReadsBackFromDisk) {
+    fs::path dir = FreshFolder("readback");
+    BoxScore box = BuildBoxScore(league, game, ChoosePlayerOfGame(league, game));
+    WriteTextLines(dir / "23-6.txt", BoxScoreLines(box));
+    std::optional<BoxScore> back = ReadBoxScoreFile(dir / "23-6.txt");
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, box);
+    // Line ends written by another system read the same.
+    std::string crlf;
+    for (const std::string& line : BoxScoreLines(box))
+        crlf += line + "\r\n";
+    WriteTextFile(dir / "crlf.txt", crlf);
+    ASSERT_TRUE(ReadBoxScoreFile(dir / "crlf.txt").has_value());
+    EXPECT_EQ(*ReadBoxScoreFile(dir / "crlf.txt"), box);
+    EXPECT_FALSE(ReadBoxScoreFile(dir / "missing.txt").has_value());
+    EXPECT_FALSE(ReadBoxScoreFile(dir).has_value());
+    WriteTextLines(dir / "short.txt", {"Hawks 1, Bulls 0", "Box Version 2"});
+    EXPECT_FALSE(ReadBoxScoreFile(dir / "short.txt").has_value());
+    fs::remove_all(dir);
+}
+
 TEST(TextFiles, AFileThatCannotBeCreatedIsAnErrorNamingIt) {
     fs::path dir = FreshFolder("blocked");
     std::ofstream(dir / "box") << "a file where the folder should be";
