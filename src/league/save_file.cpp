@@ -96,6 +96,15 @@ bool SaveLeague(const League& league, const std::string& leagueName, Host& host)
     } catch (const FormatError& e) {
         return fail(e.what());
     }
+    // Never write a file that would not load again: the loader's checks run on the new bytes first, and a
+    // league that fails them keeps its previous save.
+    try {
+        auto check = std::make_unique<League>();
+        DecodeLeague(bytes, *check);
+    } catch (const FormatError& e) {
+        return fail(std::string("the league holds a value that its saved game could not load again (") +
+                    e.what() + ")");
+    }
     const fs::path folder = league.SaveFolder();
     const fs::path target = folder / fileName;
     const fs::path temporary = folder / TemporaryName(fileName);

@@ -41,9 +41,10 @@ struct SaveHeader {
 // Throws FormatError when the header is not valid.
 SaveHeader DecodeSaveHeader(std::string_view bytes);
 
-// Writes the league to save/NAME.sav: the bytes go to a temporary file in the same folder, which is flushed
-// to disk and then renamed over the old save. On failure shows an error (title "Error"), removes the
-// temporary file, keeps the previous save and returns false. The league is not changed.
+// Writes the league to save/NAME.sav: the bytes are first checked to load again, then go to a temporary file
+// in the same folder, which is flushed to disk and renamed over the old save. On failure shows an error
+// (title "Error"), removes the temporary file, keeps the previous save and returns false. The league is not
+// changed.
 bool SaveLeague(const League& league, const std::string& leagueName, Host& host);
 
 // Replaces the league by the saved game save/FILENAME ("NAME.sav"): reads into a fresh league object, makes

@@ -422,6 +422,19 @@ TEST_F(SaveFileDisk, FailedSaveKeepsThePreviousFileAndReportsIt) {
         EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
+TEST_F(SaveFileDisk, ALeagueThatWouldNotLoadAgainIsNotSaved) {
+    league.player(5).PositionNumber = 0;
+    EXPECT_FALSE(SaveLeague(league, "good", host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("could not load again"), std::string::npos) << host.messages[0].text;
+    league.player(5).PositionNumber = 2;
+    league.state.SeasonDay = Phase::NoLeague;
+    EXPECT_FALSE(SaveLeague(league, "good", host));
+    std::ifstream in(home / "save/good.sav", std::ios::binary);
+    std::string onDisk((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_TRUE(onDisk == good);
+}
+
 TEST_F(SaveFileDisk, NamesThatLeaveTheSaveFolderAreRefused) {
     for (const std::string name : {"../evil", "a/b", "a\\b", ""}) {
         host.messages.clear();
