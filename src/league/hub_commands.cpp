@@ -1,5 +1,7 @@
 #include "league/hub_commands.h"
 
+#include "league/league_options.h"
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -165,12 +167,10 @@ std::map<std::string, bool> CommandAvailability(const SeasonState& state, bool l
     }
 
     // Commissioner gating of the Tools menu.
-    bool noPassword = state.Password == kNoPassword;
-    bool rights = noPassword || state.CommissionerRights;
-    on["mnuLeagueOptions"] = rights;
-    on["mnuSetPassword"] = rights;
-    on["mnuOutputMDB"] = rights;
-    on["mnuCommish"] = !rights;
+    on["mnuLeagueOptions"] = CanEditOptions(state);
+    on["mnuSetPassword"] = CanSetPassword(state);
+    on["mnuOutputMDB"] = CanExportDatabase(state);
+    on["mnuCommish"] = CanCommishLogin(state);
     return on;
 }
 
