@@ -132,6 +132,9 @@ class clsGame {
     int16_t HomeQuarterAdjustment() const { return side_[kHome].quarterAdj; }
     int16_t AwayQuarterAdjustment() const { return side_[kAway].quarterAdj; }
     int16_t ScoringRun() const { return run_; }
+    // Possessions so far: every time a side gains the ball, including the start of each period.
+    int16_t HomePossessions() const { return side_[kHome].possessions; }
+    int16_t AwayPossessions() const { return side_[kAway].possessions; }
     // Rotation plan: player planned at court slot 1..5 in segment 1..12.
     int16_t HomePlanned(int slot, int segment) const { return PlannedOf(kHome, slot, segment); }
     int16_t AwayPlanned(int slot, int segment) const { return PlannedOf(kAway, slot, segment); }
@@ -174,6 +177,7 @@ class clsGame {
         std::array<int16_t, 5> quarterScores{}; // quarters 1..4
         int16_t fouls = 0, timeouts = 0;
         int16_t quarterAdj = 0;
+        int16_t possessions = 0; // times the side gained the ball (offensive rebounds keep a possession)
         bool coach = false;
     };
 

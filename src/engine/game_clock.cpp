@@ -72,6 +72,7 @@ void clsGame::StartQuarter(int16_t length) {
     } else {
         possession_ = quarter_ == 4 ? jumpBallWinner_ : 1 - jumpBallWinner_;
         ballHandler_ = 5;
+        ++side_[possession_].possessions;
     }
     shotClockMark_ = static_cast<int16_t>(std::max(0, timeRemaining_ - 24));
 }
@@ -125,6 +126,7 @@ void clsGame::JumpBall() {
     const double r = league_.rng.Uniform();
     ballHandler_ = r <= 0.25 ? 2 : r <= 0.5 ? 3 : r <= 0.75 ? 4 : 5;
     possession_ = winner;
+    ++side_[winner].possessions;
     if (quarter_ == 1) jumpBallWinner_ = winner;
     ClockStep(ActionSeconds(side_[winner].pace));
 }

@@ -128,6 +128,7 @@ bool clsGame::InjuryCheck() {
 
 void clsGame::ChangePossession(int16_t newHandler) {
     possession_ = 1 - possession_;
+    ++side_[possession_].possessions;
     ballHandler_ = newHandler;
     shotClockMark_ = static_cast<int16_t>(std::max(0, timeRemaining_ - 24));
     press_ = false;

@@ -148,6 +148,35 @@ TEST(EngineGame, ManySeededGamesAddUp) {
     EXPECT_LT(overtimeGames, kGames / 4);
 }
 
+// The possession counts equal the changes of the side with the ball seen from outside (plus the ball at
+// each period's start), so an offensive rebound or a foul that keeps the ball never counts as a new one.
+TEST(EngineGame, PossessionsCountEveryGainOfTheBall) {
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        EngineLeague el(seed);
+        clsGame g(el.league);
+        g.StartGame(1, 2, false, 1, "Regular");
+        g.Loadteams();
+        std::array<int, 2> seen{};
+        while (g.quarter() <= 4 || g.HomeScore() == g.AwayScore()) {
+            if (g.quarter() >= 5) g.GetSubs();
+            g.StartQuarter(g.quarter() <= 4 ? 720 : 300);
+            std::string side = g.Possession();
+            ++seen[side == "Home" ? 0 : 1];
+            while (g.TimeRemaining() > 0 || g.FreeThrowShooter() != 0) {
+                g.RunPlay();
+                if (g.Possession() != side) {
+                    side = g.Possession();
+                    ++seen[side == "Home" ? 0 : 1];
+                }
+            }
+            g.EndQuarter();
+        }
+        EXPECT_EQ(g.HomePossessions(), seen[0]) << "seed " << seed;
+        EXPECT_EQ(g.AwayPossessions(), seen[1]) << "seed " << seed;
+        EXPECT_LE(std::abs(g.HomePossessions() - g.AwayPossessions()), g.PeriodsPlayed());
+    }
+}
+
 TEST(EngineGame, PlayByPlayHasNoRepeatedLines) {
     EngineLeague el(42);
     clsGame g(el.league);
