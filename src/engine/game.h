@@ -215,6 +215,7 @@ class clsGame {
     bool Eligible(int16_t id) const;
     double RestThreshold(const Player& p) const;
     int FoulTroubleFactor(const Player& p) const;
+    bool ReadyToPlay(const Player& p) const;
     void SubsForSide(int side);
 
     // The possession loop, changes of possession, inbounds, injuries (game_possession.cpp).

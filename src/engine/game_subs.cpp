@@ -56,6 +56,11 @@ int clsGame::FoulTroubleFactor(const Player& p) const {
     return 1;
 }
 
+// Fresh enough and out of foul trouble: energy x F / 1000 reaches his rest threshold.
+bool clsGame::ReadyToPlay(const Player& p) const {
+    return p.STAMINA * FoulTroubleFactor(p) / 1000.0 >= RestThreshold(p);
+}
+
 void clsGame::GetSubs() {
     SubsForSide(kHome);
     SubsForSide(kAway);
@@ -86,20 +91,18 @@ void clsGame::SubsForSide(int side) {
     for (int slot = 1; slot <= 5; ++slot) {
         if (fixed[slot]) continue;
         const int16_t planned = s.plan[slot][segment];
-        if (Eligible(planned) && !onCourt(planned)) {
-            const Player& p = league_.players[planned];
-            if (p.STAMINA * FoulTroubleFactor(p) / 1000.0 >= RestThreshold(p)) {
-                after[slot] = planned;
-                continue;
-            }
+        if (Eligible(planned) && !onCourt(planned) && ReadyToPlay(league_.players[planned])) {
+            after[slot] = planned;
+            continue;
         }
         // Walk the depth array from this slot's row 1 down, then on through the next columns. A player in
-        // foul trouble for the period is passed over here too, so that he sits until the next period.
+        // foul trouble or below his rest threshold is passed over here too, so that a tired or foul-laden
+        // player sits rather than coming straight back through the depth chart.
         for (int step = 0; step < 5 && after[slot] == 0; ++step) {
             const int column = (slot - 1 + step) % 5 + 1;
             for (int row = 1; row <= kDepthRows; ++row) {
                 const int16_t id = s.depth[column][row];
-                if (Eligible(id) && !onCourt(id) && FoulTroubleFactor(league_.players[id]) != 0) {
+                if (Eligible(id) && !onCourt(id) && ReadyToPlay(league_.players[id])) {
                     after[slot] = id;
                     break;
                 }

@@ -288,6 +288,25 @@ TEST(EngineRules, RestThresholdOfAnOldStar) {
     EXPECT_DOUBLE_EQ(A::RestThreshold(r.g, p), 0.9);
 }
 
+// The rest threshold holds for every way onto the court: a tired player planned for the segment is not put
+// back in by the depth chart's walk either, while a fresh one is.
+TEST(EngineRules, AnOldStarBelowHisRestThresholdIsNotPutIn) {
+    for (int energy : {690, 700}) {
+        Running r(8);
+        const int16_t star = r.g.HomeOnCourt(1);
+        ASSERT_EQ(r.g.HomePlanned(1, 1), star);
+        Player& p = r.el.league.player(star);
+        p.Age = 36;
+        p.CurrentRating = 80;
+        p.STAMINA = static_cast<int16_t>(energy);
+        r.g.GetSubs();
+        bool playing = false;
+        for (int slot = 1; slot <= 5; ++slot)
+            playing = playing || r.g.HomeOnCourt(slot) == star;
+        EXPECT_EQ(playing, energy >= 700) << "energy " << energy;
+    }
+}
+
 TEST(EngineRules, TheFreeThrowShooterStaysOnTheCourt) {
     Running r(12);
     A::SetBall(r.g, kHome, 2);
