@@ -143,13 +143,15 @@ void clsGame::GiveBallAfterStoppage() {
     deadBall_ = true;
 }
 
-// After a made basket or a made last free throw the other side inbounds; the scorers may trap at once.
+// After a made basket or a made last free throw the other side inbounds; the scorers may trap at once. The
+// draw is made whether or not the flag is already set, so that the random numbers stay in step.
 void clsGame::AfterScore(int scoringSide) {
     const int t = side_[scoringSide].trap;
-    if (t >= 100)
+    if (t >= 100) {
         trap_ = true;
-    else if (t == 25 || t == 50 || t == 75)
-        trap_ = trap_ || Rand() < t / 100.0;
+    } else if (t == 25 || t == 50 || t == 75) {
+        if (Rand() < t / 100.0) trap_ = true;
+    }
     ChangePossession(5);
     inboundPending_ = true;
     deadBall_ = true;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include "core/engine_test_access.h"
 #include "core/engine_test_support.h"
@@ -137,6 +138,22 @@ TEST(EngineRules, ATrapSettingOfZeroStillTrapsOneActionInTwenty) {
     EXPECT_NEAR(TrapShare(0), 0.05, 0.006);
     EXPECT_NEAR(TrapShare(50), 0.25, 0.012);
     EXPECT_NEAR(TrapShare(100), 0.45, 0.012);
+}
+
+// The scorers' trap after a basket takes its draw even when the action had already set the trap flag.
+TEST(EngineRules, TheTrapAfterAScoreAlwaysTakesItsDraw) {
+    for (int setting : {25, 50, 75}) {
+        std::array<double, 2> next{};
+        for (int preset = 0; preset < 2; ++preset) {
+            Running r(14);
+            A::SetBall(r.g, kHome, 3);
+            A::SetTrapSetting(r.g, kHome, setting);
+            if (preset == 1) A::SetTrap(r.g);
+            A::AfterScore(r.g, kHome);
+            next[preset] = r.el.league.rng.Uniform();
+        }
+        EXPECT_EQ(next[0], next[1]) << "trap setting " << setting;
+    }
 }
 
 TEST(EngineRules, TheFifthTeamFoulPutsTheOpponentInThePenalty) {

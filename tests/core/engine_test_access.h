@@ -55,6 +55,7 @@ class GameTestAccess {
     static void NonShootingFoul(clsGame& g, int defSlot) { g.NonShootingFoul(defSlot); }
     static void ClockStep(clsGame& g, int seconds) { g.ClockStep(seconds); }
     static void AddScore(clsGame& g, int side, int points) { g.AddScore(side, points); }
+    static void AfterScore(clsGame& g, int scoringSide) { g.AfterScore(scoringSide); }
     static void Rebound(clsGame& g, int shotZone) { g.Rebound(shotZone); }
     static int16_t NextZone(int slot, int zone, int style, double r) {
         return clsGame::NextZone(slot, zone, style, r);
