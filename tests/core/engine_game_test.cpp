@@ -227,7 +227,7 @@ namespace {
 TEST(EngineGame, SimGamePlaysOvertimeUntilTheTieIsBroken) {
     test::TempHome home;
     int overtimeGames = 0;
-    for (unsigned seed = 1; seed <= 60 && overtimeGames < 2; ++seed) {
+    for (unsigned seed = 1; seed <= 600 && overtimeGames < 2; ++seed) {
         EngineLeague el(seed);
         el.league.programFolder = home.path();
         el.league.state.LeagueName = "Engine Test";
