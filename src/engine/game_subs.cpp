@@ -98,19 +98,28 @@ void clsGame::SubsForSide(int side) {
         // Walk the depth array from this slot's row 1 down, then on through the next columns. A player in
         // foul trouble or below his rest threshold is passed over here too, so that a tired or foul-laden
         // player sits rather than coming straight back through the depth chart.
-        for (int step = 0; step < 5 && after[slot] == 0; ++step) {
-            const int column = (slot - 1 + step) % 5 + 1;
-            for (int row = 1; row <= kDepthRows; ++row) {
-                const int16_t id = s.depth[column][row];
-                if (Eligible(id) && !onCourt(id) && ReadyToPlay(league_.players[id])) {
-                    after[slot] = id;
-                    break;
+        auto walk = [&](bool readyOnly) {
+            for (int step = 0; step < 5; ++step) {
+                const int column = (slot - 1 + step) % 5 + 1;
+                for (int row = 1; row <= kDepthRows; ++row) {
+                    const int16_t id = s.depth[column][row];
+                    if (Eligible(id) && !onCourt(id) && (!readyOnly || ReadyToPlay(league_.players[id])))
+                        return id;
                 }
             }
-        }
+            return int16_t{0};
+        };
+        after[slot] = walk(true);
         if (after[slot] != 0) continue;
-        // Nobody passes the tests: the player who stands there stays, unless he already took another slot;
-        // then any dressed player not on the court, so that nobody plays at two slots.
+        // Nobody passes the tests: the player who stands there stays when he may play on; one who fouled out
+        // or is hurt makes way for the first eligible player of the walk, however tired.
+        if (before[slot] != 0 && !onCourt(before[slot]) && Eligible(before[slot])) {
+            after[slot] = before[slot];
+            continue;
+        }
+        after[slot] = walk(false);
+        if (after[slot] != 0) continue;
+        // Then, so that nobody plays at two slots, the one who stands there or any dressed player.
         if (before[slot] != 0 && !onCourt(before[slot])) {
             after[slot] = before[slot];
             continue;

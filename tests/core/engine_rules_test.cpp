@@ -324,6 +324,26 @@ TEST(EngineRules, AnOldStarBelowHisRestThresholdIsNotPutIn) {
     }
 }
 
+// When everybody on the bench is too tired, a tired player stays where he stands, but a fouled-out one still
+// makes way for an eligible team-mate.
+TEST(EngineRules, AFouledOutPlayerLeavesEvenWhenTheBenchIsTired) {
+    Running r(8);
+    std::array<int16_t, 6> before{};
+    for (int slot = 1; slot <= 5; ++slot)
+        before[slot] = r.g.HomeOnCourt(slot);
+    for (int16_t id : r.g.HomeRoster())
+        if (id != 0) r.el.league.player(id).STAMINA = 100;
+    const int16_t center = before[1];
+    r.el.league.player(center).Game.Fouls = 6;
+    r.g.GetSubs();
+    for (int slot = 1; slot <= 5; ++slot) {
+        EXPECT_NE(r.g.HomeOnCourt(slot), center);
+        EXPECT_LE(r.el.league.player(r.g.HomeOnCourt(slot)).Game.Fouls, 5);
+    }
+    for (int slot = 2; slot <= 5; ++slot)
+        EXPECT_EQ(r.g.HomeOnCourt(slot), before[slot]) << "tired players stay where they stand";
+}
+
 TEST(EngineRules, TheFreeThrowShooterStaysOnTheCourt) {
     Running r(12);
     A::SetBall(r.g, kHome, 2);
