@@ -164,6 +164,8 @@ class clsGame {
         int16_t teamID = 0;
         std::string name;
         std::array<int16_t, kRosterSize> roster{};
+        std::array<int16_t, kRosterSize> dressed{}; // the roster without its empty slots, for the clock
+        int dressedCount = 0;
         std::array<int16_t, kRosterSize> plannedMinutes{};          // by roster slot
         std::array<std::array<int16_t, kDepthRows + 1>, 6> depth{}; // [court slot][row], 1-based
         std::array<std::array<int16_t, kSegments + 1>, 6> plan{};   // [court slot][segment], 1-based

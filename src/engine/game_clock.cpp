@@ -1,6 +1,7 @@
 // Periods and the clock: starting and ending a period, the period's rating adjustments, the jump ball, the
 // time an action takes with the energy it costs, and timeouts.
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "engine/game.h"
@@ -178,26 +179,32 @@ int clsGame::ActionSeconds(int pace) {
 // Runs the clock: the ten on the court play and tire, everybody dressed recovers a little.
 void clsGame::ClockStep(int seconds) {
     seconds = std::min(seconds, std::max<int>(timeRemaining_, 0));
+    // nearest(energy - 0.85 x seconds): with whole-number energy this is energy minus the rounded loss,
+    // unless the loss ends in exactly one half, where the rounding to even depends on the energy itself.
+    const double loss = 0.85 * seconds;
+    const bool lossEndsInHalf = loss - std::floor(loss) == 0.5;
+    const int wholeLoss = NearestInt(loss);
     for (Side& s : side_)
         for (int slot = 1; slot <= 5; ++slot) {
             const int16_t id = s.lineUp[slot];
             if (id == 0) continue;
-            PlayerGameState& g = league_.players[id].Game;
+            Player& p = league_.players[id];
+            PlayerGameState& g = p.Game;
             g.Seconds = static_cast<int16_t>(g.Seconds + seconds);
             g.SecondsAt[slot] = static_cast<int16_t>(g.SecondsAt[slot] + seconds);
-            Player& p = league_.players[id];
-            p.STAMINA = static_cast<int16_t>(NearestInt(p.STAMINA - 0.85 * seconds));
+            p.STAMINA =
+                static_cast<int16_t>(lossEndsInHalf ? NearestInt(p.STAMINA - loss) : p.STAMINA - wholeLoss);
         }
     // energy + seconds / 2 rounded half to even, in whole numbers: an odd count of seconds leaves a half that
     // goes to whichever neighbour is even.
     const int half = seconds / 2;
-    const bool oddSeconds = seconds % 2 != 0;
-    for (Side& s : side_)
-        for (int16_t id : s.roster) {
-            if (id == 0) continue;
-            Player& p = league_.players[id];
+    const int oddSeconds = seconds % 2;
+    Player* players = league_.players.data();
+    for (const Side& s : side_)
+        for (int i = 0; i < s.dressedCount; ++i) {
+            Player& p = players[s.dressed[static_cast<size_t>(i)]];
             int energy = p.STAMINA + half;
-            if (oddSeconds && energy % 2 != 0) ++energy;
+            energy += oddSeconds & energy; // an odd energy moves up to the even neighbour
             p.STAMINA = static_cast<int16_t>(std::clamp(energy, 0, 1000));
         }
     timeRemaining_ = static_cast<int16_t>(timeRemaining_ - seconds);

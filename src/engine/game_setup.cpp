@@ -124,8 +124,10 @@ void clsGame::LoadTeam(int side, int16_t teamID) {
                 s.roster[(pos - 1) * 3 + row - 1] = static_cast<int16_t>(id);
         }
 
+    s.dressedCount = 0;
     for (int16_t id : s.roster) {
         if (id == 0) continue;
+        s.dressed[static_cast<size_t>(s.dressedCount++)] = id;
         Player& p = league_.players[id];
         p.Game = PlayerGameState{};
         p.STAMINA = 1000;
