@@ -54,6 +54,7 @@ bool PlayBenchGames(League& league, Host& host, const BenchOptions& o, GameStats
         if (o.pbp) game.OutputPBP();
         const GameSummary& s = game.Summary();
         tally.AddGame(s.HomeLine, s.AwayLine, game.HomeScore(), game.AwayScore(), game.PeriodsPlayed() > 4);
+        tally.AddPossessions(game.HomePossessions(), game.AwayPossessions());
         host.PumpEvents();
     }
     return true;

@@ -69,6 +69,7 @@ GameStatsTally::Averages GameStatsTally::PerTeamGame() const {
     a.Blocks = double(blocks_) / n;
     a.Turnovers = double(turnovers_) / n;
     a.Fouls = double(fouls_) / n;
+    a.Possessions = double(possessions_) / n;
     return a;
 }
 
@@ -95,6 +96,7 @@ std::vector<std::string> GameStatsTally::ReportLines() const {
     add("Blocks     ", "%.1f", a.Blocks);
     add("Turnovers  ", "%.1f", a.Turnovers);
     add("Fouls      ", "%.1f", a.Fouls);
+    if (possessions_ > 0) add("Possessions", " %.1f", a.Possessions);
     out.push_back("Overtime games: " + Format("%.3f", OvertimeShare()));
     out.push_back("Home wins: " + Format("%.3f", HomeWinShare()));
     char hex[32];

@@ -526,6 +526,10 @@ TEST(GameStatsTally, AveragesPerTeamGameSharesAndChecksum) {
     EXPECT_DOUBLE_EQ(avg.FTPct, 50.0 / 60.0);
     EXPECT_DOUBLE_EQ(avg.Fouls, 21.0);
     EXPECT_EQ(t.Checksum(), Fnv1a({100, 0, 73, 0, 73, 0, 0x2C, 0x01}));
+    EXPECT_EQ(avg.Possessions, 0.0);
+    t.AddPossessions(95, 97);
+    t.AddPossessions(101, 99);
+    EXPECT_DOUBLE_EQ(t.PerTeamGame().Possessions, 98.0);
 
     GameStatsTally swapped; // the order of the games matters
     swapped.AddGame(b, a, 73, 300, true);
@@ -546,6 +550,10 @@ TEST(GameStatsTally, ReportEndsWithSharesAndChecksum) {
     std::snprintf(hex, sizeof hex, "Checksum: %016llx", static_cast<unsigned long long>(t.Checksum()));
     EXPECT_EQ(lines.back(), hex);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "  Points     85.0"), lines.end());
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "  Possessions 0.0"), lines.end());
+    t.AddPossessions(90, 92);
+    lines = t.ReportLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "  Possessions 91.0"), lines.end());
 }
 
 } // namespace
