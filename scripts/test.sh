@@ -12,4 +12,4 @@ BUILD_DIR=build-fuzz scripts/build.sh -DCMAKE_CXX_COMPILER=clang++ -DHOOPVALE_FU
 rm -rf build-fuzz/corpus && build-fuzz/bin/make_seed build-fuzz/corpus
 build-fuzz/bin/load_fuzzer build-fuzz/corpus -max_total_time=60 -rss_limit_mb=2048 -artifact_prefix=build-fuzz/
 BUILD_DIR=build-asan scripts/build.sh -DHOOPVALE_SANITIZE=ON -DHOOPVALE_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
