@@ -11,6 +11,7 @@ namespace hv {
 frmSaveGame::frmSaveGame(League& league, Host& host, QWidget* parent)
     : QDialog(parent), league_(league), host_(host) {
     setWindowTitle(QStringLiteral("Save Game"));
+    setMinimumWidth(340);
     name_ = new QLineEdit(QString::fromStdString(league.state.LeagueName), this);
     name_->setObjectName(QStringLiteral("txtSaveName"));
     // The keys "\" and "/" are refused while typing.

@@ -17,6 +17,7 @@
 #include "league/status_line.h"
 #include "platform/program_folder.h"
 #include "platform/scripted_host.h"
+#include "screenshot.h"
 #include "support/temp_home.h"
 #include "window_placement.h"
 
@@ -130,6 +131,8 @@ class HubTest : public QObject {
         QVERIFY(hub->Command(QStringLiteral("mnuLeagueOptions"))->isEnabled());
         QVERIFY(!hub->Command(QStringLiteral("mnuCommish"))->isEnabled());
         QVERIFY(!hub->Command(QStringLiteral("mnuSimGames"))->isEnabled()); // its screen comes later
+        hub->show();
+        test::Screenshot(*hub, QStringLiteral("hub_league_open"));
     }
 
     void helpShowsItsPages() {

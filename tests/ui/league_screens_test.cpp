@@ -9,6 +9,7 @@
 #include "frm_save_game.h"
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
+#include "screenshot.h"
 #include "support/temp_home.h"
 
 using namespace hv;
@@ -60,6 +61,7 @@ class LeagueScreensTest : public QObject {
         frmSaveGame screen(league, host);
         screen.show();
         screen.NameField()->setText(QStringLiteral("Autumn"));
+        test::Screenshot(screen, QStringLiteral("save_game"));
         screen.SaveButton()->click();
         QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
         QVERIFY(std::filesystem::exists(*home / "save/Autumn.sav"));
@@ -78,6 +80,7 @@ class LeagueScreensTest : public QObject {
         QCOMPARE(screen.FileList()->count(), 2);
         QCOMPARE(screen.FileList()->item(0)->text(), QStringLiteral("Alpha.sav"));
         QCOMPARE(screen.FileList()->item(1)->text(), QStringLiteral("Beta.sav"));
+        test::Screenshot(screen, QStringLiteral("load_game"));
 
         auto* beta = screen.FileList()->item(1);
         screen.FileList()->setCurrentItem(beta);
@@ -125,6 +128,7 @@ class LeagueScreensTest : public QObject {
         QVERIFY(league.state.SaveBoxScores && league.state.LockSimulation && league.state.LockEndSeason);
 
         QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$42,500,000"));
+        test::Screenshot(screen, QStringLiteral("league_options"));
         screen.SalaryCapField()->setText(QStringLiteral("$30,000,000"));
         emit screen.SalaryCapField()->editingFinished();
         QCOMPARE(league.state.SalaryCapDollars(), int64_t(30000000));
@@ -141,6 +145,7 @@ class LeagueScreensTest : public QObject {
         screen.show();
         QVERIFY(screen.SetPasswordChoice()->isChecked());
         QCOMPARE(screen.PasswordField()->text(), QStringLiteral("Old"));
+        test::Screenshot(screen, QStringLiteral("password"));
         screen.PasswordField()->setText(QStringLiteral("N/A"));
         screen.Confirm();
         QCOMPARE(host.LastMessage(), std::string("Invalid Password"));
@@ -173,6 +178,7 @@ class LeagueScreensTest : public QObject {
         league.state.CommissionerRights = true;
         frmCommish screen(league.state, host);
         screen.show();
+        test::Screenshot(screen, QStringLiteral("commish_login"));
         screen.PasswordField()->setText(QStringLiteral("hoops"));
         screen.Login();
         QCOMPARE(host.LastMessage(), std::string("Login Failed"));
