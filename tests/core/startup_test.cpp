@@ -113,20 +113,29 @@ TEST_F(Startup, SettingsAreLimited) {
     EXPECT_EQ(ReadSettings(home / "missing.ini").FirstSeason, 2003);
 }
 
-// The command line reports start-up failures with exit status 3 and one message line each.
-TEST(CliStartup, FailuresExitWithStatusThree) {
+// The command line reports each start-up failure as one message line and exit status 3.
+TEST(CliStartup, EachMissingFileExitsWithStatusThree) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"default.lge", "Error: Missing File: default.lge Please reinstall the game."},
+        {"Injuries.dat", "File Not Found: Injuries.dat is missing, please reinstall the game."},
+        {"gamedata/Firstnames.txt", "Fatal Error: Firstnames.txt not found."},
+        {"gamedata/lastnames.txt", "Fatal Error: lastnames.txt not found."},
+    };
+    for (auto [file, message] : cases) {
+        test::TempHome home;
+        home.WriteMinimalData();
+        std::filesystem::remove(home / file);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitStartup)
+            << file;
+        EXPECT_EQ(err.str(), std::string(message) + "\n") << file;
+        EXPECT_TRUE(out.str().empty()) << file;
+    }
     test::TempHome home;
-    home.WriteMinimalData();
-    std::filesystem::remove(home / "gamedata/lastnames.txt");
+    home.WriteMinimalData(2002, 0);
     std::ostringstream out, err;
-    int rc = RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH);
-    EXPECT_EQ(rc, kExitStartup);
-    EXPECT_EQ(err.str(), "Fatal Error: lastnames.txt not found.\n");
-
-    std::filesystem::remove(home / "default.lge");
-    std::ostringstream out2, err2;
-    EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out2, err2, HOOPVALE_CLI_PATH), kExitStartup);
-    EXPECT_EQ(err2.str(), "Error: Missing File: default.lge Please reinstall the game.\n");
+    EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitStartup);
+    EXPECT_EQ(err.str(), "Invalid default.lge file\n");
 }
 
 TEST(CliStartup, InfoShowsCaptionFolderSettingsAndLeagues) {
