@@ -178,30 +178,7 @@ void ReadTeam(SaveReader& r, League& league, std::set<int>& seen) {
     for (PerOpponent* list :
          {&t.SeasonWinsVs, &t.SeasonLossesVs, &t.AllTimeWinsVs, &t.AllTimeLossesVs, &t.PointsVs})
         ReadPerOpponent(r, *list);
-    for (int32_t* v : {&t.Points,
-                       &t.PointsAllowed,
-                       &t.Steals,
-                       &t.Assists,
-                       &t.Rebounds,
-                       &t.Blocks,
-                       &t.Turnovers,
-                       &t.FG,
-                       &t.FGA,
-                       &t.FT,
-                       &t.FTA,
-                       &t.ThreeP,
-                       &t.ThreePA,
-                       &t.FGAallowed,
-                       &t.FGallowed,
-                       &t.FTallowed,
-                       &t.FTAallowed,
-                       &t.ThreePallowed,
-                       &t.ThreePAallowed,
-                       &t.StealsAllowed,
-                       &t.AssistsAllowed,
-                       &t.ReboundsAllowed,
-                       &t.BlocksAllowed,
-                       &t.TurnoversAllowed})
+    for (int32_t* v : t.TotalsFields())
         *v = r.I32();
     for (int16_t* v : {&t.C1, &t.C2, &t.C3, &t.PF1, &t.PF2, &t.PF3, &t.SF1, &t.SF2, &t.SF3, &t.SG1, &t.SG2,
                        &t.SG3, &t.PG1, &t.PG2, &t.PG3, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3})

@@ -82,31 +82,8 @@ void WriteTeam(ByteWriter& w, int slot, const Team& t) {
     for (const PerOpponent* list :
          {&t.SeasonWinsVs, &t.SeasonLossesVs, &t.AllTimeWinsVs, &t.AllTimeLossesVs, &t.PointsVs})
         WritePerOpponent(w, *list);
-    for (int32_t v : {t.Points,
-                      t.PointsAllowed,
-                      t.Steals,
-                      t.Assists,
-                      t.Rebounds,
-                      t.Blocks,
-                      t.Turnovers,
-                      t.FG,
-                      t.FGA,
-                      t.FT,
-                      t.FTA,
-                      t.ThreeP,
-                      t.ThreePA,
-                      t.FGAallowed,
-                      t.FGallowed,
-                      t.FTallowed,
-                      t.FTAallowed,
-                      t.ThreePallowed,
-                      t.ThreePAallowed,
-                      t.StealsAllowed,
-                      t.AssistsAllowed,
-                      t.ReboundsAllowed,
-                      t.BlocksAllowed,
-                      t.TurnoversAllowed})
-        w.I32(v);
+    for (const int32_t* v : t.TotalsFields())
+        w.I32(*v);
     for (int16_t v : {t.C1, t.C2, t.C3, t.PF1, t.PF2, t.PF3, t.SF1, t.SF2, t.SF3, t.SG1, t.SG2, t.SG3, t.PG1,
                       t.PG2, t.PG3, t.keyplayer1, t.keyplayer2, t.keyplayer3})
         w.I16(v);

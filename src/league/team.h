@@ -78,8 +78,44 @@ struct Team {
     // Playoff bracket number 1 to 8, written when the playoffs begin (kept in the first working value).
     int16_t& PlayoffBracket() { return ExtraValues[0]; }
     int16_t PlayoffBracket() const { return ExtraValues[0]; }
+    // The 24 season totals, Points to TurnoversAllowed, in the order the saved game keeps them.
+    std::array<int32_t*, 24> TotalsFields();
+    std::array<const int32_t*, 24> TotalsFields() const;
     int16_t Wins() const { return static_cast<int16_t>(HomeWins + RoadWins); }
     int16_t Losses() const { return static_cast<int16_t>(HomeLosses + RoadLosses); }
 };
+
+template <class TeamRef> auto TeamTotalsOf(TeamRef& t) {
+    return std::array{&t.Points,
+                      &t.PointsAllowed,
+                      &t.Steals,
+                      &t.Assists,
+                      &t.Rebounds,
+                      &t.Blocks,
+                      &t.Turnovers,
+                      &t.FG,
+                      &t.FGA,
+                      &t.FT,
+                      &t.FTA,
+                      &t.ThreeP,
+                      &t.ThreePA,
+                      &t.FGAallowed,
+                      &t.FGallowed,
+                      &t.FTallowed,
+                      &t.FTAallowed,
+                      &t.ThreePallowed,
+                      &t.ThreePAallowed,
+                      &t.StealsAllowed,
+                      &t.AssistsAllowed,
+                      &t.ReboundsAllowed,
+                      &t.BlocksAllowed,
+                      &t.TurnoversAllowed};
+}
+inline std::array<int32_t*, 24> Team::TotalsFields() {
+    return TeamTotalsOf(*this);
+}
+inline std::array<const int32_t*, 24> Team::TotalsFields() const {
+    return TeamTotalsOf(*this);
+}
 
 } // namespace hv

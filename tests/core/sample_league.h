@@ -172,30 +172,7 @@ inline void FillSampleTeam(Team& t, int slot, SampleFiller& f) {
     t.FinalsAppearances = f.Small(0, 6);
     for (int32_t* v : {&t.TotalWins, &t.TotalLosses, &t.PlayoffWins, &t.PlayoffLosses})
         *v = f.Long(0, 4000);
-    for (int32_t* v : {&t.Points,
-                       &t.PointsAllowed,
-                       &t.Steals,
-                       &t.Assists,
-                       &t.Rebounds,
-                       &t.Blocks,
-                       &t.Turnovers,
-                       &t.FG,
-                       &t.FGA,
-                       &t.FT,
-                       &t.FTA,
-                       &t.ThreeP,
-                       &t.ThreePA,
-                       &t.FGAallowed,
-                       &t.FGallowed,
-                       &t.FTallowed,
-                       &t.FTAallowed,
-                       &t.ThreePallowed,
-                       &t.ThreePAallowed,
-                       &t.StealsAllowed,
-                       &t.AssistsAllowed,
-                       &t.ReboundsAllowed,
-                       &t.BlocksAllowed,
-                       &t.TurnoversAllowed})
+    for (int32_t* v : t.TotalsFields())
         *v = f.Long(100, 9000);
     for (int pos = 1; pos <= 5; ++pos)
         for (int depth = 1; depth <= 3; ++depth)
