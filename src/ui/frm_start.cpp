@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QScreen>
 #include <QSettings>
@@ -143,7 +144,14 @@ void frmStart::OnNewGame() {
     if (!host_.AskYesNo(
             "Starting a new game will end the current game without saving. Would you like to continue?", {}))
         return;
-    emit newGameRequested();
+    // The new-league screen answers this signal; until a build has one, say so instead of doing nothing.
+    if (isSignalConnected(QMetaMethod::fromSignal(&frmStart::newGameRequested))) {
+        emit newGameRequested();
+    } else {
+        host_.ShowMessage(
+            "This version cannot create a new league yet. Load a saved league with File > Load Game.",
+            "New Game", MessageIcon::Information);
+    }
 }
 
 void frmStart::OnQuit() {

@@ -108,6 +108,26 @@ class HubTest : public QObject {
         QCOMPARE(spy.count(), 0);
     }
 
+    void newGameWithoutTheNewLeagueScreenSaysSo() {
+        QString info;
+        QTimer::singleShot(0, [&] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(question);
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                info = box->text();
+                box->accept();
+            });
+            question->button(QMessageBox::Yes)->click();
+        });
+        hub->Command(QStringLiteral("mnuNewGame"))->trigger();
+        QCOMPARE(
+            info,
+            QStringLiteral(
+                "This version cannot create a new league yet. Load a saved league with File > Load Game."));
+    }
+
     void loadingALeagueOpensItsCommands() {
         League saved;
         saved.programFolder = home.path();
