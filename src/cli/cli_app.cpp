@@ -47,12 +47,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
-    } catch (const CLI::CallForHelp&) {
-        out << app.help();
-        return kExitOk;
     } catch (const CLI::ParseError& e) {
-        err << e.what() << '\n';
-        return kExitUsage;
+        // Help (of the program or of one command) goes to stdout; a usage error to stderr.
+        return app.exit(e, out, err) == 0 ? kExitOk : kExitUsage;
     }
     if (!home.empty()) ctx.home = home;
     if (seedOption->count()) ctx.seed = seed;
