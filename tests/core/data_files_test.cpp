@@ -75,9 +75,38 @@ std::vector<TeamRow> ReadTeams() {
     return teams;
 }
 
-int16_t I16(const SqliteStatement& s, const char* column) {
-    return static_cast<int16_t>(s.Int(column));
-}
+// The short integer columns, named as the player's fields.
+#define HV_COLUMN(field) std::pair<const char*, int16_t Player::*>(#field, &Player::field)
+const std::pair<const char*, int16_t Player::*> kShortColumns[] = {HV_COLUMN(Height),
+                                                                   HV_COLUMN(Weight),
+                                                                   HV_COLUMN(Age),
+                                                                   HV_COLUMN(LastFASeason),
+                                                                   HV_COLUMN(PositionNumber),
+                                                                   HV_COLUMN(OriginalPosition),
+                                                                   HV_COLUMN(Round),
+                                                                   HV_COLUMN(Pick),
+                                                                   HV_COLUMN(Experience),
+                                                                   HV_COLUMN(BirdYears),
+                                                                   HV_COLUMN(Potential),
+                                                                   HV_COLUMN(InsideScoring),
+                                                                   HV_COLUMN(JumpShot),
+                                                                   HV_COLUMN(ThreePointShot),
+                                                                   HV_COLUMN(Scoring),
+                                                                   HV_COLUMN(Handling),
+                                                                   HV_COLUMN(Passing),
+                                                                   HV_COLUMN(Quickness),
+                                                                   HV_COLUMN(PostDefense),
+                                                                   HV_COLUMN(PerimeterDefense),
+                                                                   HV_COLUMN(DriveDefense),
+                                                                   HV_COLUMN(Stealing),
+                                                                   HV_COLUMN(ShotBlocking),
+                                                                   HV_COLUMN(OffenseRebound),
+                                                                   HV_COLUMN(DefenseRebound),
+                                                                   HV_COLUMN(Jumping),
+                                                                   HV_COLUMN(Strength),
+                                                                   HV_COLUMN(STAMINA),
+                                                                   HV_COLUMN(TimeInjured)};
+#undef HV_COLUMN
 
 // Every player row, read the way a new league takes them over (ratings computed as the program does).
 std::vector<PlayerRow> ReadPlayers() {
@@ -89,47 +118,20 @@ std::vector<PlayerRow> ReadPlayers() {
         Player& p = row.p;
         row.id = static_cast<int>(s->Int("ID"));
         row.injuryId = static_cast<int>(s->Int("Injury"));
+        for (const auto& [column, field] : kShortColumns)
+            p.*field = static_cast<int16_t>(s->Int(column));
         p.Name = s->Text("Name");
         p.College = s->Text("ShowPotential");
-        p.Height = I16(*s, "Height");
-        p.Weight = I16(*s, "Weight");
         p.DisplayHeight = s->Text("DisplayHeight");
-        p.Age = I16(*s, "Age");
         p.Team = s->Text("Team");
         p.LastTeam = s->Text("LastTeam");
-        p.LastFASeason = I16(*s, "LastFASeason");
         p.DefaultPosition = s->Text("DefaultPosition");
-        p.PositionNumber = I16(*s, "PositionNumber");
-        p.OriginalPosition = I16(*s, "OriginalPosition");
-        p.Round = I16(*s, "Round");
-        p.Pick = I16(*s, "Pick");
-        p.Experience = I16(*s, "Experience");
         p.CAREERPOINTS = static_cast<int32_t>(s->Int("CAREERPOINTS"));
         for (int y = 1; y <= 8; ++y)
             p.Contract(y) = static_cast<int32_t>(s->Int(("contract" + std::to_string(y)).c_str()));
         p.Exception = s->Int("Exception") != 0;
-        p.BirdYears = I16(*s, "BirdYears");
-        p.Potential = I16(*s, "Potential");
         p.KnownPotential = p.Potential;
         p.PotentialGrade = GradeOf(p.Potential);
-        p.InsideScoring = I16(*s, "InsideScoring");
-        p.JumpShot = I16(*s, "JumpShot");
-        p.ThreePointShot = I16(*s, "ThreePointShot");
-        p.Scoring = I16(*s, "Scoring");
-        p.Handling = I16(*s, "Handling");
-        p.Passing = I16(*s, "Passing");
-        p.Quickness = I16(*s, "Quickness");
-        p.PostDefense = I16(*s, "PostDefense");
-        p.PerimeterDefense = I16(*s, "PerimeterDefense");
-        p.DriveDefense = I16(*s, "DriveDefense");
-        p.Stealing = I16(*s, "Stealing");
-        p.ShotBlocking = I16(*s, "ShotBlocking");
-        p.OffenseRebound = I16(*s, "OffenseRebound");
-        p.DefenseRebound = I16(*s, "DefenseRebound");
-        p.Jumping = I16(*s, "Jumping");
-        p.Strength = I16(*s, "Strength");
-        p.STAMINA = I16(*s, "STAMINA");
-        p.TimeInjured = I16(*s, "TimeInjured");
         p.IR = s->Int("IR") != 0;
         rows.push_back(row);
     }
@@ -145,17 +147,6 @@ std::vector<int16_t> Skills(const Player& p) {
 
 bool OnTeam(const Player& p) {
     return p.Team != kFreeAgent && p.Team != kDraft && p.Team != kNextDraft;
-}
-
-int32_t MinimumSalary(int experience) {
-    static const int32_t table[] = {332817, 465850, 540850, 565850, 590850, 653350,
-                                    715850, 778350, 840850, 965850, 1000000};
-    return table[std::clamp(experience, 0, 10)];
-}
-
-int32_t MaximumSalary(int experience) {
-    double share = experience <= 6 ? 0.25 : experience <= 9 ? 0.30 : 0.35;
-    return static_cast<int32_t>(std::nearbyint(42500000 * share));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -174,7 +165,7 @@ std::vector<Matchup> ReadMatchups() {
         Matchup m;
         m.home = r.I16();
         m.away = r.I16();
-        r.F64();
+        EXPECT_EQ(r.F64(), 0.0) << "spare bytes of record " << games.size();
         games.push_back(m);
     }
     return games;
@@ -301,13 +292,6 @@ TEST(ScheduleFile, FitsTheSeasonDaysWhateverTheShuffle) {
     }
 }
 
-TEST(ScheduleFile, SpareBytesAreZero) {
-    std::string bytes = ReadBytes(kHome / "Schedule.dat");
-    for (size_t at = 0; at + 12 <= bytes.size(); at += 12)
-        for (size_t k = 4; k < 12; ++k)
-            ASSERT_EQ(bytes[at + k], '\0') << "record " << at / 12;
-}
-
 // ---------------------------------------------------------------------------------------------------
 // default.lge: teams
 
@@ -419,147 +403,42 @@ TEST_F(DefaultPlayers, RostersHoldTwelveToFifteenWithEveryPositionCovered) {
     EXPECT_GE(onTeams, 29u * 13u);
 }
 
-TEST_F(DefaultPlayers, PositionsTextAndNumbersAgree) {
+TEST_F(DefaultPlayers, EachRowHoldsTogether) {
+    std::array<double, 6> height{};
+    std::array<int, 6> count{};
     for (const auto& row : *players_) {
         const Player& p = row.p;
-        ASSERT_GE(p.PositionNumber, 1) << p.Name;
-        ASSERT_LE(p.PositionNumber, 5) << p.Name;
-        EXPECT_EQ(p.DefaultPosition, PositionText(p.PositionNumber)) << p.Name;
-        EXPECT_EQ(p.OriginalPosition, p.PositionNumber) << p.Name;
-        EXPECT_EQ(p.DisplayHeight, FormatHeight(p.Height)) << p.Name;
-    }
-}
-
-TEST_F(DefaultPlayers, SkillsStayInsideTheirLimits) {
-    for (const auto& row : *players_) {
-        const Player& p = row.p;
+        SCOPED_TRACE(p.Name);
+        ASSERT_GE(p.PositionNumber, 1);
+        ASSERT_LE(p.PositionNumber, 5);
+        EXPECT_EQ(p.DefaultPosition, PositionText(p.PositionNumber));
+        EXPECT_EQ(p.OriginalPosition, p.PositionNumber);
+        EXPECT_EQ(p.DisplayHeight, FormatHeight(p.Height));
+        height[p.PositionNumber] += p.Height;
+        ++count[p.PositionNumber];
         for (int16_t v : Skills(p)) {
-            EXPECT_GE(v, 5) << p.Name;
-            EXPECT_LE(v, 100) << p.Name;
+            EXPECT_GE(v, 5);
+            EXPECT_LE(v, 100);
         }
         // The generator already keeps the position caps that the ratings would enforce.
         Player limited = p;
         ApplyAttributeLimits(limited);
-        EXPECT_EQ(Skills(limited), Skills(p)) << p.Name;
-        EXPECT_GE(p.Potential, 0);
-        EXPECT_LE(p.Potential, 99);
+        EXPECT_EQ(Skills(limited), Skills(p));
+        EXPECT_TRUE(p.Potential >= 0 && p.Potential <= 99);
         EXPECT_EQ(p.STAMINA, 100);
-    }
-}
-
-TEST_F(DefaultPlayers, BodiesFollowThePosition) {
-    std::array<double, 6> height{}, weight{}, rebounding{}, handling{};
-    std::array<int, 6> count{};
-    for (const auto& row : *players_) {
-        const Player& p = row.p;
-        int pos = p.PositionNumber;
-        height[pos] += p.Height;
-        weight[pos] += p.Weight;
-        rebounding[pos] += p.DefenseRebound + p.ShotBlocking;
-        handling[pos] += p.Handling + p.Passing;
-        ++count[pos];
-        EXPECT_GE(p.Height, 66) << p.Name;
-        EXPECT_LE(p.Height, 91) << p.Name;
-        EXPECT_GE(p.Weight, 150) << p.Name;
-        EXPECT_LE(p.Weight, 300) << p.Name;
-        if (pos == 1) {
-            EXPECT_GE(p.Height, 81) << p.Name;
-        }
-    }
-    for (int pos = 1; pos < 5; ++pos) {
-        // C taller, heavier and better on the boards than PF, and so on down to the PG.
-        EXPECT_GT(height[pos] / count[pos], height[pos + 1] / count[pos + 1] + 1) << pos;
-        EXPECT_GT(weight[pos] / count[pos], weight[pos + 1] / count[pos + 1] + 5) << pos;
-        EXPECT_GT(rebounding[pos] / count[pos], rebounding[pos + 1] / count[pos + 1]) << pos;
-        EXPECT_LT(handling[pos] / count[pos], handling[pos + 1] / count[pos + 1]) << pos;
-    }
-}
-
-TEST_F(DefaultPlayers, StartersRateAboveTheBench) {
-    int teamsChecked = 0;
-    std::vector<int> starterRatings;
-    for (const auto& t : *teams_) {
-        auto roster = Roster(t.name);
-        std::sort(roster.begin(), roster.end(),
-                  [](const Player* a, const Player* b) { return a->CurrentRating > b->CurrentRating; });
-        double top = 0, bench = 0;
-        for (size_t k = 0; k < roster.size(); ++k)
-            (k < 5 ? top : bench) += roster[k]->CurrentRating;
-        top /= 5;
-        bench /= static_cast<double>(roster.size() - 5);
-        EXPECT_GT(top, bench + 8) << t.name;
-        EXPECT_GE(top, 50) << t.name;
-        EXPECT_LE(top, 80) << t.name;
-        // The best player at each position is his team's starter there.
-        for (int pos = 1; pos <= 5; ++pos) {
-            int best = 0;
-            for (const Player* p : roster)
-                if (p->PositionNumber == pos) best = std::max<int>(best, p->CurrentRating);
-            starterRatings.push_back(best);
-        }
-        ++teamsChecked;
-    }
-    EXPECT_EQ(teamsChecked, kTeams);
-    int inRange = static_cast<int>(std::count_if(starterRatings.begin(), starterRatings.end(),
-                                                 [](int r) { return r >= 45 && r <= 85; }));
-    EXPECT_GE(inRange, static_cast<int>(starterRatings.size() * 9 / 10));
-}
-
-TEST_F(DefaultPlayers, VeteransAreOlderAndExperienced) {
-    for (const auto& row : *players_) {
-        const Player& p = row.p;
-        EXPECT_GE(p.Age, 18) << p.Name;
-        EXPECT_LE(p.Age, 40) << p.Name;
-        EXPECT_GE(p.Experience, 0) << p.Name;
-        EXPECT_LE(p.Experience, p.Age - 18) << p.Name;
-        EXPECT_LE(p.BirdYears, p.Experience) << p.Name;
-        EXPECT_GE(p.CAREERPOINTS, 0) << p.Name;
+        EXPECT_TRUE(p.Age >= 18 && p.Age <= 40);
+        EXPECT_TRUE(p.Experience >= 0 && p.Experience <= p.Age - 18);
+        EXPECT_LE(p.BirdYears, p.Experience);
+        EXPECT_GE(p.CAREERPOINTS, 0);
         if (p.Experience == 0) {
-            EXPECT_EQ(p.CAREERPOINTS, 0) << p.Name;
+            EXPECT_EQ(p.CAREERPOINTS, 0);
         }
     }
+    for (int pos = 1; pos < 5; ++pos) // centres tallest, on down to the point guards
+        EXPECT_GT(height[pos] / count[pos], height[pos + 1] / count[pos + 1] + 1) << pos;
 }
 
-TEST_F(DefaultPlayers, AgeBringsExperienceAndUsesUpPotential) {
-    double youngAge = 0, oldAge = 0, youngRoom = 0, oldRoom = 0;
-    int young = 0, old = 0;
-    for (const auto& row : *players_) {
-        const Player& p = row.p;
-        if (!OnTeam(p) && p.Team != kFreeAgent) continue;
-        if (p.Experience <= 2) {
-            youngAge += p.Age;
-            youngRoom += p.Potential - p.CurrentRating;
-            ++young;
-        } else if (p.Experience >= 8) {
-            oldAge += p.Age;
-            oldRoom += p.Potential - p.CurrentRating;
-            ++old;
-        }
-    }
-    ASSERT_GT(young, 30);
-    ASSERT_GT(old, 30);
-    EXPECT_GT(oldAge / old, youngAge / young + 6);
-    // Young players have room to grow; veterans are close to what they will ever be.
-    EXPECT_GT(youngRoom / young, oldRoom / old + 8);
-}
-
-TEST_F(DefaultPlayers, ProspectPotentialLooksLikeAYearlyClass) {
-    int high = 0, low = 0, count = 0;
-    for (const auto& row : *players_) {
-        if (row.p.Team != kDraft) continue;
-        ++count;
-        if (row.p.Potential >= 80) ++high;
-        if (row.p.Potential < 60) ++low;
-    }
-    ASSERT_EQ(count, 100);
-    // A generated class has about 22 % at 80 or more and 56 % below 60.
-    EXPECT_GE(high, 10);
-    EXPECT_LE(high, 35);
-    EXPECT_GE(low, 40);
-    EXPECT_LE(low, 70);
-}
-
-TEST_F(DefaultPlayers, TeamContractsArePositiveWithinTheSalaryLimits) {
+TEST_F(DefaultPlayers, TeamContractsArePositiveAndNeverDecrease) {
     for (const auto& row : *players_) {
         const Player& p = row.p;
         if (!OnTeam(p)) continue;
@@ -572,8 +451,6 @@ TEST_F(DefaultPlayers, TeamContractsArePositiveWithinTheSalaryLimits) {
                 continue;
             }
             EXPECT_FALSE(ended) << p.Name << ": salary after the contract's end";
-            EXPECT_GE(c, MinimumSalary(p.Experience)) << p.Name << " year " << y;
-            EXPECT_LE(c, MaximumSalary(p.Experience)) << p.Name << " year " << y;
             if (y > 1) {
                 EXPECT_GE(c, p.Contract(y - 1)) << p.Name << ": salaries never decrease";
                 EXPECT_LE(c, std::nearbyint(p.Contract(y - 1) * 1.1)) << p.Name << ": raise above 10 %";
@@ -581,42 +458,6 @@ TEST_F(DefaultPlayers, TeamContractsArePositiveWithinTheSalaryLimits) {
         }
         EXPECT_EQ(p.LastTeam, p.Team) << p.Name;
     }
-}
-
-TEST_F(DefaultPlayers, PayrollsSitAroundTheCap) {
-    double sum = 0;
-    int64_t highest = 0;
-    for (const auto& t : *teams_) {
-        int64_t payroll = 0;
-        for (const Player* p : Roster(t.name)) {
-            payroll += p->contract1;
-            highest = std::max<int64_t>(highest, p->contract1);
-        }
-        EXPECT_GE(payroll, 30000000) << t.name;
-        EXPECT_LE(payroll, 55000000) << t.name;
-        sum += static_cast<double>(payroll);
-    }
-    double mean = sum / kTeams;
-    EXPECT_GT(mean, 38000000);
-    EXPECT_LT(mean, 48000000);
-    EXPECT_GE(highest, 8000000); // the league has stars paid like stars
-}
-
-TEST_F(DefaultPlayers, RookiesCarryTheirDraftSlot) {
-    int drafted = 0;
-    for (const auto& row : *players_) {
-        const Player& p = row.p;
-        EXPECT_GE(p.Round, 0);
-        EXPECT_LE(p.Round, 2);
-        if (p.Round == 0) {
-            EXPECT_EQ(p.Pick, 0) << p.Name;
-            continue;
-        }
-        EXPECT_GE(p.Pick, 1) << p.Name;
-        EXPECT_LE(p.Pick, 29) << p.Name;
-        ++drafted;
-    }
-    EXPECT_GT(drafted, 300);
 }
 
 TEST_F(DefaultPlayers, FreeAgentsHaveNoContractAndAFormerTeam) {
@@ -772,39 +613,8 @@ TEST(InjuryFile, RoundTripsThroughTheRecordEncoder) {
     EXPECT_EQ(again, bytes);
 }
 
-TEST(InjuryFile, HoldsTheAilmentsUsedToStashPlayers) {
-    auto entries = ReadInjuryFile(kHome / "Injuries.dat");
-    for (const char* name : {"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines", "Groin Pull"}) {
-        bool found =
-            std::any_of(entries.begin(), entries.end(), [&](const InjuryType& e) { return e.Name == name; });
-        EXPECT_TRUE(found) << name;
-    }
-}
-
 // ---------------------------------------------------------------------------------------------------
 // Name lists, colleges, settings, help
-
-void ExpectCleanList(const fs::path& file, size_t atLeast, bool singleWords) {
-    std::string text = ReadBytes(file);
-    ASSERT_FALSE(text.empty()) << file;
-    EXPECT_EQ(text.back(), '\n') << file;
-    EXPECT_EQ(text.find('\r'), std::string::npos) << file;
-    std::istringstream in(text);
-    std::set<std::string> seen;
-    std::string line;
-    size_t count = 0;
-    while (std::getline(in, line)) {
-        ++count;
-        EXPECT_FALSE(line.empty()) << file << " line " << count << " is blank";
-        if (singleWords) {
-            EXPECT_EQ(line.find_first_of(" \t"), std::string::npos) << file << ": " << line;
-        }
-        EXPECT_NE(line.front(), ' ') << file << ": " << line;
-        EXPECT_NE(line.back(), ' ') << file << ": " << line;
-        EXPECT_TRUE(seen.insert(line).second) << file << ": duplicate " << line;
-    }
-    EXPECT_GE(count, atLeast) << file;
-}
 
 bool ValidUtf8(const std::string& s) {
     for (size_t i = 0; i < s.size();) {
@@ -818,30 +628,40 @@ bool ValidUtf8(const std::string& s) {
     return true;
 }
 
-TEST(NameLists, LongEnoughWithoutBlankLines) {
-    ExpectCleanList(kHome / "gamedata/Firstnames.txt", 400, true);
-    ExpectCleanList(kHome / "gamedata/lastnames.txt", 800, true);
-    std::string firsts = ReadBytes(kHome / "gamedata/Firstnames.txt");
-    std::string lasts = ReadBytes(kHome / "gamedata/lastnames.txt");
-    EXPECT_TRUE(ValidUtf8(firsts));
-    EXPECT_TRUE(ValidUtf8(lasts));
+TEST(NameAndCollegeLists, LongEnoughCleanAndWithoutBlankLines) {
+    const struct {
+        const char* file;
+        size_t atLeast;
+        bool singleWords;
+    } lists[] = {{"gamedata/Firstnames.txt", 400, true},
+                 {"gamedata/lastnames.txt", 800, true},
+                 {"colleges.dat", 150, false}};
+    for (const auto& list : lists) {
+        const fs::path file = kHome / list.file;
+        std::string text = ReadBytes(file);
+        ASSERT_FALSE(text.empty()) << file;
+        EXPECT_EQ(text.back(), '\n') << file;
+        EXPECT_EQ(text.find('\r'), std::string::npos) << file;
+        EXPECT_TRUE(ValidUtf8(text)) << file;
+        std::istringstream in(text);
+        std::set<std::string> seen;
+        std::string line;
+        size_t count = 0;
+        while (std::getline(in, line)) {
+            ++count;
+            ASSERT_FALSE(line.empty()) << file << " line " << count << " is blank";
+            if (list.singleWords) {
+                EXPECT_EQ(line.find_first_of(" \t"), std::string::npos) << file << ": " << line;
+            }
+            EXPECT_TRUE(line.front() != ' ' && line.back() != ' ') << file << ": " << line;
+            EXPECT_TRUE(seen.insert(line).second) << file << ": duplicate " << line;
+        }
+        EXPECT_GE(count, list.atLeast) << file;
+    }
     // A few names beyond ASCII, so that every screen and file is exercised with them.
+    std::string lasts = ReadBytes(kHome / "gamedata/lastnames.txt");
     EXPECT_TRUE(
         std::any_of(lasts.begin(), lasts.end(), [](char c) { return static_cast<unsigned char>(c) > 127; }));
-}
-
-TEST(Colleges, AtLeastOneHundredFifty) {
-    ExpectCleanList(kHome / "colleges.dat", 150, false);
-    EXPECT_TRUE(ValidUtf8(ReadBytes(kHome / "colleges.dat")));
-}
-
-TEST(SettingsFile, HoldsTheDefaults) {
-    const fs::path ini = kHome / "HVL.ini";
-    ASSERT_TRUE(fs::exists(ini));
-    // Read with defaults that differ, so a missing key would show.
-    EXPECT_EQ(ReadIniInt(ini, "Creation Draft Settings", "SalaryStyle", 99), 0);
-    EXPECT_EQ(ReadIniInt(ini, "Default Settings", "SalaryCap", 1), 42500000);
-    EXPECT_EQ(ReadIniInt(ini, "Default Settings", "FirstSeason", 1), 2003);
 }
 
 TEST(HelpPages, IndexLinksResolve) {
