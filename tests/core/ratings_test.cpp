@@ -44,56 +44,25 @@ TEST(AttributeLimits, RaisesLowAndLowersHighValues) {
 }
 
 TEST(AttributeLimits, PositionCapsFollowOriginalPosition) {
-    Player c = AveragePlayer();
-    c.OriginalPosition = 1;
-    c.Passing = 90;
-    c.Handling = 76;
-    c.PerimeterDefense = 100;
-    c.DefenseRebound = 100;
-    ApplyAttributeLimits(c);
-    EXPECT_EQ(c.Passing, 75);
-    EXPECT_EQ(c.Handling, 75);
-    EXPECT_EQ(c.PerimeterDefense, 75);
-    EXPECT_EQ(c.DefenseRebound, 100);
-
-    Player pf = AveragePlayer();
-    pf.OriginalPosition = 2;
-    pf.Passing = 85;
-    pf.Handling = 81;
-    pf.PerimeterDefense = 80;
-    ApplyAttributeLimits(pf);
-    EXPECT_EQ(pf.Passing, 80);
-    EXPECT_EQ(pf.Handling, 80);
-    EXPECT_EQ(pf.PerimeterDefense, 75);
-
-    Player sf = AveragePlayer();
-    sf.Passing = 100;
-    sf.OffenseRebound = 100;
-    ApplyAttributeLimits(sf);
-    EXPECT_EQ(sf.Passing, 100);
-    EXPECT_EQ(sf.OffenseRebound, 100);
-
-    Player sg = AveragePlayer();
-    sg.OriginalPosition = 4;
-    sg.OffenseRebound = 61;
-    sg.DefenseRebound = 99;
-    sg.PostDefense = 99;
-    ApplyAttributeLimits(sg);
-    EXPECT_EQ(sg.OffenseRebound, 60);
-    EXPECT_EQ(sg.DefenseRebound, 60);
-    EXPECT_EQ(sg.PostDefense, 99);
-
-    Player pg = AveragePlayer();
-    pg.OriginalPosition = 5;
-    pg.PostDefense = 80;
-    pg.OffenseRebound = 51;
-    pg.DefenseRebound = 70;
-    pg.Passing = 100;
-    ApplyAttributeLimits(pg);
-    EXPECT_EQ(pg.PostDefense, 75);
-    EXPECT_EQ(pg.OffenseRebound, 50);
-    EXPECT_EQ(pg.DefenseRebound, 50);
-    EXPECT_EQ(pg.Passing, 100);
+    const struct {
+        int position;
+        int16_t Player::*skill;
+        int16_t value, limited;
+    } cases[] = {{1, &Player::Passing, 90, 75},           {1, &Player::Handling, 76, 75},
+                 {1, &Player::PerimeterDefense, 100, 75}, {1, &Player::DefenseRebound, 100, 100},
+                 {2, &Player::Passing, 85, 80},           {2, &Player::Handling, 81, 80},
+                 {2, &Player::PerimeterDefense, 80, 75},  {3, &Player::Passing, 100, 100},
+                 {3, &Player::OffenseRebound, 100, 100},  {4, &Player::OffenseRebound, 61, 60},
+                 {4, &Player::DefenseRebound, 99, 60},    {4, &Player::PostDefense, 99, 99},
+                 {5, &Player::PostDefense, 80, 75},       {5, &Player::OffenseRebound, 51, 50},
+                 {5, &Player::DefenseRebound, 70, 50},    {5, &Player::Passing, 100, 100}};
+    for (const auto& c : cases) {
+        Player p = AveragePlayer();
+        p.OriginalPosition = static_cast<int16_t>(c.position);
+        p.*c.skill = c.value;
+        ApplyAttributeLimits(p);
+        EXPECT_EQ(p.*c.skill, c.limited) << "position " << c.position << " value " << c.value;
+    }
 }
 
 TEST(AttributeLimits, ApplyBeforeAnyRatingIsComputed) {
@@ -421,16 +390,11 @@ TEST(Fits, NeverBelowOne) {
         EXPECT_EQ(FitRating(p, pos), 1) << pos;
 }
 
-TEST(ScoringCurveTest, PassesThroughItsPoints) {
-    const int xs[] = {0, 20, 40, 50, 60, 70, 80, 85, 90, 95, 100};
-    const int ys[] = {0, 20, 35, 50, 65, 75, 85, 90, 95, 98, 100};
-    for (int i = 0; i < 11; ++i)
-        EXPECT_DOUBLE_EQ(ScoringCurve(xs[i]), ys[i]) << xs[i];
-    EXPECT_DOUBLE_EQ(ScoringCurve(30), 27.5);
-    EXPECT_DOUBLE_EQ(ScoringCurve(45), 42.5);
-    EXPECT_DOUBLE_EQ(ScoringCurve(97), 98.8);
-    EXPECT_DOUBLE_EQ(ScoringCurve(-1), 0);
-    EXPECT_DOUBLE_EQ(ScoringCurve(101), 0);
+TEST(ScoringCurveTest, InterpolatesBetweenItsPointsAndIsZeroOutsideTheScale) {
+    const std::pair<int, double> cases[] = {{0, 0},     {30, 27.5}, {45, 42.5}, {50, 50},
+                                            {97, 98.8}, {100, 100}, {-1, 0},    {101, 0}};
+    for (auto [x, y] : cases)
+        EXPECT_DOUBLE_EQ(ScoringCurve(x), y) << x;
 }
 
 TEST(LetterGradeTest, BandEdges) {
