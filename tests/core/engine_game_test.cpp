@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/engine_test_support.h"
+#include "engine/box_score_files.h"
 #include "support/temp_home.h"
 
 namespace hv {
@@ -223,7 +224,8 @@ TEST(EngineGame, SameSeedPlaysTheSameGameWithOrWithoutPlayByPlay) {
 namespace hv {
 namespace {
 
-// The whole game in one call, output included: overtime periods are told and the game never ends tied.
+// The whole game in one call, output included: overtime periods are told in the play-by-play and shown in
+// the box file, regulation ended tied, and the game never ends tied.
 TEST(EngineGame, SimGamePlaysOvertimeUntilTheTieIsBroken) {
     test::TempHome home;
     int overtimeGames = 0;
@@ -245,6 +247,17 @@ TEST(EngineGame, SimGamePlaysOvertimeUntilTheTieIsBroken) {
         EXPECT_EQ(count("Halftime."), 1);
         EXPECT_EQ(count("Quarter Over."), 3);
         overtimeGames += overtimes > 0;
+        if (overtimes == 0) continue;
+        std::optional<BoxScore> box = ReadBoxScoreFile(BoxFilePath(el.league, g.Finished()));
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->Home.Score(), g.HomeScore());
+        EXPECT_EQ(box->Away.Score(), g.AwayScore());
+        EXPECT_GT(box->Home.QuarterScores[4] + box->Away.QuarterScores[4], 0);
+        EXPECT_EQ(box->Home.Score() - box->Home.QuarterScores[4],
+                  box->Away.Score() - box->Away.QuarterScores[4]);
+        const auto final = std::find(lines.begin(), lines.end(), "Final Score - " + g.Summary().FinalLine);
+        ASSERT_GE(final - lines.begin(), 3);
+        EXPECT_EQ((final - 3)->rfind("Quarter: OT  Time Remaining: 0:00", 0), 0u) << *(final - 3);
     }
     EXPECT_GT(overtimeGames, 0);
 }

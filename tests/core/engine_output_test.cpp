@@ -104,23 +104,10 @@ TEST_F(BoxScoreTest, FileLayoutLineByLine) {
     // First home block: number, name, position, seconds, FGA, FGM, 3PA, 3PM, FTA, FTM, REB, AST, STL, BLK,
     // PF, TO, PTS.
     const PlayerGameState& g = league.player(20).Game;
-    std::vector<std::string> expected{"20",
-                                      "Hawks Man0",
-                                      "C",
-                                      std::to_string(g.Seconds),
-                                      std::to_string(g.FGA),
-                                      std::to_string(g.FG),
-                                      std::to_string(g.ThreePA),
-                                      std::to_string(g.ThreeP),
-                                      std::to_string(g.FTA),
-                                      std::to_string(g.FT),
-                                      std::to_string(g.Rebounds),
-                                      std::to_string(g.Assists),
-                                      std::to_string(g.Steals),
-                                      std::to_string(g.Blocks),
-                                      std::to_string(g.Fouls),
-                                      std::to_string(g.Turnovers),
-                                      std::to_string(g.Points)};
+    std::vector<std::string> expected{"20", "Hawks Man0", "C"};
+    for (int v : {g.Seconds, g.FGA, g.FG, g.ThreePA, g.ThreeP, g.FTA, g.FT, g.Rebounds, g.Assists, g.Steals,
+                  g.Blocks, g.Fouls, g.Turnovers, g.Points})
+        expected.push_back(std::to_string(v));
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 14, lines.begin() + 31), expected);
 
     // The player who did not play keeps a block of zeros; the empty slot has number 0 and no name.
@@ -241,18 +228,6 @@ TEST_F(BoxScoreTest, OutputPathsByKindOfGame) {
     EXPECT_TRUE(HtmlBoxPath(league, game).empty());
 }
 
-TEST(TextFiles, WritesLinesAndReplacesAnOlderFile) {
-    fs::path dir = FreshFolder("lines");
-    fs::path file = dir / "box" / "1-1.txt";
-    WriteTextLines(file, {"first", "", "third"});
-    EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"first", "", "third"}));
-    WriteTextLines(file, {"new"});
-    EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"new"}));
-    WriteTextLines(file, {});
-    EXPECT_EQ(fs::file_size(file), 0u);
-    fs::remove_all(dir);
-}
-
 TEST_F(BoxScoreTest, BoxFileReadsBackFromDisk) {
     fs::path dir = FreshFolder("readback");
     BoxScore box = BuildBoxScore(league, game, ChoosePlayerOfGame(league, game));
@@ -274,8 +249,16 @@ TEST_F(BoxScoreTest, BoxFileReadsBackFromDisk) {
     fs::remove_all(dir);
 }
 
-TEST(TextFiles, AFileThatCannotBeCreatedIsAnErrorNamingIt) {
-    fs::path dir = FreshFolder("blocked");
+TEST(TextFiles, WritesLinesReplacesAnOlderFileAndNamesAFileItCannotCreate) {
+    fs::path dir = FreshFolder("lines");
+    fs::path file = dir / "box" / "1-1.txt";
+    WriteTextLines(file, {"first", "", "third"});
+    EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"first", "", "third"}));
+    WriteTextLines(file, {"new"});
+    EXPECT_EQ(ReadLines(file), (std::vector<std::string>{"new"}));
+    WriteTextLines(file, {});
+    EXPECT_EQ(fs::file_size(file), 0u);
+    fs::remove_all(dir / "box");
     std::ofstream(dir / "box") << "a file where the folder should be";
     try {
         WriteTextLines(dir / "box" / "1-1.txt", {"x"});
@@ -316,13 +299,6 @@ class EngineGameOutput : public ::testing::Test {
 
 TEST_F(EngineGameOutput, AScheduledGameLeavesConsistentFilesAndRecords) {
     League& l = league();
-    auto pogTotal = [&] {
-        int n = 0;
-        for (int id = 1; id <= kLastLeaguePlayer; ++id)
-            n += l.player(id).PlayerOfGame;
-        return n;
-    };
-    int pogBefore = pogTotal();
     clsGame game(l);
     game.StartGame(1, 2, true, 3, GameType::Regular);
     game.SimGame();
@@ -380,43 +356,25 @@ TEST_F(EngineGameOutput, AScheduledGameLeavesConsistentFilesAndRecords) {
     EXPECT_TRUE(has(l.team(2).Name + " Leaders:"));
     EXPECT_TRUE(has(std::string(78, '-')));
 
-    // Result text, schedule entry, team records.
-    std::string homeText = "@" + l.team(1).Name + " " + std::to_string(home);
-    EXPECT_NE(l.lastResult.find(homeText), std::string::npos) << l.lastResult;
+    // The finished game reached the league: result text, schedule entry, both records, player totals
+    // (the bookkeeping itself is checked case by case in the game statistics tests).
+    EXPECT_NE(l.lastResult.find("@" + l.team(1).Name + " " + std::to_string(home)), std::string::npos);
     const ScheduledGame& entry = l.schedule[5].Games[3];
     EXPECT_TRUE(entry.Played);
-    EXPECT_EQ(entry.HomeScore, home);
-    EXPECT_EQ(entry.AwayScore, away);
     EXPECT_EQ(entry.BoxFile, "5-3.txt");
     EXPECT_EQ(entry.PlayerOfGame, pog.Name);
-    EXPECT_EQ(entry.HomePoints.Name, l.player(summary.HomeLeaders.Points).Name);
     EXPECT_GE(pog.PlayerOfGame, 1);
-    EXPECT_EQ(pogTotal(), pogBefore + 1);
-    const Team& h = l.team(1);
-    const Team& a = l.team(2);
-    EXPECT_EQ(h.HomeWins + h.HomeLosses, 1);
-    EXPECT_EQ(a.RoadWins + a.RoadLosses, 1);
-    EXPECT_EQ(h.HomeWins, a.RoadLosses);
-    EXPECT_EQ(h.Points, home);
-    EXPECT_EQ(a.PointsAllowed, home);
-    EXPECT_EQ(h.PointsVs[2], home - away);
-
-    // Players: one game each, season points add up, five starters a side, game values cleared.
+    EXPECT_EQ(l.team(1).HomeWins + l.team(1).HomeLosses, 1);
+    EXPECT_EQ(l.team(2).RoadWins + l.team(2).RoadLosses, 1);
     for (int side = 0; side < 2; ++side) {
-        const auto& roster = side == 0 ? game.HomeRoster() : game.AwayRoster();
         int points = 0, starters = 0;
-        for (int16_t id : roster) {
+        for (int16_t id : side == 0 ? game.HomeRoster() : game.AwayRoster()) {
             if (id == 0) continue;
             const Player& p = l.player(id);
             EXPECT_EQ(p.SeasonStats.Games, 1);
-            ASSERT_EQ(p.GameLog.size(), 1u);
-            EXPECT_EQ(p.GameLog[0].SeasonDay, 5);
-            EXPECT_EQ(p.GameLog[0].Team, side == 0 ? h.Name : a.Name);
-            EXPECT_EQ(p.GameLog[0].Opponent, side == 0 ? a.Name : h.Name);
+            EXPECT_EQ(p.GameLog.size(), 1u);
             points += p.SeasonStats.Points;
             starters += p.SeasonStats.GamesStarted;
-            EXPECT_EQ(p.Game.Seconds, 0);
-            EXPECT_EQ(p.Game.Points, 0);
         }
         EXPECT_EQ(points, side == 0 ? home : away);
         EXPECT_EQ(starters, 5);
@@ -460,31 +418,6 @@ TEST_F(EngineGameOutput, AnUnwritableBoxFileIsReportedAfterTheStatisticsAreSaved
     }
 }
 
-TEST_F(EngineGameOutput, PlayoffGameCountsInPlayoffTotalsOnly) {
-    League& l = league();
-    l.state.SeasonDay = 125;
-    clsGame game(l);
-    game.StartGame(6, 9, false, 2, GameType::Playoff);
-    game.SimGame();
-    EXPECT_TRUE(fs::exists(Folder() / "box" / "125-2.txt"));
-    bool homeWon = game.HomeScore() > game.AwayScore();
-    EXPECT_EQ(l.team(6).PlayoffWins, homeWon ? 1 : 0);
-    EXPECT_EQ(l.team(9).PlayoffWins, homeWon ? 0 : 1);
-    EXPECT_EQ(l.team(6).HomeWins + l.team(6).HomeLosses, 0);
-    EXPECT_EQ(l.team(6).Points, 0);
-    int points = 0;
-    for (int16_t id : game.HomeRoster()) {
-        if (id == 0) continue;
-        const Player& p = l.player(id);
-        EXPECT_EQ(p.PlayoffStats.Games, 1);
-        EXPECT_EQ(p.SeasonStats.Games, 0);
-        ASSERT_EQ(p.GameLog.size(), 1u);
-        EXPECT_EQ(p.GameLog[0].SeasonDay, 125);
-        points += p.PlayoffStats.Points;
-    }
-    EXPECT_EQ(points, game.HomeScore());
-}
-
 TEST_F(EngineGameOutput, ExhibitionWritesIntoTheDefaultLeagueFolder) {
     League& l = league();
     clsGame game(l);
@@ -501,38 +434,6 @@ TEST_F(EngineGameOutput, ExhibitionWritesIntoTheDefaultLeagueFolder) {
     std::optional<BoxScore> box = ParseBoxScore(ReadLines(def / "box" / "0-0.txt"));
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(box->Home.Score(), game.HomeScore());
-}
-
-TEST_F(EngineGameOutput, AnOvertimeGameShowsItsOvertimeInBoxAndPlayByPlay) {
-    League& l = league();
-    for (int i = 1; i <= 600; ++i) {
-        clsGame game(l);
-        int16_t home = static_cast<int16_t>(1 + i % 29), away = static_cast<int16_t>(1 + (i + 11) % 29);
-        game.StartGame(home, away, true, static_cast<int16_t>(i), GameType::Regular);
-        game.SimGame();
-        if (game.PeriodsPlayed() <= 4) continue;
-        std::optional<BoxScore> box =
-            ParseBoxScore(ReadLines(Folder() / "box" / ("5-" + std::to_string(i) + ".txt")));
-        ASSERT_TRUE(box.has_value());
-        EXPECT_GT(box->Home.QuarterScores[4] + box->Away.QuarterScores[4], 0);
-        EXPECT_EQ(box->Home.Score(), game.HomeScore());
-        EXPECT_EQ(box->Away.Score(), game.AwayScore());
-        // Regulation ended tied.
-        int homeRegulation = box->Home.Score() - box->Home.QuarterScores[4];
-        int awayRegulation = box->Away.Score() - box->Away.QuarterScores[4];
-        EXPECT_EQ(homeRegulation, awayRegulation);
-        const auto& pbp = game.PlayByPlay();
-        auto has = [&](const std::string& text) {
-            return std::find(pbp.begin(), pbp.end(), text) != pbp.end();
-        };
-        EXPECT_TRUE(has("Overtime:"));
-        EXPECT_TRUE(has("OT Period Over."));
-        EXPECT_TRUE(has("Final Score - " + game.Summary().FinalLine));
-        auto final = std::find(pbp.begin(), pbp.end(), "Final Score - " + game.Summary().FinalLine);
-        EXPECT_EQ((final - 3)->rfind("Quarter: OT  Time Remaining: 0:00", 0), 0u) << *(final - 3);
-        return;
-    }
-    FAIL() << "no overtime in 600 games";
 }
 
 TEST_F(EngineGameOutput, ManyGamesKeepTheirInvariants) {

@@ -87,23 +87,10 @@ TEST(PlayerOfGameScore, WeighsEveryCategory) {
     EXPECT_DOUBLE_EQ(PlayerOfGameScore(PlayerGameState{}), 0.0);
 }
 
-TEST_F(FinishedGameTest, PlayerOfGameNeedsPlayingTimeAndFirstFoundKeepsTie) {
+TEST_F(FinishedGameTest, PlayerOfGameNeedsPlayingTimeFirstFoundKeepsTieScoreMayBeNegative) {
     SetScore(90, 88);
-    G(5).Points = 30; // never got on the court
-    G(5).Seconds = 0;
-    G(7).Seconds = 600;
-    G(7).Points = 20;
-    G(105).Seconds = 900;
-    G(105).Points = 20;
-    double score = 0;
-    EXPECT_EQ(ChoosePlayerOfGame(league, game, &score), 7);
-    EXPECT_DOUBLE_EQ(score, 20.0);
-    G(105).Rebounds = 1;
-    EXPECT_EQ(ChoosePlayerOfGame(league, game), 105);
-}
-
-TEST_F(FinishedGameTest, PlayerOfGameCanHaveANegativeScore) {
-    SetScore(2, 0);
+    EXPECT_EQ(ChoosePlayerOfGame(league, game), 0) << "nobody played";
+    EXPECT_EQ(FindLeaders(league, game.Home).Points, 0);
     G(3).Seconds = 60;
     G(3).FGA = 4; // -4
     G(104).Seconds = 60;
@@ -111,13 +98,15 @@ TEST_F(FinishedGameTest, PlayerOfGameCanHaveANegativeScore) {
     double score = 0;
     EXPECT_EQ(ChoosePlayerOfGame(league, game, &score), 3);
     EXPECT_DOUBLE_EQ(score, -4.0);
-}
-
-TEST_F(FinishedGameTest, NobodyPlayedMeansNoPlayerOfGame) {
-    SetScore(2, 0);
-    EXPECT_EQ(ChoosePlayerOfGame(league, game), 0);
-    SideLeaders l = FindLeaders(league, game.Home);
-    EXPECT_EQ(l.Points, 0);
+    G(5).Points = 30; // never got on the court
+    G(7).Seconds = 600;
+    G(7).Points = 20;
+    G(105).Seconds = 900;
+    G(105).Points = 20;
+    EXPECT_EQ(ChoosePlayerOfGame(league, game, &score), 7);
+    EXPECT_DOUBLE_EQ(score, 20.0);
+    G(105).Rebounds = 1;
+    EXPECT_EQ(ChoosePlayerOfGame(league, game), 105);
 }
 
 TEST_F(FinishedGameTest, AllStarGameCountsOnlyTheWinners) {
@@ -213,29 +202,7 @@ TEST_F(FinishedGameTest, SeasonTotalsGrowByTheGameAndTheLogGetsOneEntry) {
     EXPECT_EQ(league.player(101).Game.Points, 0);
 }
 
-TEST_F(FinishedGameTest, EveryDressedPlayerGetsAGameEvenWithoutPlayingTime) {
-    PlayEveryone(80, 70);
-    RecordPlayerStats(league, game);
-    const Player& benched = league.player(12); // slot 12 played 0 seconds
-    EXPECT_EQ(benched.SeasonStats.Games, 1);
-    EXPECT_EQ(benched.SeasonStats.Minutes, 0);
-    ASSERT_EQ(benched.GameLog.size(), 1u);
-    EXPECT_EQ(benched.GameLog[0].Minutes, 0);
-    EXPECT_EQ(league.player(13).GameLog.size(), 0u); // not dressed
-}
-
-TEST_F(FinishedGameTest, SeasonMinutesStayWithinTheirFieldOverAFullSeason) {
-    Player& p = league.player(1);
-    for (int i = 0; i < 82; ++i) {
-        G(1).Seconds = 2880;
-        SetScore(100, 90);
-        RecordPlayerStats(league, game);
-    }
-    EXPECT_EQ(p.SeasonStats.Minutes, 82 * 48);
-    EXPECT_EQ(p.SeasonStats.Games, 82);
-}
-
-TEST_F(FinishedGameTest, MinutesAreRoundedHalfToEven) {
+TEST_F(FinishedGameTest, EveryDressedPlayerGetsAGameAndMinutesRoundHalfToEven) {
     G(1).Seconds = 90;  // 1.5 minutes
     G(2).Seconds = 150; // 2.5 minutes
     G(3).Seconds = 29;
@@ -243,6 +210,18 @@ TEST_F(FinishedGameTest, MinutesAreRoundedHalfToEven) {
     EXPECT_EQ(league.player(1).GameLog[0].Minutes, 2);
     EXPECT_EQ(league.player(2).GameLog[0].Minutes, 2);
     EXPECT_EQ(league.player(3).GameLog[0].Minutes, 0);
+    const Player& benched = league.player(12); // dressed, 0 seconds
+    EXPECT_EQ(benched.SeasonStats.Games, 1);
+    EXPECT_EQ(benched.SeasonStats.Minutes, 0);
+    ASSERT_EQ(benched.GameLog.size(), 1u);
+    EXPECT_EQ(league.player(13).GameLog.size(), 0u); // not dressed
+    // A full season of full games still fits the minutes field.
+    for (int i = 1; i < 82; ++i) {
+        G(1).Seconds = 2880;
+        RecordPlayerStats(league, game);
+    }
+    EXPECT_EQ(league.player(1).SeasonStats.Minutes, 2 + 81 * 48);
+    EXPECT_EQ(league.player(1).SeasonStats.Games, 82);
 }
 
 TEST_F(FinishedGameTest, HighsRiseOnlyWhenBeaten) {
@@ -266,53 +245,36 @@ TEST_F(FinishedGameTest, HighsRiseOnlyWhenBeaten) {
     EXPECT_EQ(p.HIGHBLOCKS, 4);
 }
 
-TEST(DoubleFigures, CountsCategoriesAtTenOrMore) {
-    PlayerGameState g;
-    g.Points = 10;
-    g.Rebounds = 9;
-    EXPECT_EQ(DoubleFigureCategories(g), 1);
-    g.Rebounds = 10;
-    EXPECT_EQ(DoubleFigureCategories(g), 2);
-    g.Steals = 10;
-    g.Blocks = 10;
-    g.Assists = 10;
-    EXPECT_EQ(DoubleFigureCategories(g), 5);
+TEST_F(FinishedGameTest, DoubleFiguresMakeDoubleAndTripleDoubles) {
     PlayerGameState shooting; // field goals and free throws are no category
     shooting.FG = 12;
     shooting.FGA = 20;
     shooting.FTA = 10;
     shooting.Points = 9;
     EXPECT_EQ(DoubleFigureCategories(shooting), 0);
-}
-
-TEST_F(FinishedGameTest, DoubleAndTripleDoubles) {
-    auto line = [&](int16_t id, int pts, int reb, int ast, int stl, int blk) {
-        PlayerGameState& g = G(id);
+    const struct {
+        int pts, reb, ast, stl, blk, categories, doubles, triples;
+    } cases[] = {{10, 9, 0, 0, 0, 1, 0, 0},    {10, 10, 9, 0, 0, 2, 1, 0}, {10, 10, 10, 0, 0, 3, 1, 1},
+                 {9, 10, 10, 0, 0, 2, 1, 0},   {30, 9, 9, 9, 9, 1, 0, 0},  {10, 0, 0, 10, 10, 3, 1, 1},
+                 {10, 10, 10, 10, 10, 5, 1, 1}};
+    int16_t id = 1;
+    for (const auto& c : cases) {
+        PlayerGameState& g = G(id++);
         g.Seconds = 1800;
-        g.Points = static_cast<int16_t>(pts);
-        g.Rebounds = static_cast<int16_t>(reb);
-        g.Assists = static_cast<int16_t>(ast);
-        g.Steals = static_cast<int16_t>(stl);
-        g.Blocks = static_cast<int16_t>(blk);
-    };
-    line(1, 10, 10, 9, 0, 0);  // double-double
-    line(2, 10, 10, 10, 0, 0); // triple-double
-    line(3, 9, 10, 10, 0, 0);  // double-double without points
-    line(4, 30, 9, 9, 9, 9);   // nothing
-    line(5, 10, 0, 0, 10, 10); // triple-double from steals and blocks
+        g.Points = static_cast<int16_t>(c.pts);
+        g.Rebounds = static_cast<int16_t>(c.reb);
+        g.Assists = static_cast<int16_t>(c.ast);
+        g.Steals = static_cast<int16_t>(c.stl);
+        g.Blocks = static_cast<int16_t>(c.blk);
+        EXPECT_EQ(DoubleFigureCategories(g), c.categories) << id - 1;
+    }
     RecordPlayerStats(league, game);
-    auto dd = [&](int id) { return league.player(id).SeasonStats.DoubleDoubles; };
-    auto td = [&](int id) { return league.player(id).SeasonStats.TripleDoubles; };
-    EXPECT_EQ(dd(1), 1);
-    EXPECT_EQ(td(1), 0);
-    EXPECT_EQ(dd(2), 1);
-    EXPECT_EQ(td(2), 1);
-    EXPECT_EQ(dd(3), 1);
-    EXPECT_EQ(td(3), 0);
-    EXPECT_EQ(dd(4), 0);
-    EXPECT_EQ(td(4), 0);
-    EXPECT_EQ(dd(5), 1);
-    EXPECT_EQ(td(5), 1);
+    id = 1;
+    for (const auto& c : cases) {
+        EXPECT_EQ(league.player(id).SeasonStats.DoubleDoubles, c.doubles) << id;
+        EXPECT_EQ(league.player(id).SeasonStats.TripleDoubles, c.triples) << id;
+        ++id;
+    }
 }
 
 TEST_F(FinishedGameTest, SixFoulsDisqualify) {
