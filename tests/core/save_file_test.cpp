@@ -62,44 +62,15 @@ TEST(SaveFileRoundTrip, EveryStoredFieldComesBackToIdenticalBytes) {
     ASSERT_EQ(first.size(), second.size());
     EXPECT_TRUE(first == second);
 
-    // Spot checks beyond the bytes: the tables and records compare equal field by field.
+    // The bytes compare equal only if every stored field came back; a few readable spot checks on top.
     EXPECT_EQ(loaded.tables.transactions, league.tables.transactions);
-    EXPECT_EQ(loaded.tables.bids, league.tables.bids);
-    EXPECT_EQ(loaded.tables.retiredPlayers, league.tables.retiredPlayers);
-    EXPECT_EQ(loaded.tables.archive, league.tables.archive);
-    EXPECT_EQ(loaded.tables.careerRecords, league.tables.careerRecords);
-    EXPECT_EQ(loaded.tables.seasonRecords, league.tables.seasonRecords);
-    EXPECT_EQ(loaded.tables.gameRecords, league.tables.gameRecords);
-    EXPECT_EQ(loaded.tables.leagueTeamRecords, league.tables.leagueTeamRecords);
-    EXPECT_EQ(loaded.tables.draftPicks, league.tables.draftPicks);
-    EXPECT_EQ(loaded.tables.draftOrder, league.tables.draftOrder);
-    EXPECT_EQ(loaded.tables.lotteryOrder, league.tables.lotteryOrder);
-    EXPECT_EQ(loaded.tables.playoffTree, league.tables.playoffTree);
     EXPECT_EQ(loaded.schedule, league.schedule);
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
-        const Player& a = league.player(id);
-        const Player& b = loaded.player(id);
-        ASSERT_EQ(a.Name, b.Name) << id;
-        EXPECT_EQ(a.Awards, b.Awards) << id;
-        EXPECT_EQ(a.GameLog, b.GameLog) << id;
-        EXPECT_EQ(a.SeasonHistory, b.SeasonHistory) << id;
-        EXPECT_EQ(a.SeasonStats, b.SeasonStats) << id;
-        EXPECT_EQ(a.PlayoffStats, b.PlayoffStats) << id;
-        EXPECT_EQ(a.Career, b.Career) << id;
-        EXPECT_EQ(a.ResignDemand, b.ResignDemand) << id;
-    }
     EXPECT_EQ(loaded.player(1).Name, "Anna Müller");
     EXPECT_EQ(loaded.state.Password, "Géheim 42!");
     EXPECT_EQ(loaded.state.SiteStyle, league.state.SiteStyle);
     EXPECT_EQ(loaded.state.SitePages, league.state.SitePages);
     EXPECT_EQ(loaded.state.SalaryCapDollars(), 43210987);
     EXPECT_EQ(loaded.state.Reserved1, -123456);
-    for (int slot = 1; slot <= kLeagueTeams; ++slot) {
-        EXPECT_EQ(loaded.team(slot).Name, league.team(slot).Name);
-        EXPECT_EQ(loaded.team(slot).PlayerRecords, league.team(slot).PlayerRecords);
-        EXPECT_EQ(loaded.team(slot).PointsVs, league.team(slot).PointsVs);
-        EXPECT_EQ(loaded.team(slot).DraftRank, league.team(slot).DraftRank);
-    }
 }
 
 TEST(SaveFileRoundTrip, DerivedValuesAreRebuiltAndStaminaIsReset) {
@@ -452,24 +423,18 @@ TEST_F(SaveFileDisk, MissingFileIsReportedAndChangesNothing) {
     EXPECT_EQ(EncodeLeague(current, "Current"), before);
 }
 
-TEST_F(SaveFileDisk, TruncatedAtEveryBlockBoundaryIsRefused) {
+TEST_F(SaveFileDisk, TruncatedAtEveryBlockBoundaryOrRandomOffsetsOrLongerIsRefused) {
     for (int block = 2; block <= 17; ++block)
         for (size_t cut : {starts[block], starts[block] - 1, starts[block] + 1})
             if (cut < good.size()) ExpectRefused(good.substr(0, cut), "cut at " + std::to_string(cut));
     ExpectRefused("", "empty file");
     ExpectRefused(good.substr(0, 1), "one byte");
-}
-
-TEST_F(SaveFileDisk, TruncatedAtRandomOffsetsIsRefused) {
+    ExpectRefused(good + '\0', "one byte too many");
     std::mt19937 rng(1234);
     for (int i = 0; i < 150; ++i) {
         size_t cut = std::uniform_int_distribution<size_t>(0, good.size() - 1)(rng);
         ExpectRefused(good.substr(0, cut), "cut at " + std::to_string(cut));
     }
-}
-
-TEST_F(SaveFileDisk, ExtraBytesAfterTheEndAreRefused) {
-    ExpectRefused(good + '\0', "one byte too many");
 }
 
 TEST_F(SaveFileDisk, RandomBytesAreRefused) {
@@ -522,33 +487,24 @@ TEST_F(SaveFileDisk, HugeLengthsCountsAndBoundsAreRefused) {
 }
 
 TEST_F(SaveFileDisk, BadSlotsAndValuesAreRefused) {
-    std::string bad = good;
-    PutI16(bad, starts[2], 30);
-    ExpectRefused(bad, "team slot 30");
-    bad = good;
-    PutI16(bad, starts[2], 0);
-    ExpectRefused(bad, "team slot 0");
-    bad = good;
-    PutI16(bad, starts[2], 2); // slot 2 twice, slot 1 never
-    ExpectRefused(bad, "team slot twice");
-    bad = good;
-    PutI16(bad, starts[3], 651);
-    ExpectRefused(bad, "player slot 651");
-    bad = good;
-    PutI16(bad, starts[3], -1);
-    ExpectRefused(bad, "player slot -1");
-    bad = good;
-    PutI16(bad, starts[3], 2); // player 1's entry claims slot 2, which player 2 claims as well
-    ExpectRefused(bad, "player slot twice");
-    bad = good;
-    PutI16(bad, 0, 5);
-    ExpectRefused(bad, "boolean 5");
-    bad = good;
-    PutI16(bad, starts[5], 15);
-    ExpectRefused(bad, "15 games on a day");
-    bad = good;
-    PutI16(bad, starts[14], 30);
-    ExpectRefused(bad, "lottery team 30");
+    const struct {
+        size_t at;
+        int16_t value;
+        const char* why;
+    } patches[] = {{starts[2], 30, "team slot 30"},
+                   {starts[2], 0, "team slot 0"},
+                   {starts[2], 2, "team slot 2 twice, slot 1 never"},
+                   {starts[3], 651, "player slot 651"},
+                   {starts[3], -1, "player slot -1"},
+                   {starts[3], 2, "player 1's entry claims slot 2 as well"},
+                   {0, 5, "boolean 5"},
+                   {starts[5], 15, "15 games on a day"},
+                   {starts[14], 30, "lottery team 30"}};
+    for (const auto& p : patches) {
+        std::string bad = good;
+        PutI16(bad, p.at, p.value);
+        ExpectRefused(bad, p.why);
+    }
 
     League odd;
     NameTeams(odd);
