@@ -5,6 +5,7 @@
 #include <fstream>
 #include <random>
 #include <set>
+#include <tuple>
 
 #include "league/default_league.h"
 #include "personnel/ratings.h"
@@ -165,19 +166,10 @@ TEST_F(DefaultLeagueSource, TooFewTeamsIsRefusedAndChangesNothing) {
 
 TEST_F(DefaultLeagueSource, MissingRowsLeaveSlotsEmptyAndFree) {
     AddTeams();
-    Row a;
-    a.id = 1;
-    AddPlayer(a);
-    Row b;
-    b.id = 3;
-    b.name = "N/A";
-    AddPlayer(b);
-    Row c;
-    c.id = 650;
-    AddPlayer(c);
-    Row d;
-    d.id = 651; // beyond the league's slots
-    AddPlayer(d);
+    AddPlayer({.id = 1});
+    AddPlayer({.id = 3, .name = "N/A"});
+    AddPlayer({.id = 650});
+    AddPlayer({.id = 651}); // beyond the league's slots
     P(2).Name = "Left Over";
     ReadAll(false);
     EXPECT_EQ(P(1).Name, "John Smith");
@@ -195,12 +187,8 @@ TEST_F(DefaultLeagueSource, CollegeNeedsTwoCharacters) {
     const std::pair<std::string, std::string> cases[] = {
         {"X", "N/A"}, {"", "N/A"}, {"É", "N/A"}, {"UC", "UC"}, {"Ohio State", "Ohio State"}};
     int id = 1;
-    for (const auto& [text, expected] : cases) {
-        Row r;
-        r.id = id++;
-        r.college = text;
-        AddPlayer(r);
-    }
+    for (const auto& [text, expected] : cases)
+        AddPlayer({.id = id++, .college = text});
     ReadAll(false);
     id = 1;
     for (const auto& [text, expected] : cases)
@@ -209,10 +197,7 @@ TEST_F(DefaultLeagueSource, CollegeNeedsTwoCharacters) {
 
 TEST_F(DefaultLeagueSource, PersonalityDrawsInOrderThenPotentialAndScouting) {
     AddTeams();
-    Row r;
-    r.experience = 3;
-    r.potential = 70;
-    AddPlayer(r);
+    AddPlayer({.experience = 3, .potential = 70});
     session.league.rng.Seed(4242);
     Random replay(4242);
     for (int team = 0; team < kLeagueTeams; ++team)
@@ -238,17 +223,9 @@ TEST_F(DefaultLeagueSource, PersonalityDrawsInOrderThenPotentialAndScouting) {
 TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
     AddTeams();
     const int experiences[] = {0, 3, 4, 7, 8, 10, 11, 20};
-    for (int i = 0; i < 8; ++i) {
-        Row r;
-        r.id = i + 1;
-        r.experience = experiences[i];
-        r.potential = 80;
-        AddPlayer(r);
-    }
-    Row high;
-    high.id = 9;
-    high.potential = 140;
-    AddPlayer(high);
+    for (int i = 0; i < 8; ++i)
+        AddPlayer({.id = i + 1, .experience = experiences[i], .potential = 80});
+    AddPlayer({.id = 9, .potential = 140});
     // Multiplier ranges [a, a + b) by experience band.
     const double normal[4][2] = {{0.4, 1.6}, {0.6, 1.4}, {0.8, 1.2}, {0.9, 1.1}};
     const double small[4][2] = {{0.8, 1.2}, {0.9, 1.1}, {0.95, 1.05}, {0.975, 1.025}};
@@ -291,55 +268,22 @@ TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
 
 TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
     AddTeams();
-    Row hurt;
-    hurt.id = 1;
-    hurt.injury = 7;
-    hurt.timeInjured = 30;
-    hurt.ir = -1;
-    AddPlayer(hurt);
-    Row healthy;
-    healthy.id = 2;
-    healthy.positionNumber = 5;
-    healthy.position = "PG";
-    healthy.injury = 3; // no such injury
-    AddPlayer(healthy);
-    Row unsigned_;
-    unsigned_.id = 3;
-    unsigned_.contract1 = 0;
-    unsigned_.team = "Team2";
-    unsigned_.lastTeam = "Team9";
-    AddPlayer(unsigned_);
-    Row freeAgent;
-    freeAgent.id = 4;
-    freeAgent.contract1 = 0;
-    freeAgent.team = "FA";
-    freeAgent.lastTeam = "Team9";
-    AddPlayer(freeAgent);
-    Row prospect;
-    prospect.id = 5;
-    prospect.contract1 = 0;
-    prospect.team = "Draft";
-    AddPlayer(prospect);
-    Row wild;
-    wild.id = 6;
-    wild.skill = 140;
-    AddPlayer(wild);
+    AddPlayer({.id = 1, .injury = 7, .timeInjured = 30, .ir = -1});
+    AddPlayer({.id = 2, .position = "PG", .positionNumber = 5, .injury = 3});   // no such injury
+    AddPlayer({.id = 3, .team = "Team2", .lastTeam = "Team9", .contract1 = 0}); // unsigned
+    AddPlayer({.id = 4, .team = "FA", .lastTeam = "Team9", .contract1 = 0});
+    AddPlayer({.id = 5, .team = "Draft", .contract1 = 0});
+    AddPlayer({.id = 6, .skill = 140});
     ReadAll(false);
 
-    EXPECT_EQ(P(1).Injury, "Torn ACL");
-    EXPECT_EQ(P(1).TimeInjured, 30);
-    EXPECT_TRUE(P(1).IR);
-    EXPECT_EQ(P(1).contract1, 1000000);
-    EXPECT_EQ(P(1).contract2, 2000000);
-    EXPECT_EQ(P(1).contract3, 3000000);
-    EXPECT_TRUE(P(1).Exception);
-    EXPECT_EQ(P(1).BirdYears, 3);
-    EXPECT_EQ(P(1).Round, 1);
-    EXPECT_EQ(P(1).Pick, 7);
-    EXPECT_EQ(P(1).HomeTeam, "N/A");
-    EXPECT_TRUE(P(1).Resign);
-    EXPECT_EQ(P(1).CAREERPOINTS, 1234);
-    EXPECT_EQ(P(1).DisplayHeight, "6'8''");
+    const Player& hurt = P(1);
+    EXPECT_EQ(std::tie(hurt.Injury, hurt.TimeInjured, hurt.IR), std::make_tuple("Torn ACL", 30, true));
+    EXPECT_EQ(std::tie(hurt.contract1, hurt.contract2, hurt.contract3),
+              std::make_tuple(1000000, 2000000, 3000000));
+    EXPECT_EQ(std::tie(hurt.Exception, hurt.BirdYears, hurt.Round, hurt.Pick),
+              std::make_tuple(true, 3, 1, 7));
+    EXPECT_EQ(std::tie(hurt.HomeTeam, hurt.Resign, hurt.CAREERPOINTS, hurt.DisplayHeight),
+              std::make_tuple("N/A", true, 1234, "6'8''"));
     EXPECT_EQ(P(2).Injury, "None");
     EXPECT_FALSE(P(2).IR);
 
@@ -364,16 +308,8 @@ TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
 
 TEST_F(DefaultLeagueSource, CreationDraftPutsEveryoneInThePool) {
     AddTeams();
-    Row veteran;
-    veteran.id = 1;
-    veteran.injury = 7;
-    veteran.timeInjured = 30;
-    veteran.ir = -1;
-    AddPlayer(veteran);
-    Row nextYear;
-    nextYear.id = 2;
-    nextYear.team = "Draft";
-    AddPlayer(nextYear);
+    AddPlayer({.id = 1, .injury = 7, .timeInjured = 30, .ir = -1});
+    AddPlayer({.id = 2, .team = "Draft"});
     ReadAll(true);
 
     EXPECT_EQ(P(1).Team, "Draft");
@@ -395,8 +331,7 @@ TEST_F(DefaultLeagueSource, CreationDraftPutsEveryoneInThePool) {
 
 TEST_F(DefaultLeagueSource, CreationDraftKeepsContractsWithAPositiveSalaryStyle) {
     AddTeams();
-    Row veteran;
-    AddPlayer(veteran);
+    AddPlayer({});
     ReadDefaultTeams(session.league, db());
     DefaultPlayerChoices choices;
     choices.creationDraft = true;
