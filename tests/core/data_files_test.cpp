@@ -14,6 +14,7 @@
 #include <regex>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include "engine/game.h"
 #include "engine/game_stats_tally.h"
@@ -438,63 +439,48 @@ TEST_F(DefaultPlayers, EachRowHoldsTogether) {
         EXPECT_GT(height[pos] / count[pos], height[pos + 1] / count[pos + 1] + 1) << pos;
 }
 
-TEST_F(DefaultPlayers, TeamContractsArePositiveAndNeverDecrease) {
-    for (const auto& row : *players_) {
-        const Player& p = row.p;
-        if (!OnTeam(p)) continue;
-        EXPECT_GT(p.contract1, 0) << p.Name;
-        bool ended = false;
-        for (int y = 1; y <= 8; ++y) {
-            int32_t c = p.Contract(y);
-            if (c == 0) {
-                ended = true;
-                continue;
-            }
-            EXPECT_FALSE(ended) << p.Name << ": salary after the contract's end";
-            if (y > 1) {
-                EXPECT_GE(c, p.Contract(y - 1)) << p.Name << ": salaries never decrease";
-                EXPECT_LE(c, std::nearbyint(p.Contract(y - 1) * 1.1)) << p.Name << ": raise above 10 %";
-            }
-        }
-        EXPECT_EQ(p.LastTeam, p.Team) << p.Name;
-    }
-}
-
-TEST_F(DefaultPlayers, FreeAgentsHaveNoContractAndAFormerTeam) {
+// Team players are signed with salaries that never decrease; free agents and prospects have no contract;
+// the draft class is 100 young prospects, 20 per position.
+TEST_F(DefaultPlayers, ContractsFreeAgentsAndTheDraftClass) {
     std::set<std::string> teamNames;
     for (const auto& t : *teams_)
         teamNames.insert(t.name);
-    int count = 0;
+    int freeAgents = 0;
+    std::array<int, 6> prospects{};
     for (const auto& row : *players_) {
         const Player& p = row.p;
-        if (p.Team != kFreeAgent) continue;
-        ++count;
+        SCOPED_TRACE(p.Name);
+        if (OnTeam(p)) {
+            EXPECT_GT(p.contract1, 0);
+            EXPECT_EQ(p.LastTeam, p.Team);
+            bool ended = false;
+            for (int y = 1; y <= 8; ++y) {
+                int32_t c = p.Contract(y);
+                ended = ended || c == 0;
+                EXPECT_TRUE(c == 0 || !ended) << "salary after the contract's end";
+                if (y > 1 && c != 0) {
+                    EXPECT_GE(c, p.Contract(y - 1)) << "salaries never decrease";
+                    EXPECT_LE(c, std::nearbyint(p.Contract(y - 1) * 1.1)) << "raise above 10 %";
+                }
+            }
+            continue;
+        }
         for (int y = 1; y <= 8; ++y)
-            EXPECT_EQ(p.Contract(y), 0) << p.Name;
-        EXPECT_TRUE(teamNames.count(p.LastTeam)) << p.Name << " last played for " << p.LastTeam;
+            EXPECT_EQ(p.Contract(y), 0);
+        if (p.Team == kFreeAgent) {
+            ++freeAgents;
+            EXPECT_TRUE(teamNames.count(p.LastTeam)) << "last played for " << p.LastTeam;
+        } else if (p.Team == kDraft) {
+            ++prospects[p.PositionNumber];
+            EXPECT_TRUE(p.Age >= 18 && p.Age <= 23);
+            EXPECT_EQ(std::tie(p.Experience, p.CAREERPOINTS, p.Round, row.injuryId),
+                      std::make_tuple(0, 0, 0, 0));
+            EXPECT_EQ(p.College == "High School", p.Age <= 19);
+        }
     }
-    EXPECT_GE(count, 40);
-    EXPECT_LE(count, 60);
-}
-
-TEST_F(DefaultPlayers, DraftClassHasTwentyProspectsPerPosition) {
-    std::array<int, 6> perPosition{};
-    for (const auto& row : *players_) {
-        const Player& p = row.p;
-        if (p.Team != kDraft) continue;
-        ++perPosition[p.PositionNumber];
-        EXPECT_GE(p.Age, 18) << p.Name;
-        EXPECT_LE(p.Age, 23) << p.Name;
-        EXPECT_EQ(p.Experience, 0) << p.Name;
-        EXPECT_EQ(p.CAREERPOINTS, 0) << p.Name;
-        EXPECT_EQ(p.Round, 0) << p.Name;
-        for (int y = 1; y <= 8; ++y)
-            EXPECT_EQ(p.Contract(y), 0) << p.Name;
-        EXPECT_EQ(p.College == "High School", p.Age <= 19) << p.Name;
-        EXPECT_EQ(row.injuryId, 0) << p.Name;
-    }
+    EXPECT_TRUE(freeAgents >= 40 && freeAgents <= 60) << freeAgents;
     for (int pos = 1; pos <= 5; ++pos)
-        EXPECT_EQ(perPosition[pos], 20) << PositionText(pos);
+        EXPECT_EQ(prospects[pos], 20) << PositionText(pos);
 }
 
 TEST_F(DefaultPlayers, InjuriesNameARowOfTheInjuryTable) {
