@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <tuple>
 
 #include "core/engine_test_access.h"
 #include "core/engine_test_support.h"
@@ -68,11 +69,12 @@ TEST(EngineSetup, InjuredPlayersDressOnlyForTheRookieGame) {
     }
 }
 
-TEST(EngineSetup, LoadingClearsTheGameStatistics) {
+TEST(EngineSetup, LoadingClearsTheGameStatisticsAndDressesAPlayerListedTwiceOnce) {
     EngineLeague el(2);
     el.league.player(1).Game.Points = 33;
     el.league.player(1).Game.Fouls = 6;
     el.league.player(1).STAMINA = 12;
+    el.league.team(1).PF3 = 1; // the C1 is also the third PF
     clsGame g(el.league);
     g.StartGame(1, 2, false, 1, "Regular");
     g.Loadteams();
@@ -80,14 +82,6 @@ TEST(EngineSetup, LoadingClearsTheGameStatistics) {
     EXPECT_EQ(el.league.player(1).Game.Fouls, 0);
     EXPECT_EQ(el.league.player(1).STAMINA, 1000);
     EXPECT_EQ(g.HomeOnCourt(1), 1); // the C1 starts
-}
-
-TEST(EngineSetup, APlayerListedTwiceDressesOnce) {
-    EngineLeague el(2);
-    el.league.team(1).PF3 = 1; // the C1 is also the third PF
-    clsGame g(el.league);
-    g.StartGame(1, 2, false, 1, "Regular");
-    g.Loadteams();
     EXPECT_EQ(std::count(g.HomeRoster().begin(), g.HomeRoster().end(), 1), 1);
     EXPECT_EQ(g.HomeDepth(2, 3), 1);
 }
@@ -260,25 +254,19 @@ Adjustments DrawAdjustments(bool neutral, int seasonDay, const char* type, int h
     return a;
 }
 
-TEST(EngineSetup, PeriodAdjustmentsOnANeutralCourtFavourNobody) {
-    const Adjustments a = DrawAdjustments(true, 10, "Regular");
-    EXPECT_EQ(a.minHome, -2);
-    EXPECT_EQ(a.maxHome, 3);
-    EXPECT_EQ(a.minAway, -2);
-    EXPECT_EQ(a.maxAway, 3);
-    EXPECT_NEAR(a.sumHome / a.n, a.sumAway / a.n, 0.35);
-}
+// Each period draws an adjustment per side: the same range for both on a neutral court, more for the
+// home side at home, by the playoff bracket in the playoffs.
+TEST(EngineSetup, PeriodAdjustmentsByCourtAndBracket) {
+    const Adjustments neutral = DrawAdjustments(true, 10, "Regular");
+    EXPECT_EQ(std::tie(neutral.minHome, neutral.maxHome, neutral.minAway, neutral.maxAway),
+              std::make_tuple(-2, 3, -2, 3));
+    EXPECT_NEAR(neutral.sumHome / neutral.n, neutral.sumAway / neutral.n, 0.35);
 
-TEST(EngineSetup, PeriodAdjustmentsAtHome) {
-    const Adjustments a = DrawAdjustments(false, 10, "Regular");
-    EXPECT_EQ(a.minHome, -2);
-    EXPECT_EQ(a.maxHome, 4);
-    EXPECT_EQ(a.minAway, -2);
-    EXPECT_EQ(a.maxAway, 2);
-    EXPECT_GT(a.sumHome / a.n, a.sumAway / a.n + 0.5);
-}
+    const Adjustments home = DrawAdjustments(false, 10, "Regular");
+    EXPECT_EQ(std::tie(home.minHome, home.maxHome, home.minAway, home.maxAway),
+              std::make_tuple(-2, 4, -2, 2));
+    EXPECT_GT(home.sumHome / home.n, home.sumAway / home.n + 0.5);
 
-TEST(EngineSetup, PeriodAdjustmentsInThePlayoffsFollowTheBracket) {
     const Adjustments top = DrawAdjustments(false, 130, "Playoff", 1, 8);
     EXPECT_GE(top.minHome, 2); // nearest(3r + 2)
     EXPECT_LE(top.maxHome, 5);

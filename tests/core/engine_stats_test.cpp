@@ -379,36 +379,31 @@ TEST_F(FinishedGameTest, RegularResultUpdatesBothTeamsRecordsConsistently) {
     EXPECT_EQ(home.GameRecords[1].Season, 2005);
 }
 
-TEST_F(FinishedGameTest, PlayoffResultCountsOnlyPlayoffWins) {
+TEST_F(FinishedGameTest, PlayoffAndAllStarResultsLeaveTheSeasonRecordsAlone) {
     game.Type = GameType::Playoff;
     PlayEveryone(90, 99);
-    RecordTeamResult(league, game, SummarizeGame(league, game));
+    GameSummary s = SummarizeGame(league, game);
+    RecordTeamResult(league, game, s);
     EXPECT_EQ(league.team(3).PlayoffLosses, 1);
     EXPECT_EQ(league.team(8).PlayoffWins, 1);
     EXPECT_EQ(league.team(3).HomeLosses, 0);
     EXPECT_EQ(league.team(8).RoadWins, 0);
     EXPECT_EQ(league.team(8).Points, 0);
-}
+    // The Player of the Game count rises in regular games only.
+    ASSERT_NE(s.PlayerOfGame, 0);
+    CountPlayerOfGame(league, game, s);
+    EXPECT_EQ(league.player(s.PlayerOfGame).PlayerOfGame, 0);
+    game.Type = GameType::Regular;
+    CountPlayerOfGame(league, game, s);
+    EXPECT_EQ(league.player(s.PlayerOfGame).PlayerOfGame, 1);
 
-TEST_F(FinishedGameTest, NonLeagueTeamsKeepNoRecords) {
-    game.Home.TeamID = 30;
+    game.Home.TeamID = 30; // All-Star squads keep no records
     game.Away.TeamID = 31;
     game.Type = GameType::AllStar;
     PlayEveryone(140, 130);
     RecordTeamResult(league, game, SummarizeGame(league, game));
     EXPECT_EQ(league.team(30).HomeWins, 0);
     EXPECT_EQ(league.team(30).Points, 0);
-}
-
-TEST_F(FinishedGameTest, PlayerOfGameCountRisesInRegularGamesOnly) {
-    PlayEveryone(100, 90);
-    GameSummary s = SummarizeGame(league, game);
-    ASSERT_NE(s.PlayerOfGame, 0);
-    CountPlayerOfGame(league, game, s);
-    EXPECT_EQ(league.player(s.PlayerOfGame).PlayerOfGame, 1);
-    game.Type = GameType::Playoff;
-    CountPlayerOfGame(league, game, s);
-    EXPECT_EQ(league.player(s.PlayerOfGame).PlayerOfGame, 1);
 }
 
 TEST_F(FinishedGameTest, ScheduledGameIsFilled) {

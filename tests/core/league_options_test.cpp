@@ -80,25 +80,20 @@ TEST(PasswordScrambling, ReversibleAndHidesThePassword) {
         EXPECT_TRUE(c >= 32 && c <= 126);
 }
 
-TEST(LeaguePassword, NoPasswordChoiceClearsItAndGrantsRights) {
+TEST(LeaguePassword, NewPasswordOrNoPasswordGrantsRights) {
     SeasonState state;
-    state.Password = "old";
     state.CommissionerRights = false;
-    ScriptedHost host;
-    EXPECT_TRUE(SetLeaguePassword(state, std::nullopt, host));
-    EXPECT_EQ(state.Password, "N/A");
-    EXPECT_TRUE(state.CommissionerRights);
-    EXPECT_FALSE(HasPassword(state));
-    EXPECT_TRUE(host.messages.empty());
-}
-
-TEST(LeaguePassword, NewPasswordIsSetWithRights) {
-    SeasonState state;
     ScriptedHost host;
     EXPECT_TRUE(SetLeaguePassword(state, std::string("hoops"), host));
     EXPECT_EQ(state.Password, "hoops");
     EXPECT_TRUE(state.CommissionerRights);
     EXPECT_TRUE(HasPassword(state));
+    state.CommissionerRights = false;
+    EXPECT_TRUE(SetLeaguePassword(state, std::nullopt, host));
+    EXPECT_EQ(state.Password, "N/A");
+    EXPECT_TRUE(state.CommissionerRights);
+    EXPECT_FALSE(HasPassword(state));
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(LeaguePassword, EmptyOrNAOrUnprintableIsRefusedAndTheOldOneStays) {
