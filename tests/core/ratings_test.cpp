@@ -1,6 +1,7 @@
 // Player ratings: worked cases computed by hand from the rating rules, and invariants over random players.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include "league/league.h"
@@ -289,22 +290,21 @@ TEST(FutureRatingTest, AgeThenGradeEachRounded) {
 }
 
 // A player whose composites are set by hand; the fit reads them as they stand.
-Player FitCase() {
+// Defensive skills in the order post, perimeter, drive, stealing, blocking, quickness, strength.
+Player FitCase(std::array<int16_t, 7> defence = {80, 50, 75, 60, 80, 40, 80}, int16_t height = 80,
+               int16_t weight = 230) {
     Player p;
     p.Name = "Fit Case";
-    p.PostDefense = 80;
-    p.PerimeterDefense = 50;
-    p.DriveDefense = 75;
-    p.Stealing = 60;
-    p.ShotBlocking = 80;
-    p.Quickness = 40;
-    p.Strength = 80;
+    int16_t* fields[] = {&p.PostDefense,  &p.PerimeterDefense, &p.DriveDefense, &p.Stealing,
+                         &p.ShotBlocking, &p.Quickness,        &p.Strength};
+    for (size_t k = 0; k < 7; ++k)
+        *fields[k] = defence[k];
     p.RatingInsideScoring = 50;  // curve 50
     p.RatingOutsideScoring = 40; // curve 35
     p.RatingHandling = 40;
     p.RatingRebounding = 60;
-    p.Height = 80;
-    p.Weight = 230;
+    p.Height = height;
+    p.Weight = weight;
     return p;
 }
 
@@ -325,16 +325,7 @@ TEST(Fits, WorkedSmallForwardAndPointGuard) {
     // base = R(0.32*50 + 0.125*100 + 0.115*40 + 0.27*35 + 0.17*60) = R(52.75) = 53;
     // height 78 - 80.04 = -2.04 -> 0.9: R(47.7) = 48; weight -44 -> 0.9: R(43.2) = 43; quickness and
     // strength even -> 1; fit R(0.5*43 + 0.5*53) = 48.
-    Player sf = FitCase();
-    sf.PostDefense = 60;
-    sf.PerimeterDefense = 65;
-    sf.DriveDefense = 65;
-    sf.Stealing = 70;
-    sf.ShotBlocking = 65;
-    sf.Quickness = 60;
-    sf.Strength = 60;
-    sf.Height = 78;
-    sf.Weight = 180;
+    Player sf = FitCase({60, 65, 65, 70, 65, 60, 60}, 78, 180);
     EXPECT_EQ(FitRating(sf, 3), 48);
     // Quickness 44 (-16 -> 0.6) also lowers D to (0.96 - 0.3) / 0.7 * 100 = 94.29: base R(52.04) = 52;
     // 52 -> 47 -> 42 -> R(25.2) = 25; fit R(38.5) = 38.
@@ -343,31 +334,14 @@ TEST(Fits, WorkedSmallForwardAndPointGuard) {
 
     // Point guard: D = 100; base = R(5 + 15 + 23.6 + 4.55 + 1.8) = R(49.95) = 50; height +0.35 -> 1;
     // weight +64 -> 1.02: 51; quickness even -> 1; no strength factor; fit R(50.5) = 50.
-    Player pg = FitCase();
-    pg.PostDefense = 40;
-    pg.PerimeterDefense = 80;
-    pg.DriveDefense = 70;
-    pg.Stealing = 80;
-    pg.ShotBlocking = 30;
-    pg.Quickness = 80;
-    pg.Strength = 40;
-    pg.Height = 74;
-    pg.Weight = 250;
+    Player pg = FitCase({40, 80, 70, 80, 30, 80, 40}, 74, 250);
     EXPECT_EQ(FitRating(pg, 5), 50);
 }
 
 TEST(Fits, ShootingGuardHeightBands) {
     // Every shooting-guard defensive term at 1 -> D = 100;
     // base = R(0.4*50 + 0.08*100 + 0.08*40 + 0.39*35 + 0.05*60) = R(47.85) = 48.
-    Player p = FitCase();
-    p.PostDefense = 50;
-    p.PerimeterDefense = 80;
-    p.DriveDefense = 75;
-    p.Stealing = 80;
-    p.ShotBlocking = 50;
-    p.Quickness = 70;
-    p.Strength = 50;
-    p.Weight = 204;
+    Player p = FitCase({50, 80, 75, 80, 50, 70, 50}, 80, 204);
     auto fitAt = [&](int height) {
         Player q = p;
         q.Height = static_cast<int16_t>(height);
@@ -381,11 +355,8 @@ TEST(Fits, ShootingGuardHeightBands) {
 }
 
 TEST(Fits, NeverBelowOne) {
-    Player p = FitCase();
+    Player p = FitCase({5, 5, 5, 5, 5, 5, 5});
     p.RatingInsideScoring = p.RatingOutsideScoring = p.RatingHandling = p.RatingRebounding = 0;
-    for (int16_t* a : {&p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing, &p.ShotBlocking,
-                       &p.Quickness, &p.Strength})
-        *a = 5;
     for (int pos = 1; pos <= 5; ++pos)
         EXPECT_EQ(FitRating(p, pos), 1) << pos;
 }
