@@ -67,25 +67,20 @@ class CliLeague : public ::testing::Test {
     test::TempHome home;
 };
 
-TEST_F(CliLeague, LeaguesListsEachSaveWithItsStatusLine) {
+TEST_F(CliLeague, LeaguesListsEachSaveWithItsStatusLineOrSaysThereAreNone) {
     home.Write("save/broken.sav", "not a league");
     CliResult r = Run({"leagues"});
     ASSERT_EQ(r.status, 0) << r.err;
-    auto lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "Locked       Season 2004 - Day 45");
-    EXPECT_EQ(lines[1], "Test League  Season 2004 - Day 45");
-    EXPECT_EQ(lines[2], "broken       (not a valid saved game)");
-}
-
-TEST_F(CliLeague, LeaguesSaysSoWhenThereAreNone) {
+    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"Locked       Season 2004 - Day 45",
+                                                      "Test League  Season 2004 - Day 45",
+                                                      "broken       (not a valid saved game)"}));
     fs::remove_all(home / "save");
-    CliResult r = Run({"leagues"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "No saved leagues.\n");
+    CliResult none = Run({"leagues"});
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out, "No saved leagues.\n");
 }
 
-TEST_F(CliLeague, DeleteAsksAndNoKeepsTheFile) {
+TEST_F(CliLeague, DeleteAsksRefusesUnknownAndUnsafeNames) {
     CliResult no = Run({"--no", "delete", "Locked"});
     EXPECT_EQ(no.status, 1);
     EXPECT_NE(no.err.find("Are you sure you want to delete Locked.sav? [no]"), std::string::npos) << no.err;
@@ -94,9 +89,7 @@ TEST_F(CliLeague, DeleteAsksAndNoKeepsTheFile) {
     EXPECT_EQ(yes.status, 0) << yes.err;
     EXPECT_FALSE(fs::exists(home / "save/Locked.sav"));
     EXPECT_TRUE(fs::exists(home / "save/Test League.sav"));
-}
 
-TEST_F(CliLeague, DeleteRefusesUnknownAndUnsafeNames) {
     CliResult missing = Run({"delete", "Nothing"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("File Not Found: The file Nothing.sav was not found."), std::string::npos);
@@ -154,7 +147,7 @@ TEST_F(CliLeague, PlayersListsEverySlotInUseWithAHeader) {
     EXPECT_EQ(lines[2].rfind("2    Marcus Müller    ", 0), 0u) << lines[2];
 }
 
-TEST_F(CliLeague, PlayersAsCsvQuotesAndFiltersByTeam) {
+TEST_F(CliLeague, PlayersAsCsvQuotesFiltersByTeamAndRefusesAnUnknownTeam) {
     CliResult r = Run({"players", "Test League", "--csv"});
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = Lines(r.out);
@@ -189,13 +182,11 @@ TEST_F(CliLeague, PlayersAsCsvQuotesAndFiltersByTeam) {
 
     CliResult fa = Run({"players", "Test League", "--team", "FA"});
     EXPECT_EQ(fa.status, 0);
-}
-
-TEST_F(CliLeague, PlayersRefusesAnUnknownTeam) {
-    CliResult r = Run({"players", "Test League", "--team", "Nowhere"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("Error: There is no team named \"Nowhere\""), std::string::npos) << r.err;
-    EXPECT_TRUE(r.out.empty());
+    CliResult unknown = Run({"players", "Test League", "--team", "Nowhere"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("Error: There is no team named \"Nowhere\""), std::string::npos)
+        << unknown.err;
+    EXPECT_TRUE(unknown.out.empty());
 }
 
 TEST_F(CliLeague, OptionsChangeAndSaveTheLeague) {
