@@ -161,6 +161,10 @@ TEST(CliUsage, UnknownCommandOrOptionIsAUsageError) {
     EXPECT_EQ(RunCli({"frobnicate"}, out, err, HOOPVALE_CLI_PATH), kExitUsage);
     EXPECT_EQ(RunCli({"--seed", "abc", "info"}, out, err, HOOPVALE_CLI_PATH), kExitUsage);
     EXPECT_EQ(RunCli({}, out, err, HOOPVALE_CLI_PATH), kExitUsage);
+    std::ostringstream help, none;
+    EXPECT_EQ(RunCli({"bench", "--help"}, help, none, HOOPVALE_CLI_PATH), kExitOk);
+    EXPECT_NE(help.str().find("Usage: hoopvale-cli bench"), std::string::npos);
+    EXPECT_NE(help.str().find("--games"), std::string::npos);
 }
 
 } // namespace
