@@ -24,6 +24,59 @@ int OpenedLeague::SaveIfChanged() {
     return SaveLeague(league(), name_, *ctx_->host) ? kExitOk : kExitRefused;
 }
 
+namespace {
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+} // namespace
+
+int ResolveTeam(CliContext& ctx, const League& league, const std::string& text) {
+    std::string wanted = Lower(text);
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        const Team& team = league.team(t);
+        if (Lower(team.Name) == wanted || Lower(team.City + " " + team.Name) == wanted) return t;
+    }
+    std::string names;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        names += (t > 1 ? ", " : "") + league.team(t).Name;
+    ctx.host->ShowMessage("There is no team named \"" + text + "\". The teams are: " + names + ".", "Error",
+                          MessageIcon::Warning);
+    return 0;
+}
+
+int ResolvePlayer(CliContext& ctx, const League& league, const std::string& text,
+                  const std::function<bool(const Player&)>& keep) {
+    auto allowed = [&](int id) {
+        const Player& p = league.player(id);
+        return !p.IsEmpty() && (!keep || keep(p));
+    };
+    if (!text.empty() && text.find_first_not_of("0123456789") == std::string::npos && text.size() <= 4) {
+        int id = std::stoi(text);
+        if (id >= 1 && id <= kLastLeaguePlayer && allowed(id)) return id;
+    } else {
+        std::string wanted = Lower(text);
+        std::vector<int> found;
+        for (int id = 1; id <= kLastLeaguePlayer; ++id)
+            if (allowed(id) && Lower(league.player(id).Name) == wanted) found.push_back(id);
+        if (found.size() == 1) return found[0];
+        if (found.size() > 1) {
+            std::string ids;
+            for (int id : found)
+                ids += (ids.empty() ? "" : ", ") + std::to_string(id);
+            ctx.host->ShowMessage("Several players are named \"" + text + "\" (IDs " + ids +
+                                      "); give the ID instead.",
+                                  "Error", MessageIcon::Warning);
+            return 0;
+        }
+    }
+    ctx.host->ShowMessage("There is no such player: \"" + text + "\".", "Error", MessageIcon::Warning);
+    return 0;
+}
+
 const char* OnOff(bool value) {
     return value ? "on" : "off";
 }

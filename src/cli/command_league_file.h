@@ -2,6 +2,7 @@
 // the league back only when the command changed something.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -30,6 +31,15 @@ class OpenedLeague {
     std::string name_;
     std::string loaded_; // the saved form right after loading
 };
+
+// The team slot 1 to 29 that `text` names: a team's Name or its "City Name", compared without regard to case.
+// When none matches, shows a message that lists the league's team names and returns 0.
+int ResolveTeam(CliContext& ctx, const League& league, const std::string& text);
+
+// The player slot 1 to 650 that `text` names: his ID, or his Name compared without regard to case, among the
+// players for which `keep` holds (all when empty). When none or several match, shows a message and returns 0.
+int ResolvePlayer(CliContext& ctx, const League& league, const std::string& text,
+                  const std::function<bool(const Player&)>& keep = {});
 
 // "on" / "off"
 const char* OnOff(bool value);

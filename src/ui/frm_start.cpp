@@ -12,12 +12,8 @@
 #include <QStatusBar>
 #include <set>
 
-#include "frm_commish.h"
-#include "frm_league_options.h"
-#include "frm_load_game.h"
-#include "frm_password.h"
-#include "frm_save_game.h"
 #include "help_viewer.h"
+#include "hub_screens.h"
 #include "league/hub_commands.h"
 #include "league/status_line.h"
 #include "platform/program_folder.h"
@@ -32,10 +28,8 @@ QString Q(const std::string& s) {
 } // namespace
 
 bool frmStart::IsBuilt(const std::string& name) {
-    static const std::set<std::string> built{"mnuNewGame",       "mnuLoadGame",     "mnuSaveGame",
-                                             "mnuQuit",          "mnuHelpContents", "mnuShowAbout",
-                                             "mnuLeagueOptions", "mnuSetPassword",  "mnuCommish"};
-    return built.count(name) != 0;
+    static const std::set<std::string> own{"mnuNewGame", "mnuQuit", "mnuHelpContents", "mnuShowAbout"};
+    return own.count(name) != 0 || HubScreens().count(name) != 0;
 }
 
 frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
@@ -60,11 +54,13 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     Connect("mnuQuit", [this] { OnQuit(); });
     Connect("mnuHelpContents", [this] { OnHelpContents(); });
     Connect("mnuShowAbout", [this] { OnAbout(); });
-    Connect("mnuLoadGame", [this] { OnLoadGame(); });
-    Connect("mnuSaveGame", [this] { OnSaveGame(); });
-    Connect("mnuLeagueOptions", [this] { OnLeagueOptions(); });
-    Connect("mnuSetPassword", [this] { OnSetPassword(); });
-    Connect("mnuCommish", [this] { OnCommish(); });
+    for (const auto& [name, open] : HubScreens()) {
+        ScreenOpener opener = open;
+        Connect(name.c_str(), [this, opener] {
+            HubContext hub{session_, host_, this, [this] { RefreshFormStart(); }};
+            opener(hub);
+        });
+    }
 }
 
 void frmStart::BuildMenus() {
@@ -170,35 +166,6 @@ void frmStart::OnAbout() {
         QStringLiteral("<h3>%1</h3><p>Basketball league management and simulation.</p>"
                        "<p>Program folder: %2</p>")
             .arg(Q(WindowCaption()), Q(session_.league.programFolder.string()).toHtmlEscaped()));
-}
-
-void frmStart::OnLoadGame() {
-    frmLoadGame screen(session_.league, host_, this);
-    screen.exec();
-    RefreshFormStart();
-}
-
-void frmStart::OnSaveGame() {
-    frmSaveGame screen(session_.league, host_, this);
-    screen.exec();
-    RefreshFormStart();
-}
-
-void frmStart::OnLeagueOptions() {
-    frmLeagueOptions screen(session_.league.state, host_, this);
-    screen.exec();
-}
-
-void frmStart::OnSetPassword() {
-    frmPassword screen(session_.league.state, host_, this);
-    screen.exec();
-    RefreshFormStart();
-}
-
-void frmStart::OnCommish() {
-    frmCommish screen(session_.league.state, host_, this);
-    screen.exec();
-    RefreshFormStart();
 }
 
 } // namespace hv

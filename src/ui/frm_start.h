@@ -44,11 +44,6 @@ class frmStart : public QMainWindow {
     void OnQuit();
     void OnHelpContents();
     void OnAbout();
-    void OnLoadGame();
-    void OnSaveGame();
-    void OnLeagueOptions();
-    void OnSetPassword();
-    void OnCommish();
 
     Session& session_;
     QtHost& host_;

@@ -142,9 +142,10 @@ TEST_F(CliLeague, PlayersListsEverySlotInUseWithAHeader) {
     ASSERT_EQ(r.status, 0) << r.err;
     auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), static_cast<size_t>(inUse) + 1);
-    EXPECT_EQ(lines[0].rfind("ID  ", 0), 0u);
+    EXPECT_EQ(lines[0].rfind(" ID  Name", 0), 0u) << lines[0];
     EXPECT_NE(lines[0].find("CurrentRating"), std::string::npos);
-    EXPECT_EQ(lines[2].rfind("2    Marcus Müller    ", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[0].find("JumpShot"), std::string::npos) << "the readable form keeps the main columns";
+    EXPECT_EQ(lines[2].rfind("  2  Marcus Müller  ", 0), 0u) << lines[2];
 }
 
 TEST_F(CliLeague, PlayersAsCsvQuotesFiltersByTeamAndRefusesAnUnknownTeam) {
