@@ -23,8 +23,6 @@ SideTotals SideOf(const Team& t, bool allowed) {
 
 ReportTable TeamStatsTable(const League& league, TeamStatsView view) {
     ReportTable table;
-    table.title =
-        std::string(view.allowed ? "Opponents" : "Own") + (view.perGame ? ", per game" : ", season totals");
     table.Column("Team").Column("G", Align::Right);
     for (const char* title : {"PTS", "OPP", "DIFF", "FG", "FGA", "FG%", "3P", "3PA", "3P%", "FT", "FTA",
                               "FT%", "REB", "AST", "STL", "BLK", "TO"})
