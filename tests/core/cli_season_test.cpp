@@ -118,16 +118,15 @@ TEST_F(CliSeason, ABenchLeagueGetsAScheduleAndStandingsFromItsGames) {
     EXPECT_EQ(losses, 40);
     EXPECT_EQ(Fields(lines[1])[8], "1");
     EXPECT_EQ(Fields(lines[1])[1], "Atlantic");
-}
 
-TEST_F(CliSeason, ListsOfTheSeason) {
+    // One line of each list of the season.
     CliResult hartford = Run({"schedule", "Demo", "--team", "hartford lamplighters", "--day", "1"});
     EXPECT_EQ(hartford.status, 0) << hartford.err;
     EXPECT_NE(hartford.out.find("Result"), std::string::npos);
 
     CliResult leaders = Run({"leaders", "Demo", "--category", "ppg", "--top", "5", "--csv"});
     ASSERT_EQ(leaders.status, 0) << leaders.err;
-    std::vector<std::string> lines = Lines(leaders.out);
+    lines = Lines(leaders.out);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Rank,Player,Pos,Team,G,PPG");
     EXPECT_EQ(Fields(lines[1])[0], "1");
@@ -145,8 +144,15 @@ TEST_F(CliSeason, ListsOfTheSeason) {
     EXPECT_NE(info.out.find("Payroll"), std::string::npos);
 }
 
-TEST_F(CliSeason, BadRequestsAreRefused) {
-    const std::string saved = FileBytes("Demo");
+TEST_F(CliSeason, BadRequestsAreRefusedAndChangeNothing) {
+    League league = Load("Demo");
+    ScriptedHost host;
+    league.state.SeasonDay = Phase::BeforeSeason;
+    ASSERT_TRUE(SaveLeague(league, "Early", host));
+    league.state.SeasonDay = 12;
+    league.schedule[3].NumGames = 1;
+    league.schedule[3].Games[1].Played = true;
+    ASSERT_TRUE(SaveLeague(league, "Played", host));
     struct Case {
         std::vector<std::string> args;
         int status;
@@ -160,40 +166,21 @@ TEST_F(CliSeason, BadRequestsAreRefused) {
          2,
          "leaders: unknown category \"dunks\"; the categories are "},
         {{"standings", "Missing"}, 1, "File Not Found: The file Missing.sav was not found.\n"},
+        {{"schedule", "Early", "--generate"},
+         1,
+         "Error: A schedule can be made only during the regular season (days 1 to 120); the league is on day "
+         "0.\n"},
+        {{"schedule", "Played", "--generate"},
+         1,
+         "Error: The schedule already holds played games; a new schedule would lose their results.\n"},
     };
     for (const Case& c : cases) {
+        const std::string before = FileBytes(c.args[1]);
         CliResult r = Run(c.args);
         EXPECT_EQ(r.status, c.status) << c.args[0];
         EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
         EXPECT_TRUE(r.out.empty()) << r.out;
-    }
-    EXPECT_EQ(FileBytes("Demo"), saved);
-}
-
-TEST_F(CliSeason, GenerateIsRefusedOutsideAFreshRegularSeason) {
-    League league = Load("Demo");
-    ScriptedHost host;
-    league.state.SeasonDay = Phase::BeforeSeason;
-    ASSERT_TRUE(SaveLeague(league, "Early", host));
-    league.state.SeasonDay = 12;
-    league.schedule[3].NumGames = 1;
-    league.schedule[3].Games[1].HomeTeam = league.team(1).Name;
-    league.schedule[3].Games[1].AwayTeam = league.team(2).Name;
-    league.schedule[3].Games[1].Played = true;
-    ASSERT_TRUE(SaveLeague(league, "Played", host));
-    const std::vector<std::pair<std::string, std::string>> cases{
-        {"Early",
-         "Error: A schedule can be made only during the regular season (days 1 to 120); the league is "
-         "on day 0.\n"},
-        {"Played",
-         "Error: The schedule already holds played games; a new schedule would lose their results.\n"},
-    };
-    for (const auto& [name, err] : cases) {
-        const std::string before = FileBytes(name);
-        CliResult r = Run({"schedule", name, "--generate"});
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, err);
-        EXPECT_EQ(FileBytes(name), before);
+        EXPECT_EQ(FileBytes(c.args[1]), before);
     }
 }
 

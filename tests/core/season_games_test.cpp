@@ -2,6 +2,8 @@
 // the standings, the schedule's results, the last 10 and the streaks must agree with each other.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "engine/game.h"
 #include "league/default_league.h"
 #include "league/save_file.h"
@@ -78,39 +80,31 @@ TEST_F(SeasonGames, StandingsAgreeWithTheResults) {
         EXPECT_EQ(form.wins, std::count(last10.begin(), last10.end(), 'W'));
         EXPECT_EQ(form.losses, std::count(last10.begin(), last10.end(), 'L'));
 
-        size_t run = results.size() - results.find_last_not_of(results.back()) - 1;
-        if (results.find_last_not_of(results.back()) == std::string::npos) run = results.size();
-        EXPECT_EQ(StreakText(team.Streak), std::string(1, results.back()) + std::to_string(run));
+        const size_t start = results.find_last_not_of(results.back()); // the streak runs after it
+        const size_t run = start == std::string::npos ? results.size() : results.size() - start - 1;
+        EXPECT_EQ(StreakText(team.Streak), results.back() + std::to_string(run));
         EXPECT_DOUBLE_EQ(team.WinPct, static_cast<double>(team.Wins()) / (team.Wins() + team.Losses()));
     }
     EXPECT_EQ(wins, losses);
 
-    // Each group: places 1 to n, balances never rising down the order, games behind from the leader.
-    auto checkGroup = [&](auto member, int16_t Team::*rank, double Team::*gb) {
-        std::vector<int> order(kLeagueTeams + 1, 0);
-        int size = 0;
-        for (int t = 1; t <= kLeagueTeams; ++t)
-            if (member(l.team(t))) {
-                ++size;
-                ASSERT_EQ(order.at(static_cast<size_t>(l.team(t).*rank)), 0);
-                order[static_cast<size_t>(l.team(t).*rank)] = t;
-            }
-        auto balance = [&](int k) {
-            return l.team(order[static_cast<size_t>(k)]).Wins() -
-                   l.team(order[static_cast<size_t>(k)]).Losses();
-        };
-        for (int k = 1; k <= size; ++k) {
-            ASSERT_NE(order[static_cast<size_t>(k)], 0);
-            EXPECT_EQ(l.team(order[static_cast<size_t>(k)]).*gb, balance(1) - balance(k));
-            if (k > 1) {
-                EXPECT_LE(balance(k), balance(k - 1));
-            }
+    // Down each division and conference: places 1 to n, balances never rising, games behind the leader.
+    for (int16_t Team::*rank : {&Team::DivRank, &Team::ConfRank}) {
+        const bool division = rank == &Team::DivRank;
+        std::map<std::pair<std::string, int>, int> byPlace; // (group, place) -> team
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            const Team& team = l.team(t);
+            ASSERT_TRUE(byPlace.insert({{division ? team.Division : team.Conference, team.*rank}, t}).second);
         }
-    };
-    for (const DivisionInfo& d : kDivisions)
-        checkGroup([&](const Team& t) { return t.Division == d.name; }, &Team::DivRank, &Team::GB);
-    for (const char* c : kConferences)
-        checkGroup([&](const Team& t) { return t.Conference == c; }, &Team::ConfRank, &Team::ConfGB);
+        int leader = 0, previous = 0;
+        for (const auto& [place, t] : byPlace) {
+            const int balance = l.team(t).Wins() - l.team(t).Losses();
+            if (place.second == 1) leader = previous = balance;
+            EXPECT_EQ(byPlace.count({place.first, place.second - 1}) + (place.second == 1), 1u);
+            EXPECT_LE(balance, previous);
+            EXPECT_EQ(division ? l.team(t).GB : l.team(t).ConfGB, leader - balance);
+            previous = balance;
+        }
+    }
 
     ASSERT_TRUE(ArchiveStandings(l, host));
     int archived = 0;

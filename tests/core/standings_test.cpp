@@ -1,5 +1,5 @@
 // Standings on hand-made records: ordering, the head-to-head tie-breaks, games behind, ranks, the archive of
-// the final standings and the recent-form figures.
+// the final standings and the last-10 record.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +11,8 @@
 namespace hv {
 namespace {
 
-// 29 teams in the league's four divisions: 1-7 Atlantic, 8-15 Central, 16-22 Midwest, 23-29 Pacific.
+// 29 teams in the league's four divisions: 1-7 Atlantic, 8-15 Central, 16-22 Midwest, 23-29 Pacific. Team t
+// is (20 + t)-(40 - t), a balance of 2t - 20, unless a case sets its record.
 League DivisionLeague() {
     League league;
     for (int t = 1; t <= kLeagueTeams; ++t) {
@@ -21,6 +22,8 @@ League DivisionLeague() {
         const DivisionInfo& d = kDivisions[t <= 7 ? 0 : t <= 15 ? 1 : t <= 22 ? 2 : 3];
         team.Division = d.name;
         team.Conference = d.conference;
+        team.HomeWins = static_cast<int16_t>(20 + t);
+        team.RoadLosses = static_cast<int16_t>(40 - t);
     }
     league.state.Season = 2006;
     return league;
@@ -37,60 +40,39 @@ void SetRecord(League& league, int team, int wins, int losses) {
 
 // Games between two teams: a's wins, b's wins and a's point difference over them.
 void Meet(League& league, int a, int b, int aWins, int bWins, int aPoints) {
+    auto at = [](int team) { return static_cast<size_t>(team); };
     Team& x = league.team(a);
     Team& y = league.team(b);
-    x.SeasonWinsVs[static_cast<size_t>(b)] = static_cast<int16_t>(aWins);
-    x.SeasonLossesVs[static_cast<size_t>(b)] = static_cast<int16_t>(bWins);
-    y.SeasonWinsVs[static_cast<size_t>(a)] = static_cast<int16_t>(bWins);
-    y.SeasonLossesVs[static_cast<size_t>(a)] = static_cast<int16_t>(aWins);
-    x.PointsVs[static_cast<size_t>(b)] = static_cast<int16_t>(aPoints);
-    y.PointsVs[static_cast<size_t>(a)] = static_cast<int16_t>(-aPoints);
+    x.SeasonWinsVs[at(b)] = y.SeasonLossesVs[at(a)] = static_cast<int16_t>(aWins);
+    x.SeasonLossesVs[at(b)] = y.SeasonWinsVs[at(a)] = static_cast<int16_t>(bWins);
+    x.PointsVs[at(b)] = static_cast<int16_t>(aPoints);
+    y.PointsVs[at(a)] = static_cast<int16_t>(-aPoints);
 }
 
-// Every team of the league gets a distinct record far from the ties that a case sets up.
-void SpreadRecords(League& league) {
-    for (int t = 1; t <= kLeagueTeams; ++t)
-        SetRecord(league, t, 20 + t, 40 - t);
-}
-
+// The teams of a division in rank order.
 std::vector<int> DivisionOrder(const League& league, const std::string& division) {
     std::vector<int> order(kLeagueTeams + 1, 0);
     for (int t = 1; t <= kLeagueTeams; ++t)
         if (league.team(t).Division == division) order.at(static_cast<size_t>(league.team(t).DivRank)) = t;
-    order.erase(order.begin());
     order.erase(std::remove(order.begin(), order.end(), 0), order.end());
     return order;
 }
 
-TEST(Standings, WinningPercentage) {
-    Team t;
-    EXPECT_EQ(WinningPercentage(t), 0.5);
-    t.HomeWins = 6, t.RoadWins = 4, t.HomeLosses = 2, t.RoadLosses = 3;
-    EXPECT_DOUBLE_EQ(WinningPercentage(t), 10.0 / 15);
+TEST(Standings, PercentagesAndTheGamesBehindOfTheExample) {
     League league = DivisionLeague();
-    SetRecord(league, 4, 0, 3);
-    UpdateWinningPercentages(league);
-    EXPECT_EQ(league.team(4).WinPct, 0.0);
-    EXPECT_EQ(league.team(5).WinPct, 0.5);
-}
-
-TEST(Standings, GamesBehindOfTheExample) {
-    League league = DivisionLeague();
-    SpreadRecords(league);
+    SetRecord(league, 4, 0, 0);
     SetRecord(league, 3, 11, 4);
     SetRecord(league, 5, 10, 5);
-    for (int t : {1, 2, 4, 6, 7})
-        SetRecord(league, t, 2 + t, 9);
+    UpdateWinningPercentages(league);
+    EXPECT_EQ(league.team(4).WinPct, 0.5); // before the first game
+    EXPECT_DOUBLE_EQ(league.team(3).WinPct, 11.0 / 15);
     ComputeStandings(league);
-    EXPECT_EQ(league.team(3).DivRank, 1);
+    EXPECT_EQ(DivisionOrder(league, "Atlantic"), (std::vector<int>{3, 5, 4, 7, 6, 2, 1}));
     EXPECT_EQ(league.team(3).GB, 0);
-    EXPECT_EQ(league.team(5).DivRank, 2);
     EXPECT_EQ(league.team(5).GB, 2); // one win and one loss behind
     EXPECT_EQ(GamesBehindText(league.team(5).GB), "1.0");
     EXPECT_EQ(GamesBehindText(0), "-");
-    EXPECT_EQ(GamesBehindText(3), "1.5");
-    // The conference's leader is the best East team (15: 35-25, a balance of 10).
-    EXPECT_EQ(league.team(15).ConfRank, 1);
+    EXPECT_EQ(league.team(15).ConfRank, 1); // 35-25, a balance of 10
     EXPECT_EQ(league.team(3).ConfGB, 10 - 7);
 }
 
@@ -98,38 +80,36 @@ TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
     struct Case {
         const char* what;
         int firstWins, secondWins, firstPoints; // team 1 against team 2
-        std::vector<int> expected;              // Atlantic order of teams 1 and 2
+        int leader;
     };
     const std::vector<Case> cases{
-        {"team 2 won the season series", 1, 3, 25, {2, 1}},
-        {"team 1 won the season series", 3, 1, -25, {1, 2}},
-        {"split series, team 2 scored more", 2, 2, -7, {2, 1}},
-        {"split series, team 1 scored more", 2, 2, 7, {1, 2}},
+        {"team 2 won the season series", 1, 3, 25, 2},
+        {"team 1 won the season series", 3, 1, -25, 1},
+        {"split series, team 2 scored more", 2, 2, -7, 2},
+        {"split series, team 1 scored more", 2, 2, 7, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (uint64_t seed = 1; seed <= 5; ++seed) { // the draw never decides these
             League league = DivisionLeague();
             league.rng.Seed(seed);
-            SpreadRecords(league);
             SetRecord(league, 1, 10, 5);
             SetRecord(league, 2, 11, 6); // the same balance, +5
             Meet(league, 1, 2, c.firstWins, c.secondWins, c.firstPoints);
             Meet(league, 1, 3, 4, 0, 60); // games against others do not count
             ComputeStandings(league);
-            std::vector<int> order{league.team(1).DivRank < league.team(2).DivRank ? 1 : 2,
-                                   league.team(1).DivRank < league.team(2).DivRank ? 2 : 1};
-            EXPECT_EQ(order, c.expected);
-            EXPECT_EQ(std::abs(league.team(1).DivRank - league.team(2).DivRank), 1);
-            EXPECT_EQ(league.team(1).ConfRank < league.team(2).ConfRank, c.expected[0] == 1);
-            EXPECT_EQ(league.team(1).GB, league.team(2).GB);
+            const Team& leader = league.team(c.leader);
+            const Team& other = league.team(3 - c.leader);
+            EXPECT_EQ(leader.DivRank, 1);
+            EXPECT_EQ(other.DivRank, 2);
+            EXPECT_EQ(other.ConfRank, leader.ConfRank + 1);
+            EXPECT_EQ(other.GB, leader.GB);
         }
     }
 }
 
 TEST(Standings, ThreeWayTieCountsOnlyTheGamesAmongTheThree) {
     League league = DivisionLeague();
-    SpreadRecords(league);
     for (int t : {9, 10, 11})
         SetRecord(league, t, 15, 6); // +9: no other team of the East has it
     Meet(league, 11, 9, 2, 0, 10);   // 11: +2 among the three
@@ -137,140 +117,106 @@ TEST(Standings, ThreeWayTieCountsOnlyTheGamesAmongTheThree) {
     Meet(league, 10, 9, 1, 1, 0);   // 10: 0, 9: -2
     Meet(league, 9, 12, 8, 0, 120); // 9 against a fourth team: would put 9 first if it counted
     ComputeStandings(league);
-    std::vector<int> central = DivisionOrder(league, "Central");
-    auto at = [&](int t) { return std::find(central.begin(), central.end(), t) - central.begin(); };
-    EXPECT_EQ(at(10), at(11) + 1);
-    EXPECT_EQ(at(9), at(10) + 1);
-    EXPECT_LT(league.team(11).ConfRank, league.team(10).ConfRank);
-    EXPECT_LT(league.team(10).ConfRank, league.team(9).ConfRank);
+    EXPECT_EQ(DivisionOrder(league, "Central"), (std::vector<int>{15, 11, 10, 9, 14, 13, 12, 8}));
+    EXPECT_EQ(league.team(10).ConfRank, league.team(11).ConfRank + 1);
+    EXPECT_EQ(league.team(9).ConfRank, league.team(10).ConfRank + 1);
 }
 
-TEST(Standings, RanksArePlacesAndAnEvenStartIsDrawn) {
+TEST(Standings, AnEvenStartIsDrawnAndUnknownGroupsGetNoRank) {
     std::set<int> leaders;
     for (uint64_t seed = 1; seed <= 30; ++seed) {
         League league = DivisionLeague();
         league.rng.Seed(seed);
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            SetRecord(league, t, 0, 0);
         ComputeStandings(league);
-        for (const DivisionInfo& d : kDivisions) {
-            std::vector<int> order = DivisionOrder(league, d.name);
-            ASSERT_EQ(static_cast<int>(order.size()), d.archiveRoom);
-        }
-        std::multiset<int> east, west;
-        for (int t = 1; t <= kLeagueTeams; ++t) {
-            (t <= 15 ? east : west).insert(league.team(t).ConfRank);
-            EXPECT_EQ(league.team(t).GB, 0);
-            EXPECT_EQ(league.team(t).ConfGB, 0);
-        }
+        std::multiset<int> east;
+        for (int t = 1; t <= 15; ++t)
+            east.insert(league.team(t).ConfRank);
         EXPECT_EQ(east, (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-        EXPECT_EQ(west, (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}));
+        EXPECT_EQ(DivisionOrder(league, "Central").size(), 8u);
         leaders.insert(DivisionOrder(league, "Atlantic").front());
     }
     EXPECT_GT(leaders.size(), 3u); // the first-day order is random
-}
 
-TEST(Standings, ATeamOutsideTheKnownGroupsHasNoRank) {
     League league = DivisionLeague();
-    SpreadRecords(league);
     league.team(7).Division = "Northwest";
     league.team(8).Conference = "North";
     ComputeStandings(league);
     EXPECT_EQ(league.team(7).DivRank, 0);
-    EXPECT_GT(league.team(7).ConfRank, 0);
+    EXPECT_EQ(league.team(7).ConfRank, 8); // behind 15 to 9 of the East, without 8
     EXPECT_EQ(league.team(8).ConfRank, 0);
-    EXPECT_GT(league.team(8).DivRank, 0);
-    EXPECT_EQ(DivisionOrder(league, "Atlantic"), (std::vector<int>{6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(league.team(8).DivRank, 8);
 }
 
 TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
     League league = DivisionLeague();
-    SpreadRecords(league);
     SetRecord(league, 2, 50, 32); // Atlantic: 2 first, then 7 .. 3, 1
     SetRecord(league, 16, 30, 52);
-    for (int t = 1; t <= kLeagueTeams; ++t)
-        league.team(t).WinPct = 0; // stale percentages are recomputed first
     league.tables.archive.resize(1);
     league.tables.archive[0].Season = 2005;
     ScriptedHost host;
-    ASSERT_TRUE(ArchiveStandings(league, host));
+    ASSERT_TRUE(ArchiveStandings(league, host)); // the percentages are computed first
     ASSERT_EQ(league.tables.archive.size(), 2u); // a new entry for 2006
     const SeasonArchive& a = league.tables.archive.back();
     EXPECT_EQ(a.Season, 2006);
-    std::vector<std::string> atlantic;
-    for (size_t k = 0; k < 7; ++k)
-        atlantic.push_back(a.Standings[k].TeamName);
-    EXPECT_EQ(atlantic, (std::vector<std::string>{"City2 T2", "City7 T7", "City6 T6", "City5 T5", "City4 T4",
-                                                  "City3 T3", "City1 T1"}));
+    std::vector<std::string> names;
+    for (const StandingLine& line : a.Standings)
+        names.push_back(line.TeamName);
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 7),
+              (std::vector<std::string>{"City2 T2", "City7 T7", "City6 T6", "City5 T5", "City4 T4",
+                                        "City3 T3", "City1 T1"}));
+    EXPECT_EQ(a.Standings[0].Record, "50 - 32");
     EXPECT_EQ(a.Standings[0].Wins, 50);
     EXPECT_EQ(a.Standings[0].Losses, 32);
-    EXPECT_EQ(a.Standings[0].Record, "50 - 32");
-    EXPECT_EQ(a.Standings[7].TeamName, "City15 T15"); // Central begins at line 8
-    EXPECT_EQ(a.Standings[14].TeamName, "City8 T8");
-    EXPECT_EQ(a.Standings[15].TeamName, "City22 T22"); // Midwest at line 16
-    EXPECT_EQ(a.Standings[21].TeamName, "City16 T16");
-    EXPECT_EQ(a.Standings[22].TeamName, "City29 T29"); // Pacific at line 23
+    // Central from line 8, Midwest from line 16, Pacific from line 23.
+    EXPECT_EQ(names[7], "City15 T15");
+    EXPECT_EQ(names[15], "City22 T22");
+    EXPECT_EQ(names[21], "City16 T16");
+    EXPECT_EQ(names[22], "City29 T29");
     EXPECT_EQ(a.Standings[28].Record, "43 - 17");
 
-    // The same season's entry is filled again, keeping what else it holds.
-    league.tables.archive.back().Champion = "T9";
+    league.tables.archive.back().Champion = "T9"; // the season's entry is filled again, the rest kept
     SetRecord(league, 1, 60, 22);
     ASSERT_TRUE(ArchiveStandings(league, host));
     ASSERT_EQ(league.tables.archive.size(), 2u);
     EXPECT_EQ(league.tables.archive.back().Champion, "T9");
     EXPECT_EQ(league.tables.archive.back().Standings[0].TeamName, "City1 T1");
-}
 
-TEST(Standings, ArchiveRefusesADivisionWithoutRoom) {
-    League league = DivisionLeague();
     league.team(8).Division = "Atlantic"; // 8 Atlantic teams, room for 7
-    ScriptedHost host;
     EXPECT_FALSE(ArchiveStandings(league, host));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text,
-              "The Atlantic division has more than 7 teams; the season's final standings "
-              "have room for 7. The standings were not archived.");
-    EXPECT_TRUE(league.tables.archive.empty());
+    EXPECT_EQ(host.LastMessage(), "The Atlantic division has more than 7 teams; the season's final standings "
+                                  "have room for 7. The standings were not archived.");
+    EXPECT_EQ(league.tables.archive.back().Standings[0].TeamName, "City1 T1");
 }
 
 TEST(Standings, LastTenWalksBackFromTheCurrentDay) {
     League league = DivisionLeague();
-    // Team 1 plays on days 1 to 14; it wins on the even days. Day 14 is still to be played.
+    // Days 1 to 14: team 5 beats team 6; team 1 meets team 2 and wins on the even days. Day 14 is unplayed.
     for (int d = 1; d <= 14; ++d) {
         ScheduleDay& day = league.schedule[static_cast<size_t>(d)];
         day.NumGames = 2;
-        ScheduledGame& fives = day.Games[1]; // team 5 beats team 6 every day
-        fives.Played = true;
-        fives.HomeTeam = "T5";
-        fives.AwayTeam = "T6";
-        fives.HomeScore = 90;
-        fives.AwayScore = 80;
-        ScheduledGame& g = day.Games[2];
-        const bool home = d % 3 == 0;
-        g.HomeTeam = home ? "T1" : "T2";
-        g.AwayTeam = home ? "T2" : "T1";
-        g.Played = d < 14;
-        const int own = d % 2 == 0 ? 100 : 95, other = 97;
-        g.HomeScore = static_cast<int16_t>(home ? own : other);
-        g.AwayScore = static_cast<int16_t>(home ? other : own);
+        for (int g : {1, 2}) {
+            ScheduledGame& game = day.Games[static_cast<size_t>(g)];
+            const bool oneAtHome = d % 3 == 0;
+            game.HomeTeam = g == 1 ? "T5" : oneAtHome ? "T1" : "T2";
+            game.AwayTeam = g == 1 ? "T6" : oneAtHome ? "T2" : "T1";
+            game.Played = g == 1 || d < 14;
+            const int one = d % 2 == 0 ? 100 : 95, two = 97;
+            game.HomeScore = static_cast<int16_t>(g == 1 ? 90 : oneAtHome ? one : two);
+            game.AwayScore = static_cast<int16_t>(g == 1 ? 80 : oneAtHome ? two : one);
+        }
     }
-    league.state.SeasonDay = 14;
-    // Days 13 back to 4: wins on 12, 10, 8, 6, 4.
-    EXPECT_EQ(RecordText(LastTenRecord(league, 1)), "5-5");
-    EXPECT_EQ(RecordText(LastTenRecord(league, 2)), "5-5");
-    league.state.SeasonDay = 4; // days 4 to 1
-    EXPECT_EQ(RecordText(LastTenRecord(league, 1)), "2-2");
-    league.state.SeasonDay = 3; // a game of the current day that was played counts
-    league.schedule[3].Games[2].HomeScore = 120;
-    EXPECT_EQ(RecordText(LastTenRecord(league, 1)), "2-1");
-    league.state.SeasonDay = 190; // later than the schedule: from its last day
-    EXPECT_EQ(RecordText(LastTenRecord(league, 5)), "10-0");
-    EXPECT_EQ(RecordText(LastTenRecord(league, 6)), "0-10");
-    EXPECT_EQ(RecordText(LastTenRecord(league, 9)), "0-0");
-}
-
-TEST(Standings, StreakText) {
-    EXPECT_EQ(StreakText(3), "W3");
-    EXPECT_EQ(StreakText(-2), "L2");
-    EXPECT_EQ(StreakText(0), "-");
+    const std::vector<std::tuple<int, int, std::string>> cases{
+        {14, 1, "5-5"},                  // days 13 back to 4
+        {14, 2, "5-5"},   {4, 1, "2-2"}, // the current day's game counts once played
+        {190, 5, "10-0"},                // past the schedule: from its last day
+        {190, 6, "0-10"}, {190, 9, "0-0"},
+    };
+    for (const auto& [day, team, expected] : cases) {
+        league.state.SeasonDay = static_cast<int16_t>(day);
+        EXPECT_EQ(RecordText(LastTenRecord(league, team)), expected) << "day " << day << " team " << team;
+    }
 }
 
 } // namespace

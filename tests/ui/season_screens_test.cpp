@@ -1,14 +1,9 @@
-// Standings, Team Schedules, League Leaders, Team Stats and Team Information on the default league after a
-// few days of real games, and their place in the hub.
+// Standings, Team Schedules, League Leaders, Team Stats and Team Information, opened from the hub on the
+// default league after a few days of real games.
 #include <QTimer>
 #include <QtTest>
 
 #include "engine/game.h"
-#include "frm_leaders.h"
-#include "frm_standings.h"
-#include "frm_team_info.h"
-#include "frm_team_schedules.h"
-#include "frm_team_stats.h"
 #include "hub_screens.h"
 #include "league/default_league.h"
 #include "league/save_file.h"
@@ -16,23 +11,45 @@
 #include "screenshot.h"
 #include "season/schedule.h"
 #include "support/temp_home.h"
+#include "table_screen.h"
 
 using namespace hv;
 
 class SeasonScreensTest : public QObject {
     Q_OBJECT
   private:
-    League& league() { return session.league; }
+    // Opens the command's screen through the hub; `look` sees it while it is open.
+    void Open(const std::string& command, const std::function<void(TableScreen&)>& look) {
+        QtHost host;
+        QWidget parent;
+        HubContext ctx{session, host, &parent, [] {}};
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* screen = qobject_cast<TableScreen*>(QApplication::activeModalWidget());
+            if (!screen) return;
+            seen = true;
+            struct Closer { // closes the screen even when a check inside `look` fails
+                TableScreen* screen;
+                ~Closer() { screen->reject(); }
+            } closer{screen};
+            look(*screen);
+        });
+        auto it = HubScreens().find(command);
+        QVERIFY2(it != HubScreens().end(), command.c_str());
+        it->second(ctx);
+        QVERIFY2(seen, command.c_str());
+    }
 
-    QString Cell(const TableScreen& screen, int row, int column) {
+    static QString Cell(const TableScreen& screen, int row, int column) {
         return screen.View()->model()->index(row, column).data().toString();
     }
 
   private slots:
     void initTestCase() {
         home.CopyInstalledData();
-        League& l = league();
+        League& l = session.league;
         l.programFolder = home.path();
+        ScriptedHost quiet;
         QVERIFY(RunStartup(session, quiet));
         QVERIFY(LoadDefaultLeagueKeepingRosters(session, quiet, "Screens"));
         EnsureLeagueFolders(home.path(), "Screens");
@@ -54,110 +71,52 @@ class SeasonScreensTest : public QObject {
         l.team(2).Owner = "Human";
     }
 
-    void standingsComputesOnOpenAndSwitchesViews() {
-        league().team(1).DivRank = 0;
-        frmStandings screen(league());
-        QVERIFY(league().team(1).DivRank > 0); // computed on opening
-        QCOMPARE(screen.View()->model()->rowCount(), 29);
-        QCOMPARE(Cell(screen, 0, 1), QStringLiteral("Atlantic"));
-        QCOMPARE(Cell(screen, 0, 8), QStringLiteral("1"));
-        screen.show();
-        test::Screenshot(screen, QStringLiteral("standings"));
-        screen.Choices()->setCurrentIndex(1);
-        QCOMPARE(Cell(screen, 0, 0), QStringLiteral("East"));
-        QCOMPARE(Cell(screen, 0, 9), QStringLiteral("1"));
-        QCOMPARE(Cell(screen, 15, 9), QStringLiteral("1")); // the West's leader
-        screen.View()->sortByColumn(3, Qt::DescendingOrder);
-        int most = 0;
-        for (int t = 1; t <= kLeagueTeams; ++t)
-            most = std::max<int>(most, league().team(t).Wins());
-        QCOMPARE(Cell(screen, 0, 3).toInt(), most);
-    }
-
-    void teamSchedulesStartAtTheUsersTeam() {
-        frmTeamSchedules screen(league());
-        QCOMPARE(screen.Choices()->count(), 30);
-        QCOMPARE(screen.Choice(), 1); // team 2 is run by the user
-        const QString name = QString::fromStdString(league().team(2).Name);
-        const int rows = screen.View()->model()->rowCount();
-        QVERIFY(rows >= 70);
-        for (int r = 0; r < rows; ++r)
-            QVERIFY(Cell(screen, r, 2) == name || Cell(screen, r, 3) == name);
-        QVERIFY(Cell(screen, 0, 7).startsWith(QLatin1Char('W')) ||
-                Cell(screen, 0, 7).startsWith(QLatin1Char('L')));
-        screen.show();
-        test::Screenshot(screen, QStringLiteral("team_schedules"));
-        screen.Choices()->setCurrentIndex(29);
-        QCOMPARE(screen.View()->model()->rowCount(), 1189);
-        QCOMPARE(screen.View()->model()->columnCount(), 7);
-    }
-
-    void leadersShowEveryCategoryOrOne() {
-        frmLeaders screen(league());
-        QCOMPARE(screen.Choices()->count(), 10);
-        QCOMPARE(screen.View()->model()->rowCount(), 90);
-        QCOMPARE(Cell(screen, 0, 0), QStringLiteral("Points"));
-        screen.show();
-        test::Screenshot(screen, QStringLiteral("league_leaders"));
-        screen.Choices()->setCurrentIndex(2); // rebounds
-        QCOMPARE(screen.View()->model()->rowCount(), 25);
-        QCOMPARE(screen.View()->model()->headerData(5, Qt::Horizontal).toString(), QStringLiteral("RPG"));
-        QVERIFY(Cell(screen, 0, 5).toDouble() >= Cell(screen, 24, 5).toDouble());
-    }
-
-    void teamStatsViews() {
-        frmTeamStats screen(league());
-        QCOMPARE(screen.View()->model()->rowCount(), 29);
-        QVERIFY(Cell(screen, 0, 2).contains(QLatin1Char('.'))); // per game
-        screen.show();
-        test::Screenshot(screen, QStringLiteral("team_stats"));
-        screen.Choices()->setCurrentIndex(3); // opponents' totals
-        const Team& first = league().team(1);
-        QCOMPARE(Cell(screen, 0, 2).toInt(), first.PointsAllowed);
-        QCOMPARE(Cell(screen, 0, 3).toInt(), first.Points);
-    }
-
-    void teamInformation() {
-        frmTeamInfo screen(league());
-        QCOMPARE(screen.Choice(), 1);
-        const Team& t = league().team(2);
-        QCOMPARE(Cell(screen, 0, 1), QString::fromStdString(t.City));
-        QCOMPARE(Cell(screen, 2, 1), QStringLiteral("Human"));
-        screen.show();
-        test::Screenshot(screen, QStringLiteral("team_information"));
-        screen.Choices()->setCurrentIndex(20);
-        QCOMPARE(Cell(screen, 1, 1), QString::fromStdString(league().team(21).Name));
-    }
-
-    void theHubOpensEachScreen() {
-        QtHost host;
-        QWidget parent;
-        HubContext ctx{session, host, &parent, [] {}};
-        const std::vector<std::pair<std::string, QString>> screens{
-            {"mnuStandings", QStringLiteral("Standings")},
-            {"mnuTeamSchedules", QStringLiteral("Team Schedules")},
-            {"mnuLeaders", QStringLiteral("League Leaders")},
-            {"mnuTeamStats", QStringLiteral("Team Stats")},
-            {"mnuTeamInfo", QStringLiteral("Team Information")},
+    // Each screen: its title, its first view, another view, and a picture of it.
+    void eachScreenShowsItsViews() {
+        struct Case {
+            std::string command;
+            QString title;
+            int rows, choices, otherChoice, otherRows;
+            int column;
+            QString firstCell; // in row 0 of the first view
         };
-        for (const auto& [command, title] : screens) {
-            QString opened;
-            QTimer::singleShot(0, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (!modal) return;
-                opened = modal->windowTitle();
-                qobject_cast<QDialog*>(modal)->reject();
+        const Team& user = session.league.team(2);
+        const std::vector<Case> cases{
+            {"mnuStandings", QStringLiteral("Standings"), 29, 2, 1, 29, 1, QStringLiteral("Atlantic")},
+            {"mnuTeamSchedules", QStringLiteral("Team Schedules"), 82, 30, 29, 1189, 6,
+             QStringLiteral("Yes")},
+            {"mnuLeaders", QStringLiteral("League Leaders"), 90, 10, 2, 25, 1, QStringLiteral("1")},
+            {"mnuTeamStats", QStringLiteral("Team Stats"), 29, 4, 3, 29, 0,
+             QStringLiteral("Hartford Lamplighters")},
+            {"mnuTeamInfo", QStringLiteral("Team Information"), 21, 29, 20, 21, 1,
+             QString::fromStdString(user.City)},
+        };
+        for (const Case& c : cases) {
+            Open(c.command, [&](TableScreen& screen) {
+                QCOMPARE(screen.windowTitle(), c.title);
+                QCOMPARE(screen.View()->model()->rowCount(), c.rows);
+                QCOMPARE(screen.Choices()->count(), c.choices);
+                QCOMPARE(Cell(screen, 0, c.column), c.firstCell);
+                test::Screenshot(screen, c.title.toLower().replace(QLatin1Char(' '), QLatin1Char('_')));
+                screen.Choices()->setCurrentIndex(c.otherChoice);
+                QCOMPARE(screen.View()->model()->rowCount(), c.otherRows);
             });
-            auto it = HubScreens().find(command);
-            QVERIFY2(it != HubScreens().end(), command.c_str());
-            it->second(ctx);
-            QCOMPARE(opened, title);
         }
+    }
+
+    void standingsAreComputedOnOpening() {
+        session.league.team(1).DivRank = 0;
+        Open("mnuStandings", [](TableScreen& screen) {
+            screen.Choices()->setCurrentIndex(1); // by conference
+            QCOMPARE(Cell(screen, 0, 9), QStringLiteral("1"));
+            QCOMPARE(Cell(screen, 15, 0), QStringLiteral("West"));
+            QCOMPARE(Cell(screen, 15, 9), QStringLiteral("1"));
+        });
+        QVERIFY(session.league.team(1).DivRank > 0);
     }
 
   private:
     test::TempHome home;
-    ScriptedHost quiet;
     Session session;
 };
 
