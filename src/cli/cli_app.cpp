@@ -43,6 +43,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddPlayersCommand(app, ctx, run);
     AddOptionsCommand(app, ctx, run);
     AddPasswordCommand(app, ctx, run);
+    AddStandingsCommand(app, ctx, run);
+    AddScheduleCommand(app, ctx, run);
+    AddLeadersCommand(app, ctx, run);
+    AddTeamStatsCommand(app, ctx, run);
+    AddTeamInfoCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -24,15 +24,11 @@ int OpenedLeague::SaveIfChanged() {
     return SaveLeague(league(), name_, *ctx_->host) ? kExitOk : kExitRefused;
 }
 
-namespace {
-
 std::string Lower(std::string text) {
     for (char& c : text)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
 }
-
-} // namespace
 
 int ResolveTeam(CliContext& ctx, const League& league, const std::string& text) {
     std::string wanted = Lower(text);

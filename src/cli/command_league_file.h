@@ -41,6 +41,9 @@ int ResolveTeam(CliContext& ctx, const League& league, const std::string& text);
 int ResolvePlayer(CliContext& ctx, const League& league, const std::string& text,
                   const std::function<bool(const Player&)>& keep = {});
 
+// The text with A to Z made lower case, for comparisons without regard to case.
+std::string Lower(std::string text);
+
 // "on" / "off"
 const char* OnOff(bool value);
 

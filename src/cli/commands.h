@@ -13,5 +13,10 @@ void AddShowCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayersCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddOptionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPasswordCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddStandingsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddScheduleCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddLeadersCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddTeamStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddTeamInfoCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -230,69 +230,6 @@ TEST(ScheduleFile, DivisionRivalsMeetMostOftenAndEveryPairAtLeastTwice) {
     }
 }
 
-// The season's placement of the matchups on days 1 to 120 (never day 60, one game a day per team),
-// as the schedule generator does it; false if some matchup finds no common free day in `limit` steps.
-bool PlaceSeason(std::vector<Matchup> games, uint64_t seed, std::array<int, 121>& perDay) {
-    std::mt19937_64 engine(seed);
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    auto r = [&] { return uniform(engine); };
-    auto N = [](double x) { return static_cast<int>(std::nearbyint(x)); };
-    std::shuffle(games.begin(), games.end(), engine);
-    std::vector<std::array<bool, 121>> busy(kTeams + 1);
-    for (auto& b : busy)
-        b.fill(false);
-    perDay.fill(0);
-    for (size_t i = 1; i <= games.size(); ++i) {
-        int h = games[i - 1].home, a = games[i - 1].away;
-        auto free = [&](int d) { return !busy[h][d] && !busy[a][d]; };
-        int d = 1;
-        if (!free(1)) {
-            switch (i % 4) {
-            case 0:
-                d = N(r() * 30 + 1);
-                break;
-            case 1:
-                d = N(r() * 30 + 31);
-                break;
-            case 2:
-                d = N(r() * 30 + 61);
-                break;
-            default:
-                d = N(r() * 30 + 90);
-                break;
-            }
-            if (d == 60) d = N(r() * 5 + 61);
-            if (!free(d)) {
-                d = N(r() * 5 + d);
-                if (d > 120) d = 2;
-                if (d == 60) d = N(r() * 5 + 61);
-                for (int steps = 0; !free(d); ++steps) {
-                    if (steps > 100000) return false;
-                    d = N(r() * 5 + d);
-                    if (d > 120) d = 1;
-                    if (d == 60) d = N(r() * 5 + 61);
-                }
-            }
-        }
-        busy[h][d] = busy[a][d] = true;
-        ++perDay[d];
-    }
-    return true;
-}
-
-TEST(ScheduleFile, FitsTheSeasonDaysWhateverTheShuffle) {
-    auto games = ReadMatchups();
-    for (uint64_t seed = 1; seed <= 25; ++seed) {
-        std::array<int, 121> perDay{};
-        ASSERT_TRUE(PlaceSeason(games, seed, perDay)) << "seed " << seed;
-        EXPECT_EQ(perDay[60], 0);
-        EXPECT_EQ(perDay[1], 14); // day 1 always gets a full slate
-        EXPECT_EQ(std::accumulate(perDay.begin(), perDay.end(), 0), 1189);
-        for (int d = 1; d <= 120; ++d)
-            EXPECT_LE(perDay[d], 14) << "day " << d;
-    }
-}
-
 // ---------------------------------------------------------------------------------------------------
 // default.lge: teams
 
