@@ -43,6 +43,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddPlayersCommand(app, ctx, run);
     AddOptionsCommand(app, ctx, run);
     AddPasswordCommand(app, ctx, run);
+    AddRosterCommand(app, ctx, run);
+    AddLineupCommand(app, ctx, run);
+    AddRosterMoveCommands(app, ctx, run);
+    AddInjuriesCommand(app, ctx, run);
+    AddTransactionsCommand(app, ctx, run);
+    AddControlCommand(app, ctx, run);
+    AddPositionCommand(app, ctx, run);
+    AddFindCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -13,5 +13,14 @@ void AddShowCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayersCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddOptionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPasswordCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddRosterCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddLineupCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// sign, cut, activate and ir
+void AddRosterMoveCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddInjuriesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddTransactionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddControlCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddPositionCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddFindCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv
