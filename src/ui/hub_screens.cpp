@@ -1,10 +1,14 @@
 #include "hub_screens.h"
 
 #include "frm_commish.h"
+#include "frm_find_players.h"
 #include "frm_league_options.h"
+#include "frm_list_screens.h"
 #include "frm_load_game.h"
 #include "frm_password.h"
 #include "frm_save_game.h"
+#include "frm_team_control.h"
+#include "frm_team_roster.h"
 
 namespace hv {
 
@@ -13,6 +17,13 @@ namespace {
 template <class Screen, class... Args> void Show(HubContext& hub, Args&... args) {
     Screen screen(args..., hub.host, hub.parent);
     screen.exec();
+    hub.refreshHub();
+}
+
+// Opens a list screen built elsewhere; a builder that refused has shown why.
+void ShowBuilt(HubContext& hub, std::unique_ptr<TableScreen> screen) {
+    if (!screen) return;
+    screen->exec();
     hub.refreshHub();
 }
 
@@ -25,6 +36,27 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuLeagueOptions", [](HubContext& h) { Show<frmLeagueOptions>(h, h.session.league.state); }},
         {"mnuSetPassword", [](HubContext& h) { Show<frmPassword>(h, h.session.league.state); }},
         {"mnuCommish", [](HubContext& h) { Show<frmCommish>(h, h.session.league.state); }},
+        {"mnuTeamRoster", [](HubContext& h) { Show<frmTeamRoster>(h, h.session.league); }},
+        {"mnuTeamControl",
+         [](HubContext& h) {
+             frmTeamControl screen(h.session.league, h.parent);
+             screen.exec();
+             h.refreshHub();
+         }},
+        {"mnuSearch",
+         [](HubContext& h) {
+             frmFindPlayers screen(h.session.league, h.parent);
+             screen.exec();
+         }},
+        {"mnuInjuries", [](HubContext& h) { ShowBuilt(h, MakeInjuriesScreen(h.session.league, h.parent)); }},
+        {"mnuIR",
+         [](HubContext& h) { ShowBuilt(h, MakeInjuredReserveScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuTransactions",
+         [](HubContext& h) { ShowBuilt(h, MakeTransactionsScreen(h.session.league, h.parent)); }},
+        {"mnuCut",
+         [](HubContext& h) { ShowBuilt(h, MakeCutPlayersScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuChangePosition",
+         [](HubContext& h) { ShowBuilt(h, MakeChangePositionsScreen(h.session.league, h.host, h.parent)); }},
     };
     return screens;
 }

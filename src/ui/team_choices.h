@@ -1,0 +1,18 @@
+// Team lists for the choice above a list screen.
+#pragma once
+
+#include <QStringList>
+#include <vector>
+
+#include "league/league.h"
+
+namespace hv {
+
+// "All Teams", then every team's city and name: choice i is team slot i, 0 all teams.
+QStringList AllTeamChoices(const League& league);
+// The teamSlots of the teams the user runs, in team order.
+std::vector<int> HumanTeamSlots(const League& league);
+// The city and name of each team of `teamSlots`.
+QStringList TeamChoices(const League& league, const std::vector<int>& teamSlots);
+
+} // namespace hv
