@@ -88,6 +88,7 @@ TEST(InjuryMonth, HealingReturnsAndNoticesOverThirtyDays) {
         for (int extra = 0; extra < 2; ++extra) {
             const int team = 1 + static_cast<int>(pick.Uniform() * kTeams);
             std::vector<int> roster = AvailablePlayersOf(league, team);
+            if (roster.empty()) continue;
             const int id = roster[static_cast<size_t>(pick.Uniform() * static_cast<double>(roster.size()))];
             InjurePlayer(league, id, InjurySeverityClass(pick.Uniform()));
             league.dayInjuries.push_back({static_cast<int16_t>(id), static_cast<int16_t>(team)});
