@@ -48,6 +48,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddLeadersCommand(app, ctx, run);
     AddTeamStatsCommand(app, ctx, run);
     AddTeamInfoCommand(app, ctx, run);
+    AddRosterCommand(app, ctx, run);
+    AddLineupCommand(app, ctx, run);
+    AddRosterMoveCommands(app, ctx, run);
+    AddInjuriesCommand(app, ctx, run);
+    AddTransactionsCommand(app, ctx, run);
+    AddControlCommand(app, ctx, run);
+    AddPositionCommand(app, ctx, run);
+    AddFindCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -18,5 +18,14 @@ void AddScheduleCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddLeadersCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddTeamStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddTeamInfoCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddRosterCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddLineupCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// sign, cut, activate and ir
+void AddRosterMoveCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddInjuriesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddTransactionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddControlCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddPositionCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddFindCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv
