@@ -43,6 +43,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddPlayersCommand(app, ctx, run);
     AddOptionsCommand(app, ctx, run);
     AddPasswordCommand(app, ctx, run);
+    AddNewCommand(app, ctx, run);
+    AddDraftCommand(app, ctx, run);
+    AddLotteryCommand(app, ctx, run);
+    AddDraftOrderCommand(app, ctx, run);
+    AddProspectsCommand(app, ctx, run);
+    AddFirstPicksCommand(app, ctx, run);
+    AddImportRookiesCommand(app, ctx, run);
+    AddResetCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -13,5 +13,13 @@ void AddShowCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayersCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddOptionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPasswordCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddNewCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddDraftCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddLotteryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddDraftOrderCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddProspectsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -1,5 +1,6 @@
 #include "hub_screens.h"
 
+#include "draft_screens.h"
 #include "frm_commish.h"
 #include "frm_league_options.h"
 #include "frm_load_game.h"
@@ -25,6 +26,14 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuLeagueOptions", [](HubContext& h) { Show<frmLeagueOptions>(h, h.session.league.state); }},
         {"mnuSetPassword", [](HubContext& h) { Show<frmPassword>(h, h.session.league.state); }},
         {"mnuCommish", [](HubContext& h) { Show<frmCommish>(h, h.session.league.state); }},
+        {"mnuCreationDraft", OpenCreationDraft},
+        {"mnuRookieDraft", OpenRookieDraft},
+        {"mnuResumeDraft", OpenResumeDraft},
+        {"mnuDraftOrder", OpenDraftOrder},
+        {"mnuViewDraft", OpenDraftPreview},
+        {"mnuFirstPicks", OpenFirstPicks},
+        {"mnuImportDraft", [](HubContext& h) { OpenImportRookies(h); }},
+        {"mnuReset", OpenResetLeague},
     };
     return screens;
 }
