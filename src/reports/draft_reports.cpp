@@ -25,15 +25,15 @@ void AddProspectColumns(ReportTable& table) {
         .Column("Age", Align::Right)
         .Column("Ht", Align::Right)
         .Column("Wt", Align::Right)
-        .Column("College")
+        .Column("Current", Align::Right)
+        .Column("Future", Align::Right)
+        .Column("Pot")
         .Column("Inside", Align::Left, false)
         .Column("Outside", Align::Left, false)
         .Column("Handling", Align::Left, false)
         .Column("Defense", Align::Left, false)
         .Column("Rebounding", Align::Left, false)
-        .Column("Current", Align::Right)
-        .Column("Future", Align::Right)
-        .Column("Pot")
+        .Column("College")
         .Column("Value", Align::Right, false);
 }
 
@@ -45,15 +45,15 @@ void AddProspectRow(ReportTable& table, int id, const Player& p) {
         .Add(p.Age)
         .Add(ReportTable::Keyed(p.DisplayHeight, p.Height))
         .Add(p.Weight)
-        .Add(p.College)
+        .Add(p.CurrentRating)
+        .Add(p.FutureRating)
+        .Add(ReportTable::Keyed(p.PotentialGrade, p.KnownPotential))
         .Add(Grade(p.RatingInsideScoring))
         .Add(Grade(p.RatingOutsideScoring))
         .Add(Grade(p.RatingHandling))
         .Add(Grade(p.RatingDefense))
         .Add(Grade(p.RatingRebounding))
-        .Add(p.CurrentRating)
-        .Add(p.FutureRating)
-        .Add(ReportTable::Keyed(p.PotentialGrade, p.KnownPotential))
+        .Add(p.College)
         .Add(ReportTable::Decimal(p.AbsoluteRating, 2));
 }
 

@@ -46,7 +46,7 @@ frmCreationOrder::frmCreationOrder(League& league, Host& host, QWidget* parent)
                                  this));
     layout->addLayout(body, 1);
     Fill(CreationOrderList(league));
-    resize(420, 620);
+    resize(440, 560);
 }
 
 void frmCreationOrder::Fill(const std::array<int16_t, kLeagueTeams>& order) {

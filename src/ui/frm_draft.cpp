@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -75,6 +76,7 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     board_->sortByColumn(-1, Qt::AscendingOrder);
     results_ = new QListWidget(this);
     results_->setObjectName(QStringLiteral("lstResults"));
+    results_->setMinimumWidth(260);
 
     auto* tabs = new QTabWidget(this);
     auto* prospectPage = new QWidget(tabs);
@@ -87,7 +89,10 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     prospectLayout->addWidget(prospects_, 1);
     prospectLayout->addWidget(new QLabel(QStringLiteral("Best available at each position:"), prospectPage));
     prospectLayout->addWidget(best_);
-    best_->setMaximumHeight(best_->verticalHeader()->defaultSectionSize() * 6 + 8);
+    // Room for the five positions (and a spare row) without a vertical scroll bar.
+    best_->setFixedHeight(best_->horizontalHeader()->sizeHint().height() +
+                          6 * best_->verticalHeader()->defaultSectionSize() + 2 * best_->frameWidth() +
+                          best_->horizontalScrollBar()->sizeHint().height());
     tabs->addTab(prospectPage, QStringLiteral("Pros&pects"));
     tabs->addTab(board_, QStringLiteral("Draft &Board"));
 
@@ -131,8 +136,8 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     top->addSpacing(24);
     top->addWidget(onClock_, 1);
     auto* body = new QHBoxLayout;
-    body->addWidget(tabs, 3);
-    body->addLayout(side, 1);
+    body->addWidget(tabs, 1);
+    body->addLayout(side);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(body, 1);

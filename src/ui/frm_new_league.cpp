@@ -82,6 +82,8 @@ frmNewLeague::frmNewLeague(Session& session, Host& host, QWidget* parent)
     teamList_->setHorizontalHeaderLabels({QStringLiteral("Team"), QStringLiteral("Human"),
                                           QStringLiteral("Coach"), QStringLiteral("Play-by-play")});
     teamList_->verticalHeader()->setVisible(false);
+    teamList_->verticalHeader()->setDefaultSectionSize(teamList_->fontMetrics().height() + 6);
+    teamList_->horizontalHeader()->setStretchLastSection(true);
     teamList_->setSelectionBehavior(QAbstractItemView::SelectRows);
     teamList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* allHuman = new QPushButton(QStringLiteral("All H&uman"), this);

@@ -9,16 +9,25 @@
 #include "frm_creation_order.h"
 #include "frm_draft.h"
 #include "frm_new_league.h"
+#include "frm_start.h"
+#include "league/player_import.h"
 #include "personnel/draft.h"
 #include "platform/scripted_host.h"
+#include "qt_host.h"
+#include "reports/draft_reports.h"
 #include "screenshot.h"
 #include "support/temp_home.h"
+#include "table_screen.h"
 
 using namespace hv;
 
 class DraftScreensTest : public QObject {
     Q_OBJECT
   private:
+    std::unique_ptr<test::TempHome> home;
+    std::unique_ptr<Session> session;
+    ScriptedHost host;
+
     void Start() {
         home = std::make_unique<test::TempHome>();
         home->CopyInstalledData();
@@ -37,6 +46,17 @@ class DraftScreensTest : public QObject {
         screen.TeamList()->item(1, 1)->setCheckState(Qt::Checked);
         screen.OkButton()->click();
         QCOMPARE(screen.result(), int(QDialog::Accepted));
+    }
+
+    // Acts on the next modal dialog of class T once it is up. The draft lets pending events run while the
+    // computer picks, so the dialog may come some event loops later; the wait is bounded.
+    template <class T = QDialog> static void WhenModal(std::function<void(T*)> act, int tries = 500) {
+        QTimer::singleShot(tries == 500 ? 0 : 5, [act, tries] {
+            auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!modal && tries > 0) return WhenModal<T>(act, tries - 1);
+            QVERIFY(modal);
+            act(modal);
+        });
     }
 
   private slots:
@@ -134,7 +154,88 @@ class DraftScreensTest : public QObject {
         QCOMPARE(screen.ClockLabel()->text(), QStringLiteral("The draft is over."));
         QCOMPARE(screen.Board()->model()->rowCount(), 348);
     }
+
+    void hubRunsBothDraftsAndItsLists();
 };
+
+void DraftScreensTest::hubRunsBothDraftsAndItsLists() {
+    CreateDraftLeague();
+    League& league = session->league;
+    QtHost qtHost;
+    frmStart hub(*session, qtHost);
+    qtHost.SetParent(&hub);
+    hub.RefreshFormStart();
+    QVERIFY(hub.Command(QStringLiteral("mnuCreationDraft"))->isEnabled());
+
+    int rows = 0;
+    WhenModal<TableScreen>([&](TableScreen* screen) {
+        rows = static_cast<int>(screen->Table().rows.size());
+        test::Screenshot(*screen, QStringLiteral("draft_preview"));
+        screen->accept();
+    });
+    hub.Command(QStringLiteral("mnuViewDraft"))->trigger();
+    QCOMPARE(rows, 450);
+
+    // The order screen, then the draft screen run to its end.
+    WhenModal<frmCreationOrder>([&](frmCreationOrder* order) {
+        WhenModal<frmDraft>([&](frmDraft* draft) {
+            WhenModal<QMessageBox>([](QMessageBox* over) { over->accept(); });
+            draft->Button("cmdEndDraft")->click();
+            draft->accept();
+        });
+        order->findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    });
+    hub.Command(QStringLiteral("mnuCreationDraft"))->trigger();
+    QCOMPARE(league.state.SeasonDay, Phase::BeforeSeason);
+    QVERIFY(!hub.Command(QStringLiteral("mnuCreationDraft"))->isEnabled());
+
+    // The season's end moves the season on; the draft order draws the lottery first.
+    league.state.Season = static_cast<int16_t>(league.state.Season + 1);
+    league.state.SeasonDay = Phase::RookieDraft;
+    hub.RefreshFormStart();
+    WhenModal<TableScreen>([&](TableScreen* screen) {
+        rows = static_cast<int>(screen->Table().rows.size());
+        test::Screenshot(*screen, QStringLiteral("draft_order"));
+        screen->accept();
+    });
+    hub.Command(QStringLiteral("mnuDraftOrder"))->trigger();
+    QCOMPARE(rows, 58);
+    WhenModal<frmDraft>([&](frmDraft* draft) {
+        WhenModal<QMessageBox>([](QMessageBox* over) { over->accept(); });
+        draft->Button("cmdEndDraft")->click();
+        draft->accept();
+    });
+    hub.Command(QStringLiteral("mnuRookieDraft"))->trigger();
+    QCOMPARE(league.state.SeasonDay, Phase::FirstFreeAgency);
+
+    WhenModal<TableScreen>([&](TableScreen* screen) {
+        rows = static_cast<int>(screen->Table().rows.size());
+        test::Screenshot(*screen, QStringLiteral("first_picks"));
+        screen->accept();
+    });
+    hub.Command(QStringLiteral("mnuFirstPicks"))->trigger();
+    QCOMPARE(rows, 2); // the creation draft's and the rookie draft's
+
+    home->Write("import/class.csv",
+                ImportHeader(ImportFormat::Draft) +
+                    "\nNew,Kid,75,180,19,PG,High School,50,50,50,50,50,50,50,50,50,50,50,50,50,"
+                    "50,50,90\n");
+    WhenModal<QMessageBox>([](QMessageBox* question) {
+        WhenModal<QMessageBox>([](QMessageBox* done) { done->accept(); });
+        question->button(QMessageBox::Yes)->click();
+    });
+    HubContext context{*session, qtHost, &hub, [&hub] { hub.RefreshFormStart(); }};
+    OpenImportRookies(context, QString::fromStdString((home->path() / "import/class.csv").string()));
+    QCOMPARE(QString::fromStdString(league.player(ProspectsTable(league).rowKeys.at(0)).Name),
+             QStringLiteral("New Kid"));
+
+    WhenModal<QMessageBox>([](QMessageBox* question) { question->button(QMessageBox::No)->click(); });
+    hub.Command(QStringLiteral("mnuReset"))->trigger();
+    QCOMPARE(league.state.SeasonDay, Phase::FirstFreeAgency);
+    WhenModal<QMessageBox>([](QMessageBox* question) { question->button(QMessageBox::Yes)->click(); });
+    hub.Command(QStringLiteral("mnuReset"))->trigger();
+    QCOMPARE(league.state.SeasonDay, Phase::CreationDraft);
+}
 
 QTEST_MAIN(DraftScreensTest)
 #include "draft_screens_test.moc"
