@@ -160,6 +160,66 @@ void CreateFictionalLeague(League& league, Host& host) {
     }
 }
 
+namespace {
+
+// Steps 11 to 14 of a new league: the players from the source, the pool, the phase and the draft class.
+bool FillPlayers(Session& session, Host& host, League& league, const NewLeagueChoices& choices,
+                 const DefaultPlayerChoices& mode) {
+    const bool creation = mode.creationDraft;
+    SeasonState& s = league.state;
+    switch (choices.source) {
+    case PlayerSource::DefaultLeague:
+        if (!session.database) {
+            host.ShowMessage("The default league database is not open.", "Error", MessageIcon::Critical);
+            return false;
+        }
+        try {
+            ReadDefaultPlayers(league, *session.database, mode);
+        } catch (const DatabaseError& e) {
+            host.ShowMessage(std::string("Invalid default.lge file\n") + e.what(), "Error",
+                             MessageIcon::Critical);
+            return false;
+        }
+        break;
+    case PlayerSource::Fictional:
+        host.SetBusy(true);
+        if (creation)
+            CreateLeague(league, host);
+        else
+            CreateFictionalLeague(league, host);
+        host.SetBusy(false);
+        break;
+    case PlayerSource::ImportFile:
+        if (!FillFromImport(league, host, choices, mode)) return false;
+        break;
+    }
+    league.RebuildFreeIDs();
+    if (choices.source != PlayerSource::Fictional) {
+        if (creation)
+            TopUpPool(league, kDraft, kNextDraft);
+        else
+            TopUpPool(league, kFreeAgent, kDraft);
+    }
+
+    if (creation) {
+        s.SeasonDay = Phase::CreationDraft;
+        std::array<int16_t, kLeagueTeams> order;
+        for (int i = 0; i < kLeagueTeams; ++i)
+            order[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
+        SetCreationOrderList(league, order);
+    } else {
+        s.SeasonDay = Phase::FirstFreeAgency;
+        RecountPayrolls(league);
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            SetLineup(league, t);
+    }
+    EnsureComingDraftClass(league);
+    CalculateAbsoluteRatings(league);
+    return true;
+}
+
+} // namespace
+
 bool CreateNewLeague(Session& session, Host& host, const NewLeagueChoices& choices,
                      const NewLeagueTeams& teams) {
     if (choices.type == LeagueType::Exhibition) {
@@ -221,54 +281,13 @@ bool CreateNewLeague(Session& session, Host& host, const NewLeagueChoices& choic
     s.LeagueFolder = league.LeagueFolderOf(choices.name).string();
 
     DefaultPlayerChoices mode{creation, choices.randomization, session.settings.SalaryStyle};
-    switch (choices.source) {
-    case PlayerSource::DefaultLeague:
-        if (!session.database) {
-            host.ShowMessage("The default league database is not open.", "Error", MessageIcon::Critical);
-            return false;
-        }
-        try {
-            ReadDefaultPlayers(league, *session.database, mode);
-        } catch (const DatabaseError& e) {
-            host.ShowMessage(std::string("Invalid default.lge file\n") + e.what(), "Error",
-                             MessageIcon::Critical);
-            return false;
-        }
-        break;
-    case PlayerSource::Fictional:
-        host.SetBusy(true);
-        if (creation)
-            CreateLeague(league, host);
-        else
-            CreateFictionalLeague(league, host);
-        host.SetBusy(false);
-        break;
-    case PlayerSource::ImportFile:
-        if (!FillFromImport(league, host, choices, mode)) return false;
-        break;
+    try {
+        if (!FillPlayers(session, host, league, choices, mode)) return false;
+    } catch (const FatalError& fatal) {
+        // No slot left for the draft class or the pool: the new league cannot be made, the running one stays.
+        host.ShowMessage(fatal.text, fatal.title.empty() ? "Error" : fatal.title, fatal.icon);
+        return false;
     }
-    league.RebuildFreeIDs();
-    if (choices.source != PlayerSource::Fictional) {
-        if (creation)
-            TopUpPool(league, kDraft, kNextDraft);
-        else
-            TopUpPool(league, kFreeAgent, kDraft);
-    }
-
-    if (creation) {
-        s.SeasonDay = Phase::CreationDraft;
-        std::array<int16_t, kLeagueTeams> order;
-        for (int i = 0; i < kLeagueTeams; ++i)
-            order[static_cast<size_t>(i)] = static_cast<int16_t>(i + 1);
-        SetCreationOrderList(league, order);
-    } else {
-        s.SeasonDay = Phase::FirstFreeAgency;
-        RecountPayrolls(league);
-        for (int t = 1; t <= kLeagueTeams; ++t)
-            SetLineup(league, t);
-    }
-    EnsureComingDraftClass(league);
-    CalculateAbsoluteRatings(league);
     session.league = std::move(league);
     return true;
 }

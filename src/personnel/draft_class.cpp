@@ -22,9 +22,9 @@ int16_t Draw(Random& rng, const ThreeTier& t) {
     return Draw(rng, r < t.p1 ? t.low : r < t.p2 ? t.middle : t.high);
 }
 
-// A value around a professional centre, moved by the tier's offset.
-int16_t Draw(Random& rng, Centre c, int offset) {
-    return Draw(rng, Span{static_cast<int16_t>(c.centre - c.width / 2 + offset), c.width});
+// A value around a professional centre, moved by the player's quality.
+int16_t Draw(Random& rng, Centre c, double shift) {
+    return static_cast<int16_t>(NearestInt(c.centre - c.width / 2.0 + shift + c.width * rng.Uniform()));
 }
 
 // An entry of a 1-based name list (index 0 is unused).
@@ -206,13 +206,14 @@ void GeneratePlayer(League& league, int id, int position) {
         int tier = q < 0.3 ? 0 : q < 0.9 ? 1 : 2;
         *field = Draw(rng, centre, kProPhysicalOffset[static_cast<size_t>(tier)]);
     }
-    int offset = kProSkillOffset[static_cast<size_t>(QualityTier(rng))];
+    double quality =
+        kProSkillOffset[static_cast<size_t>(QualityTier(rng))] + kProFormWidth * (rng.Uniform() - 0.5);
     int16_t* skills[kProAttributes] = {&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring,
                                        &p.Handling,      &p.Passing,  &p.PostDefense,    &p.PerimeterDefense,
                                        &p.DriveDefense,  &p.Stealing, &p.ShotBlocking,   &p.OffenseRebound,
                                        &p.DefenseRebound};
     for (int i = 0; i < kProAttributes; ++i)
-        *skills[i] = Draw(rng, pro.skills[static_cast<size_t>(i)], offset);
+        *skills[i] = Draw(rng, pro.skills[static_cast<size_t>(i)], quality);
 
     DrawWeight(p, rng, body);
     p.DisplayHeight = FormatHeight(p.Height);

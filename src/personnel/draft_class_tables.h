@@ -85,9 +85,11 @@ struct ProfessionalTable {
     Centre quickness, jumping, strength;
 };
 
-// Chances of the four quality tiers A to D (cumulative) and the professionals' offsets per tier.
+// Chances of the four quality tiers A to D (cumulative) and the professionals' offsets per tier, to which a
+// professional's own form adds up to half of kProFormWidth either way.
 inline constexpr std::array<double, 3> kTierBelow{0.3, 0.7, 0.85};
-inline constexpr std::array<int, 4> kProSkillOffset{-6, -1, 4, 9};
+inline constexpr std::array<int, 4> kProSkillOffset{-8, -1, 6, 13};
+inline constexpr double kProFormWidth = 16;
 inline constexpr std::array<int, 3> kProPhysicalOffset{-5, 1, 8};
 
 // Position 1 (C) to 5 (PG).
