@@ -9,6 +9,7 @@
 #include "personnel/lottery.h"
 #include "personnel/ratings.h"
 #include "platform/scripted_host.h"
+#include "reports/draft_reports.h"
 
 namespace hv {
 namespace {
@@ -157,11 +158,17 @@ class RookieDraft : public ::testing::Test {
 };
 
 TEST_F(RookieDraft, SelectionPaysTheScaleAndRecordsThePick) {
-    league.tables.draftPick(FindPick(league, 1, 2005, 1)).OwnedBy = 25; // the worst team traded its pick
+    // The lottery winner has traded his first-round pick to team 25.
+    ASSERT_TRUE(RunDraftLottery(league, host));
+    int earner = league.tables.lotteryOrder[1];
+    ASSERT_NE(earner, 25);
+    league.tables.draftPick(FindPick(league, earner, 2005, 1)).OwnedBy = 25;
+    ASSERT_TRUE(BuildRookieDraftOrder(league, host));
     ASSERT_TRUE(StartDraft(league, host));
     int team = TeamOnClock(league);
-    int earner = league.tables.draftPick(CurrentSlot(league)->PickID).Team;
-    EXPECT_EQ(team, earner == 1 ? 25 : earner) << "the owner of the pick uses it";
+    EXPECT_EQ(team, 25) << "the owner of the pick uses it";
+    EXPECT_EQ(PickHolderText(league, *CurrentSlot(league)),
+              "Team25 (From Team" + std::to_string(earner) + ")");
     int prospect = 0;
     for (int id = 1; id <= kLastLeaguePlayer && !prospect; ++id)
         if (league.player(id).Team == kDraft) prospect = id;
