@@ -213,7 +213,7 @@ TEST(GeneratedPlayers, ProfessionalsAreOlderWithExperience) {
 // Players of both classes do not count; the new ones go where the fewest are, C first on a tie.
 TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
     League league = NamedLeague(9);
-    const int have[] = {0, 90, 88, 90, 89, 90}; // 447 professionals
+    const int have[] = {0, 89, 88, 90, 89, 91}; // 447 professionals
     int id = 1;
     for (int position = 1; position <= 5; ++position)
         for (int k = 0; k < have[position]; ++k, ++id) {
@@ -227,9 +227,11 @@ TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
         league.player(id).PositionNumber = 1;
     }
     league.RebuildFreeIDs();
+    // PF (88) first; then C, PF and SG tie at 89 and C goes first; then PF before SG.
     EXPECT_EQ(TopUpPlayerPool(league), 3);
+    EXPECT_EQ(Count(league, kFreeAgent, 1), 1);
     EXPECT_EQ(Count(league, kFreeAgent, 2), 2);
-    EXPECT_EQ(Count(league, kFreeAgent, 4), 1);
+    EXPECT_EQ(Count(league, kFreeAgent, 4), 0);
     EXPECT_EQ(TopUpPlayerPool(league), 0);
 }
 
