@@ -104,9 +104,14 @@ int DraftRounds(const League& league) {
 bool DraftUnderWay(const League& league) {
     const SeasonState& s = league.state;
     bool phase = s.SeasonDay == Phase::CreationDraft || s.SeasonDay == Phase::RookieDraft;
-    return phase && s.DraftState >= 1 && s.DraftState <= DraftRounds(league) && s.DraftPickState >= 1 &&
-           s.DraftPickState <= kLeagueTeams &&
-           league.tables.draftOrder.size() > static_cast<size_t>(SlotCount(league));
+    if (!phase || s.DraftState < 1 || s.DraftState > DraftRounds(league) || s.DraftPickState < 1 ||
+        s.DraftPickState > kLeagueTeams ||
+        league.tables.draftOrder.size() <= static_cast<size_t>(SlotCount(league)))
+        return false;
+    // A slot without a team (an order never built) holds no draft.
+    int team =
+        league.tables.draftOrder[static_cast<size_t>(DraftSlotIndex(s.DraftState, s.DraftPickState))].Team;
+    return team >= 1 && team <= kLeagueTeams;
 }
 
 const DraftSlot* CurrentSlot(const League& league) {
