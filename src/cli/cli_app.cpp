@@ -56,6 +56,14 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddControlCommand(app, ctx, run);
     AddPositionCommand(app, ctx, run);
     AddFindCommand(app, ctx, run);
+    AddNewCommand(app, ctx, run);
+    AddDraftCommand(app, ctx, run);
+    AddLotteryCommand(app, ctx, run);
+    AddDraftOrderCommand(app, ctx, run);
+    AddProspectsCommand(app, ctx, run);
+    AddFirstPicksCommand(app, ctx, run);
+    AddImportRookiesCommand(app, ctx, run);
+    AddResetCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -27,5 +27,13 @@ void AddTransactionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddControlCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPositionCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddFindCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddNewCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddDraftCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddLotteryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddDraftOrderCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddProspectsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -7,6 +7,7 @@
 #include "league/save_file.h"
 #include "league/save_file_format.h"
 #include "league/saved_games.h"
+#include "personnel/draft_picks.h"
 #include "personnel/ratings.h"
 
 namespace hv {
@@ -523,6 +524,10 @@ void DecodeLeague(std::string_view bytes, League& fresh) {
     ReadPlayers(r, fresh);
     ReadTables(r, fresh);
     r.ExpectEnd();
+    // The draft needs each team's pick of each coming draft exactly once; a table never filled is allowed
+    // (the draft fills it).
+    if (!PickTableIsEmpty(fresh.tables))
+        if (auto problem = PickTableProblem(fresh.tables)) SaveReader::Fail(*problem);
     RebuildDerivedValues(fresh);
     if (!fresh.programFolder.empty())
         fresh.state.LeagueFolder = fresh.LeagueFolderOf(fresh.state.LeagueName).string();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "personnel/draft_class.h"
 #include "personnel/ratings.h"
 #include "season/lineup.h"
 #include "season/transactions.h"
@@ -53,7 +54,8 @@ int SoonestBack(const League& league, int team) {
 int FreeAgentForNeed(League& league, int position) {
     int id = position != 0 ? BestFreeAgentAt(league, position) : 0;
     if (id == 0) id = BestFittingFreeAgent(league, position);
-    if (id == 0 && TopUpFreeAgentPool(league, position)) id = BestFittingFreeAgent(league, position);
+    // An empty pool gets a generated free agent, so a computer team is never left short.
+    if (id == 0) id = GenerateFreeAgent(league, position);
     return id;
 }
 
@@ -87,10 +89,6 @@ int BestFittingFreeAgent(const League& league, int position) {
         [&](const Player& p) {
             return position >= 1 && position <= 5 ? FitAt(p, position) : p.CurrentRating;
         });
-}
-
-bool TopUpFreeAgentPool(League&, int) {
-    return false;
 }
 
 int FirstNeededPosition(const Team& team) {

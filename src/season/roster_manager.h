@@ -14,10 +14,6 @@ int BestFreeAgentAt(const League& league, int position);
 // 0 when there is no free agent at all.
 int BestFittingFreeAgent(const League& league, int position);
 
-// Call point for adding a free agent to an empty pool (a generated player) when a team must fill `position`
-// and no free agent is left. Adds nothing yet and returns false; true once it has added a player.
-bool TopUpFreeAgentPool(League& league, int position);
-
 // The first position the manager must fill: the first of C, PF, SF, SG, PG with fewer than 2 active
 // players, else the first with fewer than 3; 0 when every position has 3.
 int FirstNeededPosition(const Team& team);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "league/season_archive.h"
+
 namespace hv {
 
 namespace {
@@ -102,15 +104,6 @@ void ComputeStandings(League& league) {
     }
 }
 
-SeasonArchive& CurrentSeasonArchive(League& league) {
-    auto& archive = league.tables.archive;
-    if (archive.empty() || archive.back().Season != league.state.Season) {
-        archive.emplace_back();
-        archive.back().Season = league.state.Season;
-    }
-    return archive.back();
-}
-
 bool ArchiveStandings(League& league, Host& host) {
     UpdateWinningPercentages(league);
     ComputeStandings(league);
@@ -148,7 +141,7 @@ bool ArchiveStandings(League& league, Host& host) {
         }
         start += static_cast<size_t>(division.archiveRoom);
     }
-    CurrentSeasonArchive(league).Standings = lines;
+    ArchiveOf(league, league.state.Season).Standings = lines;
     return true;
 }
 

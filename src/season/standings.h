@@ -32,9 +32,6 @@ void UpdateWinningPercentages(League& league);
 // minus losses less the team's own: 2 for a team one game behind).
 void ComputeStandings(League& league);
 
-// The current season's archive entry: the last one when it is this season's, else a new one appended.
-SeasonArchive& CurrentSeasonArchive(League& league);
-
 // Computes the standings and writes the final standings into the current season's archive entry: each
 // division's teams by winning percentage (division rank between equal ones), with full name, wins, losses
 // and "W - L". False, with a message and nothing archived, when a division has more teams than its room.

@@ -1,7 +1,7 @@
 #include "season/transactions.h"
 
 #include "league/league_options.h"
-#include "personnel/contracts.h"
+#include "personnel/salary.h"
 
 namespace hv {
 

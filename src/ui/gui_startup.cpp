@@ -1,5 +1,7 @@
 #include "gui_startup.h"
 
+#include "draft_screens.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <filesystem>
@@ -40,6 +42,11 @@ std::unique_ptr<frmStart> StartProgram(Session& session, QtHost& host, std::uniq
         hub->setWindowTitle(QString::fromStdString(caption));
     };
     if (!RunStartup(session, host, hooks)) return nullptr;
+    frmStart* window = hub.get();
+    QObject::connect(window, &frmStart::newGameRequested, window, [&session, &host, window] {
+        HubContext context{session, host, window, [window] { window->RefreshFormStart(); }};
+        OpenNewGame(context);
+    });
     hub->RefreshFormStart();
     return hub;
 }

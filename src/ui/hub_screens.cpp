@@ -1,5 +1,6 @@
 #include "hub_screens.h"
 
+#include "draft_screens.h"
 #include "frm_commish.h"
 #include "frm_find_players.h"
 #include "frm_leaders.h"
@@ -73,6 +74,14 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
          [](HubContext& h) { ShowBuilt(h, MakeCutPlayersScreen(h.session.league, h.host, h.parent)); }},
         {"mnuChangePosition",
          [](HubContext& h) { ShowBuilt(h, MakeChangePositionsScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuCreationDraft", OpenCreationDraft},
+        {"mnuRookieDraft", OpenRookieDraft},
+        {"mnuResumeDraft", OpenResumeDraft},
+        {"mnuDraftOrder", OpenDraftOrder},
+        {"mnuViewDraft", OpenDraftPreview},
+        {"mnuFirstPicks", OpenFirstPicks},
+        {"mnuImportDraft", [](HubContext& h) { OpenImportRookies(h); }},
+        {"mnuReset", OpenResetLeague},
     };
     return screens;
 }

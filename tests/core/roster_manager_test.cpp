@@ -142,11 +142,22 @@ TEST(RosterManager, WithoutAFreeAgentAtTheNeedTheBestFitIsSigned) {
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
 }
 
-TEST(RosterManager, WithNoFreeAgentLeftItFailsInsteadOfLooping) {
+TEST(RosterManager, AnEmptyPoolGetsGeneratedFreeAgents) {
     test::RosterLeague rl;
     rl.Fill(1, 9);
+    rl.league.RebuildFreeIDs();
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
+    EXPECT_EQ(rl.league.team(1).Cs + rl.league.team(1).PFs + rl.league.team(1).SFs + rl.league.team(1).SGs +
+                  rl.league.team(1).PGs,
+              12);
+}
+
+TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
+    test::RosterLeague rl; // no free slot is listed, so no free agent can be generated
+    rl.Fill(1, 9);
     rl.Add(0, 3, 50);
-    EXPECT_FALSE(TopUpFreeAgentPool(rl.league, 1)) << "the pool top-up adds nobody yet";
     EXPECT_FALSE(ManageRoster(rl.league, 1));
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 10) << "the one free agent was signed before the pool ran dry";
     test::ExpectCountsAgree(rl.league, 1);

@@ -194,9 +194,15 @@ inline AwardSlot SampleAwardSlot(SampleFiller& f) {
 
 inline void FillSampleTables(League& league, SampleFiller& f) {
     LeagueTables& t = league.tables;
+    // Each team's two picks of the drafts of 2005 to 2007 (the league is in 2004); owners, values and
+    // selections vary.
     for (int i = 1; i <= kDraftPickCount; ++i)
-        t.draftPicks[i] = {f.Small(1, 29), f.Small(2005, 2007), f.Small(1, 2),
-                           f.Small(1, 29), f.Small(1, 99),      f.Small(0, 29)};
+        t.draftPicks[i] = {static_cast<int16_t>(1 + (i - 1) / 6),
+                           static_cast<int16_t>(2005 + (i - 1) / 2 % 3),
+                           static_cast<int16_t>(1 + (i - 1) % 2),
+                           f.Small(1, 29),
+                           f.Small(1, 99),
+                           f.Small(0, 29)};
     for (int day = 1; day <= kScheduleDays; ++day) {
         ScheduleDay& d = league.schedule[day];
         d.NumGames = f.Small(0, kGamesPerDay);

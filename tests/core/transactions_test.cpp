@@ -4,7 +4,7 @@
 #include <map>
 
 #include "core/roster_test_support.h"
-#include "personnel/contracts.h"
+#include "personnel/salary.h"
 #include "season/transactions.h"
 
 namespace hv {

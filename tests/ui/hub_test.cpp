@@ -108,7 +108,9 @@ class HubTest : public QObject {
         QCOMPARE(spy.count(), 0);
     }
 
-    void newGameWithoutTheNewLeagueScreenSaysSo() {
+    // Yes opens the new-league screen, which first reads the default league's teams; the minimal database
+    // of this program folder has none, so the screen reports that instead of opening.
+    void newGameOpensTheNewLeagueScreen() {
         QString info;
         QTimer::singleShot(0, [&] {
             auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -122,10 +124,7 @@ class HubTest : public QObject {
             question->button(QMessageBox::Yes)->click();
         });
         hub->Command(QStringLiteral("mnuNewGame"))->trigger();
-        QCOMPARE(
-            info,
-            QStringLiteral(
-                "This version cannot create a new league yet. Load a saved league with File > Load Game."));
+        QVERIFY2(info.startsWith(QStringLiteral("Invalid default.lge file")), qPrintable(info));
     }
 
     void loadingALeagueOpensItsCommands() {
