@@ -13,5 +13,6 @@ void AddShowCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayersCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddOptionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPasswordCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddTeamsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

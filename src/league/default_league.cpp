@@ -115,7 +115,7 @@ void ReadPlayer(League& league, SqliteDb& db, const SqliteStatement& row, Player
     p.College = CharacterCount(college) < 2 ? "N/A" : college;
     p.Height = Int16Column(row, "Height");
     p.Weight = Int16Column(row, "Weight");
-    p.DisplayHeight = row.Text("DisplayHeight");
+    p.DisplayHeight = FormatHeight(p.Height); // derived, whatever the database's column says
     p.Age = Int16Column(row, "Age");
     p.LastTeam = row.Text("LastTeam");
     p.LastFASeason = Int16Column(row, "LastFASeason");
@@ -225,6 +225,7 @@ void ReadDefaultPlayers(League& league, SqliteDb& db, const DefaultPlayerChoices
         CalculatePlayerRatings(p);
         if (p.Team != kFreeAgent && p.Team != kDraft) league.AddToRoster(id);
     }
+    CalculateAbsoluteRatings(league);
 }
 
 bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::string& leagueName,
@@ -262,6 +263,7 @@ bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::st
         return false;
     }
     staged->RebuildFreeIDs();
+    staged->savedGame = {}; // a new league: no saved game yet, and the previous league's lock is let go
     SeasonState& state = staged->state;
     state.LeagueName = leagueName;
     state.LeagueFolder = staged->LeagueFolderOf(leagueName).string();
