@@ -68,7 +68,8 @@ int ResolveTeam(CliContext& ctx, const League& league, const std::string& text) 
         const Team& team = league.team(t);
         if (Lower(team.Name) == wanted || Lower(team.City + " " + team.Name) == wanted) return t;
     }
-    ctx.host->ShowMessage("There is no team named \"" + text + "\". The teams are: " + TeamNames(league) + ".",
+    ctx.host->ShowMessage("There is no team named \"" + text + "\". The teams are: " + TeamNames(league) +
+                              ".",
                           "Error", MessageIcon::Warning);
     return 0;
 }

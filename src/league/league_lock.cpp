@@ -20,7 +20,8 @@ void SetLeagueLockWait(std::chrono::milliseconds wait) {
     lockWait = wait;
 }
 
-std::shared_ptr<FileLock> LockLeague(const fs::path& programFolder, const std::string& leagueName, Host& host) {
+std::shared_ptr<FileLock> LockLeague(const fs::path& programFolder, const std::string& leagueName,
+                                     Host& host) {
     try {
         fs::create_directories(programFolder / "save");
         if (auto lock = FileLock::Acquire(LeagueLockFile(programFolder, leagueName), lockWait)) return lock;
@@ -29,10 +30,11 @@ std::shared_ptr<FileLock> LockLeague(const fs::path& programFolder, const std::s
                          "Error", MessageIcon::Critical);
         return nullptr;
     }
-    host.ShowMessage("The league " + leagueName +
-                         " is in use: it is open in Hoopvale or another command is changing it. Try again when "
-                         "it is closed.",
-                     "League In Use", MessageIcon::Warning);
+    host.ShowMessage(
+        "The league " + leagueName +
+            " is in use: it is open in Hoopvale or another command is changing it. Try again when "
+            "it is closed.",
+        "League In Use", MessageIcon::Warning);
     return nullptr;
 }
 

@@ -14,7 +14,8 @@
 namespace hv {
 
 // save/.NAME.lock under the program folder.
-std::filesystem::path LeagueLockFile(const std::filesystem::path& programFolder, const std::string& leagueName);
+std::filesystem::path LeagueLockFile(const std::filesystem::path& programFolder,
+                                     const std::string& leagueName);
 
 // How long a writer waits for a league that another program holds (2 seconds unless set).
 std::chrono::milliseconds LeagueLockWait();
@@ -24,7 +25,7 @@ void SetLeagueLockWait(std::chrono::milliseconds wait);
 // wait, shows "The league NAME is in use: it is open in Hoopvale or another command is changing it. Try
 // again when it is closed." (title "League In Use") and returns null; when the lock file cannot be made,
 // shows why (title "Error") and returns null.
-std::shared_ptr<FileLock> LockLeague(const std::filesystem::path& programFolder, const std::string& leagueName,
-                                     Host& host);
+std::shared_ptr<FileLock> LockLeague(const std::filesystem::path& programFolder,
+                                     const std::string& leagueName, Host& host);
 
 } // namespace hv

@@ -60,7 +60,8 @@ uint64_t SaveDigest(std::string_view bytes);
 // (the caller holds the league's lock, so none of them is in use). On failure shows an error (title
 // "Error"), removes the temporary file, keeps the previous save and returns false. The league is not
 // changed. `written`, when given, receives the bytes saved.
-bool SaveLeague(const League& league, const std::string& leagueName, Host& host, std::string* written = nullptr);
+bool SaveLeague(const League& league, const std::string& leagueName, Host& host,
+                std::string* written = nullptr);
 
 // Removes save/.NAME.sav.*.tmp, the leftovers of interrupted saves of that league.
 void RemoveStaleSaveFiles(const std::filesystem::path& saveFolder, const std::string& fileName);

@@ -13,9 +13,9 @@ namespace hv {
 class FileLock;
 
 struct SavedGameLink {
-    std::string name;                // NAME of save/NAME.sav; empty while the league has no saved game
-    std::shared_ptr<FileLock> lock;  // held while the league is open
-    std::optional<uint64_t> digest;  // of the saved form last written or read
+    std::string name;               // NAME of save/NAME.sav; empty while the league has no saved game
+    std::shared_ptr<FileLock> lock; // held while the league is open
+    std::optional<uint64_t> digest; // of the saved form last written or read
 };
 
 } // namespace hv

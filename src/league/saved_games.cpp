@@ -143,8 +143,7 @@ bool HasUnsavedChanges(const League& league) {
 
 bool OfferToSaveChanges(League& league, Host& host) {
     if (!league.leagueOpen || !HasUnsavedChanges(league)) return true;
-    const std::string name =
-        league.savedGame.name.empty() ? league.state.LeagueName : league.savedGame.name;
+    const std::string name = league.savedGame.name.empty() ? league.state.LeagueName : league.savedGame.name;
     switch (host.AskYesNoCancel("Do you want to save the changes to the league " + name + "?", "Save Game")) {
     case Answer::Yes:
         return SaveGameAs(league, name, host);

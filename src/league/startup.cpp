@@ -155,7 +155,9 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
         session.database.reset();
         return Fail(host, "Invalid default.lge file", "Error");
     } catch (const fs::filesystem_error& e) {
-        return Fail(host, "Cannot prepare the program folder: " + e.path1().string() + ": " + e.code().message() + ".",
+        return Fail(host,
+                    "Cannot prepare the program folder: " + e.path1().string() + ": " + e.code().message() +
+                        ".",
                     "Error");
     }
     league.leagueOpen = false;

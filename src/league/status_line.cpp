@@ -6,7 +6,8 @@ std::string PhaseText(int day) {
     if (day == Phase::CreationDraft) return "Creation Draft";
     if (day == Phase::BeforeSeason) return "Begin Season";
     if (day >= Phase::FirstDay && day <= Phase::LastDay) return "Day " + std::to_string(day);
-    if (day >= Phase::FirstPlayoffDay && day <= Phase::LastPlayoffDay) return "Playoffs: Day " + std::to_string(day);
+    if (day >= Phase::FirstPlayoffDay && day <= Phase::LastPlayoffDay)
+        return "Playoffs: Day " + std::to_string(day);
     if (day >= Phase::FirstEndSeason && day <= Phase::LastEndSeason) return "End Season";
     if (day == Phase::RookieDraft) return "Rookie Draft";
     if (day >= Phase::FirstFreeAgency && day <= Phase::LastFreeAgency)

@@ -30,7 +30,8 @@ std::vector<std::string> ReadRequiredNameList(const std::filesystem::path& file,
     if (names.empty()) throw fatal(" holds no names. Please reinstall the game.");
     for (size_t i = 0; i < names.size(); ++i)
         if (!IsValidUtf8(names[i]))
-            throw fatal(" is not UTF-8 text (name " + std::to_string(i + 1) + "). Please reinstall the game.");
+            throw fatal(" is not UTF-8 text (name " + std::to_string(i + 1) +
+                        "). Please reinstall the game.");
     return names;
 }
 

@@ -49,7 +49,8 @@ std::shared_ptr<FileLock> FileLock::Acquire(const fs::path& file, std::chrono::m
         if (error != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
             if (error == EWOULDBLOCK) return nullptr;
-            throw fs::filesystem_error("cannot lock the file", key, std::error_code(error, std::generic_category()));
+            throw fs::filesystem_error("cannot lock the file", key,
+                                       std::error_code(error, std::generic_category()));
         }
         std::this_thread::sleep_for(kPollInterval);
     }

@@ -15,7 +15,8 @@ class FileLock {
     // another program holds it. Within one program a file's lock is shared: asking again for a lock the
     // program already holds returns that lock at once. Returns null when the wait ran out; throws
     // std::filesystem::filesystem_error when the file cannot be opened.
-    static std::shared_ptr<FileLock> Acquire(const std::filesystem::path& file, std::chrono::milliseconds wait);
+    static std::shared_ptr<FileLock> Acquire(const std::filesystem::path& file,
+                                             std::chrono::milliseconds wait);
 
     ~FileLock();
     FileLock(const FileLock&) = delete;

@@ -30,7 +30,7 @@ std::vector<InjuryType> ReadInjuryFile(const std::filesystem::path& file) {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw FormatError("the file cannot be read");
     ByteReader reader(bytes);
-    std::vector<InjuryType> entries(1);  // index 0 unused
+    std::vector<InjuryType> entries(1); // index 0 unused
     while (!reader.AtEnd()) {
         InjuryType e;
         e.Name = ValidText(reader);
@@ -64,10 +64,12 @@ void LoadInjuryTable(League& league) {
     try {
         league.injuryTypes = ReadInjuryFile(file);
     } catch (const FormatError&) {
-        throw FatalError{"Injuries.dat is damaged, please reinstall the game.", "Error", MessageIcon::Critical};
+        throw FatalError{"Injuries.dat is damaged, please reinstall the game.", "Error",
+                         MessageIcon::Critical};
     }
     if (league.injuryTypes.size() < 2)
-        throw FatalError{"Injuries.dat is damaged, please reinstall the game.", "Error", MessageIcon::Critical};
+        throw FatalError{"Injuries.dat is damaged, please reinstall the game.", "Error",
+                         MessageIcon::Critical};
 }
 
 } // namespace hv

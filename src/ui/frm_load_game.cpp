@@ -33,8 +33,9 @@ frmLoadGame::frmLoadGame(League& league, Host& host, QWidget* parent)
 
 std::string frmLoadGame::SelectedFile() const {
     int key = SelectedKey();
-    return key >= 1 && static_cast<size_t>(key) <= games_.size() ? games_[static_cast<size_t>(key) - 1].fileName
-                                                                  : std::string();
+    return key >= 1 && static_cast<size_t>(key) <= games_.size()
+               ? games_[static_cast<size_t>(key) - 1].fileName
+               : std::string();
 }
 
 void frmLoadGame::SelectFile(const std::string& fileName) {

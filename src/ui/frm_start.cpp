@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QSettings>
@@ -79,11 +81,17 @@ void frmStart::BuildMenus() {
         if (!menu) {
             menu = menuBar()->addMenu(menuTitle);
             menu->setObjectName(menuTitle.remove(QLatin1Char('&')));
+            menu->setToolTipsVisible(true);
+            menu->installEventFilter(this);
+            connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
             menus.insert(Q(c.menu), menu);
         }
         auto* action = menu->addAction(Q(c.caption));
         action->setObjectName(Q(c.name));
-        if (!IsBuilt(c.name)) action->setStatusTip(NotBuiltTip());
+        if (!IsBuilt(c.name)) {
+            action->setStatusTip(NotBuiltTip());
+            action->setToolTip(NotBuiltTip());
+        }
         actions_.insert(Q(c.name), action);
         if (c.name == "mnuQuit") menu->insertSeparator(action);
     }
@@ -92,6 +100,18 @@ void frmStart::BuildMenus() {
     Command(QStringLiteral("mnuSaveGame"))->setShortcut(QKeySequence::Save);
     Command(QStringLiteral("mnuQuit"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     Command(QStringLiteral("mnuHelpContents"))->setShortcut(QKeySequence::HelpContents);
+}
+
+bool frmStart::eventFilter(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu && event->type() == QEvent::MouseMove) {
+        QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (action && !action->isEnabled() && !action->statusTip().isEmpty())
+            statusBar()->showMessage(action->statusTip());
+        else if (!action || action->statusTip().isEmpty())
+            statusBar()->clearMessage();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmStart::Connect(const char* name, std::function<void()> action) {

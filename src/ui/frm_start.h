@@ -39,6 +39,8 @@ class frmStart : public QMainWindow {
     void newGameRequested();
 
   protected:
+    // Shows the status tip of a disabled command under the mouse, which a menu does not do by itself.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Quitting offers to save the open league's unsaved changes; Cancel keeps the program running.
     void closeEvent(QCloseEvent* event) override;
 

@@ -41,9 +41,9 @@ void NameApplication() {
 // Help and version need no display: they are answered before the windowing system is opened, so that they
 // work on a console without one.
 bool AsksOnlyForText(int argc, char** argv) {
-    static const QStringList textOptions{QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-?"),
-                                         QStringLiteral("--help-all"), QStringLiteral("-v"),
-                                         QStringLiteral("--version")};
+    static const QStringList textOptions{QStringLiteral("-h"), QStringLiteral("--help"),
+                                         QStringLiteral("-?"), QStringLiteral("--help-all"),
+                                         QStringLiteral("-v"), QStringLiteral("--version")};
     for (int i = 1; i < argc; ++i)
         if (textOptions.contains(QString::fromLocal8Bit(argv[i]))) return true;
     return false;

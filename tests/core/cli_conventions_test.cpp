@@ -71,8 +71,8 @@ TEST_F(CliConventions, TeamsListsEverySlotWithRosterAndPayroll) {
     while (std::getline(lines, line))
         if (++rows == 3) third = line;
     EXPECT_EQ(rows, kLeagueTeams);
-    EXPECT_TRUE(std::regex_match(third, std::regex("   3  Ciudad Tres +" + team3 +
-                                                   " +East +Atlantic +Computer +2 +\\$3,500,000")))
+    EXPECT_TRUE(std::regex_match(
+        third, std::regex("   3  Ciudad Tres +" + team3 + " +East +Atlantic +Computer +2 +\\$3,500,000")))
         << third;
     Result csv = Run({"teams", "Cup", "--csv"});
     EXPECT_NE(csv.out.find("\n3,Ciudad Tres," + team3 + ",East,Atlantic,Computer,2,\"$3,500,000\"\n"),
@@ -105,9 +105,9 @@ TEST_F(CliConventions, HelpExamplesSurviveTheShell) {
 
 TEST_F(CliConventions, EveryMessageHasATitle) {
     std::vector<std::string> lines;
-    for (auto args : {std::vector<std::string>{"--commish", "wrong", "options", "Cup", "--injuries", "on"},
-                      std::vector<std::string>{"password", "Cup"},
-                      std::vector<std::string>{"show", "Missing"}}) {
+    for (auto args :
+         {std::vector<std::string>{"--commish", "wrong", "options", "Cup", "--injuries", "on"},
+          std::vector<std::string>{"password", "Cup"}, std::vector<std::string>{"show", "Missing"}}) {
         std::istringstream err(Run(args).err);
         for (std::string line; std::getline(err, line);)
             lines.push_back(line);
@@ -119,9 +119,9 @@ TEST_F(CliConventions, EveryMessageHasATitle) {
 }
 
 TEST_F(CliConventions, ControlCharactersAreShownNotSentToTheTerminal) {
-    for (auto args : {std::vector<std::string>{"players", "Cup"},
-                      std::vector<std::string>{"players", "Cup", "--csv"},
-                      std::vector<std::string>{"players", "Cup", "--team", "No\x1b]0;title\x07where"}}) {
+    for (auto args :
+         {std::vector<std::string>{"players", "Cup"}, std::vector<std::string>{"players", "Cup", "--csv"},
+          std::vector<std::string>{"players", "Cup", "--team", "No\x1b]0;title\x07where"}}) {
         Result r = Run(args);
         EXPECT_EQ((r.out + r.err).find_first_of("\x1b\x07"), std::string::npos) << args.back();
         EXPECT_NE((r.out + r.err).find("^["), std::string::npos) << args.back();

@@ -69,7 +69,8 @@ TEST_F(SaveFolder, AFolderThatCannotBeListedIsReportedNotThrown) {
     other.Write("save", "a file where the save folder should be");
     std::string problem;
     EXPECT_TRUE(ListSavedGames(other.path(), &problem).empty());
-    EXPECT_EQ(problem, "The save folder " + (other / "save").string() + " could not be read: Not a directory.");
+    EXPECT_EQ(problem,
+              "The save folder " + (other / "save").string() + " could not be read: Not a directory.");
     ListSavedGames(home.path(), &problem);
     EXPECT_EQ(problem, "");
 }
@@ -154,8 +155,10 @@ TEST_F(DataFiles, NameListsAndCollegesMustBeNonEmptyUtf8Files) {
     auto latin1 = [](const fs::path& p) { std::ofstream(p) << "Lakeside\nSt. Ren\xE9\n"; };
     const Case cases[] = {
         {"gamedata/Firstnames.txt", folder, "Fatal Error: Firstnames.txt not found."},
-        {"gamedata/lastnames.txt", blank, "Fatal Error: lastnames.txt holds no names. Please reinstall the game."},
-        {"colleges.dat", latin1, "Fatal Error: colleges.dat is not UTF-8 text (name 2). Please reinstall the game."},
+        {"gamedata/lastnames.txt", blank,
+         "Fatal Error: lastnames.txt holds no names. Please reinstall the game."},
+        {"colleges.dat", latin1,
+         "Fatal Error: colleges.dat is not UTF-8 text (name 2). Please reinstall the game."},
         {"colleges.dat", [](const fs::path& p) { fs::remove(p); }, "Fatal Error: colleges.dat not found."},
     };
     for (const Case& c : cases) {
@@ -175,10 +178,10 @@ TEST_F(DataFiles, DamagedInjuryRecordsGetTheDamagedMessage) {
     const std::string damaged = "Injuries.dat is damaged, please reinstall the game.";
     const InjuryType good{"Sprained Ankle", 1, 3, "n/a"};
     const std::string cases[] = {
-        EncodeInjuryRecord({"Bruise", 0, 3, "n/a"}),    // class below 1
-        EncodeInjuryRecord({"Bruise", 11, 3, "n/a"}),   // class above 10
-        EncodeInjuryRecord({"Bruise", 2, -1, "n/a"}),   // negative days
-        EncodeInjuryRecord({"", 2, 3, "n/a"}),          // no name
+        EncodeInjuryRecord({"Bruise", 0, 3, "n/a"}),      // class below 1
+        EncodeInjuryRecord({"Bruise", 11, 3, "n/a"}),     // class above 10
+        EncodeInjuryRecord({"Bruise", 2, -1, "n/a"}),     // negative days
+        EncodeInjuryRecord({"", 2, 3, "n/a"}),            // no name
         EncodeInjuryRecord({"Bruise", 2, 3, "\xFF\xFE"}), // text not UTF-8
     };
     for (const std::string& bad : cases) {
@@ -222,8 +225,9 @@ TEST_F(DataFiles, AMissingDatabaseNamesTheFolderSearchedAndCreatesNothing) {
     const fs::path mistyped = home / "no-such-folder";
     session.league.programFolder = mistyped;
     EXPECT_FALSE(Run());
-    EXPECT_EQ(host.LastMessage(), "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
-                                      mistyped.string());
+    EXPECT_EQ(host.LastMessage(),
+              "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
+                  mistyped.string());
     EXPECT_FALSE(fs::exists(mistyped));
 }
 

@@ -1,8 +1,8 @@
-// One league changed by two programs at once: the league's lock, the desktop program holding it while a league
-// is open, and the command line's writers waiting for it and then refusing. Also the saved-game link: unsaved
-// changes, replacing another league's save, and the order of the delete and login checks.
-#include <gtest/gtest.h>
+// One league changed by two programs at once: the league's lock, the desktop program holding it while a
+// league is open, and the command line's writers waiting for it and then refusing. Also the saved-game link:
+// unsaved changes, replacing another league's save, and the order of the delete and login checks.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -84,9 +84,10 @@ TEST_F(SharedLeague, AWriterIsRefusedWhileAnotherProgramHoldsTheLeague) {
                           std::vector<std::string>{"delete", "Open"}}) {
             Result r = Run(args);
             EXPECT_EQ(r.status, 1) << args[0];
-            EXPECT_NE(r.err.find("League In Use: The league Open is in use: it is open in Hoopvale or another "
-                                 "command is changing it. Try again when it is closed."),
-                      std::string::npos)
+            EXPECT_NE(
+                r.err.find("League In Use: The league Open is in use: it is open in Hoopvale or another "
+                           "command is changing it. Try again when it is closed."),
+                std::string::npos)
                 << r.err;
             EXPECT_TRUE(Bytes("Open") == before) << args[0];
         }

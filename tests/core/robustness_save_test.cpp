@@ -62,8 +62,10 @@ TEST(SavedReferences, EveryReferenceThatDoesNotHoldIsRefused) {
         std::function<void(League&)> damage;
     };
     const Case cases[] = {
-        {"a depth chart on an empty slot", [](League& l) { l.team(4).SG2 = static_cast<int16_t>(EmptySlot(l)); }},
-        {"a key player on an empty slot", [](League& l) { l.team(9).keyplayer3 = static_cast<int16_t>(EmptySlot(l)); }},
+        {"a depth chart on an empty slot",
+         [](League& l) { l.team(4).SG2 = static_cast<int16_t>(EmptySlot(l)); }},
+        {"a key player on an empty slot",
+         [](League& l) { l.team(9).keyplayer3 = static_cast<int16_t>(EmptySlot(l)); }},
         {"a player of no team", [](League& l) { l.player(PlayerOfTeamOne(l)).Team = "Atlantis"; }},
         {"two teams of one name", [](League& l) { l.team(7).Name = l.team(8).Name; }},
     };
@@ -217,7 +219,8 @@ TEST(DerivedOnLoad, DraftRatiosAndAbsoluteRatingsAreRebuilt) {
     ASSERT_GT(prospects, 10);
     // A ratio compares a prospect with his position's average: at each position they average 1.
     for (int pos = 1; pos <= 5; ++pos) {
-        if (perPosition[pos] > 0) EXPECT_NEAR(ratioSum[pos] / perPosition[pos], 1.0, 1e-9) << pos;
+        if (perPosition[pos] == 0) continue;
+        EXPECT_NEAR(ratioSum[pos] / perPosition[pos], 1.0, 1e-9) << pos;
     }
 }
 

@@ -353,8 +353,9 @@ inline void FillSampleLeague(League& league, const SampleOptions& o = {}) {
     // Depth charts and key players name players: the loader refuses one that names an empty slot.
     for (int slot = 1; slot <= kLeagueTeams; ++slot) {
         Team& t = league.team(slot);
-        for (int16_t* id : {&t.C1, &t.C2, &t.C3, &t.PF1, &t.PF2, &t.PF3, &t.SF1, &t.SF2, &t.SF3, &t.SG1, &t.SG2,
-                            &t.SG3, &t.PG1, &t.PG2, &t.PG3, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
+        for (int16_t* id :
+             {&t.C1, &t.C2, &t.C3, &t.PF1, &t.PF2, &t.PF3, &t.SF1, &t.SF2, &t.SF3, &t.SG1, &t.SG2, &t.SG3,
+              &t.PG1, &t.PG2, &t.PG3, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
             while (*id > 0 && league.player(*id).IsEmpty())
                 --*id;
     }

@@ -50,8 +50,9 @@ TEST_F(Startup, MissingDefaultDatabaseWritesNothing) {
     std::filesystem::remove(home / "default.lge");
     EXPECT_FALSE(Run());
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
-                                         home.path().string());
+    EXPECT_EQ(host.messages[0].text,
+              "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
+                  home.path().string());
     EXPECT_EQ(host.messages[0].title, "Error");
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(std::filesystem::exists(home / "current.lge"));
@@ -117,7 +118,8 @@ TEST_F(Startup, SettingsAreLimited) {
 // The command line reports each start-up failure as one message line and exit status 3.
 TEST(CliStartup, EachMissingFileExitsWithStatusThree) {
     const std::pair<const char*, const char*> cases[] = {
-        {"default.lge", "Error: Missing File: default.lge Please reinstall the game. Program folder searched: "},
+        {"default.lge",
+         "Error: Missing File: default.lge Please reinstall the game. Program folder searched: "},
         {"Injuries.dat", "File Not Found: Injuries.dat is missing, please reinstall the game."},
         {"gamedata/Firstnames.txt", "Hoopvale: Fatal Error: Firstnames.txt not found."},
         {"gamedata/lastnames.txt", "Hoopvale: Fatal Error: lastnames.txt not found."},

@@ -96,7 +96,8 @@ class LeagueScreensConventionsTest : public QObject {
         screen.NameField()->setText(QStringLiteral("Beta"));
         host.answers = {false};
         screen.SaveButton()->click();
-        QCOMPARE(host.questions.back(), std::string("The league Beta already exists. Do you want to replace it?"));
+        QCOMPARE(host.questions.back(),
+                 std::string("The league Beta already exists. Do you want to replace it?"));
         QVERIFY(screen.isVisible());
         QCOMPARE(league.state.LeagueName, std::string("Alpha"));
         QVERIFY(screen.width() >= TitleWidth(screen));
