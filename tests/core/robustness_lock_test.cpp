@@ -130,7 +130,8 @@ TEST_F(SharedLeague, AnOpenLeagueHoldsItsLockUntilAnotherReplacesIt) {
 
     // Another program's league cannot be taken over by loading it.
     OtherProgram desktop(Lock("Open"));
-    EXPECT_FALSE(LoadSavedGame(league, "Open.sav", host));
+    ASSERT_FALSE(LoadSavedGame(league, "Open.sav", host));
+    EXPECT_EQ(host.LastMessage().substr(0, 16), "The league Open ");
     EXPECT_EQ(host.messages.back().title, "League In Use");
     EXPECT_EQ(league.savedGame.name, "Other");
 }
@@ -165,6 +166,7 @@ TEST_F(SharedLeague, ChangesAreUnsavedUntilSavedAndOfferedASaveBeforeTheLeagueCl
     const std::string before = Bytes("Open");
     host.threeWayAnswers = {Answer::Cancel, Answer::No, Answer::Yes};
     EXPECT_FALSE(OfferToSaveChanges(league, host)) << "Cancel keeps the league open";
+    ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions.back(), "Do you want to save the changes to the league Open?");
     EXPECT_TRUE(OfferToSaveChanges(league, host)) << "No lets it close unsaved";
     EXPECT_TRUE(Bytes("Open") == before);
@@ -180,7 +182,8 @@ TEST_F(SharedLeague, SavingOverAnotherLeaguesSaveAsksFirst) {
     league.state.SeasonDay = 77;
     const std::string other = Bytes("Other");
     host.answers = {false};
-    EXPECT_FALSE(SaveGameAs(league, "Other", host));
+    ASSERT_FALSE(SaveGameAs(league, "Other", host));
+    ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions.back(), "The league Other already exists. Do you want to replace it?");
     EXPECT_TRUE(Bytes("Other") == other);
     EXPECT_EQ(league.state.LeagueName, "Open");

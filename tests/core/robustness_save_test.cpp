@@ -80,15 +80,22 @@ TEST(SavedReferences, EveryReferenceThatDoesNotHoldIsRefused) {
 TEST(SavedReferences, ANamedPlayerInSlotZeroOrMovedToAnEmptySlotIsRefused) {
     auto league = Sample();
     ASSERT_FALSE(league->player(1).IsEmpty());
-    league->team(1).C1 = 1;
+    for (int slot = 1; slot <= kLeagueTeams; ++slot) { // no depth chart names player 1, to begin with
+        Team& t = league->team(slot);
+        for (int pos = 1; pos <= 5; ++pos)
+            for (int depth = 1; depth <= 3; ++depth)
+                if (t.Depth(pos, depth) == 1) t.Depth(pos, depth) = 0;
+        for (int16_t* key : {&t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
+            if (*key == 1) *key = 0;
+    }
     SaveBlockStarts starts;
-    const std::string bytes = EncodeLeague(*league, "Refs", &starts);
-    ASSERT_TRUE(Loads(bytes));
+    std::string zero = EncodeLeague(*league, "Refs", &starts);
+    ASSERT_TRUE(Loads(zero));
     // The first player entry holds player 1; its slot number is the entry's first field.
-    std::string zero = bytes;
     Put<int16_t>(zero, starts[3], 0);
     EXPECT_FALSE(Loads(zero)) << "a named player in slot 0 would be dropped";
-    std::string moved = bytes;
+    league->team(1).C1 = 1;
+    std::string moved = EncodeLeague(*league, "Refs", &starts);
     Put<int16_t>(moved, starts[3], static_cast<int16_t>(EmptySlot(*league)));
     EXPECT_FALSE(Loads(moved)) << "team 1's depth chart would point at slot 1, left empty";
 }

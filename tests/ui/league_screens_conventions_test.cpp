@@ -81,6 +81,8 @@ class LeagueScreensConventionsTest : public QObject {
         screen.SelectFile("Gamma.sav");
         host.threeWayAnswers = {Answer::Cancel};
         screen.LoadButton()->click();
+        QCOMPARE(host.questions.size(), size_t(1));
+        QCOMPARE(host.questions.size(), size_t(1));
         QCOMPARE(host.questions.back(), std::string("Do you want to save the changes to the league Alpha?"));
         QCOMPARE(league.savedGame.name, std::string("Alpha"));
         QVERIFY(league.state.LockSimulation);
@@ -96,6 +98,7 @@ class LeagueScreensConventionsTest : public QObject {
         screen.NameField()->setText(QStringLiteral("Beta"));
         host.answers = {false};
         screen.SaveButton()->click();
+        QCOMPARE(host.questions.size(), size_t(1));
         QCOMPARE(host.questions.back(),
                  std::string("The league Beta already exists. Do you want to replace it?"));
         QVERIFY(screen.isVisible());
@@ -114,6 +117,8 @@ class LeagueScreensConventionsTest : public QObject {
         screen.Box("chkLockSimming")->click();
         screen.SalaryCapField()->setFocus();
         screen.SalaryCapField()->setText(QStringLiteral("$50,000,000"));
+        emit screen.SalaryCapField()->editingFinished(); // the field was left: the cap is stored at once
+        QCOMPARE(league.state.SalaryCapDollars(), int64_t(50000000));
         test::Screenshot(screen, QStringLiteral("league_options_ok_cancel"));
         QTest::keyClick(screen.SalaryCapField(), Qt::Key_Escape);
         QVERIFY(!screen.isVisible());
