@@ -22,16 +22,16 @@ namespace hv {
 
 namespace {
 
-// Writes all bytes to a new file with the given permission bits and forces them to disk; throws
-// std::runtime_error with the reason.
-void WriteFileDurably(const fs::path& file, const std::string& bytes, mode_t mode) {
-    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+// Writes all bytes to a new file and forces them to disk; throws std::runtime_error with the reason. The file
+// gets the permission bits `mode` when given, else the usual ones for a new file.
+void WriteFileDurably(const fs::path& file, const std::string& bytes, std::optional<mode_t> mode) {
+    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? 0600 : 0644);
     if (fd < 0) throw std::runtime_error(std::strerror(errno));
     auto fail = [&](int error) {
         ::close(fd);
         throw std::runtime_error(std::strerror(error));
     };
-    if (::fchmod(fd, mode) != 0) fail(errno);
+    if (mode && ::fchmod(fd, *mode) != 0) fail(errno);
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -43,14 +43,12 @@ void WriteFileDurably(const fs::path& file, const std::string& bytes, mode_t mod
     if (::close(fd) != 0) throw std::runtime_error(std::strerror(errno));
 }
 
-// The permission bits a save gets: those of the file it replaces, else read-write for the owner and
-// readable by others, as the user's file-creation mask allows.
-mode_t SaveFileMode(const fs::path& target) {
+// The permission bits of the file a save replaces (a league kept private stays private); nothing for a new
+// file.
+std::optional<mode_t> ExistingMode(const fs::path& target) {
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0644 & ~mask;
+    if (::stat(target.c_str(), &existing) != 0) return std::nullopt;
+    return existing.st_mode & 07777;
 }
 
 // Makes a finished rename durable; a folder that cannot be synced is not an error.
@@ -178,7 +176,7 @@ bool SaveLeague(const League& league, const std::string& leagueName, Host& host,
     try {
         fs::create_directories(folder);
         RemoveStaleSaveFiles(folder, fileName);
-        WriteFileDurably(temporary, bytes, SaveFileMode(target));
+        WriteFileDurably(temporary, bytes, ExistingMode(target));
         fs::rename(temporary, target);
     } catch (const std::exception& e) {
         std::error_code ignored;
