@@ -35,5 +35,6 @@ void AddProspectsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddTeamsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

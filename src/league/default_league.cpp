@@ -80,7 +80,6 @@ SourcePlayer SourceFromRow(SqliteDb& db, const SqliteStatement& row) {
     s.College = row.Text("ShowPotential");
     s.Height = Int16Column(row, "Height");
     s.Weight = Int16Column(row, "Weight");
-    s.DisplayHeight = row.Text("DisplayHeight");
     s.Age = Int16Column(row, "Age");
     s.Team = row.Text("Team");
     s.LastTeam = row.Text("LastTeam");
@@ -131,7 +130,7 @@ void AdmitSourcePlayer(League& league, Player& p, const SourcePlayer& s,
     p.College = CharacterCount(s.College) < 2 ? "N/A" : s.College;
     p.Height = s.Height;
     p.Weight = s.Weight;
-    p.DisplayHeight = s.DisplayHeight.empty() ? FormatHeight(s.Height) : s.DisplayHeight;
+    p.DisplayHeight = FormatHeight(p.Height); // derived, whatever the source says
     p.Age = s.Age;
     p.LastTeam = s.LastTeam;
     p.LastFASeason = s.LastFASeason;
@@ -247,6 +246,7 @@ void ReadDefaultPlayers(League& league, SqliteDb& db, const DefaultPlayerChoices
         CalculatePlayerRatings(p);
         if (p.Team != kFreeAgent && p.Team != kDraft) league.AddToRoster(id);
     }
+    CalculateAbsoluteRatings(league);
 }
 
 bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::string& leagueName,
@@ -284,6 +284,7 @@ bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::st
         return false;
     }
     staged->RebuildFreeIDs();
+    staged->savedGame = {}; // a new league: no saved game yet, and the previous league's lock is let go
     SeasonState& state = staged->state;
     state.LeagueName = leagueName;
     state.LeagueFolder = staged->LeagueFolderOf(leagueName).string();

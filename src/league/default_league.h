@@ -33,7 +33,7 @@ struct DefaultPlayerChoices {
 // One player as a source gives him (the default database or an imported file), before the new league's
 // draws: the database's columns, Scoring aside.
 struct SourcePlayer {
-    std::string Name, College, DisplayHeight, Team, LastTeam, DefaultPosition, Injury = "None";
+    std::string Name, College, Team, LastTeam, DefaultPosition, Injury = "None";
     int16_t Height = 0, Weight = 0, Age = 0, LastFASeason = 0, PositionNumber = 0, OriginalPosition = 0,
             Round = 0, Pick = 0, Experience = 0, BirdYears = 0, Potential = 0, STAMINA = 100, TimeInjured = 0;
     int32_t CAREERPOINTS = 0;

@@ -98,7 +98,6 @@ std::optional<std::string> ReadPlayerLine(const std::vector<std::string>& fields
     for (size_t i = 0; i < kSourceSkills.size(); ++i)
         s.Skills[i] = static_cast<int16_t>(r.Number(kRatingColumns[i], 0, 100));
     s.Potential = static_cast<int16_t>(r.Number("Potential", 0, 100));
-    s.DisplayHeight = FormatHeight(s.Height);
     s.STAMINA = 100;
     if (format == ImportFormat::League) {
         s.Experience = static_cast<int16_t>(r.Number("Experience", 0, 30));

@@ -71,9 +71,10 @@ TEST_F(CliLeague, LeaguesListsEachSaveWithItsStatusLineOrSaysThereAreNone) {
     home.Write("save/broken.sav", "not a league");
     CliResult r = Run({"leagues"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(Lines(r.out), (std::vector<std::string>{"Locked       Season 2004 - Day 45",
-                                                      "Test League  Season 2004 - Day 45",
-                                                      "broken       (not a valid saved game)"}));
+    EXPECT_EQ(Lines(r.out),
+              (std::vector<std::string>{"League       Season  Phase", "Locked         2004  Day 45",
+                                        "Test League    2004  Day 45",
+                                        "broken               (not a valid saved game)"}));
     fs::remove_all(home / "save");
     CliResult none = Run({"leagues"});
     EXPECT_EQ(none.status, 0);

@@ -341,7 +341,7 @@ inline void FillSampleLeague(League& league, const SampleOptions& o = {}) {
     s.LockSimulation = true;
     s.LockEndSeason = false;
     s.SitePages = {true, false, true, false, false};
-    s.SiteStyle = {"#101010", "#202020", "#303030", "#404040", "#505050", "#606060", "Ünïcode"};
+    s.SiteStyle = {"#101010", "#202020", "#303030", "#404040", "#505050", "#606060", "#70a0F0"};
     s.DraftState = 1;
     s.DraftPickState = 17;
     s.Reserved = 3;
@@ -356,6 +356,15 @@ inline void FillSampleLeague(League& league, const SampleOptions& o = {}) {
         FillSamplePlayer(p, id, f, o);
     }
     FillSampleTables(league, f);
+    // Depth charts and key players name players: the loader refuses one that names an empty slot.
+    for (int slot = 1; slot <= kLeagueTeams; ++slot) {
+        Team& t = league.team(slot);
+        for (int16_t* id :
+             {&t.C1, &t.C2, &t.C3, &t.PF1, &t.PF2, &t.PF3, &t.SF1, &t.SF2, &t.SF3, &t.SG1, &t.SG2, &t.SG3,
+              &t.PG1, &t.PG2, &t.PG3, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
+            while (*id > 0 && league.player(*id).IsEmpty())
+                --*id;
+    }
     league.RebuildFreeIDs();
 }
 

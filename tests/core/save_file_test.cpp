@@ -199,15 +199,16 @@ TEST(SaveFileLayout, EmptySlotIsWrittenAsSlotZeroAndSkipped) {
     EXPECT_EQ(I16At(bytes, second + 2), 0); // empty first name
     EXPECT_EQ(I16At(bytes, second + 4), 0); // empty last name
 
-    // A slot number with empty names is skipped too, and a slot 0 entry with names is not stored.
+    // A slot number with empty names is skipped too; a slot 0 entry with names is refused (it would be lost).
     std::string patched = aloneBytes;
     PutI16(patched, aloneStarts[3] + firstEntry, 5); // the second entry claims slot 5 but has no names
-    PutI16(patched, aloneStarts[3], 0);              // the first entry loses its slot
     League loaded;
     DecodeLeague(patched, loaded);
-    EXPECT_TRUE(loaded.player(1).IsEmpty());
     EXPECT_TRUE(loaded.player(5).IsEmpty());
-    EXPECT_EQ(loaded.freeIDs.size(), 650u);
+    EXPECT_EQ(loaded.freeIDs.size(), 649u);
+    PutI16(patched, aloneStarts[3], 0); // the first entry loses its slot
+    League refused;
+    EXPECT_THROW(DecodeLeague(patched, refused), FormatError);
 }
 
 TEST(SaveFileLayout, NamesWithoutABlankComeBackUnchanged) {

@@ -50,7 +50,9 @@ TEST_F(Startup, MissingDefaultDatabaseWritesNothing) {
     std::filesystem::remove(home / "default.lge");
     EXPECT_FALSE(Run());
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Missing File: default.lge\nPlease reinstall the game.");
+    EXPECT_EQ(host.messages[0].text,
+              "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
+                  home.path().string());
     EXPECT_EQ(host.messages[0].title, "Error");
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
     EXPECT_FALSE(std::filesystem::exists(home / "current.lge"));
@@ -116,10 +118,11 @@ TEST_F(Startup, SettingsAreLimited) {
 // The command line reports each start-up failure as one message line and exit status 3.
 TEST(CliStartup, EachMissingFileExitsWithStatusThree) {
     const std::pair<const char*, const char*> cases[] = {
-        {"default.lge", "Error: Missing File: default.lge Please reinstall the game."},
+        {"default.lge",
+         "Error: Missing File: default.lge Please reinstall the game. Program folder searched: "},
         {"Injuries.dat", "File Not Found: Injuries.dat is missing, please reinstall the game."},
-        {"gamedata/Firstnames.txt", "Fatal Error: Firstnames.txt not found."},
-        {"gamedata/lastnames.txt", "Fatal Error: lastnames.txt not found."},
+        {"gamedata/Firstnames.txt", "Hoopvale: Fatal Error: Firstnames.txt not found."},
+        {"gamedata/lastnames.txt", "Hoopvale: Fatal Error: lastnames.txt not found."},
     };
     for (auto [file, message] : cases) {
         test::TempHome home;
@@ -128,14 +131,14 @@ TEST(CliStartup, EachMissingFileExitsWithStatusThree) {
         std::ostringstream out, err;
         EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitStartup)
             << file;
-        EXPECT_EQ(err.str(), std::string(message) + "\n") << file;
+        EXPECT_EQ(err.str().rfind(message, 0), 0u) << file << ": " << err.str();
         EXPECT_TRUE(out.str().empty()) << file;
     }
     test::TempHome home;
     home.WriteMinimalData(2002, 0);
     std::ostringstream out, err;
     EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitStartup);
-    EXPECT_EQ(err.str(), "Invalid default.lge file\n");
+    EXPECT_EQ(err.str(), "Error: Invalid default.lge file\n");
 }
 
 TEST(CliStartup, InfoShowsCaptionFolderSettingsAndLeagues) {

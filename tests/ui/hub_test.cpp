@@ -42,9 +42,9 @@ class HubTest : public QObject {
         for (QAction* a : hub->menuBar()->actions())
             menus << a->text();
         QCOMPARE(menus, (QStringList{
-                            QStringLiteral("&File"), QStringLiteral("F&ranchise"), QStringLiteral("&Roster"),
+                            QStringLiteral("&File"), QStringLiteral("Fr&anchise"), QStringLiteral("&Roster"),
                             QStringLiteral("&Season"), QStringLiteral("&Progress"), QStringLiteral("&Draft"),
-                            QStringLiteral("&History"), QStringLiteral("&Tools"), QStringLiteral("&Help")}));
+                            QStringLiteral("H&istory"), QStringLiteral("&Tools"), QStringLiteral("&Help")}));
         for (const HubCommand& c : HubCommands()) {
             QAction* a = hub->Command(QString::fromStdString(c.name));
             QVERIFY2(a, c.name.c_str());
@@ -139,8 +139,8 @@ class HubTest : public QObject {
         QTimer::singleShot(0, [&] {
             auto* screen = qobject_cast<frmLoadGame*>(QApplication::activeModalWidget());
             QVERIFY(screen);
-            if (screen->FileList()->count() != 1) return screen->reject();
-            screen->FileList()->setCurrentRow(0);
+            if (screen->Games().size() != 1) return screen->reject();
+            screen->SelectFile("Winter.sav");
             screen->LoadButton()->click();
         });
         hub->Command(QStringLiteral("mnuLoadGame"))->trigger();

@@ -77,14 +77,13 @@ class LeagueScreensTest : public QObject {
         League target;
         target.programFolder = home->path();
         frmLoadGame screen(target, host);
-        QCOMPARE(screen.FileList()->count(), 2);
-        QCOMPARE(screen.FileList()->item(0)->text(), QStringLiteral("Alpha.sav"));
-        QCOMPARE(screen.FileList()->item(1)->text(), QStringLiteral("Beta.sav"));
+        QCOMPARE(screen.Games().size(), size_t(2));
+        QCOMPARE(screen.Games()[0].fileName, std::string("Alpha.sav"));
+        QCOMPARE(screen.Games()[1].fileName, std::string("Beta.sav"));
         test::Screenshot(screen, QStringLiteral("load_game"));
 
-        auto* beta = screen.FileList()->item(1);
-        screen.FileList()->setCurrentItem(beta);
-        emit screen.FileList()->itemDoubleClicked(beta);
+        screen.SelectFile("Beta.sav");
+        emit screen.View()->doubleClicked(screen.View()->currentIndex());
         QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
         QVERIFY(target.leagueOpen);
         QCOMPARE(target.state.Season, int16_t(2004));
@@ -93,7 +92,7 @@ class LeagueScreensTest : public QObject {
         QCOMPARE(QString::fromStdString(target.player(1).Name), QStringLiteral("Ana Ólafsdóttir"));
 
         frmLoadGame again(target, host);
-        again.FileList()->setCurrentRow(0);
+        again.SelectFile("Alpha.sav");
         again.LoadButton()->click();
         QVERIFY(target.state.CommissionerRights); // a league without a password grants the rights at once
     }
@@ -102,15 +101,15 @@ class LeagueScreensTest : public QObject {
         QVERIFY(SaveLeague(league, "Gone", host));
         QVERIFY(SaveLeague(league, "Kept", host));
         frmLoadGame screen(league, host);
-        screen.FileList()->setCurrentRow(0);
+        screen.SelectFile("Gone.sav");
         host.answers = {false};
         screen.DeleteButton()->click();
         QCOMPARE(host.questions.back(), std::string("Are you sure you want to delete Gone.sav?"));
-        QCOMPARE(screen.FileList()->count(), 2);
+        QCOMPARE(screen.Games().size(), size_t(2));
         host.answers = {true};
         screen.DeleteButton()->click();
-        QCOMPARE(screen.FileList()->count(), 1);
-        QCOMPARE(screen.FileList()->item(0)->text(), QStringLiteral("Kept.sav"));
+        QCOMPARE(screen.Games().size(), size_t(1));
+        QCOMPARE(screen.Games()[0].fileName, std::string("Kept.sav"));
         QVERIFY(!std::filesystem::exists(*home / "save/Gone.sav"));
     }
 
