@@ -47,7 +47,8 @@ struct League {
     std::array<Team, kTeamSlots> teams{};
     std::vector<int16_t> freeIDs;
     SeasonState state;
-    std::array<ScheduleDay, kScheduleDays + 1> schedule{};  // days 1 to 169
+    // days 1 to 169; on the heap, like the record books, so that a League fits on a thread's stack
+    std::vector<ScheduleDay> schedule = std::vector<ScheduleDay>(kScheduleDays + 1);
     LeagueTables tables;
 
     // Data read at start-up.
