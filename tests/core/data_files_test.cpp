@@ -59,46 +59,6 @@ TEST(DataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
                          : 2);
 }
 
-// 29 teams in four divisions; rosters of 12 to 15 covering every position; a draft class of 20 per position;
-// every injured player's injury names a row of the injury table.
-TEST(DataFiles, TheDefaultLeagueHoldsTeamsRostersAndADraftClass) {
-    SqliteDb db(kHome / "default.lge", true);
-    std::map<std::string, int> divisions;
-    std::set<std::string> names;
-    for (auto teams = db.Prepare("SELECT * FROM Team ORDER BY ID"); teams->Step();) {
-        ++divisions[teams->Text("Division")];
-        EXPECT_TRUE(std::regex_match(teams->Text("Name"), std::regex("[A-Z][a-z]+"))) << teams->Text("Name");
-        EXPECT_TRUE(names.insert(teams->Text("Name")).second);
-    }
-    EXPECT_EQ(divisions,
-              (std::map<std::string, int>{{"Atlantic", 7}, {"Central", 8}, {"Midwest", 7}, {"Pacific", 7}}));
-    std::map<std::string, std::array<int, 6>> positions;
-    std::set<std::string> players;
-    auto injury = db.Prepare("SELECT InjuryName FROM injuries WHERE injuryID = ?");
-    for (auto p = db.Prepare("SELECT * FROM Player ORDER BY ID"); p->Step();) {
-        EXPECT_TRUE(p->Int("ID") >= 1 && p->Int("ID") <= kLastLeaguePlayer);
-        EXPECT_TRUE(players.insert(p->Text("Name")).second) << p->Text("Name");
-        ++positions[p->Text("Team")][static_cast<size_t>(p->Int("PositionNumber"))];
-        if (p->Int("Injury") != 0) {
-            injury->Reset();
-            injury->Bind(1, p->Int("Injury"));
-            EXPECT_TRUE(injury->Step()) << p->Text("Name");
-        }
-    }
-    for (const std::string& team : names) {
-        const auto& count = positions[team];
-        EXPECT_TRUE(count[1] + count[2] + count[3] + count[4] + count[5] >= 12 &&
-                    count[1] + count[2] + count[3] + count[4] + count[5] <= 15)
-            << team;
-        for (int pos = 1; pos <= 5; ++pos)
-            EXPECT_GE(count[static_cast<size_t>(pos)], 2) << team << " " << pos;
-    }
-    EXPECT_EQ(positions["Draft"], (std::array<int, 6>{0, 20, 20, 20, 20, 20}));
-    auto season = db.Prepare("SELECT * FROM Seasoninfo");
-    ASSERT_TRUE(season->Step());
-    EXPECT_EQ(std::make_pair(season->Int("Season"), season->Int("SeasonDay")), std::make_pair(2001LL, 0LL));
-}
-
 // Every class 1 to 10, entry 1 a minor injury, and the same rows as the database's table.
 TEST(DataFiles, TheInjuryTableCoversEveryClassAndMatchesTheDatabase) {
     const auto entries = ReadInjuryFile(kHome / "Injuries.dat");

@@ -121,32 +121,15 @@ TEST_F(BoxScoreTest, HtmlPageShowsTheGame) {
     for (int16_t id : game.Away.Roster)
         if (id) league.player(id).Game.ThreePA = league.player(id).Game.ThreeP = 0;
     const std::string html = BoxScoreHtml(BuildBoxScore(league, game, 22), DefaultSiteStyle());
-    for (const char* text : {"Bulls at Hawks",
-                             "Score By Quarters",
-                             ">POS<",
-                             ">MIN<",
-                             ">FG<",
-                             ">FGA<",
-                             ">3P<",
-                             ">3PA<",
-                             ">FT<",
-                             ">FTA<",
-                             ">REB<",
-                             ">A<",
-                             ">PF<",
-                             ">ST<",
-                             ">TO<",
-                             ">BL<",
-                             ">PTS<",
-                             ">OT<",
-                             ">SCORE<",
-                             "TEAM TOTALS",
-                             "PERCENTAGES",
-                             "3PT: 0.0%",
-                             "Player of the Game: Hawks Man2",
-                             "Joe &lt;Dunk&gt; &amp; Co",
-                             "#E0E8F8"})
-        EXPECT_NE(html.find(text), std::string::npos) << text;
+    const char* shown[][5] = {{"Bulls at Hawks", "Score By Quarters", ">POS<", ">MIN<", ">FG<"},
+                              {">FGA<", ">3P<", ">3PA<", ">FT<", ">FTA<"},
+                              {">REB<", ">A<", ">PF<", ">ST<", ">TO<"},
+                              {">BL<", ">PTS<", ">OT<", ">SCORE<", "TEAM TOTALS"},
+                              {"PERCENTAGES", "3PT: 0.0%", "Player of the Game: Hawks Man2",
+                               "Joe &lt;Dunk&gt; &amp; Co", "#E0E8F8"}};
+    for (const auto& row : shown)
+        for (const char* text : row)
+            EXPECT_NE(html.find(text), std::string::npos) << text;
     EXPECT_EQ(html.find("<Dunk>"), std::string::npos);
     const std::pair<std::pair<int, int>, const char*> percents[] = {
         {{0, 0}, "0.0%"}, {{5, 11}, "45.5%"}, {{3, 3}, "100.0%"}, {{0, 7}, "0.0%"}};

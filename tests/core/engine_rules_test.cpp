@@ -360,22 +360,6 @@ TEST(EngineRules, PassesPastTheTimelineNeverGoBack) {
     EXPECT_GT(passes, 15);
 }
 
-TEST(EngineRules, AShotMostlyComesRightAfterAGoodPass) {
-    int shotsAfterOpenPass = 0, shotsOtherwise = 0;
-    for (unsigned seed = 1; seed <= 150; ++seed)
-        for (double openness : {1.0, 0.0}) {
-            Running r(seed);
-            A::SetBall(r.g, kHome, 3);
-            A::SetZone(r.g, kHome, 3, 3);
-            A::SetClock(r.g, 600, 500);
-            A::SetPassOpenness(r.g, openness);
-            const size_t from = r.Mark();
-            A::ChooseAndPlay(r.g);
-            (openness > 0 ? shotsAfterOpenPass : shotsOtherwise) += r.Told(from, " shoots from the inside.");
-        }
-    EXPECT_GT(shotsAfterOpenPass, 2 * shotsOtherwise);
-}
-
 // Rows of the off-ball movement table at their band edges (closed at the top): slot, zone, style
 // (0 Inside, 1 Balanced, 2 Outside), draw, zone reached.
 TEST(EngineRules, OffBallMovementFollowsThePositionTables) {

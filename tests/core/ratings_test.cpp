@@ -428,19 +428,5 @@ TEST_F(RandomPlayers, RatingsStayInTheirRangesAndASecondPassChangesNothing) {
     }
 }
 
-TEST_F(RandomPlayers, BetterSkillsNeverLowerThePositionRating) {
-    for (int i = 0; i < 300; ++i) {
-        Player p = Make();
-        ApplyAttributeLimits(p);
-        Player better = p;
-        int16_t* skills[] = {&better.JumpShot, &better.ThreePointShot, &better.Passing, &better.Stealing,
-                             &better.DefenseRebound};
-        int16_t* s = skills[Draw(0, 4)];
-        *s = static_cast<int16_t>(std::min(100, *s + 10));
-        for (int pos = 1; pos <= 5; ++pos)
-            ASSERT_GE(PositionRating(better, pos), PositionRating(p, pos)) << i;
-    }
-}
-
 } // namespace
 } // namespace hv

@@ -56,21 +56,21 @@ class DocBytes {
 struct LayoutWriter {
     DocBytes doc;
     int next = 101;
-    void I16(int16_t& field) {
-        field = static_cast<int16_t>(next++);
-        doc.I16(field);
+    template <class... F> void I16(F*... fields) {
+        ((*fields = static_cast<int16_t>(next++), doc.I16(*fields)), ...);
     }
-    void I32(int32_t& field) {
-        field = 70000 + next++;
-        doc.I32(field);
-    }
-    void Bool(bool& field) {
-        field = next++ % 2 == 0;
-        doc.Bool(field);
-    }
+    template <class... F> void I32(F*... fields) { ((*fields = 70000 + next++, doc.I32(*fields)), ...); }
+    template <class... F> void Bool(F*... fields) { ((*fields = next++ % 2 == 0, doc.Bool(*fields)), ...); }
     void Str(std::string& field, const std::string& value) {
         field = value;
         doc.Str(value);
+    }
+    template <class... F> void Fixed(int16_t value, F*... fields) {
+        ((*fields = value, doc.I16(value)), ...);
+    }
+    void Opponents(PerOpponent& list) {
+        for (int o = 1; o <= kLeagueTeams; ++o)
+            I16(&list[o]);
     }
 };
 
@@ -85,114 +85,71 @@ std::string Scrambled(const std::string& plain) {
 }
 
 void WriteDocumentedHeader(LayoutWriter& w, SeasonState& s) {
-    w.Bool(s.LeagueInjuries);
-    w.Bool(s.ScreenInjuries);
-    w.I16(s.Reserved);
+    w.Bool(&s.LeagueInjuries, &s.ScreenInjuries);
+    w.I16(&s.Reserved);
     s.Password = "Hoops 7";
     w.doc.Str(Scrambled(s.Password));
-    w.Bool(s.LockSimulation);
-    w.Bool(s.LockEndSeason);
+    w.Bool(&s.LockSimulation, &s.LockEndSeason);
     s.SetSalaryCapDollars(43210987);
     w.doc.I32(43210987);
-    w.Bool(s.SaveBoxScores);
+    w.Bool(&s.SaveBoxScores);
     w.Str(s.LeagueName, "Layout");
-    s.SeasonDay = 45; // a phase code
-    w.doc.I16(45);
-    w.I16(s.Season);
-    w.I16(s.FirstSeason);
-    w.I32(s.Reserved1);
-    w.I32(s.Reserved2);
-    w.I16(s.DraftState);
-    w.I16(s.DraftPickState);
-    w.Bool(s.SiteDuringSim);
+    w.Fixed(45, &s.SeasonDay); // a phase code
+    w.I16(&s.Season, &s.FirstSeason);
+    w.I32(&s.Reserved1, &s.Reserved2);
+    w.I16(&s.DraftState, &s.DraftPickState);
+    w.Bool(&s.SiteDuringSim);
     for (size_t i = 0; i < s.SiteStyle.size(); ++i)
         w.Str(s.SiteStyle[i], "#10203" + std::to_string(i));
     for (bool& on : s.SitePages)
-        w.Bool(on);
+        w.Bool(&on);
 }
 
-// Team 1, its players 1 to 15 in the depth chart.
+// Team 1; its depth chart and key players are its players 1 to 15.
 void WriteDocumentedTeam(LayoutWriter& w, Team& t) {
     w.doc.I16(1);
-    w.Str(t.City, "Ciudad");
-    w.Str(t.Name, "Hawks");
-    w.Str(t.Owner, "Human");
-    w.Str(t.Conference, "East");
-    w.Str(t.Division, "Atlantic");
-    for (int16_t* v : {&t.TeamRating, &t.WinRating, &t.OldWinRating})
-        w.I16(*v);
+    const std::pair<std::string*, const char*> texts[] = {{&t.City, "Ciudad"},
+                                                          {&t.Name, "Hawks"},
+                                                          {&t.Owner, "Human"},
+                                                          {&t.Conference, "East"},
+                                                          {&t.Division, "Atlantic"}};
+    for (auto [field, text] : texts)
+        w.Str(*field, text);
+    w.I16(&t.TeamRating, &t.WinRating, &t.OldWinRating);
     t.DraftRank = 12.625;
     w.doc.F64(12.625);
-    w.I16(t.LastPlayoffYear);
-    w.Bool(t.pbp);
-    w.Bool(t.CoachTeam);
-    w.I16(t.DraftFocus);
-    w.I16(t.ExtraValues[0]);
-    w.I16(t.ExtraValues[1]);
-    for (int o = 1; o <= kLeagueTeams; ++o)
-        w.I16(t.OpponentValues[o]);
-    w.I32(t.TotalSalary);
+    w.I16(&t.LastPlayoffYear);
+    w.Bool(&t.pbp, &t.CoachTeam);
+    w.I16(&t.DraftFocus, &t.ExtraValues[0], &t.ExtraValues[1]);
+    w.Opponents(t.OpponentValues);
+    w.I32(&t.TotalSalary);
     for (int32_t& cut : t.CutSalary)
-        w.I32(cut);
-    w.Bool(t.UsedMidException);
-    w.Bool(t.UsedLowException);
-    for (int16_t* v : {&t.HomeWins, &t.HomeLosses, &t.RoadWins, &t.RoadLosses})
-        w.I16(*v);
+        w.I32(&cut);
+    w.Bool(&t.UsedMidException, &t.UsedLowException);
+    w.I16(&t.HomeWins, &t.HomeLosses, &t.RoadWins, &t.RoadLosses);
     w.doc.I16(0); // the two reserved values
     w.doc.I16(0);
-    for (int16_t* v :
-         {&t.Streak, &t.DivRank, &t.ConfRank, &t.Championships, &t.Playoffs, &t.FinalsAppearances})
-        w.I16(*v);
-    for (int32_t* v : {&t.TotalWins, &t.TotalLosses, &t.PlayoffWins, &t.PlayoffLosses})
-        w.I32(*v);
-    for (PerOpponent* list :
-         {&t.SeasonWinsVs, &t.SeasonLossesVs, &t.AllTimeWinsVs, &t.AllTimeLossesVs, &t.PointsVs})
-        for (int o = 1; o <= kLeagueTeams; ++o)
-            w.I16((*list)[o]);
-    for (int32_t* v : {&t.Points,
-                       &t.PointsAllowed,
-                       &t.Steals,
-                       &t.Assists,
-                       &t.Rebounds,
-                       &t.Blocks,
-                       &t.Turnovers,
-                       &t.FG,
-                       &t.FGA,
-                       &t.FT,
-                       &t.FTA,
-                       &t.ThreeP,
-                       &t.ThreePA,
-                       &t.FGAallowed,
-                       &t.FGallowed,
-                       &t.FTallowed,
-                       &t.FTAallowed,
-                       &t.ThreePallowed,
-                       &t.ThreePAallowed,
-                       &t.StealsAllowed,
-                       &t.AssistsAllowed,
-                       &t.ReboundsAllowed,
-                       &t.BlocksAllowed,
-                       &t.TurnoversAllowed})
-        w.I32(*v);
-    const int16_t ids[18] = {4, 11, 2, 9, 14, 6, 1, 13, 8, 3, 15, 10, 5, 12, 7, 12, 1, 9}; // players 1 to 15
-    int k = 0;
-    for (int16_t* v : {&t.C1, &t.C2, &t.C3, &t.PF1, &t.PF2, &t.PF3, &t.SF1, &t.SF2, &t.SF3, &t.SG1, &t.SG2,
-                       &t.SG3, &t.PG1, &t.PG2, &t.PG3, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3}) {
-        *v = ids[k++];
-        w.doc.I16(*v);
-    }
-    t.Pace = 75, t.Press = 25, t.Trap = 50, t.Offense = 100;
-    for (int16_t v : {t.Pace, t.Press, t.Trap, t.Offense})
-        w.doc.I16(v);
-    for (TeamGameRecord& r : t.GameRecords) {
-        w.I16(r.Value);
-        w.I16(r.Season);
-    }
-    w.I16(t.GameRecordsExtra);
-    for (size_t i = 0; i < t.PlayerRecords.size(); ++i) {
-        w.Str(t.PlayerRecords[i].PlayerName, "Record Holder " + std::to_string(i));
-        w.I16(t.PlayerRecords[i].Value);
-        w.I16(t.PlayerRecords[i].Season);
+    w.I16(&t.Streak, &t.DivRank, &t.ConfRank, &t.Championships, &t.Playoffs, &t.FinalsAppearances);
+    w.I32(&t.TotalWins, &t.TotalLosses, &t.PlayoffWins, &t.PlayoffLosses);
+    for (auto* list : {&t.SeasonWinsVs, &t.SeasonLossesVs, &t.AllTimeWinsVs, &t.AllTimeLossesVs, &t.PointsVs})
+        w.Opponents(*list);
+    w.I32(&t.Points, &t.PointsAllowed, &t.Steals, &t.Assists, &t.Rebounds, &t.Blocks, &t.Turnovers, &t.FG,
+          &t.FGA, &t.FT, &t.FTA, &t.ThreeP, &t.ThreePA, &t.FGAallowed, &t.FGallowed, &t.FTallowed,
+          &t.FTAallowed, &t.ThreePallowed, &t.ThreePAallowed, &t.StealsAllowed, &t.AssistsAllowed,
+          &t.ReboundsAllowed, &t.BlocksAllowed, &t.TurnoversAllowed);
+    const int16_t ids[18] = {4, 11, 2, 9, 14, 6, 1, 13, 8, 3, 15, 10, 5, 12, 7, 12, 1, 9};
+    int16_t* chart[18] = {&t.C1,  &t.C2,  &t.C3,  &t.PF1,        &t.PF2,        &t.PF3,
+                          &t.SF1, &t.SF2, &t.SF3, &t.SG1,        &t.SG2,        &t.SG3,
+                          &t.PG1, &t.PG2, &t.PG3, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3};
+    for (int k = 0; k < 18; ++k)
+        w.Fixed(ids[k], chart[k]);
+    w.Fixed(75, &t.Pace), w.Fixed(25, &t.Press), w.Fixed(50, &t.Trap), w.Fixed(100, &t.Offense);
+    for (TeamGameRecord& r : t.GameRecords)
+        w.I16(&r.Value, &r.Season);
+    w.I16(&t.GameRecordsExtra);
+    for (TeamPlayerRecord& r : t.PlayerRecords) {
+        w.Str(r.PlayerName, "Record Holder " + std::to_string(w.next));
+        w.I16(&r.Value, &r.Season);
     }
 }
 
@@ -201,96 +158,76 @@ void WriteDocumentedPlayer(LayoutWriter& w, Player& p) {
     p.Name = "Zoë Van Der Berg";
     w.doc.Str("Zoë");
     w.doc.Str("Van Der Berg");
-    for (int16_t* v : {&p.Weight, &p.Height, &p.Age})
-        w.I16(*v);
+    w.I16(&p.Weight, &p.Height, &p.Age);
     w.Str(p.College, "Lakeside College");
     w.Str(p.Team, "Hawks");
     w.Str(p.LastTeam, "Bulls");
-    w.I16(p.LastFASeason);
+    w.I16(&p.LastFASeason);
     w.Str(p.HomeTeam, "Owls");
-    p.PositionNumber = 3,
-    p.OriginalPosition = 2; // a position, and an original one whose caps keep the skills
-    for (int16_t v : {p.PositionNumber, p.OriginalPosition})
-        w.doc.I16(v);
-    for (int16_t* v : {&p.Round, &p.Pick, &p.Experience})
-        w.I16(*v);
-    w.I32(p.CAREERPOINTS);
-    w.I16(p.Championships);
+    w.Fixed(3, &p.PositionNumber), w.Fixed(2, &p.OriginalPosition); // the PF's caps keep the skills below
+    w.I16(&p.Round, &p.Pick, &p.Experience);
+    w.I32(&p.CAREERPOINTS);
+    w.I16(&p.Championships);
     p.Awards.resize(2);
     w.doc.ListHead(2);
     for (Award& a : p.Awards) {
-        w.I16(a.Season);
+        w.I16(&a.Season);
         w.Str(a.Name, "Award " + std::to_string(w.next));
     }
     for (int32_t& v : p.ResignDemand)
-        w.I32(v);
-    for (int year = 1; year <= 8; ++year)
-        w.I32(p.Contract(year));
-    w.Bool(p.Exception);
-    w.I16(p.Signday);
-    w.I16(p.SignYear);
-    w.Bool(p.Resign);
-    w.I32(p.LastSalary);
-    w.I16(p.BirdYears);
+        w.I32(&v);
+    w.I32(&p.contract1, &p.contract2, &p.contract3, &p.contract4, &p.contract5, &p.contract6, &p.contract7,
+          &p.contract8);
+    w.Bool(&p.Exception);
+    w.I16(&p.Signday, &p.SignYear);
+    w.Bool(&p.Resign);
+    w.I32(&p.LastSalary);
+    w.I16(&p.BirdYears);
     w.Str(p.Injury, "Sprained Ankle");
-    w.I16(p.TimeInjured);
-    w.Bool(p.IR);
-    for (int16_t* v : {&p.Potential, &p.KnownPotential, &p.Greed, &p.Happiness, &p.Loyalty, &p.Winner})
-        w.I16(*v);
+    w.I16(&p.TimeInjured);
+    w.Bool(&p.IR);
+    w.I16(&p.Potential, &p.KnownPotential, &p.Greed, &p.Happiness, &p.Loyalty, &p.Winner);
     w.next = 21; // the skills stay inside every limit: 21 to 36
-    for (int16_t* v : {&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring, &p.Handling, &p.Passing,
-                       &p.Quickness, &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing,
-                       &p.ShotBlocking, &p.OffenseRebound, &p.DefenseRebound, &p.Jumping, &p.Strength})
-        w.I16(*v);
+    w.I16(&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring, &p.Handling, &p.Passing, &p.Quickness,
+          &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing, &p.ShotBlocking,
+          &p.OffenseRebound, &p.DefenseRebound, &p.Jumping, &p.Strength);
     w.next = 301;
-    for (int16_t* v : {&p.HIGHPOINTS, &p.HIGHREBOUNDS, &p.HIGHASSISTS, &p.HIGHSTEALS, &p.HIGHBLOCKS})
-        w.I16(*v);
+    w.I16(&p.HIGHPOINTS, &p.HIGHREBOUNDS, &p.HIGHASSISTS, &p.HIGHSTEALS, &p.HIGHBLOCKS);
     SeasonTotals& s = p.SeasonStats;
-    for (int16_t* v :
-         {&s.Games,         &s.GamesStarted, &s.Minutes, &s.FG,       &s.FGA,     &s.FT,
-          &s.FTA,           &s.ThreeP,       &s.ThreePA, &s.Rebounds, &s.Assists, &s.Steals,
-          &s.Blocks,        &s.Turnovers,    &s.Points,  &s.Fouls,    &s.DQ,      &s.DoubleDoubles,
-          &s.TripleDoubles, &s.Spare})
-        w.I16(*v);
+    w.I16(&s.Games, &s.GamesStarted, &s.Minutes, &s.FG, &s.FGA, &s.FT, &s.FTA, &s.ThreeP, &s.ThreePA,
+          &s.Rebounds, &s.Assists, &s.Steals, &s.Blocks, &s.Turnovers, &s.Points, &s.Fouls, &s.DQ,
+          &s.DoubleDoubles, &s.TripleDoubles, &s.Spare);
     p.GameLog.resize(2);
     w.doc.ListHead(2);
     for (GameLogEntry& g : p.GameLog) {
-        w.I16(g.SeasonDay);
-        w.Bool(g.Starter);
+        w.I16(&g.SeasonDay);
+        w.Bool(&g.Starter);
         w.Str(g.Team, "Hawks");
         w.Str(g.Opponent, "Team " + std::to_string(w.next));
-        for (int16_t* v :
-             {&g.Minutes, &g.FG, &g.FGA, &g.FT, &g.FTA, &g.ThreeP, &g.ThreePA, &g.Rebounds, &g.Assists,
-              &g.Steals, &g.Blocks, &g.Turnovers, &g.Points, &g.Fouls, &g.Spare1, &g.Spare2})
-            w.I16(*v);
+        w.I16(&g.Minutes, &g.FG, &g.FGA, &g.FT, &g.FTA, &g.ThreeP, &g.ThreePA, &g.Rebounds, &g.Assists,
+              &g.Steals, &g.Blocks, &g.Turnovers, &g.Points, &g.Fouls, &g.Spare1, &g.Spare2);
     }
-    p.SeasonHistory.resize(1);
+    SeasonHistoryEntry& h = p.SeasonHistory.emplace_back();
     w.doc.ListHead(1);
-    SeasonHistoryEntry& h = p.SeasonHistory[0];
-    w.I16(h.Season);
+    w.I16(&h.Season);
     w.Str(h.Team, "Bulls");
-    for (int16_t* v :
-         {&h.Games,         &h.GamesStarted, &h.Minutes, &h.FG,       &h.FGA,     &h.FT,
-          &h.FTA,           &h.ThreeP,       &h.ThreePA, &h.Rebounds, &h.Assists, &h.Steals,
-          &h.Blocks,        &h.Turnovers,    &h.Points,  &h.DQ,       &h.Fouls,   &h.DoubleDoubles,
-          &h.TripleDoubles, &h.Spare})
-        w.I16(*v);
+    w.I16(&h.Games, &h.GamesStarted, &h.Minutes, &h.FG, &h.FGA, &h.FT, &h.FTA, &h.ThreeP, &h.ThreePA,
+          &h.Rebounds, &h.Assists, &h.Steals, &h.Blocks, &h.Turnovers, &h.Points, &h.DQ, &h.Fouls,
+          &h.DoubleDoubles, &h.TripleDoubles, &h.Spare);
     PlayoffTotals& o = p.PlayoffStats;
-    for (int16_t* v : {&o.Games, &o.Minutes, &o.FG, &o.FGA, &o.FT, &o.FTA, &o.ThreeP, &o.ThreePA, &o.Rebounds,
-                       &o.Assists, &o.Steals, &o.Blocks, &o.Turnovers, &o.Points, &o.Fouls, &o.DQ, &o.Spare,
-                       &p.CareerGames, &p.CareerGamesStarted})
-        w.I16(*v);
+    w.I16(&o.Games, &o.Minutes, &o.FG, &o.FGA, &o.FT, &o.FTA, &o.ThreeP, &o.ThreePA, &o.Rebounds, &o.Assists,
+          &o.Steals, &o.Blocks, &o.Turnovers, &o.Points, &o.Fouls, &o.DQ, &o.Spare, &p.CareerGames,
+          &p.CareerGamesStarted);
     CareerTotals& c = p.Career;
-    for (int32_t* v : {&c.Minutes, &c.FG, &c.FGA, &c.FT, &c.FTA, &c.ThreeP, &c.ThreePA, &c.Rebounds,
-                       &c.Assists, &c.Steals, &c.Blocks, &c.Turnovers, &c.Points})
-        w.I32(*v);
-    for (int16_t* v : {&p.CareerFouls, &p.CareerDQ, &p.CareerDoubleDoubles, &p.CareerTripleDoubles,
-                       &p.PlayerOfGame, &p.PlayerOfWeek, &p.PlayerOfMonth})
-        w.I16(*v);
+    w.I32(&c.Minutes, &c.FG, &c.FGA, &c.FT, &c.FTA, &c.ThreeP, &c.ThreePA, &c.Rebounds, &c.Assists, &c.Steals,
+          &c.Blocks, &c.Turnovers, &c.Points);
+    w.I16(&p.CareerFouls, &p.CareerDQ, &p.CareerDoubleDoubles, &p.CareerTripleDoubles, &p.PlayerOfGame,
+          &p.PlayerOfWeek, &p.PlayerOfMonth);
 }
 
 // A league of 29 named teams whose first holds players 1 to 15.
 void NameTeams(League& league) {
+    testing::SampleFiller f(3);
     league.state.SeasonDay = Phase::BeforeSeason;
     for (int slot = 1; slot <= kLeagueTeams; ++slot)
         league.team(slot).Name = testing::SampleTeamName(slot);
@@ -301,11 +238,11 @@ void NameTeams(League& league) {
         p.Name = "Team Mate" + std::to_string(id);
         p.Team = "Hawks";
         p.PositionNumber = p.OriginalPosition = static_cast<int16_t>(1 + id % 5);
-        for (int16_t* v :
-             {&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring, &p.Handling, &p.Passing,
-              &p.Quickness, &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing,
-              &p.ShotBlocking, &p.OffenseRebound, &p.DefenseRebound, &p.Jumping, &p.Strength})
-            *v = 50; // inside every position's limits, so that loading keeps them
+        testing::FillSmall(f, 40, 50, &p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring,
+                           &p.Handling, &p.Passing, &p.Quickness, &p.PostDefense, &p.PerimeterDefense,
+                           &p.DriveDefense, &p.Stealing, &p.ShotBlocking, &p.OffenseRebound,
+                           &p.DefenseRebound, &p.Jumping,
+                           &p.Strength); // inside every position's limits, so that loading keeps them
     }
 }
 
@@ -364,23 +301,11 @@ TEST(SaveFileLayout, FixedBlocksHaveTheirDocumentedSizes) {
     league.tables.bids.resize(3);
     SaveBlockStarts starts;
     const std::string bytes = EncodeLeague(league, "Empty", &starts);
-    const size_t record = 21;
-    const std::pair<int, size_t> sizes[] = {{3, 650u * 350},
-                                            {4, 2088},
-                                            {5, 99710},
-                                            {6, 2 + 3 * 48},
-                                            {7, 2},
-                                            {8, 12 * record},
-                                            {9, 1212 * record},
-                                            {10, 1717 * record},
-                                            {11, 252 * record},
-                                            {12, 2},
-                                            {13, 2 + 10},
-                                            {14, 58},
-                                            {15, 150},
-                                            {16, 2}};
-    for (const auto& [block, size] : sizes)
-        EXPECT_EQ(starts[block + 1] - starts[block], size) << "block " << block;
+    const size_t r = 21; // an empty record entry
+    const size_t sizes[] = {650 * 350, 2088,    99710, 2 + 3 * 48, 2,  12 * r, 1212 * r,
+                            1717 * r,  252 * r, 2,     12,         58, 150,    2};
+    for (int block = 3; block <= 16; ++block)
+        EXPECT_EQ(starts[block + 1] - starts[block], sizes[block - 3]) << "block " << block;
     EXPECT_EQ(starts[17], bytes.size());
 }
 
@@ -672,29 +597,6 @@ TEST_F(SaveFileDisk, HugeLengthsCountsBoundsSlotsAndValuesAreRefused) {
         ExpectRefused(EncodeLeague(l, "good"), why);
     }
     ExpectRefused(EncodeLeague(empty, "../escape"), "league name leaving its folder");
-}
-
-TEST_F(SaveFileDisk, FlippedBytesNeverCrashAndLoadedLeaguesSaveStably) {
-    std::mt19937 rng(4321);
-    int refused = 0, loaded = 0;
-    for (int i = 0; i < 40; ++i) {
-        std::string bad = good;
-        for (int k = 0; k <= static_cast<int>(rng() % 4); ++k)
-            bad[rng() % bad.size()] ^= static_cast<char>(1 + rng() % 255);
-        League target;
-        try {
-            DecodeLeague(bad, target);
-            ++loaded;
-            const std::string again = EncodeLeague(target, target.state.LeagueName);
-            League twice;
-            DecodeLeague(again, twice);
-            EXPECT_TRUE(EncodeLeague(twice, target.state.LeagueName) == again);
-        } catch (const FormatError&) {
-            ++refused;
-        }
-    }
-    EXPECT_GT(refused, 0);
-    EXPECT_GT(loaded, 0);
 }
 
 } // namespace
