@@ -299,32 +299,5 @@ TEST_F(EngineGameOutput, AnUnwritableBoxFileIsReportedAfterTheStatisticsAreSaved
         }
 }
 
-// Every game has one winner and one loser, one Player of the Game, and quarter scores that add up.
-TEST_F(EngineGameOutput, ManyGamesKeepTheirInvariants) {
-    League& l = league();
-    constexpr int kGames = 12;
-    for (int i = 0; i < kGames; ++i) {
-        clsGame game(l);
-        game.StartGame(static_cast<int16_t>(1 + i % 29), static_cast<int16_t>(1 + (i + 5) % 29), false,
-                       static_cast<int16_t>(i + 1), GameType::Regular);
-        game.SimGame();
-        const GameSummary& s = game.Summary();
-        EXPECT_EQ(s.HomeLine.Points, game.HomeScore());
-        EXPECT_EQ(s.AwayLine.Points, game.AwayScore());
-        EXPECT_NE(s.PlayerOfGame, 0);
-        const FinishedGame f = game.Finished();
-        EXPECT_EQ(f.Home.QuarterScores[4] + f.Away.QuarterScores[4] > 0, game.PeriodsPlayed() > 4);
-    }
-    int wins = 0, losses = 0, pog = 0;
-    for (int t = 1; t <= kLeagueTeams; ++t) {
-        wins += l.team(t).Wins();
-        losses += l.team(t).Losses();
-        EXPECT_EQ(l.team(t).TotalWins, l.team(t).Wins());
-    }
-    for (int id = 1; id <= kLastLeaguePlayer; ++id)
-        pog += l.player(id).PlayerOfGame;
-    EXPECT_EQ(std::make_tuple(wins, losses, pog), std::make_tuple(kGames, kGames, kGames));
-}
-
 } // namespace
 } // namespace hv

@@ -8,7 +8,6 @@
 
 #include "core/engine_test_access.h"
 #include "core/engine_test_support.h"
-#include "season/lineup.h"
 
 namespace hv {
 namespace {
@@ -238,27 +237,6 @@ TEST(EngineSetup, AnAbandonedGameGivesTheRatingsBack) {
             g.RunPlay();
     }
     EXPECT_EQ(test::AdjustedRatings(el.league.player(1)), before);
-}
-
-// The computer's own line-ups work with the engine: teams set up by SetLineup play whole games.
-TEST(EngineSetup, ComputerLineUpsPlayWholeGames) {
-    EngineLeague el(21, 4);
-    for (int t = 1; t <= 4; ++t)
-        SetLineup(el.league, t);
-    for (int16_t home : {1, 3}) {
-        clsGame g(el.league);
-        g.StartGame(home, static_cast<int16_t>(home + 1), false, 1, "Regular");
-        g.Loadteams();
-        while ((g.quarter() <= 4 || g.HomeScore() == g.AwayScore()) && g.quarter() < 30) {
-            if (g.quarter() >= 5) g.GetSubs();
-            g.StartQuarter(g.quarter() <= 4 ? 720 : 300);
-            while (g.TimeRemaining() > 0 || g.FreeThrowShooter() != 0)
-                g.RunPlay();
-            g.EndQuarter();
-        }
-        EXPECT_NE(g.HomeScore(), g.AwayScore());
-        EXPECT_GT(g.HomeScore() + g.AwayScore(), 100);
-    }
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 
 #include "engine/game_stats.h"
 #include "engine/game_stats_save.h"
-#include "engine/game_stats_tally.h"
 
 namespace hv {
 namespace {
@@ -301,32 +300,6 @@ TEST_F(FinishedGameTest, TheScheduledGameGetsItsResultOnlyWhenItIsThatGame) {
     EXPECT_EQ(e.AwayRebounds, (GameLeader{league.player(105).Name, 15}));
     EXPECT_EQ(e.AwayAssists, (GameLeader{league.player(102).Name, 7}));
     EXPECT_FALSE(day.Games[3].Played);
-}
-
-// Worked averages of two games: per team and game, shares of made over attempted.
-TEST(GameStatsTally, AveragesPerTeamGame) {
-    TeamGameLine a{100, 40, 90, 5, 15, 15, 20,
-                   44,  20, 8,  4, 14, 22}; // points, FG, FGA, 3P, 3PA, FT, FTA, ...
-    TeamGameLine b{73, 30, 80, 3, 9, 10, 10, 40, 18, 6, 6, 16, 20};
-    GameStatsTally t;
-    t.AddGame(a, b, 100, 73, false);
-    t.AddGame(b, a, 73, 300, true);
-    t.AddPossessions(95, 97);
-    t.AddPossessions(101, 99);
-    EXPECT_EQ(t.Games(), 2);
-    EXPECT_EQ(t.OvertimeGames(), 1);
-    EXPECT_EQ(t.HomeWins(), 1);
-    const GameStatsTally::Averages avg = t.PerTeamGame();
-    EXPECT_DOUBLE_EQ(avg.Points, (100 + 73 + 73 + 300) / 4.0);
-    EXPECT_DOUBLE_EQ(avg.FGA, 85.0);
-    EXPECT_DOUBLE_EQ(avg.FGPct, 140.0 / 340.0);
-    EXPECT_DOUBLE_EQ(avg.ThreePPct, 16.0 / 48.0);
-    EXPECT_DOUBLE_EQ(avg.FTPct, 50.0 / 60.0);
-    EXPECT_DOUBLE_EQ(avg.Steals, 7.0);
-    EXPECT_DOUBLE_EQ(avg.Blocks, 5.0);
-    EXPECT_DOUBLE_EQ(avg.Fouls, 21.0);
-    EXPECT_DOUBLE_EQ(avg.Possessions, 98.0);
-    EXPECT_EQ(GameStatsTally().PerTeamGame().FGPct, 0.0) << "no attempts, no division by zero";
 }
 
 } // namespace
