@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -49,11 +50,12 @@ class CliLeague : public ::testing::Test {
         std::ifstream in(home / "save" / (league + ".sav"), std::ios::binary);
         return std::string((std::istreambuf_iterator<char>(in)), {});
     }
-    League Load(const std::string& name) {
-        League league;
-        league.programFolder = home.path();
+    // On the heap: a league is large, and the command run beside it holds one of its own.
+    std::unique_ptr<League> Load(const std::string& name) {
+        auto league = std::make_unique<League>();
+        league->programFolder = home.path();
         ScriptedHost host;
-        EXPECT_TRUE(LoadLeague(league, name + ".sav", host)) << host.LastMessage();
+        EXPECT_TRUE(LoadLeague(*league, name + ".sav", host)) << host.LastMessage();
         return league;
     }
     test::TempHome home;
@@ -71,9 +73,9 @@ TEST_F(CliLeague, LeaguesListsEachSaveWithItsStatusLineOrSaysThereAreNone) {
 
 // A valid file that a save would write differently (values written but not read back): any rewrite shows.
 TEST_F(CliLeague, ShowPrintsStatusAndOptionsAndDoesNotRewriteTheFile) {
-    League league = Load("Test League");
-    league.team(1).Reserved = {5, 6};
-    const std::string distinct = EncodeLeague(league, "Test League");
+    const auto league = Load("Test League");
+    league->team(1).Reserved = {5, 6};
+    const std::string distinct = EncodeLeague(*league, "Test League");
     home.Write("save/Test League.sav", distinct);
     CliResult r = Run({"show", "Test League"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -88,8 +90,8 @@ TEST_F(CliLeague, PlayersAsATableOrCsvForTheLeagueOrOneTeam) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.rfind(" ID  Name", 0), 0u) << r.out.substr(0, 80);
     EXPECT_NE(r.out.find("\n  2  Marcus Müller  "), std::string::npos);
-    const League league = Load("Test League");
-    const std::string team = league.team(3).Name;
+    const auto league = Load("Test League");
+    const std::string team = league->team(3).Name;
     CliResult csv = Run({"players", "Test League", "--csv", "--team", team});
     ASSERT_EQ(csv.status, 0) << csv.err;
     std::istringstream lines(csv.out);
@@ -100,7 +102,7 @@ TEST_F(CliLeague, PlayersAsATableOrCsvForTheLeagueOrOneTeam) {
     for (; std::getline(lines, line); ++rows)
         EXPECT_NE(line.find("," + team + ","), std::string::npos) << line;
     for (int id = 1; id <= kLastLeaguePlayer; ++id)
-        expected += !league.player(id).IsEmpty() && league.player(id).Team == team;
+        expected += !league->player(id).IsEmpty() && league->player(id).Team == team;
     EXPECT_EQ(rows, expected);
     EXPECT_NE(Run({"players", "Test League", "--csv"}).out.find("\n1,\"Bob \"\"The, Rock\"\"\","),
               std::string::npos);
@@ -114,22 +116,21 @@ TEST_F(CliLeague, OptionsAndPasswordChangeAndSaveTheLeagueOnlyWhenAsked) {
                        "off", "--lock-end", "on", "--salary-cap", "$50,000,000"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Salary cap: $50,000,000"), std::string::npos);
-    League league = Load("Test League");
-    const SeasonState& s = league.state;
+    const SeasonState s = Load("Test League")->state;
     EXPECT_EQ(std::make_tuple(s.LeagueInjuries, s.LockSimulation, s.SaveBoxScores, s.LockEndSeason,
                               s.SalaryCapDollars()),
               std::make_tuple(true, false, false, true, 50000000));
     ASSERT_EQ(Run({"password", "Test League", "--set", "hoops"}).status, 0);
-    EXPECT_EQ(Load("Test League").state.Password, "hoops");
+    EXPECT_EQ(Load("Test League")->state.Password, "hoops");
     EXPECT_EQ(FileBytes("Test League").find("hoops"), std::string::npos) << "stored scrambled";
     CliResult ok = Run({"--commish", "Sésame", "options", "Locked", "--injuries", "on"});
     EXPECT_EQ(ok.status, 0) << ok.err;
     EXPECT_NE(ok.err.find("Login Complete"), std::string::npos);
-    EXPECT_EQ(std::make_tuple(Load("Locked").state.LeagueInjuries, Load("Locked").state.CommissionerRights),
+    EXPECT_EQ(std::make_tuple(Load("Locked")->state.LeagueInjuries, Load("Locked")->state.CommissionerRights),
               std::make_tuple(true, false))
         << "rights are never saved";
     ASSERT_EQ(Run({"--commish", "hoops", "password", "Test League", "--none"}).status, 0);
-    EXPECT_EQ(Load("Test League").state.Password, "N/A");
+    EXPECT_EQ(Load("Test League")->state.Password, "N/A");
 }
 
 // Every refusal exits 1 with its message and leaves the saved leagues as they were.

@@ -47,7 +47,6 @@ class GameTestAccess {
     static int16_t BallHandler(const clsGame& g) { return g.ballHandler_; }
     static bool Trap(const clsGame& g) { return g.trap_; }
     static void ClearTrap(clsGame& g) { g.trap_ = false; }
-    static void SetPassOpenness(clsGame& g, double o) { g.passOpenness_ = o; }
     static double RestThreshold(const clsGame& g, const Player& p) { return g.RestThreshold(p); }
 
     static void DecideTrap(clsGame& g) { g.DecideTrap(); }
