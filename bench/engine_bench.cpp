@@ -1,52 +1,12 @@
 // One whole game of the engine, with its box score written, without and with play-by-play.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <memory>
-#include <random>
-#include <stdexcept>
-
+#include "bench_league.h"
 #include "engine/game.h"
-#include "league/default_league.h"
-#include "league/startup.h"
-#include "platform/scripted_host.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-// The default league keeping its rosters, in a temporary copy of the build's program folder.
-class BenchLeague {
-  public:
-    BenchLeague() {
-        std::random_device rd;
-        home_ = fs::temp_directory_path() / ("hoopvale-bench-" + std::to_string(rd()));
-        fs::copy(HOOPVALE_TEST_DATA, home_, fs::copy_options::recursive);
-        session_.league.programFolder = home_;
-        if (!hv::RunStartup(session_, host_) ||
-            !hv::LoadDefaultLeagueKeepingRosters(session_, host_, "benchmark"))
-            throw std::runtime_error("cannot set up the benchmark league");
-        hv::EnsureLeagueFolders(home_, "benchmark");
-        session_.league.state.SeasonDay = hv::Phase::FirstDay;
-        session_.league.state.LeagueInjuries = false;
-        session_.league.rng.Seed(1);
-    }
-    ~BenchLeague() {
-        std::error_code ec;
-        fs::remove_all(home_, ec);
-    }
-    hv::League& league() { return session_.league; }
-
-  private:
-    fs::path home_;
-    hv::Session session_;
-    hv::ScriptedHost host_;
-};
-
-hv::League& SharedLeague() {
-    static BenchLeague bench;
-    return bench.league();
-}
+using hv::bench::SharedLeague;
 
 void PlayGames(benchmark::State& state, bool pbp) {
     hv::League& league = SharedLeague();

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/commands.h"
+#include "league/league_lock.h"
 #include "platform/program_folder.h"
 
 namespace hv {
@@ -33,6 +34,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     auto* no = app.add_flag("--no", answerNo, "Answer every question with No");
     yes->excludes(no);
     app.add_option("--commish", ctx.commishPassword, "Log in as commissioner with this password first");
+    double lockWait = LeagueLockWait().count() / 1000.0;
+    app.add_option("--lock-wait", lockWait,
+                   "Seconds a command that changes a league waits while another program holds it (default 2)")
+        ->check(CLI::Range(0.0, 3600.0));
+    app.set_version_flag("--version", WindowCaption(), "Show the program's version and exit");
 
     CommandRunner run;
     AddInfoCommand(app, ctx, run);
@@ -43,6 +49,28 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddPlayersCommand(app, ctx, run);
     AddOptionsCommand(app, ctx, run);
     AddPasswordCommand(app, ctx, run);
+    AddStandingsCommand(app, ctx, run);
+    AddScheduleCommand(app, ctx, run);
+    AddLeadersCommand(app, ctx, run);
+    AddTeamStatsCommand(app, ctx, run);
+    AddTeamInfoCommand(app, ctx, run);
+    AddRosterCommand(app, ctx, run);
+    AddLineupCommand(app, ctx, run);
+    AddRosterMoveCommands(app, ctx, run);
+    AddInjuriesCommand(app, ctx, run);
+    AddTransactionsCommand(app, ctx, run);
+    AddControlCommand(app, ctx, run);
+    AddPositionCommand(app, ctx, run);
+    AddFindCommand(app, ctx, run);
+    AddNewCommand(app, ctx, run);
+    AddDraftCommand(app, ctx, run);
+    AddLotteryCommand(app, ctx, run);
+    AddDraftOrderCommand(app, ctx, run);
+    AddProspectsCommand(app, ctx, run);
+    AddFirstPicksCommand(app, ctx, run);
+    AddImportRookiesCommand(app, ctx, run);
+    AddResetCommand(app, ctx, run);
+    AddTeamsCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -55,14 +83,20 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (seedOption->count()) ctx.seed = seed;
     ctx.answerYes = !answerNo;
     ctx.commishGiven = app.count("--commish") > 0;
+    SetLeagueLockWait(std::chrono::milliseconds(static_cast<long long>(lockWait * 1000)));
     if (!run) return kExitUsage;
     if (!ctx.Start()) return kExitStartup;
+    // Whatever a command meets (a file system error, no memory left) ends it with a message, never an abort.
     try {
         return run(ctx);
     } catch (const FatalError& fatal) {
         ctx.host->ShowMessage(fatal.text, fatal.title, fatal.icon);
-        return kExitRefused;
+    } catch (const std::exception& e) {
+        ctx.host->ShowMessage(std::string("The command failed: ") + e.what(), "Error", MessageIcon::Critical);
+    } catch (...) {
+        ctx.host->ShowMessage("The command failed.", "Error", MessageIcon::Critical);
     }
+    return kExitRefused;
 }
 
 } // namespace hv

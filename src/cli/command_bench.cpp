@@ -108,7 +108,7 @@ int RunBench(CliContext& ctx, const BenchOptions& o) {
         ctx.out << line << '\n';
 
     if (o.save) {
-        if (!SaveLeague(league, name, host)) return kExitRefused;
+        if (!SaveGameAs(league, name, host)) return kExitRefused;
         ctx.out << "Saved: " << (league.SaveFolder() / SaveFileName(name)).string() << '\n';
     } else {
         std::error_code ec;

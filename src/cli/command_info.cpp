@@ -1,11 +1,9 @@
 // hoopvale-cli info: the caption, the program folder, the settings and the saved leagues.
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
-
 #include "cli/commands.h"
-
-namespace fs = std::filesystem;
+#include "league/saved_games.h"
+#include "reports/report_table.h"
 
 namespace hv {
 
@@ -20,16 +18,15 @@ void AddInfoCommand(CLI::App& app, CliContext&, CommandRunner& run) {
             ctx.out << "SalaryStyle=" << s.SalaryStyle << '\n';
             ctx.out << "SalaryCap=" << s.SalaryCap << '\n';
             ctx.out << "FirstSeason=" << s.FirstSeason << '\n';
-            std::vector<std::string> leagues;
-            fs::path save = ctx.session.league.SaveFolder();
-            if (fs::exists(save))
-                for (const auto& entry : fs::directory_iterator(save))
-                    if (entry.is_regular_file() && entry.path().extension() == ".sav")
-                        leagues.push_back(entry.path().stem().string());
-            std::sort(leagues.begin(), leagues.end());
-            ctx.out << "Saved leagues: " << leagues.size() << '\n';
-            for (const auto& name : leagues)
-                ctx.out << "  " << name << '\n';
+            std::string problem;
+            auto games = ListSavedGames(ctx.session.league.programFolder, &problem);
+            ctx.out << "Saved leagues: " << games.size() << '\n';
+            for (const auto& game : games)
+                ctx.out << "  " << VisibleText(game.leagueName) << '\n';
+            if (!problem.empty()) {
+                ctx.host->ShowMessage(problem, "Error", MessageIcon::Critical);
+                return kExitRefused;
+            }
             return kExitOk;
         };
     });

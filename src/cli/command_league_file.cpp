@@ -6,30 +6,58 @@
 
 namespace hv {
 
-std::optional<OpenedLeague> OpenedLeague::Open(CliContext& ctx, const std::string& name, int& status) {
+std::optional<OpenedLeague> OpenedLeague::Open(CliContext& ctx, const std::string& name, int& status,
+                                               LeagueAccess access) {
     status = kExitRefused;
     if (auto problem = LeagueNameProblem(name)) {
         ctx.host->ShowMessage(*problem, "Error", MessageIcon::Warning);
         return std::nullopt;
     }
     League& league = ctx.session.league;
-    if (!LoadSavedGame(league, SaveFileName(name), *ctx.host)) return std::nullopt;
-    if (ctx.commishGiven) CommishLogin(league.state, ctx.commishPassword, *ctx.host);
+    if (!LoadSavedGame(league, SaveFileName(name), *ctx.host, access == LeagueAccess::Change))
+        return std::nullopt;
+    if (ctx.commishGiven) {
+        // Without a password everyone has the commissioner's rights: there is nothing to log in to.
+        if (HasPassword(league.state))
+            CommishLogin(league.state, ctx.commishPassword, *ctx.host);
+        else
+            ctx.host->ShowMessage("The league " + name +
+                                      " has no password: every user has the commissioner's rights.",
+                                  "Commish Login", MessageIcon::Information);
+    }
     status = kExitOk;
-    return OpenedLeague(ctx, name, EncodeLeague(league, name));
+    return OpenedLeague(ctx, name, access);
 }
 
 int OpenedLeague::SaveIfChanged() {
-    if (EncodeLeague(league(), name_) == loaded_) return kExitOk;
-    return SaveLeague(league(), name_, *ctx_->host) ? kExitOk : kExitRefused;
+    League& opened = league();
+    if (!HasUnsavedChanges(opened)) return kExitOk;
+    if (access_ == LeagueAccess::Read) {
+        // Saving without the lock could undo another program's change: a reading command never saves.
+        ctx_->host->ShowMessage("The league " + name_ + " was opened only to be read; nothing was saved.",
+                                "Error", MessageIcon::Critical);
+        return kExitRefused;
+    }
+    std::string bytes;
+    if (!SaveLeague(opened, name_, *ctx_->host, &bytes)) return kExitRefused;
+    opened.savedGame.digest = SaveDigest(bytes);
+    return kExitOk;
 }
-
-namespace {
 
 std::string Lower(std::string text) {
     for (char& c : text)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return text;
+}
+
+namespace {
+
+// The league's team names, in slot order, joined by commas.
+std::string TeamNames(const League& league) {
+    std::string names;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        names += (t > 1 ? ", " : "") + league.team(t).Name;
+    return names;
 }
 
 } // namespace
@@ -40,12 +68,24 @@ int ResolveTeam(CliContext& ctx, const League& league, const std::string& text) 
         const Team& team = league.team(t);
         if (Lower(team.Name) == wanted || Lower(team.City + " " + team.Name) == wanted) return t;
     }
-    std::string names;
-    for (int t = 1; t <= kLeagueTeams; ++t)
-        names += (t > 1 ? ", " : "") + league.team(t).Name;
-    ctx.host->ShowMessage("There is no team named \"" + text + "\". The teams are: " + names + ".", "Error",
-                          MessageIcon::Warning);
+    ctx.host->ShowMessage("There is no team named \"" + text + "\". The teams are: " + TeamNames(league) +
+                              ".",
+                          "Error", MessageIcon::Warning);
     return 0;
+}
+
+std::optional<std::string> ResolvePlayerTeam(CliContext& ctx, const League& league, const std::string& text) {
+    std::string wanted = Lower(text);
+    for (const char* pseudo : {kFreeAgent, kDraft, kNextDraft})
+        if (Lower(pseudo) == wanted) return std::string(pseudo);
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        const Team& team = league.team(t);
+        if (Lower(team.Name) == wanted || Lower(team.City + " " + team.Name) == wanted) return team.Name;
+    }
+    ctx.host->ShowMessage("There is no team named \"" + text + "\". The teams are: " + TeamNames(league) +
+                              "; or FA, Draft or NextDraft.",
+                          "Error", MessageIcon::Warning);
+    return std::nullopt;
 }
 
 int ResolvePlayer(CliContext& ctx, const League& league, const std::string& text,

@@ -58,7 +58,7 @@ struct PasswordChange {
 
 int RunPassword(CliContext& ctx, const PasswordChange& p) {
     if (!p.password && !p.none) {
-        ctx.err << "password: give --set PASSWORD or --none\n";
+        ctx.host->ShowMessage("Give --set PASSWORD or --none.", "Usage", MessageIcon::Warning);
         return kExitUsage;
     }
     int status;
@@ -87,7 +87,8 @@ void AddOptionsCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     cmd->add_option("--save-boxes", o->saveBoxes, "Keep the box-score files")->check(onOff);
     cmd->add_option("--lock-sim", o->lockSim, "Only the commissioner may simulate games")->check(onOff);
     cmd->add_option("--lock-end", o->lockEnd, "Only the commissioner may end the season")->check(onOff);
-    cmd->add_option("--salary-cap", o->salaryCap, "Salary cap, e.g. \"$42,500,000\"");
+    // The example survives a shell: a "$" inside double quotes would be expanded.
+    cmd->add_option("--salary-cap", o->salaryCap, "Salary cap in dollars, e.g. 42500000 or '$42,500,000'");
     cmd->callback([&run, o] { run = [o](CliContext& ctx) { return RunOptions(ctx, *o); }; });
 }
 

@@ -16,23 +16,17 @@ struct PlayersRequest {
     bool csv = false;
 };
 
-bool IsKnownTeam(const League& league, const std::string& team) {
-    return league.FindTeam(team) != 0 || team == kFreeAgent || team == kDraft || team == kNextDraft;
-}
-
 int RunPlayers(CliContext& ctx, const PlayersRequest& r) {
     int status;
-    auto opened = OpenedLeague::Open(ctx, r.name, status);
+    auto opened = OpenedLeague::Open(ctx, r.name, status, LeagueAccess::Read);
     if (!opened) return status;
     const League& league = opened->league();
-    if (r.team && !IsKnownTeam(league, *r.team)) {
-        ctx.host->ShowMessage("There is no team named \"" + *r.team + "\" in the league " + r.name +
-                                  " (team names, FA, Draft or NextDraft).",
-                              "Error", MessageIcon::Warning);
-        return kExitRefused;
+    std::optional<std::string> team;
+    if (r.team) {
+        team = ResolvePlayerTeam(ctx, league, *r.team);
+        if (!team) return kExitRefused;
     }
-    ReportTable table =
-        PlayerListTable(league, [&](const Player& p) { return !r.team || p.Team == *r.team; });
+    ReportTable table = PlayerListTable(league, [&](const Player& p) { return !team || p.Team == *team; });
     if (r.csv)
         WriteCsv(ctx.out, table);
     else
@@ -46,7 +40,8 @@ void AddPlayersCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     auto* cmd = app.add_subcommand("players", "List a saved league's players with their ratings");
     auto r = std::make_shared<PlayersRequest>();
     cmd->add_option("NAME", r->name, "League name")->required();
-    cmd->add_option("--team", r->team, "Only the players of this team (or FA, Draft, NextDraft)");
+    cmd->add_option("--team", r->team,
+                    "Only the players of this team, named as in `teams` (any case), or FA, Draft, NextDraft");
     cmd->add_flag("--csv", r->csv, "Every column, as comma-separated values with a header line");
     cmd->callback([&run, r] { run = [r](CliContext& ctx) { return RunPlayers(ctx, *r); }; });
 }

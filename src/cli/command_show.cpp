@@ -14,7 +14,7 @@ void AddShowCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     cmd->callback([&run, name] {
         run = [name](CliContext& ctx) -> int {
             int status;
-            auto opened = OpenedLeague::Open(ctx, *name, status);
+            auto opened = OpenedLeague::Open(ctx, *name, status, LeagueAccess::Read);
             if (!opened) return status;
             const SeasonState& s = opened->league().state;
             ctx.out << "League: " << s.LeagueName << '\n';

@@ -1,9 +1,12 @@
 #include "cli/console_host.h"
 
+#include "reports/report_table.h"
+
 namespace hv {
 
 std::string MessageLine(const std::string& text, const std::string& title) {
-    std::string line = title.empty() ? text : title + ": " + text;
+    // A message without a title carries the program's name, as the desktop program's message box does.
+    std::string line = (title.empty() ? std::string(kProgramTitle) : title) + ": " + text;
     std::string out;
     for (size_t i = 0; i < line.size(); ++i) {
         if (line[i] == '\r') {
@@ -15,7 +18,8 @@ std::string MessageLine(const std::string& text, const std::string& title) {
             out += line[i];
         }
     }
-    return out;
+    // Any other control character (an escape sequence in a name) is shown, not sent to the terminal.
+    return VisibleText(out);
 }
 
 void ConsoleHost::ShowMessage(const std::string& text, const std::string& title, MessageIcon) {

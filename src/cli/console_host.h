@@ -25,7 +25,11 @@ class ConsoleHost : public Host {
     bool answer_;
 };
 
-// "TITLE: TEXT" (TEXT alone without a title), line breaks written as blanks.
+// The title of a message that has none: the program's name.
+inline constexpr const char* kProgramTitle = "Hoopvale";
+
+// "TITLE: TEXT" ("Hoopvale: TEXT" without a title), line breaks written as blanks and other control
+// characters made visible.
 std::string MessageLine(const std::string& text, const std::string& title);
 
 } // namespace hv

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "engine/box_score.h"
+#include "reports/html_text.h"
 
 namespace hv {
 
@@ -15,36 +16,13 @@ struct PageColours {
     std::string background, headerRow, headerText, alternateRow, row, text;
 };
 
+// Each colour escaped like every other text of the page, though a loaded league only holds real colours.
 PageColours ColoursOf(const std::array<std::string, 7>& style) {
     auto pick = [&](size_t i, const char* fallback) {
-        return style[i].empty() ? std::string(fallback) : style[i];
+        return style[i].empty() ? std::string(fallback) : HtmlEscape(style[i]);
     };
     return {pick(0, "#FFFFFF"), pick(1, "#000080"), pick(2, "#FFFFFF"),
             pick(3, "#E0E8F8"), pick(4, "#FFFFFF"), pick(6, "#000000")};
-}
-
-std::string Escaped(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
 }
 
 int Minutes(int seconds) {
@@ -80,7 +58,7 @@ void QuarterTable(std::ostringstream& html, const BoxScore& box, const PageColou
     int row = 0;
     for (const BoxSide* side : {&box.Away, &box.Home}) {
         html << "<tr bgcolor=\"" << (row++ % 2 ? c.alternateRow : c.row) << "\">";
-        Cell(html, Escaped(side->Name), "name");
+        Cell(html, HtmlEscape(side->Name), "name");
         for (int16_t q : side->QuarterScores)
             Cell(html, std::to_string(q));
         Cell(html, std::to_string(side->Score()));
@@ -90,7 +68,7 @@ void QuarterTable(std::ostringstream& html, const BoxScore& box, const PageColou
 }
 
 void PlayerTable(std::ostringstream& html, const BoxSide& side, const PageColours& c) {
-    html << "<h3>" << Escaped(side.Name)
+    html << "<h3>" << HtmlEscape(side.Name)
          << "</h3>\n<table border=\"0\" cellspacing=\"1\" cellpadding=\"3\">\n";
     HeaderRow(html, c,
               {"PLAYER", "POS", "MIN", "FG", "FGA", "3P", "3PA", "FT", "FTA", "REB", "A", "PF", "ST", "TO",
@@ -107,8 +85,8 @@ void PlayerTable(std::ostringstream& html, const BoxSide& side, const PageColour
     for (const BoxPlayerLine& l : side.Players) {
         if (l.ID == 0) continue;
         html << "<tr bgcolor=\"" << (row++ % 2 ? c.alternateRow : c.row) << "\">";
-        Cell(html, Escaped(l.Name), "name");
-        Cell(html, l.Position);
+        Cell(html, HtmlEscape(l.Name), "name");
+        Cell(html, HtmlEscape(l.Position));
         numbers(l, Minutes(l.Seconds));
         html << "</tr>\n";
         seconds += l.Seconds;
@@ -142,7 +120,7 @@ std::string PercentText(int32_t made, int32_t attempted) {
 std::string BoxScoreHtml(const BoxScore& box, const std::array<std::string, 7>& siteStyle) {
     PageColours c = ColoursOf(siteStyle);
     std::ostringstream html;
-    std::string heading = Escaped(box.Away.Name) + " at " + Escaped(box.Home.Name);
+    std::string heading = HtmlEscape(box.Away.Name) + " at " + HtmlEscape(box.Home.Name);
     html << "<html>\n<head>\n<title>" << heading << "</title>\n";
     html << "<style>\n.name { font-size: 8pt; text-align: left }\n.stat { font-size: 8pt; text-align: right "
             "}\n"
@@ -152,7 +130,7 @@ std::string BoxScoreHtml(const BoxScore& box, const std::array<std::string, 7>& 
     QuarterTable(html, box, c);
     PlayerTable(html, box.Away, c);
     PlayerTable(html, box.Home, c);
-    html << "<p>Player of the Game: " << Escaped(box.PogName) << "</p>\n";
+    html << "<p>Player of the Game: " << HtmlEscape(box.PogName) << "</p>\n";
     html << "<hr width=1000 align=left>\n<font size=1>Hoopvale | </font>";
     html << "<font size=2> Page created: " << TodayText() << "</font>\n</body>\n</html>\n";
     return html.str();

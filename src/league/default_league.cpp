@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "league/saved_games.h"
+#include "personnel/draft_picks.h"
 #include "personnel/ratings.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"
@@ -66,64 +67,78 @@ void ScoutPotential(Player& p, Random& rng) {
     p.PotentialGrade = GradeOf(p.KnownPotential);
 }
 
-void CopyContracts(Player& p, const SqliteStatement& row) {
-    for (int year = 1; year <= 8; ++year)
-        p.Contract(year) = Int32Column(row, "contract" + std::to_string(year));
-}
-
-// Skills of the row; Scoring is not read from the database (a kept roster draws it, a draft pool leaves it
-// 0).
-void CopySkills(Player& p, const SqliteStatement& row) {
-    struct Skill {
-        const char* column;
-        int16_t Player::*field;
-    };
-    static const Skill skills[] = {{"InsideScoring", &Player::InsideScoring},
-                                   {"JumpShot", &Player::JumpShot},
-                                   {"ThreePointShot", &Player::ThreePointShot},
-                                   {"Handling", &Player::Handling},
-                                   {"Passing", &Player::Passing},
-                                   {"Quickness", &Player::Quickness},
-                                   {"PostDefense", &Player::PostDefense},
-                                   {"PerimeterDefense", &Player::PerimeterDefense},
-                                   {"DriveDefense", &Player::DriveDefense},
-                                   {"Stealing", &Player::Stealing},
-                                   {"ShotBlocking", &Player::ShotBlocking},
-                                   {"OffenseRebound", &Player::OffenseRebound},
-                                   {"DefenseRebound", &Player::DefenseRebound},
-                                   {"Jumping", &Player::Jumping},
-                                   {"Strength", &Player::Strength}};
-    for (const Skill& s : skills)
-        p.*s.field = Int16Column(row, s.column);
-    for (const Skill& s : skills)
-        p.*s.field = std::clamp<int16_t>(p.*s.field, 0, 100);
-    p.Scoring = std::clamp<int16_t>(p.Scoring, 0, 100);
-    p.STAMINA = Int16Column(row, "STAMINA");
-}
-
 std::string InjuryName(SqliteDb& db, long long injuryID) {
     auto stmt = db.Prepare("SELECT * FROM injuries WHERE injuryID = ?");
     stmt->Bind(1, injuryID);
     return stmt->Step() ? stmt->Text("InjuryName") : std::string("None");
 }
 
-void ReadPlayer(League& league, SqliteDb& db, const SqliteStatement& row, Player& p,
-                const DefaultPlayerChoices& choices) {
+// The row's values; Scoring is not read from the database (a kept roster draws it, a draft pool leaves it 0).
+SourcePlayer SourceFromRow(SqliteDb& db, const SqliteStatement& row) {
+    SourcePlayer s;
+    s.Name = row.Text("Name");
+    s.College = row.Text("ShowPotential");
+    s.Height = Int16Column(row, "Height");
+    s.Weight = Int16Column(row, "Weight");
+    s.Age = Int16Column(row, "Age");
+    s.Team = row.Text("Team");
+    s.LastTeam = row.Text("LastTeam");
+    s.LastFASeason = Int16Column(row, "LastFASeason");
+    s.DefaultPosition = row.Text("DefaultPosition");
+    s.PositionNumber = Int16Column(row, "PositionNumber");
+    s.OriginalPosition = Int16Column(row, "OriginalPosition");
+    s.Round = Int16Column(row, "Round");
+    s.Pick = Int16Column(row, "Pick");
+    s.Experience = Int16Column(row, "Experience");
+    s.CAREERPOINTS = Int32Column(row, "CAREERPOINTS");
+    for (int year = 1; year <= 8; ++year)
+        s.Contracts[static_cast<size_t>(year - 1)] = Int32Column(row, "contract" + std::to_string(year));
+    s.Exception = FlagColumn(row, "Exception");
+    s.BirdYears = Int16Column(row, "BirdYears");
+    s.Potential = Int16Column(row, "Potential");
+    for (size_t i = 0; i < kSourceSkills.size(); ++i)
+        s.Skills[i] = Int16Column(row, kSourceSkills[i].column);
+    s.STAMINA = Int16Column(row, "STAMINA");
+    s.Injury = InjuryName(db, row.Int("Injury"));
+    s.TimeInjured = Int16Column(row, "TimeInjured");
+    s.IR = FlagColumn(row, "IR");
+    return s;
+}
+
+} // namespace
+
+const std::array<SourceSkill, 15> kSourceSkills{{{"InsideScoring", &Player::InsideScoring},
+                                                 {"JumpShot", &Player::JumpShot},
+                                                 {"ThreePointShot", &Player::ThreePointShot},
+                                                 {"Handling", &Player::Handling},
+                                                 {"Passing", &Player::Passing},
+                                                 {"Quickness", &Player::Quickness},
+                                                 {"PostDefense", &Player::PostDefense},
+                                                 {"PerimeterDefense", &Player::PerimeterDefense},
+                                                 {"DriveDefense", &Player::DriveDefense},
+                                                 {"Stealing", &Player::Stealing},
+                                                 {"ShotBlocking", &Player::ShotBlocking},
+                                                 {"OffenseRebound", &Player::OffenseRebound},
+                                                 {"DefenseRebound", &Player::DefenseRebound},
+                                                 {"Jumping", &Player::Jumping},
+                                                 {"Strength", &Player::Strength}}};
+
+void AdmitSourcePlayer(League& league, Player& p, const SourcePlayer& s,
+                       const DefaultPlayerChoices& choices) {
     Random& rng = league.rng;
-    p.Name = row.Text("Name");
-    std::string college = row.Text("ShowPotential");
-    p.College = CharacterCount(college) < 2 ? "N/A" : college;
-    p.Height = Int16Column(row, "Height");
-    p.Weight = Int16Column(row, "Weight");
-    p.DisplayHeight = row.Text("DisplayHeight");
-    p.Age = Int16Column(row, "Age");
-    p.LastTeam = row.Text("LastTeam");
-    p.LastFASeason = Int16Column(row, "LastFASeason");
-    p.DefaultPosition = row.Text("DefaultPosition");
-    p.PositionNumber = Int16Column(row, "PositionNumber");
-    p.OriginalPosition = Int16Column(row, "OriginalPosition");
-    p.Experience = Int16Column(row, "Experience");
-    p.CAREERPOINTS = Int32Column(row, "CAREERPOINTS");
+    p.Name = s.Name;
+    p.College = CharacterCount(s.College) < 2 ? "N/A" : s.College;
+    p.Height = s.Height;
+    p.Weight = s.Weight;
+    p.DisplayHeight = FormatHeight(p.Height); // derived, whatever the source says
+    p.Age = s.Age;
+    p.LastTeam = s.LastTeam;
+    p.LastFASeason = s.LastFASeason;
+    p.DefaultPosition = s.DefaultPosition;
+    p.PositionNumber = s.PositionNumber;
+    p.OriginalPosition = s.OriginalPosition;
+    p.Experience = s.Experience;
+    p.CAREERPOINTS = s.CAREERPOINTS;
 
     p.Greed = Percent(rng);
     p.Loyalty = Percent(rng);
@@ -131,17 +146,12 @@ void ReadPlayer(League& league, SqliteDb& db, const SqliteStatement& row, Player
     p.Happiness = Percent(rng);
     if (!choices.creationDraft) p.Scoring = Percent(rng);
 
-    std::string rowTeam = row.Text("Team");
     if (choices.creationDraft) {
-        p.Team = rowTeam == kDraft ? kNextDraft : kDraft;
+        p.Team = s.Team == kDraft ? kNextDraft : kDraft;
         p.HomeTeam = league.team(NearestInt(28 * rng.Uniform() + 1)).Name;
-        // A positive salary style lets the pool keep the default league's contracts.
-        if (choices.salaryStyle <= 0) {
-            for (int year = 1; year <= 8; ++year)
-                p.Contract(year) = 0;
-        } else {
-            CopyContracts(p, row);
-        }
+        // A positive salary style lets the pool keep the source's contracts.
+        for (int year = 1; year <= 8; ++year)
+            p.Contract(year) = choices.salaryStyle <= 0 ? 0 : s.Contracts[static_cast<size_t>(year - 1)];
         p.Exception = false;
         p.Signday = 0;
         p.SignYear = 0;
@@ -150,27 +160,31 @@ void ReadPlayer(League& league, SqliteDb& db, const SqliteStatement& row, Player
         p.TimeInjured = 0;
         p.IR = false;
     } else {
-        p.Team = rowTeam;
+        p.Team = s.Team;
         p.HomeTeam = "N/A";
-        p.Round = Int16Column(row, "Round");
-        p.Pick = Int16Column(row, "Pick");
-        p.BirdYears = Int16Column(row, "BirdYears");
-        CopyContracts(p, row);
-        p.Exception = FlagColumn(row, "Exception");
+        p.Round = s.Round;
+        p.Pick = s.Pick;
+        p.BirdYears = s.BirdYears;
+        for (int year = 1; year <= 8; ++year)
+            p.Contract(year) = s.Contracts[static_cast<size_t>(year - 1)];
+        p.Exception = s.Exception;
         p.Signday = 0;
         p.SignYear = 0;
         p.Resign = true;
-        p.Injury = InjuryName(db, row.Int("Injury"));
-        p.TimeInjured = Int16Column(row, "TimeInjured");
-        p.IR = FlagColumn(row, "IR");
+        p.Injury = s.Injury;
+        p.TimeInjured = s.TimeInjured;
+        p.IR = s.IR;
     }
 
-    p.Potential = Int16Column(row, "Potential");
+    p.Potential = s.Potential;
     RandomizePotential(p, choices.randomization, rng);
     p.Potential = std::min<int16_t>(p.Potential, 99);
     ScoutPotential(p, rng);
 
-    CopySkills(p, row);
+    for (size_t i = 0; i < kSourceSkills.size(); ++i)
+        p.*kSourceSkills[i].field = std::clamp<int16_t>(s.Skills[i], 0, 100);
+    p.Scoring = std::clamp<int16_t>(p.Scoring, 0, 100);
+    p.STAMINA = s.STAMINA;
 
     // An unsigned player of a team becomes a free agent. Players already free keep their last team, and
     // draft prospects stay in their class.
@@ -179,6 +193,13 @@ void ReadPlayer(League& league, SqliteDb& db, const SqliteStatement& row, Player
         p.LastTeam = p.Team;
         p.Team = kFreeAgent;
     }
+}
+
+namespace {
+
+void ReadPlayer(League& league, SqliteDb& db, const SqliteStatement& row, Player& p,
+                const DefaultPlayerChoices& choices) {
+    AdmitSourcePlayer(league, p, SourceFromRow(db, row), choices);
 }
 
 } // namespace
@@ -225,6 +246,7 @@ void ReadDefaultPlayers(League& league, SqliteDb& db, const DefaultPlayerChoices
         CalculatePlayerRatings(p);
         if (p.Team != kFreeAgent && p.Team != kDraft) league.AddToRoster(id);
     }
+    CalculateAbsoluteRatings(league);
 }
 
 bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::string& leagueName,
@@ -262,12 +284,14 @@ bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::st
         return false;
     }
     staged->RebuildFreeIDs();
+    staged->savedGame = {}; // a new league: no saved game yet, and the previous league's lock is let go
     SeasonState& state = staged->state;
     state.LeagueName = leagueName;
     state.LeagueFolder = staged->LeagueFolderOf(leagueName).string();
     state.Season = static_cast<int16_t>(session.settings.FirstSeason);
     state.FirstSeason = state.Season;
     state.SetSalaryCapDollars(session.settings.SalaryCap);
+    CreatePickTable(*staged);
     staged->leagueOpen = true;
     for (int team = 1; team <= kLeagueTeams; ++team)
         SetLineup(*staged, team);

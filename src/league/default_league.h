@@ -1,6 +1,7 @@
 // Reading a new league's teams and players from the working copy of the default league database.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "league/league.h"
@@ -28,6 +29,30 @@ struct DefaultPlayerChoices {
     PotentialRandomization randomization = PotentialRandomization::Normal;
     int salaryStyle = 0; // "SalaryStyle" of the settings file
 };
+
+// One player as a source gives him (the default database or an imported file), before the new league's
+// draws: the database's columns, Scoring aside.
+struct SourcePlayer {
+    std::string Name, College, Team, LastTeam, DefaultPosition, Injury = "None";
+    int16_t Height = 0, Weight = 0, Age = 0, LastFASeason = 0, PositionNumber = 0, OriginalPosition = 0,
+            Round = 0, Pick = 0, Experience = 0, BirdYears = 0, Potential = 0, STAMINA = 100, TimeInjured = 0;
+    int32_t CAREERPOINTS = 0;
+    std::array<int32_t, 8> Contracts{};
+    bool Exception = false, IR = false;
+    std::array<int16_t, 15> Skills{}; // in kSourceSkills order
+};
+
+// The fifteen skills a source gives, by column name, in the order of SourcePlayer::Skills.
+struct SourceSkill {
+    const char* column;
+    int16_t Player::*field;
+};
+extern const std::array<SourceSkill, 15> kSourceSkills;
+
+// Makes `p` (an emptied slot) the new league's player from `s`: personality drawn, team and contracts by
+// the roster mode, potential randomized and scouted, skills within 0 to 100, an unsigned team player made a
+// free agent. The caller recomputes ratings and counts him into his team.
+void AdmitSourcePlayer(League& league, Player& p, const SourcePlayer& s, const DefaultPlayerChoices& choices);
 
 // Fills player slots 1 to 650 from the Player table, one row per slot by ID; a slot without a row stays
 // empty. Needs the teams already read. Throws DatabaseError on a missing table or column.

@@ -9,6 +9,7 @@
 
 #include "league/league_tables.h"
 #include "league/player.h"
+#include "league/saved_game_link.h"
 #include "league/schedule_types.h"
 #include "league/season_state.h"
 #include "league/team.h"
@@ -56,6 +57,8 @@ struct League {
     std::vector<std::string> colleges;
     std::vector<InjuryType> injuryTypes;
     bool leagueOpen = false;
+    // The saved game the league was loaded from or last saved to.
+    SavedGameLink savedGame;
     // The last game's result, e.g. "Hawks 101, @Bulls 99"; set by the game engine at the end of a game.
     std::string lastResult;
     // Players hurt in the day's "Regular" and "Playoff" games.

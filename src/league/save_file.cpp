@@ -2,11 +2,13 @@
 #include "league/save_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -20,27 +22,33 @@ namespace hv {
 
 namespace {
 
-// Writes all bytes to a new file and forces them to disk; throws std::runtime_error with the reason.
-void WriteFileDurably(const fs::path& file, const std::string& bytes) {
-    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+// Writes all bytes to a new file and forces them to disk; throws std::runtime_error with the reason. The file
+// gets the permission bits `mode` when given, else the usual ones for a new file.
+void WriteFileDurably(const fs::path& file, const std::string& bytes, std::optional<mode_t> mode) {
+    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? 0600 : 0644);
     if (fd < 0) throw std::runtime_error(std::strerror(errno));
+    auto fail = [&](int error) {
+        ::close(fd);
+        throw std::runtime_error(std::strerror(error));
+    };
+    if (mode && ::fchmod(fd, *mode) != 0) fail(errno);
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            int error = n < 0 ? errno : EIO;
-            ::close(fd);
-            throw std::runtime_error(std::strerror(error));
-        }
+        if (n <= 0) fail(n < 0 ? errno : EIO);
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0) {
-        int error = errno;
-        ::close(fd);
-        throw std::runtime_error(std::strerror(error));
-    }
+    if (::fsync(fd) != 0) fail(errno);
     if (::close(fd) != 0) throw std::runtime_error(std::strerror(errno));
+}
+
+// The permission bits of the file a save replaces (a league kept private stays private); nothing for a new
+// file.
+std::optional<mode_t> ExistingMode(const fs::path& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) != 0) return std::nullopt;
+    return existing.st_mode & 07777;
 }
 
 // Makes a finished rename durable; a folder that cannot be synced is not an error.
@@ -59,13 +67,42 @@ std::string TemporaryName(const std::string& fileName) {
 }
 
 bool ReadWholeFile(const fs::path& file, std::string& bytes) {
+    try {
+        std::ifstream in(file, std::ios::binary);
+        if (!in) return false;
+        std::ostringstream content;
+        content << in.rdbuf();
+        if (in.bad()) return false;
+        bytes = std::move(content).str();
+        return true;
+    } catch (const std::exception&) { // no memory for it, or a stream failure
+        return false;
+    }
+}
+
+// The first `limit` bytes of a file (fewer when it is shorter).
+std::optional<std::string> ReadFileStart(const fs::path& file, size_t limit) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = std::move(content).str();
-    return true;
+    if (!in) return std::nullopt;
+    std::string bytes(limit, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(limit));
+    if (in.bad()) return std::nullopt;
+    bytes.resize(static_cast<size_t>(in.gcount()));
+    return bytes;
+}
+
+// A header's largest size: nine texts of at most 65535 bytes and 46 bytes of numbers.
+constexpr size_t kMaxHeaderBytes = 9 * (2 + 65535) + 46;
+// Enough for the header of every league the program writes.
+constexpr size_t kUsualHeaderBytes = 4096;
+
+bool IsTemporaryOf(const std::string& entry, const std::string& fileName) {
+    const std::string prefix = "." + fileName + ".", suffix = ".tmp";
+    if (entry.size() <= prefix.size() + suffix.size() || entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    std::string middle = entry.substr(prefix.size(), entry.size() - prefix.size() - suffix.size());
+    return middle.find_first_not_of("0123456789abcdef") == std::string::npos;
 }
 
 // Moves the saved part of a freshly loaded league into the running one. Slot 0 and the exhibition slots
@@ -82,7 +119,34 @@ void AdoptLoadedLeague(League& league, League&& loaded) {
 
 } // namespace
 
-bool SaveLeague(const League& league, const std::string& leagueName, Host& host) {
+std::optional<SaveHeader> ReadSaveHeader(const fs::path& file) {
+    for (size_t limit : {kUsualHeaderBytes, kMaxHeaderBytes}) {
+        auto bytes = ReadFileStart(file, limit);
+        if (!bytes) return std::nullopt;
+        try {
+            return DecodeSaveHeader(*bytes);
+        } catch (const FormatError&) {
+            if (bytes->size() < limit) return std::nullopt; // the whole file was read
+        }
+    }
+    return std::nullopt;
+}
+
+uint64_t SaveDigest(std::string_view bytes) {
+    return std::hash<std::string_view>{}(bytes);
+}
+
+void RemoveStaleSaveFiles(const fs::path& saveFolder, const std::string& fileName) {
+    std::error_code ec;
+    fs::directory_iterator it(saveFolder, ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        if (!IsTemporaryOf(it->path().filename().string(), fileName)) continue;
+        std::error_code ignored;
+        fs::remove(it->path(), ignored);
+    }
+}
+
+bool SaveLeague(const League& league, const std::string& leagueName, Host& host, std::string* written) {
     const std::string fileName = SaveFileName(leagueName);
     auto fail = [&](const std::string& reason) {
         host.ShowMessage("The league could not be saved to " + fileName + ": " + reason, "Error",
@@ -96,6 +160,7 @@ bool SaveLeague(const League& league, const std::string& leagueName, Host& host)
     } catch (const FormatError& e) {
         return fail(e.what());
     }
+    if (bytes.size() > kMaxSaveFileBytes) return fail("its saved game would exceed 256 MB");
     // Never write a file that would not load again: the loader's checks run on the new bytes first, and a
     // league that fails them keeps its previous save.
     try {
@@ -110,7 +175,8 @@ bool SaveLeague(const League& league, const std::string& leagueName, Host& host)
     const fs::path temporary = folder / TemporaryName(fileName);
     try {
         fs::create_directories(folder);
-        WriteFileDurably(temporary, bytes);
+        RemoveStaleSaveFiles(folder, fileName);
+        WriteFileDurably(temporary, bytes, ExistingMode(target));
         fs::rename(temporary, target);
     } catch (const std::exception& e) {
         std::error_code ignored;
@@ -118,6 +184,7 @@ bool SaveLeague(const League& league, const std::string& leagueName, Host& host)
         return fail(e.what());
     }
     SyncFolder(folder);
+    if (written) *written = std::move(bytes);
     return true;
 }
 
@@ -132,6 +199,11 @@ bool LoadLeague(League& league, const std::string& fileName, Host& host) {
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
         host.ShowMessage("The file " + fileName + " was not found.", "File Not Found", MessageIcon::Critical);
+        return false;
+    }
+    if (uintmax_t size = fs::file_size(file, ec); !ec && size > kMaxSaveFileBytes) {
+        host.ShowMessage("The file " + fileName + " is too large to be a saved game.", "Error",
+                         MessageIcon::Critical);
         return false;
     }
     std::string bytes;

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +18,10 @@ namespace hv {
 
 // "NAME.sav"
 std::string SaveFileName(const std::string& leagueName);
+
+// The largest file taken for a saved game: far beyond any league's, yet small enough to read whole. A larger
+// file is refused before it is read, and a league whose saved game would be larger is not saved.
+constexpr uintmax_t kMaxSaveFileBytes = uintmax_t{256} << 20;
 
 // The whole saved part of the league as the file's bytes, with `leagueName` in the header. Throws FormatError
 // when a value does not fit its field (a text over 65535 bytes, a table over 32767 entries, a salary cap over
@@ -40,17 +46,31 @@ struct SaveHeader {
 };
 // Throws FormatError when the header is not valid.
 SaveHeader DecodeSaveHeader(std::string_view bytes);
+// The header of a saved-game file, reading no more than a header can take; nothing when the file cannot be
+// read or does not start with a valid header.
+std::optional<SaveHeader> ReadSaveHeader(const std::filesystem::path& file);
+
+// A digest of a saved game's bytes: equal bytes give equal digests, so a league whose encoded form has
+// another digest than the one last saved or loaded has unsaved changes.
+uint64_t SaveDigest(std::string_view bytes);
 
 // Writes the league to save/NAME.sav: the bytes are first checked to load again, then go to a temporary file
-// in the same folder, which is flushed to disk and renamed over the old save. On failure shows an error
-// (title "Error"), removes the temporary file, keeps the previous save and returns false. The league is not
-// changed.
-bool SaveLeague(const League& league, const std::string& leagueName, Host& host);
+// in the same folder, which is flushed to disk and renamed over the old save, keeping the old file's
+// permission bits. Temporary files that an interrupted save of this league left behind are removed first
+// (the caller holds the league's lock, so none of them is in use). On failure shows an error (title
+// "Error"), removes the temporary file, keeps the previous save and returns false. The league is not
+// changed. `written`, when given, receives the bytes saved.
+bool SaveLeague(const League& league, const std::string& leagueName, Host& host,
+                std::string* written = nullptr);
+
+// Removes save/.NAME.sav.*.tmp, the leftovers of interrupted saves of that league.
+void RemoveStaleSaveFiles(const std::filesystem::path& saveFolder, const std::string& fileName);
 
 // Replaces the league by the saved game save/FILENAME ("NAME.sav"): reads into a fresh league object, makes
 // sure the league's folders exist, sets the league folder, and only then moves the result in. A missing
 // file shows "The file FILENAME was not found." (title "File Not Found"); a damaged one "The file FILENAME is
-// not a valid saved game." (title "Error"). On failure the league is left exactly as it was.
+// not a valid saved game." (title "Error"); one larger than kMaxSaveFileBytes "The file FILENAME is too large
+// to be a saved game." without being read. On failure the league is left exactly as it was.
 bool LoadLeague(League& league, const std::string& fileName, Host& host);
 
 } // namespace hv

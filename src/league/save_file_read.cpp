@@ -7,7 +7,9 @@
 #include "league/save_file.h"
 #include "league/save_file_format.h"
 #include "league/saved_games.h"
+#include "personnel/draft_picks.h"
 #include "personnel/ratings.h"
+#include "reports/html_text.h"
 
 namespace hv {
 
@@ -129,8 +131,11 @@ void ReadHeader(SaveReader& r, SeasonState& s) {
     s.DraftState = r.I16();
     s.DraftPickState = r.I16();
     s.SiteDuringSim = r.Bool();
-    for (auto& text : s.SiteStyle)
+    for (auto& text : s.SiteStyle) {
         text = r.Str();
+        // Written into the site's pages as they are: a colour must be a colour.
+        if (!IsSiteColour(text)) SaveReader::Fail("a site colour that is not a colour");
+    }
     for (bool& on : s.SitePages)
         on = r.Bool();
 }
@@ -296,7 +301,7 @@ int ReadPlayer(SaveReader& r, Player& p) {
                        &p.PlayerOfGame, &p.PlayerOfWeek, &p.PlayerOfMonth})
         *v = r.I16();
     p.Name = JoinStoredName(first, last);
-    return first.empty() && last.empty() ? 0 : slot;
+    return slot;
 }
 
 void ReadPlayers(SaveReader& r, League& league) {
@@ -304,7 +309,9 @@ void ReadPlayers(SaveReader& r, League& league) {
     for (int i = 1; i <= kStoredPlayers; ++i) {
         Player p;
         int slot = ReadPlayer(r, p);
-        if (slot == 0) continue;
+        if (p.Name.empty()) continue; // an empty slot
+        // A named player without a slot would be dropped silently, and the next save would lose him for good.
+        if (slot == 0) SaveReader::Fail("a named player without a slot number");
         if (!seen.insert(slot).second) SaveReader::Fail("a player slot given twice");
         if (p.PositionNumber < 1 || p.PositionNumber > 5) SaveReader::Fail("a player without a position");
         league.player(slot) = std::move(p);
@@ -484,6 +491,31 @@ void ReadTables(SaveReader& r, League& league) {
     r.Table(t.archive, kArchiveMinBytes, [&] { return ReadArchive(r); });
 }
 
+bool IsPseudoTeam(const std::string& team) {
+    return team == kFreeAgent || team == kDraft || team == kNextDraft;
+}
+
+// What the league's tables say of each other must hold: one team to a name, every player's team one the
+// league has (or free, or a draft class, or none at all), and every depth-chart and key-player slot either
+// empty or naming a player.
+void CheckReferences(const League& league) {
+    std::set<std::string> names;
+    for (int slot = 1; slot <= kStoredTeams; ++slot)
+        if (!names.insert(league.team(slot).Name).second) SaveReader::Fail("two teams with one name");
+    for (int id = 1; id <= kStoredPlayers; ++id) {
+        const Player& p = league.player(id);
+        if (!p.IsEmpty() && !p.Team.empty() && !IsPseudoTeam(p.Team) && names.count(p.Team) == 0)
+            SaveReader::Fail("a player of a team the league does not have");
+    }
+    for (int slot = 1; slot <= kStoredTeams; ++slot) {
+        const Team& t = league.team(slot);
+        for (int16_t id : {t.C1, t.C2, t.C3, t.PF1, t.PF2, t.PF3, t.SF1, t.SF2, t.SF3, t.SG1, t.SG2, t.SG3,
+                           t.PG1, t.PG2, t.PG3, t.keyplayer1, t.keyplayer2, t.keyplayer3})
+            if (id != 0 && league.player(id).IsEmpty())
+                SaveReader::Fail("a depth chart or key player naming an empty player slot");
+    }
+}
+
 // The values a saved game does not hold: display fields, ratings, roster counts, free IDs, rights.
 void RebuildDerivedValues(League& league) {
     SeasonState& s = league.state;
@@ -503,6 +535,7 @@ void RebuildDerivedValues(League& league) {
     for (int id = 1; id <= kStoredPlayers; ++id)
         if (!league.player(id).IsEmpty()) league.AddToRoster(id);
     league.RebuildFreeIDs();
+    CalculateAbsoluteRatings(league);
 }
 
 } // namespace
@@ -523,6 +556,11 @@ void DecodeLeague(std::string_view bytes, League& fresh) {
     ReadPlayers(r, fresh);
     ReadTables(r, fresh);
     r.ExpectEnd();
+    // The draft needs each team's pick of each coming draft exactly once; a table never filled is allowed
+    // (the draft fills it).
+    if (!PickTableIsEmpty(fresh.tables))
+        if (auto problem = PickTableProblem(fresh.tables)) SaveReader::Fail(*problem);
+    CheckReferences(fresh);
     RebuildDerivedValues(fresh);
     if (!fresh.programFolder.empty())
         fresh.state.LeagueFolder = fresh.LeagueFolderOf(fresh.state.LeagueName).string();

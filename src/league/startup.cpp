@@ -1,5 +1,7 @@
 #include "league/startup.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 
 #include "personnel/colleges.h"
@@ -67,19 +69,34 @@ bool Fail(Host& host, const std::string& text, const std::string& title = {}) {
     return false;
 }
 
-// Reads a name list into a 1-based vector.
-bool ReadNames(const fs::path& file, std::vector<std::string>& into) {
-    if (!fs::exists(file)) return false;
+// Reads a required name list into a 1-based vector; throws FatalError.
+void ReadNames(const fs::path& file, std::vector<std::string>& into) {
+    auto names = ReadRequiredNameList(file, file.filename().string());
     into.assign(1, std::string());
-    auto names = ReadNameList(file);
     into.insert(into.end(), names.begin(), names.end());
-    return true;
 }
 
+// The season row must hold exactly the whole numbers 2001 and 0: "2001abc", 2001.4 or NULL do not pass.
 bool DatabaseIsDefault(SqliteDb& db) {
     auto stmt = db.Prepare("SELECT * FROM Seasoninfo");
     if (!stmt->Step()) return false;
-    return stmt->Int("Season") == 2001 && stmt->Int("SeasonDay") == 0;
+    return stmt->ExactInt("Season") == 2001 && stmt->ExactInt("SeasonDay") == 0;
+}
+
+// Replaces current.lge by a fresh copy of default.lge in one step: the copy is written under a name of this
+// process's own and renamed over the old one, so a program starting at the same time never opens a half-
+// written database.
+void CopyWorkingDatabase(const fs::path& home) {
+    const fs::path temporary = home / (".current.lge." + std::to_string(::getpid()) + ".tmp");
+    try {
+        fs::copy_file(home / "default.lge", temporary, fs::copy_options::overwrite_existing);
+        fs::permissions(temporary, fs::perms::owner_write, fs::perm_options::add);
+        fs::rename(temporary, home / "current.lge");
+    } catch (...) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        throw;
+    }
 }
 
 } // namespace
@@ -88,8 +105,12 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
     League& league = session.league;
     const fs::path home = league.programFolder;
     try {
-        if (!fs::exists(home / "default.lge"))
-            return Fail(host, "Missing File: default.lge\nPlease reinstall the game.", "Error");
+        std::error_code ec;
+        if (!fs::is_regular_file(home / "default.lge", ec))
+            return Fail(host,
+                        "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
+                            home.string(),
+                        "Error");
 
         LoadInjuryTable(league);
         session.settings = ReadSettings(home / "HVL.ini");
@@ -103,8 +124,7 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
 
         if (hooks.setCaption) hooks.setCaption(WindowCaption());
 
-        fs::copy_file(home / "default.lge", home / "current.lge", fs::copy_options::overwrite_existing);
-        fs::permissions(home / "current.lge", fs::perms::owner_write, fs::perm_options::add);
+        CopyWorkingDatabase(home);
         session.database = std::make_shared<SqliteDb>(home / "current.lge");
 
         league.state.LeagueName = "default";
@@ -114,10 +134,8 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
         for (const auto& folder : ProgramFolders())
             fs::create_directories(home / folder);
 
-        if (!ReadNames(home / "gamedata" / "Firstnames.txt", league.firstNames))
-            return Fail(host, "Fatal Error: Firstnames.txt not found.");
-        if (!ReadNames(home / "gamedata" / "lastnames.txt", league.lastNames))
-            return Fail(host, "Fatal Error: lastnames.txt not found.");
+        ReadNames(home / "gamedata" / "Firstnames.txt", league.firstNames);
+        ReadNames(home / "gamedata" / "lastnames.txt", league.lastNames);
 
         bool valid = false;
         try {
@@ -127,16 +145,20 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
         }
         if (!valid) {
             session.database.reset();
-            return Fail(host, "Invalid default.lge file");
+            return Fail(host, "Invalid default.lge file", "Error");
         }
     } catch (const FatalError& fatal) {
+        session.database.reset();
         host.ShowMessage(fatal.text, fatal.title, fatal.icon);
         return false;
     } catch (const DatabaseError&) {
         session.database.reset();
-        return Fail(host, "Invalid default.lge file");
+        return Fail(host, "Invalid default.lge file", "Error");
     } catch (const fs::filesystem_error& e) {
-        return Fail(host, std::string("Cannot prepare the program folder: ") + e.what(), "Error");
+        return Fail(host,
+                    "Cannot prepare the program folder: " + e.path1().string() + ": " + e.code().message() +
+                        ".",
+                    "Error");
     }
     league.leagueOpen = false;
     return true;

@@ -9,4 +9,7 @@ namespace hv {
 
 std::string StatusLine(const SeasonState& state);
 
+// The phase part of the status line alone ("Day 45", "Free Agency Day 2"); empty for a code of no phase.
+std::string PhaseText(int seasonDay);
+
 } // namespace hv

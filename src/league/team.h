@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace hv {
 
@@ -69,6 +70,9 @@ struct Team {
     std::array<TeamGameRecord, 8> GameRecords{};
     int16_t GameRecordsExtra = 0;
     std::array<TeamPlayerRecord, 12> PlayerRecords{};
+    // The user's ranked prospects (player IDs, at most 29), used when the computer picks for a human team.
+    // A working value: not part of the saved game.
+    std::vector<int16_t> DraftList;
 
     // Depth chart slot of a position (1 C .. 5 PG) and depth (1..3).
     int16_t& Depth(int position, int depth);

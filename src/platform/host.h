@@ -8,14 +8,20 @@ namespace hv {
 
 enum class MessageIcon { None, Information, Warning, Critical, Question };
 
+enum class Answer { Yes, No, Cancel };
+
 class Host {
   public:
     virtual ~Host() = default;
 
     virtual void ShowMessage(const std::string& text, const std::string& title = {},
                              MessageIcon icon = MessageIcon::None) = 0;
-    // A Yes/No question; true means Yes.
+    // A Yes/No question; true means Yes. A windowed front end offers No as the default.
     virtual bool AskYesNo(const std::string& text, const std::string& title = {}) = 0;
+    // A Yes/No/Cancel question (save the changes first?); a front end without a Cancel answers Yes or No.
+    virtual Answer AskYesNoCancel(const std::string& text, const std::string& title = {}) {
+        return AskYesNo(text, title) ? Answer::Yes : Answer::No;
+    }
     // A caption and a value within 0 to maximum for the current long operation.
     virtual void SetProgress(const std::string& caption, int value, int maximum) = 0;
     virtual void SetBusy(bool busy) = 0;

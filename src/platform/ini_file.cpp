@@ -43,7 +43,9 @@ int ReadIniInt(const std::filesystem::path& file, const std::string& section, co
     if (!in) return defaultValue;
     std::string line;
     bool inSection = false;
-    while (std::getline(in, line)) {
+    for (bool first = true; std::getline(in, line); first = false) {
+        // A file saved by an editor that marks UTF-8 with a byte-order mark still starts with its section.
+        if (first && line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);
         std::string t = Trim(line);
         if (t.empty() || t[0] == ';') continue;
         if (t.front() == '[') {

@@ -19,6 +19,8 @@ class ScriptedHost : public Host {
     std::vector<Message> messages;
     std::vector<std::string> questions;
     std::deque<bool> answers; // next answers; when empty, defaultAnswer
+    // Next answers of Yes/No/Cancel questions; when empty, those are answered like Yes/No questions.
+    std::deque<Answer> threeWayAnswers;
     bool defaultAnswer = true;
     std::string lastCaption;
     int lastValue = 0, lastMaximum = 0;
@@ -32,6 +34,13 @@ class ScriptedHost : public Host {
         if (answers.empty()) return defaultAnswer;
         bool a = answers.front();
         answers.pop_front();
+        return a;
+    }
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override {
+        if (threeWayAnswers.empty()) return Host::AskYesNoCancel(text, title);
+        questions.push_back(text);
+        Answer a = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
         return a;
     }
     void SetProgress(const std::string& caption, int value, int maximum) override {

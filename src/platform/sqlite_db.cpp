@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 namespace hv {
 namespace {
@@ -60,6 +61,30 @@ bool SqliteStatement::IsNull(const std::string& name) const {
 
 long long SqliteStatement::Int(const std::string& name) const {
     return sqlite3_column_int64(stmt_, Column(name));
+}
+
+std::optional<long long> SqliteStatement::ExactInt(const std::string& name) const {
+    int col = Column(name);
+    switch (sqlite3_column_type(stmt_, col)) {
+    case SQLITE_INTEGER:
+        return sqlite3_column_int64(stmt_, col);
+    case SQLITE_FLOAT: {
+        double v = sqlite3_column_double(stmt_, col);
+        if (v != std::trunc(v) || std::fabs(v) > 9.0e15) return std::nullopt;
+        return static_cast<long long>(v);
+    }
+    case SQLITE_TEXT: {
+        std::string text = Text(name);
+        size_t digits = text.size() > 0 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
+        if (digits == text.size() || text.size() > 18 ||
+            !std::all_of(text.begin() + static_cast<long>(digits), text.end(),
+                         [](unsigned char c) { return std::isdigit(c); }))
+            return std::nullopt;
+        return std::stoll(text);
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 double SqliteStatement::Double(const std::string& name) const {

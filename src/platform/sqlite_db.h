@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -33,6 +34,9 @@ class SqliteStatement {
     bool IsNull(const std::string& name) const;
     // Values of the current row by column name (case-insensitive); NULL reads as 0 or "".
     long long Int(const std::string& name) const;
+    // The value as a whole number only when it is one exactly: an integer, a real without a fraction, or a
+    // text of digits with an optional sign; nothing for NULL, a fraction or any other text.
+    std::optional<long long> ExactInt(const std::string& name) const;
     double Double(const std::string& name) const;
     std::string Text(const std::string& name) const;
 

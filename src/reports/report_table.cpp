@@ -114,11 +114,11 @@ void WriteText(std::ostream& out, const ReportTable& table, bool briefOnly) {
 
 void WriteCsv(std::ostream& out, const ReportTable& table) {
     for (size_t i = 0; i < table.columns.size(); ++i)
-        out << (i ? "," : "") << CsvField(table.columns[i].title);
+        out << (i ? "," : "") << CsvField(VisibleText(table.columns[i].title));
     out << '\n';
     for (const auto& row : table.rows) {
         for (size_t i = 0; i < table.columns.size(); ++i)
-            out << (i ? "," : "") << CsvField(i < row.size() ? row[i].text : std::string());
+            out << (i ? "," : "") << CsvField(VisibleText(i < row.size() ? row[i].text : std::string()));
         out << '\n';
     }
 }

@@ -58,7 +58,7 @@ std::string GroupThousands(int64_t value);
 // Aligned columns with a header line; with briefOnly the columns marked brief alone. Control characters in
 // the texts are shown as "^X" rather than sent to the terminal.
 void WriteText(std::ostream& out, const ReportTable& table, bool briefOnly = true);
-// Comma-separated values with a header line, every column.
+// Comma-separated values with a header line, every column; control characters shown as WriteText shows them.
 void WriteCsv(std::ostream& out, const ReportTable& table);
 
 // A CSV field: quoted, with doubled quotes, when it holds a comma, a quote or a line break.

@@ -20,6 +20,8 @@ namespace hv {
 // A missing file is fatal; a damaged one too, with its own message.
 void LoadInjuryTable(League& league);
 
+// The records of an injury file; throws FormatError when it is not a regular file of at most 1 MB holding
+// whole records with a name, a class 1 to 10, days not negative and UTF-8 texts.
 std::vector<InjuryType> ReadInjuryFile(const std::filesystem::path& file);
 std::string EncodeInjuryRecord(const InjuryType& entry);
 

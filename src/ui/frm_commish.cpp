@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QPushButton>
 
+#include "dialog_fit.h"
 #include "league/league_options.h"
 
 namespace hv {
@@ -22,6 +23,7 @@ frmCommish::frmCommish(SeasonState& state, Host& host, QWidget* parent)
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("&Password:"), password_);
     form->addRow(buttons);
+    FitToContents(*this);
 }
 
 void frmCommish::Login() {

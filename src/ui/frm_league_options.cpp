@@ -4,12 +4,13 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 
+#include "dialog_fit.h"
 #include "league/league_options.h"
 
 namespace hv {
 
 frmLeagueOptions::frmLeagueOptions(SeasonState& state, Host& host, QWidget* parent)
-    : QDialog(parent), state_(state), host_(host) {
+    : QDialog(parent), state_(state), host_(host), original_(state) {
     setWindowTitle(QStringLiteral("League Options"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(AddBox("chkInjuries", QStringLiteral("&Injuries"), state.LeagueInjuries));
@@ -24,9 +25,31 @@ frmLeagueOptions::frmLeagueOptions(SeasonState& state, Host& host, QWidget* pare
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Salary &cap:"), salaryCap_);
     layout->addLayout(form);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
+    // OK keeps the changes; Cancel, Escape or closing the window puts back the options as they were.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    FitToContents(*this);
+}
+
+void frmLeagueOptions::accept() {
+    // A cap typed but not yet left counts; one that is refused keeps the screen open.
+    bool valid = SetSalaryCapFromText(state_, salaryCap_->text().toStdString(), host_);
+    salaryCap_->setText(QString::fromStdString(SalaryCapText(state_.SalaryCapDollars())));
+    if (valid) QDialog::accept();
+}
+
+void frmLeagueOptions::reject() {
+    // The cap field must not store its text while the screen closes: that would undo the discarding.
+    salaryCap_->blockSignals(true);
+    QDialog::reject();
+    state_.LeagueInjuries = original_.LeagueInjuries;
+    state_.SaveBoxScores = original_.SaveBoxScores;
+    state_.LockSimulation = original_.LockSimulation;
+    state_.LockEndSeason = original_.LockEndSeason;
+    state_.SalaryCap = original_.SalaryCap;
+    salaryCap_->blockSignals(false);
 }
 
 QCheckBox* frmLeagueOptions::AddBox(const char* name, const QString& caption, bool& value) {

@@ -17,12 +17,17 @@ class frmLeagueOptions : public QDialog {
     QCheckBox* Box(const char* name) const { return findChild<QCheckBox*>(QLatin1String(name)); }
     QLineEdit* SalaryCapField() const { return salaryCap_; }
 
+    // OK: the options stay as changed. Cancel, Escape, closing the window: the options as they were.
+    void accept() override;
+    void reject() override;
+
   private:
     QCheckBox* AddBox(const char* name, const QString& caption, bool& value);
     void OnSalaryCapLeft();
 
     SeasonState& state_;
     Host& host_;
+    const SeasonState original_;
     QLineEdit* salaryCap_;
 };
 

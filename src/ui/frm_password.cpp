@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QVBoxLayout>
 
+#include "dialog_fit.h"
 #include "league/league_options.h"
 
 namespace hv {
@@ -34,6 +35,7 @@ frmPassword::frmPassword(SeasonState& state, Host& host, QWidget* parent)
     layout->addWidget(set_);
     layout->addWidget(password_);
     layout->addWidget(buttons);
+    FitToContents(*this);
 }
 
 void frmPassword::ShowField(bool shown) {

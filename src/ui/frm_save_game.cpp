@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QRegularExpressionValidator>
 
+#include "dialog_fit.h"
 #include "league/saved_games.h"
 
 namespace hv {
@@ -11,7 +12,6 @@ namespace hv {
 frmSaveGame::frmSaveGame(League& league, Host& host, QWidget* parent)
     : QDialog(parent), league_(league), host_(host) {
     setWindowTitle(QStringLiteral("Save Game"));
-    setMinimumWidth(340);
     name_ = new QLineEdit(QString::fromStdString(league.state.LeagueName), this);
     name_->setObjectName(QStringLiteral("txtSaveName"));
     // The keys "\" and "/" are refused while typing.
@@ -26,6 +26,8 @@ frmSaveGame::frmSaveGame(League& league, Host& host, QWidget* parent)
     auto* form = new QFormLayout(this);
     form->addRow(QStringLiteral("League &name:"), name_);
     form->addRow(buttons);
+    name_->setMinimumWidth(name_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
+    FitToContents(*this);
 }
 
 void frmSaveGame::OnSave() {

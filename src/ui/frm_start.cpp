@@ -3,9 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QSettings>
@@ -15,6 +17,7 @@
 #include "help_viewer.h"
 #include "hub_screens.h"
 #include "league/hub_commands.h"
+#include "league/saved_games.h"
 #include "league/status_line.h"
 #include "platform/program_folder.h"
 #include "window_placement.h"
@@ -26,6 +29,10 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 } // namespace
+
+QString frmStart::NotBuiltTip() {
+    return QStringLiteral("Not available yet: this version of Hoopvale has no screen for this command.");
+}
 
 bool frmStart::IsBuilt(const std::string& name) {
     static const std::set<std::string> own{"mnuNewGame", "mnuQuit", "mnuHelpContents", "mnuShowAbout"};
@@ -49,6 +56,9 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("statusLine"));
     statusBar()->addWidget(status_, 1);
+    leagueName_ = new QLabel(this);
+    leagueName_->setObjectName(QStringLiteral("leagueName"));
+    statusBar()->addPermanentWidget(leagueName_);
     BuildMenus();
     Connect("mnuNewGame", [this] { OnNewGame(); });
     Connect("mnuQuit", [this] { OnQuit(); });
@@ -71,10 +81,17 @@ void frmStart::BuildMenus() {
         if (!menu) {
             menu = menuBar()->addMenu(menuTitle);
             menu->setObjectName(menuTitle.remove(QLatin1Char('&')));
+            menu->setToolTipsVisible(true);
+            menu->installEventFilter(this);
+            connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
             menus.insert(Q(c.menu), menu);
         }
         auto* action = menu->addAction(Q(c.caption));
         action->setObjectName(Q(c.name));
+        if (!IsBuilt(c.name)) {
+            action->setStatusTip(NotBuiltTip());
+            action->setToolTip(NotBuiltTip());
+        }
         actions_.insert(Q(c.name), action);
         if (c.name == "mnuQuit") menu->insertSeparator(action);
     }
@@ -85,8 +102,31 @@ void frmStart::BuildMenus() {
     Command(QStringLiteral("mnuHelpContents"))->setShortcut(QKeySequence::HelpContents);
 }
 
+bool frmStart::eventFilter(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu && event->type() == QEvent::MouseMove) {
+        QAction* action = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (action && !action->isEnabled() && !action->statusTip().isEmpty())
+            statusBar()->showMessage(action->statusTip());
+        else if (!action || action->statusTip().isEmpty())
+            statusBar()->clearMessage();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 void frmStart::Connect(const char* name, std::function<void()> action) {
-    connect(Command(QLatin1String(name)), &QAction::triggered, this, [action] { action(); });
+    // No failure of a command may leave the event loop as an exception: it ends with a message instead.
+    connect(Command(QLatin1String(name)), &QAction::triggered, this, [this, action] {
+        try {
+            action();
+        } catch (const FatalError& fatal) {
+            host_.ShowMessage(fatal.text, fatal.title, fatal.icon);
+            QCoreApplication::exit(3);
+        } catch (const std::exception& e) {
+            host_.ShowMessage(std::string("The command failed: ") + e.what(), "Error", MessageIcon::Critical);
+        }
+        RefreshFormStart();
+    });
 }
 
 void frmStart::RefreshFormStart() {
@@ -99,10 +139,16 @@ void frmStart::RefreshFormStart() {
         it.value()->setEnabled(on[name] && IsBuilt(name));
     }
     status_->setText(StatusText());
+    leagueName_->setText(LeagueText());
 }
 
 QString frmStart::StatusText() const {
     return session_.league.leagueOpen ? Q(StatusLine(session_.league.state)) : QString();
+}
+
+QString frmStart::LeagueText() const {
+    return session_.league.leagueOpen ? QStringLiteral("League: ") + Q(session_.league.state.LeagueName)
+                                      : QString();
 }
 
 void frmStart::ShowBackground(const QString& file) {
@@ -131,6 +177,10 @@ void frmStart::StorePlacement() {
 }
 
 void frmStart::closeEvent(QCloseEvent* event) {
+    if (!OfferToSaveChanges(session_.league, host_)) {
+        event->ignore();
+        return;
+    }
     StorePlacement();
     session_.database.reset();
     event->accept();
@@ -155,9 +205,10 @@ void frmStart::OnQuit() {
 }
 
 void frmStart::OnHelpContents() {
-    auto* viewer = new HelpViewer(session_.league.programFolder / "help", this);
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->show();
+    if (!help_) help_ = new HelpViewer(session_.league.programFolder / "help", this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
 }
 
 void frmStart::OnAbout() {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMap>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
@@ -23,18 +24,24 @@ class frmStart : public QMainWindow {
 
     QAction* Command(const QString& name) const { return actions_.value(name); }
     QString StatusText() const;
+    // "League: NAME" while a league is open, else empty.
+    QString LeagueText() const;
 
     void ShowBackground(const QString& file);
     void RestorePlacement();
     void StorePlacement();
 
-    // Commands whose screens exist; the others stay present and disabled.
+    // Commands whose screens exist; the others stay present and disabled, and their status tip says so.
     static bool IsBuilt(const std::string& name);
+    static QString NotBuiltTip();
 
   signals:
     void newGameRequested();
 
   protected:
+    // Shows the status tip of a disabled command under the mouse, which a menu does not do by itself.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Quitting offers to save the open league's unsaved changes; Cancel keeps the program running.
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -49,7 +56,9 @@ class frmStart : public QMainWindow {
     QtHost& host_;
     QMap<QString, QAction*> actions_;
     QLabel* status_ = nullptr;
+    QLabel* leagueName_ = nullptr;
     QLabel* background_ = nullptr;
+    QPointer<QDialog> help_; // one help window, shown again on every Contents
     bool placementStored_ = false;
 };
 

@@ -1,8 +1,17 @@
 #include "gui_startup.h"
 
+#include "draft_screens.h"
+
+#include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <filesystem>
+
+// The compiled-in resources of the static UI library (the program's icon) are registered by name.
+static void RegisterResources() {
+    Q_INIT_RESOURCE(hoopvale);
+}
 
 namespace hv {
 
@@ -13,14 +22,19 @@ std::optional<std::string> ScreenSizeProblem(QSize pixels) {
 }
 
 std::unique_ptr<frmStart> StartProgram(Session& session, QtHost& host, std::unique_ptr<QLockFile>& lock) {
+    RegisterResources();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/hoopvale.png")));
     const auto& home = session.league.programFolder;
+    // Only an installed program folder gets the instance lock: a mistyped folder is neither created nor
+    // written to, and start-up below says which folder lacks the data.
     std::error_code ec;
-    std::filesystem::create_directories(home, ec);
-    lock = std::make_unique<QLockFile>(QString::fromStdString((home / "hoopvale.lock").string()));
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        host.ShowMessage("Hoopvale is already running...", {}, MessageIcon::Information);
-        return nullptr;
+    if (std::filesystem::is_regular_file(home / "default.lge", ec)) {
+        lock = std::make_unique<QLockFile>(QString::fromStdString((home / "hoopvale.lock").string()));
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0)) {
+            host.ShowMessage("Hoopvale is already running...", {}, MessageIcon::Information);
+            return nullptr;
+        }
     }
     QScreen* screen = QGuiApplication::primaryScreen();
     if (screen) {
@@ -40,6 +54,11 @@ std::unique_ptr<frmStart> StartProgram(Session& session, QtHost& host, std::uniq
         hub->setWindowTitle(QString::fromStdString(caption));
     };
     if (!RunStartup(session, host, hooks)) return nullptr;
+    frmStart* window = hub.get();
+    QObject::connect(window, &frmStart::newGameRequested, window, [&session, &host, window] {
+        HubContext context{session, host, window, [window] { window->RefreshFormStart(); }};
+        OpenNewGame(context);
+    });
     hub->RefreshFormStart();
     return hub;
 }

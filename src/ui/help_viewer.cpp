@@ -9,7 +9,7 @@ namespace hv {
 
 HelpViewer::HelpViewer(const std::filesystem::path& helpFolder, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Hoopvale Help"));
-    resize(760, 560);
+    resize(760, 560); // a reading window: a fixed, generous size rather than its contents
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(true);

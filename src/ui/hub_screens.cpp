@@ -1,10 +1,20 @@
 #include "hub_screens.h"
 
+#include "draft_screens.h"
 #include "frm_commish.h"
+#include "frm_find_players.h"
+#include "frm_leaders.h"
 #include "frm_league_options.h"
+#include "frm_list_screens.h"
 #include "frm_load_game.h"
 #include "frm_password.h"
 #include "frm_save_game.h"
+#include "frm_standings.h"
+#include "frm_team_control.h"
+#include "frm_team_info.h"
+#include "frm_team_roster.h"
+#include "frm_team_schedules.h"
+#include "frm_team_stats.h"
 
 namespace hv {
 
@@ -13,6 +23,19 @@ namespace {
 template <class Screen, class... Args> void Show(HubContext& hub, Args&... args) {
     Screen screen(args..., hub.host, hub.parent);
     screen.exec();
+    hub.refreshHub();
+}
+
+// A list screen over the league, which needs no host.
+template <class Screen> void ShowList(HubContext& hub) {
+    Screen screen(hub.session.league, hub.parent);
+    screen.exec();
+}
+
+// Opens a list screen built elsewhere; a builder that refused has shown why.
+void ShowBuilt(HubContext& hub, std::unique_ptr<TableScreen> screen) {
+    if (!screen) return;
+    screen->exec();
     hub.refreshHub();
 }
 
@@ -25,6 +48,40 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuLeagueOptions", [](HubContext& h) { Show<frmLeagueOptions>(h, h.session.league.state); }},
         {"mnuSetPassword", [](HubContext& h) { Show<frmPassword>(h, h.session.league.state); }},
         {"mnuCommish", [](HubContext& h) { Show<frmCommish>(h, h.session.league.state); }},
+        {"mnuStandings", ShowList<frmStandings>},
+        {"mnuTeamSchedules", ShowList<frmTeamSchedules>},
+        {"mnuLeaders", ShowList<frmLeaders>},
+        {"mnuTeamStats", ShowList<frmTeamStats>},
+        {"mnuTeamInfo", ShowList<frmTeamInfo>},
+        {"mnuTeamRoster", [](HubContext& h) { Show<frmTeamRoster>(h, h.session.league); }},
+        {"mnuTeamControl",
+         [](HubContext& h) {
+             frmTeamControl screen(h.session.league, h.parent);
+             screen.exec();
+             h.refreshHub();
+         }},
+        {"mnuSearch",
+         [](HubContext& h) {
+             frmFindPlayers screen(h.session.league, h.parent);
+             screen.exec();
+         }},
+        {"mnuInjuries", [](HubContext& h) { ShowBuilt(h, MakeInjuriesScreen(h.session.league, h.parent)); }},
+        {"mnuIR",
+         [](HubContext& h) { ShowBuilt(h, MakeInjuredReserveScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuTransactions",
+         [](HubContext& h) { ShowBuilt(h, MakeTransactionsScreen(h.session.league, h.parent)); }},
+        {"mnuCut",
+         [](HubContext& h) { ShowBuilt(h, MakeCutPlayersScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuChangePosition",
+         [](HubContext& h) { ShowBuilt(h, MakeChangePositionsScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuCreationDraft", OpenCreationDraft},
+        {"mnuRookieDraft", OpenRookieDraft},
+        {"mnuResumeDraft", OpenResumeDraft},
+        {"mnuDraftOrder", OpenDraftOrder},
+        {"mnuViewDraft", OpenDraftPreview},
+        {"mnuFirstPicks", OpenFirstPicks},
+        {"mnuImportDraft", [](HubContext& h) { OpenImportRookies(h); }},
+        {"mnuReset", OpenResetLeague},
     };
     return screens;
 }

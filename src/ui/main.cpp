@@ -1,16 +1,20 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStringList>
 #include <filesystem>
 
 #include "gui_startup.h"
 #include "platform/program_folder.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Hoopvale"));
-    QApplication::setApplicationName(QStringLiteral("Hoopvale"));
-    QApplication::setApplicationVersion(QString::fromStdString(hv::VersionText()));
+namespace {
 
+struct Options {
+    std::optional<std::filesystem::path> home;
+    std::optional<unsigned long long> seed;
+};
+
+// Reads the command line; --help, --version and a bad option print their text and end the program here.
+Options ParseCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Hoopvale basketball league simulation"));
     parser.addHelpOption();
@@ -22,13 +26,46 @@ int main(int argc, char** argv) {
     parser.addOption(homeOption);
     parser.addOption(seedOption);
     parser.process(app);
+    Options options;
+    if (parser.isSet(homeOption)) options.home = parser.value(homeOption).toStdString();
+    if (parser.isSet(seedOption)) options.seed = parser.value(seedOption).toULongLong();
+    return options;
+}
+
+void NameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Hoopvale"));
+    QCoreApplication::setApplicationName(QStringLiteral("Hoopvale"));
+    QCoreApplication::setApplicationVersion(QString::fromStdString(hv::VersionText()));
+}
+
+// Help and version need no display: they are answered before the windowing system is opened, so that they
+// work on a console without one.
+bool AsksOnlyForText(int argc, char** argv) {
+    static const QStringList textOptions{QStringLiteral("-h"), QStringLiteral("--help"),
+                                         QStringLiteral("-?"), QStringLiteral("--help-all"),
+                                         QStringLiteral("-v"), QStringLiteral("--version")};
+    for (int i = 1; i < argc; ++i)
+        if (textOptions.contains(QString::fromLocal8Bit(argv[i]))) return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (AsksOnlyForText(argc, argv)) {
+        QCoreApplication console(argc, argv);
+        NameApplication();
+        ParseCommandLine(console); // prints the text and ends the program
+        return 0;
+    }
+    QApplication app(argc, argv);
+    NameApplication();
+    Options options = ParseCommandLine(app);
 
     hv::Session session;
-    std::optional<std::filesystem::path> home;
-    if (parser.isSet(homeOption)) home = parser.value(homeOption).toStdString();
     session.league.programFolder =
-        hv::ResolveProgramFolder(home, QCoreApplication::applicationFilePath().toStdString());
-    if (parser.isSet(seedOption)) session.league.rng.Seed(parser.value(seedOption).toULongLong());
+        hv::ResolveProgramFolder(options.home, QCoreApplication::applicationFilePath().toStdString());
+    if (options.seed) session.league.rng.Seed(*options.seed);
 
     hv::QtHost host;
     std::unique_ptr<QLockFile> lock;

@@ -12,8 +12,10 @@ QString Q(const std::string& s) {
 } // namespace
 
 void QtHost::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
-    QMessageBox::Icon qtIcon = QMessageBox::NoIcon;
+    // Every message box carries an icon: a message that names none is information.
+    QMessageBox::Icon qtIcon = QMessageBox::Information;
     switch (icon) {
+    case MessageIcon::None:
     case MessageIcon::Information:
         qtIcon = QMessageBox::Information;
         break;
@@ -26,8 +28,6 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, Mess
     case MessageIcon::Question:
         qtIcon = QMessageBox::Question;
         break;
-    case MessageIcon::None:
-        break;
     }
     QMessageBox box(qtIcon, title.empty() ? QStringLiteral("Hoopvale") : Q(title), Q(text), QMessageBox::Ok,
                     parent_);
@@ -37,8 +37,26 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, Mess
 bool QtHost::AskYesNo(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::Question, title.empty() ? QStringLiteral("Hoopvale") : Q(title), Q(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
-    box.setDefaultButton(QMessageBox::Yes);
+    // The safe answer is the default: Enter never deletes, replaces or discards anything.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+Answer QtHost::AskYesNoCancel(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, title.empty() ? QStringLiteral("Hoopvale") : Q(title), Q(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
+    // Saving loses nothing, so it is the default; Escape cancels.
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 void QtHost::SetProgress(const std::string& caption, int value, int maximum) {

@@ -15,6 +15,7 @@ class QtHost : public Host {
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     bool AskYesNo(const std::string& text, const std::string& title) override;
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
     void SetProgress(const std::string& caption, int value, int maximum) override;
     void SetBusy(bool busy) override;
     void PumpEvents() override;

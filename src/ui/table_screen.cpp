@@ -1,5 +1,7 @@
 #include "table_screen.h"
 
+#include "dialog_fit.h"
+
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -99,7 +101,9 @@ void TableScreen::FitToContents() {
                  2 * view_->frameWidth() + 120;
     QSize available = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize()
                                                        : QSize(1280, 800);
-    resize(std::clamp(width, 360, available.width() - 40), std::clamp(height, 240, available.height() - 60));
+    int least = std::max(360, TitleWidth(*this)); // never cutting the title
+    resize(std::clamp(width, least, std::max(least, available.width() - 40)),
+           std::clamp(height, 240, available.height() - 60));
 }
 
 int TableScreen::SelectedKey() const {

@@ -31,7 +31,7 @@ std::string ReadBytes(const fs::path& file) {
 }
 
 // 1189 matchups of 12 bytes: every team plays 82 games, 41 at home; every pair meets, division rivals most.
-TEST(DataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
+TEST(InstalledDataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
     SqliteDb db(kHome / "default.lge", true);
     std::array<std::string, kLeagueTeams + 1> division;
     for (auto teams = db.Prepare("SELECT ID, Division FROM Team ORDER BY ID"); teams->Step();)
@@ -60,7 +60,7 @@ TEST(DataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
 }
 
 // Every class 1 to 10, entry 1 a minor injury, and the same rows as the database's table.
-TEST(DataFiles, TheInjuryTableCoversEveryClassAndMatchesTheDatabase) {
+TEST(InstalledDataFiles, TheInjuryTableCoversEveryClassAndMatchesTheDatabase) {
     const auto entries = ReadInjuryFile(kHome / "Injuries.dat");
     std::set<int> classes;
     for (size_t k = 1; k < entries.size(); ++k) {
@@ -82,7 +82,7 @@ TEST(DataFiles, TheInjuryTableCoversEveryClassAndMatchesTheDatabase) {
     EXPECT_EQ(k + 1, entries.size());
 }
 
-TEST(DataFiles, NameListsAndHelpPages) {
+TEST(InstalledDataFiles, NameListsAndHelpPages) {
     for (const char* list : {"gamedata/Firstnames.txt", "gamedata/lastnames.txt", "colleges.dat"}) {
         const std::string text = ReadBytes(kHome / list);
         EXPECT_TRUE(IsValidUtf8(text) && text.find('\r') == std::string::npos && text.back() == '\n') << list;
@@ -104,7 +104,7 @@ TEST(DataFiles, NameListsAndHelpPages) {
 }
 
 // The committed sources are what their seeded generators make of today's inputs.
-TEST(DataFiles, GeneratedSourcesAreUpToDate) {
+TEST(InstalledDataFiles, GeneratedSourcesAreUpToDate) {
     const fs::path tools = fs::path(HOOPVALE_SOURCE_DIR) / "tools";
     if (std::system("python3 -c pass > /dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
     for (const char* script : {"generate_schedule.py", "generate_default_league.py"})
@@ -112,7 +112,7 @@ TEST(DataFiles, GeneratedSourcesAreUpToDate) {
             << script;
 }
 
-TEST(DataFiles, TheInstallationStartsUpCleanly) {
+TEST(InstalledDataFiles, TheInstallationStartsUpCleanly) {
     test::TempHome home;
     home.CopyInstalledData();
     Session session;

@@ -176,9 +176,15 @@ inline AwardSlot SampleAwardSlot(SampleFiller& f) {
 
 inline void FillSampleTables(League& league, SampleFiller& f) {
     LeagueTables& t = league.tables;
+    // Each team's two picks of the drafts of 2005 to 2007 (the league is in 2004); owners, values and
+    // selections vary.
     for (int i = 1; i <= kDraftPickCount; ++i)
-        t.draftPicks[i] = {f.Small(1, 29), f.Small(2005, 2007), f.Small(1, 2),
-                           f.Small(1, 29), f.Small(1, 99),      f.Small(0, 29)};
+        t.draftPicks[i] = {static_cast<int16_t>(1 + (i - 1) / 6),
+                           static_cast<int16_t>(2005 + (i - 1) / 2 % 3),
+                           static_cast<int16_t>(1 + (i - 1) % 2),
+                           f.Small(1, 29),
+                           f.Small(1, 99),
+                           f.Small(0, 29)};
     for (int day = 1; day <= kScheduleDays; ++day) {
         ScheduleDay& d = league.schedule[day];
         d.NumGames = f.Small(0, kGamesPerDay);
@@ -306,7 +312,7 @@ inline void FillSampleLeague(League& league, const SampleOptions& o = {}) {
     s.LockSimulation = true;
     s.LockEndSeason = false;
     s.SitePages = {true, false, true, false, false};
-    s.SiteStyle = {"#101010", "#202020", "#303030", "#404040", "#505050", "#606060", "Ünïcode"};
+    s.SiteStyle = {"#101010", "#202020", "#303030", "#404040", "#505050", "#606060", "#70a0F0"};
     s.DraftState = 1;
     s.DraftPickState = 17;
     s.Reserved = 3;
@@ -321,6 +327,15 @@ inline void FillSampleLeague(League& league, const SampleOptions& o = {}) {
         FillSamplePlayer(p, id, f, o);
     }
     FillSampleTables(league, f);
+    // Depth charts and key players name players: the loader refuses one that names an empty slot.
+    for (int slot = 1; slot <= kLeagueTeams; ++slot) {
+        Team& t = league.team(slot);
+        for (int16_t* id :
+             {&t.C1, &t.C2, &t.C3, &t.PF1, &t.PF2, &t.PF3, &t.SF1, &t.SF2, &t.SF3, &t.SG1, &t.SG2, &t.SG3,
+              &t.PG1, &t.PG2, &t.PG3, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
+            while (*id > 0 && league.player(*id).IsEmpty())
+                --*id;
+    }
     league.RebuildFreeIDs();
 }
 

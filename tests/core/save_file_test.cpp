@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <random>
 
 #include "core/sample_league.h"
@@ -411,7 +412,8 @@ TEST(SaveFileRoundTrip, DerivedValuesAreRebuiltOnLoading) {
     EXPECT_EQ(loaded.freeIDs.front(), 13);
 }
 
-// An empty slot is written as slot 0 with empty names and skipped; so is an entry without names.
+// An empty slot is written as slot 0 with empty names and skipped; so is an entry without names, whatever
+// slot it claims.
 TEST(SaveFileRoundTrip, EmptySlotsAreWrittenAsSlotZeroAndSkipped) {
     League league;
     NameTeams(league);
@@ -423,13 +425,12 @@ TEST(SaveFileRoundTrip, EmptySlotsAreWrittenAsSlotZeroAndSkipped) {
     std::string bytes = EncodeLeague(league, "x", &starts);
     const size_t second = starts[3] + 350 + 7; // the first entry's names take 7 bytes more than empty ones
     EXPECT_TRUE(bytes.substr(second, 6) == std::string(6, '\0'));
-    bytes[starts[3]] = 0; // the first entry loses its slot
-    bytes[second] = 5;    // the second claims slot 5 with empty names
+    bytes[second] = 5; // the second claims slot 5 with empty names
     League loaded;
     DecodeLeague(bytes, loaded);
-    EXPECT_TRUE(loaded.player(1).IsEmpty());
+    EXPECT_EQ(loaded.player(1).Name, "Only One");
     EXPECT_TRUE(loaded.player(5).IsEmpty());
-    EXPECT_EQ(loaded.freeIDs.size(), 650u);
+    EXPECT_EQ(loaded.freeIDs.size(), 649u);
 }
 
 // ---- Saving to and loading from disk, and refusing damaged files ----
@@ -584,8 +585,21 @@ TEST_F(SaveFileDisk, HugeLengthsCountsBoundsSlotsAndValuesAreRefused) {
     ExpectRefused(Patched<int32_t>(awards + 2, -1), "a negative list count");
     ExpectRefused(Patched<int32_t>(awards + 6, 0), "lower bound 0");
 
+    // A named player that loses his slot number (he would be dropped), or that moves to an empty slot and
+    // leaves the depth chart naming the slot he left. Slot 1 is empty; team 1's depth chart names player 2.
+    League charted = empty;
+    charted.team(1).C1 = 2;
+    good = EncodeLeague(charted, "good", &e);
+    ASSERT_NO_THROW(DecodeLeague(good, *std::make_unique<League>()));
+    ExpectRefused(Patched<int16_t>(e[3] + 350, 0), "a named player in slot 0");
+    ExpectRefused(Patched<int16_t>(e[3] + 350, 1), "player 2 moved to slot 1");
+
     const std::pair<std::function<void(League&)>, const char*> bad[] = {
         {[](League& l) { l.team(2).Name.clear(); }, "team without a name"},
+        {[](League& l) { l.team(7).Name = l.team(8).Name; }, "two teams of one name"},
+        {[](League& l) { l.team(4).SG2 = 20; }, "depth chart on an empty slot"},
+        {[](League& l) { l.team(9).keyplayer3 = 20; }, "key player on an empty slot"},
+        {[](League& l) { l.player(3).Team = "Atlantis"; }, "player of no team"},
         {[](League& l) { l.state.SeasonDay = 175; }, "season day 175"},
         {[](League& l) { l.team(3).DraftRank = std::nan(""); }, "not a number"},
         {[](League& l) { l.team(3).keyplayer2 = 700; }, "key player 700"},

@@ -105,6 +105,7 @@ TEST_F(SavedGames, DeleteAsksAndRefusesFilesOutsideTheSaveFolderOrMissing) {
         EXPECT_FALSE(DeleteSavedGame(home.path(), file, host));
         EXPECT_EQ(host.messages.back().text, text);
     }
+    EXPECT_EQ(host.questions.size(), 2u) << "refused before the question";
     EXPECT_TRUE(fs::exists(home / "precious.sav"));
 }
 

@@ -66,21 +66,20 @@ class LeagueScreensTest : public QObject {
         League target;
         target.programFolder = home->path();
         frmLoadGame screen(target, host);
-        QCOMPARE(screen.FileList()->count(), 2);
-        QCOMPARE(screen.FileList()->item(1)->text(), QStringLiteral("Beta.sav"));
+        QCOMPARE(screen.Games().size(), size_t(2));
+        QCOMPARE(screen.Games()[1].fileName, std::string("Beta.sav"));
         test::Screenshot(screen, QStringLiteral("load_game"));
-        auto* beta = screen.FileList()->item(1);
-        screen.FileList()->setCurrentItem(beta);
-        emit screen.FileList()->itemDoubleClicked(beta);
+        screen.SelectFile("Beta.sav");
+        emit screen.View()->doubleClicked(screen.View()->currentIndex());
         QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
         QVERIFY(target.leagueOpen && !target.state.CommissionerRights);
         QCOMPARE(QString::fromStdString(target.player(1).Name), QStringLiteral("Ana Ólafsdóttir"));
         frmLoadGame again(target, host);
-        again.FileList()->setCurrentRow(0);
+        again.SelectFile("Alpha.sav");
         for (bool yes : {false, true}) {
             host.answers = {yes};
             again.DeleteButton()->click();
-            QCOMPARE(again.FileList()->count(), yes ? 1 : 2);
+            QCOMPARE(again.Games().size(), size_t(yes ? 1 : 2));
         }
         QCOMPARE(host.questions.back(), std::string("Are you sure you want to delete Alpha.sav?"));
         QVERIFY(!std::filesystem::exists(*home / "save/Alpha.sav"));

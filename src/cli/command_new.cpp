@@ -1,0 +1,121 @@
+// hoopvale-cli new NAME [--source default|fictional|FILE.csv] [--type keep|draft] [--first-season Y]
+//                       [--randomization normal|small|none] [--password P] [--human TEAM]...
+// Creates a league as the new-league screen does and saves it as save/NAME.sav.
+#include <CLI/CLI.hpp>
+
+#include "cli/command_league_file.h"
+#include "cli/commands.h"
+#include "league/new_league.h"
+#include "league/save_file.h"
+#include "league/saved_games.h"
+#include "league/status_line.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+
+namespace {
+
+struct NewRequest {
+    std::string name;
+    std::string source = "default";
+    std::string type = "keep";
+    std::optional<std::string> firstSeason;
+    std::string randomization = "normal";
+    std::string password;
+    std::vector<std::string> humans;
+};
+
+int CountTeam(const League& league, const std::string& team) {
+    int n = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        n += !league.player(id).IsEmpty() && league.player(id).Team == team;
+    return n;
+}
+
+int RunNew(CliContext& ctx, const NewRequest& r) {
+    Session& session = ctx.session;
+    Host& host = *ctx.host;
+    if (auto problem = LeagueNameProblem(r.name); problem && !r.name.empty()) {
+        host.ShowMessage(*problem, "Error", MessageIcon::Warning);
+        return kExitRefused;
+    }
+    if (!r.name.empty() && fs::exists(session.league.SaveFolder() / SaveFileName(r.name))) {
+        host.ShowMessage("A saved league named \"" + r.name +
+                             "\" exists; delete it first or choose another name.",
+                         "Error", MessageIcon::Warning);
+        return kExitRefused;
+    }
+    NewLeagueChoices choices;
+    choices.name = r.name;
+    choices.firstSeason = r.firstSeason ? FirstSeasonFromText(*r.firstSeason) : session.settings.FirstSeason;
+    choices.type = r.type == "draft" ? LeagueType::CreationDraft : LeagueType::KeepRosters;
+    choices.randomization = r.randomization == "small"  ? PotentialRandomization::Small
+                            : r.randomization == "none" ? PotentialRandomization::None
+                                                        : PotentialRandomization::Normal;
+    choices.password = r.password;
+    if (r.source == "default") {
+        choices.source = PlayerSource::DefaultLeague;
+    } else if (r.source == "fictional") {
+        choices.source = PlayerSource::Fictional;
+    } else {
+        choices.source = PlayerSource::ImportFile;
+        choices.importFile = fs::path(r.source).filename().string();
+        if (!fs::exists(session.league.programFolder / "import" / choices.importFile)) {
+            host.ShowMessage("There is no file " + choices.importFile + " in " +
+                                 (session.league.programFolder / "import").string() + ".",
+                             "File Not Found", MessageIcon::Warning);
+            return kExitRefused;
+        }
+    }
+
+    NewLeagueTeams teams;
+    if (!ReadNewLeagueTeams(session, host, teams)) return kExitRefused;
+    if (!r.humans.empty()) {
+        League named; // the database's teams, to resolve the names given
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            named.team(t) = teams.teams[static_cast<size_t>(t)];
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            teams.teams[static_cast<size_t>(t)].Owner = "Computer";
+        for (const std::string& text : r.humans) {
+            int t = ResolveTeam(ctx, named, text);
+            if (t == 0) return kExitRefused;
+            teams.teams[static_cast<size_t>(t)].Owner = "Human";
+        }
+    }
+    if (!CreateNewLeague(session, host, choices, teams)) return kExitRefused;
+    const League& league = session.league;
+    if (!SaveLeague(league, r.name, host)) return kExitRefused;
+    ctx.out << "Created " << r.name << ": " << StatusLine(league.state) << '\n';
+    int onTeams = 0;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        onTeams += league.team(t).NumPlayers;
+    ctx.out << "Players on teams: " << onTeams << ", free agents: " << CountTeam(league, kFreeAgent)
+            << ", draft pool: " << CountTeam(league, kDraft)
+            << ", next draft class: " << CountTeam(league, kNextDraft) << '\n';
+    std::string humans;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        if (league.team(t).Owner == "Human") humans += (humans.empty() ? "" : ", ") + league.team(t).Name;
+    ctx.out << "Human teams: " << (humans.empty() ? "none" : humans) << '\n';
+    ctx.out << "Saved: " << (league.SaveFolder() / SaveFileName(r.name)).string() << '\n';
+    return kExitOk;
+}
+
+} // namespace
+
+void AddNewCommand(CLI::App& app, CliContext&, CommandRunner& run) {
+    auto* cmd = app.add_subcommand("new", "Create a new league and save it");
+    auto r = std::make_shared<NewRequest>();
+    cmd->add_option("NAME", r->name, "League name")->required();
+    cmd->add_option("--source", r->source, "Players: default, fictional, or a FILE.csv of the import folder");
+    cmd->add_option("--type", r->type, "keep (the rosters stay) or draft (a creation draft)")
+        ->check(CLI::IsMember({"keep", "draft"}));
+    cmd->add_option("--first-season", r->firstSeason, "First season (1891 to 3000; default from HVL.ini)");
+    cmd->add_option("--randomization", r->randomization, "Potential randomization: normal, small or none")
+        ->check(CLI::IsMember({"normal", "small", "none"}));
+    cmd->add_option("--password", r->password, "League password (default: none)");
+    cmd->add_option("--human", r->humans, "A team the user runs (repeatable); default: as in the database");
+    cmd->callback([&run, r] { run = [r](CliContext& ctx) { return RunNew(ctx, *r); }; });
+}
+
+} // namespace hv

@@ -1,0 +1,14 @@
+#include "personnel/draft_roster.h"
+
+namespace hv {
+
+void JoinTeam(League& league, int id, int team, const std::string& action) {
+    Player& p = league.player(id);
+    Team& t = league.team(team);
+    p.Team = t.Name;
+    league.AddToRoster(id);
+    t.TotalSalary += p.contract1;
+    league.tables.transactions.push_back({t.Name, league.state.Season, league.state.SeasonDay, action});
+}
+
+} // namespace hv

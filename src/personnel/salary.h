@@ -1,0 +1,39 @@
+// Salaries: the league's minimum and maximum salary by experience, a player's worth at his position, the
+// rookie scale of both drafts and the first contracts of a generated league.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "league/league.h"
+
+namespace hv {
+
+// Yearly amounts contract1 to contract8; 0 = no contract that year.
+using ContractYears = std::array<int32_t, 8>;
+
+// The lowest yearly salary of a player with this many seasons in the league.
+int32_t MinimumSalary(int experience);
+// The highest yearly salary: 25 % of the cap up to 6 seasons, 30 % up to 9, 35 % from 10 on.
+int32_t MaximumSalary(const SeasonState& state, int experience);
+
+// The share of the maximum salary a player is worth, from his rank among the players of his position
+// (1.5 for the best, 0 from the 59th on).
+double PlayerWorth(const League& league, int id);
+
+// Contract length in years for an offer of q = amount / maximum salary (one draw unless q is below 0.1).
+int ContractLength(double q, Random& rng);
+
+enum class DraftKind { Rookie, Creation };
+
+// The salary scale of a drafted player by draft, round and pick number within the round.
+ContractYears DraftContract(DraftKind kind, int round, int pick);
+
+// A first contract for a player of a generated league: his worth at his position decides the amount
+// (within the minimum and maximum of his experience) and its length.
+ContractYears StartingContract(const League& league, int id, Random& rng);
+
+// Sets every contract year of the player.
+void SetContract(Player& p, const ContractYears& years);
+
+} // namespace hv

@@ -1,0 +1,27 @@
+#include "dialog_fit.h"
+
+#include <QFontMetrics>
+#include <QLayout>
+
+namespace hv {
+
+namespace {
+// Room for the window's icon and its minimize, maximize and close buttons.
+constexpr int kTitleBarExtras = 140;
+} // namespace
+
+int TitleWidth(const QWidget& window) {
+    // Title bars use a bold font about the size of the window's own.
+    QFont font = window.font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + kTitleBarExtras;
+}
+
+void FitToContents(QWidget& window) {
+    if (window.layout()) window.layout()->activate();
+    window.adjustSize();
+    window.setMinimumWidth(std::max(window.minimumWidth(), TitleWidth(window)));
+    window.resize(std::max(window.width(), TitleWidth(window)), window.height());
+}
+
+} // namespace hv

@@ -1,0 +1,61 @@
+// The draft screen of the creation draft and the rookie draft: the pick on the clock and its team, the
+// prospects (by position), the best available at each position, the picks made, and the commands: the
+// user's selection for a human team, the computer's pick, skipping, and letting the computer pick to the
+// next human team, the end of the round or the end of the draft.
+#pragma once
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+#include "league/league.h"
+#include "platform/host.h"
+#include "report_table_model.h"
+
+namespace hv {
+
+class frmDraft : public QDialog {
+    Q_OBJECT
+  public:
+    frmDraft(League& league, Host& host, QWidget* parent = nullptr);
+
+    void Refresh();
+    // The prospect selected in the list, 0 when none.
+    int SelectedProspect() const;
+    void SelectProspect(int id);
+
+    QLabel* ClockLabel() const { return clock_; }
+    QLabel* TeamLabel() const { return onClock_; }
+    QComboBox* PositionList() const { return position_; }
+    QTableView* ProspectList() const { return prospects_; }
+    QTableView* BestList() const { return best_; }
+    QTableView* Board() const { return board_; }
+    QListWidget* Results() const { return results_; }
+    QPushButton* Button(const char* name) const;
+
+  private:
+    void OnSelect();
+    void Run(const std::function<void()>& step);
+
+    League& league_;
+    Host& host_;
+    QLabel* clock_;
+    QLabel* onClock_;
+    QComboBox* position_;
+    ReportTableModel* prospectModel_;
+    QSortFilterProxyModel* prospectProxy_;
+    QTableView* prospects_;
+    ReportTableModel* bestModel_;
+    QTableView* best_;
+    ReportTableModel* boardModel_;
+    QTableView* board_;
+    QListWidget* results_;
+    QList<QPushButton*> actions_;
+    bool overShown_ = false;
+};
+
+} // namespace hv

@@ -1,0 +1,58 @@
+#include "report_view.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace hv {
+
+ReportView::ReportView(QWidget* parent) : QTableView(parent) {
+    model_ = new ReportTableModel(this);
+    proxy_ = new QSortFilterProxyModel(this);
+    proxy_->setSourceModel(model_);
+    proxy_->setSortRole(ReportTableModel::kSortRole);
+    setModel(proxy_);
+    setSortingEnabled(true);
+    sortByColumn(-1, Qt::AscendingOrder); // the table's own order until a header is clicked
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ReportView::selectedKeyChanged);
+}
+
+void ReportView::SetTable(ReportTable table) {
+    int selected = SelectedKey();
+    model_->SetTable(std::move(table));
+    resizeColumnsToContents();
+    if (selected) SelectKey(selected);
+    emit selectedKeyChanged();
+}
+
+int ReportView::SelectedKey() const {
+    QModelIndexList rows = selectionModel()->selectedRows();
+    if (rows.isEmpty()) return 0;
+    return rows.first().data(ReportTableModel::kKeyRole).toInt();
+}
+
+void ReportView::SelectKey(int key) {
+    for (int r = 0; r < proxy_->rowCount(); ++r) {
+        QModelIndex index = proxy_->index(r, 0);
+        if (index.data(ReportTableModel::kKeyRole).toInt() == key) {
+            selectRow(r);
+            scrollTo(index);
+            return;
+        }
+    }
+}
+
+int ReportView::ContentWidth() const {
+    int width = verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        width += columnWidth(c);
+    return width;
+}
+
+} // namespace hv

@@ -1,0 +1,34 @@
+// A sortable list view over a ReportTable, for screens that show a list beside editing widgets (the list
+// screens themselves are TableScreens). Sorting uses the raw keys; the selection is a row's key.
+#pragma once
+
+#include <QSortFilterProxyModel>
+#include <QTableView>
+
+#include "report_table_model.h"
+
+namespace hv {
+
+class ReportView : public QTableView {
+    Q_OBJECT
+  public:
+    explicit ReportView(QWidget* parent = nullptr);
+
+    // Shows a new table, keeping the sort order and the selected row's key.
+    void SetTable(ReportTable table);
+    const ReportTable& Table() const { return model_->Table(); }
+    // The key of the selected row, 0 when nothing is selected.
+    int SelectedKey() const;
+    void SelectKey(int key);
+    // The width the columns need, with the frame and a scroll bar.
+    int ContentWidth() const;
+
+  signals:
+    void selectedKeyChanged();
+
+  private:
+    ReportTableModel* model_;
+    QSortFilterProxyModel* proxy_;
+};
+
+} // namespace hv

@@ -1,0 +1,128 @@
+// The day's injury reports, daily healing with returns from injured reserve, the playoff healing and the
+// end-of-season clear-out; then a month of games with injuries, checked day by day.
+#include <gtest/gtest.h>
+
+#include "core/roster_test_support.h"
+#include "platform/scripted_host.h"
+#include "season/injuries.h"
+#include "season/roster_checks.h"
+#include "season/roster_manager.h"
+#include "season/transactions.h"
+
+namespace hv {
+namespace {
+
+class InjuryReports : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        hawks = rl.Fill(1, 12);
+        owls = rl.Fill(2, 12);
+        SetHuman(rl.league.team(2), true);
+        rl.FreeAgents(3);
+    }
+    // Hurts a player for `days` and lists him among the day's injuries.
+    void Hurt(int id, int team, int days) {
+        rl.league.player(id).TimeInjured = static_cast<int16_t>(days);
+        rl.league.player(id).Injury = "Sore Back";
+        rl.league.dayInjuries.push_back({static_cast<int16_t>(id), static_cast<int16_t>(team)});
+    }
+    test::RosterLeague rl;
+    ScriptedHost host;
+    int hawks = 0, owls = 0;
+};
+
+TEST_F(InjuryReports, AComputerTeamReservesInjuriesOfMoreThanThreeDays) {
+    Hurt(hawks, 1, 3);
+    ReportInjuries(rl.league, host);
+    EXPECT_FALSE(rl.league.player(hawks).IR);
+    EXPECT_TRUE(rl.league.tables.transactions.empty());
+    Hurt(hawks + 1, 1, 4);
+    ReportInjuries(rl.league, host);
+    EXPECT_TRUE(rl.league.player(hawks + 1).IR);
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12) << "the manager filled the place";
+    EXPECT_TRUE(rl.league.dayInjuries.empty());
+    EXPECT_TRUE(host.messages.empty() && host.questions.empty());
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
+TEST_F(InjuryReports, AHumanTeamIsAskedAboutInjuriesOfMoreThanADay) {
+    const std::string first = rl.league.player(owls).Name, second = rl.league.player(owls + 1).Name;
+    Hurt(owls + 2, 2, 1);
+    Hurt(owls, 2, 5);
+    Hurt(owls + 1, 2, 12);
+    host.answers = {false};
+    ReportInjuries(rl.league, host);
+    EXPECT_EQ(host.questions, (std::vector<std::string>{first + " of the Owls is injured for 5 days due to a "
+                                                                "Sore Back. Would you like to continue?"}));
+    EXPECT_TRUE(host.StopRequested());
+    ASSERT_EQ(host.messages.size(), 1u) << "after No, the day's later injuries are told without a question";
+    EXPECT_EQ(host.messages[0].text, second + " of the Owls is injured for 12 days due to a Sore Back.");
+    EXPECT_EQ(host.messages[0].title, "Injury");
+    EXPECT_FALSE(rl.league.player(owls).IR) << "the user decides about injured reserve";
+    EXPECT_TRUE(rl.league.dayInjuries.empty());
+}
+
+TEST_F(InjuryReports, NoNoticesWhileTheScreenInjuriesOptionIsOff) {
+    rl.league.state.ScreenInjuries = false;
+    Hurt(owls, 2, 9);
+    ReportInjuries(rl.league, host);
+    rl.league.player(owls).TimeInjured = 1;
+    rl.league.player(owls).IR = true;
+    HealOneDay(rl.league, host);
+    EXPECT_TRUE(host.questions.empty() && host.messages.empty());
+}
+
+TEST_F(InjuryReports, HealingReturnsComputerPlayersAndTellsTheUser) {
+    const int hawk = rl.Add(1, 3, 90, 1, true);
+    const int owl1 = rl.Add(2, 3, 90, 1, true), owl2 = rl.Add(2, 4, 90, 1, true),
+              owl3 = rl.Add(2, 5, 90, 1, true);
+    const int stillOut = rl.Add(2, 1, 90, 2, true);
+    const int shaky = owls + 4; // one day left, not on injured reserve
+    rl.league.player(shaky).TimeInjured = 1;
+    host.answers = {true, false};
+    HealOneDay(rl.league, host);
+
+    EXPECT_FALSE(rl.league.player(hawk).IR);
+    EXPECT_EQ(rl.league.tables.transactions.front().Action,
+              "Activate SF " + rl.league.player(hawk).Name + " from Injured Reserve.");
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12) << "back at 13 active, the manager trimmed the team";
+    test::ExpectCountsAgree(rl.league, 1);
+
+    const std::string asked = " has recovered from his injury. Would you like to continue?";
+    EXPECT_EQ(host.questions, (std::vector<std::string>{rl.league.player(owl1).Name + asked,
+                                                        rl.league.player(owl2).Name + asked}));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, rl.league.player(owl3).Name + " has recovered from his injury.");
+    EXPECT_TRUE(host.StopRequested());
+    for (int id : {owl1, owl2, owl3, stillOut})
+        EXPECT_TRUE(rl.league.player(id).IR) << "a human team's player waits for the user";
+    EXPECT_EQ(rl.league.player(stillOut).TimeInjured, 1);
+    EXPECT_EQ(rl.league.player(shaky).TimeInjured, 0);
+}
+
+TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDown) {
+    const int hawk = rl.Add(1, 3, 90, 1, true);
+    rl.league.player(hawks).TimeInjured = 3;
+    HealOneDayPlayoffs(rl.league);
+    EXPECT_EQ(rl.league.player(hawk).TimeInjured, 0);
+    EXPECT_TRUE(rl.league.player(hawk).IR);
+    EXPECT_EQ(rl.league.player(hawks).TimeInjured, 2);
+    EXPECT_TRUE(rl.league.tables.transactions.empty());
+}
+
+TEST_F(InjuryReports, TheSeasonsEndEmptiesInjuredReserveAndCountsEveryoneActive) {
+    const int hurt = rl.Add(1, 3, 90, 25, true), stashed = rl.Add(2, 5, 60, 0, true);
+    rl.league.player(stashed).Injury = "Flu";
+    ClearInjuredReserve(rl.league);
+    EXPECT_FALSE(rl.league.player(hurt).IR);
+    EXPECT_FALSE(rl.league.player(stashed).IR);
+    EXPECT_EQ(rl.league.player(hurt).TimeInjured, 25);
+    EXPECT_EQ(rl.league.player(hurt).Injury, "Bruised Knee");
+    EXPECT_EQ(rl.league.player(stashed).Injury, "Flu");
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 13);
+    test::ExpectCountsAgree(rl.league, 1);
+    test::ExpectCountsAgree(rl.league, 2);
+}
+
+} // namespace
+} // namespace hv

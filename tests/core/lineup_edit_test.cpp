@@ -1,0 +1,135 @@
+// A human team's own line-up: the checks and their messages, storing, and the computer's choice on request.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/roster_test_support.h"
+#include "platform/scripted_host.h"
+#include "season/lineup_edit.h"
+#include "season/transactions.h"
+
+namespace hv {
+namespace {
+
+class LineupEdit : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        first = rl.Fill(1, 12);
+        rl.Fill(2, 12);
+        SetHuman(rl.league.team(1), true);
+        // A hand-made line-up: player first + k at slot k (C1, C2, C3, PF1 ...) until the twelve are used,
+        // then the first three again as third-stringers of SG3, PG2 and PG3.
+        const int order[15] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 0, 11, 1, 2};
+        for (int slot = 0; slot < 15; ++slot)
+            choice.Depth(slot / 3 + 1, slot % 3 + 1) = static_cast<int16_t>(first + order[slot]);
+        choice.keys = {static_cast<int16_t>(first + 4), static_cast<int16_t>(first + 7),
+                       static_cast<int16_t>(first + 1)};
+        choice.Pace = 75;
+        choice.Press = 25;
+        choice.Trap = 100;
+        choice.Offense = 50;
+    }
+    test::RosterLeague rl;
+    ScriptedHost host;
+    LineupChoice choice;
+    int first = 0;
+};
+
+TEST_F(LineupEdit, AValidChoiceIsStoredAsIs) {
+    ASSERT_FALSE(LineupProblem(rl.league, 1, choice).has_value()) << *LineupProblem(rl.league, 1, choice);
+    ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host)) << host.LastMessage();
+    const Team& t = rl.league.team(1);
+    EXPECT_EQ(t.C1, first);
+    EXPECT_EQ(t.PF1, first + 3);
+    EXPECT_EQ(t.SG3, first);
+    EXPECT_EQ(t.PG3, first + 2);
+    EXPECT_EQ(t.keyplayer1, first + 4);
+    EXPECT_EQ(t.keyplayer2, first + 7);
+    EXPECT_EQ(t.keyplayer3, first + 1);
+    EXPECT_EQ(t.Pace, 75);
+    EXPECT_EQ(t.Press, 25);
+    EXPECT_EQ(t.Trap, 100);
+    EXPECT_EQ(t.Offense, 50);
+    EXPECT_EQ(LineupOf(t), choice);
+}
+
+TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
+    const std::string name0 = rl.league.player(first).Name, name3 = rl.league.player(first + 3).Name;
+    const std::string owl = rl.league.player(13).Name;
+    struct Case {
+        std::function<void(LineupChoice&)> spoil;
+        std::string message;
+    };
+    const Case cases[] = {
+        {[](LineupChoice& c) { c.Depth(2, 3) = 0; }, "The PF3 slot of the depth chart is empty."},
+        {[](LineupChoice& c) { c.Depth(3, 2) = 13; }, owl + " is not on the Hawks roster."},
+        {[](LineupChoice& c) { c.Depth(3, 2) = 600; }, "Player 600 is not on the Hawks roster."},
+        {[&](LineupChoice& c) { c.Depth(1, 3) = static_cast<int16_t>(first); },
+         name0 + " is listed twice at C."},
+        {[&](LineupChoice& c) { c.Depth(5, 1) = static_cast<int16_t>(first + 3); },
+         name3 + " starts at two positions."},
+        {[](LineupChoice& c) { c.keys[1] = 0; }, "Key player 2 is not chosen."},
+        {[&](LineupChoice& c) { c.keys[2] = static_cast<int16_t>(first + 4); },
+         rl.league.player(first + 4).Name + " is chosen twice as a key player."},
+        {[](LineupChoice& c) { c.keys[0] = 14; }, rl.league.player(14).Name + " is not on the Hawks roster."},
+        {[](LineupChoice& c) { c.Pace = 30; }, "Pace must be 0, 25, 50, 75 or 100."},
+        {[](LineupChoice& c) { c.Press = -25; }, "Press must be 0, 25, 50, 75 or 100."},
+        {[](LineupChoice& c) { c.Trap = 125; }, "Trap must be 0, 25, 50, 75 or 100."},
+        {[](LineupChoice& c) { c.Offense = 75; }, "Offense must be 0, 50 or 100."},
+    };
+    const LineupChoice stored = LineupOf(rl.league.team(1));
+    for (const Case& c : cases) {
+        LineupChoice spoilt = choice;
+        c.spoil(spoilt);
+        host.messages.clear();
+        EXPECT_FALSE(SaveLineup(rl.league, 1, spoilt, host)) << c.message;
+        ASSERT_EQ(host.messages.size(), 1u) << c.message;
+        EXPECT_EQ(host.messages[0].text, c.message);
+        EXPECT_EQ(host.messages[0].title, "Roster Error");
+        EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
+    }
+}
+
+TEST_F(LineupEdit, APlayerOnInjuredReserveCannotBeListed) {
+    PlaceOnIR(rl.league, first + 6);
+    EXPECT_EQ(LineupProblem(rl.league, 1, choice).value_or(""),
+              rl.league.player(first + 6).Name +
+                  " is on injured reserve; activate him before listing him in the line-up.");
+}
+
+TEST_F(LineupEdit, ComputerTeamsKeepTheirOwnLineup) {
+    SetHuman(rl.league.team(1), false);
+    const LineupChoice stored = LineupOf(rl.league.team(1));
+    EXPECT_FALSE(SaveLineup(rl.league, 1, choice, host));
+    EXPECT_FALSE(AutoLineup(rl.league, 1, host));
+    EXPECT_EQ(host.LastMessage(), "The Hawks are run by the computer, which sets their line-up.");
+    EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
+}
+
+TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActive) {
+    ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host));
+    ASSERT_TRUE(AutoLineup(rl.league, 1, host));
+    EXPECT_NE(LineupOf(rl.league.team(1)), choice);
+    EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
+    for (int id = first; id < first + 6; ++id)
+        PlaceOnIR(rl.league, id);
+    EXPECT_FALSE(AutoLineup(rl.league, 1, host));
+    EXPECT_EQ(host.LastMessage(), "The Hawks need at least 7 active players before a line-up can be chosen.");
+}
+
+TEST(DepthSlots, NamesAndParsing) {
+    int pos = 0, row = 0;
+    const std::tuple<const char*, int, int> good[] = {
+        {"C1", 1, 1}, {"pf2", 2, 2}, {"Sf3", 3, 3}, {"PG1", 5, 1}};
+    for (auto [text, p, r] : good) {
+        ASSERT_TRUE(ParseDepthSlot(text, pos, row)) << text;
+        EXPECT_EQ(pos, p);
+        EXPECT_EQ(row, r);
+    }
+    for (const char* bad : {"", "C", "C0", "C4", "XX1", "1C", "PG12"})
+        EXPECT_FALSE(ParseDepthSlot(bad, pos, row)) << bad;
+    EXPECT_EQ(DepthSlotName(4, 3), "SG3");
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,252 @@
+// New leagues from each source and type: rosters, pool, free IDs, draft class and picks consistent and kept
+// by a save; the screen's rules (first season, name, password, the human-team question); the import file's
+// refusals; the fictional league's rosters; Reset League.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/draft_support.h"
+#include "league/player_import.h"
+#include "league/save_file.h"
+#include "personnel/draft.h"
+#include "personnel/draft_picks.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+namespace {
+
+using test::StartedHome;
+
+// Everything that must hold together in a new league.
+void ExpectConsistent(const League& league) {
+    std::array<int, kLeagueTeams + 1> roster{};
+    std::array<int, 6> draftClass{};
+    int empty = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+        const Player& p = league.player(id);
+        if (p.IsEmpty()) {
+            ++empty;
+            continue;
+        }
+        ASSERT_TRUE(p.PositionNumber >= 1 && p.PositionNumber <= 5) << id;
+        if (int t = league.FindTeam(p.Team)) ++roster[static_cast<size_t>(t)];
+        bool coming =
+            league.state.SeasonDay == Phase::CreationDraft ? p.Team == kNextDraft : p.Team == kDraft;
+        if (coming) ++draftClass[static_cast<size_t>(p.PositionNumber)];
+    }
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        EXPECT_EQ(league.team(t).NumPlayers, roster[static_cast<size_t>(t)]) << t;
+    EXPECT_EQ(league.freeIDs.size(), static_cast<size_t>(empty));
+    for (int position = 1; position <= 5; ++position)
+        EXPECT_EQ(draftClass[static_cast<size_t>(position)], 20) << position;
+    EXPECT_FALSE(PickTableProblem(league.tables));
+    League loaded;
+    DecodeLeague(EncodeLeague(league, league.state.LeagueName), loaded);
+    EXPECT_EQ(EncodeLeague(loaded, league.state.LeagueName), EncodeLeague(league, league.state.LeagueName));
+}
+
+int OutsideTheDraft(const League& league) {
+    int n = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+        const Player& p = league.player(id);
+        n += !p.IsEmpty() && p.Team != kDraft && p.Team != kNextDraft;
+    }
+    return n;
+}
+
+class NewLeague : public StartedHome {};
+
+TEST_F(NewLeague, DefaultLeagueKeepingRosters) {
+    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters)) << host.LastMessage();
+    const League& l = league();
+    EXPECT_EQ(l.state.SeasonDay, Phase::FirstFreeAgency);
+    EXPECT_EQ(l.state.Season, 2003);
+    EXPECT_EQ(OutsideTheDraft(l), 450) << "the default league's 440 and 10 generated free agents";
+    EXPECT_EQ(host.questions,
+              std::vector<std::string>{"You have not selected a human team. Would you like to continue?"});
+    int payroll = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        if (l.player(id).Team == l.team(1).Name) payroll += l.player(id).contract1;
+    EXPECT_EQ(l.team(1).TotalSalary, payroll);
+    ExpectConsistent(l);
+}
+
+TEST_F(NewLeague, DefaultLeagueCreationDraftRunsToTheSeason) {
+    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::CreationDraft, 5)) << host.LastMessage();
+    League& l = league();
+    EXPECT_EQ(l.state.SeasonDay, Phase::CreationDraft);
+    EXPECT_EQ(CountTeam(kDraft), 450);
+    EXPECT_EQ(CountTeam(kNextDraft), 100);
+    EXPECT_TRUE(host.questions.empty()) << "a human team was chosen";
+    ExpectConsistent(l);
+    ASSERT_TRUE(StartDraft(l, host));
+    AutoDraft(l, host, DraftUntil::End);
+    EXPECT_EQ(l.state.SeasonDay, Phase::BeforeSeason);
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        EXPECT_GE(l.team(t).NumPlayers, 12);
+    EXPECT_EQ(OutsideTheDraft(l), 450);
+    ExpectConsistent(l);
+}
+
+TEST_F(NewLeague, FictionalLeagues) {
+    ASSERT_TRUE(Create(PlayerSource::Fictional, LeagueType::CreationDraft)) << host.LastMessage();
+    EXPECT_EQ(CountTeam(kDraft), 500) << "no top-up for a generated league";
+    EXPECT_EQ(host.lastCaption, "500 to 500");
+    ExpectConsistent(league());
+
+    ASSERT_TRUE(Create(PlayerSource::Fictional, LeagueType::KeepRosters)) << host.LastMessage();
+    League& l = league();
+    EXPECT_EQ(CountTeam(kFreeAgent), 210);
+    ExpectConsistent(l);
+    // Slots are taken from the top of the free list: the k-th player of a position (0-based p) has ID
+    // 650 - 100p - (k - 1); team 29 gets the 29th and the 58th of each position.
+    for (int p = 0; p < 5; ++p)
+        for (int k : {29, 58}) {
+            const Player& player = l.player(650 - 100 * p - (k - 1));
+            EXPECT_EQ(player.Team, l.team(29).Name);
+            EXPECT_EQ(player.PositionNumber, p + 1);
+            EXPECT_GT(player.contract1, 0);
+        }
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        for (int position = 1; position <= 5; ++position)
+            EXPECT_EQ(l.team(t).PositionCount(position), 2);
+}
+
+TEST_F(NewLeague, ImportedLeague) {
+    std::string file = ImportHeader(ImportFormat::League) + "\r\n \r\n";
+    const char* positions[] = {"C", "PF", "SF", "SG", "PG"};
+    for (int k = 0; k < 60; ++k)
+        file += "Imp" + std::to_string(k) + ",Orted,80,220,25," + positions[k % 5] + ",State U,3," +
+                (k < 40   ? "Lamplighters"
+                 : k < 50 ? "FA"
+                          : "Draft") +
+                ",50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,70,900000,900000,0,0,0,0,0\r\n";
+    home.Write("import/mine.csv", file);
+    EXPECT_EQ(PlayerSourceItems(home.path()),
+              (std::vector<std::string>{"Default League", "Fictional League", "mine.csv"}));
+    ASSERT_TRUE(Create(PlayerSource::ImportFile, LeagueType::KeepRosters, 0, "mine.csv"))
+        << host.LastMessage();
+    League& l = league();
+    EXPECT_EQ(l.player(1).Name, "Imp0 Orted");
+    EXPECT_EQ(l.team(1).NumPlayers, 40);
+    EXPECT_EQ(OutsideTheDraft(l), 450);
+    ExpectConsistent(l);
+
+    ASSERT_TRUE(Create(PlayerSource::ImportFile, LeagueType::CreationDraft, 0, "mine.csv"));
+    EXPECT_EQ(CountTeam(kNextDraft), 100) << "10 imported prospects and 90 generated";
+    ExpectConsistent(league());
+}
+
+TEST_F(NewLeague, BadImportFilesAreRefusedAndChangeNothing) {
+    const std::string head = ImportHeader(ImportFormat::League) + "\n";
+    const std::string ok =
+        "Ann,Lee,80,220,25,C,State,3,FA,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,70,0,0,0,0,0,0,0";
+    const struct {
+        std::string text, reason;
+    } cases[] = {
+        {"Name,Height\n" + ok, "Line 1: the header line is not"},
+        {head + ok + "\n" + "Bo,Kim,tall,220,25,C,State,3,FA" + ok.substr(ok.find(",FA,") + 3),
+         "Line 3: Height \"tall\" is not a whole number"},
+        {head + "Bo,Kim,80,220,25,G,State,3,FA" + ok.substr(ok.find(",FA,") + 3),
+         "Line 2: Position \"G\" is not C, PF, SF, SG or PG"},
+        {head + "Bo,Kim,80,220,25,C,State,3,Nobodies" + ok.substr(ok.find(",FA,") + 3),
+         "Line 2: Team \"Nobodies\" is no team"},
+        {head + ok + ",7", "Line 2: the line has 33 values, the header 32"},
+        {head + "Bo,Kim,80,220,25,C,State,3,FA,50,50,50,50,50,50,50,50,50,50,50,50,50,50,150" +
+             ok.substr(ok.rfind(",70,")),
+         "Line 2: Strength 150 is outside 0 to 100"},
+        {head, "the file holds no players"},
+    };
+    Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters);
+    std::string before = EncodeLeague(league(), "Test League");
+    for (const auto& c : cases) {
+        home.Write("import/bad.csv", c.text);
+        host.messages.clear();
+        EXPECT_FALSE(Create(PlayerSource::ImportFile, LeagueType::KeepRosters, 0, "bad.csv")) << c.reason;
+        ASSERT_EQ(host.messages.size(), 1u) << c.reason;
+        EXPECT_EQ(host.messages[0].title, "Import Error");
+        EXPECT_EQ(host.messages[0].text.rfind("Invalid File Format\n", 0), 0u);
+        EXPECT_NE(host.messages[0].text.find(c.reason), std::string::npos) << host.messages[0].text;
+        EXPECT_EQ(EncodeLeague(league(), "Test League"), before);
+    }
+}
+
+TEST_F(NewLeague, RefusalsLeaveTheRunningLeague) {
+    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters));
+    std::string before = EncodeLeague(league(), "Test League");
+    NewLeagueTeams teams;
+    ASSERT_TRUE(ReadNewLeagueTeams(session, host, teams));
+    NewLeagueChoices c;
+    host.messages.clear();
+    EXPECT_FALSE(CreateNewLeague(session, host, c, teams));
+    EXPECT_EQ(host.LastMessage(), "Please Name the League.");
+    c.name = "Other";
+    c.password = "N/A";
+    EXPECT_FALSE(CreateNewLeague(session, host, c, teams));
+    EXPECT_EQ(host.messages.back().text, "Invalid Password");
+    EXPECT_EQ(host.messages.back().icon, MessageIcon::Critical);
+    c.password = "secret";
+    host.answers = {false};
+    EXPECT_FALSE(CreateNewLeague(session, host, c, teams)) << "No to the human-team question";
+    EXPECT_EQ(EncodeLeague(league(), "Test League"), before);
+    c.type = LeagueType::Exhibition;
+    EXPECT_FALSE(CreateNewLeague(session, host, c, teams));
+    host.answers = {true};
+    c.type = LeagueType::KeepRosters;
+    ASSERT_TRUE(CreateNewLeague(session, host, c, teams));
+    EXPECT_EQ(league().state.Password, "secret");
+    EXPECT_FALSE(league().state.CommissionerRights);
+}
+
+TEST(NewLeagueChoices, FirstSeasonText) {
+    const struct {
+        const char* text;
+        int season;
+    } cases[] = {{"abc", 2001},    {"1700", 1891}, {"4000", 3000},
+                 {" 2005 ", 2005}, {"", 2001},     {"1891", 1891},
+                 {"3000", 3000},   {"20x5", 2001}, {"99999999999999999999", 3000},
+                 {"-5", 1891}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstSeasonFromText(c.text), c.season) << c.text;
+}
+
+TEST_F(NewLeague, ResetStartsACreationDraftWithEveryPlayer) {
+    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters));
+    League& l = league();
+    int players = OutsideTheDraft(l);
+    ResetLeague(l, 0);
+    EXPECT_EQ(l.state.SeasonDay, Phase::CreationDraft);
+    EXPECT_EQ(CountTeam(kDraft), players);
+    EXPECT_EQ(CountTeam(kNextDraft), 100);
+    EXPECT_TRUE(l.tables.transactions.empty());
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        EXPECT_EQ(std::tie(l.team(t).NumPlayers, l.team(t).TotalSalary), std::make_tuple(int16_t(0), 0));
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        EXPECT_EQ(l.player(id).contract1, 0);
+    ExpectConsistent(l);
+    ASSERT_TRUE(StartDraft(l, host));
+    AutoDraft(l, host, DraftUntil::End);
+    EXPECT_EQ(l.state.SeasonDay, Phase::BeforeSeason);
+}
+
+TEST_F(NewLeague, ImportedRookiesReplaceTheClass) {
+    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters));
+    League& l = league();
+    l.state.SeasonDay = 10;
+    std::string file = ImportHeader(ImportFormat::Draft) + "\n \n";
+    for (int k = 0; k < 30; ++k)
+        file += "Rook" + std::to_string(k) +
+                ",Ie,79,210,21,SF,A College,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,80\n";
+    home.Write("import/rookies.csv", file);
+    EXPECT_EQ(ImportRookies(l, host, home / "import/rookies.csv"), 30);
+    EXPECT_EQ(CountTeam(kDraft), 30);
+    EXPECT_EQ(host.questions.back(),
+              "This will replace the 100 prospects of the draft class. Would you like to continue?");
+    l.state.CommissionerRights = false;
+    EXPECT_EQ(ImportRookies(l, host, home / "import/rookies.csv"), 0);
+    EXPECT_EQ(host.LastMessage(), "Only the league commissioner may import rookies.");
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,177 @@
+// Bad files around the program: the save folder, the installation's data files, the working database.
+// Each is refused with a clear message, or read past safely, and changes nothing.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "core/sample_league.h"
+#include "league/save_file.h"
+#include "league/saved_games.h"
+#include "platform/scripted_host.h"
+#include "support/temp_home.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+namespace {
+
+std::string Bytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// A program folder with the minimal data files and one saved league, "Good".
+class SaveFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        home.WriteMinimalData();
+        league.programFolder = home.path();
+        testing::FillSampleLeague(league, {.gameLogEntries = 1, .seasonHistoryEntries = 0});
+        ASSERT_TRUE(SaveLeague(league, "Good", host)) << host.LastMessage();
+    }
+    std::pair<int, std::string> Run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home.path().string()});
+        std::ostringstream out, err;
+        int status = RunCli(args, out, err, HOOPVALE_CLI_PATH);
+        return {status, out.str() + err.str()};
+    }
+    test::TempHome home;
+    ScriptedHost host;
+    League league;
+};
+
+TEST_F(SaveFolder, ALinkLoopIsPassedOverAndAFolderThatCannotBeListedIsReported) {
+    fs::create_symlink("loop.sav", home / "save/loop.sav");
+    for (const char* command : {"info", "leagues"}) {
+        auto [status, output] = Run({command});
+        EXPECT_EQ(status, 0) << output;
+        EXPECT_NE(output.find("Good"), std::string::npos) << command;
+        EXPECT_EQ(output.find("loop"), std::string::npos) << command;
+    }
+    test::TempHome other;
+    other.Write("save", "a file where the save folder should be");
+    std::string problem;
+    EXPECT_TRUE(ListSavedGames(other.path(), &problem).empty());
+    EXPECT_EQ(problem,
+              "The save folder " + (other / "save").string() + " could not be read: Not a directory.");
+}
+
+TEST_F(SaveFolder, AFileTooLargeForASavedGameIsRefusedUnreadAndListedFromItsHeader) {
+    { std::ofstream(home / "save/huge.sav"); }
+    fs::resize_file(home / "save/huge.sav", kMaxSaveFileBytes + 1); // sparse: costs no disk
+    EXPECT_EQ(Run({"show", "huge"}),
+              std::pair(1, std::string("Error: The file huge.sav is too large to be a saved game.\n")));
+    EXPECT_NE(Run({"leagues"}).second.find("huge" + std::string(12, ' ') + "(not a valid saved game)"),
+              std::string::npos);
+}
+
+TEST_F(SaveFolder, ASaveRemovesItsOwnStaleTemporaryFilesAndKeepsThePermissions) {
+    const char* ours[] = {".Good.sav.1f2e3d.tmp", ".Good.sav.0.tmp"};
+    const char* others[] = {".Other.sav.1f2e3d.tmp", ".Good.sav.notes.tmp", "Good.sav.1f2e3d.tmp"};
+    for (const char* name : ours)
+        home.Write(std::string("save/") + name, "left over");
+    for (const char* name : others)
+        home.Write(std::string("save/") + name, "not ours");
+    const auto privateMode = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(home / "save/Good.sav", privateMode);
+    ASSERT_TRUE(SaveLeague(league, "Good", host)) << host.LastMessage();
+    for (const char* name : ours)
+        EXPECT_FALSE(fs::exists(home / "save" / name)) << name;
+    for (const char* name : others)
+        EXPECT_TRUE(fs::exists(home / "save" / name)) << name;
+    EXPECT_EQ(fs::status(home / "save/Good.sav").permissions() & fs::perms::all, privateMode);
+}
+
+// ---- The installation's data files ----
+
+class DataFiles : public ::testing::Test {
+  protected:
+    void SetUp() override { home.WriteMinimalData(); }
+    // Start-up's result and its last message.
+    std::pair<bool, std::string> Start(const fs::path& folder) {
+        Session session;
+        session.league.programFolder = folder;
+        ScriptedHost host;
+        bool started = RunStartup(session, host);
+        return {started, host.LastMessage()};
+    }
+    test::TempHome home;
+};
+
+TEST_F(DataFiles, TheWorkingDatabaseIsReplacedWholeNotOverwrittenInPlace) {
+    // A second program still reading the old working copy: here a second name of the same file.
+    home.Write("reader.lge", "the old working copy");
+    fs::create_hard_link(home / "reader.lge", home / "current.lge");
+    ASSERT_TRUE(Start(home.path()).first);
+    EXPECT_EQ(Bytes(home / "reader.lge"), "the old working copy");
+    EXPECT_EQ(Bytes(home / "current.lge"), Bytes(home / "default.lge"));
+}
+
+TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
+    const std::string damaged = "Injuries.dat is damaged, please reinstall the game.";
+    auto injury = [](InjuryType bad) {
+        return [bad](const fs::path& h) {
+            std::ofstream(h / "Injuries.dat")
+                << EncodeInjuryRecord({"Sprained Ankle", 1, 3, "n/a"}) << EncodeInjuryRecord(bad);
+        };
+    };
+    auto season = [](const char* row) {
+        return [row](const fs::path& h) { // columns without a type keep what is written
+            fs::remove(h / "default.lge");
+            sqlite3* db = nullptr;
+            sqlite3_open((h / "default.lge").c_str(), &db);
+            std::string sql = "CREATE TABLE SeasonInfo (Season, SeasonDay); INSERT INTO SeasonInfo VALUES (" +
+                              std::string(row) + ");";
+            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+        };
+    };
+    const std::pair<std::function<void(const fs::path&)>, std::string> cases[] = {
+        {[](const fs::path& h) {
+             fs::remove(h / "gamedata/Firstnames.txt");
+             fs::create_directory(h / "gamedata/Firstnames.txt");
+         },
+         "Fatal Error: Firstnames.txt not found."},
+        {[](const fs::path& h) { std::ofstream(h / "gamedata/lastnames.txt") << "\n  \n\r\n"; },
+         "Fatal Error: lastnames.txt holds no names. Please reinstall the game."},
+        {[](const fs::path& h) { std::ofstream(h / "colleges.dat") << "Lakeside\nSt. Ren\xE9\n"; },
+         "Fatal Error: colleges.dat is not UTF-8 text (name 2). Please reinstall the game."},
+        {[](const fs::path& h) { fs::remove(h / "colleges.dat"); }, "Fatal Error: colleges.dat not found."},
+        {injury({"Bruise", 0, 3, "n/a"}), damaged},
+        {injury({"Bruise", 11, 3, "n/a"}), damaged},
+        {injury({"Bruise", 2, -1, "n/a"}), damaged},
+        {injury({"", 2, 3, "n/a"}), damaged},
+        {injury({"Bruise", 2, 3, "\xFF\xFE"}), damaged},
+        {season("'2001abc', 0"), "Invalid default.lge file"},
+        {season("2001.4, 0"), "Invalid default.lge file"},
+        {season("NULL, 0"), "Invalid default.lge file"},
+        {season("2001, NULL"), "Invalid default.lge file"},
+    };
+    for (const auto& [damage, message] : cases) {
+        test::TempHome other;
+        other.WriteMinimalData();
+        damage(other.path());
+        EXPECT_EQ(Start(other.path()), std::pair(false, message));
+    }
+}
+
+TEST_F(DataFiles, ASettingsFileWithAByteOrderMarkKeepsItsFirstSection) {
+    home.Write("HVL.ini", "\xEF\xBB\xBF[Default Settings]\r\nFirstSeason=2010\r\n");
+    EXPECT_EQ(ReadSettings(home / "HVL.ini").FirstSeason, 2010);
+}
+
+TEST_F(DataFiles, AMissingDatabaseNamesTheFolderSearchedAndCreatesNothing) {
+    const fs::path mistyped = home / "no-such-folder";
+    EXPECT_EQ(
+        Start(mistyped),
+        std::pair(false, "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
+                             mistyped.string()));
+    EXPECT_FALSE(fs::exists(mistyped));
+}
+
+} // namespace
+} // namespace hv

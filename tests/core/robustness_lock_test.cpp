@@ -1,0 +1,160 @@
+// One league and two programs: the league's lock, held by an open league and by the command line's writers,
+// and the saved-game link: unsaved changes, replacing another league's save, the delete and login checks.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "cli/cli_app.h"
+#include "core/sample_league.h"
+#include "league/league_lock.h"
+#include "league/saved_games.h"
+#include "platform/scripted_host.h"
+#include "support/temp_home.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+namespace {
+
+// Another program's view of a lock file: its own open file, locked or tried.
+int OtherProgramLocks(const fs::path& lockFile) {
+    int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT, 0644);
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return fd;
+    ::close(fd);
+    return -1;
+}
+bool OtherProgramCouldLock(const fs::path& lockFile) {
+    int fd = OtherProgramLocks(lockFile);
+    if (fd >= 0) ::close(fd);
+    return fd >= 0;
+}
+
+class SharedLeague : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetLeagueLockWait(std::chrono::milliseconds(0)); // a held league is refused at once
+        home.CopyInstalledData();
+        league.programFolder = home.path();
+        testing::FillSampleLeague(league, {.gameLogEntries = 1, .seasonHistoryEntries = 0});
+        league.state.Password = kNoPassword;
+        for (const char* name : {"Open", "Other"})
+            ASSERT_TRUE(SaveLeague(league, name, host)) << host.LastMessage();
+        league = League();
+        league.programFolder = home.path();
+    }
+    void TearDown() override { SetLeagueLockWait(std::chrono::seconds(2)); }
+    std::pair<int, std::string> Run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--home", home.path().string(), "--lock-wait", "0"});
+        std::ostringstream out, err;
+        int status = RunCli(args, out, err, HOOPVALE_CLI_PATH);
+        return {status, out.str() + err.str()};
+    }
+    std::string Bytes(const std::string& name) {
+        std::ifstream in(home / "save" / (name + ".sav"), std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    fs::path Lock(const std::string& name) { return LeagueLockFile(home.path(), name); }
+
+    test::TempHome home;
+    ScriptedHost host;
+    League league;
+};
+
+TEST_F(SharedLeague, AWriterIsRefusedWhileAnotherProgramHoldsTheLeagueAndReadersAreNot) {
+    const std::string before = Bytes("Open");
+    int desktop = OtherProgramLocks(Lock("Open"));
+    ASSERT_GE(desktop, 0);
+    for (auto args : {std::vector<std::string>{"options", "Open", "--injuries", "on"},
+                      std::vector<std::string>{"delete", "Open"}}) {
+        auto [status, output] = Run(args);
+        EXPECT_EQ(status, 1) << args[0];
+        EXPECT_NE(output.find("League In Use: The league Open is in use: it is open in Hoopvale or another "
+                              "command is changing it. Try again when it is closed."),
+                  std::string::npos)
+            << output;
+        EXPECT_TRUE(Bytes("Open") == before) << args[0];
+    }
+    EXPECT_EQ(Run({"show", "Open"}).first, 0);
+    EXPECT_EQ(Run({"options", "Other", "--injuries", "on"}).first, 0) << "another league is free";
+    ::close(desktop);
+    EXPECT_EQ(Run({"options", "Open", "--injuries", "on"}).first, 0);
+    EXPECT_FALSE(Bytes("Open") == before);
+}
+
+TEST_F(SharedLeague, AWaitingWriterTakesTheLockOnceTheOtherProgramLetsGo) {
+    int other = OtherProgramLocks(Lock("Open"));
+    std::thread ends([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        ::close(other);
+    });
+    EXPECT_NE(FileLock::Acquire(Lock("Open"), std::chrono::seconds(60)), nullptr);
+    ends.join();
+}
+
+TEST_F(SharedLeague, AnOpenLeagueHoldsItsLockUntilAnotherReplacesIt) {
+    ASSERT_TRUE(LoadSavedGame(league, "Open.sav", host)) << host.LastMessage();
+    EXPECT_FALSE(OtherProgramCouldLock(Lock("Open")));
+    ASSERT_TRUE(SaveGameAs(league, "Third", host)) << host.LastMessage();
+    EXPECT_TRUE(OtherProgramCouldLock(Lock("Open")));
+    EXPECT_FALSE(OtherProgramCouldLock(Lock("Third")));
+    ASSERT_TRUE(LoadSavedGame(league, "Other.sav", host));
+    EXPECT_TRUE(OtherProgramCouldLock(Lock("Third")));
+    EXPECT_TRUE(DeleteSavedGame(home.path(), "Other.sav", host)) << "the program's own league may be deleted";
+
+    int desktop = OtherProgramLocks(Lock("Open"));
+    ASSERT_FALSE(LoadSavedGame(league, "Open.sav", host));
+    EXPECT_EQ(host.messages.back().title, "League In Use");
+    EXPECT_EQ(league.savedGame.name, "Other");
+    ::close(desktop);
+}
+
+TEST_F(SharedLeague, DeleteFindsAMissingLeagueBeforeAskingAndCommishNeedsAPassword) {
+    EXPECT_EQ(Run({"--no", "delete", "Nothing"}),
+              std::pair(1, std::string("File Not Found: The file Nothing.sav was not found.\n")));
+    EXPECT_FALSE(fs::exists(Lock("Nothing"))) << "no lock file for a league that is not there";
+    auto [status, output] = Run({"--commish", "anything", "options", "Open", "--injuries", "on"});
+    EXPECT_EQ(status, 0);
+    EXPECT_NE(output.find("Commish Login: The league Open has no password: every user has the commissioner's "
+                          "rights.\n"),
+              std::string::npos);
+    EXPECT_EQ(output.find("Login Failed"), std::string::npos);
+    EXPECT_NE(output.find("Commissioner rights: yes"), std::string::npos) << output;
+}
+
+TEST_F(SharedLeague, ChangesAreUnsavedUntilSavedAndOfferedASaveBeforeTheLeagueCloses) {
+    ASSERT_TRUE(LoadSavedGame(league, "Open.sav", host));
+    EXPECT_FALSE(HasUnsavedChanges(league));
+    EXPECT_TRUE(OfferToSaveChanges(league, host));
+    EXPECT_TRUE(host.questions.empty()) << "nothing to save, nothing asked";
+    league.state.LeagueInjuries = !league.state.LeagueInjuries;
+    const std::string before = Bytes("Open");
+    host.threeWayAnswers = {Answer::Cancel, Answer::No, Answer::Yes};
+    EXPECT_FALSE(OfferToSaveChanges(league, host)) << "Cancel keeps the league open";
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0], "Do you want to save the changes to the league Open?");
+    EXPECT_TRUE(OfferToSaveChanges(league, host)) << "No lets it close unsaved";
+    EXPECT_TRUE(Bytes("Open") == before);
+    EXPECT_TRUE(OfferToSaveChanges(league, host)) << "Yes saves it";
+    EXPECT_FALSE(Bytes("Open") == before);
+    EXPECT_FALSE(HasUnsavedChanges(league));
+}
+
+TEST_F(SharedLeague, SavingOverAnotherLeaguesSaveAsksFirst) {
+    ASSERT_TRUE(LoadSavedGame(league, "Open.sav", host));
+    const std::string other = Bytes("Other");
+    host.answers = {false};
+    ASSERT_FALSE(SaveGameAs(league, "Other", host));
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0], "The league Other already exists. Do you want to replace it?");
+    EXPECT_TRUE(Bytes("Other") == other);
+    EXPECT_TRUE(SaveGameAs(league, "Open", host)) << "its own save is replaced without a question";
+    EXPECT_EQ(host.questions.size(), 1u);
+}
+
+} // namespace
+} // namespace hv

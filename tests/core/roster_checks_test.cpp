@@ -1,0 +1,128 @@
+// The checks before a game: twelve active, eight to dress, a complete line-up; human teams are told and the
+// simulation stops, computer teams are repaired.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/roster_test_support.h"
+#include "platform/scripted_host.h"
+#include "season/roster_checks.h"
+#include "season/transactions.h"
+
+namespace hv {
+namespace {
+
+enum class Check { Size, Dress, Lineup };
+
+bool RunCheck(Check check, League& league, int team, Host& host) {
+    switch (check) {
+    case Check::Size:
+        return CheckRosterSize(league, team, host);
+    case Check::Dress:
+        return CheckDressable(league, team, host);
+    case Check::Lineup:
+        return CheckLineupSettings(league, team, host);
+    }
+    return false;
+}
+
+struct Broken {
+    const char* what;
+    Check check;
+    std::function<void(test::RosterLeague&)> breakIt;
+    const char* message;
+};
+
+const Broken kBroken[] = {
+    {"13 active", Check::Size, [](test::RosterLeague& rl) { rl.Add(1, 3, 40); },
+     "Hawks have too many players."},
+    {"11 active", Check::Size, [](test::RosterLeague& rl) { PlaceOnIR(rl.league, 5); },
+     "Hawks don't have enough players."},
+    {"5 of 12 hurt", Check::Dress,
+     [](test::RosterLeague& rl) {
+         for (int id = 1; id <= 5; ++id)
+             rl.league.player(id).TimeInjured = 3;
+     },
+     "Hawks must have atleast 8 players available to dress for the game."},
+    {"an empty depth slot", Check::Lineup, [](test::RosterLeague& rl) { rl.league.team(1).SG3 = 0; },
+     "Hawks roster settings invalid, please fix before simming."},
+    {"no third key player", Check::Lineup, [](test::RosterLeague& rl) { rl.league.team(1).keyplayer3 = 0; },
+     "Hawks roster settings invalid, please fix before simming."},
+};
+
+TEST(RosterChecks, AHumanTeamIsToldAndTheSimulationStops) {
+    for (const Broken& b : kBroken) {
+        test::RosterLeague rl;
+        rl.Fill(1, 12);
+        rl.FreeAgents(3);
+        SetHuman(rl.league.team(1), true);
+        b.breakIt(rl);
+        const Team before = rl.league.team(1);
+        ScriptedHost host;
+        EXPECT_FALSE(RunCheck(b.check, rl.league, 1, host)) << b.what;
+        ASSERT_EQ(host.messages.size(), 1u) << b.what;
+        EXPECT_EQ(host.messages[0].text, b.message);
+        EXPECT_EQ(host.messages[0].title, "Roster Error");
+        EXPECT_TRUE(host.StopRequested()) << b.what;
+        EXPECT_EQ(rl.league.team(1).ActivePlayers, before.ActivePlayers) << b.what;
+        EXPECT_TRUE(rl.league.tables.transactions.size() == 0 || b.check == Check::Size) << b.what;
+    }
+}
+
+TEST(RosterChecks, AComputerTeamIsRepairedSilently) {
+    for (const Broken& b : kBroken) {
+        test::RosterLeague rl;
+        rl.Fill(1, 12);
+        rl.FreeAgents(3);
+        b.breakIt(rl);
+        ScriptedHost host;
+        EXPECT_TRUE(RunCheck(b.check, rl.league, 1, host)) << b.what;
+        EXPECT_TRUE(host.messages.empty()) << b.what << ": " << host.LastMessage();
+        EXPECT_FALSE(host.StopRequested());
+        EXPECT_EQ(rl.league.team(1).ActivePlayers, 12) << b.what;
+        EXPECT_TRUE(LineupSettingsValid(rl.league.team(1))) << b.what;
+        test::ExpectCountsAgree(rl.league, 1);
+    }
+}
+
+TEST(RosterChecks, ALegalTeamPassesEveryCheck) {
+    test::RosterLeague rl;
+    rl.Fill(1, 12);
+    SetHuman(rl.league.team(1), true);
+    for (int id = 1; id <= 4; ++id)
+        rl.league.player(id).TimeInjured = 2; // eight can still dress
+    ScriptedHost host;
+    for (Check c : {Check::Size, Check::Dress, Check::Lineup})
+        EXPECT_TRUE(RunCheck(c, rl.league, 1, host));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(RosterChecks, OnlyActivePlayersWithoutInjuryDaysDress) {
+    test::RosterLeague rl;
+    rl.Fill(1, 12);
+    rl.Add(1, 1, 60, 0, true); // healthy, but on injured reserve
+    rl.league.player(1).TimeInjured = 1;
+    EXPECT_EQ(DressablePlayers(rl.league, 1), 11);
+}
+
+TEST(RosterChecks, EveryTeamIsCheckedBeforeTheScheduleOpens) {
+    test::RosterLeague rl;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        rl.Fill(t, 12);
+    rl.FreeAgents(2);
+    SetHuman(rl.league.team(2), true);
+    rl.league.team(2).PG2 = 0;
+    rl.Add(1, 1, 30); // a computer team with 13 active
+    rl.Add(2, 1, 30); // the human team too
+    ScriptedHost host;
+    EXPECT_FALSE(CheckEveryTeam(rl.league, host));
+    std::vector<std::string> texts;
+    for (const auto& m : host.messages)
+        texts.push_back(m.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{"Owls roster settings invalid, please fix before simming.",
+                                               "Owls have too many players."}));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,262 @@
+// The computer roster manager and its callers: injured reserve, needs, surplus cuts, the bound on the need
+// loop, daily pickups, the playoff roster step and camp cuts.
+#include <gtest/gtest.h>
+
+#include "core/roster_test_support.h"
+#include "platform/scripted_host.h"
+#include "season/roster_checks.h"
+#include "season/roster_manager.h"
+#include "season/transactions.h"
+
+namespace hv {
+namespace {
+
+std::vector<std::string> Actions(const League& league) {
+    std::vector<std::string> lines;
+    for (const Transaction& t : league.tables.transactions)
+        lines.push_back(t.Action);
+    return lines;
+}
+
+std::string Named(const League& league, int id) {
+    return league.player(id).DefaultPosition + " " + league.player(id).Name;
+}
+
+// Teams 3 to 29 hold no players; as human teams the league-wide steps leave them alone.
+void OnlyTwoComputerTeams(League& league) {
+    for (int t = 3; t <= kLeagueTeams; ++t)
+        SetHuman(league.team(t), true);
+}
+
+// Free agents with two seasons of experience: they sign for $540,850.
+void SeasonedFreeAgents(test::RosterLeague& rl, int perPosition) {
+    rl.FreeAgents(perPosition);
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        if (rl.league.player(id).Team == kFreeAgent) rl.league.player(id).Experience = 2;
+}
+
+TEST(RosterManager, ThreeInjuredGoOnReserveAndTheNeedIsSigned) {
+    test::RosterLeague rl;
+    rl.Fill(1, 11);
+    const int pg = rl.Add(1, 5, 70, 5), pf = rl.Add(1, 2, 70, 20), sg = rl.Add(1, 4, 70, 9);
+    SeasonedFreeAgents(rl, 3);
+    const int forward = BestFreeAgentAt(rl.league, 2);
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    // Most days first. Active then: C 3, PF 2, SF 2, SG 2, PG 2; the first position short of 3 is PF.
+    EXPECT_EQ(Actions(rl.league), (std::vector<std::string>{
+                                      "Place " + Named(rl.league, pf) + " on Injured Reserve.",
+                                      "Place " + Named(rl.league, sg) + " on Injured Reserve.",
+                                      "Place " + Named(rl.league, pg) + " on Injured Reserve.",
+                                      "Sign " + Named(rl.league, forward) + " for $540,850 over one year."}));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    EXPECT_EQ(rl.league.team(1).NumPlayers, 15);
+    test::ExpectCountsAgree(rl.league, 1);
+    EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
+}
+
+TEST(RosterManager, ThirteenHealthyStashTheThirteenth) {
+    test::RosterLeague rl;
+    const int first = rl.Fill(1, 13);
+    const int thirteenth = first + 12;
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    const Player& p = rl.league.player(thirteenth);
+    EXPECT_TRUE(p.IR);
+    EXPECT_EQ(p.TimeInjured, 0);
+    EXPECT_TRUE(p.Injury == "Flu" || p.Injury == "Sprained Knee" || p.Injury == "Sprained Ankle" ||
+                p.Injury == "Severe Migraines" || p.Injury == "Groin Pull")
+        << p.Injury;
+    EXPECT_EQ(Actions(rl.league),
+              (std::vector<std::string>{"Place " + Named(rl.league, thirteenth) + " on Injured Reserve."}));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
+TEST(RosterManager, FifteenHealthyStashTwoAndCutTheLowest) {
+    test::RosterLeague rl;
+    const int first = rl.Fill(1, 15);
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(Actions(rl.league),
+              (std::vector<std::string>{"Place " + Named(rl.league, first + 12) + " on Injured Reserve.",
+                                        "Place " + Named(rl.league, first + 13) + " on Injured Reserve.",
+                                        "Cut " + Named(rl.league, first + 14)}));
+    EXPECT_EQ(rl.league.player(first + 14).Team, kFreeAgent);
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    EXPECT_EQ(rl.league.team(1).NumPlayers, 14);
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
+TEST(RosterManager, HealthyReservesComeBackBeforeAnyoneIsSigned) {
+    test::RosterLeague rl;
+    const int first = rl.Fill(1, 12);
+    PlaceOnIR(rl.league, first); // the best player, healthy, sits on injured reserve
+    rl.league.tables.transactions.clear();
+    SeasonedFreeAgents(rl, 2);
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(Actions(rl.league),
+              (std::vector<std::string>{"Activate " + Named(rl.league, first) + " from Injured Reserve."}));
+}
+
+TEST(RosterManager, AFullRosterActivatesTheSoonestBackInsteadOfSigning) {
+    test::RosterLeague rl;
+    rl.Fill(1, 11);
+    rl.Add(1, 1, 70, 30, true);
+    const int soonest = rl.Add(1, 2, 70, 6, true);
+    rl.Add(1, 3, 70, 6, true); // as soon, later in the roster
+    rl.Add(1, 4, 70, 12, true);
+    SeasonedFreeAgents(rl, 3);
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(Actions(rl.league),
+              (std::vector<std::string>{"Activate " + Named(rl.league, soonest) + " from Injured Reserve."}));
+    EXPECT_EQ(rl.league.team(1).NumPlayers, 15);
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
+TEST(RosterManager, NeedsByTheMinimumsInPositionOrder) {
+    struct Case {
+        std::array<int16_t, 5> active; // C, PF, SF, SG, PG
+        int need;
+    };
+    const Case cases[] = {{{2, 2, 2, 2, 2}, 1}, {{3, 1, 3, 3, 1}, 2}, {{3, 3, 2, 3, 1}, 5},
+                          {{2, 3, 3, 3, 0}, 5}, {{3, 3, 3, 2, 3}, 4}, {{3, 3, 3, 3, 3}, 0}};
+    for (const Case& c : cases) {
+        Team t;
+        t.Cs = c.active[0];
+        t.PFs = c.active[1];
+        t.SFs = c.active[2];
+        t.SGs = c.active[3];
+        t.PGs = c.active[4];
+        EXPECT_EQ(FirstNeededPosition(t), c.need)
+            << c.active[0] << c.active[1] << c.active[2] << c.active[3] << c.active[4];
+    }
+}
+
+TEST(RosterManager, WithoutAFreeAgentAtTheNeedTheBestFitIsSigned) {
+    test::RosterLeague rl;
+    rl.Fill(1, 11); // needs a PF
+    const int scorer = rl.Add(0, 4, 75), fitter = rl.Add(0, 5, 45);
+    rl.league.player(scorer).FitPF = 30;
+    rl.league.player(fitter).FitPF = 52;
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(rl.league.player(fitter).Team, "Hawks");
+    EXPECT_EQ(rl.league.player(scorer).Team, kFreeAgent);
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+}
+
+TEST(RosterManager, AnEmptyPoolGetsGeneratedFreeAgents) {
+    test::RosterLeague rl;
+    rl.Fill(1, 9);
+    rl.league.RebuildFreeIDs();
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
+    EXPECT_EQ(rl.league.team(1).Cs + rl.league.team(1).PFs + rl.league.team(1).SFs + rl.league.team(1).SGs +
+                  rl.league.team(1).PGs,
+              12);
+}
+
+TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
+    test::RosterLeague rl; // no free slot is listed, so no free agent can be generated
+    rl.Fill(1, 9);
+    rl.Add(0, 3, 50);
+    EXPECT_FALSE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 10) << "the one free agent was signed before the pool ran dry";
+    test::ExpectCountsAgree(rl.league, 1);
+
+    ScriptedHost host;
+    EXPECT_FALSE(CheckRosterSize(rl.league, 1, host));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Hawks cannot be brought to 12 active players: no free agent is left to sign.");
+    EXPECT_EQ(host.messages[0].title, "Roster Error");
+}
+
+TEST(RosterManager, RandomComputerRostersAreAlwaysRepaired) {
+    Random draw(90210);
+    auto between = [&](int lo, int hi) { return lo + static_cast<int>(draw.Uniform() * (hi - lo + 1)); };
+    for (int round = 0; round < 300; ++round) {
+        test::RosterLeague rl(static_cast<unsigned>(round + 1));
+        const int size = between(4, 15);
+        for (int i = 0; i < size; ++i) {
+            const bool hurt = between(0, 4) == 0;
+            rl.Add(1, between(1, 5), between(30, 90), hurt ? between(1, 40) : 0, between(0, 6) == 0);
+        }
+        for (int i = between(12, 20); i > 0; --i)
+            rl.Add(0, between(1, 5), between(25, 60));
+        ASSERT_TRUE(ManageRoster(rl.league, 1)) << "round " << round;
+        const Team& t = rl.league.team(1);
+        EXPECT_EQ(t.ActivePlayers, 12) << "round " << round;
+        EXPECT_LE(t.NumPlayers, 15) << "round " << round;
+        test::ExpectCountsAgree(rl.league, 1);
+        if (DressablePlayers(rl.league, 1) >= 8) {
+            EXPECT_TRUE(LineupSettingsValid(t)) << "round " << round;
+        }
+    }
+}
+
+TEST(RosterManager, DailyPickupsSignOnlyBetterPlayersForComputerTeamsWithRoom) {
+    test::RosterLeague rl;
+    OnlyTwoComputerTeams(rl.league);
+    rl.Fill(1, 12);
+    rl.Fill(2, 12);
+    SetHuman(rl.league.team(2), true);
+    const int star = rl.Add(0, 1, 85), nextStar = rl.Add(0, 1, 84), forward = rl.Add(0, 2, 50);
+    SignBetterFreeAgents(rl.league);
+    EXPECT_EQ(rl.league.player(star).Team, "Hawks");
+    EXPECT_EQ(rl.league.team(1).C1, star);
+    EXPECT_EQ(rl.league.player(nextStar).Team, kFreeAgent) << "the Owls are run by the user";
+    EXPECT_EQ(rl.league.player(forward).Team, kFreeAgent) << "worse than the first-string PF";
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    EXPECT_EQ(rl.league.team(2).NumPlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
+
+    // A team of 15 has no room.
+    rl.Add(1, 5, 20);
+    rl.Add(1, 5, 20);
+    ASSERT_EQ(rl.league.team(1).NumPlayers, 15);
+    const size_t logged = rl.league.tables.transactions.size();
+    rl.league.player(nextStar).CurrentRating = 99;
+    SignBetterFreeAgents(rl.league);
+    EXPECT_EQ(rl.league.player(nextStar).Team, kFreeAgent);
+    EXPECT_EQ(rl.league.tables.transactions.size(), logged);
+}
+
+TEST(RosterManager, PlayoffRostersBringBackTheThreeBestSoonWellPlayers) {
+    test::RosterLeague rl;
+    OnlyTwoComputerTeams(rl.league);
+    rl.Fill(1, 9);
+    const int a = rl.Add(1, 1, 70, 10, true), b = rl.Add(1, 2, 60, 19, true), c = rl.Add(1, 3, 56, 5, true);
+    const int d = rl.Add(1, 4, 80, 20, true), e = rl.Add(1, 5, 55, 3, true), f = rl.Add(1, 5, 65, 2, true);
+    rl.Fill(2, 12);
+    SetHuman(rl.league.team(2), true);
+    const int humanHurt = rl.Add(2, 1, 90, 4, true);
+    PreparePlayoffRosters(rl.league);
+    for (auto [id, days] : {std::pair{a, 10}, std::pair{f, 2}, std::pair{b, 19}}) {
+        EXPECT_FALSE(rl.league.player(id).IR) << id;
+        EXPECT_EQ(rl.league.player(id).TimeInjured, days) << id << " keeps his injury days";
+    }
+    for (int id : {c, d, e})
+        EXPECT_TRUE(rl.league.player(id).IR) << id;
+    EXPECT_TRUE(rl.league.player(humanHurt).IR);
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
+    // The line-up takes only players who can play.
+    for (int pos = 1; pos <= 5; ++pos)
+        for (int row = 1; row <= 3; ++row)
+            EXPECT_EQ(rl.league.player(rl.league.team(1).Depth(pos, row)).TimeInjured, 0);
+}
+
+TEST(RosterManager, CampCutsBringEveryComputerTeamToTwelve) {
+    test::RosterLeague rl;
+    OnlyTwoComputerTeams(rl.league);
+    rl.Fill(1, 15);
+    rl.Fill(2, 15);
+    SetHuman(rl.league.team(2), true);
+    EXPECT_TRUE(CampCuts(rl.league));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    EXPECT_EQ(rl.league.team(2).ActivePlayers, 15);
+    for (const Transaction& t : rl.league.tables.transactions)
+        EXPECT_EQ(t.Team, "Hawks");
+}
+
+} // namespace
+} // namespace hv

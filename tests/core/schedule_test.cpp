@@ -1,0 +1,185 @@
+// Schedule generation: the placement rules over many seeds with the shipped matchup list, the shuffle, the
+// refusals of missing, damaged and unplaceable lists, and the schedule's entries.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <set>
+
+#include "league/binary_io.h"
+#include "platform/scripted_host.h"
+#include "season/schedule.h"
+#include "support/temp_home.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+namespace {
+
+using Pair = std::pair<int, int>; // home, away team numbers
+
+League LeagueAt(const fs::path& folder) {
+    League league;
+    league.programFolder = folder;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        league.team(t).Name = "T" + std::to_string(t);
+    return league;
+}
+
+std::string Records(const std::vector<Pair>& games) {
+    ByteWriter w;
+    for (auto [home, away] : games) {
+        w.I16(static_cast<int16_t>(home));
+        w.I16(static_cast<int16_t>(away));
+        w.F64(0.25);
+    }
+    return w.Bytes();
+}
+
+TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
+    std::ifstream in(fs::path(HOOPVALE_TEST_DATA) / "Schedule.dat", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    std::map<Pair, int> listed;
+    for (ByteReader r(bytes); !r.AtEnd(); r.F64()) {
+        int home = r.I16();
+        ++listed[{home, r.I16()}];
+    }
+    for (uint64_t seed = 1; seed <= 100; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        League league = LeagueAt(HOOPVALE_TEST_DATA);
+        league.rng.Seed(seed);
+        ScriptedHost host;
+        ASSERT_TRUE(GenerateSchedule(league, host)) << host.LastMessage();
+        EXPECT_EQ(league.state.SeasonDay, Phase::FirstDay);
+        std::map<Pair, int> placed;
+        std::map<int, int> games, homeGames;
+        std::set<Pair> teamDays;
+        for (int d = 1; d <= kScheduleDays; ++d) {
+            const ScheduleDay& day = league.schedule[static_cast<size_t>(d)];
+            ASSERT_TRUE(day.NumGames == 0 || (d <= Phase::LastDay && d != Phase::AllStarDay)) << "day " << d;
+            for (int g = 1; g <= day.NumGames; ++g) {
+                const ScheduledGame& game = day.Games[static_cast<size_t>(g)];
+                int home = league.FindTeam(game.HomeTeam), away = league.FindTeam(game.AwayTeam);
+                ++placed[{home, away}];
+                ASSERT_TRUE(teamDays.insert({home, d}).second && teamDays.insert({away, d}).second) << d;
+                ++games[home], ++games[away], ++homeGames[home];
+                EXPECT_FALSE(game.Played);
+            }
+        }
+        EXPECT_EQ(placed, listed); // every matchup exactly once, home and away as listed
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            EXPECT_TRUE(games[t] == 82 && homeGames[t] == 41) << "team " << t;
+        EXPECT_EQ(league.schedule[1].NumGames, 14); // 29 teams: 14 games and one team rests
+    }
+}
+
+TEST(Schedule, ReadMatchupsShufflesTheListByAscendingKeys) {
+    test::TempHome home;
+    std::vector<Pair> list;
+    for (int k = 0; k < 300; ++k)
+        list.emplace_back(1 + k % 29, 1 + (k + 1 + k / 29 % 27) % 29);
+    home.Write("Schedule.dat", Records(list));
+    League league = LeagueAt(home.path());
+    ScriptedHost host;
+    std::vector<Matchup> read;
+    ASSERT_TRUE(ReadMatchups(league, host, read)) << host.LastMessage();
+    EXPECT_TRUE(std::is_sorted(read.begin(), read.end(), [](auto& a, auto& b) { return a.Key < b.Key; }));
+    std::vector<Pair> got;
+    for (const Matchup& m : read)
+        got.emplace_back(m.Home, m.Away);
+    EXPECT_NE(got, list); // shuffled, but nothing lost or added
+    std::sort(got.begin(), got.end());
+    std::sort(list.begin(), list.end());
+    EXPECT_EQ(got, list);
+}
+
+TEST(Schedule, BadListsAreRefusedAndChangeNothing) {
+    const std::string reinstall = "Schedule.dat is missing, please reinstall the game.";
+    std::vector<Pair> tooMany; // team 1 has 120 games for 119 game days
+    for (int k = 0; k < 120; ++k)
+        tooMany.emplace_back(1, 2 + k % 28);
+    // Teams 1 and 2 meet 118 times and fill the same 118 days; their other games both fall on the one day
+    // left, where team 3 cannot play twice: stuck whatever the order, though nobody has over 119 games.
+    std::vector<Pair> stuck(118, Pair{1, 2});
+    stuck.insert(stuck.end(), {{1, 3}, {2, 3}});
+    const std::vector<std::tuple<const char*, std::optional<std::string>, std::string>> cases{
+        {"missing", std::nullopt, reinstall},
+        {"a partial record", Records({{1, 2}}) + std::string(5, '\0'), reinstall},
+        {"team 0", Records({{1, 2}, {0, 4}}), reinstall},
+        {"team 30", Records({{30, 2}}), reinstall},
+        {"a team meeting itself", Records({{7, 7}}), reinstall},
+        {"120 games", Records(tooMany),
+         "The schedule cannot be made: the T1 have 120 games in Schedule.dat, more than the 119 game days of "
+         "the season."},
+        {"no common day", Records(stuck), "have no free day left for their game."},
+        {"over the season's room", Records(std::vector<Pair>(kMaxMatchups + 1, Pair{1, 2})),
+         "The schedule cannot be made: Schedule.dat holds 1667 games, more than the 1666 that fit on the "
+         "season's 119 game days."},
+    };
+    for (const auto& [what, bytes, message] : cases) {
+        SCOPED_TRACE(what);
+        test::TempHome home;
+        if (bytes) home.Write("Schedule.dat", *bytes);
+        for (uint64_t seed = 1; seed <= 5; ++seed) {
+            League league = LeagueAt(home.path());
+            league.rng.Seed(seed);
+            AddScheduledGame(league, 5, "T1", "T2");
+            league.schedule[5].Games[1].Played = true;
+            const auto before = league.schedule;
+            ScriptedHost host;
+            EXPECT_FALSE(GenerateSchedule(league, host));
+            ASSERT_EQ(host.messages.size(), 1u);
+            const ScriptedHost::Message& m = host.messages[0];
+            EXPECT_NE(m.text.find(message), std::string::npos) << m.text;
+            EXPECT_EQ(m.title, message == reinstall ? "File Not Found" : "Error");
+            EXPECT_EQ(m.icon, MessageIcon::Critical);
+            EXPECT_EQ(league.schedule, before);
+            EXPECT_EQ(league.state.SeasonDay, Phase::NoLeague);
+        }
+    }
+}
+
+TEST(Schedule, EdgeListsAndProgress) {
+    test::TempHome home;
+    // Teams 1 and 2 meet on every one of the 119 game days: the placement must find each day.
+    home.Write("Schedule.dat", Records(std::vector<Pair>(119, Pair{1, 2})));
+    League league = LeagueAt(home.path());
+    ScriptedHost host;
+    std::vector<int> progress;
+    ASSERT_TRUE(GenerateSchedule(league, host, [&](int i) { progress.push_back(i); })) << host.LastMessage();
+    for (int d = 1; d <= Phase::LastDay; ++d)
+        EXPECT_EQ(league.schedule[static_cast<size_t>(d)].NumGames, d == Phase::AllStarDay ? 0 : 1) << d;
+    EXPECT_EQ(progress.size(), 119u);
+    EXPECT_EQ(progress.back(), 119);
+    EXPECT_EQ(host.pumps, 119);
+
+    home.Write("Schedule.dat", ""); // a season without games
+    ASSERT_TRUE(GenerateSchedule(league, host));
+    EXPECT_EQ(league.schedule, League().schedule);
+    EXPECT_EQ(league.state.SeasonDay, Phase::FirstDay);
+}
+
+TEST(Schedule, AddingAndClearingGames) {
+    League league;
+    for (int g = 1; g <= kGamesPerDay; ++g)
+        ASSERT_TRUE(AddScheduledGame(league, 122, "H" + std::to_string(g), "A" + std::to_string(g)));
+    EXPECT_FALSE(AddScheduledGame(league, 122, "H15", "A15")); // a 15th game has no room
+    EXPECT_FALSE(AddScheduledGame(league, 0, "H", "A"));
+    EXPECT_FALSE(AddScheduledGame(league, kScheduleDays + 1, "H", "A"));
+    EXPECT_EQ(league.schedule[122].NumGames, kGamesPerDay);
+    EXPECT_EQ(league.schedule[122].Games[14].HomeTeam, "H14");
+    EXPECT_EQ(league.schedule[122].Games[14].AwayTeam, "A14");
+    ScheduledGame& played = league.schedule[122].Games[3];
+    played.Played = true;
+    played.HomeScore = 101;
+    played.Note = "note";
+    played.HomePoints = {"Someone", 30};
+    AddScheduledGame(league, kScheduleDays, "H", "A");
+    ClearSchedule(league);
+    EXPECT_EQ(league.schedule, League().schedule);
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,154 @@
+// Roster transactions: what each changes, its log line, and the refusals that change nothing.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/roster_test_support.h"
+#include "personnel/salary.h"
+#include "season/transactions.h"
+
+namespace hv {
+namespace {
+
+std::vector<std::string> Log(const League& league) {
+    std::vector<std::string> lines;
+    for (const Transaction& t : league.tables.transactions)
+        lines.push_back(t.Team + " " + std::to_string(t.Season) + "/" + std::to_string(t.SeasonDay) + ": " +
+                        t.Action);
+    return lines;
+}
+
+TEST(MinimumSalary, ByExperience) {
+    const std::pair<int, int32_t> table[] = {
+        {-1, 332817}, {0, 332817}, {1, 465850}, {2, 540850}, {3, 565850},   {4, 590850},  {5, 653350},
+        {6, 715850},  {7, 778350}, {8, 840850}, {9, 965850}, {10, 1000000}, {18, 1000000}};
+    for (auto [experience, minimum] : table)
+        EXPECT_EQ(MinimumSalary(experience), minimum) << experience;
+}
+
+TEST(Transactions, SignSetsTheContractCountsTheTeamAndLogs) {
+    test::RosterLeague rl;
+    rl.Fill(1, 11);
+    const int fa = rl.Add(0, 5, 50);
+    Player& p = rl.league.player(fa);
+    p.Experience = 4;
+    p.Exception = true;
+    const Team before = rl.league.team(1);
+    rl.league.state.SeasonDay = 167;
+    ASSERT_TRUE(SignPlayer(rl.league, fa, "Hawks"));
+    EXPECT_EQ(p.Team, "Hawks");
+    EXPECT_EQ(p.contract1, 590850);
+    for (int year = 2; year <= 8; ++year)
+        EXPECT_EQ(p.Contract(year), 0) << year;
+    EXPECT_EQ(p.SignYear, 2005);
+    EXPECT_EQ(p.LastFASeason, 2005);
+    EXPECT_EQ(p.Signday, 167);
+    EXPECT_FALSE(p.Exception);
+    const Team& t = rl.league.team(1);
+    EXPECT_EQ(t.NumPlayers, before.NumPlayers + 1);
+    EXPECT_EQ(t.ActivePlayers, before.ActivePlayers + 1);
+    EXPECT_EQ(t.PGs, before.PGs + 1);
+    EXPECT_EQ(t.TotalSalary, before.TotalSalary + 590850);
+    EXPECT_EQ(Log(rl.league).back(), "Hawks 2005/167: Sign PG " + p.Name + " for $590,850 over one year.");
+
+    // From day 168 on the signing counts for the season before.
+    rl.league.state.SeasonDay = 168;
+    const int late = rl.Add(0, 1, 50);
+    ASSERT_TRUE(SignPlayer(rl.league, late, "Hawks"));
+    EXPECT_EQ(rl.league.player(late).SignYear, 2004);
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
+TEST(Transactions, SigningsThatCannotHappenChangeNothing) {
+    test::RosterLeague rl;
+    rl.Fill(1, 15);
+    rl.Fill(2, 12);
+    const int fa = rl.Add(0, 2, 50);
+    const int rostered = 20; // a player of the Owls (16 to 27)
+    struct Case {
+        int id;
+        std::string team;
+    };
+    const Case cases[] = {{fa, "Hawks"}, {fa, "Nobody"}, {rostered, "Owls"}, {200, "Owls"}};
+    for (const Case& c : cases) {
+        EXPECT_FALSE(SignPlayer(rl.league, c.id, c.team)) << c.id << " " << c.team;
+        EXPECT_EQ(rl.league.team(1).NumPlayers, 15);
+        EXPECT_EQ(rl.league.team(2).NumPlayers, 12);
+        EXPECT_EQ(rl.league.player(fa).Team, kFreeAgent);
+        EXPECT_TRUE(rl.league.tables.transactions.empty());
+    }
+}
+
+TEST(Transactions, CutActivatesFirstOwesTheContractAndClearsTheLineup) {
+    test::RosterLeague rl;
+    const int first = rl.Fill(1, 12);
+    const int hurt = rl.Add(1, 3, 90, 8, true);
+    Team& t = rl.league.team(1);
+    t.SF1 = static_cast<int16_t>(hurt);
+    t.keyplayer2 = static_cast<int16_t>(hurt);
+    const int16_t keyBefore = t.keyplayer1;
+    const int32_t owedBefore = t.CutSalary[0];
+    const int32_t payrollBefore = t.TotalSalary;
+    ASSERT_TRUE(CutPlayer(rl.league, hurt));
+    const Player& p = rl.league.player(hurt);
+    EXPECT_EQ(p.Team, kFreeAgent);
+    EXPECT_EQ(p.LastTeam, "Hawks");
+    EXPECT_FALSE(p.IR);
+    EXPECT_EQ(p.contract1, 0);
+    EXPECT_EQ(p.contract2, 0);
+    EXPECT_EQ(t.CutSalary[0], owedBefore + 1000000 + hurt);
+    EXPECT_EQ(t.CutSalary[1], 2000000 + hurt);
+    EXPECT_EQ(t.TotalSalary, payrollBefore - (1000000 + hurt));
+    EXPECT_EQ(t.SF1, 0);
+    EXPECT_EQ(t.keyplayer2, 0);
+    EXPECT_EQ(t.keyplayer1, keyBefore);
+    EXPECT_EQ(Log(rl.league),
+              (std::vector<std::string>{"Hawks 2005/10: Activate SF " + p.Name + " from Injured Reserve.",
+                                        "Hawks 2005/10: Cut SF " + p.Name}));
+    test::ExpectCountsAgree(rl.league, 1);
+    EXPECT_FALSE(CutPlayer(rl.league, hurt)) << "a free agent has no team to leave";
+    EXPECT_FALSE(CutPlayer(rl.league, first + 40)) << "an empty slot";
+    EXPECT_EQ(rl.league.tables.transactions.size(), 2u);
+}
+
+TEST(Transactions, InjuredReserveMovesKeepTheCountsAndRepeatsDoNothing) {
+    test::RosterLeague rl;
+    const int first = rl.Fill(1, 12);
+    const int guard = first + 3; // an SG
+    const Player& p = rl.league.player(guard);
+    ASSERT_TRUE(PlaceOnIR(rl.league, guard));
+    EXPECT_TRUE(p.IR);
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 11);
+    test::ExpectCountsAgree(rl.league, 1);
+    EXPECT_FALSE(PlaceOnIR(rl.league, guard));
+    ASSERT_TRUE(ActivatePlayer(rl.league, guard));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
+    EXPECT_FALSE(ActivatePlayer(rl.league, guard));
+    const int fa = rl.Add(0, 1, 40);
+    EXPECT_FALSE(PlaceOnIR(rl.league, fa));
+    EXPECT_EQ(Log(rl.league),
+              (std::vector<std::string>{"Hawks 2005/10: Place SG " + p.Name + " on Injured Reserve.",
+                                        "Hawks 2005/10: Activate SG " + p.Name + " from Injured Reserve."}));
+}
+
+TEST(Transactions, StashNamesOneOfFiveAilmentsAboutEquallyAndKeepsTheDays) {
+    std::map<std::string, int> names;
+    const int rounds = 2000;
+    test::RosterLeague rl;
+    const int id = rl.Fill(1, 12);
+    for (int i = 0; i < rounds; ++i) {
+        rl.league.player(id).TimeInjured = 0;
+        StashOnIR(rl.league, id);
+        ASSERT_TRUE(rl.league.player(id).IR);
+        EXPECT_EQ(rl.league.player(id).TimeInjured, 0);
+        ++names[rl.league.player(id).Injury];
+        ActivatePlayer(rl.league, id);
+    }
+    ASSERT_EQ(names.size(), 5u);
+    for (const char* name : {"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines", "Groin Pull"})
+        EXPECT_NEAR(names[name] / double(rounds), 0.2, 0.03) << name;
+}
+
+} // namespace
+} // namespace hv

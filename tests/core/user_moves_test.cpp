@@ -1,0 +1,135 @@
+// The user's roster moves for a human team and position changes: what is refused, with which message, and
+// that a refusal changes nothing.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/roster_test_support.h"
+#include "personnel/ratings.h"
+#include "platform/scripted_host.h"
+#include "season/transactions.h"
+#include "season/user_moves.h"
+
+namespace hv {
+namespace {
+
+class UserMoves : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        first = rl.Fill(1, 12);
+        owl = rl.Fill(2, 12);
+        SetHuman(rl.league.team(1), true);
+        fa = rl.Add(0, 5, 50);
+        hurt = rl.Add(1, 3, 60, 10, true);
+    }
+    std::string Name(int id) const { return rl.league.player(id).Name; }
+    test::RosterLeague rl;
+    ScriptedHost host;
+    int first = 0, owl = 0, fa = 0, hurt = 0;
+};
+
+TEST_F(UserMoves, EachRefusalHasItsMessageAndChangesNothing) {
+    using Move = std::function<bool()>;
+    struct Case {
+        const char* what;
+        Move move;
+        std::string message;
+    };
+    auto& L = rl.league;
+    const Case cases[] = {
+        {"sign for a computer team", [&] { return UserSign(L, 2, fa, host); },
+         "The Owls are run by the computer; make them a human team on the Team Control screen to change "
+         "their "
+         "roster."},
+        {"sign a rostered player", [&] { return UserSign(L, 1, owl, host); },
+         Name(owl) + " is not a free agent."},
+        {"sign before the season",
+         [&] {
+             L.state.SeasonDay = 0;
+             return UserSign(L, 1, fa, host);
+         },
+         "Free agents can only be signed during the regular season and the playoffs."},
+        {"cut at the season's end",
+         [&] {
+             L.state.SeasonDay = 168;
+             return UserCut(L, 1, first, host);
+         },
+         "Players cannot be cut at this point of the season."},
+        {"cut another team's player", [&] { return UserCut(L, 1, owl, host); },
+         Name(owl) + " is not on the Hawks roster."},
+        {"activate an active player", [&] { return UserActivate(L, 1, first, host); },
+         Name(first) + " is not on injured reserve."},
+        {"reserve a reserved player", [&] { return UserPlaceOnIR(L, 1, hurt, host); },
+         Name(hurt) + " is already on injured reserve."},
+        {"reserve for a computer team", [&] { return UserPlaceOnIR(L, 2, owl, host); },
+         "The Owls are run by the computer; make them a human team on the Team Control screen to change "
+         "their "
+         "roster."},
+        {"move a computer team's player", [&] { return UserChangePosition(L, owl, 2, host); },
+         "Only players of human teams can change position."},
+        {"move a free agent", [&] { return UserChangePosition(L, fa, 2, host); },
+         "Only players of human teams can change position."},
+        {"move to no position", [&] { return UserChangePosition(L, first, 6, host); },
+         "The position must be C, PF, SF, SG or PG."},
+        {"move during a creation draft",
+         [&] {
+             L.state.SeasonDay = -5;
+             return UserChangePosition(L, first, 2, host);
+         },
+         "Positions cannot be changed at this point of the season."},
+    };
+    for (const Case& c : cases) {
+        rl.league.state.SeasonDay = 10;
+        host.messages.clear();
+        EXPECT_FALSE(c.move()) << c.what;
+        ASSERT_EQ(host.messages.size(), 1u) << c.what;
+        EXPECT_EQ(host.messages[0].text, c.message) << c.what;
+        EXPECT_EQ(host.messages[0].title, "Error");
+        EXPECT_TRUE(rl.league.tables.transactions.empty()) << c.what;
+        test::ExpectCountsAgree(rl.league, 1);
+        EXPECT_EQ(rl.league.player(first).PositionNumber, 1);
+    }
+}
+
+TEST_F(UserMoves, AFullRosterRefusesASigning) {
+    rl.Add(1, 4, 40);
+    rl.Add(1, 4, 40);
+    ASSERT_EQ(rl.league.team(1).NumPlayers, 15);
+    EXPECT_FALSE(UserSign(rl.league, 1, fa, host));
+    EXPECT_EQ(host.LastMessage(), "The Hawks already have 15 players; cut a player before signing another.");
+    EXPECT_EQ(rl.league.player(fa).Team, kFreeAgent);
+}
+
+TEST_F(UserMoves, MovesThatFitAreMadeAndLogged) {
+    ASSERT_TRUE(UserSign(rl.league, 1, fa, host));
+    ASSERT_TRUE(UserActivate(rl.league, 1, hurt, host));
+    ASSERT_TRUE(UserPlaceOnIR(rl.league, 1, first + 1, host));
+    host.answers = {false, true};
+    EXPECT_FALSE(UserCut(rl.league, 1, first + 2, host)) << "the user said No";
+    EXPECT_EQ(rl.league.player(first + 2).Team, "Hawks");
+    ASSERT_TRUE(UserCut(rl.league, 1, first + 2, host));
+    EXPECT_EQ(host.questions,
+              (std::vector<std::string>(2, "Are you sure you want to release " + Name(first + 2) + "?")));
+    EXPECT_TRUE(host.messages.empty());
+    std::vector<std::string> starts;
+    for (const Transaction& t : rl.league.tables.transactions)
+        starts.push_back(t.Action.substr(0, t.Action.find(' ')));
+    EXPECT_EQ(starts, (std::vector<std::string>{"Sign", "Activate", "Place", "Cut"}));
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
+TEST_F(UserMoves, APositionChangeMovesTheCountAndTheRatings) {
+    Player& p = rl.league.player(first); // a centre
+    const int16_t fitPG = p.FitPG;
+    ASSERT_TRUE(UserChangePosition(rl.league, first, 5, host));
+    EXPECT_EQ(p.PositionNumber, 5);
+    EXPECT_EQ(p.DefaultPosition, "PG");
+    EXPECT_EQ(p.FitPG, fitPG);
+    EXPECT_EQ(p.CurrentRating, PositionRating(p, 5)) << "rated again as a point guard";
+    test::ExpectCountsAgree(rl.league, 1);
+    ASSERT_TRUE(UserChangePosition(rl.league, hurt, 1, host)) << "a player on injured reserve";
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
+} // namespace
+} // namespace hv

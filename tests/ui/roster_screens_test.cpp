@@ -1,0 +1,194 @@
+// Team Roster, Team Control, Find Players and the injury, transaction, cut and position list screens, driven
+// as a user would.
+#include <QPushButton>
+#include <QtTest>
+
+#include "frm_find_players.h"
+#include "frm_list_screens.h"
+#include "frm_team_control.h"
+#include "frm_team_roster.h"
+#include "platform/scripted_host.h"
+#include "screenshot.h"
+#include "season/lineup.h"
+#include "season/transactions.h"
+#include "support/roster_league.h"
+
+using namespace hv;
+
+namespace {
+
+QPushButton* ButtonOf(QWidget& screen, const QString& text) {
+    for (QPushButton* b : screen.findChildren<QPushButton*>())
+        if (b->text() == text) return b;
+    return nullptr;
+}
+
+void Choose(QComboBox* box, int data) {
+    box->setCurrentIndex(box->findData(data));
+}
+
+} // namespace
+
+class RosterScreensTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        rl = std::make_unique<test::RosterLeague>();
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            rl->Fill(t, 12);
+        hurt = rl->Add(1, 3, 70, 6, true);
+        rl->league.player(hurt).Injury = "Torn Meniscus";
+        rl->league.player(2).TimeInjured = 3;
+        rl->league.player(2).Injury = "Sore Back";
+        fa = rl->Add(0, 5, 50);
+        rl->league.player(fa).Name = "Zed Free";
+        SetHuman(rl->league.team(1), true);
+        host = ScriptedHost();
+    }
+
+    void teamRosterSavesAHumanTeamsLineup() {
+        League& league = rl->league;
+        frmTeamRoster screen(league, host);
+        screen.show();
+        QCOMPARE(screen.TeamShown(), 1);
+        QVERIFY(screen.DepthBox(2, 3)->isEnabled());
+        QVERIFY(!screen.LineupChanged());
+        test::Screenshot(screen, QStringLiteral("team_roster"));
+
+        Choose(screen.DepthBox(2, 3), 1); // the first centre backs up the forwards too
+        Choose(screen.PaceBox(), 100);
+        QVERIFY(screen.LineupChanged());
+        screen.SaveButton()->click();
+        QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
+        QCOMPARE(league.team(1).PF3, int16_t(1));
+        QCOMPARE(league.team(1).Pace, int16_t(100));
+
+        // Leaving the team with an unsaved change asks; No drops it.
+        Choose(screen.PaceBox(), 0);
+        host.answers = {false};
+        QVERIFY(screen.ChooseTeam(2));
+        QCOMPARE(host.questions.back(), std::string("The Hawks line-up has changed. Save the changes?"));
+        QCOMPARE(league.team(1).Pace, int16_t(100));
+        QVERIFY(!screen.DepthBox(1, 1)->isEnabled()); // a computer team's line-up is the computer's
+        QVERIFY(!screen.SignButton()->isEnabled());
+    }
+
+    void teamRosterOpensOnTheUsersTeam() {
+        SetHuman(rl->league.team(1), false);
+        SetHuman(rl->league.team(5), true);
+        frmTeamRoster screen(rl->league, host);
+        QCOMPARE(screen.TeamShown(), 5);
+        QCOMPARE(screen.TeamChoice()->currentData().toInt(), 5);
+    }
+
+    void teamRosterMakesTheMoves() {
+        League& league = rl->league;
+        frmTeamRoster screen(league, host);
+        screen.show();
+        screen.Roster()->SelectKey(hurt);
+        QVERIFY(screen.ActivateButton()->isEnabled());
+        QVERIFY(!screen.ReserveButton()->isEnabled());
+        screen.ActivateButton()->click();
+        QVERIFY(!league.player(hurt).IR);
+        QVERIFY(screen.ReserveButton()->isEnabled()); // the selection stays on him
+
+        screen.Roster()->SelectKey(3);
+        host.answers = {true};
+        screen.CutButton()->click();
+        QCOMPARE(host.questions.back(), "Are you sure you want to release " + league.player(3).Name + "?");
+        QCOMPARE(QString::fromStdString(league.player(3).Team), QStringLiteral("FA"));
+        QVERIFY(screen.SignFreeAgent(fa));
+        QCOMPARE(QString::fromStdString(league.player(fa).Team), QStringLiteral("Hawks"));
+
+        QCOMPARE(league.tables.transactions.size(), size_t(3));
+    }
+
+    void teamControlChangesApplyAtOnce() {
+        League& league = rl->league;
+        frmTeamControl screen(league);
+        screen.show();
+        test::Screenshot(screen, QStringLiteral("team_control"));
+        QCOMPARE(screen.Grid()->rowCount(), kLeagueTeams);
+        screen.Grid()->item(1, frmTeamControl::kHuman)->setCheckState(Qt::Checked);
+        screen.Grid()->item(2, frmTeamControl::kPbp)->setCheckState(Qt::Checked);
+        QCOMPARE(QString::fromStdString(league.team(2).Owner), QStringLiteral("Human"));
+        QVERIFY(league.team(3).pbp);
+        screen.Button("cmdAllComputer")->click();
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            QVERIFY(!IsHuman(league.team(t)));
+        QCOMPARE(screen.Grid()->item(1, frmTeamControl::kHuman)->checkState(), Qt::Unchecked);
+    }
+
+    void findPlayersSearchesAndSorts() {
+        frmFindPlayers screen(rl->league);
+        screen.show();
+        screen.NameField()->setText(QStringLiteral("ZED"));
+        screen.SearchButton()->click();
+        QCOMPARE(screen.Results()->Table().rowKeys, std::vector<int>{fa});
+        screen.NameField()->clear();
+        Choose(screen.PositionChoice(), 5);
+        screen.TeamChoice()->setCurrentIndex(screen.TeamChoice()->findData(QStringLiteral("Owls")));
+        QCOMPARE(screen.Results()->Table().rows.size(), size_t(2)); // the Owls' two point guards
+        screen.Results()->sortByColumn(7, Qt::DescendingOrder);     // Rating
+        test::Screenshot(screen, QStringLiteral("find_players"));
+    }
+
+    void injuryAndReserveLists() {
+        League& league = rl->league;
+        auto injuries = MakeInjuriesScreen(league);
+        injuries->show();
+        QCOMPARE(injuries->Table().rowKeys, (std::vector<int>{2, hurt}));
+        test::Screenshot(*injuries, QStringLiteral("injuries"));
+
+        auto reserve = MakeInjuredReserveScreen(league, host);
+        reserve->show();
+        test::Screenshot(*reserve, QStringLiteral("injured_reserve"));
+        QCOMPARE(reserve->Table().rowKeys, std::vector<int>{hurt});
+        reserve->SelectKey(hurt);
+        ButtonOf(*reserve, QStringLiteral("&Activate"))->click();
+        QVERIFY(!league.player(hurt).IR);
+        QVERIFY(reserve->Table().rows.empty());
+    }
+
+    void transactionsCutsAndPositions() {
+        League& league = rl->league;
+        SetHuman(league.team(1), false);
+        QVERIFY(MakeCutPlayersScreen(league, host) == nullptr);
+        QCOMPARE(host.LastMessage(), std::string("No human teams found."));
+        SetHuman(league.team(1), true);
+
+        auto cut = MakeCutPlayersScreen(league, host);
+        QVERIFY(cut != nullptr);
+        cut->show();
+        test::Screenshot(*cut, QStringLiteral("cut_players"));
+        cut->SelectKey(4);
+        host.answers = {true};
+        ButtonOf(*cut, QStringLiteral("C&ut Player"))->click();
+        QCOMPARE(QString::fromStdString(league.player(4).Team), QStringLiteral("FA"));
+
+        auto positions = MakeChangePositionsScreen(league, host);
+        positions->show();
+        test::Screenshot(*positions, QStringLiteral("change_positions"));
+        positions->SelectKey(1);
+        positions->findChild<QPushButton*>(QStringLiteral("cmdToPG"))->click();
+        QCOMPARE(QString::fromStdString(league.player(1).DefaultPosition), QStringLiteral("PG"));
+
+        auto log = MakeTransactionsScreen(league);
+        log->show();
+        test::Screenshot(*log, QStringLiteral("transactions"));
+        QCOMPARE(log->Table().rows.size(), size_t(1));
+        QCOMPARE(
+            QString::fromStdString(log->Table().rows[0][3].text),
+            QString::fromStdString("Cut " + league.player(4).DefaultPosition + " " + league.player(4).Name));
+        log->Choices()->setCurrentIndex(2);
+        QVERIFY(log->Table().rows.empty());
+    }
+
+  private:
+    std::unique_ptr<test::RosterLeague> rl;
+    ScriptedHost host;
+    int hurt = 0, fa = 0;
+};
+
+QTEST_MAIN(RosterScreensTest)
+#include "roster_screens_test.moc"
