@@ -123,7 +123,9 @@ TEST_F(DayLoop, ADayPlayedGameByGameEndsOnlyWithItsLastGame) {
     for (int g = games; g >= 1; --g) { // any order: the last one played ends the day
         EXPECT_EQ(RunSimGame(league(), host(), run, g).outcome, SimOutcome::Done);
         EXPECT_EQ(league().state.SeasonDay, g == 1 ? 6 : 5) << "after game " << g;
-        if (g != 1) EXPECT_FALSE(AllGamesPlayed(league()));
+        if (g != 1) {
+            EXPECT_FALSE(AllGamesPlayed(league()));
+        }
     }
     EXPECT_EQ(PlayedOn(5), games);
     EXPECT_EQ(PlayedOn(6), 0);

@@ -165,9 +165,10 @@ TEST_F(SeasonRun, SixteenTeamsAreSeededByTheRules) {
                     worstRank = t.ConfRank;
                 }
             }
-            for (int t = 1; t <= kLeagueTeams; ++t)
-                if (l.team(t).Conference == conference && !in.count(t))
-                    EXPECT_GT(l.team(t).ConfRank, l.team(seeds[2]).DivRank == 1 ? 7 : 8);
+            for (int t = 1; t <= kLeagueTeams; ++t) {
+                if (l.team(t).Conference != conference || in.count(t)) continue;
+                EXPECT_GT(l.team(t).ConfRank, l.team(seeds[2]).DivRank == 1 ? 7 : 8);
+            }
             playoffTeams.insert(in.begin(), in.end());
         }
         EXPECT_EQ(playoffTeams.size(), 16u);
