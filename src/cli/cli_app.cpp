@@ -71,6 +71,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddImportRookiesCommand(app, ctx, run);
     AddResetCommand(app, ctx, run);
     AddTeamsCommand(app, ctx, run);
+    AddBeginSeasonCommand(app, ctx, run);
+    AddSimCommand(app, ctx, run);
+    AddPlayoffsCommand(app, ctx, run);
+    AddBracketCommand(app, ctx, run);
+    AddEndSeasonCommand(app, ctx, run);
+    AddChampionsCommand(app, ctx, run);
+    AddBoxCommands(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -36,5 +36,13 @@ void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddTeamsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddBeginSeasonCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddSimCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddPlayoffsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddBracketCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddEndSeasonCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddChampionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// box and pbp
+void AddBoxCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -129,7 +129,7 @@ class HubTest : public QObject {
         QVERIFY(hub->Command(QStringLiteral("mnuSaveGame"))->isEnabled());
         QVERIFY(hub->Command(QStringLiteral("mnuLeagueOptions"))->isEnabled());
         QVERIFY(!hub->Command(QStringLiteral("mnuCommish"))->isEnabled());
-        QVERIFY(!hub->Command(QStringLiteral("mnuSimGames"))->isEnabled()); // its screen comes later
+        QVERIFY(!hub->Command(QStringLiteral("mnuInSeasonAwards"))->isEnabled()); // its screen comes later
         hub->show();
         test::Screenshot(*hub, QStringLiteral("hub_league_open"));
     }
