@@ -36,5 +36,11 @@ void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddTeamsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// contracts, cap-room, potential-fas and free-agents
+void AddContractListCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// free-agency and bid
+void AddFreeAgencyCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// resign and camps
+void AddResignAndCampsCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv
