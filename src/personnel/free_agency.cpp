@@ -14,6 +14,8 @@ namespace {
 
 constexpr int16_t kLastBiddingDay = 184; // the day whose run moves the league to 185 and ends the bidding
 constexpr int16_t kFreeAgencyOver = 185;
+// Computer teams fill their rosters to twelve players to play and two spares, the most the camp cuts keep.
+constexpr int kComputerRosterTarget = kActiveRoster + 2;
 
 // CurrentRating of the team's players at a position, best first.
 std::vector<int16_t> RatingsAt(const League& league, const Team& team, int position) {
@@ -133,7 +135,8 @@ int32_t AskingSalary(const League& league, int id) {
 std::optional<FreeAgentBid> ComputerBid(League& league, int team, int id) {
     const Team& t = league.team(team);
     const Player& p = league.player(id);
-    if (IsHuman(t) || t.NumPlayers >= kMaxRoster || p.IsEmpty() || p.Team != kFreeAgent) return std::nullopt;
+    if (IsHuman(t) || t.NumPlayers >= kComputerRosterTarget || p.IsEmpty() || p.Team != kFreeAgent)
+        return std::nullopt;
     if (!Wants(league, t, p)) return std::nullopt;
     if (p.LastTeam == t.Name)
         if (auto bid = OfferBid(league, team, id, BidKind::Resign)) return bid;
@@ -156,7 +159,7 @@ std::optional<FreeAgentBid> ComputerBid(League& league, int team, int id) {
 
 void ReviewBids(League& league, int team, const std::vector<int>& listed) {
     const Team& t = league.team(team);
-    const int room = kMaxRoster - t.NumPlayers;
+    const int room = kComputerRosterTarget - t.NumPlayers;
     std::vector<FreeAgentBid> chosen, minimumOnly;
     for (int id : listed) {
         if (static_cast<int>(chosen.size()) >= room) break;

@@ -186,7 +186,7 @@ TEST(Development, FirstSeasonCampsOnlyHeal) {
     League league;
     std::mt19937 gen(4);
     for (int id = 1; id <= 20; ++id)
-        MakePlayer(league.player(id), id, 1 + id % 5, "FA", gen);
+        test::MakePlayer(league.player(id), id, 1 + id % 5, "FA", gen);
     league.player(3).TimeInjured = 70;
     league.player(4).TimeInjured = 12;
     league.state.Season = league.state.FirstSeason = 2010;
@@ -223,8 +223,8 @@ double MeanRatingChange(int position, int age, int potential, uint64_t seed) {
     model.Name = "Model Player";
     model.DefaultPosition = PositionText(position);
     model.PositionNumber = model.OriginalPosition = static_cast<int16_t>(position);
-    model.Height = static_cast<int16_t>(kTypicalHeight[position]);
-    model.Weight = static_cast<int16_t>(kTypicalWeight[position]);
+    model.Height = static_cast<int16_t>(test::kTypicalHeight[position]);
+    model.Weight = static_cast<int16_t>(test::kTypicalWeight[position]);
     model.Age = static_cast<int16_t>(age);
     model.Potential = static_cast<int16_t>(potential);
     model.KnownPotential = 50;
