@@ -78,6 +78,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddEndSeasonCommand(app, ctx, run);
     AddChampionsCommand(app, ctx, run);
     AddBoxCommands(app, ctx, run);
+    AddContractListCommands(app, ctx, run);
+    AddFreeAgencyCommands(app, ctx, run);
+    AddResignAndCampsCommands(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -44,5 +44,11 @@ void AddEndSeasonCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddChampionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 // box and pbp
 void AddBoxCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// contracts, cap-room, potential-fas and free-agents
+void AddContractListCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// free-agency and bid
+void AddFreeAgencyCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// resign and camps
+void AddResignAndCampsCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -105,4 +105,26 @@ void SetContract(Player& p, const ContractYears& years) {
         p.Contract(y) = years[static_cast<size_t>(y - 1)];
 }
 
+int64_t Payroll(const Team& team) {
+    return static_cast<int64_t>(team.TotalSalary) + team.CutSalary[0];
+}
+
+int64_t CapRoom(const League& league, int team) {
+    return league.state.SalaryCapDollars() - Payroll(league.team(team));
+}
+
+void RecountPayrolls(League& league) {
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        league.team(t).TotalSalary = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+        const Player& p = league.player(id);
+        if (int t = p.IsEmpty() ? 0 : league.FindTeam(p.Team)) league.team(t).TotalSalary += p.contract1;
+    }
+}
+
+bool HoldsBirdRights(const Player& p, const Team& team) {
+    const bool hisTeam = p.Team == team.Name || (p.Team == kFreeAgent && p.LastTeam == team.Name);
+    return hisTeam && p.BirdYears >= 3;
+}
+
 } // namespace hv

@@ -1,5 +1,6 @@
 // Salaries: the league's minimum and maximum salary by experience, a player's worth at his position, the
-// rookie scale of both drafts and the first contracts of a generated league.
+// rookie scale of both drafts, the first contracts of a generated league, and the payroll a team carries
+// against the salary cap.
 #pragma once
 
 #include <array>
@@ -35,5 +36,20 @@ ContractYears StartingContract(const League& league, int id, Random& rng);
 
 // Sets every contract year of the player.
 void SetContract(Player& p, const ContractYears& years);
+
+// The two one-off cap exceptions: the most a contract signed with each may pay in its first year.
+constexpr int32_t kMidLevelException = 4500000;
+constexpr int32_t kLowLevelException = 1200000;
+
+// What counts against the cap this season: the players' current salaries (TotalSalary) and what the team
+// still owes released players this season (CutSalary).
+int64_t Payroll(const Team& team);
+// Cap minus payroll; negative for a team over the cap.
+int64_t CapRoom(const League& league, int team);
+// TotalSalary of teams 1 to 29 from their players' current salaries.
+void RecountPayrolls(League& league);
+
+// A team holds a player's Bird rights when he played his last three seasons or more for it.
+bool HoldsBirdRights(const Player& p, const Team& team);
 
 } // namespace hv

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "engine/game.h"
+#include "personnel/resign.h"
 #include "season/injuries.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"
@@ -116,7 +117,7 @@ void EndOfDay(League& league, Host& host) {
         RankTeams(league);
         RatePlayers(league);
         NameSeasonAwards(league, host);
-        UpdateContractValues(league);
+        SetContractValues(league);
         ComputeStandings(league);
         break;
     default:

@@ -3,6 +3,7 @@
 #include "league/league_options.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
+#include "personnel/season_end.h"
 #include "season/injuries.h"
 #include "season/schedule.h"
 #include "season/season_hooks.h"
@@ -46,7 +47,7 @@ bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption) {
     step("Processing Records");
     UpdateSeasonRecords(league);
     step("Aging Players");
-    AgePlayers(league, host);
+    ProcessSeasonEnd(league, host);
     step("Processing Career Records");
     UpdateCareerRecords(league);
     step("Clearing Schedule");
@@ -69,7 +70,7 @@ bool EndSeasonUnattended(League& league, Host& host) {
     FileSeasonBoxScores(league);
     ClearInjuredReserve(league);
     UpdateSeasonRecords(league);
-    AgePlayers(league, host);
+    ProcessSeasonEnd(league, host);
     UpdateCareerRecords(league);
     ClearSchedule(league);
     if (!PrepareRookieDraft(league, host)) {

@@ -1,7 +1,5 @@
 #include "season/season_hooks.h"
 
-#include "season/team_rankings.h"
-
 namespace hv {
 
 // Trades: "Processing Trades...", computer teams trading among themselves.
@@ -25,9 +23,6 @@ void RatePlayers(League&) {}
 // Awards: the season awards of day 121.
 void NameSeasonAwards(League&, Host&) {}
 
-// Contracts: the players' contract values at the end of the regular season.
-void UpdateContractValues(League&) {}
-
 // League site: the daily schedule page.
 void WriteDailyPage(League&, Host&) {}
 
@@ -40,31 +35,8 @@ void FileSeasonBoxScores(League&) {}
 // Records: "Processing Records", the season record book.
 void UpdateSeasonRecords(League&) {}
 
-// Development: "Aging Players", aging and retirements.
-void AgePlayers(League&, Host&) {}
-
 // Records: "Processing Career Records", the career record book.
 void UpdateCareerRecords(League&) {}
-
-// Free agency: one day of offers and signings.
-void RunFreeAgencyDay(League& league, Host&) {
-    ++league.state.SeasonDay;
-}
-
-// Free agency: the last offers; free agents lose their Bird rights, the teams are ranked, camps follow.
-void EndFreeAgency(League& league, Host&) {
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
-        Player& p = league.player(id);
-        if (!p.IsEmpty() && p.Team == kFreeAgent) p.BirdYears = 0;
-    }
-    RankTeams(league);
-    league.state.SeasonDay = Phase::TrainingCamps;
-}
-
-// Development: the training camps, which open the next season.
-void RunTrainingCamps(League& league, Host&) {
-    league.state.SeasonDay = Phase::BeforeSeason;
-}
 
 // Coached games: the coached-game screen plays a game of a team the user coaches.
 bool CoachScheduledGame(League&, Host&, int, int, int, int, const char*) {

@@ -30,9 +30,6 @@ void RatePlayers(League& league);
 // The season awards (MVP, Rookie of the Year, the All-League teams ...), when the regular season ends.
 void NameSeasonAwards(League& league, Host& host);
 
-// The pass over the players' contract values when the regular season ends (day 121).
-void UpdateContractValues(League& league);
-
 // The day's page of the league site, written at the start of each end-of-day step while the site is kept
 // during simulation.
 void WriteDailyPage(League& league, Host& host);
@@ -45,19 +42,8 @@ void ClearTradingState(League& league);
 void FileSeasonBoxScores(League& league);
 // "Processing Records": the season record book.
 void UpdateSeasonRecords(League& league);
-// "Aging Players": aging and retirements.
-void AgePlayers(League& league, Host& host);
 // "Processing Career Records": the career record book, for every player outside the draft classes.
 void UpdateCareerRecords(League& league);
-
-// ---- Off-season hand-offs ----
-
-// One free-agency day; it moves the league on by one day.
-void RunFreeAgencyDay(League& league, Host& host);
-// The end of free agency; it moves the league to the training camps (day 190).
-void EndFreeAgency(League& league, Host& host);
-// The training camps; they open the next season (day 0).
-void RunTrainingCamps(League& league, Host& host);
 
 // ---- Coached games ----
 

@@ -24,6 +24,8 @@ void CountActive(Team& t, const Player& p, int step) {
         t.PositionCount(p.PositionNumber) = static_cast<int16_t>(t.PositionCount(p.PositionNumber) + step);
 }
 
+} // namespace
+
 void ClearFromLineup(Team& t, int id) {
     for (int pos = 1; pos <= 5; ++pos)
         for (int row = 1; row <= 3; ++row)
@@ -31,8 +33,6 @@ void ClearFromLineup(Team& t, int id) {
     for (int16_t* key : {&t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
         if (*key == id) *key = 0;
 }
-
-} // namespace
 
 int TeamOfPlayer(const League& league, int id) {
     const Player& p = league.player(id);

@@ -30,6 +30,9 @@ bool CutPlayer(League& league, int id);
 // no team or already where he would go.
 bool ActivatePlayer(League& league, int id);
 bool PlaceOnIR(League& league, int id);
+// Empties every depth-chart and key-player slot of the team that holds player `id`.
+void ClearFromLineup(Team& team, int id);
+
 // Puts a healthy player on injured reserve under a minor ailment's name, his injury days unchanged.
 void StashOnIR(League& league, int id);
 

@@ -1,8 +1,10 @@
 #include "hub_screens.h"
 
+#include "contract_screens.h"
 #include "draft_screens.h"
 #include "frm_commish.h"
 #include "frm_find_players.h"
+#include "frm_free_agency.h"
 #include "frm_leaders.h"
 #include "frm_league_options.h"
 #include "frm_list_screens.h"
@@ -88,6 +90,15 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuPlayoffs", OpenPlayoffsScreen},
         {"mnuEndSeason", OpenEndSeasonScreen},
         {"mnuChamps", OpenPastChamps},
+        {"mnuSalaries", [](HubContext& h) { ShowBuilt(h, MakeContractsScreen(h.session.league, h.parent)); }},
+        {"mnuNeeds", [](HubContext& h) { ShowBuilt(h, MakeCapRoomScreen(h.session.league, h.parent)); }},
+        {"mnuPotentialFAs",
+         [](HubContext& h) { ShowBuilt(h, MakePotentialFreeAgentsScreen(h.session.league, h.parent)); }},
+        {"mnuFA",
+         [](HubContext& h) { ShowBuilt(h, MakeFreeAgentsScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuRunFA", [](HubContext& h) { Show<frmFreeAgency>(h, h.session.league); }},
+        {"mnuCamps",
+         [](HubContext& h) { ShowBuilt(h, MakeTrainingCampsScreen(h.session.league, h.host, h.parent)); }},
     };
     return screens;
 }
