@@ -71,6 +71,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddImportRookiesCommand(app, ctx, run);
     AddResetCommand(app, ctx, run);
     AddTeamsCommand(app, ctx, run);
+    AddTradeCommands(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

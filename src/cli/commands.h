@@ -36,5 +36,7 @@ void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddTeamsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// trade and trade-suggest
+void AddTradeCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -15,6 +15,7 @@
 #include "frm_team_roster.h"
 #include "frm_team_schedules.h"
 #include "frm_team_stats.h"
+#include "frm_trade.h"
 
 namespace hv {
 
@@ -82,6 +83,11 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuFirstPicks", OpenFirstPicks},
         {"mnuImportDraft", [](HubContext& h) { OpenImportRookies(h); }},
         {"mnuReset", OpenResetLeague},
+        {"mnuTrade",
+         [](HubContext& h) {
+             OpenTradeScreen(h.session.league, h.host, h.parent);
+             h.refreshHub();
+         }},
     };
     return screens;
 }
