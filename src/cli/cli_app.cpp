@@ -81,6 +81,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddContractListCommands(app, ctx, run);
     AddFreeAgencyCommands(app, ctx, run);
     AddResignAndCampsCommands(app, ctx, run);
+    AddTradeCommands(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -50,5 +50,7 @@ void AddContractListCommands(CLI::App& app, CliContext& ctx, CommandRunner& run)
 void AddFreeAgencyCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 // resign and camps
 void AddResignAndCampsCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// trade and trade-suggest
+void AddTradeCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

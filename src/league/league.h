@@ -13,6 +13,7 @@
 #include "league/schedule_types.h"
 #include "league/season_state.h"
 #include "league/team.h"
+#include "league/trading_state.h"
 #include "platform/random.h"
 
 namespace hv {
@@ -64,6 +65,8 @@ struct League {
     std::string lastResult;
     // Players hurt in the day's "Regular" and "Playoff" games.
     std::vector<DayInjury> dayInjuries;
+    // The season's trading memory (declined offers); not saved.
+    TradingState trading;
 
     Random rng;
 

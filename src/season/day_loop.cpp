@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "engine/game.h"
+#include "personnel/computer_trades.h"
 #include "personnel/resign.h"
 #include "season/injuries.h"
 #include "season/roster_checks.h"
@@ -95,7 +96,7 @@ void EndOfDay(League& league, Host& host) {
     if (league.state.SiteDuringSim) WriteDailyPage(league, host);
     const int d = ++league.state.SeasonDay;
     if (d % kTradeEvery == 0 && d < kTradeDeadline) {
-        ProcessComputerTrades(league, host);
+        RunComputerTrades(league, host);
         RankTeams(league);
     }
     switch (d) {
@@ -110,7 +111,7 @@ void EndOfDay(League& league, Host& host) {
         NameRookieOfMonth(league, host);
         break;
     case kTradeDeadline:
-        ProcessComputerTrades(league, host);
+        RunComputerTrades(league, host);
         break;
     case kSeasonOver:
         ArchiveStandings(league, host);

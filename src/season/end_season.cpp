@@ -1,9 +1,11 @@
 #include "season/end_season.h"
 
 #include "league/league_options.h"
+#include "personnel/computer_trades.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
 #include "personnel/season_end.h"
+#include "personnel/trade.h"
 #include "season/injuries.h"
 #include "season/schedule.h"
 #include "season/season_hooks.h"
@@ -79,7 +81,7 @@ bool EndSeasonUnattended(League& league, Host& host) {
     }
     EnsureComingDraftClass(league);
     league.state.SeasonDay = Phase::RookieDraft;
-    ProcessComputerTrades(league, host);
+    RunComputerTrades(league, host);
     return true;
 }
 

@@ -2,9 +2,6 @@
 
 namespace hv {
 
-// Trades: "Processing Trades...", computer teams trading among themselves.
-void ProcessComputerTrades(League&, Host&) {}
-
 // Awards: player of the week.
 void NamePlayerOfWeek(League&, Host&) {}
 // Awards: player of the month.
@@ -25,9 +22,6 @@ void NameSeasonAwards(League&, Host&) {}
 
 // League site: the daily schedule page.
 void WriteDailyPage(League&, Host&) {}
-
-// Trades: the season's trading state cleared at the end of the season.
-void ClearTradingState(League&) {}
 
 // End of season: box-score files filed or deleted, play-by-play files deleted.
 void FileSeasonBoxScores(League&) {}

@@ -10,10 +10,6 @@ namespace hv {
 
 // ---- During the regular season ----
 
-// Computer teams trade among themselves ("Processing Trades..."): every 7th day before day 100, on day 100,
-// and once the rookie draft opens after a season ended unattended.
-void ProcessComputerTrades(League& league, Host& host);
-
 // The player of the week (the last 5 days' game ratings), named on every 5th day and on day 60.
 void NamePlayerOfWeek(League& league, Host& host);
 // The player of the month and the rookie of the month (the last 20 days), on every 20th day and on day 60.
@@ -36,8 +32,6 @@ void WriteDailyPage(League& league, Host& host);
 
 // ---- At the end of the season ----
 
-// The season's trading state is cleared.
-void ClearTradingState(League& league);
 // The season's box-score files are filed under the season (or deleted) and its play-by-play files deleted.
 void FileSeasonBoxScores(League& league);
 // "Processing Records": the season record book.

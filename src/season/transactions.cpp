@@ -39,6 +39,10 @@ int TeamOfPlayer(const League& league, int id) {
     return p.IsEmpty() ? 0 : league.FindTeam(p.Team);
 }
 
+int16_t SigningSeason(const SeasonState& state) {
+    return state.SeasonDay < 168 ? state.Season : static_cast<int16_t>(state.Season - 1);
+}
+
 void LogTransaction(League& league, const std::string& team, std::string action) {
     league.tables.transactions.push_back(
         {team, league.state.Season, league.state.SeasonDay, std::move(action)});
@@ -52,7 +56,7 @@ bool SignPlayer(League& league, int id, const std::string& teamName) {
     if (t.NumPlayers >= kMaxRoster) return false;
 
     const SeasonState& s = league.state;
-    p.SignYear = s.SeasonDay < 168 ? s.Season : static_cast<int16_t>(s.Season - 1);
+    p.SignYear = SigningSeason(s);
     p.LastFASeason = s.Season;
     p.Signday = s.SeasonDay;
     p.Exception = false;

@@ -18,6 +18,7 @@
 #include "frm_team_schedules.h"
 #include "frm_team_stats.h"
 #include "season_run_screens.h"
+#include "frm_trade.h"
 
 namespace hv {
 
@@ -99,6 +100,11 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuRunFA", [](HubContext& h) { Show<frmFreeAgency>(h, h.session.league); }},
         {"mnuCamps",
          [](HubContext& h) { ShowBuilt(h, MakeTrainingCampsScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuTrade",
+         [](HubContext& h) {
+             OpenTradeScreen(h.session.league, h.host, h.parent);
+             h.refreshHub();
+         }},
     };
     return screens;
 }
