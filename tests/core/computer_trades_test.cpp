@@ -173,12 +173,11 @@ TEST_F(ComputerTrades, TheUsersTeamGetsOffersItCanDecline) {
     // Accepted, the offer is made.
     host.defaultAnswer = true;
     ClearTradingState(league);
-    int trades = 0;
-    for (int day : {7, 14, 21, 28, 35, 42, 49, 56}) {
-        league.state.Season++;
+    for (int pass = 0; pass < 40 && TradesThisSeason(league, 1) == 0; ++pass) {
+        const int day = 7 * (pass % 14 + 1);
+        if (day == 7) league.state.Season++;
         GoTo(league, day);
-        trades += RunComputerTrades(league, host);
-        if (TradesThisSeason(league, 1) > 0) break;
+        RunComputerTrades(league, host);
     }
     EXPECT_GT(TradesThisSeason(league, 1), 0);
 }

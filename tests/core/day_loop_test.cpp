@@ -138,7 +138,14 @@ TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
     const int human = league().FindTeam(Day(day).Games[3].AwayTeam);
     Team& team = league().team(human);
     team.Owner = "Human";
-    ASSERT_TRUE(PlaceOnIR(league(), team.PG1));
+    // One player short of a line-up, whatever the roster's size.
+    std::vector<int> stashed;
+    for (int depth = 1; depth <= 3 && team.ActivePlayers >= kActiveRoster; ++depth)
+        for (int pos = 1; pos <= 5 && team.ActivePlayers >= kActiveRoster; ++pos) {
+            const int id = team.Depth(pos, depth);
+            if (id != 0 && !league().player(id).IR && PlaceOnIR(league(), id)) stashed.push_back(id);
+        }
+    ASSERT_EQ(team.ActivePlayers, kActiveRoster - 1);
 
     SimReport report = Sim(SimSpan::Week);
     EXPECT_EQ(report.outcome, SimOutcome::Stopped);
@@ -151,7 +158,7 @@ TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
     EXPECT_EQ(host().messages.back().text, team.Name + " don't have enough players.");
 
     // Put right, the next run carries on with the game that stopped.
-    ASSERT_TRUE(ActivatePlayer(league(), team.PG1));
+    ASSERT_TRUE(ActivatePlayer(league(), stashed.back()));
     EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Done);
     EXPECT_EQ(league().state.SeasonDay, day + 1);
     EXPECT_EQ(PlayedOn(day), Day(day).NumGames);

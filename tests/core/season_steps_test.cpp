@@ -28,7 +28,7 @@ TEST(PerformanceRating, WorkedLinesToTheNearestEvenHalf) {
         {{20, 7, 5, 3, 2, 8, 17, 4, 5, 4, 3, 1}, 22},
         {{7, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 10},  // 10.5 goes to the even 10
         {{8, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 12},  // 11.5 goes to the even 12
-        {{0, 0, 0, 0, 0, 0, 6, 0, 2, 3, 5, 0}, -14}, // -6 + 0.4 - 2 - 6 - 1 = -14.6
+        {{0, 0, 0, 0, 0, 0, 6, 0, 2, 3, 5, 0}, -15}, // -6 + 0.4 - 2 - 6 - 1 = -14.6
     };
     for (const Case& c : cases)
         EXPECT_EQ(PerformanceRating(c.line), c.rating);

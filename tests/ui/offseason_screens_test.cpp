@@ -12,6 +12,7 @@
 #include "league/new_league.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
+#include "personnel/salary.h"
 #include "platform/scripted_host.h"
 #include "qt_host.h"
 #include "screenshot.h"

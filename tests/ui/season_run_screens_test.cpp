@@ -143,7 +143,7 @@ class SeasonRunScreensTest : public QObject {
             seen = true;
             struct Closer {
                 frmPlayoffs* s;
-                ~Closer() { s->reject(); }
+                ~Closer() { static_cast<QDialog*>(s)->reject(); }
             } closer{screen};
             QCOMPARE(league().state.SeasonDay, int16_t(122));
             QCOMPARE(screen->Bracket()->model()->rowCount(), 8);
