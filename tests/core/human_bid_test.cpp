@@ -2,6 +2,7 @@
 // team, the over-the-cap rule, the kind a bid counts as, and placing and withdrawing bids.
 #include <gtest/gtest.h>
 
+#include "league/team_control.h"
 #include "personnel/free_agency_bids.h"
 #include "personnel/human_bid.h"
 #include "platform/scripted_host.h"
