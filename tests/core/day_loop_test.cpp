@@ -58,16 +58,6 @@ class DayLoop : public ::testing::Test {
     SimRun run;
 };
 
-TEST_F(DayLoop, NoToTheDeadlineQuestionChangesNothing) {
-    league().state.SeasonDay = 97;
-    host().answers = {false};
-    EXPECT_EQ(Sim(SimSpan::Week).outcome, SimOutcome::Cancelled);
-    ASSERT_EQ(host().questions.size(), 1u);
-    EXPECT_EQ(host().questions[0], kDeadlineQuestion);
-    EXPECT_EQ(league().state.SeasonDay, 97);
-    EXPECT_EQ(PlayedOn(97), 0);
-}
-
 TEST_F(DayLoop, SimMonthFromDay110EndsTheRegularSeasonWithItsFinalStandings) {
     league().state.SeasonDay = 110;
     std::vector<std::string> lines;
@@ -100,20 +90,6 @@ TEST_F(DayLoop, SimMonthFromDay110EndsTheRegularSeasonWithItsFinalStandings) {
         EXPECT_GE(league().team(t).ConfRank, 1);
     // Nothing is left to play in the regular season.
     EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Refused);
-}
-
-TEST_F(DayLoop, SingleDaySimPausesOnDay60AndSimWeekPlaysThroughIt) {
-    league().state.SeasonDay = Phase::AllStarDay;
-    EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::AllStarBreak);
-    EXPECT_EQ(league().state.SeasonDay, Phase::AllStarDay);
-    EXPECT_EQ(Day(60).NumGames, 0);
-
-    SimReport week = Sim(SimSpan::Week);
-    EXPECT_EQ(week.outcome, SimOutcome::Done);
-    EXPECT_EQ(league().state.SeasonDay, 65);
-    for (int d = 61; d <= 64; ++d)
-        EXPECT_EQ(PlayedOn(d), Day(d).NumGames) << "day " << d;
-    EXPECT_EQ(PlayedOn(65), 0);
 }
 
 TEST_F(DayLoop, ADayPlayedGameByGameEndsOnlyWithItsLastGame) {
