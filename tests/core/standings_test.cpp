@@ -90,7 +90,7 @@ TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (uint64_t seed = 1; seed <= 5; ++seed) { // the draw never decides these
+        for (uint64_t seed = 1; seed <= 2; ++seed) { // the draw never decides these
             League league = DivisionLeague();
             league.rng.Seed(seed);
             SetRecord(league, 1, 10, 5);
