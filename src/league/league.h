@@ -18,9 +18,9 @@
 
 namespace hv {
 
-constexpr int kLastLeaguePlayer = 650;  // league players are slots 1 to 650
-constexpr int kPlayerSlots = 681;       // slots 0 to 680; 651 to 680 belong to exhibition teams
-constexpr int kTeamSlots = 32;          // slots 1 to 31; 30 and 31 are the All-Star and exhibition squads
+constexpr int kLastLeaguePlayer = 650; // league players are slots 1 to 650
+constexpr int kPlayerSlots = 681;      // slots 0 to 680; 651 to 680 belong to exhibition teams
+constexpr int kTeamSlots = 32;         // slots 1 to 31; 30 and 31 are the All-Star and exhibition squads
 
 // Pseudo-team names that stand in a player's Team field.
 constexpr const char* kFreeAgent = "FA";
@@ -38,13 +38,13 @@ struct InjuryType {
 // A player hurt in one of the day's games, in the order they were hurt; worked off after the day.
 struct DayInjury {
     int16_t PlayerID = 0;
-    int16_t Team = 0;  // team slot he played for
+    int16_t Team = 0; // team slot he played for
 };
 
 struct League {
     League();
 
-    std::vector<Player> players;  // kPlayerSlots entries
+    std::vector<Player> players; // kPlayerSlots entries
     std::array<Team, kTeamSlots> teams{};
     std::vector<int16_t> freeIDs;
     SeasonState state;
@@ -54,7 +54,7 @@ struct League {
 
     // Data read at start-up.
     std::filesystem::path programFolder;
-    std::vector<std::string> firstNames{""};  // index 1 is the first name of the list
+    std::vector<std::string> firstNames{""}; // index 1 is the first name of the list
     std::vector<std::string> lastNames{""};
     std::vector<std::string> colleges;
     std::vector<InjuryType> injuryTypes;

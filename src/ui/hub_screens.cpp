@@ -17,8 +17,8 @@
 #include "frm_team_roster.h"
 #include "frm_team_schedules.h"
 #include "frm_team_stats.h"
-#include "season_run_screens.h"
 #include "frm_trade.h"
+#include "season_run_screens.h"
 
 namespace hv {
 

@@ -38,7 +38,8 @@ TEST(Startup, AMinimalInstallationStartsAndPreparesItsFolders) {
 }
 
 // Each missing or wrong file stops the program with its message, before anything is written; the command
-// line prints it as one "TITLE: TEXT" line ("Hoopvale" when the message has no title) and exits with status 3.
+// line prints it as one "TITLE: TEXT" line ("Hoopvale" when the message has no title) and exits with
+// status 3.
 TEST(Startup, EachMissingFileStopsTheProgramWithItsMessage) {
     const struct {
         const char* file;
