@@ -71,6 +71,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddImportRookiesCommand(app, ctx, run);
     AddResetCommand(app, ctx, run);
     AddTeamsCommand(app, ctx, run);
+    AddAwardsCommand(app, ctx, run);
+    AddRecordsCommand(app, ctx, run);
+    AddHistoryCommand(app, ctx, run);
+    AddAllStarCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

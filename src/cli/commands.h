@@ -36,5 +36,9 @@ void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddTeamsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddAwardsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddRecordsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddHistoryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddAllStarCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv
