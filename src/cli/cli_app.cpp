@@ -71,6 +71,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddImportRookiesCommand(app, ctx, run);
     AddResetCommand(app, ctx, run);
     AddTeamsCommand(app, ctx, run);
+    AddBeginSeasonCommand(app, ctx, run);
+    AddSimCommand(app, ctx, run);
+    AddPlayoffsCommand(app, ctx, run);
+    AddBracketCommand(app, ctx, run);
+    AddEndSeasonCommand(app, ctx, run);
+    AddChampionsCommand(app, ctx, run);
+    AddBoxCommands(app, ctx, run);
+    AddContractListCommands(app, ctx, run);
+    AddFreeAgencyCommands(app, ctx, run);
+    AddResignAndCampsCommands(app, ctx, run);
+    AddTradeCommands(app, ctx, run);
     AddAwardsCommand(app, ctx, run);
     AddRecordsCommand(app, ctx, run);
     AddHistoryCommand(app, ctx, run);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "cli/bench_season.h"
 #include "cli/commands.h"
 #include "engine/game.h"
 #include "engine/game_stats_tally.h"
@@ -30,6 +31,7 @@ struct BenchOptions {
     unsigned long long seed = kDefaultBenchSeed;
     bool seedGiven = false;
     bool pbp = false;
+    bool season = false;
     bool save = false;
     std::string saveName;
 };
@@ -123,17 +125,24 @@ void AddBenchCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     auto options = std::make_shared<BenchOptions>();
     auto* cmd = app.add_subcommand("bench", "Play many games of the default league and report speed, league "
                                             "averages and a checksum of the scores");
-    cmd->add_option("--games", options->games, "Number of games (default 1189)")->check(CLI::Range(1, 32767));
+    auto* games = cmd->add_option("--games", options->games, "Number of games (default 1189)")
+                      ->check(CLI::Range(1, 32767));
     auto* seed = cmd->add_option("--seed", options->seed, "Seed of the random numbers (default 20030)");
-    cmd->add_flag("--pbp", options->pbp, "Also write the play-by-play files");
+    auto* pbp = cmd->add_flag("--pbp", options->pbp, "Also write the play-by-play files");
+    auto* season = cmd->add_flag(
+        "--season", options->season,
+        "Play a whole season instead: begin season, the regular season and the playoffs through the "
+        "day loop, timed by phase");
     auto* save = cmd->add_option("--save", options->saveName,
                                  "Name the league and save it as save/NAME.sav afterwards");
+    season->excludes(games)->excludes(pbp)->excludes(save);
     cmd->callback([&run, options, seed, save] {
         options->seedGiven = seed->count() > 0;
         options->save = save->count() > 0;
         run = [options](CliContext& ctx) {
             BenchOptions o = *options;
             if (!o.seedGiven && ctx.seed) o.seed = *ctx.seed;
+            if (o.season) return RunSeasonBench(ctx, o.seed);
             if (o.save) {
                 if (auto problem = LeagueNameProblem(o.saveName)) {
                     static_cast<Host&>(*ctx.host).ShowMessage(*problem, "Error");

@@ -36,6 +36,22 @@ void AddFirstPicksCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportRookiesCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddResetCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddTeamsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddBeginSeasonCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddSimCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddPlayoffsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddBracketCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddEndSeasonCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddChampionsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// box and pbp
+void AddBoxCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// contracts, cap-room, potential-fas and free-agents
+void AddContractListCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// free-agency and bid
+void AddFreeAgencyCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// resign and camps
+void AddResignAndCampsCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// trade and trade-suggest
+void AddTradeCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddAwardsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddRecordsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddHistoryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);

@@ -13,6 +13,7 @@
 #include "league/schedule_types.h"
 #include "league/season_state.h"
 #include "league/team.h"
+#include "league/trading_state.h"
 #include "platform/random.h"
 
 namespace hv {
@@ -47,7 +48,8 @@ struct League {
     std::array<Team, kTeamSlots> teams{};
     std::vector<int16_t> freeIDs;
     SeasonState state;
-    std::array<ScheduleDay, kScheduleDays + 1> schedule{};  // days 1 to 169
+    // days 1 to 169; on the heap, like the record books, so that a League fits on a thread's stack
+    std::vector<ScheduleDay> schedule = std::vector<ScheduleDay>(kScheduleDays + 1);
     LeagueTables tables;
 
     // Data read at start-up.
@@ -63,6 +65,8 @@ struct League {
     std::string lastResult;
     // Players hurt in the day's "Regular" and "Playoff" games.
     std::vector<DayInjury> dayInjuries;
+    // The season's trading memory (declined offers); not saved.
+    TradingState trading;
 
     Random rng;
 

@@ -114,7 +114,7 @@ template <int Categories, int Positions> struct RecordBook {
     static constexpr int kPositions = Positions;
     static constexpr int kEntries = Categories * (Positions + 1);
 
-    std::array<RecordEntry, kEntries> entries{};
+    std::vector<RecordEntry> entries = std::vector<RecordEntry>(kEntries);
 
     // category 1 to Categories, position 0 to Positions
     RecordEntry& At(int category, int position) { return entries.at(Index(category, position)); }

@@ -127,15 +127,6 @@ void GeneratePool(League& league, Host& host, const std::function<void(int id, i
     }
 }
 
-void RecountPayrolls(League& league) {
-    for (int t = 1; t <= kLeagueTeams; ++t)
-        league.team(t).TotalSalary = 0;
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
-        const Player& p = league.player(id);
-        if (int t = p.IsEmpty() ? 0 : league.FindTeam(p.Team)) league.team(t).TotalSalary += p.contract1;
-    }
-}
-
 } // namespace
 
 void CreateLeague(League& league, Host& host) {

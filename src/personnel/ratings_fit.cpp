@@ -7,7 +7,7 @@
 
 namespace hv {
 
-using ratings_internal::RoundToInt16;
+using namespace ratings_internal;
 
 namespace {
 
@@ -25,8 +25,12 @@ const FitProfile kProfiles[5] = {
     {0.10, 0.15, 0.59, 0.13, 0.03, 73.65, 186, 80, 0},
 };
 
+} // namespace
+
+namespace ratings_internal {
+
 // Height difference bands, closed at the top; the last column is "above 1".
-double HeightFactor(double d, int position) {
+double FitHeightFactor(double d, int position) {
     static const double upper[9] = {-6, -5, -4, -3, -2, -1, -0.5, 0.5, 1};
     static const double factors[5][10] = {
         {0.4, 0.6, 0.725, 0.85, 0.9, 0.95, 0.98, 1, 1.01, 1.05},
@@ -48,7 +52,7 @@ double HeightFactor(double d, int position) {
     return f[9];
 }
 
-double WeightFactor(int w, int position) {
+double FitWeightFactor(int w, int position) {
     static const int upper[10] = {-61, -50, -40, -30, -20, -10, 10, 20, 40, 50};
     static const double factors[5][11] = {
         {0.6, 0.7, 0.8, 0.9, 0.95, 0.98, 1, 1.01, 1.02, 1.03, 1.05},
@@ -62,7 +66,7 @@ double WeightFactor(int w, int position) {
     return factors[position - 1][10];
 }
 
-double QuicknessFactor(int q, int position) {
+double FitQuicknessFactor(int q, int position) {
     static const int upper[8] = {-21, -16, -15, -10, -5, 5, 10, 15};
     static const double factors[5][9] = {
         {1, 1, 1, 1, 1, 1, 1, 1, 1},
@@ -76,7 +80,7 @@ double QuicknessFactor(int q, int position) {
     return factors[position - 1][8];
 }
 
-double StrengthFactor(int t) {
+double FitStrengthFactor(int t) {
     if (t < -15) return 0.97;
     if (t <= -10) return 0.98;
     if (t <= -5) return 0.99;
@@ -84,7 +88,7 @@ double StrengthFactor(int t) {
     return 1.01;
 }
 
-} // namespace
+} // namespace ratings_internal
 
 int16_t FitRating(const Player& p, int position) {
     if (position < 1 || position > 5) throw std::out_of_range("position");
@@ -94,11 +98,11 @@ int16_t FitRating(const Player& p, int position) {
         RoundToInt16(f.wi * ScoringCurve(p.RatingInsideScoring) + f.wd * defense + f.wh * p.RatingHandling +
                      f.wo * ScoringCurve(p.RatingOutsideScoring) + f.wr * p.RatingRebounding);
     int16_t adjusted = base;
-    adjusted = RoundToInt16(adjusted * HeightFactor(p.Height - f.height, position));
-    adjusted = RoundToInt16(adjusted * WeightFactor(p.Weight - f.weight, position));
+    adjusted = RoundToInt16(adjusted * FitHeightFactor(p.Height - f.height, position));
+    adjusted = RoundToInt16(adjusted * FitWeightFactor(p.Weight - f.weight, position));
     if (f.quickness != 0)
-        adjusted = RoundToInt16(adjusted * QuicknessFactor(p.Quickness - f.quickness, position));
-    if (f.strength != 0) adjusted = RoundToInt16(adjusted * StrengthFactor(p.Strength - f.strength));
+        adjusted = RoundToInt16(adjusted * FitQuicknessFactor(p.Quickness - f.quickness, position));
+    if (f.strength != 0) adjusted = RoundToInt16(adjusted * FitStrengthFactor(p.Strength - f.strength));
     return std::max<int16_t>(RoundToInt16(0.5 * adjusted + 0.5 * base), 1);
 }
 

@@ -19,4 +19,11 @@ inline int16_t RoundToInt16(double x) {
     return static_cast<int16_t>(r);
 }
 
+// The factors of the fit ratings for a build that differs by d, w, q or t from a position's (1 to 5)
+// reference.
+double FitHeightFactor(double d, int position);
+double FitWeightFactor(int w, int position);
+double FitQuicknessFactor(int q, int position);
+double FitStrengthFactor(int t);
+
 } // namespace hv::ratings_internal

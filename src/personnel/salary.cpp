@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "reports/team_info_table.h"
+
 namespace hv {
 
 int32_t MinimumSalary(int experience) {
@@ -14,6 +16,10 @@ int32_t MinimumSalary(int experience) {
 int32_t MaximumSalary(const SeasonState& state, int experience) {
     double share = experience <= 6 ? 0.25 : experience <= 9 ? 0.30 : 0.35;
     return static_cast<int32_t>(Nearest(static_cast<double>(state.SalaryCapDollars()) * share));
+}
+
+int64_t CapRoom(const League& league, int team) {
+    return league.state.SalaryCapDollars() - TeamPayroll(league, team) - league.team(team).CutSalary[0];
 }
 
 double PlayerWorth(const League& league, int id) {
@@ -103,6 +109,24 @@ ContractYears StartingContract(const League& league, int id, Random& rng) {
 void SetContract(Player& p, const ContractYears& years) {
     for (int y = 1; y <= 8; ++y)
         p.Contract(y) = years[static_cast<size_t>(y - 1)];
+}
+
+int64_t Payroll(const Team& team) {
+    return static_cast<int64_t>(team.TotalSalary) + team.CutSalary[0];
+}
+
+void RecountPayrolls(League& league) {
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        league.team(t).TotalSalary = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+        const Player& p = league.player(id);
+        if (int t = p.IsEmpty() ? 0 : league.FindTeam(p.Team)) league.team(t).TotalSalary += p.contract1;
+    }
+}
+
+bool HoldsBirdRights(const Player& p, const Team& team) {
+    const bool hisTeam = p.Team == team.Name || (p.Team == kFreeAgent && p.LastTeam == team.Name);
+    return hisTeam && p.BirdYears >= 3;
 }
 
 } // namespace hv

@@ -27,7 +27,8 @@ ReportTable TeamInfoTable(const League& league, int team) {
         ++roster;
         if (p.IR) ++injuredReserve;
     }
-    const int64_t payroll = TeamPayroll(league, team);
+    // Salary still owed to released players counts against the cap as well.
+    const int64_t payroll = TeamPayroll(league, team) + t.CutSalary[0];
 
     ReportTable table;
     table.title = t.City + " " + t.Name;

@@ -8,6 +8,7 @@
 #include "league/status_line.h"
 #include "season/awards.h"
 #include "season/lineup.h"
+#include "season/season_hooks.h"
 
 namespace hv {
 
@@ -128,7 +129,7 @@ bool AllStarWeekend::RunNextStep() {
     case WeekendStep::AllStarGame:
         PlayGame(allStarSquads_, 2, GameType::AllStar, "All-Star Game", "All-Star Game Participant",
                  "AllStarMVP", allStarGame_);
-        // The site's daily page has no writer yet; the weekend ends here.
+        if (league_.state.SiteDuringSim) WriteDailyPage(league_, host_);
         league_.state.SeasonDay = Phase::AllStarDay + 1;
         log_.push_back("The league moves on to day 61.");
         next_ = WeekendStep::Done;

@@ -3,43 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "league/season_archive.h"
 #include "season/performance_rating.h"
 
 namespace hv {
-
-namespace {
-
-// Where an award goes in the season's archive entry.
-AwardSlot* ArchiveSlotFor(SeasonArchive& a, const std::string& code, const Player& p) {
-    if (code == "FirstPick") return &a.FirstPick;
-    auto nextFree = [](auto& lines) -> AwardSlot* {
-        for (AwardSlot& line : lines)
-            if (line.PlayerID == 0 && line.Name.empty()) return &line;
-        return nullptr; // every line of the season is taken
-    };
-    if (code == "POW") return nextFree(a.PlayerOfWeek);
-    if (code == "POM") return nextFree(a.PlayerOfMonth);
-    if (code == "ROM") return nextFree(a.RookieOfMonth);
-    for (size_t i = 0; i < kArchiveAwardCodes.size(); ++i)
-        if (code == kArchiveAwardCodes[i]) return &a.Awards[i];
-    for (size_t i = 0; i < kArchiveTeamCodes.size(); ++i)
-        if (code == kArchiveTeamCodes[i]) {
-            if (p.PositionNumber < 1 || p.PositionNumber > 5) return nullptr;
-            return &a.Teams[i][static_cast<size_t>(p.PositionNumber - 1)];
-        }
-    return nullptr;
-}
-
-void WriteArchiveSlot(League& league, int playerID, const std::string& code) {
-    if (playerID == 0) return;
-    const Player& p = league.player(playerID);
-    SeasonArchive& a = ArchiveOf(league, league.state.Season);
-    if (AwardSlot* slot = ArchiveSlotFor(a, code, p))
-        *slot = {static_cast<int16_t>(playerID), p.Name, p.DefaultPosition, p.Team};
-}
-
-} // namespace
 
 const std::vector<AwardInfo>& AwardInfos() {
     static const std::vector<AwardInfo> awards{
@@ -73,24 +39,10 @@ const AwardInfo* FindAward(const std::string& code) {
     return nullptr;
 }
 
-bool RecordAward(League& league, int playerID, const std::string& code, Host& host) {
-    if (!FindAward(code)) {
-        host.ShowMessage("Award: " + code + " not found.", "Error", MessageIcon::Warning);
-        return false;
-    }
-    WriteArchiveSlot(league, playerID, code);
-    return true;
-}
-
-void AddPlayerAward(League& league, int playerID, const std::string& text) {
-    if (playerID == 0) return;
-    league.player(playerID).Awards.push_back({league.state.Season, text});
-}
-
 void GiveAward(League& league, int playerID, const std::string& code) {
     const AwardInfo* award = FindAward(code);
     if (playerID == 0 || !award) return;
-    WriteArchiveSlot(league, playerID, code);
+    WriteAward(league, playerID, code);
     // The weekly and monthly honours and the first pick are counted, not listed.
     const bool listed = code != "POW" && code != "POM" && code != "ROM" && code != "FirstPick";
     if (listed) AddPlayerAward(league, playerID, award->text);
@@ -101,7 +53,7 @@ void GiveAward(League& league, int playerID, const std::string& code) {
 void RatePlayers(League& league) {
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
         Player& p = league.player(id);
-        p.SeasonRating = p.IsEmpty() ? int16_t(0) : PerformanceRating(p.SeasonStats);
+        p.SeasonRating = p.IsEmpty() ? int16_t(0) : static_cast<int16_t>(SeasonPerformanceRating(p));
     }
 }
 

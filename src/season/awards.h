@@ -8,6 +8,7 @@
 
 #include "league/league.h"
 #include "platform/host.h"
+#include "season/award_record.h"
 
 namespace hv {
 
@@ -23,16 +24,8 @@ const std::vector<AwardInfo>& AwardInfos();
 // The award of `code`, nullptr for an unknown code.
 const AwardInfo* FindAward(const std::string& code);
 
-// Writes the player's award into the current season's archive entry (created with the season's first
-// award): a single award into its slot, a five-man team into the slot of his position, a weekly or monthly
-// honour into the season's next free line. A player ID of 0 records nothing. An unknown code shows
-// "Award: CODE not found." and records nothing (false).
-bool RecordAward(League& league, int playerID, const std::string& code, Host& host);
-
-// Appends (current season, text) to the player's award list; ID 0 records nothing.
-void AddPlayerAward(League& league, int playerID, const std::string& text);
-
-// All three writes of a known award: the code, the award's text (when it has one) and its bonus.
+// All three writes of a known award: the code into the season's archive entry (RecordAward), the award's
+// text into his list (AddPlayerAward, when it has one) and its bonus.
 void GiveAward(League& league, int playerID, const std::string& code);
 
 // Sets every player's season performance rating (SeasonRating) from his season totals.

@@ -48,7 +48,7 @@ int16_t BestOverDays(const League& league, int first, int last, bool rookiesOnly
         bool played = false;
         for (const GameLogEntry& line : p.GameLog)
             if (line.SeasonDay >= first && line.SeasonDay <= last && IsRegularSeasonLine(line)) {
-                sum += GameRating(line);
+                sum += GamePerformanceRating(line);
                 played = true;
             }
         if (played && (best == 0 || sum > bestSum)) {

@@ -80,7 +80,7 @@ void NameSeasonAwards(League& league) {
         for (const GameLogEntry& g : league.player(id).GameLog) {
             if (g.Starter || !IsRegularSeasonLine(g)) continue;
             if (benchPlayers.empty() || benchPlayers.back() != id) benchPlayers.push_back(id);
-            benchRating[static_cast<size_t>(id)] += GameRating(g);
+            benchRating[static_cast<size_t>(id)] += GamePerformanceRating(g);
         }
     GiveAward(league, BestOf(benchPlayers, [&](int id) { return benchRating[static_cast<size_t>(id)]; }),
               "SixthMan");

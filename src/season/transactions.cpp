@@ -24,6 +24,8 @@ void CountActive(Team& t, const Player& p, int step) {
         t.PositionCount(p.PositionNumber) = static_cast<int16_t>(t.PositionCount(p.PositionNumber) + step);
 }
 
+} // namespace
+
 void ClearFromLineup(Team& t, int id) {
     for (int pos = 1; pos <= 5; ++pos)
         for (int row = 1; row <= 3; ++row)
@@ -32,11 +34,13 @@ void ClearFromLineup(Team& t, int id) {
         if (*key == id) *key = 0;
 }
 
-} // namespace
-
 int TeamOfPlayer(const League& league, int id) {
     const Player& p = league.player(id);
     return p.IsEmpty() ? 0 : league.FindTeam(p.Team);
+}
+
+int16_t SigningSeason(const SeasonState& state) {
+    return state.SeasonDay < 168 ? state.Season : static_cast<int16_t>(state.Season - 1);
 }
 
 void LogTransaction(League& league, const std::string& team, std::string action) {
@@ -52,7 +56,7 @@ bool SignPlayer(League& league, int id, const std::string& teamName) {
     if (t.NumPlayers >= kMaxRoster) return false;
 
     const SeasonState& s = league.state;
-    p.SignYear = s.SeasonDay < 168 ? s.Season : static_cast<int16_t>(s.Season - 1);
+    p.SignYear = SigningSeason(s);
     p.LastFASeason = s.Season;
     p.Signday = s.SeasonDay;
     p.Exception = false;

@@ -17,6 +17,10 @@ constexpr int kMaxRoster = 15;     // a signing is refused at this size
 // Slot 1 to 29 of the player's team; 0 for a free agent, a prospect or an empty slot.
 int TeamOfPlayer(const League& league, int id);
 
+// The season a signing made now is filed under (the SignYear it gives): the current one until the season's
+// end (day 168), the one just ended from then on, so that the off-season follows its season on the day scale.
+int16_t SigningSeason(const SeasonState& state);
+
 // Appends a line for `team` with the current season and day.
 void LogTransaction(League& league, const std::string& team, std::string action);
 
@@ -30,6 +34,9 @@ bool CutPlayer(League& league, int id);
 // no team or already where he would go.
 bool ActivatePlayer(League& league, int id);
 bool PlaceOnIR(League& league, int id);
+// Empties every depth-chart and key-player slot of the team that holds player `id`.
+void ClearFromLineup(Team& team, int id);
+
 // Puts a healthy player on injured reserve under a minor ailment's name, his injury days unchanged.
 void StashOnIR(League& league, int id);
 

@@ -1,8 +1,10 @@
 #include "hub_screens.h"
 
+#include "contract_screens.h"
 #include "draft_screens.h"
 #include "frm_commish.h"
 #include "frm_find_players.h"
+#include "frm_free_agency.h"
 #include "frm_history_screens.h"
 #include "frm_leaders.h"
 #include "frm_league_options.h"
@@ -16,6 +18,8 @@
 #include "frm_team_roster.h"
 #include "frm_team_schedules.h"
 #include "frm_team_stats.h"
+#include "frm_trade.h"
+#include "season_run_screens.h"
 
 namespace hv {
 
@@ -83,6 +87,25 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuFirstPicks", OpenFirstPicks},
         {"mnuImportDraft", [](HubContext& h) { OpenImportRookies(h); }},
         {"mnuReset", OpenResetLeague},
+        {"mnuBeginSeason", OpenBeginSeason},
+        {"mnuSimGames", OpenSimGames},
+        {"mnuPlayoffs", OpenPlayoffsScreen},
+        {"mnuEndSeason", OpenEndSeasonScreen},
+        {"mnuChamps", OpenPastChamps},
+        {"mnuSalaries", [](HubContext& h) { ShowBuilt(h, MakeContractsScreen(h.session.league, h.parent)); }},
+        {"mnuNeeds", [](HubContext& h) { ShowBuilt(h, MakeCapRoomScreen(h.session.league, h.parent)); }},
+        {"mnuPotentialFAs",
+         [](HubContext& h) { ShowBuilt(h, MakePotentialFreeAgentsScreen(h.session.league, h.parent)); }},
+        {"mnuFA",
+         [](HubContext& h) { ShowBuilt(h, MakeFreeAgentsScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuRunFA", [](HubContext& h) { Show<frmFreeAgency>(h, h.session.league); }},
+        {"mnuCamps",
+         [](HubContext& h) { ShowBuilt(h, MakeTrainingCampsScreen(h.session.league, h.host, h.parent)); }},
+        {"mnuTrade",
+         [](HubContext& h) {
+             OpenTradeScreen(h.session.league, h.host, h.parent);
+             h.refreshHub();
+         }},
         {"mnuSeasonAwards",
          [](HubContext& h) { ShowBuilt(h, MakeSeasonAwardsScreen(h.session.league, h.parent)); }},
         {"mnuInSeasonAwards",

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "frm_trade_offer.h"
+
 namespace hv {
 
 namespace {
@@ -88,6 +90,11 @@ void QtHost::SetBusy(bool busy) {
 
 void QtHost::PumpEvents() {
     QCoreApplication::processEvents();
+}
+
+bool QtHost::PresentTradeOffer(const League& league, const TradeProposal& offer) {
+    frmTradeOffer screen(league, offer, parent_);
+    return screen.exec() == QDialog::Accepted;
 }
 
 } // namespace hv

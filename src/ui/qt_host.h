@@ -1,15 +1,17 @@
-// The desktop program's host: modal message boxes, Yes/No questions, a progress dialog and the event pump.
+// The desktop program's host: modal message boxes, Yes/No questions, a progress dialog, the event pump and
+// the trade offer screen.
 #pragma once
 
 #include <QPointer>
 #include <QProgressDialog>
 #include <QWidget>
 
+#include "personnel/trade_offer.h"
 #include "platform/host.h"
 
 namespace hv {
 
-class QtHost : public Host {
+class QtHost : public Host, public TradeOfferPresenter {
   public:
     explicit QtHost(QWidget* parent = nullptr) : parent_(parent) {}
 
@@ -19,6 +21,8 @@ class QtHost : public Host {
     void SetProgress(const std::string& caption, int value, int maximum) override;
     void SetBusy(bool busy) override;
     void PumpEvents() override;
+    // The trade offer screen, modal over the current window.
+    bool PresentTradeOffer(const League& league, const TradeProposal& offer) override;
 
     // Closes the progress dialog of the finished operation.
     void EndProgress();

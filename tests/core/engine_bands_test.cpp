@@ -1,5 +1,5 @@
-// The rating tables of the engine at their edges: bands closed at the top, the step of the interception
-// curve, and the chances of a player rated 0.
+// The rating tables of the engine at their edges: bands closed at the top, straight lines between the points
+// of a curve, the step of the interception curve, and the chances of a player rated 0.
 #include <gtest/gtest.h>
 
 #include "engine/game_bands.h"
@@ -9,69 +9,68 @@ namespace {
 
 using namespace bands;
 
-TEST(EngineBands, AShooterRatedZeroStillMakesShots) {
-    EXPECT_DOUBLE_EQ(Curve(kCloseShot, kCloseShotAbove, 0), 0.4);
-    EXPECT_DOUBLE_EQ(Curve(kJumpShot, kJumpShotAbove, 0), 0.396);
-    EXPECT_DOUBLE_EQ(Curve(kThreePointer, kThreePointerAbove, 0), 0.05);
-}
-
-TEST(EngineBands, CurvesRunStraightBetweenTheirPoints) {
-    EXPECT_NEAR(Curve(kJumpShot, kJumpShotAbove, 17.5), 0.4, 1e-12);
-    EXPECT_NEAR(Curve(kThreePointer, kThreePointerAbove, 42.5), 0.15, 1e-12);
-    EXPECT_NEAR(Curve(kCloseShot, kCloseShotAbove, 95), 0.55, 1e-12);
-    EXPECT_DOUBLE_EQ(Curve(kCloseShot, kCloseShotAbove, 95.5), 0.55);
-    EXPECT_NEAR(Curve(kDriveSuccess, kDriveSuccessAbove, 20), 0.515, 1e-12);
-    EXPECT_NEAR(Curve(kBlock, kBlockAbove, 5), 0.008, 1e-12);
-    EXPECT_DOUBLE_EQ(Curve(kTrapLoss, kTrapLossAbove, 96), 0.001);
-}
-
-TEST(EngineBands, InterceptionStepsUpAboveSeventy) {
-    EXPECT_NEAR(Curve(kInterception, kInterceptionAbove, 70), 0.04, 1e-12);
-    EXPECT_NEAR(Curve(kInterception, kInterceptionAbove, 70.0001), 0.042, 1e-5);
-    EXPECT_NEAR(Curve(kInterception, kInterceptionAbove, 72.5), 0.045, 1e-12);
-    EXPECT_DOUBLE_EQ(Curve(kInterception, kInterceptionAbove, 99), 0.065);
-    // A sure ball handler leaves 0.6 of the defender's chance.
-    EXPECT_DOUBLE_EQ(Curve(kInterceptionFactor, kInterceptionFactorAbove, 96), 0.6);
-    EXPECT_NEAR(Curve(kPassCompletion, kPassCompletionAbove, 65), 0.96125, 1e-12);
-}
-
 TEST(EngineBands, FatigueBands) {
-    EXPECT_EQ(Fatigue(399), 0.75);
-    EXPECT_EQ(Fatigue(400), 0.85);
-    EXPECT_EQ(Fatigue(500), 0.85);
-    EXPECT_EQ(Fatigue(501), 0.9);
-    EXPECT_EQ(Fatigue(900), 0.98);
-    EXPECT_EQ(Fatigue(901), 1.0);
+    const std::pair<int, double> cases[] = {{0, 0.75},   {399, 0.75},  {400, 0.85},  {500, 0.85}, {501, 0.9},
+                                            {600, 0.9},  {601, 0.925}, {700, 0.925}, {701, 0.95}, {800, 0.95},
+                                            {801, 0.98}, {900, 0.98},  {901, 1.0},   {1000, 1.0}};
+    for (auto [energy, factor] : cases)
+        EXPECT_EQ(Fatigue(energy), factor) << energy;
 }
 
-TEST(EngineBands, DifferenceBandsAreClosedAtTheTop) {
-    EXPECT_EQ(DifferenceBand(-20.5), 0);
-    EXPECT_EQ(DifferenceBand(-20), 1);
-    EXPECT_EQ(DifferenceBand(0), 4);
-    EXPECT_EQ(DifferenceBand(0.1), 5);
-    EXPECT_EQ(DifferenceBand(20), 8);
-    EXPECT_EQ(DifferenceBand(20.1), 9);
-    EXPECT_EQ(HeightBand(-7), 0);
-    EXPECT_EQ(HeightBand(-6), 1);
-    EXPECT_EQ(HeightBand(-3), 2);
-    EXPECT_EQ(HeightBand(-1), 3);
-    EXPECT_EQ(HeightBand(3), 7);
-    EXPECT_EQ(HeightBand(7), 9);
-    EXPECT_EQ(WeightBand(-51), 0);
-    EXPECT_EQ(WeightBand(-40), 1);
-    EXPECT_EQ(WeightBand(-39), 2);
-    EXPECT_EQ(WeightBand(0), 4);
-    EXPECT_EQ(WeightBand(1), 5);
-    EXPECT_EQ(WeightBand(51), 9);
+TEST(EngineBands, DifferenceHeightAndWeightBandsAreClosedAtTheTop) {
+    const std::pair<double, int> differences[] = {{-20.5, 0}, {-20, 1},  {-15, 1}, {-14.9, 2}, {-10, 2},
+                                                  {-5, 3},    {-4.9, 4}, {0, 4},   {0.1, 5},   {5, 5},
+                                                  {10, 6},    {15, 7},   {20, 8},  {20.1, 9}};
+    for (auto [d, band] : differences)
+        EXPECT_EQ(DifferenceBand(d), band) << d;
+    const std::pair<int, int> heights[] = {{-7, 0}, {-6, 1}, {-4, 1}, {-3, 2}, {-2, 2}, {-1, 3}, {0, 4},
+                                           {1, 5},  {2, 6},  {3, 7},  {4, 7},  {5, 8},  {6, 8},  {7, 9}};
+    for (auto [h, band] : heights)
+        EXPECT_EQ(HeightBand(h), band) << h;
+    const std::pair<int, int> weights[] = {{-51, 0}, {-50, 1}, {-40, 1}, {-39, 2}, {-30, 2}, {-29, 3},
+                                           {-15, 3}, {-14, 4}, {0, 4},   {1, 5},   {15, 5},  {16, 6},
+                                           {30, 6},  {31, 7},  {40, 7},  {41, 8},  {50, 8},  {51, 9}};
+    for (auto [w, band] : weights)
+        EXPECT_EQ(WeightBand(w), band) << w;
 }
 
 TEST(EngineBands, DefenderAdjustment) {
-    EXPECT_DOUBLE_EQ(DefenderAdjustment(34.9), 0.04);
-    EXPECT_DOUBLE_EQ(DefenderAdjustment(35), 0.034);
-    EXPECT_DOUBLE_EQ(DefenderAdjustment(65), 0.004);
-    EXPECT_DOUBLE_EQ(DefenderAdjustment(65.5), -0.004);
-    EXPECT_DOUBLE_EQ(DefenderAdjustment(95), -0.034);
-    EXPECT_DOUBLE_EQ(DefenderAdjustment(95.5), -0.04);
+    const std::pair<double, double> cases[] = {{34.9, 0.04}, {35, 0.034},    {40, 0.034},  {40.5, 0.028},
+                                               {65, 0.004},  {65.5, -0.004}, {70, -0.004}, {90.5, -0.034},
+                                               {95, -0.034}, {95.5, -0.04}};
+    for (auto [rating, amount] : cases)
+        EXPECT_DOUBLE_EQ(DefenderAdjustment(rating), amount) << rating;
+}
+
+// A shooter rated 0 still makes about 40 % of close shots and jump shots and 5 % of three-pointers.
+TEST(EngineBands, CurvesRunStraightBetweenTheirPoints) {
+    const struct {
+        const char* what;
+        double value, expected;
+    } cases[] = {
+        {"close shot at 0", Curve(kCloseShot, kCloseShotAbove, 0), 0.4},
+        {"jump shot at 0", Curve(kJumpShot, kJumpShotAbove, 0), 0.396},
+        {"three at 0", Curve(kThreePointer, kThreePointerAbove, 0), 0.05},
+        {"jump shot at 17.5", Curve(kJumpShot, kJumpShotAbove, 17.5), 0.4},
+        {"three at 42.5", Curve(kThreePointer, kThreePointerAbove, 42.5), 0.15},
+        {"close shot at 67.5", Curve(kCloseShot, kCloseShotAbove, 67.5), 0.457},
+        {"close shot at 95.5", Curve(kCloseShot, kCloseShotAbove, 95.5), 0.55},
+        {"drive at 20", Curve(kDriveSuccess, kDriveSuccessAbove, 20), 0.515},
+        {"drive defence at 72.5", Curve(kDriveDefense, kDriveDefenseAbove, 72.5), -0.02},
+        {"block at 5", Curve(kBlock, kBlockAbove, 5), 0.008},
+        {"block at 45", Curve(kBlock, kBlockAbove, 45), 0.0435},
+        {"dribble steal at 87.5", Curve(kDribbleSteal, kDribbleStealAbove, 87.5), 0.0105},
+        {"steal factor at 45", Curve(kStealFactor, kStealFactorAbove, 45), 0.505},
+        {"trap loss above 95", Curve(kTrapLoss, kTrapLossAbove, 96), 0.001},
+        {"trapper at 72.5", Curve(kTrapper, kTrapperAbove, 72.5), 1.06},
+        {"interception at 70", Curve(kInterception, kInterceptionAbove, 70), 0.04},
+        {"interception at 72.5", Curve(kInterception, kInterceptionAbove, 72.5), 0.045},
+        {"interception above 95", Curve(kInterception, kInterceptionAbove, 99), 0.065},
+        {"interception factor above 95", Curve(kInterceptionFactor, kInterceptionFactorAbove, 96), 0.6},
+        {"completion at 65", Curve(kPassCompletion, kPassCompletionAbove, 65), 0.96125}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(c.value, c.expected, 1e-12) << c.what;
+    EXPECT_NEAR(Curve(kInterception, kInterceptionAbove, 70.0001), 0.042, 1e-5) << "the step above 70";
 }
 
 } // namespace

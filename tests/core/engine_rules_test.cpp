@@ -1,9 +1,11 @@
-// Single situations of a game: the shot clock, the late three, timeouts on a run, traps, the penalty, the
-// clock, timeouts and energy, substitutions for fouls and injuries, passes and free throws.
+// Rules of a game that leave no trace in its totals, each set up as a single situation: the shot clock, the
+// late three, timeouts on a run, traps, team fouls and the penalty, the jump balls, the clock and energy,
+// timeouts, substitutions, passes and free throws.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <set>
 
 #include "core/engine_test_access.h"
 #include "core/engine_test_support.h"
@@ -21,52 +23,38 @@ constexpr int kAway = A::kAway;
 struct Running {
     EngineLeague el;
     clsGame g;
-    explicit Running(unsigned seed, const std::string& type = "Regular") : el(seed), g(el.league) {
-        g.StartGame(1, 2, true, 1, type);
+    explicit Running(unsigned seed) : el(seed), g(el.league) {
+        g.StartGame(1, 2, true, 1, "Regular");
         g.Loadteams();
         g.StartQuarter(720);
     }
-    Player& home(int slot) { return el.league.player(g.HomeOnCourt(slot)); }
-    // Lines added since `from`.
-    std::vector<std::string> LinesFrom(size_t from) const {
-        return {g.PlayByPlay().begin() + static_cast<long>(from), g.PlayByPlay().end()};
-    }
-    bool AnyLineHas(size_t from, const std::string& text) const {
-        auto lines = LinesFrom(from);
-        return std::any_of(lines.begin(), lines.end(),
-                           [&](const std::string& l) { return l.find(text) != l.npos; });
+    Player& Home(int slot) { return el.league.player(g.HomeOnCourt(slot)); }
+    Player& Away(int slot) { return el.league.player(g.AwayOnCourt(slot)); }
+    size_t Mark() const { return g.PlayByPlay().size(); }
+    bool Told(size_t from, const std::string& text) const {
+        return std::any_of(g.PlayByPlay().begin() + static_cast<long>(from), g.PlayByPlay().end(),
+                           [&](const std::string& l) { return l.find(text) != std::string::npos; });
     }
 };
 
-TEST(EngineRules, UnderTheShotClockAWingPlayerAlwaysShoots) {
-    for (unsigned seed = 1; seed <= 200; ++seed) {
-        Running r(seed);
-        A::SetBall(r.g, kHome, 3);
-        A::SetZone(r.g, kHome, 3, 6);
-        A::SetClock(r.g, 300, 295);
-        const size_t from = r.g.PlayByPlay().size();
-        A::ChooseAndPlay(r.g);
-        EXPECT_TRUE(r.AnyLineHas(from, " shoots ")) << "seed " << seed;
-    }
-}
-
-TEST(EngineRules, InTheBackcourtTheShotClockForcesNoShot) {
-    for (unsigned seed = 1; seed <= 200; ++seed) {
-        Running r(seed);
-        A::SetBall(r.g, kHome, 5);
-        A::SetZone(r.g, kHome, 5, 1);
-        A::SetClock(r.g, 300, 295);
-        const int16_t fga = r.home(5).Game.FGA;
-        const size_t from = r.g.PlayByPlay().size();
-        A::ChooseAndPlay(r.g);
-        EXPECT_FALSE(r.AnyLineHas(from, " shoots ")) << "seed " << seed;
-        EXPECT_EQ(r.home(5).Game.FGA, fga);
-    }
+// Under 6 seconds on the shot clock a player past the timeline shoots; in the Backcourt he never does.
+TEST(EngineRules, TheShotClockForcesAShotExceptInTheBackcourt) {
+    for (int zone : {6, 3, 1})
+        for (unsigned seed = 1; seed <= 40; ++seed) {
+            Running r(seed);
+            A::SetBall(r.g, kHome, zone == 1 ? 5 : 3);
+            A::SetZone(r.g, kHome, zone == 1 ? 5 : 3, zone);
+            A::SetClock(r.g, 300, 295);
+            const size_t from = r.Mark();
+            A::ChooseAndPlay(r.g);
+            const bool shot = r.Told(from, " shoots ") || r.Told(from, " attempts a ");
+            EXPECT_EQ(shot, zone != 1) << "zone " << zone << ", seed " << seed;
+        }
 }
 
 TEST(EngineRules, TrailingByThreeAtTheEndAShooterOnAWingTriesAThree) {
     int twosWhenDownByTwo = 0;
-    for (unsigned seed = 1; seed <= 200; ++seed) {
+    for (unsigned seed = 1; seed <= 60; ++seed)
         for (int deficit : {3, 2}) {
             Running r(seed);
             A::SetQuarter(r.g, 4);
@@ -74,86 +62,53 @@ TEST(EngineRules, TrailingByThreeAtTheEndAShooterOnAWingTriesAThree) {
             A::SetBall(r.g, kHome, 3);
             A::SetZone(r.g, kHome, 3, 6);
             A::SetClock(r.g, 5, 0);
-            r.home(3).ThreePointShot = 31;
-            const size_t from = r.g.PlayByPlay().size();
+            r.Home(3).ThreePointShot = 31;
+            const size_t from = r.Mark();
             A::ChooseAndPlay(r.g);
-            if (deficit == 3)
-                EXPECT_TRUE(r.AnyLineHas(from, " shoots a three-pointer from the left wing."));
-            else
-                twosWhenDownByTwo += r.AnyLineHas(from, " shoots from the left wing.");
+            if (deficit == 3) {
+                EXPECT_TRUE(r.Told(from, " shoots a three-pointer from the left wing.")) << seed;
+            } else {
+                twosWhenDownByTwo += r.Told(from, " shoots from the left wing.");
+            }
         }
+    EXPECT_GT(twosWhenDownByTwo, 30); // without the rule a shooter of 31 mostly takes the two
+}
+
+// A missed or blocked shot restarts the shot clock whoever gets the rebound.
+TEST(EngineRules, AMissRestartsTheShotClockForEitherRebounder) {
+    std::set<std::string> rebounders;
+    for (unsigned seed = 1; seed <= 120; ++seed) {
+        Running r(seed);
+        A::SetBall(r.g, kHome, 1);
+        A::SetAllZones(r.g, 3);
+        A::SetClock(r.g, 300, 290);
+        const size_t from = r.Mark();
+        A::Shot(r.g);
+        if (!r.Told(from, ") gets the rebound.")) continue; // made, fouled, or stopped by an injury
+        rebounders.insert(r.g.Possession());
+        EXPECT_EQ(A::ShotClockMark(r.g), 276) << "seed " << seed << ", " << r.g.Possession() << " rebound";
     }
-    EXPECT_GT(twosWhenDownByTwo, 100); // without the rule a shooter of 31 mostly takes the two
+    EXPECT_EQ(rebounders, (std::set<std::string>{"Away", "Home"}));
 }
 
-TEST(EngineRules, ARunOfSixBringsATimeoutOfTheSideWithTheBall) {
-    Running r(5);
-    A::SetRun(r.g, 4);
-    A::AddScore(r.g, kHome, 2);
-    EXPECT_EQ(r.g.ScoringRun(), 6);
-    A::SetBall(r.g, kHome, 5);
-    const size_t from = r.g.PlayByPlay().size();
-    r.g.RunPlay();
-    EXPECT_EQ(r.g.HomeTimeOuts(), 6);
-    EXPECT_EQ(r.g.ScoringRun(), 0);
-    EXPECT_TRUE(r.AnyLineHas(from, "The Hawks call a timeout."));
-    EXPECT_TRUE(r.g.IsDeadBall());
-}
-
-TEST(EngineRules, ACoachedSideOnARunCallsNoTimeoutByItself) {
-    Running r(5);
-    r.g.HomeCoach(true);
-    A::SetRun(r.g, 6);
-    A::SetBall(r.g, kHome, 5);
-    r.g.RunPlay();
-    EXPECT_EQ(r.g.HomeTimeOuts(), 7);
-}
-
-TEST(EngineRules, AScoreByTheOtherSideRestartsTheRun) {
-    Running r(5);
-    A::SetRun(r.g, 4);
-    A::AddScore(r.g, kAway, 3);
-    EXPECT_EQ(r.g.ScoringRun(), -3);
-    A::AddScore(r.g, kAway, 1);
-    EXPECT_EQ(r.g.ScoringRun(), -4);
-    A::AddScore(r.g, kHome, 2);
-    EXPECT_EQ(r.g.ScoringRun(), 2);
-}
-
-double TrapShare(int setting) {
-    Running r(9);
-    A::SetBall(r.g, kHome, 5);
-    A::SetTrapSetting(r.g, kAway, setting);
-    int traps = 0;
-    constexpr int kDraws = 40000;
-    for (int i = 0; i < kDraws; ++i) {
-        A::ClearTrap(r.g);
-        A::DecideTrap(r.g);
-        traps += A::Trap(r.g);
+// A shooting foul is a personal foul and a team foul, like any other.
+TEST(EngineRules, AShootingFoulCountsAsATeamFoul) {
+    int fouls = 0;
+    for (unsigned seed = 1; seed <= 80; ++seed) {
+        Running r(seed);
+        A::SetBall(r.g, kHome, 1);
+        A::SetAllZones(r.g, 3);
+        r.Home(1).CurrentRating = 95;
+        A::SetTeamFouls(r.g, kAway, 2);
+        const int16_t before = r.Away(1).Game.Fouls;
+        const size_t from = r.Mark();
+        A::Shot(r.g);
+        if (!r.Told(from, "He is fouled by ")) continue;
+        ++fouls;
+        EXPECT_EQ(r.g.AwayFouls(), 3) << "seed " << seed;
+        EXPECT_EQ(r.Away(1).Game.Fouls, before + 1) << "seed " << seed;
     }
-    return traps / double(kDraws);
-}
-
-TEST(EngineRules, ATrapSettingOfZeroStillTrapsOneActionInTwenty) {
-    EXPECT_NEAR(TrapShare(0), 0.05, 0.006);
-    EXPECT_NEAR(TrapShare(50), 0.25, 0.012);
-    EXPECT_NEAR(TrapShare(100), 0.45, 0.012);
-}
-
-// The scorers' trap after a basket takes its draw even when the action had already set the trap flag.
-TEST(EngineRules, TheTrapAfterAScoreAlwaysTakesItsDraw) {
-    for (int setting : {25, 50, 75}) {
-        std::array<double, 2> next{};
-        for (int preset = 0; preset < 2; ++preset) {
-            Running r(14);
-            A::SetBall(r.g, kHome, 3);
-            A::SetTrapSetting(r.g, kHome, setting);
-            if (preset == 1) A::SetTrap(r.g);
-            A::AfterScore(r.g, kHome);
-            next[preset] = r.el.league.rng.Uniform();
-        }
-        EXPECT_EQ(next[0], next[1]) << "trap setting " << setting;
-    }
+    EXPECT_GT(fouls, 3);
 }
 
 TEST(EngineRules, TheFifthTeamFoulPutsTheOpponentInThePenalty) {
@@ -163,114 +118,157 @@ TEST(EngineRules, TheFifthTeamFoulPutsTheOpponentInThePenalty) {
     A::NonShootingFoul(r.g, 4);
     EXPECT_EQ(r.g.AwayFouls(), 4);
     EXPECT_EQ(A::FreeThrowsPending(r.g), 0);
-
-    const size_t from = r.g.PlayByPlay().size();
+    const size_t from = r.Mark();
     A::NonShootingFoul(r.g, 4);
     EXPECT_EQ(r.g.AwayFouls(), 5);
     EXPECT_EQ(A::FreeThrowsPending(r.g), 2);
     EXPECT_EQ(r.g.FreeThrowShooter(), r.g.HomeOnCourt(4));
-    EXPECT_TRUE(r.AnyLineHas(from, "The Bulls are in the penalty."));
-    EXPECT_TRUE(r.AnyLineHas(from, " will shoot two free throws."));
-    EXPECT_EQ(r.el.league.player(r.g.AwayOnCourt(4)).Game.Fouls, 2);
+    EXPECT_TRUE(r.Told(from, "The Bulls are in the penalty."));
+    EXPECT_TRUE(r.Told(from, r.Home(4).Name + " will shoot two free throws."));
+    EXPECT_EQ(r.Away(4).Game.Fouls, 2);
+}
+
+// The first period and every overtime open with a jump ball; the 2nd and 3rd quarters go to the side that
+// lost it, the 4th to the side that won it, each to its PG.
+TEST(EngineRules, JumpBallsOpenTheGameAndEveryOvertime) {
+    Running r(7);
+    const auto jump =
+        std::find_if(r.g.PlayByPlay().begin(), r.g.PlayByPlay().end(), [](const std::string& l) {
+            return l.find(" wins the Jump ball.") != std::string::npos;
+        });
+    ASSERT_NE(jump, r.g.PlayByPlay().end());
+    const std::string winner = jump->rfind("Hawks(", 0) == 0 ? "Home" : "Away";
+    const std::string loser = winner == "Home" ? "Away" : "Home";
+    const std::pair<int, std::string> periods[] = {{2, loser}, {3, loser}, {4, winner}, {5, ""}, {7, ""}};
+    for (const auto& [quarter, side] : periods) {
+        A::SetClock(r.g, 0, 0);
+        r.g.EndQuarter();
+        A::SetQuarter(r.g, quarter);
+        const size_t from = r.Mark();
+        r.g.StartQuarter(quarter <= 4 ? 720 : 300);
+        EXPECT_EQ(r.Told(from, " wins the Jump ball."), side.empty()) << "period " << quarter;
+        if (!side.empty()) {
+            EXPECT_EQ(r.g.Possession(), side) << "period " << quarter;
+            EXPECT_EQ(A::BallHandler(r.g), 5);
+        }
+    }
+}
+
+TEST(EngineRules, ARunOfSixBringsATimeoutUnlessTheSideIsCoached) {
+    for (bool coached : {false, true}) {
+        Running r(5);
+        r.g.HomeCoach(coached);
+        A::SetRun(r.g, 4);
+        A::AddScore(r.g, kAway, 3); // the other side's score restarts the run
+        EXPECT_EQ(r.g.ScoringRun(), -3);
+        A::AddScore(r.g, kHome, 2);
+        A::AddScore(r.g, kHome, 4);
+        EXPECT_EQ(r.g.ScoringRun(), 6);
+        A::SetBall(r.g, kHome, 5);
+        const size_t from = r.Mark();
+        r.g.RunPlay();
+        EXPECT_EQ(r.g.HomeTimeOuts(), coached ? 7 : 6);
+        EXPECT_EQ(r.Told(from, "The Hawks call a timeout."), !coached);
+        if (!coached) {
+            EXPECT_EQ(r.g.ScoringRun(), 0);
+        }
+    }
+}
+
+TEST(EngineRules, ATrapSettingOfZeroStillTrapsOneActionInTwenty) {
+    const std::pair<int, double> settings[] = {{0, 0.05}, {50, 0.25}, {100, 0.45}};
+    for (const auto& [setting, share] : settings) {
+        Running r(9);
+        A::SetBall(r.g, kHome, 5);
+        A::SetTrapSetting(r.g, kAway, setting);
+        int traps = 0;
+        constexpr int kDraws = 20000;
+        for (int i = 0; i < kDraws; ++i) {
+            A::ClearTrap(r.g);
+            A::DecideTrap(r.g);
+            traps += A::Trap(r.g);
+        }
+        EXPECT_NEAR(traps / double(kDraws), share, 0.015) << "setting " << setting;
+    }
+}
+
+// Every timeout setting of the periods: 7 at the start, at most 4 from the 4th quarter, 3 in overtime.
+TEST(EngineRules, TimeoutsPerPeriod) {
+    const std::array<int, 4> quarters = {2, 4, 4, 5};
+    const std::array<int, 4> had = {6, 6, 3, 0};
+    const std::array<int, 4> given = {6, 4, 3, 3};
+    Running r(6);
+    EXPECT_EQ(r.g.HomeTimeOuts(), 7);
+    EXPECT_EQ(r.g.AwayTimeOuts(), 7);
+    for (size_t i = 0; i < quarters.size(); ++i) {
+        A::SetQuarter(r.g, quarters[i]);
+        A::SetTimeouts(r.g, kHome, had[i]);
+        r.g.StartQuarter(720);
+        EXPECT_EQ(r.g.HomeTimeOuts(), given[i]) << "quarter " << quarters[i] << " with " << had[i];
+    }
+    A::SetTimeouts(r.g, kAway, 0);
+    const size_t lines = r.Mark();
+    r.g.RunTimeOut("Away");
+    r.g.RunTimeOut("Nobody");
+    EXPECT_EQ(r.g.AwayTimeOuts(), 0);
+    EXPECT_EQ(r.Mark(), lines);
 }
 
 TEST(EngineRules, AnActionNeverTakesMoreThanTheTimeLeft) {
     Running r(3);
-    const int16_t seconds = r.home(1).Game.Seconds;
+    const int16_t seconds = r.Home(1).Game.Seconds;
     A::SetClock(r.g, 2, 0);
     A::ClockStep(r.g, 4);
     EXPECT_EQ(r.g.TimeRemaining(), 0);
-    EXPECT_EQ(r.home(1).Game.Seconds, seconds + 2);
-    EXPECT_EQ(r.home(1).Game.SecondsAt[1], seconds + 2);
+    EXPECT_EQ(r.Home(1).Game.Seconds, seconds + 2);
+    EXPECT_EQ(r.Home(1).Game.SecondsAt[1], seconds + 2);
 }
 
-TEST(EngineRules, PlayersTireOnTheCourtAndRestOnTheBench) {
+// 0.85 energy a second on the court, 0.5 back for everybody dressed; a timeout gives all of them 50.
+TEST(EngineRules, EnergyOnTheCourtOnTheBenchAndInATimeout) {
     Running r(3);
-    for (int16_t id : r.g.HomeRoster())
-        if (id != 0) r.el.league.player(id).STAMINA = 600;
     int16_t bench = 0;
     for (int16_t id : r.g.HomeRoster()) {
+        if (id == 0) continue;
+        r.el.league.player(id).STAMINA = 600;
         bool onCourt = false;
         for (int slot = 1; slot <= 5; ++slot)
             onCourt = onCourt || r.g.HomeOnCourt(slot) == id;
-        if (id != 0 && !onCourt) bench = id;
+        if (!onCourt) bench = id;
     }
     ASSERT_NE(bench, 0);
     A::ClockStep(r.g, 10);
-    // 0.85 per second on the court (591.5 rounds to the even 592), 0.5 per second back for everybody.
-    EXPECT_EQ(r.home(1).STAMINA, 597);
+    EXPECT_EQ(r.Home(1).STAMINA, 597); // 600 - 8.5 = 591.5 -> 592, then + 5
     EXPECT_EQ(r.el.league.player(bench).STAMINA, 605);
-}
-
-TEST(EngineRules, ATimeoutGivesEveryDressedPlayerFiftyEnergy) {
-    Running r(4);
-    for (int16_t id : r.g.HomeRoster())
-        if (id != 0) r.el.league.player(id).STAMINA = 500;
-    const int16_t fresh = r.g.HomeOnCourt(2);
-    r.el.league.player(fresh).STAMINA = 980;
-    const int16_t awayPlayer = r.g.AwayOnCourt(3);
-    r.el.league.player(awayPlayer).STAMINA = 700;
+    Player& fresh = r.Home(2);
+    Player& away = r.Away(3);
+    fresh.STAMINA = 980;
+    away.STAMINA = 700;
     r.g.RunTimeOut("Home");
     EXPECT_EQ(r.g.HomeTimeOuts(), 6);
-    EXPECT_EQ(r.el.league.player(fresh).STAMINA, 1000);
-    EXPECT_EQ(r.el.league.player(awayPlayer).STAMINA, 750);
-    for (int16_t id : r.g.HomeRoster()) {
-        if (id != 0 && id != fresh) {
-            EXPECT_EQ(r.el.league.player(id).STAMINA, 550);
-        }
-    }
+    EXPECT_EQ(fresh.STAMINA, 1000);
+    EXPECT_EQ(away.STAMINA, 750);
+    EXPECT_EQ(r.el.league.player(bench).STAMINA, 655);
 }
 
-TEST(EngineRules, NoTimeoutLeftMeansNoTimeout) {
-    Running r(4);
-    for (int i = 0; i < 7; ++i)
-        r.g.RunTimeOut("Away");
-    EXPECT_EQ(r.g.AwayTimeOuts(), 0);
-    const size_t lines = r.g.PlayByPlay().size();
-    r.g.RunTimeOut("Away");
-    EXPECT_EQ(r.g.AwayTimeOuts(), 0);
-    EXPECT_EQ(r.g.PlayByPlay().size(), lines);
-    r.g.RunTimeOut("Nobody");
-    EXPECT_EQ(r.g.HomeTimeOuts(), 7);
-}
-
-TEST(EngineRules, TimeoutsPerPeriod) {
-    EngineLeague el(6);
-    clsGame g(el.league);
-    g.StartGame(1, 2, false, 1, "Regular");
-    g.Loadteams();
-    for (int q = 1; q <= 4; ++q) {
-        g.StartQuarter(720);
-        if (q == 1) {
-            EXPECT_EQ(g.HomeTimeOuts(), 7);
-            EXPECT_EQ(g.AwayTimeOuts(), 7);
+TEST(EngineRules, FouledOutAndInjuredPlayersLeaveAtTheNextStoppageEvenForATiredBench) {
+    for (bool tiredBench : {false, true}) {
+        Running r(8);
+        std::array<int16_t, 6> before{};
+        for (int slot = 1; slot <= 5; ++slot)
+            before[slot] = r.g.HomeOnCourt(slot);
+        if (tiredBench)
+            for (int16_t id : r.g.HomeRoster())
+                if (id != 0) r.el.league.player(id).STAMINA = 100;
+        r.el.league.player(before[1]).Game.Fouls = 6;
+        r.el.league.player(before[5]).TimeInjured = 4;
+        r.g.GetSubs();
+        for (int slot = 1; slot <= 5; ++slot) {
+            EXPECT_NE(r.g.HomeOnCourt(slot), before[1]);
+            EXPECT_NE(r.g.HomeOnCourt(slot), before[5]);
         }
-        if (q == 4) {
-            EXPECT_LE(g.HomeTimeOuts(), 4);
-            EXPECT_LE(g.AwayTimeOuts(), 4);
-        }
-        while (g.TimeRemaining() > 0 || g.FreeThrowShooter() != 0)
-            g.RunPlay();
-        if (q == 4) A::SetScore(g, 100, 100);
-        g.EndQuarter();
-    }
-    ASSERT_EQ(g.quarter(), 5);
-    g.GetSubs();
-    g.StartQuarter(300);
-    EXPECT_EQ(g.HomeTimeOuts(), 3);
-    EXPECT_EQ(g.AwayTimeOuts(), 3);
-}
-
-TEST(EngineRules, FouledOutAndInjuredPlayersLeaveAtTheNextStoppage) {
-    Running r(8);
-    const int16_t center = r.g.HomeOnCourt(1);
-    const int16_t guard = r.g.HomeOnCourt(5);
-    r.el.league.player(center).Game.Fouls = 6;
-    r.el.league.player(guard).TimeInjured = 4;
-    r.g.GetSubs();
-    for (int slot = 1; slot <= 5; ++slot) {
-        EXPECT_NE(r.g.HomeOnCourt(slot), center);
-        EXPECT_NE(r.g.HomeOnCourt(slot), guard);
+        for (int slot = 2; slot <= 4 && tiredBench; ++slot)
+            EXPECT_EQ(r.g.HomeOnCourt(slot), before[slot]) << "tired players stay where they stand";
     }
 }
 
@@ -281,8 +279,6 @@ TEST(EngineRules, FoulTroubleSitsAPlayerForTheRestOfThePeriodOnly) {
     r.g.GetSubs();
     for (int slot = 1; slot <= 5; ++slot)
         EXPECT_NE(r.g.HomeOnCourt(slot), forward);
-
-    // In the 4th quarter, in a segment where he is planned, he plays again.
     A::SetQuarter(r.g, 4);
     r.el.league.player(forward).STAMINA = 1000;
     const int segment = r.g.HomePlanned(3, 10) == forward ? 10 : 11;
@@ -292,189 +288,94 @@ TEST(EngineRules, FoulTroubleSitsAPlayerForTheRestOfThePeriodOnly) {
     EXPECT_EQ(r.g.HomeOnCourt(3), forward);
 }
 
-TEST(EngineRules, RestThresholdOfAnOldStar) {
+// Worked thresholds: 0.6 x 0.75 + 0.25 = 0.7 for an old star, 0.6 x 1.4 = 0.84 for a weak young player, at
+// most 0.9.
+TEST(EngineRules, RestThresholdsAndAnOldStarBelowHisIsNotPutIn) {
     Running r(8);
-    Player p = r.home(1);
-    p.Age = 36;
-    p.CurrentRating = 80;
-    EXPECT_DOUBLE_EQ(A::RestThreshold(r.g, p), 0.7);
-    p.Age = 25;
-    p.CurrentRating = 45;
-    EXPECT_DOUBLE_EQ(A::RestThreshold(r.g, p), 0.84);
-    p.Age = 37;
-    EXPECT_DOUBLE_EQ(A::RestThreshold(r.g, p), 0.9);
-}
-
-// The rest threshold holds for every way onto the court: a tired player planned for the segment is not put
-// back in by the depth chart's walk either, while a fresh one is.
-TEST(EngineRules, AnOldStarBelowHisRestThresholdIsNotPutIn) {
-    for (int energy : {690, 700}) {
-        Running r(8);
-        const int16_t star = r.g.HomeOnCourt(1);
-        ASSERT_EQ(r.g.HomePlanned(1, 1), star);
-        Player& p = r.el.league.player(star);
-        p.Age = 36;
-        p.CurrentRating = 80;
-        p.STAMINA = static_cast<int16_t>(energy);
-        r.g.GetSubs();
-        bool playing = false;
-        for (int slot = 1; slot <= 5; ++slot)
-            playing = playing || r.g.HomeOnCourt(slot) == star;
-        EXPECT_EQ(playing, energy >= 700) << "energy " << energy;
+    Player p = r.Home(1);
+    const struct {
+        int age, rating;
+        double threshold;
+    } cases[] = {{36, 80, 0.7},  {25, 45, 0.84}, {37, 45, 0.9},  {28, 50, 0.84}, {28, 51, 0.78},
+                 {28, 55, 0.78}, {28, 56, 0.72}, {28, 60, 0.72}, {28, 61, 0.66}, {28, 65, 0.66},
+                 {28, 66, 0.6},  {28, 70, 0.6},  {28, 71, 0.51}, {28, 75, 0.51}, {28, 76, 0.45},
+                 {29, 66, 0.5},  {33, 66, 0.5},  {34, 66, 0.65}, {35, 66, 0.65}, {36, 66, 0.85}};
+    for (const auto& c : cases) {
+        p.Age = static_cast<int16_t>(c.age);
+        p.CurrentRating = static_cast<int16_t>(c.rating);
+        EXPECT_NEAR(A::RestThreshold(r.g, p), c.threshold, 1e-12) << c.age << " " << c.rating;
+    }
+    for (int energy : {699, 700}) {
+        Running fresh(8);
+        const int16_t star = fresh.g.HomeOnCourt(1);
+        Player& s = fresh.el.league.player(star);
+        s.Age = 36;
+        s.CurrentRating = 80;
+        s.STAMINA = static_cast<int16_t>(energy);
+        fresh.g.GetSubs();
+        EXPECT_EQ(fresh.g.HomeOnCourt(1) == star, energy >= 700) << "energy " << energy;
     }
 }
 
-// When everybody on the bench is too tired, a tired player stays where he stands, but a fouled-out one still
-// makes way for an eligible team-mate.
-TEST(EngineRules, AFouledOutPlayerLeavesEvenWhenTheBenchIsTired) {
-    Running r(8);
-    std::array<int16_t, 6> before{};
-    for (int slot = 1; slot <= 5; ++slot)
-        before[slot] = r.g.HomeOnCourt(slot);
-    for (int16_t id : r.g.HomeRoster())
-        if (id != 0) r.el.league.player(id).STAMINA = 100;
-    const int16_t center = before[1];
-    r.el.league.player(center).Game.Fouls = 6;
-    r.g.GetSubs();
-    for (int slot = 1; slot <= 5; ++slot) {
-        EXPECT_NE(r.g.HomeOnCourt(slot), center);
-        EXPECT_LE(r.el.league.player(r.g.HomeOnCourt(slot)).Game.Fouls, 5);
-    }
-    for (int slot = 2; slot <= 5; ++slot)
-        EXPECT_EQ(r.g.HomeOnCourt(slot), before[slot]) << "tired players stay where they stand";
-}
-
-TEST(EngineRules, TheFreeThrowShooterStaysOnTheCourt) {
+TEST(EngineRules, TheFreeThrowShooterStaysAndThreeAreAnnouncedAsThree) {
     Running r(12);
     A::SetBall(r.g, kHome, 2);
     const int16_t shooter = r.g.HomeOnCourt(2);
     r.el.league.player(shooter).TimeInjured = 3; // would have to leave otherwise
-    A::AwardFreeThrows(r.g, 2);
+    A::AwardFreeThrows(r.g, 3);
     r.g.GetSubs();
     EXPECT_EQ(r.g.HomeOnCourt(2), shooter);
-}
-
-TEST(EngineRules, ThreeFreeThrowsAreAnnouncedAsThree) {
-    Running r(13);
-    A::SetBall(r.g, kHome, 4);
-    const int16_t fta = r.home(4).Game.FTA;
-    A::AwardFreeThrows(r.g, 3);
-    const size_t from = r.g.PlayByPlay().size();
+    const int16_t fta = r.Home(2).Game.FTA;
+    const size_t from = r.Mark();
     A::FreeThrows(r.g);
-    const auto lines = r.LinesFrom(from);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_TRUE(lines[0].find("three") != std::string::npos) << lines[0];
-    EXPECT_EQ(r.home(4).Game.FTA, fta + 3);
-    EXPECT_TRUE(r.AnyLineHas(from, "The third free throw is"));
+    ASSERT_LT(from, r.Mark());
+    EXPECT_NE(r.g.PlayByPlay()[from].find("three"), std::string::npos) << r.g.PlayByPlay()[from];
+    EXPECT_EQ(r.Home(2).Game.FTA, fta + 3);
+    EXPECT_TRUE(r.Told(from, "The third free throw is"));
     EXPECT_EQ(A::FreeThrowsPending(r.g), 0);
 }
 
-TEST(EngineRules, NobodyToPassToPastTheTimeline) {
-    Running r(14);
-    A::SetAllZones(r.g, 1);
-    A::SetBall(r.g, kHome, 5);
-    A::SetZone(r.g, kHome, 5, 2);
-    const int16_t turnovers = r.home(5).Game.Turnovers;
-    const size_t from = r.g.PlayByPlay().size();
-    A::Pass(r.g);
-    const auto lines = r.LinesFrom(from);
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0], r.home(5).Name + " is looking to pass but nobody is available.");
-    EXPECT_EQ(r.home(5).Game.Turnovers, turnovers);
-    EXPECT_EQ(A::BallHandler(r.g), 5);
-}
-
-TEST(EngineRules, InTheBackcourtTeamMatesThereCanReceive) {
+// Team-mates in the Backcourt can only receive from the Backcourt; with nobody else the passer keeps the
+// ball.
+TEST(EngineRules, PassesPastTheTimelineNeverGoBack) {
     int passes = 0;
-    for (unsigned seed = 1; seed <= 50; ++seed) {
-        Running r(seed);
-        A::SetAllZones(r.g, 1);
-        A::SetBall(r.g, kHome, 5);
-        const size_t from = r.g.PlayByPlay().size();
-        A::Pass(r.g);
-        passes += r.AnyLineHas(from, " passes the ball to ");
-        EXPECT_FALSE(r.AnyLineHas(from, "nobody is available"));
-    }
-    EXPECT_GT(passes, 40);
-}
-
-TEST(EngineRules, AnyShotWithoutAGoodPassIsRare) {
-    // Right after the weights are drawn the pass openness is back at 0, so the next action shoots less.
-    int shotsAfterOpenPass = 0, shotsOtherwise = 0;
-    for (unsigned seed = 1; seed <= 300; ++seed)
-        for (double openness : {1.0, 0.0}) {
+    for (unsigned seed = 1; seed <= 20; ++seed)
+        for (int passerZone : {1, 2}) {
             Running r(seed);
-            A::SetBall(r.g, kHome, 3);
-            A::SetZone(r.g, kHome, 3, 3);
-            A::SetClock(r.g, 600, 500);
-            A::SetPassOpenness(r.g, openness);
-            const size_t from = r.g.PlayByPlay().size();
-            A::ChooseAndPlay(r.g);
-            const bool shot = r.AnyLineHas(from, " shoots from the inside.");
-            (openness > 0 ? shotsAfterOpenPass : shotsOtherwise) += shot;
+            A::SetAllZones(r.g, 1);
+            A::SetBall(r.g, kHome, 5);
+            A::SetZone(r.g, kHome, 5, passerZone);
+            const int16_t turnovers = r.Home(5).Game.Turnovers;
+            const size_t from = r.Mark();
+            A::Pass(r.g);
+            const bool nobody = r.Told(from, " is looking to pass but nobody is available.");
+            EXPECT_EQ(nobody, passerZone == 2) << seed;
+            if (nobody) {
+                EXPECT_EQ(r.Mark(), from + 1);
+                EXPECT_EQ(r.Home(5).Game.Turnovers, turnovers);
+                EXPECT_EQ(A::BallHandler(r.g), 5);
+            }
+            passes += r.Told(from, " passes the ball to ");
         }
-    EXPECT_GT(shotsAfterOpenPass, 2 * shotsOtherwise);
+    EXPECT_GT(passes, 15);
 }
 
-TEST(EngineRules, ReboundsGoToAPlayerWhereTheBallComesDown) {
-    for (unsigned seed = 1; seed <= 100; ++seed) {
-        Running r(seed);
-        A::SetBall(r.g, kHome, 3);
-        int before = 0;
-        for (int slot = 1; slot <= 5; ++slot)
-            before += r.home(slot).Game.Rebounds + r.el.league.player(r.g.AwayOnCourt(slot)).Game.Rebounds;
-        const size_t from = r.g.PlayByPlay().size();
-        A::Rebound(r.g, 3);
-        int after = 0;
-        for (int slot = 1; slot <= 5; ++slot)
-            after += r.home(slot).Game.Rebounds + r.el.league.player(r.g.AwayOnCourt(slot)).Game.Rebounds;
-        if (r.g.IsDeadBall()) continue; // play stopped by an injury
-        EXPECT_EQ(after, before + 1);
-        EXPECT_TRUE(r.AnyLineHas(from, ") gets the rebound."));
-    }
-}
-
-TEST(EngineRules, ABlockedShotIsAnAttemptAndTheBallIsLoose) {
-    int blocks = 0;
-    for (unsigned seed = 1; seed <= 100; ++seed) {
-        Running r(seed);
-        A::SetBall(r.g, kHome, 1);
-        A::SetAllZones(r.g, 3);
-        for (int slot = 1; slot <= 5; ++slot)
-            r.el.league.player(r.g.AwayOnCourt(slot)).ShotBlocking = 100;
-        const int16_t fga = r.home(1).Game.FGA;
-        const size_t from = r.g.PlayByPlay().size();
-        A::Shot(r.g);
-        if (!r.AnyLineHas(from, "The shot is blocked by ")) continue;
-        ++blocks;
-        EXPECT_EQ(r.home(1).Game.FGA, fga + 1);
-        EXPECT_TRUE(r.AnyLineHas(from, ") gets the rebound.") || r.g.IsDeadBall());
-    }
-    EXPECT_GT(blocks, 50); // five shot blockers of 100 in his zone: about seven shots in ten
-}
-
+// Rows of the off-ball movement table at their band edges (closed at the top): slot, zone, style
+// (0 Inside, 1 Balanced, 2 Outside), draw, zone reached.
 TEST(EngineRules, OffBallMovementFollowsThePositionTables) {
-    // From the Backcourt a C goes to the top up to 0.5, a guard may stay back up to 0.3.
-    EXPECT_EQ(A::NextZone(1, 1, 1, 0.5), 2);
-    EXPECT_EQ(A::NextZone(1, 1, 1, 0.51), 6);
-    EXPECT_EQ(A::NextZone(5, 1, 0, 0.3), 1);
-    EXPECT_EQ(A::NextZone(5, 1, 2, 0.9), 7);
-    // Inside, an "Inside" C: top, right baseline, left baseline, left wing, right wing.
-    EXPECT_EQ(A::NextZone(1, 3, 0, 0.16), 2);
-    EXPECT_EQ(A::NextZone(1, 3, 0, 0.5), 5);
-    EXPECT_EQ(A::NextZone(1, 3, 0, 0.9), 4);
-    EXPECT_EQ(A::NextZone(1, 3, 0, 0.95), 6);
-    EXPECT_EQ(A::NextZone(1, 3, 0, 0.96), 7);
-    // Left baseline, "Inside" SF: he stays up to 0.85 (the right baseline row says 0.75).
-    EXPECT_EQ(A::NextZone(3, 4, 0, 0.8), 4);
-    EXPECT_EQ(A::NextZone(3, 5, 0, 0.8), 7);
-    // Right wing, "Inside" PG: the right baseline only up to 0.85.
-    EXPECT_EQ(A::NextZone(5, 7, 0, 0.9), 7);
-    EXPECT_EQ(A::NextZone(4, 7, 0, 0.9), 5);
-    // Top of the key, "Outside" SG.
-    EXPECT_EQ(A::NextZone(4, 2, 2, 0.45), 3);
-    EXPECT_EQ(A::NextZone(4, 2, 2, 0.7), 6);
-    EXPECT_EQ(A::NextZone(4, 2, 2, 0.73), 7);
+    const struct {
+        int slot, zone, style;
+        double r;
+        int to;
+    } cases[] = {{1, 1, 1, 0.5, 2},  {1, 1, 1, 0.51, 6}, {5, 1, 0, 0.3, 1},  {5, 1, 2, 0.9, 7},
+                 {1, 3, 0, 0.16, 2}, {1, 3, 0, 0.5, 5},  {1, 3, 0, 0.9, 4},  {1, 3, 0, 0.95, 6},
+                 {1, 3, 0, 0.96, 7}, {3, 4, 0, 0.8, 4},  {3, 5, 0, 0.8, 7},  {5, 7, 0, 0.9, 7},
+                 {4, 7, 0, 0.9, 5},  {4, 2, 2, 0.45, 3}, {4, 2, 2, 0.7, 6},  {4, 2, 2, 0.73, 7},
+                 {2, 6, 1, 0.2, 2},  {3, 6, 1, 0.2, 2},  {3, 6, 1, 0.31, 3}, {2, 4, 2, 0.475, 3},
+                 {2, 4, 2, 0.476, 4}};
+    for (const auto& c : cases)
+        EXPECT_EQ(A::NextZone(c.slot, c.zone, c.style, c.r), c.to)
+            << "slot " << c.slot << " zone " << c.zone << " style " << c.style << " r " << c.r;
 }
 
 } // namespace

@@ -26,6 +26,7 @@ class GameTestAccess {
         g.timeRemaining_ = static_cast<int16_t>(timeRemaining);
         g.shotClockMark_ = static_cast<int16_t>(shotClockMark);
     }
+    static int16_t ShotClockMark(const clsGame& g) { return g.shotClockMark_; }
     static void SetQuarter(clsGame& g, int quarter) { g.quarter_ = static_cast<int16_t>(quarter); }
     static void SetScore(clsGame& g, int home, int away) {
         g.side_[kHome].score = static_cast<int16_t>(home);
@@ -38,13 +39,14 @@ class GameTestAccess {
     static void SetTrapSetting(clsGame& g, int side, int trap) {
         g.side_[side].trap = static_cast<int16_t>(trap);
     }
+    static void SetTimeouts(clsGame& g, int side, int timeouts) {
+        g.side_[side].timeouts = static_cast<int16_t>(timeouts);
+    }
     static int16_t FreeThrowsPending(const clsGame& g) { return g.ftCount_; }
     static void AwardFreeThrows(clsGame& g, int count) { g.AwardFreeThrows(count); }
     static int16_t BallHandler(const clsGame& g) { return g.ballHandler_; }
     static bool Trap(const clsGame& g) { return g.trap_; }
     static void ClearTrap(clsGame& g) { g.trap_ = false; }
-    static void SetTrap(clsGame& g) { g.trap_ = true; }
-    static void SetPassOpenness(clsGame& g, double o) { g.passOpenness_ = o; }
     static double RestThreshold(const clsGame& g, const Player& p) { return g.RestThreshold(p); }
 
     static void DecideTrap(clsGame& g) { g.DecideTrap(); }
@@ -53,10 +55,9 @@ class GameTestAccess {
     static void Shot(clsGame& g) { g.Shot(g.ShootingPropensity(), clsGame::kJumpOrSet); }
     static void FreeThrows(clsGame& g) { g.FreeThrows(); }
     static void NonShootingFoul(clsGame& g, int defSlot) { g.NonShootingFoul(defSlot); }
+    static bool InjuryCheck(clsGame& g) { return g.InjuryCheck(); }
     static void ClockStep(clsGame& g, int seconds) { g.ClockStep(seconds); }
     static void AddScore(clsGame& g, int side, int points) { g.AddScore(side, points); }
-    static void AfterScore(clsGame& g, int scoringSide) { g.AfterScore(scoringSide); }
-    static void Rebound(clsGame& g, int shotZone) { g.Rebound(shotZone); }
     static int16_t NextZone(int slot, int zone, int style, double r) {
         return clsGame::NextZone(slot, zone, style, r);
     }

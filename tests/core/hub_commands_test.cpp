@@ -1,4 +1,7 @@
+// The hub's status line and which commands it enables, checked against the tables of the hub's description.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "league/hub_commands.h"
 #include "league/status_line.h"
@@ -14,105 +17,120 @@ SeasonState AtDay(int day) {
 }
 
 TEST(StatusLine, PhaseSuffixes) {
-    EXPECT_EQ(StatusLine(AtDay(-5)), "Season 2003 - Creation Draft");
-    EXPECT_EQ(StatusLine(AtDay(0)), "Season 2003 - Begin Season");
-    EXPECT_EQ(StatusLine(AtDay(1)), "Season 2003 - Day 1");
-    EXPECT_EQ(StatusLine(AtDay(45)), "Season 2003 - Day 45");
-    EXPECT_EQ(StatusLine(AtDay(120)), "Season 2003 - Day 120");
-    EXPECT_EQ(StatusLine(AtDay(121)), "Season 2003 - Playoffs: Day 121");
-    EXPECT_EQ(StatusLine(AtDay(166)), "Season 2003 - Playoffs: Day 166");
-    EXPECT_EQ(StatusLine(AtDay(168)), "Season 2003 - End Season");
-    EXPECT_EQ(StatusLine(AtDay(170)), "Season 2003 - Rookie Draft");
-    EXPECT_EQ(StatusLine(AtDay(180)), "Season 2003 - Free Agency Day 1");
-    EXPECT_EQ(StatusLine(AtDay(185)), "Season 2003 - Free Agency Day 6");
-    EXPECT_EQ(StatusLine(AtDay(190)), "Season 2003 - Training Camps");
+    const std::pair<int, const char*> cases[] = {
+        {-5, "Creation Draft"},     {0, "Begin Season"},        {1, "Day 1"},
+        {120, "Day 120"},           {121, "Playoffs: Day 121"}, {166, "Playoffs: Day 166"},
+        {167, "End Season"},        {169, "End Season"},        {170, "Rookie Draft"},
+        {180, "Free Agency Day 1"}, {185, "Free Agency Day 6"}, {186, "Free Agency Day 7"},
+        {190, "Training Camps"}};
+    for (auto [day, text] : cases)
+        EXPECT_EQ(StatusLine(AtDay(day)), std::string("Season 2003 - ") + text) << day;
 }
 
-TEST(CommandAvailability, NoLeagueLeavesOnlyTheProgramCommands) {
-    auto on = CommandAvailability(AtDay(-1), false);
-    std::vector<std::string> enabled;
-    for (auto& [name, state] : on)
-        if (state) enabled.push_back(name);
-    EXPECT_EQ(enabled, (std::vector<std::string>{"mnuEditLeague", "mnuHelpContents", "mnuLoadGame",
-                                                 "mnuNewGame", "mnuQuit", "mnuShowAbout"}));
-    EXPECT_EQ(on.size(), HubCommands().size());
+// The availability table, column by column: -5, 0, 1 to 100, 101 to 120, 121 to 166, 167 to 169, 170,
+// 180 to 186, 190. '1' on, '0' off, '-' unchanged.
+const struct {
+    std::vector<const char*> commands;
+    const char* states;
+} kTable[] = {
+    {{"mnuBeginSeason"}, "010000000"},
+    {{"mnuSimGames", "mnuTeamSchedules", "mnuStandings"}, "001111000"},
+    {{"mnuInjuries", "mnuIR", "mnuInSeasonAwards"}, "001111000"},
+    {{"mnuFA"}, "001110000"},
+    {{"mnuTrade"}, "011000111"},
+    {{"mnuCut"}, "011110111"},
+    {{"mnuPlayoffs", "mnuSeasonAwards"}, "000011000"},
+    {{"mnuEndSeason"}, "000001000"},
+    {{"mnuRunFA"}, "000000010"},
+    {{"mnuCamps"}, "000000001"},
+    {{"mnuDraftOrder"}, "000000100"},
+    {{"mnuViewDraft"}, "101111100"},
+    {{"mnuImportDraft"}, "011111011"},
+    {{"mnuChangePosition", "mnuTeamInfo", "mnuSalaries", "mnuSearch", "mnuNeeds", "mnuLeaders",
+      "mnuTeamStats", "mnuTransactions", "mnuPotentialFAs", "mnuSimSeasons"},
+     "011111111"},
+    {{"mnuTeamRoster", "mnuTeamControl", "mnuReset", "mnuEditCurrent", "mnuCSVoutput", "mnuFirstPicks",
+      "mnuTeamPerformance", "mnuVsHistory", "mnuTeamRecords", "mnuAllStarWinners", "mnuPlayerGameRecords",
+      "mnuPlayerSeasonRecords", "mnuCareerRecords", "mnuChamps", "mnuHallFame"},
+     "111111111"},
+    {{"mnuWriteHTML"}, "-11111111"},
+};
+
+// Days of every column, its first and last day where it has two.
+const std::vector<std::vector<int>> kColumnDays = {{-5},       {0},   {1, 100},   {101, 120}, {121, 166},
+                                                   {167, 169}, {170}, {180, 186}, {190}};
+
+const std::set<std::string> kProgramCommands = {"mnuNewGame",      "mnuLoadGame",  "mnuQuit",
+                                                "mnuHelpContents", "mnuShowAbout", "mnuEditLeague"};
+
+TEST(CommandAvailability, EveryCommandAtEveryPhaseFollowsTheTable) {
+    std::set<std::string> inTable;
+    for (size_t column = 0; column < kColumnDays.size(); ++column)
+        for (int day : kColumnDays[column])
+            for (bool before : {false, true}) {
+                const auto on = CommandAvailability(AtDay(day), true, {{"mnuWriteHTML", before}});
+                EXPECT_EQ(on.size(), HubCommands().size());
+                for (const auto& row : kTable)
+                    for (const char* name : row.commands) {
+                        inTable.insert(name);
+                        const char s = row.states[column];
+                        EXPECT_EQ(on.at(name), s == '-' ? before : s == '1') << name << " at day " << day;
+                    }
+                for (const std::string& name : kProgramCommands)
+                    EXPECT_TRUE(on.at(name)) << name << " at day " << day;
+                EXPECT_TRUE(on.at("mnuSaveGame"));
+            }
+    EXPECT_EQ(inTable.size() + kProgramCommands.size() + 8, HubCommands().size())
+        << "every command but Save, the three draft commands and the four commissioner tools is in the table";
 }
 
-TEST(CommandAvailability, PhaseColumns) {
-    struct Case {
-        int day;
-        std::vector<std::string> on, off;
-    };
-    const Case cases[] = {
-        {-5,
-         {"mnuTeamRoster", "mnuViewDraft", "mnuCreationDraft", "mnuHallFame"},
-         {"mnuBeginSeason", "mnuTrade", "mnuTeamInfo", "mnuSimGames", "mnuResumeDraft", "mnuImportDraft"}},
-        {0,
-         {"mnuBeginSeason", "mnuTrade", "mnuCut", "mnuImportDraft", "mnuTeamInfo", "mnuWriteHTML"},
-         {"mnuSimGames", "mnuViewDraft", "mnuFA", "mnuCreationDraft"}},
-        {100,
-         {"mnuSimGames", "mnuStandings", "mnuFA", "mnuTrade", "mnuViewDraft", "mnuInjuries"},
-         {"mnuBeginSeason", "mnuPlayoffs"}},
-        {101, {"mnuSimGames", "mnuFA", "mnuCut"}, {"mnuTrade", "mnuPlayoffs"}},
-        {121, {"mnuPlayoffs", "mnuSeasonAwards", "mnuFA", "mnuSimGames"}, {"mnuEndSeason", "mnuTrade"}},
-        {167, {"mnuEndSeason", "mnuPlayoffs", "mnuSimGames"}, {"mnuFA", "mnuCut", "mnuTrade"}},
-        {170,
-         {"mnuDraftOrder", "mnuRookieDraft", "mnuTrade", "mnuViewDraft"},
-         {"mnuImportDraft", "mnuResumeDraft", "mnuSimGames"}},
-        {183, {"mnuRunFA", "mnuTrade", "mnuImportDraft"}, {"mnuViewDraft", "mnuCamps", "mnuRookieDraft"}},
-        {190, {"mnuCamps", "mnuTrade", "mnuCut"}, {"mnuRunFA", "mnuBeginSeason"}},
-    };
-    for (const Case& c : cases) {
-        auto on = CommandAvailability(AtDay(c.day), true);
-        for (const auto& name : c.on)
-            EXPECT_TRUE(on.at(name)) << name << " at " << c.day;
-        for (const auto& name : c.off)
-            EXPECT_FALSE(on.at(name)) << name << " at " << c.day;
-        EXPECT_TRUE(on.at("mnuSaveGame"));
+TEST(CommandAvailability, WithoutALeagueOrOnAnotherDayOnlyTheProgramCommands) {
+    for (int day : {-1, 171, 179, 187, 189, 191}) {
+        std::set<std::string> enabled;
+        for (const auto& [name, state] : CommandAvailability(AtDay(day), true))
+            if (state) enabled.insert(name);
+        EXPECT_EQ(enabled, kProgramCommands) << "day " << day;
     }
-    // Days between the phases open nothing but the program commands.
-    EXPECT_FALSE(CommandAvailability(AtDay(175), true).at("mnuTeamRoster"));
+    std::set<std::string> enabled;
+    for (const auto& [name, state] : CommandAvailability(AtDay(50), false))
+        if (state) enabled.insert(name);
+    EXPECT_EQ(enabled, kProgramCommands) << "no league open";
 }
 
-TEST(CommandAvailability, OutputHtmlKeepsItsStateDuringTheCreationDraft) {
-    EXPECT_TRUE(CommandAvailability(AtDay(-5), true, {{"mnuWriteHTML", true}}).at("mnuWriteHTML"));
-    EXPECT_FALSE(CommandAvailability(AtDay(-5), true, {{"mnuWriteHTML", false}}).at("mnuWriteHTML"));
-    EXPECT_TRUE(CommandAvailability(AtDay(5), true, {{"mnuWriteHTML", false}}).at("mnuWriteHTML"));
-}
-
-TEST(CommandAvailability, DraftUnderWayOffersResume) {
-    SeasonState s = AtDay(-5);
-    s.DraftState = 1;
-    auto on = CommandAvailability(s, true);
-    EXPECT_FALSE(on.at("mnuCreationDraft"));
-    EXPECT_TRUE(on.at("mnuResumeDraft"));
-    s = AtDay(170);
-    for (int state : {1, 2}) {
-        s.DraftState = static_cast<int16_t>(state);
-        on = CommandAvailability(s, true);
-        EXPECT_FALSE(on.at("mnuRookieDraft"));
-        EXPECT_TRUE(on.at("mnuResumeDraft"));
+// Creation draft at -5, rookie draft at 170: the draft command while none is under way, else Resume.
+TEST(CommandAvailability, ADraftUnderWayOffersResume) {
+    const struct {
+        int day, draftState;
+        bool creation, rookie, resume;
+    } cases[] = {{-5, 0, true, false, false},  {-5, 1, false, false, true},  {170, 0, false, true, false},
+                 {170, 1, false, false, true}, {170, 2, false, false, true}, {170, 3, false, true, false},
+                 {100, 1, false, false, false}};
+    for (const auto& c : cases) {
+        SeasonState s = AtDay(c.day);
+        s.DraftState = static_cast<int16_t>(c.draftState);
+        const auto on = CommandAvailability(s, true);
+        EXPECT_EQ(on.at("mnuCreationDraft"), c.creation) << c.day << "/" << c.draftState;
+        EXPECT_EQ(on.at("mnuRookieDraft"), c.rookie) << c.day << "/" << c.draftState;
+        EXPECT_EQ(on.at("mnuResumeDraft"), c.resume) << c.day << "/" << c.draftState;
     }
-    s.DraftState = 3;
-    EXPECT_TRUE(CommandAvailability(s, true).at("mnuRookieDraft"));
 }
 
+// No password: the three tools on, the login off; a password without rights: the reverse; after the login
+// they are on again.
 TEST(CommandAvailability, CommissionerGatingOfTheToolsMenu) {
-    SeasonState s = AtDay(10);
-    auto on = CommandAvailability(s, true); // no password
-    EXPECT_TRUE(on.at("mnuLeagueOptions") && on.at("mnuSetPassword") && on.at("mnuOutputMDB"));
-    EXPECT_FALSE(on.at("mnuCommish"));
-
-    s.Password = "secret";
-    s.CommissionerRights = false;
-    on = CommandAvailability(s, true);
-    EXPECT_FALSE(on.at("mnuLeagueOptions") || on.at("mnuSetPassword") || on.at("mnuOutputMDB"));
-    EXPECT_TRUE(on.at("mnuCommish"));
-
-    s.CommissionerRights = true; // after a successful login
-    on = CommandAvailability(s, true);
-    EXPECT_TRUE(on.at("mnuLeagueOptions") && on.at("mnuSetPassword") && on.at("mnuOutputMDB"));
-    EXPECT_FALSE(on.at("mnuCommish"));
+    const struct {
+        const char* password;
+        bool rights, tools;
+    } cases[] = {{"N/A", false, true}, {"N/A", true, true}, {"secret", false, false}, {"secret", true, true}};
+    for (const auto& c : cases) {
+        SeasonState s = AtDay(10);
+        s.Password = c.password;
+        s.CommissionerRights = c.rights;
+        const auto on = CommandAvailability(s, true);
+        for (const char* tool : {"mnuLeagueOptions", "mnuSetPassword", "mnuOutputMDB"})
+            EXPECT_EQ(on.at(tool), c.tools) << tool << " " << c.password << " " << c.rights;
+        EXPECT_EQ(on.at("mnuCommish"), !c.tools) << c.password << " " << c.rights;
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// The league object's helpers: heights, names, positions, grades, player IDs, rosters and team lookup.
 #include <gtest/gtest.h>
 
 #include "league/league.h"
@@ -15,90 +16,62 @@ Player MakePlayer(const std::string& name, const std::string& team, int position
     return p;
 }
 
-TEST(HeightText, FeetApostropheInchesTwoApostrophes) {
-    EXPECT_EQ(FormatHeight(80), "6'8''");
-    EXPECT_EQ(FormatHeight(72), "6'0''");
-    EXPECT_EQ(FormatHeight(0), "0'0''");
-    EXPECT_EQ(FormatHeight(91), "7'7''");
-}
-
-TEST(NameHelpers, SplitAtFirstBlank) {
-    EXPECT_EQ(FirstName("Marcus Van Horn"), "Marcus");
-    EXPECT_EQ(LastName("Marcus Van Horn"), "Van Horn");
-    EXPECT_EQ(FirstName("Prince"), "");
-    EXPECT_EQ(LastName("Prince"), "");
-    EXPECT_EQ(FirstName(" Lead"), "");
-    EXPECT_EQ(LastName(" Lead"), "Lead");
-}
-
-TEST(NameHelpers, PositionTextRoundTrips) {
-    const char* expected[] = {"", "C", "PF", "SF", "SG", "PG", ""};
-    for (int pos = 0; pos <= 6; ++pos)
-        EXPECT_EQ(PositionText(pos), expected[pos]) << pos;
-    for (int pos = 1; pos <= 5; ++pos)
-        EXPECT_EQ(PositionNumberOf(PositionText(pos)), pos);
-    EXPECT_EQ(PositionNumberOf("G"), 0);
-}
-
-TEST(PotentialGrade, BandEdges) {
-    EXPECT_EQ(GradeOf(0), "F");
-    EXPECT_EQ(GradeOf(20), "F");
-    EXPECT_EQ(GradeOf(21), "D");
-    EXPECT_EQ(GradeOf(40), "D");
-    EXPECT_EQ(GradeOf(41), "C");
-    EXPECT_EQ(GradeOf(60), "C");
-    EXPECT_EQ(GradeOf(61), "B");
-    EXPECT_EQ(GradeOf(80), "B");
-    EXPECT_EQ(GradeOf(81), "A");
-    EXPECT_EQ(GradeOf(100), "A");
-}
-
-class IdAllocation : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        for (int id = 1; id <= kLastLeaguePlayer; ++id)
-            league.player(id) = MakePlayer("Some Body", "Hawks", 1, 70);
+TEST(LeagueHelpers, HeightsNamesPositionsAndGrades) {
+    const std::pair<int, const char*> heights[] = {{80, "6'8''"}, {72, "6'0''"}, {0, "0'0''"}, {91, "7'7''"}};
+    for (auto [inches, text] : heights)
+        EXPECT_EQ(FormatHeight(static_cast<int16_t>(inches)), text);
+    const std::tuple<const char*, const char*, const char*> names[] = {
+        {"Marcus Van Horn", "Marcus", "Van Horn"}, {"Prince", "", ""}, {" Lead", "", "Lead"}};
+    for (const auto& [name, first, last] : names)
+        EXPECT_EQ(std::make_pair(FirstName(name), LastName(name)),
+                  std::make_pair(std::string(first), std::string(last)));
+    const char* positions[] = {"", "C", "PF", "SF", "SG", "PG", ""};
+    for (int pos = 0; pos <= 6; ++pos) {
+        EXPECT_EQ(PositionText(pos), positions[pos]);
+        if (pos >= 1 && pos <= 5) {
+            EXPECT_EQ(PositionNumberOf(positions[pos]), pos);
+        }
     }
-    League league;
-};
+    EXPECT_EQ(PositionNumberOf("G"), 0);
+    const std::pair<int, const char*> grades[] = {{0, "F"},  {20, "F"}, {21, "D"}, {40, "D"}, {41, "C"},
+                                                  {60, "C"}, {61, "B"}, {80, "B"}, {81, "A"}, {100, "A"}};
+    for (auto [value, grade] : grades)
+        EXPECT_EQ(GradeOf(value), grade) << value;
+}
 
-TEST_F(IdAllocation, RebuildListsEmptySlotsInOrderAndAllocationIsLastInFirstOut) {
+// Free IDs are the empty slots in order, handed out last in first out; with none left the weakest free agent
+// (lowest ID on a tie, never a prospect) gives up his slot; with no free agent either it is fatal.
+TEST(LeagueHelpers, PlayerIdAllocation) {
+    League league;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        league.player(id) = MakePlayer("Some Body", "Hawks", 1, 70);
     league.player(7).Name = "";
     league.player(300).Name = "N/A";
-    league.player(650).Name = "";
     league.RebuildFreeIDs();
-    EXPECT_EQ(league.freeIDs, (std::vector<int16_t>{7, 300, 650}));
+    EXPECT_EQ(league.freeIDs, (std::vector<int16_t>{7, 300}));
     league.ReleasePlayerID(12);
-    EXPECT_EQ(league.AllocatePlayerID(), 12);
-    EXPECT_EQ(league.AllocatePlayerID(), 650);
-    EXPECT_EQ(league.AllocatePlayerID(), 300);
-    EXPECT_EQ(league.AllocatePlayerID(), 7);
-}
-
-TEST_F(IdAllocation, ReclaimsWeakestFreeAgentLowestIdOnTies) {
-    league.RebuildFreeIDs();
-    ASSERT_TRUE(league.freeIDs.empty());
+    for (int expected : {12, 300, 7})
+        EXPECT_EQ(league.AllocatePlayerID(), expected);
     league.player(40) = MakePlayer("Free One", kFreeAgent, 2, 35);
     league.player(20) = MakePlayer("Free Two", kFreeAgent, 2, 35);
     league.player(10) = MakePlayer("Free Three", kFreeAgent, 2, 60);
-    league.player(5) = MakePlayer("Drafted Kid", kDraft, 2, 10); // prospects are never reclaimed
+    league.player(5) = MakePlayer("Drafted Kid", kDraft, 2, 10);
     EXPECT_EQ(league.AllocatePlayerID(), 20);
-}
-
-TEST_F(IdAllocation, NoSlotAndNoFreeAgentIsFatal) {
-    league.RebuildFreeIDs();
+    for (int id : {10, 20, 40})
+        league.player(id).Team = "Hawks";
     try {
         league.AllocatePlayerID();
         FAIL() << "expected a fatal error";
     } catch (const FatalError& e) {
-        EXPECT_EQ(e.text, "Player ID error");
-        EXPECT_EQ(e.icon, MessageIcon::Critical);
+        EXPECT_EQ(std::make_tuple(e.text, e.icon), std::make_tuple("Player ID error", MessageIcon::Critical));
     }
 }
 
-TEST(Roster, AddAndRemoveCountTheNamedTeamOnly) {
+TEST(LeagueHelpers, RostersCountTheNamedTeamOnlyAndTeamsAreFoundByExactName) {
     League league;
     league.team(3).Name = "Comets";
+    league.team(9).Name = "Comets";
+    league.team(30).Name = "Stars";
     league.player(1) = MakePlayer("A B", "Comets", 2);
     league.player(1).contract1 = 1000000;
     league.player(2) = MakePlayer("C D", "Comets", 5);
@@ -109,39 +82,19 @@ TEST(Roster, AddAndRemoveCountTheNamedTeamOnly) {
     for (int id = 1; id <= 5; ++id)
         league.AddToRoster(id);
     const Team& t = league.team(3);
-    EXPECT_EQ(t.NumPlayers, 2);
-    EXPECT_EQ(t.ActivePlayers, 1);
-    EXPECT_EQ(t.PFs, 1);
-    EXPECT_EQ(t.PGs, 1);
-    EXPECT_EQ(t.Cs, 0);
+    EXPECT_EQ(std::make_tuple(t.NumPlayers, t.ActivePlayers, t.Cs, t.PFs, t.PGs),
+              std::make_tuple(2, 1, 0, 1, 1));
     league.team(3).TotalSalary = 3000000;
     league.RemoveFromRoster(1);
-    EXPECT_EQ(t.NumPlayers, 1);
-    EXPECT_EQ(t.ActivePlayers, 0);
-    EXPECT_EQ(t.PFs, 0);
-    EXPECT_EQ(t.TotalSalary, 2000000);
-}
-
-TEST(TeamLookup, ExactNameFirstMatchAmongLeagueTeams) {
-    League league;
-    league.team(4).Name = "Comets";
-    league.team(9).Name = "Comets";
-    league.team(30).Name = "Stars";
-    EXPECT_EQ(league.FindTeam("Comets"), 4);
-    EXPECT_EQ(league.FindTeam("comets"), 0);
-    EXPECT_EQ(league.FindTeam("Stars"), 0);
-    EXPECT_EQ(league.FindTeam("FA"), 0);
-}
-
-TEST(TeamRecord, DepthChartSlotsMapToNamedFields) {
-    Team t;
-    t.Depth(1, 1) = 11;
-    t.Depth(3, 2) = 32;
-    t.Depth(5, 3) = 53;
-    EXPECT_EQ(t.C1, 11);
-    EXPECT_EQ(t.SF2, 32);
-    EXPECT_EQ(t.PG3, 53);
-    EXPECT_THROW(t.Depth(6, 1), std::out_of_range);
+    EXPECT_EQ(std::make_tuple(t.NumPlayers, t.ActivePlayers, t.PFs, t.TotalSalary),
+              std::make_tuple(1, 0, 0, 2000000));
+    const std::pair<const char*, int> lookups[] = {{"Comets", 3}, {"comets", 0}, {"Stars", 0}, {"FA", 0}};
+    for (auto [name, slot] : lookups)
+        EXPECT_EQ(league.FindTeam(name), slot) << name;
+    Team depth;
+    depth.Depth(1, 1) = 11, depth.Depth(3, 2) = 32, depth.Depth(5, 3) = 53;
+    EXPECT_EQ(std::make_tuple(depth.C1, depth.SF2, depth.PG3), std::make_tuple(11, 32, 53));
+    EXPECT_THROW(depth.Depth(6, 1), std::out_of_range);
 }
 
 } // namespace

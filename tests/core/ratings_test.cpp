@@ -1,4 +1,5 @@
-// Player ratings: worked cases computed by hand from the rating rules, and invariants over random players.
+// Player ratings: cases worked by hand from the rating rules, the band tables at their edges, and invariants
+// over random players.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -6,6 +7,7 @@
 
 #include "league/league.h"
 #include "personnel/ratings.h"
+#include "personnel/ratings_internal.h"
 
 namespace hv {
 namespace {
@@ -18,8 +20,7 @@ Player AveragePlayer() {
     p.Weight = 220;
     p.Age = 28;
     p.DefaultPosition = "SF";
-    p.PositionNumber = 3;
-    p.OriginalPosition = 3;
+    p.PositionNumber = p.OriginalPosition = 3;
     p.PotentialGrade = "C";
     for (int16_t* a : {&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring, &p.Handling, &p.Passing,
                        &p.Quickness, &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing,
@@ -29,31 +30,18 @@ Player AveragePlayer() {
     return p;
 }
 
-TEST(AttributeLimits, RaisesLowAndLowersHighValues) {
-    Player p = AveragePlayer();
-    p.InsideScoring = 0;
-    p.Jumping = -7;
-    p.Strength = 120;
-    p.Scoring = 101;
-    p.STAMINA = 150;
-    ApplyAttributeLimits(p);
-    EXPECT_EQ(p.InsideScoring, 5);
-    EXPECT_EQ(p.Jumping, 5);
-    EXPECT_EQ(p.Strength, 100);
-    EXPECT_EQ(p.Scoring, 100);
-    EXPECT_EQ(p.STAMINA, 150) << "stamina is not a skill the limits touch";
-}
-
-TEST(AttributeLimits, PositionCapsFollowOriginalPosition) {
+// Below 5 raised to 5, above 100 lowered to 100, then the caps of the original position; STAMINA untouched.
+TEST(AttributeLimits, RangeThenPositionCaps) {
     const struct {
         int position;
         int16_t Player::*skill;
         int16_t value, limited;
-    } cases[] = {{1, &Player::Passing, 90, 75},           {1, &Player::Handling, 76, 75},
+    } cases[] = {{3, &Player::InsideScoring, 0, 5},       {3, &Player::Jumping, -7, 5},
+                 {3, &Player::Strength, 120, 100},        {3, &Player::Passing, 100, 100},
+                 {1, &Player::Passing, 90, 75},           {1, &Player::Handling, 76, 75},
                  {1, &Player::PerimeterDefense, 100, 75}, {1, &Player::DefenseRebound, 100, 100},
                  {2, &Player::Passing, 85, 80},           {2, &Player::Handling, 81, 80},
-                 {2, &Player::PerimeterDefense, 80, 75},  {3, &Player::Passing, 100, 100},
-                 {3, &Player::OffenseRebound, 100, 100},  {4, &Player::OffenseRebound, 61, 60},
+                 {2, &Player::PerimeterDefense, 80, 75},  {4, &Player::OffenseRebound, 61, 60},
                  {4, &Player::DefenseRebound, 99, 60},    {4, &Player::PostDefense, 99, 99},
                  {5, &Player::PostDefense, 80, 75},       {5, &Player::OffenseRebound, 51, 50},
                  {5, &Player::DefenseRebound, 70, 50},    {5, &Player::Passing, 100, 100}};
@@ -61,83 +49,56 @@ TEST(AttributeLimits, PositionCapsFollowOriginalPosition) {
         Player p = AveragePlayer();
         p.OriginalPosition = static_cast<int16_t>(c.position);
         p.*c.skill = c.value;
+        p.STAMINA = 150;
         ApplyAttributeLimits(p);
         EXPECT_EQ(p.*c.skill, c.limited) << "position " << c.position << " value " << c.value;
+        EXPECT_EQ(p.STAMINA, 150);
     }
 }
 
-TEST(AttributeLimits, ApplyBeforeAnyRatingIsComputed) {
-    // Zero passing and quickness would give a handling rating of 0; raised to 5 they give
-    // R(R(0.2*5 + 0.85*5) * m(50)) = R(R(5.25) * 0.98) = R(4.9) = 5.
+TEST(Composites, WorkedCasesRoundHalfToEven) {
     Player p = AveragePlayer();
-    p.Passing = 0;
-    p.Quickness = 0;
-    CalculatePlayerRatings(p);
-    EXPECT_EQ(p.Passing, 5);
-    EXPECT_EQ(p.RatingHandling, 5);
-}
-
-TEST(Composites, InsideOutsideReboundingRoundHalfToEven) {
-    Player p = AveragePlayer();
-    p.Strength = 45;
-    p.InsideScoring = 61;
-    p.Jumping = 40; // 9 + 30.5 + 12 = 51.5 -> 52
-    p.ThreePointShot = 51;
-    p.JumpShot = 50; // 50.5 -> 50
-    p.DefenseRebound = 60;
-    p.OffenseRebound = 40;
-    p.Quickness = 50; // 27 + 14 + 6.75 + 2.5 = 50.25 -> 50
+    p.Strength = 45, p.InsideScoring = 61, p.Jumping = 40;                             // 9 + 30.5 + 12 = 51.5
+    p.ThreePointShot = 51, p.JumpShot = 50;                                            // 50.5
+    p.DefenseRebound = 60, p.OffenseRebound = 40, p.Quickness = 50;                    // 27 + 14 + 6.75 + 2.5
+    p.PerimeterDefense = 41, p.PostDefense = 50, p.DriveDefense = 50, p.Stealing = 50; // plain average 48.2
+    p.DefaultPosition = "G";
     CalculatePlayerRatings(p);
     EXPECT_EQ(p.RatingInsideScoring, 52);
     EXPECT_EQ(p.RatingOutsideScoring, 50);
     EXPECT_EQ(p.RatingRebounding, 50);
+    EXPECT_EQ(p.RatingDefense, 48) << "no known position: the plain average stands";
+    // Zero passing and quickness are raised to 5 first: R(R(5.25) x 0.98) = 5.
+    Player weak = AveragePlayer();
+    weak.Passing = weak.Quickness = 0;
+    CalculatePlayerRatings(weak);
+    EXPECT_EQ(weak.RatingHandling, 5);
 }
 
-TEST(Composites, HandlingAtTheTopIsCutTo100) {
-    // R(0.2*100 + 0.85*100) = 105; R(105 * 1.08) = 113, cut to 100.
-    Player p = AveragePlayer();
-    p.Passing = 100;
-    p.Quickness = 100;
-    p.Handling = 100;
-    CalculatePlayerRatings(p);
-    EXPECT_EQ(p.RatingHandling, 100);
+// Base R(0.2 x 50 + 0.85 x 50) = R(52.5) = 52, times the factor of the Handling band; 105 x 1.08 is cut to
+// 100.
+TEST(Composites, HandlingFactorBands) {
+    const std::pair<int, int> cases[] = {{5, 42},  {10, 43}, {11, 43}, {30, 47}, {31, 47}, {50, 51},
+                                         {51, 51}, {60, 53}, {61, 51}, {70, 53}, {71, 53}, {75, 54},
+                                         {80, 54}, {81, 54}, {90, 55}, {91, 55}, {100, 56}};
+    for (auto [handling, rating] : cases) {
+        Player p = AveragePlayer();
+        p.Handling = static_cast<int16_t>(handling);
+        CalculatePlayerRatings(p);
+        EXPECT_EQ(p.RatingHandling, rating) << "Handling " << handling;
+    }
+    Player top = AveragePlayer();
+    top.Passing = top.Quickness = top.Handling = 100;
+    CalculatePlayerRatings(top);
+    EXPECT_EQ(top.RatingHandling, 100);
 }
 
-TEST(Composites, HandlingFactorDropsAfterSixty) {
-    // Base R(0.2*50 + 0.85*50) = R(52.5) = 52 (half to even).
-    Player p = AveragePlayer();
-    auto handlingWith = [&](int h) {
-        Player q = p;
-        q.Handling = static_cast<int16_t>(h);
-        CalculatePlayerRatings(q);
-        return q.RatingHandling;
-    };
-    EXPECT_EQ(handlingWith(60), 53);  // 52 * 1.02 = 53.04
-    EXPECT_EQ(handlingWith(61), 51);  // 52 * 0.984 = 51.168
-    EXPECT_EQ(handlingWith(5), 42);   // 52 * 0.80 = 41.6
-    EXPECT_EQ(handlingWith(10), 43);  // 52 * 0.82 = 42.64
-    EXPECT_EQ(handlingWith(11), 43);  // 52 * 0.824 = 42.848
-    EXPECT_EQ(handlingWith(30), 47);  // 52 * 0.90 = 46.8
-    EXPECT_EQ(handlingWith(75), 54);  // 52 * 1.03 = 53.56
-    EXPECT_EQ(handlingWith(100), 56); // 52 * 1.08 = 56.16
-}
-
-TEST(Composites, DefenseAtOwnPositionOrPlainAverage) {
-    // Small forward, every defensive input 50:
-    // 0.8333*0.20 + 0.7692*0.15 + 0.7692*0.15 + 0.7143*0.15 + 0.7692*0.10 + 0.8333*0.15 + 0.8333*0.10
-    // = 0.78984; (0.78984 - 0.3) / 0.7 * 100 = 69.98 -> 70.
+TEST(Composites, DefenseAtTheOwnPositionLimitedToOneToHundred) {
+    // Small forward, every input 50: 0.8333 x 0.20 + 0.7692 x 0.15 x 2 + 0.7143 x 0.15 + 0.7692 x 0.10 +
+    // 0.8333 x 0.15 + 0.8333 x 0.10 = 0.78984; (0.78984 - 0.3) / 0.7 x 100 = 69.98.
     Player sf = AveragePlayer();
     CalculatePlayerRatings(sf);
     EXPECT_EQ(sf.RatingDefense, 70);
-
-    // No known position: the plain average R(0.2 * (50+50+50+50+52)) = R(50.4) = 50 stands.
-    Player unknown = AveragePlayer();
-    unknown.DefaultPosition = "G";
-    unknown.ShotBlocking = 52;
-    CalculatePlayerRatings(unknown);
-    EXPECT_EQ(unknown.RatingDefense, 50);
-
-    // The weakest centre falls below zero and is lifted to 1.
     Player weak = AveragePlayer();
     weak.DefaultPosition = "C";
     for (int16_t* a : {&weak.PostDefense, &weak.PerimeterDefense, &weak.DriveDefense, &weak.Stealing,
@@ -146,9 +107,7 @@ TEST(Composites, DefenseAtOwnPositionOrPlainAverage) {
     CalculatePlayerRatings(weak);
     EXPECT_LT(PositionDefense(weak, 1), 0);
     EXPECT_EQ(weak.RatingDefense, 1);
-
-    // Every term at its 1.05 ceiling: (1.05 - 0.3) / 0.7 * 100 = 107.1, limited to 100.
-    Player best = AveragePlayer();
+    Player best = AveragePlayer(); // every term at its 1.05 ceiling: 107.14
     best.DefaultPosition = "PG";
     for (int16_t* a : {&best.PostDefense, &best.PerimeterDefense, &best.DriveDefense, &best.Stealing,
                        &best.ShotBlocking, &best.Quickness, &best.Strength})
@@ -158,46 +117,28 @@ TEST(Composites, DefenseAtOwnPositionOrPlainAverage) {
     EXPECT_EQ(best.RatingDefense, 100);
 }
 
-TEST(Styles, LabelsFromOutsideOverInsideRatio) {
-    // inside = 0.4*50 + 0.25*40 + 0.25*60 + 0.1*50 = 50;
-    // outside = 0.5*50 + 0.3*40 + 0.2*50 = 47 (centre: 0.55*50 + 0.25*40 + 0.2*50 = 47.5).
+TEST(Styles, LabelsFromOutsideOverInside) {
+    // inside 50; outside 47 (centre 47.5): ratios 0.95 and 0.94.
     Player p = AveragePlayer();
-    p.OffenseRebound = 40;
-    p.DefenseRebound = 60;
-    p.ThreePointShot = 40;
+    p.OffenseRebound = 40, p.DefenseRebound = 60, p.ThreePointShot = 40;
     CalculatePlayerRatings(p);
-    EXPECT_EQ(p.StyleC, "Balanced");  // 0.95
-    EXPECT_EQ(p.StylePF, "Balanced"); // 0.94
-    EXPECT_EQ(p.StyleSF, "Balanced"); // 0.94 > 0.9
-    EXPECT_EQ(p.StyleSG, "Inside");   // 0.94 <= 1.25
-    EXPECT_EQ(p.StylePG, "Inside");
-
-    // A pure shooter: outside 100 over inside 20.
-    Player shooter = AveragePlayer();
-    shooter.JumpShot = shooter.ThreePointShot = shooter.Quickness = 100;
-    shooter.InsideScoring = shooter.OffenseRebound = shooter.DefenseRebound = shooter.Strength = 20;
-    CalculatePlayerRatings(shooter);
-    for (int pos = 1; pos <= 5; ++pos)
-        EXPECT_EQ(StyleAt(shooter, pos), "Outside") << pos;
-
-    // Guard bands: inside 50, outside 0.5*100 + 0.3*100 + 0.2*50 = 90 -> r = 1.8.
+    const std::array<const char*, 6> balanced = {"", "Balanced", "Balanced", "Balanced", "Inside", "Inside"};
+    // Outside 90 over inside 50: 1.8.
     Player guard = AveragePlayer();
     guard.JumpShot = guard.ThreePointShot = 100;
     CalculatePlayerRatings(guard);
-    EXPECT_EQ(guard.StyleSF, "Outside");
-    EXPECT_EQ(guard.StyleSG, "Balanced");
-    EXPECT_EQ(guard.StylePG, "Balanced");
-
+    const std::array<const char*, 6> shooter = {"", "Outside", "Outside", "Outside", "Balanced", "Balanced"};
     Player empty = AveragePlayer();
     empty.Name = "N/A";
     CalculatePlayerRatings(empty);
-    for (int pos = 1; pos <= 5; ++pos)
+    for (int pos = 1; pos <= 5; ++pos) {
+        EXPECT_EQ(StyleAt(p, pos), balanced[pos]) << pos;
+        EXPECT_EQ(StyleAt(guard, pos), shooter[pos]) << pos;
         EXPECT_EQ(StyleAt(empty, pos), "N/A") << pos;
+    }
 }
 
-// Centre with every skill 50, 6'11'' and 290 pounds.
-// Physical: height 50*0.24 + weight 50*0.16 + quickness 83.33*0.25 + jumping 57.14*0.10 + strength 0
-// = 46.548, times 0.28 = 13.033; skills 50 * 0.71 = 35.5; rating R(48.533) = 49.
+// Centre with every skill 50, 6'11'' and 290 pounds: physical 46.548 x 0.28 = 13.033, skills 35.5: R(48.533).
 Player AverageCentre() {
     Player p = AveragePlayer();
     p.DefaultPosition = "C";
@@ -207,90 +148,68 @@ Player AverageCentre() {
     return p;
 }
 
-TEST(PositionRatingTest, WorkedCentreAndPointGuard) {
+TEST(PositionRatingTest, WorkedCases) {
     EXPECT_EQ(PositionRating(AverageCentre(), 1), 49);
-
-    // Point guard, 6'2'', 175 pounds: inside term (50-20)*100/80*0.09 = 3.375; other skills 50*0.80 = 40;
-    // physical 50*0.10 + 50*0.05 + 0 + 30*0.10 + 62.5*0.05 = 13.625, times 0.12 = 1.635; R(45.01) = 45.
+    // Point guard 6'2'', 175: inside term (50 - 20) x 100 / 80 x 0.09 = 3.375; skills 40; physical 13.625 x
+    // 0.12.
     Player pg = AveragePlayer();
-    pg.Height = 74;
-    pg.Weight = 175;
+    pg.Height = 74, pg.Weight = 175;
     EXPECT_EQ(PositionRating(pg, 5), 45);
-    // The point guard's inside term is not limited below zero: (5-20)*100/80*0.09 = -1.6875 -> R(39.9475).
-    pg.InsideScoring = 5;
+    pg.InsideScoring = 5; // (5 - 20) x 100 / 80 x 0.09 = -1.6875, not limited: R(39.9475)
     EXPECT_EQ(PositionRating(pg, 5), 40);
-    pg.InsideScoring = 20;
-    EXPECT_EQ(PositionRating(pg, 5), 42);
-
-    // Small forward 6'8'', 220: skills 50*0.81 = 40.5; physical (7.5 + 6 + 5 + 2 + 2.5) * 0.20 = 4.6.
+    // Small forward 6'8'', 220: skills 40.5, physical 4.6; current and future ratings (age 28, grade C).
     Player sf = AveragePlayer();
-    EXPECT_EQ(PositionRating(sf, 3), 45);
     CalculatePlayerRatings(sf);
-    EXPECT_EQ(sf.CurrentRating, 45);
-    EXPECT_EQ(sf.FutureRating, 45); // age 28, grade C: no change
-}
-
-TEST(PositionRatingTest, CentreHeightScoreRunsFrom78To88) {
-    Player c = AverageCentre();
-    c.Height = 78; // score 0: 48.533 - 50*0.24*0.28 = 45.173
-    EXPECT_EQ(PositionRating(c, 1), 45);
-    c.Height = 70;
-    EXPECT_EQ(PositionRating(c, 1), 45);
-    c.Height = 88; // score 100: 48.533 + 3.36 = 51.893
-    EXPECT_EQ(PositionRating(c, 1), 52);
-    c.Height = 95;
-    EXPECT_EQ(PositionRating(c, 1), 52);
+    EXPECT_EQ(std::tie(sf.CurrentRating, sf.FutureRating), std::make_tuple(45, 45));
+    // The centre's height scores 0 at 78 inches and below, 100 at 88 and above: 45.173 and 51.893.
+    const std::pair<int, int> heights[] = {{70, 45}, {78, 45}, {88, 52}, {95, 52}};
+    for (auto [height, rating] : heights) {
+        Player c = AverageCentre();
+        c.Height = static_cast<int16_t>(height);
+        EXPECT_EQ(PositionRating(c, 1), rating) << height;
+    }
 }
 
 TEST(PositionRatingTest, ExtremeBuildSaturatesInsteadOfOverflowing) {
-    // Weight 340 already scores 100 for a centre: 35.5 + (12 + 16 + 20.833 + 5.714) * 0.28 = 50.77 -> 51.
-    Player c = AverageCentre();
-    c.Weight = 340;
-    EXPECT_EQ(PositionRating(c, 1), 51);
-    // (1000 - 240) * 100 does not fit 16 bits; the score is still the top of the scale.
-    c.Weight = 1000;
-    EXPECT_EQ(PositionRating(c, 1), 51);
-    c.Weight = 32767;
-    EXPECT_EQ(PositionRating(c, 1), 51);
-    c.Weight = -32768;
-    EXPECT_EQ(PositionRating(c, 1), PositionRating(
-                                        [] {
-                                            Player light = AverageCentre();
-                                            light.Weight = 240;
-                                            return light;
-                                        }(),
-                                        1));
-    c.Height = 32767;
-    EXPECT_NO_THROW(PositionRating(c, 1));
-    EXPECT_THROW(PositionRating(c, 0), std::out_of_range);
-    EXPECT_THROW(PositionRating(c, 6), std::out_of_range);
+    // Weight 340 already scores 100 for a centre: 35.5 + (12 + 16 + 20.833 + 5.714) x 0.28 = 50.77.
+    for (int16_t weight : {340, 1000, 32767}) {
+        Player c = AverageCentre();
+        c.Weight = weight;
+        EXPECT_EQ(PositionRating(c, 1), 51) << weight;
+    }
+    Player light = AverageCentre();
+    light.Weight = -32768;
+    Player reference = AverageCentre();
+    reference.Weight = 240;
+    EXPECT_EQ(PositionRating(light, 1), PositionRating(reference, 1));
+    light.Height = 32767;
+    EXPECT_NO_THROW(PositionRating(light, 1));
+    EXPECT_THROW(PositionRating(light, 0), std::out_of_range);
+    EXPECT_THROW(PositionRating(light, 6), std::out_of_range);
 }
 
-Player WithStaleRating(int age, const std::string& grade) {
-    Player p = AveragePlayer();
-    p.DefaultPosition = "G"; // no known position: the current rating is kept
-    p.CurrentRating = 60;
-    p.Age = static_cast<int16_t>(age);
-    p.PotentialGrade = grade;
-    CalculatePlayerRatings(p);
-    return p;
-}
-
+// R(R(current x age factor) x grade factor) with the current rating kept at 60 (no known position).
 TEST(FutureRatingTest, AgeThenGradeEachRounded) {
-    Player young = WithStaleRating(24, "A");
-    EXPECT_EQ(young.CurrentRating, 60);
-    EXPECT_EQ(young.FutureRating, 66);                    // R(R(63) * 1.05) = R(66.15)
-    EXPECT_EQ(WithStaleRating(25, "B").FutureRating, 64); // R(63 * 1.02) = R(64.26)
-    EXPECT_EQ(WithStaleRating(26, "A").FutureRating, 63); // R(60 * 1.05)
-    EXPECT_EQ(WithStaleRating(33, "C").FutureRating, 60);
-    EXPECT_EQ(WithStaleRating(34, "F").FutureRating, 54); // R(57 * 0.95) = R(54.15)
-    EXPECT_EQ(WithStaleRating(36, "D").FutureRating, 56); // R(57 * 0.98) = R(55.86)
-    EXPECT_EQ(WithStaleRating(37, "D").FutureRating, 50); // R(51 * 0.98) = R(49.98)
-    EXPECT_EQ(WithStaleRating(40, "").FutureRating, 51);  // unknown grade: no change
+    const struct {
+        int age;
+        const char* grade;
+        int future;
+    } cases[] = {{24, "A", 66}, {25, "B", 64}, {26, "A", 63}, {33, "C", 60}, {34, "F", 54},
+                 {36, "D", 56}, {37, "D", 50}, {40, "", 51},  {25, "D", 62}, {30, "B", 61}};
+    for (const auto& c : cases) {
+        Player p = AveragePlayer();
+        p.DefaultPosition = "G";
+        p.CurrentRating = 60;
+        p.Age = static_cast<int16_t>(c.age);
+        p.PotentialGrade = c.grade;
+        CalculatePlayerRatings(p);
+        EXPECT_EQ(p.CurrentRating, 60);
+        EXPECT_EQ(p.FutureRating, c.future) << c.age << " " << c.grade;
+    }
 }
 
-// A player whose composites are set by hand; the fit reads them as they stand.
-// Defensive skills in the order post, perimeter, drive, stealing, blocking, quickness, strength.
+// A player whose composites are set by hand; the fit reads them as they stand. Defensive skills in the order
+// post, perimeter, drive, stealing, blocking, quickness, strength.
 Player FitCase(std::array<int16_t, 7> defence = {80, 50, 75, 60, 80, 40, 80}, int16_t height = 80,
                int16_t weight = 230) {
     Player p;
@@ -308,64 +227,103 @@ Player FitCase(std::array<int16_t, 7> defence = {80, 50, 75, 60, 80, 40, 80}, in
     return p;
 }
 
-TEST(Fits, WorkedCentreAndPowerForward) {
-    // Centre: every defensive term at 1 -> D = 100.
-    // base = R(0.3*50 + 0.3*100 + 0.1*40 + 0.05*35 + 0.25*60) = R(65.75) = 66;
-    // height -3.77 -> 0.85: R(56.1) = 56; weight -26 -> 0.95: R(53.2) = 53; fit R(59.5) = 60.
+TEST(Fits, WorkedCasesAtEachPosition) {
+    // Centre: D = 100; base R(65.75) = 66; height -3.77 -> 0.85: 56; weight -26 -> 0.95: 53; R(59.5) = 60.
     EXPECT_EQ(FitRating(FitCase(), 1), 60);
-
-    // Power forward: D = (0.2415 + 0.0909 + 0.15 + 0.05 + 0.2 + 0.096 + 0.1575 - 0.3) / 0.7 * 100 = 97.99;
-    // base = R(18 + 14.698 + 4 + 3.5 + 17.4) = 58; height -1.21 -> 0.93: 54; weight -12 -> 0.98: 53;
-    // quickness -10 -> 0.98: 52; strength +10 -> 1.01: 53; fit R(55.5) = 56.
+    // Power forward: D = 97.99; base 58; height 0.93: 54; weight 0.98: 53; quickness -10: 0.98: 52;
+    // strength +10: 1.01: 53; R(55.5) = 56.
     EXPECT_EQ(FitRating(FitCase(), 2), 56);
-}
-
-TEST(Fits, WorkedSmallForwardAndPointGuard) {
-    // Small forward: every defensive term at 1 -> D = 100;
-    // base = R(0.32*50 + 0.125*100 + 0.115*40 + 0.27*35 + 0.17*60) = R(52.75) = 53;
-    // height 78 - 80.04 = -2.04 -> 0.9: R(47.7) = 48; weight -44 -> 0.9: R(43.2) = 43; quickness and
-    // strength even -> 1; fit R(0.5*43 + 0.5*53) = 48.
+    // Small forward: D = 100; base R(52.75) = 53; height -2.04 -> 0.9: 48; weight -44 -> 0.9: 43; R(48).
     Player sf = FitCase({60, 65, 65, 70, 65, 60, 60}, 78, 180);
     EXPECT_EQ(FitRating(sf, 3), 48);
-    // Quickness 44 (-16 -> 0.6) also lowers D to (0.96 - 0.3) / 0.7 * 100 = 94.29: base R(52.04) = 52;
-    // 52 -> 47 -> 42 -> R(25.2) = 25; fit R(38.5) = 38.
-    sf.Quickness = 44;
+    sf.Quickness = 44; // -16 -> 0.6, and D falls to 94.29: base 52 -> 47 -> 42 -> 25; R(38.5) = 38
     EXPECT_EQ(FitRating(sf, 3), 38);
-
-    // Point guard: D = 100; base = R(5 + 15 + 23.6 + 4.55 + 1.8) = R(49.95) = 50; height +0.35 -> 1;
-    // weight +64 -> 1.02: 51; quickness even -> 1; no strength factor; fit R(50.5) = 50.
-    Player pg = FitCase({40, 80, 70, 80, 30, 80, 40}, 74, 250);
-    EXPECT_EQ(FitRating(pg, 5), 50);
-}
-
-TEST(Fits, ShootingGuardHeightBands) {
-    // Every shooting-guard defensive term at 1 -> D = 100;
-    // base = R(0.4*50 + 0.08*100 + 0.08*40 + 0.39*35 + 0.05*60) = R(47.85) = 48.
-    Player p = FitCase({50, 80, 75, 80, 50, 70, 50}, 80, 204);
-    auto fitAt = [&](int height) {
-        Player q = p;
-        q.Height = static_cast<int16_t>(height);
-        return FitRating(q, 4);
-    };
-    EXPECT_EQ(fitAt(82), 38); // +5.09 -> 0.6: R(28.8) = 29, R(38.5) = 38
-    EXPECT_EQ(fitAt(81), 48); // +4.09 -> 0.98: 47, R(47.5) = 48
-    EXPECT_EQ(fitAt(80), 48); // +3.09 -> 1.02: 49, R(48.5) = 48
-    EXPECT_EQ(fitAt(77), 48); // +0.09 -> 1
-    EXPECT_EQ(fitAt(70), 43); // -6.91 -> 0.8: R(38.4) = 38, R(43) = 43
-}
-
-TEST(Fits, NeverBelowOne) {
-    Player p = FitCase({5, 5, 5, 5, 5, 5, 5});
-    p.RatingInsideScoring = p.RatingOutsideScoring = p.RatingHandling = p.RatingRebounding = 0;
+    // Shooting guard: base R(47.85) = 48; 6'10'' is 5.09 above the reference: 0.6 -> 29; R(38.5) = 38.
+    EXPECT_EQ(FitRating(FitCase({50, 80, 75, 80, 50, 70, 50}, 82, 204), 4), 38);
+    // Point guard: base R(49.95) = 50; weight +64 -> 1.02: 51; R(50.5) = 50.
+    EXPECT_EQ(FitRating(FitCase({40, 80, 70, 80, 30, 80, 40}, 74, 250), 5), 50);
+    Player nothing = FitCase({5, 5, 5, 5, 5, 5, 5});
+    nothing.RatingInsideScoring = nothing.RatingOutsideScoring = nothing.RatingHandling = 0;
+    nothing.RatingRebounding = 0;
     for (int pos = 1; pos <= 5; ++pos)
-        EXPECT_EQ(FitRating(p, pos), 1) << pos;
+        EXPECT_EQ(FitRating(nothing, pos), 1) << "a fit is at least 1, position " << pos;
+}
+
+// The four factor tables of the fit ratings, each band at its lower and upper edge (closed at the top).
+TEST(Fits, FactorTablesAtEveryBandEdge) {
+    using namespace ratings_internal;
+    // Height difference: below -6, -6 to -5, above -5 to -4, ... above -1 to -0.5, -0.5 to 0.5, above 0.5 to
+    // 1, above 1 (the SG's last band is checked below).
+    const std::array<std::pair<double, double>, 10> heightEdges = {{{-40, -6.01},
+                                                                    {-6, -5},
+                                                                    {-4.99, -4},
+                                                                    {-3.99, -3},
+                                                                    {-2.99, -2},
+                                                                    {-1.99, -1},
+                                                                    {-0.99, -0.5},
+                                                                    {-0.49, 0.5},
+                                                                    {0.51, 1},
+                                                                    {1.01, 3.9}}};
+    const double heights[5][10] = {{0.4, 0.6, 0.725, 0.85, 0.9, 0.95, 0.98, 1, 1.01, 1.05},
+                                   {0.4, 0.6, 0.8, 0.85, 0.9, 0.93, 0.95, 1, 1.01, 1.02},
+                                   {0.4, 0.6, 0.8, 0.85, 0.9, 0.93, 0.95, 1, 1.01, 1.02},
+                                   {0.8, 0.84, 0.88, 0.9, 0.94, 0.96, 0.98, 1, 1.01, 1.02},
+                                   {0.75, 0.8, 0.85, 0.9, 0.93, 0.95, 0.98, 1, 1.01, 1.02}};
+    for (int pos = 1; pos <= 5; ++pos)
+        for (size_t band = 0; band < heightEdges.size(); ++band)
+            for (double d : {heightEdges[band].first, heightEdges[band].second})
+                EXPECT_EQ(FitHeightFactor(d, pos), heights[pos - 1][band])
+                    << "position " << pos << ", d " << d;
+    for (auto [d, factor] : {std::pair{4.0, 1.02}, {4.01, 0.98}, {5.0, 0.98}, {5.01, 0.6}, {9.0, 0.6}})
+        EXPECT_EQ(FitHeightFactor(d, 4), factor) << "shooting guard, d " << d;
+
+    const std::array<std::pair<int, int>, 11> weightEdges = {{{-90, -61},
+                                                              {-60, -50},
+                                                              {-49, -40},
+                                                              {-39, -30},
+                                                              {-29, -20},
+                                                              {-19, -10},
+                                                              {-9, 10},
+                                                              {11, 20},
+                                                              {21, 40},
+                                                              {41, 50},
+                                                              {51, 90}}};
+    const double weights[5][11] = {{0.6, 0.7, 0.8, 0.9, 0.95, 0.98, 1, 1.01, 1.02, 1.03, 1.05},
+                                   {0.6, 0.7, 0.8, 0.9, 0.95, 0.98, 1, 1.02, 1.02, 1.02, 1.02},
+                                   {0.6, 0.7, 0.9, 0.95, 0.96, 0.98, 1, 1.02, 1.02, 1.02, 1.02},
+                                   {0.9, 0.95, 0.96, 0.97, 0.98, 0.99, 1, 1.02, 1.02, 1.02, 1.02},
+                                   {0.6, 0.7, 0.8, 0.9, 0.95, 0.98, 1, 1.02, 1.02, 1.02, 1.02}};
+    for (int pos = 1; pos <= 5; ++pos)
+        for (size_t band = 0; band < weightEdges.size(); ++band)
+            for (int w : {weightEdges[band].first, weightEdges[band].second})
+                EXPECT_EQ(FitWeightFactor(w, pos), weights[pos - 1][band])
+                    << "position " << pos << ", w " << w;
+
+    const std::array<std::pair<int, int>, 9> quicknessEdges = {
+        {{-40, -21}, {-20, -16}, {-15, -15}, {-14, -10}, {-9, -5}, {-4, 5}, {6, 10}, {11, 15}, {16, 40}}};
+    const double quickness[4][9] = {{0.97, 0.97, 0.98, 0.98, 0.99, 1, 1.01, 1.01, 1.01},
+                                    {0.4, 0.6, 0.6, 0.8, 0.96, 1, 1.01, 1.02, 1.02},
+                                    {0.6, 0.8, 0.8, 0.9, 0.95, 1, 1.01, 1.02, 1.04},
+                                    {0.6, 0.8, 0.8, 0.9, 0.95, 1, 1.01, 1.01, 1.01}};
+    for (int pos = 2; pos <= 5; ++pos)
+        for (size_t band = 0; band < quicknessEdges.size(); ++band)
+            for (int q : {quicknessEdges[band].first, quicknessEdges[band].second})
+                EXPECT_EQ(FitQuicknessFactor(q, pos), quickness[pos - 2][band])
+                    << "position " << pos << ", q " << q;
+
+    const std::pair<int, double> strength[] = {{-40, 0.97}, {-16, 0.97}, {-15, 0.98}, {-10, 0.98},
+                                               {-9, 0.99},  {-5, 0.99},  {-4, 1},     {5, 1},
+                                               {6, 1.01},   {40, 1.01}};
+    for (auto [t, factor] : strength)
+        EXPECT_EQ(FitStrengthFactor(t), factor) << "t " << t;
 }
 
 TEST(ScoringCurveTest, InterpolatesBetweenItsPointsAndIsZeroOutsideTheScale) {
-    const std::pair<int, double> cases[] = {{0, 0},     {30, 27.5}, {45, 42.5}, {50, 50},
-                                            {97, 98.8}, {100, 100}, {-1, 0},    {101, 0}};
+    const std::pair<int, double> cases[] = {{0, 0},     {20, 20},   {30, 27.5}, {45, 42.5}, {50, 50},
+                                            {55, 57.5}, {65, 70},   {75, 80},   {83, 88},   {88, 93},
+                                            {93, 96.8}, {97, 98.8}, {100, 100}, {-1, 0},    {101, 0}};
     for (auto [x, y] : cases)
-        EXPECT_DOUBLE_EQ(ScoringCurve(x), y) << x;
+        EXPECT_NEAR(ScoringCurve(x), y, 1e-12) << x;
 }
 
 TEST(LetterGradeTest, BandEdges) {
@@ -390,7 +348,9 @@ class AbsoluteRatings : public ::testing::Test {
     League league;
 };
 
-TEST_F(AbsoluteRatings, RatioToPositionAverage) {
+// The ratio to the position's average of the class, and 1.5 x A(ratio), A through (1, 0), (1.1, 0.5),
+// (1.2, 1.25), (1.3, 2.25), (1.4, 3.5), (1.5, 5), and 5 above.
+TEST_F(AbsoluteRatings, RatioToThePositionAverage) {
     Add(1, kDraft, 1, 50);
     Add(2, kDraft, 1, 30); // centres average 40
     Add(3, kDraft, 2, 60);
@@ -398,42 +358,24 @@ TEST_F(AbsoluteRatings, RatioToPositionAverage) {
     Add(5, kDraft, 2, 50); // power forwards average 50
     Add(6, kFreeAgent, 1, 99);
     Add(7, kNextDraft, 2, 99);
+    Add(8, kDraft, 3, 90);
+    Add(9, kDraft, 3, 30);   // small forwards average 60: 1.5 -> 7.5
     Add(650, kDraft, 5, 70); // the only point guard is his position's average
+    Add(10, kDraft, 4, 0);
+    Add(11, kDraft, 4, 0); // an average of 0 counts as 1 for everyone
     league.player(6).DraftRatio = -1;
     CalculateAbsoluteRatings(league);
-
-    EXPECT_DOUBLE_EQ(league.player(1).DraftRatio, 1.25);
-    EXPECT_NEAR(league.player(1).AbsoluteRating, 2.625, 1e-9); // 1.5 * 1.75
-    EXPECT_DOUBLE_EQ(league.player(2).DraftRatio, 0.75);
-    EXPECT_DOUBLE_EQ(league.player(2).AbsoluteRating, 0);
-    EXPECT_DOUBLE_EQ(league.player(3).DraftRatio, 1.2);
-    EXPECT_NEAR(league.player(3).AbsoluteRating, 1.875, 1e-9);
-    EXPECT_DOUBLE_EQ(league.player(5).DraftRatio, 1.0);
-    EXPECT_DOUBLE_EQ(league.player(5).AbsoluteRating, 0);
-    EXPECT_DOUBLE_EQ(league.player(650).DraftRatio, 1.0);
+    const struct {
+        int id;
+        double ratio, absolute;
+    } cases[] = {{1, 1.25, 2.625}, {2, 0.75, 0},  {3, 1.2, 1.875}, {5, 1.0, 0},
+                 {8, 1.5, 7.5},    {650, 1.0, 0}, {10, 1.0, 0}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(league.player(c.id).DraftRatio, c.ratio, 1e-12) << c.id;
+        EXPECT_NEAR(league.player(c.id).AbsoluteRating, c.absolute, 1e-9) << c.id;
+    }
     EXPECT_DOUBLE_EQ(league.player(6).DraftRatio, -1) << "free agents are not graded";
-}
-
-TEST_F(AbsoluteRatings, TopOfScaleAndEmptyPositions) {
-    Add(1, kDraft, 3, 90);
-    Add(2, kDraft, 3, 30); // average 60: ratio 1.5 -> 7.5
-    Add(3, kDraft, 4, 100);
-    Add(4, kDraft, 4, 20);
-    Add(5, kDraft, 4, 30); // average 50: ratio 2 -> 7.5
-    Add(6, kDraft, 4, 55); // average of 4 is 51.25 -> ratio 1.0732
-    CalculateAbsoluteRatings(league);
-    EXPECT_NEAR(league.player(1).AbsoluteRating, 7.5, 1e-9);
-    EXPECT_NEAR(league.player(3).AbsoluteRating, 7.5, 1e-9);
-    EXPECT_NEAR(league.player(6).DraftRatio, 55 / 51.25, 1e-12);
-    EXPECT_NEAR(league.player(6).AbsoluteRating, 1.5 * (55 / 51.25 - 1) * 5, 1e-9);
-}
-
-TEST_F(AbsoluteRatings, AllZeroPositionGivesAverageInsteadOfDividingByZero) {
-    Add(1, kDraft, 1, 0);
-    Add(2, kDraft, 1, 0);
-    CalculateAbsoluteRatings(league);
-    EXPECT_DOUBLE_EQ(league.player(1).DraftRatio, 1.0);
-    EXPECT_DOUBLE_EQ(league.player(1).AbsoluteRating, 0);
+    EXPECT_DOUBLE_EQ(league.player(7).DraftRatio, 0) << "next year's class is not graded";
 }
 
 // Random players drawn from the league's seeded stream.
@@ -461,89 +403,28 @@ class RandomPlayers : public ::testing::Test {
     Random rng{20240611};
 };
 
-TEST_F(RandomPlayers, RatingsKeepTheirInvariants) {
+TEST_F(RandomPlayers, RatingsStayInTheirRangesAndASecondPassChangesNothing) {
     const std::set<std::string> labels{"Inside", "Balanced", "Outside"};
-    for (int i = 0; i < 5000; ++i) {
+    for (int i = 0; i < 500; ++i) {
         Player p = Make();
         CalculatePlayerRatings(p);
         SCOPED_TRACE(i);
-        for (int v : {p.InsideScoring, p.JumpShot, p.ThreePointShot, p.Scoring, p.Handling, p.Passing,
-                      p.Quickness, p.PostDefense, p.PerimeterDefense, p.DriveDefense, p.Stealing,
-                      p.ShotBlocking, p.OffenseRebound, p.DefenseRebound, p.Jumping, p.Strength}) {
-            ASSERT_GE(v, 5);
-            ASSERT_LE(v, 100);
-        }
-        switch (p.OriginalPosition) {
-        case 1:
-            ASSERT_TRUE(p.Handling <= 75 && p.Passing <= 75 && p.PerimeterDefense <= 75);
-            break;
-        case 2:
-            ASSERT_TRUE(p.Handling <= 80 && p.Passing <= 80 && p.PerimeterDefense <= 75);
-            break;
-        case 4:
-            ASSERT_TRUE(p.OffenseRebound <= 60 && p.DefenseRebound <= 60);
-            break;
-        case 5:
-            ASSERT_TRUE(p.PostDefense <= 75 && p.OffenseRebound <= 50 && p.DefenseRebound <= 50);
-            break;
-        }
-        ASSERT_GE(p.RatingDefense, 1);
-        ASSERT_LE(p.RatingDefense, 100);
-        ASSERT_LE(p.RatingHandling, 100);
-        // Handling 5 scales the weakest handling composite R(5.25) = 5 down to 4.
-        for (int v : {p.RatingInsideScoring, p.RatingOutsideScoring, p.RatingHandling, p.RatingRebounding}) {
-            ASSERT_GE(v, 4);
-            ASSERT_LE(v, 100);
-        }
+        ASSERT_TRUE(p.RatingDefense >= 1 && p.RatingDefense <= 100);
+        for (int v : {p.RatingInsideScoring, p.RatingOutsideScoring, p.RatingHandling, p.RatingRebounding,
+                      p.CurrentRating})
+            ASSERT_TRUE(v >= 4 && v <= 100) << v;
         ASSERT_EQ(p.CurrentRating, PositionRating(p, p.PositionNumber));
-        ASSERT_GE(p.CurrentRating, 0);
-        ASSERT_LE(p.CurrentRating, 100);
         for (int pos = 1; pos <= 5; ++pos) {
-            ASSERT_GE(FitAt(p, pos), 1);
-            ASSERT_LE(FitAt(p, pos), 105);
+            ASSERT_TRUE(FitAt(p, pos) >= 1 && FitAt(p, pos) <= 105);
             ASSERT_EQ(FitAt(p, pos), FitRating(p, pos));
-            if (p.Name == "N/A")
-                ASSERT_EQ(StyleAt(p, pos), "N/A");
-            else
-                ASSERT_TRUE(labels.count(StyleAt(p, pos))) << StyleAt(p, pos);
+            ASSERT_TRUE(p.Name == "N/A" ? StyleAt(p, pos) == "N/A" : labels.count(StyleAt(p, pos)) == 1);
         }
-        // The future rating moves the current one by at most the largest age and grade factors.
         ASSERT_LE(p.FutureRating, p.CurrentRating * 1.05 * 1.05 + 1);
         ASSERT_GE(p.FutureRating, p.CurrentRating * 0.85 * 0.95 - 1);
-
-        // A second pass changes nothing: the limits and every derived value are stable.
         Player again = p;
         CalculatePlayerRatings(again);
-        ASSERT_EQ(again.CurrentRating, p.CurrentRating);
-        ASSERT_EQ(again.FutureRating, p.FutureRating);
-        ASSERT_EQ(again.RatingHandling, p.RatingHandling);
-        ASSERT_EQ(again.FitPG, p.FitPG);
-    }
-}
-
-TEST_F(RandomPlayers, BetterSkillsNeverLowerThePositionRating) {
-    for (int i = 0; i < 2000; ++i) {
-        Player p = Make();
-        ApplyAttributeLimits(p);
-        Player better = p;
-        int16_t* skills[] = {&better.JumpShot, &better.ThreePointShot, &better.Passing, &better.Stealing,
-                             &better.DefenseRebound};
-        int16_t* s = skills[Draw(0, 4)];
-        *s = static_cast<int16_t>(std::min(100, *s + 10));
-        for (int pos = 1; pos <= 5; ++pos)
-            ASSERT_GE(PositionRating(better, pos), PositionRating(p, pos)) << i;
-    }
-}
-
-TEST_F(RandomPlayers, LetterGradesRiseWithTheValue) {
-    const std::vector<std::string> order{"F-", "F",  "F+", "D-", "D",  "D+", "C-", "C",
-                                         "C+", "B-", "B",  "B+", "A-", "A",  "A+"};
-    auto rank = [&](const std::string& g) {
-        return std::find(order.begin(), order.end(), g) - order.begin();
-    };
-    for (int v = -5; v < 105; ++v) {
-        ASSERT_LT(rank(LetterGrade(v)), 15) << v;
-        ASSERT_LE(rank(LetterGrade(v)), rank(LetterGrade(v + 1))) << v;
+        ASSERT_EQ(std::tie(again.CurrentRating, again.FutureRating, again.RatingHandling, again.FitPG),
+                  std::tie(p.CurrentRating, p.FutureRating, p.RatingHandling, p.FitPG));
     }
 }
 

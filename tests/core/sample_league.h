@@ -1,8 +1,8 @@
-// A league filled with distinct, non-trivial values in every field that the saved game stores, for the
-// save-file tests, the command-line tests and the save benchmark.
+// A league with a value in every field that the saved game stores, neighbouring fields always different, for
+// the save-file tests, the command-line tests, the save benchmark and the fuzzer's seeds.
 #pragma once
 
-#include <random>
+#include <cstdint>
 #include <string>
 
 #include "league/league.h"
@@ -16,26 +16,38 @@ struct SampleOptions {
     int emptyEvery = 13;          // every n-th slot stays empty (0: none)
 };
 
+// Values inside the asked ranges; each call moves on by a prime step, so two fields filled one after the
+// other never hold the same value (and flags alternate).
 class SampleFiller {
   public:
-    explicit SampleFiller(unsigned seed) : rng_(seed) {}
-
+    explicit SampleFiller(unsigned seed) : next_(seed) {}
     int16_t Small(int lo, int hi) {
-        return static_cast<int16_t>(std::uniform_int_distribution<int>(lo, hi)(rng_));
+        return static_cast<int16_t>(lo + static_cast<int>(Step() % (hi - lo + 1)));
     }
-    int32_t Long(int lo, int hi) { return std::uniform_int_distribution<int32_t>(lo, hi)(rng_); }
-    bool Flag() { return Small(0, 1) == 1; }
-    double Real() { return std::uniform_real_distribution<double>(-1000, 1000)(rng_); }
-    std::string Text(const std::string& stem) { return stem + " " + std::to_string(Small(0, 9999)); }
+    int32_t Long(int lo, int hi) {
+        return static_cast<int32_t>(lo + static_cast<int64_t>(Step() % (static_cast<uint64_t>(hi - lo) + 1)));
+    }
+    bool Flag() { return flag_ = !flag_; }
+    double Real() { return static_cast<double>(Step() % 200000) / 100.0 - 1000.0; }
+    std::string Text(const std::string& stem) { return stem + " " + std::to_string(Step() % 10000); }
 
   private:
-    std::mt19937 rng_;
+    uint64_t Step() { return next_ += 7919; }
+    uint64_t next_;
+    bool flag_ = false;
 };
 
 inline std::string SampleTeamName(int slot) {
     static const char* names[] = {"Hawks", "Bulls", "Öwls",   "Lynx",  "Señores", "Crows",  "Bears", "Wolves",
                                   "Kings", "Jets",  "Sharks", "Storm", "Comets",  "Ravens", "Tigers"};
     return std::string(names[(slot - 1) % 15]) + (slot > 15 ? " II" : "");
+}
+
+template <class... Fields> void FillSmall(SampleFiller& f, int lo, int hi, Fields*... fields) {
+    ((*fields = f.Small(lo, hi)), ...);
+}
+template <class... Fields> void FillLong(SampleFiller& f, int lo, int hi, Fields*... fields) {
+    ((*fields = f.Long(lo, hi)), ...);
 }
 
 inline void FillSamplePlayer(Player& p, int id, SampleFiller& f, const SampleOptions& o) {
@@ -46,15 +58,13 @@ inline void FillSamplePlayer(Player& p, int id, SampleFiller& f, const SampleOpt
     p.Weight = f.Small(170, 290);
     p.Age = f.Small(19, 38);
     p.College = f.Text("College of");
-    int kind = id % 10;
+    const int kind = id % 10;
     p.Team = kind == 8 ? "FA" : kind == 9 ? "Draft" : SampleTeamName(1 + id % 29);
     p.LastTeam = SampleTeamName(1 + (id + 3) % 29);
     p.LastFASeason = f.Small(2000, 2004);
     p.HomeTeam = SampleTeamName(1 + (id + 5) % 29);
-    p.PositionNumber = static_cast<int16_t>(1 + id % 5);
-    p.OriginalPosition = p.PositionNumber;
-    p.Round = f.Small(1, 2);
-    p.Pick = f.Small(1, 29);
+    p.PositionNumber = p.OriginalPosition = static_cast<int16_t>(1 + id % 5);
+    FillSmall(f, 1, 29, &p.Round, &p.Pick);
     p.Experience = f.Small(0, 15);
     p.CAREERPOINTS = f.Long(0, 40000);
     p.Championships = f.Small(0, 3);
@@ -65,7 +75,7 @@ inline void FillSamplePlayer(Player& p, int id, SampleFiller& f, const SampleOpt
     for (int year = 1; year <= 8; ++year)
         p.Contract(year) = f.Long(0, 12000000);
     p.Exception = f.Flag();
-    p.Signday = f.Small(1, 190);
+    FillSmall(f, 1, 190, &p.Signday);
     p.SignYear = f.Small(2001, 2005);
     p.Resign = f.Flag();
     p.LastSalary = f.Long(300000, 9000000);
@@ -73,61 +83,45 @@ inline void FillSamplePlayer(Player& p, int id, SampleFiller& f, const SampleOpt
     p.Injury = id % 7 == 0 ? "Sprained Ankle" : "None";
     p.TimeInjured = id % 7 == 0 ? f.Small(1, 30) : 0;
     p.IR = id % 14 == 0;
-    p.Potential = f.Small(20, 99);
-    p.KnownPotential = f.Small(10, 100);
-    for (int16_t* v : {&p.Greed, &p.Happiness, &p.Loyalty, &p.Winner})
-        *v = f.Small(0, 100);
+    FillSmall(f, 10, 100, &p.Potential, &p.KnownPotential, &p.Greed, &p.Happiness, &p.Loyalty, &p.Winner);
     // Inside every position's attribute limits, so that loading keeps them.
-    for (int16_t* v : {&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring, &p.Handling, &p.Passing,
-                       &p.Quickness, &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing,
-                       &p.ShotBlocking, &p.OffenseRebound, &p.DefenseRebound, &p.Jumping, &p.Strength})
-        *v = f.Small(5, 50);
+    FillSmall(f, 5, 50, &p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Scoring, &p.Handling, &p.Passing,
+              &p.Quickness, &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing,
+              &p.ShotBlocking, &p.OffenseRebound, &p.DefenseRebound, &p.Jumping, &p.Strength);
     p.STAMINA = 777;
-    for (int16_t* v : {&p.HIGHPOINTS, &p.HIGHREBOUNDS, &p.HIGHASSISTS, &p.HIGHSTEALS, &p.HIGHBLOCKS})
-        *v = f.Small(1, 60);
+    FillSmall(f, 1, 60, &p.HIGHPOINTS, &p.HIGHREBOUNDS, &p.HIGHASSISTS, &p.HIGHSTEALS, &p.HIGHBLOCKS);
     SeasonTotals& s = p.SeasonStats;
-    for (int16_t* v :
-         {&s.Games,         &s.GamesStarted, &s.Minutes, &s.FG,       &s.FGA,     &s.FT,
-          &s.FTA,           &s.ThreeP,       &s.ThreePA, &s.Rebounds, &s.Assists, &s.Steals,
-          &s.Blocks,        &s.Turnovers,    &s.Points,  &s.Fouls,    &s.DQ,      &s.DoubleDoubles,
-          &s.TripleDoubles, &s.Spare})
-        *v = f.Small(1, 3000);
+    FillSmall(f, 1, 3000, &s.Games, &s.GamesStarted, &s.Minutes, &s.FG, &s.FGA, &s.FT, &s.FTA, &s.ThreeP,
+              &s.ThreePA, &s.Rebounds, &s.Assists, &s.Steals, &s.Blocks, &s.Turnovers, &s.Points, &s.Fouls,
+              &s.DQ, &s.DoubleDoubles, &s.TripleDoubles, &s.Spare);
     for (int g = 0; g < o.gameLogEntries; ++g) {
         GameLogEntry e;
         e.SeasonDay = static_cast<int16_t>(g + 1);
         e.Starter = f.Flag();
         e.Team = p.Team;
         e.Opponent = SampleTeamName(1 + (id + g) % 29);
-        for (int16_t* v :
-             {&e.Minutes, &e.FG, &e.FGA, &e.FT, &e.FTA, &e.ThreeP, &e.ThreePA, &e.Rebounds, &e.Assists,
-              &e.Steals, &e.Blocks, &e.Turnovers, &e.Points, &e.Fouls, &e.Spare1, &e.Spare2})
-            *v = f.Small(0, 48);
+        FillSmall(f, 0, 48, &e.Minutes, &e.FG, &e.FGA, &e.FT, &e.FTA, &e.ThreeP, &e.ThreePA, &e.Rebounds,
+                  &e.Assists, &e.Steals, &e.Blocks, &e.Turnovers, &e.Points, &e.Fouls, &e.Spare1, &e.Spare2);
         p.GameLog.push_back(e);
     }
     for (int h = 0; h < o.seasonHistoryEntries; ++h) {
         SeasonHistoryEntry e;
         e.Season = static_cast<int16_t>(2001 + h);
         e.Team = SampleTeamName(1 + (id + h) % 29);
-        for (int16_t* v :
-             {&e.Games,         &e.GamesStarted, &e.Minutes, &e.FG,       &e.FGA,     &e.FT,
-              &e.FTA,           &e.ThreeP,       &e.ThreePA, &e.Rebounds, &e.Assists, &e.Steals,
-              &e.Blocks,        &e.Turnovers,    &e.Points,  &e.DQ,       &e.Fouls,   &e.DoubleDoubles,
-              &e.TripleDoubles, &e.Spare})
-            *v = f.Small(0, 3000);
+        FillSmall(f, 0, 3000, &e.Games, &e.GamesStarted, &e.Minutes, &e.FG, &e.FGA, &e.FT, &e.FTA, &e.ThreeP,
+                  &e.ThreePA, &e.Rebounds, &e.Assists, &e.Steals, &e.Blocks, &e.Turnovers, &e.Points, &e.DQ,
+                  &e.Fouls, &e.DoubleDoubles, &e.TripleDoubles, &e.Spare);
         p.SeasonHistory.push_back(e);
     }
     PlayoffTotals& po = p.PlayoffStats;
-    for (int16_t* v : {&po.Games, &po.Minutes, &po.FG, &po.FGA, &po.FT, &po.FTA, &po.ThreeP, &po.ThreePA,
-                       &po.Rebounds, &po.Assists, &po.Steals, &po.Blocks, &po.Turnovers, &po.Points,
-                       &po.Fouls, &po.DQ, &po.Spare, &p.CareerGames, &p.CareerGamesStarted})
-        *v = f.Small(1, 900);
+    FillSmall(f, 1, 900, &po.Games, &po.Minutes, &po.FG, &po.FGA, &po.FT, &po.FTA, &po.ThreeP, &po.ThreePA,
+              &po.Rebounds, &po.Assists, &po.Steals, &po.Blocks, &po.Turnovers, &po.Points, &po.Fouls, &po.DQ,
+              &po.Spare, &p.CareerGames, &p.CareerGamesStarted);
     CareerTotals& c = p.Career;
-    for (int32_t* v : {&c.Minutes, &c.FG, &c.FGA, &c.FT, &c.FTA, &c.ThreeP, &c.ThreePA, &c.Rebounds,
-                       &c.Assists, &c.Steals, &c.Blocks, &c.Turnovers, &c.Points})
-        *v = f.Long(1, 60000);
-    for (int16_t* v : {&p.CareerFouls, &p.CareerDQ, &p.CareerDoubleDoubles, &p.CareerTripleDoubles,
-                       &p.PlayerOfGame, &p.PlayerOfWeek, &p.PlayerOfMonth})
-        *v = f.Small(1, 500);
+    FillLong(f, 1, 60000, &c.Minutes, &c.FG, &c.FGA, &c.FT, &c.FTA, &c.ThreeP, &c.ThreePA, &c.Rebounds,
+             &c.Assists, &c.Steals, &c.Blocks, &c.Turnovers, &c.Points);
+    FillSmall(f, 1, 500, &p.CareerFouls, &p.CareerDQ, &p.CareerDoubleDoubles, &p.CareerTripleDoubles,
+              &p.PlayerOfGame, &p.PlayerOfWeek, &p.PlayerOfMonth);
     DeriveDisplayFields(p);
 }
 
@@ -137,9 +131,7 @@ inline void FillSampleTeam(Team& t, int slot, SampleFiller& f) {
     t.Owner = slot % 4 == 0 ? "Human" : "Computer";
     t.Conference = slot <= 15 ? "East" : "West";
     t.Division = slot <= 7 ? "Atlantic" : slot <= 15 ? "Central" : slot <= 22 ? "Midwest" : "Pacific";
-    t.TeamRating = f.Small(1, 100);
-    t.WinRating = f.Small(1, 100);
-    t.OldWinRating = f.Small(1, 100);
+    FillSmall(f, 1, 100, &t.TeamRating, &t.WinRating, &t.OldWinRating);
     t.DraftRank = f.Real();
     t.LastPlayoffYear = f.Small(2001, 2004);
     t.pbp = f.Flag();
@@ -149,10 +141,8 @@ inline void FillSampleTeam(Team& t, int slot, SampleFiller& f) {
         v = f.Small(-50, 50);
     for (int opp = 1; opp <= kLeagueTeams; ++opp) {
         t.OpponentValues[opp] = f.Small(-9, 9);
-        t.SeasonWinsVs[opp] = f.Small(0, 4);
-        t.SeasonLossesVs[opp] = f.Small(0, 4);
-        t.AllTimeWinsVs[opp] = f.Small(0, 40);
-        t.AllTimeLossesVs[opp] = f.Small(0, 40);
+        FillSmall(f, 0, 4, &t.SeasonWinsVs[opp], &t.SeasonLossesVs[opp]);
+        FillSmall(f, 0, 40, &t.AllTimeWinsVs[opp], &t.AllTimeLossesVs[opp]);
         t.PointsVs[opp] = f.Small(0, 3000);
     }
     t.TotalSalary = f.Long(10000000, 60000000);
@@ -160,27 +150,19 @@ inline void FillSampleTeam(Team& t, int slot, SampleFiller& f) {
         cut = f.Long(0, 3000000);
     t.UsedMidException = f.Flag();
     t.UsedLowException = f.Flag();
-    t.HomeWins = f.Small(0, 41);
-    t.HomeLosses = f.Small(0, 41);
-    t.RoadWins = f.Small(0, 41);
-    t.RoadLosses = f.Small(0, 41);
+    FillSmall(f, 0, 41, &t.HomeWins, &t.HomeLosses, &t.RoadWins, &t.RoadLosses);
     t.Streak = f.Small(-8, 8);
     t.DivRank = f.Small(1, 8);
     t.ConfRank = f.Small(1, 15);
-    t.Championships = f.Small(0, 5);
-    t.Playoffs = f.Small(0, 9);
-    t.FinalsAppearances = f.Small(0, 6);
-    for (int32_t* v : {&t.TotalWins, &t.TotalLosses, &t.PlayoffWins, &t.PlayoffLosses})
-        *v = f.Long(0, 4000);
+    FillSmall(f, 0, 9, &t.Championships, &t.Playoffs, &t.FinalsAppearances);
+    FillLong(f, 0, 4000, &t.TotalWins, &t.TotalLosses, &t.PlayoffWins, &t.PlayoffLosses);
     for (int32_t* v : t.TotalsFields())
         *v = f.Long(100, 9000);
     for (int pos = 1; pos <= 5; ++pos)
         for (int depth = 1; depth <= 3; ++depth)
             t.Depth(pos, depth) = f.Small(1, 650);
-    for (int16_t* v : {&t.keyplayer1, &t.keyplayer2, &t.keyplayer3})
-        *v = f.Small(1, 650);
-    for (int16_t* v : {&t.Pace, &t.Press, &t.Trap, &t.Offense})
-        *v = f.Small(1, 5);
+    FillSmall(f, 1, 650, &t.keyplayer1, &t.keyplayer2, &t.keyplayer3);
+    FillSmall(f, 1, 5, &t.Pace, &t.Press, &t.Trap, &t.Offense);
     for (auto& r : t.GameRecords)
         r = {f.Small(1, 160), f.Small(2001, 2004)};
     t.GameRecordsExtra = f.Small(1, 99);
@@ -211,8 +193,7 @@ inline void FillSampleTables(League& league, SampleFiller& f) {
             s.Played = f.Flag();
             s.HomeTeam = SampleTeamName(f.Small(1, 29));
             s.AwayTeam = SampleTeamName(f.Small(1, 29));
-            s.HomeScore = f.Small(70, 130);
-            s.AwayScore = f.Small(70, 130);
+            FillSmall(f, 70, 130, &s.HomeScore, &s.AwayScore);
             s.Note = g % 5 == 0 ? "OT" : "";
             s.BoxFile = std::to_string(day) + "-" + std::to_string(g) + ".txt";
             s.PlayerOfGame = f.Text("Jörg Star");
@@ -265,25 +246,15 @@ inline void FillSampleTables(League& league, SampleFiller& f) {
         r.CAREERPOINTS = f.Long(25001, 60000);
         r.Championships = f.Small(0, 4);
         r.Awards = {{2002, "MVP"}, {2003, "Playoff MVP"}};
-        r.Seasons = {SeasonHistoryEntry{2002, SampleTeamName(3),
-                                        82,   80,
-                                        3000, 700,
-                                        1400, 300,
-                                        380,  90,
-                                        250,  400,
-                                        500,  120,
-                                        40,   200,
-                                        1790, 1,
-                                        150,  30,
-                                        4,    0}};
-        for (int32_t* v : {&r.Minutes, &r.FG, &r.FGA, &r.FT, &r.FTA, &r.ThreeP, &r.ThreePA, &r.Rebounds,
-                           &r.ReservedLong, &r.Assists, &r.Steals, &r.Blocks, &r.Turnovers, &r.Points})
-            *v = f.Long(1, 40000);
-        r.CareerGames = f.Small(500, 1200);
-        r.CareerGamesStarted = f.Small(400, 1000);
-        for (int16_t* v :
-             {&r.DoubleDoubles, &r.TripleDoubles, &r.PlayerOfGame, &r.PlayerOfWeek, &r.PlayerOfMonth})
-            *v = f.Small(1, 300);
+        SeasonHistoryEntry season{.Season = 2002, .Team = SampleTeamName(3)};
+        FillSmall(f, 0, 3000, &season.Games, &season.GamesStarted, &season.Minutes, &season.FG, &season.FGA,
+                  &season.Points, &season.Fouls);
+        r.Seasons = {season};
+        FillLong(f, 1, 40000, &r.Minutes, &r.FG, &r.FGA, &r.FT, &r.FTA, &r.ThreeP, &r.ThreePA, &r.Rebounds,
+                 &r.ReservedLong, &r.Assists, &r.Steals, &r.Blocks, &r.Turnovers, &r.Points);
+        FillSmall(f, 400, 1200, &r.CareerGames, &r.CareerGamesStarted);
+        FillSmall(f, 1, 300, &r.DoubleDoubles, &r.TripleDoubles, &r.PlayerOfGame, &r.PlayerOfWeek,
+                  &r.PlayerOfMonth);
         t.retiredPlayers.push_back(r);
     }
     t.draftOrder.assign(59, DraftSlot{});

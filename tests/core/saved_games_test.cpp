@@ -1,8 +1,6 @@
 // Saved games: league names, the list of the save folder, and the Save, Load and Delete commands.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "core/sample_league.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
@@ -14,35 +12,26 @@ namespace fs = std::filesystem;
 namespace hv {
 namespace {
 
-TEST(LeagueNames, OrdinaryNamesAreAccepted) {
-    for (const char* name : {"My League", "Liga Española", "2004-05", "a", "dots.are.fine", "x.y"})
+TEST(LeagueNames, OrdinaryNamesPassAndNamesThatCouldLeaveTheirFolderAreRefused) {
+    for (const std::string& name :
+         {std::string("My League"), std::string("Liga Española"), std::string("2004-05"), std::string("a"),
+          std::string("dots.are.fine"), std::string(kMaxLeagueNameBytes, 'n')})
         EXPECT_FALSE(LeagueNameProblem(name).has_value()) << name;
-    EXPECT_FALSE(LeagueNameProblem(std::string(kMaxLeagueNameBytes, 'n')).has_value());
-}
-
-TEST(LeagueNames, NamesThatCouldLeaveTheirFolderAreRefusedWithAReason) {
-    EXPECT_EQ(*LeagueNameProblem(""), "Please enter a league name.");
-    const std::vector<std::string> refused{
-        "../up",  "a/b", "a\\b", "..", ".", "tab\tname", "bell\a", "line\nbreak", std::string("nul\0x", 5),
-        "del\x7F"};
-    for (const std::string& name : refused) {
-        auto problem = LeagueNameProblem(name);
-        ASSERT_TRUE(problem.has_value()) << name;
-        if (name.find('\0') == std::string::npos) {
-            EXPECT_NE(problem->find("must not contain"), std::string::npos) << *problem;
-        }
-    }
-    auto tooLong = LeagueNameProblem(std::string(kMaxLeagueNameBytes + 1, 'n'));
-    ASSERT_TRUE(tooLong.has_value());
-    EXPECT_NE(tooLong->find("too long"), std::string::npos);
-    EXPECT_TRUE(LeagueNameProblem("\xC3").has_value()); // cut-off UTF-8
+    EXPECT_EQ(LeagueNameProblem(""), "Please enter a league name.");
+    for (const std::string& name :
+         {std::string("../up"), std::string("a/b"), std::string("a\\b"), std::string(".."), std::string("."),
+          std::string("tab\tname"), std::string("del\x7F"), std::string("nul\0x", 5), std::string("\xC3"),
+          std::string(kMaxLeagueNameBytes + 1, 'n')})
+        EXPECT_TRUE(LeagueNameProblem(name).has_value()) << name;
+    EXPECT_NE(LeagueNameProblem("a/b")->find("must not contain"), std::string::npos);
+    EXPECT_NE(LeagueNameProblem(std::string(101, 'n'))->find("too long"), std::string::npos);
 }
 
 class SavedGames : public ::testing::Test {
   protected:
     void SetUp() override {
         league.programFolder = home.path();
-        testing::FillSampleLeague(league, {.gameLogEntries = 2, .seasonHistoryEntries = 1});
+        testing::FillSampleLeague(league, {.gameLogEntries = 1, .seasonHistoryEntries = 1});
         league.state.LeagueName = "First";
         fs::create_directories(home / "save");
     }
@@ -51,76 +40,53 @@ class SavedGames : public ::testing::Test {
     League league;
 };
 
-TEST_F(SavedGames, SaveWithAnEmptyNameAsksForOne) {
-    EXPECT_FALSE(SaveGameAs(league, "", host));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text, "Please enter a save name.");
-    EXPECT_EQ(host.messages[0].title, "Error!");
+TEST_F(SavedGames, SaveAsNeedsAGoodNameAndRenamesTheLeague) {
+    const std::pair<const char*, const char*> refused[] = {{"", "Error!"}, {"../outside", "Error"}};
+    for (auto [name, title] : refused) {
+        host.messages.clear();
+        EXPECT_FALSE(SaveGameAs(league, name, host));
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].title, title);
+    }
+    EXPECT_NE(host.messages[0].text.find("must not contain"), std::string::npos) << host.messages[0].text;
     EXPECT_TRUE(fs::is_empty(home / "save"));
     EXPECT_EQ(league.state.LeagueName, "First");
-}
-
-TEST_F(SavedGames, SaveWithABadNameIsRefusedAndNothingIsWritten) {
-    EXPECT_FALSE(SaveGameAs(league, "../outside", host));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title, "Error");
-    EXPECT_TRUE(fs::is_empty(home / "save"));
-    EXPECT_FALSE(fs::exists(home / "outside.sav"));
-    EXPECT_EQ(league.state.LeagueName, "First");
-}
-
-TEST_F(SavedGames, SaveUnderANewNameRenamesTheLeague) {
     ASSERT_TRUE(SaveGameAs(league, "Second Try", host)) << host.LastMessage();
     EXPECT_EQ(league.state.LeagueName, "Second Try");
     EXPECT_TRUE(fs::exists(home / "save/Second Try.sav"));
-    auto list = ListSavedGames(home.path());
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].fileName, "Second Try.sav");
-    EXPECT_EQ(list[0].leagueName, "Second Try");
 }
 
-TEST_F(SavedGames, ListShowsOnlySaveFilesSortedByName) {
-    ASSERT_TRUE(SaveLeague(league, "zeta", host));
-    ASSERT_TRUE(SaveLeague(league, "Alpha", host));
-    ASSERT_TRUE(SaveLeague(league, "beta", host));
+TEST_F(SavedGames, TheListShowsOnlySaveFilesSortedByName) {
+    for (const char* name : {"zeta", "Alpha", "beta"})
+        ASSERT_TRUE(SaveLeague(league, name, host));
     home.Write("save/notes.txt", "x");
     home.Write("save/.hidden.sav", "x");
     fs::create_directories(home / "save/folder.sav");
-    auto list = ListSavedGames(home.path());
-    ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[0].leagueName, "Alpha");
-    EXPECT_EQ(list[1].leagueName, "beta");
-    EXPECT_EQ(list[2].leagueName, "zeta");
+    std::vector<std::string> names;
+    for (const SavedGameEntry& e : ListSavedGames(home.path()))
+        names.push_back(e.fileName + "=" + e.leagueName);
+    EXPECT_EQ(names, (std::vector<std::string>{"Alpha.sav=Alpha", "beta.sav=beta", "zeta.sav=zeta"}));
     test::TempHome nothing;
-    EXPECT_TRUE(ListSavedGames(nothing.path()).empty()); // no save folder yet
+    EXPECT_TRUE(ListSavedGames(nothing.path()).empty()) << "no save folder yet";
 }
 
-TEST_F(SavedGames, LoadMarksTheLeagueOpenAndGrantsRightsWithoutPassword) {
-    league.state.Password = "N/A";
-    ASSERT_TRUE(SaveLeague(league, "open", host));
-    League other;
-    other.programFolder = home.path();
-    other.state.CommissionerRights = false;
-    EXPECT_FALSE(LoadSavedGame(other, "", host)); // nothing selected: nothing happens
+// Loading opens the league; the commissioner's rights come without a password only.
+TEST_F(SavedGames, LoadOpensTheLeagueWithRightsOnlyWithoutAPassword) {
+    for (const char* password : {"N/A", "pw"}) {
+        league.state.Password = password;
+        ASSERT_TRUE(SaveLeague(league, "open", host));
+        League other;
+        other.programFolder = home.path();
+        EXPECT_FALSE(LoadSavedGame(other, "", host)) << "nothing selected";
+        EXPECT_FALSE(other.leagueOpen);
+        ASSERT_TRUE(LoadSavedGame(other, "open.sav", host)) << host.LastMessage();
+        EXPECT_EQ(std::make_tuple(other.leagueOpen, other.state.CommissionerRights, other.state.LeagueName),
+                  std::make_tuple(true, std::string(password) == "N/A", "open"));
+    }
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_FALSE(other.leagueOpen);
-    ASSERT_TRUE(LoadSavedGame(other, "open.sav", host)) << host.LastMessage();
-    EXPECT_TRUE(other.leagueOpen);
-    EXPECT_TRUE(other.state.CommissionerRights);
-    EXPECT_EQ(other.state.LeagueName, "open");
 }
 
-TEST_F(SavedGames, LoadOfAPasswordLeagueStartsWithoutRights) {
-    league.state.Password = "pw";
-    ASSERT_TRUE(SaveLeague(league, "closed", host));
-    League other;
-    other.programFolder = home.path();
-    ASSERT_TRUE(LoadSavedGame(other, "closed.sav", host));
-    EXPECT_FALSE(other.state.CommissionerRights);
-    EXPECT_EQ(other.state.Password, "pw");
-}
-
-TEST_F(SavedGames, DeleteAsksFirstAndRemovesOnlyOnYes) {
+TEST_F(SavedGames, DeleteAsksAndRefusesFilesOutsideTheSaveFolderOrMissing) {
     ASSERT_TRUE(SaveLeague(league, "gone", host));
     host.answers = {false};
     EXPECT_FALSE(DeleteSavedGame(home.path(), "gone.sav", host));
@@ -130,19 +96,17 @@ TEST_F(SavedGames, DeleteAsksFirstAndRemovesOnlyOnYes) {
     host.answers = {true};
     EXPECT_TRUE(DeleteSavedGame(home.path(), "gone.sav", host));
     EXPECT_FALSE(fs::exists(home / "save/gone.sav"));
-    EXPECT_TRUE(ListSavedGames(home.path()).empty());
-}
-
-TEST_F(SavedGames, DeleteRefusesFilesOutsideTheSaveFolderAndMissingOnes) {
     home.Write("precious.sav", "keep");
-    EXPECT_FALSE(DeleteSavedGame(home.path(), "../precious.sav", host));
+    const std::pair<const char*, const char*> refused[] = {
+        {"../precious.sav", "The file ../precious.sav is not a saved game."},
+        {"missing.sav", "The file missing.sav was not found."}};
+    for (auto [file, text] : refused) {
+        host.answers = {true};
+        EXPECT_FALSE(DeleteSavedGame(home.path(), file, host));
+        EXPECT_EQ(host.messages.back().text, text);
+    }
+    EXPECT_EQ(host.questions.size(), 2u) << "refused before the question";
     EXPECT_TRUE(fs::exists(home / "precious.sav"));
-    EXPECT_EQ(host.messages.back().text, "The file ../precious.sav is not a saved game.");
-    EXPECT_FALSE(DeleteSavedGame(home.path(), "missing.sav", host));
-    EXPECT_EQ(host.messages.back().text, "The file missing.sav was not found.");
-    host.messages.clear();
-    EXPECT_FALSE(DeleteSavedGame(home.path(), "", host)); // asked, but nothing selected
-    EXPECT_TRUE(host.messages.empty());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
+// Start-up: the installation check, the settings and the folders, in the core and through the command line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/cli_app.h"
@@ -10,138 +12,97 @@
 namespace hv {
 namespace {
 
-class Startup : public ::testing::Test {
-  protected:
-    bool Run() {
-        session.league.programFolder = home.path();
-        return RunStartup(session, host, {});
-    }
+namespace fs = std::filesystem;
+
+TEST(Startup, AMinimalInstallationStartsAndPreparesItsFolders) {
     test::TempHome home;
+    home.WriteMinimalData();
     Session session;
     ScriptedHost host;
-};
-
-TEST_F(Startup, MinimalInstallationStartsAndPreparesFolders) {
-    home.WriteMinimalData();
-    ASSERT_TRUE(Run()) << host.LastMessage();
+    session.league.programFolder = home.path();
+    ASSERT_TRUE(RunStartup(session, host, {})) << host.LastMessage();
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(session.league.state.SeasonDay, Phase::NoLeague);
-    EXPECT_FALSE(session.league.leagueOpen);
-    EXPECT_EQ(session.league.state.LeagueName, "default");
-    EXPECT_TRUE(std::filesystem::exists(home / "current.lge"));
+    const League& l = session.league;
+    EXPECT_EQ(std::make_tuple(l.state.SeasonDay, l.leagueOpen, l.state.LeagueName),
+              std::make_tuple(Phase::NoLeague, false, "default"));
+    EXPECT_TRUE(fs::exists(home / "current.lge"));
     for (const auto& folder : ProgramFolders())
-        EXPECT_TRUE(std::filesystem::is_directory(home / folder)) << folder;
-    EXPECT_TRUE(std::filesystem::is_directory(home / "leaguedata/default/html/tmstats/shoffense"));
+        EXPECT_TRUE(fs::is_directory(home / folder)) << folder;
+    EXPECT_TRUE(fs::is_directory(home / "leaguedata/default/html/tmstats/shoffense"));
     // Name lists are 1-based and skip blank lines; a Windows line end is not part of the name.
-    EXPECT_EQ(session.league.firstNames, (std::vector<std::string>{"", "Alan", "Brian", "Carl"}));
-    EXPECT_EQ(session.league.lastNames.size(), 3u);
-    EXPECT_EQ(session.league.colleges.size(), 2u);
-    ASSERT_EQ(session.league.injuryTypes.size(), 3u);
-    EXPECT_EQ(session.league.injuryTypes[1].Text, "");
-    EXPECT_EQ(session.league.injuryTypes[2].Text, " torn knee ligament");
-    EXPECT_EQ(session.league.injuryTypes[2].Severity, 10);
-    EXPECT_EQ(session.settings.SalaryCap, 42500000);
-    EXPECT_EQ(session.settings.FirstSeason, 2003);
-    EXPECT_EQ(session.settings.SalaryStyle, 0);
+    EXPECT_EQ(l.firstNames, (std::vector<std::string>{"", "Alan", "Brian", "Carl"}));
+    EXPECT_EQ(std::make_tuple(l.lastNames.size(), l.colleges.size(), l.injuryTypes.size()),
+              std::make_tuple(3u, 2u, 3u));
+    EXPECT_EQ(std::make_tuple(l.injuryTypes[1].Text, l.injuryTypes[2].Text, l.injuryTypes[2].Severity),
+              std::make_tuple("", " torn knee ligament", 10));
 }
 
-TEST_F(Startup, MissingDefaultDatabaseWritesNothing) {
-    home.WriteMinimalData();
-    std::filesystem::remove(home / "default.lge");
-    EXPECT_FALSE(Run());
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text,
-              "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
-                  home.path().string());
-    EXPECT_EQ(host.messages[0].title, "Error");
-    EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
-    EXPECT_FALSE(std::filesystem::exists(home / "current.lge"));
-    EXPECT_FALSE(std::filesystem::exists(home / "save"));
-}
-
-TEST_F(Startup, MissingInjuryTableIsFatalBeforeAnythingIsWritten) {
-    home.WriteMinimalData();
-    std::filesystem::remove(home / "Injuries.dat");
-    EXPECT_FALSE(Run());
-    EXPECT_EQ(host.LastMessage(), "Injuries.dat is missing, please reinstall the game.");
-    EXPECT_EQ(host.messages[0].title, "File Not Found");
-    EXPECT_FALSE(std::filesystem::exists(home / "current.lge"));
-}
-
-TEST_F(Startup, MissingNameListsAreFatal) {
-    home.WriteMinimalData();
-    std::filesystem::remove(home / "gamedata/Firstnames.txt");
-    EXPECT_FALSE(Run());
-    EXPECT_EQ(host.LastMessage(), "Fatal Error: Firstnames.txt not found.");
-
-    home.WriteMinimalData();
-    std::filesystem::remove(home / "gamedata/lastnames.txt");
-    host.messages.clear();
-    EXPECT_FALSE(Run());
-    EXPECT_EQ(host.LastMessage(), "Fatal Error: lastnames.txt not found.");
-}
-
-TEST_F(Startup, DatabaseMustHoldTheFirstSeasonBeforeItStarts) {
-    for (auto [season, day] : {std::pair{2002, 0}, std::pair{2001, 5}}) {
-        test::TempHome other;
-        other.WriteMinimalData(season, day);
-        Session s;
-        ScriptedHost h;
-        s.league.programFolder = other.path();
-        EXPECT_FALSE(RunStartup(s, h, {}));
-        EXPECT_EQ(h.LastMessage(), "Invalid default.lge file");
-        EXPECT_EQ(s.database, nullptr);
+// Each missing or wrong file stops the program with its message, before anything is written; the command
+// line prints it as one "TITLE: TEXT" line ("Hoopvale" when the message has no title) and exits with status 3.
+TEST(Startup, EachMissingFileStopsTheProgramWithItsMessage) {
+    const struct {
+        const char* file;
+        const char* title;
+        const char* text;
+    } cases[] = {{"default.lge", "Error", "Missing File: default.lge\nPlease reinstall the game."},
+                 {"Injuries.dat", "File Not Found", "Injuries.dat is missing, please reinstall the game."},
+                 {"gamedata/Firstnames.txt", "", "Fatal Error: Firstnames.txt not found."},
+                 {"gamedata/lastnames.txt", "", "Fatal Error: lastnames.txt not found."},
+                 {"season 2002", "Error", "Invalid default.lge file"},
+                 {"day 5", "Error", "Invalid default.lge file"},
+                 {"not a database", "Error", "Invalid default.lge file"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        test::TempHome home;
+        const std::string what = c.file;
+        home.WriteMinimalData(what == "season 2002" ? 2002 : 2001, what == "day 5" ? 5 : 0);
+        if (what == "not a database") home.Write("default.lge", "this is not a database");
+        fs::remove(home / what);
+        Session session;
+        ScriptedHost host;
+        session.league.programFolder = home.path();
+        EXPECT_FALSE(RunStartup(session, host, {}));
+        ASSERT_EQ(host.messages.size(), 1u);
+        std::string text = c.text;
+        if (what == "default.lge") text += "\nProgram folder searched: " + home.path().string();
+        EXPECT_EQ(std::make_tuple(host.messages[0].title, host.messages[0].text, host.messages[0].icon),
+                  std::make_tuple(std::string(c.title), text, MessageIcon::Critical));
+        if (text == "Invalid default.lge file") {
+            EXPECT_EQ(session.database, nullptr) << "the database is closed again";
+        }
+        if (what == "default.lge" || what == "Injuries.dat") {
+            EXPECT_FALSE(fs::exists(home / "save"));
+        }
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH),
+                  kExitStartup);
+        std::replace(text.begin(), text.end(), '\n', ' ');
+        EXPECT_EQ(err.str(), std::string(*c.title ? c.title : "Hoopvale") + ": " + text + "\n");
+        EXPECT_TRUE(out.str().empty());
     }
-    home.WriteMinimalData();
-    home.Write("default.lge", "this is not a database");
-    EXPECT_FALSE(Run());
-    EXPECT_EQ(host.LastMessage(), "Invalid default.lge file");
 }
 
-TEST_F(Startup, SettingsAreLimited) {
-    home.WriteMinimalData();
-    home.Write("HVL.ini", "[default settings]\nFirstSeason=1800\nsalarycap = -5\n[Creation Draft Settings]\n"
-                          "SalaryStyle=2 ; keep contracts\n");
-    ASSERT_TRUE(Run());
-    EXPECT_EQ(session.settings.FirstSeason, 1891);
-    EXPECT_EQ(session.settings.SalaryCap, 0);
-    EXPECT_EQ(session.settings.SalaryStyle, 2);
-    home.Write("HVL.ini", "[Default Settings]\nFirstSeason=5000\nSalaryCap=30000000abc\n");
-    Settings s = ReadSettings(home / "HVL.ini");
-    EXPECT_EQ(s.FirstSeason, 3000);
-    EXPECT_EQ(s.SalaryCap, 30000000);
-    home.Write("HVL.ini", "[Other]\nFirstSeason=2010\n[Default Settings]\nFirstSeason=x\n");
-    EXPECT_EQ(ReadSettings(home / "HVL.ini").FirstSeason, 1891); // no leading digits reads as 0
+// "FirstSeason" is limited to 1891 to 3000 (no leading digits reads as 0), a negative "SalaryCap" gives 0,
+// keys and sections are found whatever their letter case, and a missing file gives the defaults.
+TEST(Startup, SettingsAreReadAndLimited) {
+    test::TempHome home;
+    const std::pair<std::string, Settings> cases[] = {
+        {"[default settings]\nFirstSeason=1800\nsalarycap = -5\n[Creation Draft Settings]\nSalaryStyle=2 ; "
+         "keep\n",
+         {2, 0, 1891}},
+        {"[Default Settings]\nFirstSeason=5000\nSalaryCap=30000000abc\n", {0, 30000000, 3000}},
+        {"[Other]\nFirstSeason=2010\n[Default Settings]\nFirstSeason=x\n", {0, 42500000, 1891}}};
+    for (const auto& [text, expected] : cases) {
+        home.Write("HVL.ini", text);
+        const Settings s = ReadSettings(home / "HVL.ini");
+        EXPECT_EQ(std::make_tuple(s.SalaryStyle, s.SalaryCap, s.FirstSeason),
+                  std::make_tuple(expected.SalaryStyle, expected.SalaryCap, expected.FirstSeason))
+            << text;
+    }
     EXPECT_EQ(ReadSettings(home / "missing.ini").FirstSeason, 2003);
 }
 
-// The command line reports each start-up failure as one message line and exit status 3.
-TEST(CliStartup, EachMissingFileExitsWithStatusThree) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"default.lge",
-         "Error: Missing File: default.lge Please reinstall the game. Program folder searched: "},
-        {"Injuries.dat", "File Not Found: Injuries.dat is missing, please reinstall the game."},
-        {"gamedata/Firstnames.txt", "Hoopvale: Fatal Error: Firstnames.txt not found."},
-        {"gamedata/lastnames.txt", "Hoopvale: Fatal Error: lastnames.txt not found."},
-    };
-    for (auto [file, message] : cases) {
-        test::TempHome home;
-        home.WriteMinimalData();
-        std::filesystem::remove(home / file);
-        std::ostringstream out, err;
-        EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitStartup)
-            << file;
-        EXPECT_EQ(err.str().rfind(message, 0), 0u) << file << ": " << err.str();
-        EXPECT_TRUE(out.str().empty()) << file;
-    }
-    test::TempHome home;
-    home.WriteMinimalData(2002, 0);
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitStartup);
-    EXPECT_EQ(err.str(), "Error: Invalid default.lge file\n");
-}
-
-TEST(CliStartup, InfoShowsCaptionFolderSettingsAndLeagues) {
+TEST(CliStartup, InfoShowsCaptionFolderSettingsAndLeaguesAndUsageErrorsExitTwo) {
     test::TempHome home;
     home.WriteMinimalData();
     home.Write("HVL.ini", "[Default Settings]\nFirstSeason=5000\n");
@@ -151,22 +112,18 @@ TEST(CliStartup, InfoShowsCaptionFolderSettingsAndLeagues) {
     std::ostringstream out, err;
     ASSERT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitOk)
         << err.str();
-    std::string text = out.str();
+    const std::string text = out.str();
     EXPECT_EQ(text.rfind(WindowCaption() + "\n", 0), 0u);
-    EXPECT_NE(text.find("Program folder: " + home.path().string() + "\n"), std::string::npos);
-    EXPECT_NE(text.find("SalaryStyle=0\nSalaryCap=42500000\nFirstSeason=3000\n"), std::string::npos);
-    EXPECT_NE(text.find("  Alpha\n  Zeta\n"), std::string::npos);
+    for (const std::string& part : {"Program folder: " + home.path().string() + "\n",
+                                    std::string("SalaryStyle=0\nSalaryCap=42500000\nFirstSeason=3000\n"),
+                                    std::string("  Alpha\n  Zeta\n")})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_EQ(text.find("notes"), std::string::npos);
-}
-
-TEST(CliUsage, UnknownCommandOrOptionIsAUsageError) {
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"frobnicate"}, out, err, HOOPVALE_CLI_PATH), kExitUsage);
-    EXPECT_EQ(RunCli({"--seed", "abc", "info"}, out, err, HOOPVALE_CLI_PATH), kExitUsage);
-    EXPECT_EQ(RunCli({}, out, err, HOOPVALE_CLI_PATH), kExitUsage);
-    std::ostringstream help, none;
-    EXPECT_EQ(RunCli({"bench", "--help"}, help, none, HOOPVALE_CLI_PATH), kExitOk);
-    EXPECT_NE(help.str().find("Usage: hoopvale-cli bench"), std::string::npos);
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"frobnicate"}, {"--seed", "abc", "info"}, {}})
+        EXPECT_EQ(RunCli(args, out, err, HOOPVALE_CLI_PATH), kExitUsage);
+    std::ostringstream help;
+    EXPECT_EQ(RunCli({"bench", "--help"}, help, err, HOOPVALE_CLI_PATH), kExitOk);
     EXPECT_NE(help.str().find("--games"), std::string::npos);
 }
 

@@ -80,8 +80,8 @@ class HubConventionsTest : public QObject {
     }
 
     void commandsWithoutAScreenSaySoInTheirStatusTip() {
-        QAction* sim = hub->Command(QStringLiteral("mnuSimGames"));
-        QVERIFY(!frmStart::IsBuilt("mnuSimGames"));
+        QAction* sim = hub->Command(QStringLiteral("mnuInSeasonAwards"));
+        QVERIFY(!frmStart::IsBuilt("mnuInSeasonAwards"));
         QCOMPARE(sim->statusTip(), frmStart::NotBuiltTip());
         QVERIFY(hub->Command(QStringLiteral("mnuLoadGame"))->statusTip().isEmpty());
         // A menu shows no status tip for a disabled command by itself: the hub does, on hovering.

@@ -42,25 +42,14 @@ class LeagueScreensTest : public QObject {
         host = ScriptedHost();
     }
 
-    void saveRefusesAnEmptyNameAndPathKeys() {
+    // Path keys are not typed; Save writes the file, renames the league and closes the screen.
+    void saveScreen() {
         frmSaveGame screen(league, host);
         QCOMPARE(screen.NameField()->text(), QStringLiteral("Spring"));
         screen.NameField()->clear();
-        QTest::keyClicks(screen.NameField(), QStringLiteral("a/b\\c"));
-        QCOMPARE(screen.NameField()->text(), QStringLiteral("abc"));
-        screen.NameField()->clear();
+        QTest::keyClicks(screen.NameField(), QStringLiteral("Au/tu\\mn"));
+        QCOMPARE(screen.NameField()->text(), QStringLiteral("Autumn"));
         screen.show();
-        screen.SaveButton()->click();
-        QCOMPARE(host.messages.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(host.messages[0].text), QStringLiteral("Please enter a save name."));
-        QCOMPARE(QString::fromStdString(host.messages[0].title), QStringLiteral("Error!"));
-        QVERIFY(screen.isVisible());
-    }
-
-    void saveWritesTheFileAndRenamesTheLeague() {
-        frmSaveGame screen(league, host);
-        screen.show();
-        screen.NameField()->setText(QStringLiteral("Autumn"));
         test::Screenshot(screen, QStringLiteral("save_game"));
         screen.SaveButton()->click();
         QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
@@ -69,76 +58,53 @@ class LeagueScreensTest : public QObject {
         QCOMPARE(screen.result(), int(QDialog::Accepted));
     }
 
-    void loadListsTheSavedGamesAndLoadsOnDoubleClick() {
-        QVERIFY(SaveLeague(league, "Alpha", host));
+    // The list holds the saved games only; a double click loads one; Delete asks, then refreshes the list.
+    void loadScreen() {
         league.state.Password = "Secret";
-        QVERIFY(SaveLeague(league, "Beta", host));
+        QVERIFY(SaveLeague(league, "Alpha", host) && SaveLeague(league, "Beta", host));
         home->Write("save/readme.txt", "not a save");
         League target;
         target.programFolder = home->path();
         frmLoadGame screen(target, host);
         QCOMPARE(screen.Games().size(), size_t(2));
-        QCOMPARE(screen.Games()[0].fileName, std::string("Alpha.sav"));
         QCOMPARE(screen.Games()[1].fileName, std::string("Beta.sav"));
         test::Screenshot(screen, QStringLiteral("load_game"));
-
         screen.SelectFile("Beta.sav");
         emit screen.View()->doubleClicked(screen.View()->currentIndex());
         QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
-        QVERIFY(target.leagueOpen);
-        QCOMPARE(target.state.Season, int16_t(2004));
-        QCOMPARE(QString::fromStdString(target.state.Password), QStringLiteral("Secret"));
-        QVERIFY(!target.state.CommissionerRights);
+        QVERIFY(target.leagueOpen && !target.state.CommissionerRights);
         QCOMPARE(QString::fromStdString(target.player(1).Name), QStringLiteral("Ana Ólafsdóttir"));
-
         frmLoadGame again(target, host);
         again.SelectFile("Alpha.sav");
-        again.LoadButton()->click();
-        QVERIFY(target.state.CommissionerRights); // a league without a password grants the rights at once
+        for (bool yes : {false, true}) {
+            host.answers = {yes};
+            again.DeleteButton()->click();
+            QCOMPARE(again.Games().size(), size_t(yes ? 1 : 2));
+        }
+        QCOMPARE(host.questions.back(), std::string("Are you sure you want to delete Alpha.sav?"));
+        QVERIFY(!std::filesystem::exists(*home / "save/Alpha.sav"));
     }
 
-    void deleteAsksAndRefreshesTheList() {
-        QVERIFY(SaveLeague(league, "Gone", host));
-        QVERIFY(SaveLeague(league, "Kept", host));
-        frmLoadGame screen(league, host);
-        screen.SelectFile("Gone.sav");
-        host.answers = {false};
-        screen.DeleteButton()->click();
-        QCOMPARE(host.questions.back(), std::string("Are you sure you want to delete Gone.sav?"));
-        QCOMPARE(screen.Games().size(), size_t(2));
-        host.answers = {true};
-        screen.DeleteButton()->click();
-        QCOMPARE(screen.Games().size(), size_t(1));
-        QCOMPARE(screen.Games()[0].fileName, std::string("Kept.sav"));
-        QVERIFY(!std::filesystem::exists(*home / "save/Gone.sav"));
-    }
-
-    void optionsChangeOnClickAndTheCapIsReformatted() {
+    // Each box changes its option at once; the cap is taken and shown again when the field is left.
+    void optionsScreen() {
         league.state.LeagueInjuries = true;
-        league.state.SaveBoxScores = false;
         frmLeagueOptions screen(league.state, host);
         screen.show();
         QVERIFY(screen.Box("chkInjuries")->isChecked());
-        screen.Box("chkInjuries")->click();
-        QVERIFY(!league.state.LeagueInjuries);
-        screen.Box("chkSaveBoxes")->click();
-        screen.Box("chkLockSimming")->click();
-        screen.Box("chkLockEndSeason")->click();
-        QVERIFY(league.state.SaveBoxScores && league.state.LockSimulation && league.state.LockEndSeason);
-
+        for (const char* box : {"chkInjuries", "chkSaveBoxes", "chkLockSimming", "chkLockEndSeason"})
+            screen.Box(box)->click();
+        QVERIFY(!league.state.LeagueInjuries && league.state.SaveBoxScores && league.state.LockSimulation &&
+                league.state.LockEndSeason);
         QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$42,500,000"));
         test::Screenshot(screen, QStringLiteral("league_options"));
-        screen.SalaryCapField()->setText(QStringLiteral("$30,000,000"));
+        screen.SalaryCapField()->setText(QStringLiteral("30000000"));
         emit screen.SalaryCapField()->editingFinished();
         QCOMPARE(league.state.SalaryCapDollars(), int64_t(30000000));
         QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$30,000,000"));
-        screen.SalaryCapField()->setText(QStringLiteral("lots"));
-        emit screen.SalaryCapField()->editingFinished();
-        QCOMPARE(league.state.SalaryCapDollars(), int64_t(0));
-        QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$0"));
     }
 
-    void passwordScreenRefusesNotApplicableAndKeepsTheOldOne() {
+    // A refused password keeps the old one and the screen; "no password" hides the field and clears it.
+    void passwordScreen() {
         league.state.Password = "Old";
         frmPassword screen(league.state, host);
         screen.show();
@@ -149,30 +115,15 @@ class LeagueScreensTest : public QObject {
         screen.Confirm();
         QCOMPARE(host.LastMessage(), std::string("Invalid Password"));
         QCOMPARE(QString::fromStdString(league.state.Password), QStringLiteral("Old"));
-        QCOMPARE(screen.PasswordField()->text(), QStringLiteral("Old"));
         QVERIFY(screen.isVisible());
-
         screen.NoPasswordChoice()->setChecked(true);
-        QVERIFY(!screen.PasswordField()->isVisible());
-        QVERIFY(screen.PasswordField()->text().isEmpty());
+        QVERIFY(!screen.PasswordField()->isVisible() && screen.PasswordField()->text().isEmpty());
         screen.Confirm();
         QCOMPARE(QString::fromStdString(league.state.Password), QStringLiteral("N/A"));
         QVERIFY(league.state.CommissionerRights);
     }
 
-    void passwordScreenOpensWithNoPasswordChosen() {
-        frmPassword screen(league.state, host);
-        screen.show();
-        QVERIFY(screen.NoPasswordChoice()->isChecked());
-        QVERIFY(!screen.PasswordField()->isVisible());
-        screen.SetPasswordChoice()->setChecked(true);
-        QVERIFY(screen.PasswordField()->isVisible());
-        screen.PasswordField()->setText(QStringLiteral("Hoops"));
-        screen.Confirm();
-        QCOMPARE(QString::fromStdString(league.state.Password), QStringLiteral("Hoops"));
-    }
-
-    void commishLoginIsCaseSensitive() {
+    void commishScreen() {
         league.state.Password = "Hoops";
         league.state.CommissionerRights = true;
         frmCommish screen(league.state, host);
@@ -181,11 +132,9 @@ class LeagueScreensTest : public QObject {
         screen.PasswordField()->setText(QStringLiteral("hoops"));
         screen.Login();
         QCOMPARE(host.LastMessage(), std::string("Login Failed"));
-        QVERIFY(!league.state.CommissionerRights);
-        QVERIFY(screen.isVisible());
+        QVERIFY(!league.state.CommissionerRights && screen.isVisible());
         screen.PasswordField()->setText(QStringLiteral("Hoops"));
         screen.Login();
-        QCOMPARE(host.LastMessage(), std::string("Login Complete"));
         QVERIFY(league.state.CommissionerRights);
         QCOMPARE(screen.result(), int(QDialog::Accepted));
     }

@@ -1,0 +1,119 @@
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/bench_season.h"
+#include "league/default_league.h"
+#include "league/save_file.h"
+#include "league/saved_games.h"
+#include "season/begin_season.h"
+#include "season/playoffs.h"
+#include "season/sim_commands.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+
+namespace {
+
+constexpr const char* kBenchLeague = "bench";
+
+int PlayedGames(const League& league, int firstDay, int lastDay) {
+    int played = 0;
+    for (int d = firstDay; d <= lastDay; ++d) {
+        const ScheduleDay& day = league.schedule[static_cast<size_t>(d)];
+        for (int g = 1; g <= std::min<int>(day.NumGames, kGamesPerDay); ++g)
+            played += day.Games[static_cast<size_t>(g)].Played ? 1 : 0;
+    }
+    return played;
+}
+
+std::string Seconds(double s) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", s);
+    return text;
+}
+
+std::string PerSecond(int games, double s) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", s > 0 ? games / s : 0.0);
+    return text;
+}
+
+class Stopwatch {
+  public:
+    double Lap() {
+        auto now = std::chrono::steady_clock::now();
+        double s = std::chrono::duration<double>(now - start_).count();
+        start_ = now;
+        return s;
+    }
+
+  private:
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+} // namespace
+
+uint64_t ScoreChecksum(const League& league) {
+    uint64_t sum = 1469598103934665603ull; // FNV-1a over the played games
+    auto mix = [&sum](int value) {
+        sum ^= static_cast<uint64_t>(static_cast<uint32_t>(value));
+        sum *= 1099511628211ull;
+    };
+    for (int d = 1; d <= kScheduleDays; ++d) {
+        const ScheduleDay& day = league.schedule[static_cast<size_t>(d)];
+        for (int g = 1; g <= std::min<int>(day.NumGames, kGamesPerDay); ++g) {
+            const ScheduledGame& game = day.Games[static_cast<size_t>(g)];
+            if (!game.Played) continue;
+            for (int v : {d, g, static_cast<int>(game.HomeScore), static_cast<int>(game.AwayScore)})
+                mix(v);
+        }
+    }
+    return sum;
+}
+
+int RunSeasonBench(CliContext& ctx, unsigned long long seed) {
+    Host& host = *ctx.host;
+    League& league = ctx.session.league;
+    if (fs::exists(league.SaveFolder() / SaveFileName(kBenchLeague))) {
+        host.ShowMessage("A saved league named \"bench\" exists; it is left alone.", "Error");
+        return kExitRefused;
+    }
+    league.rng.Seed(seed);
+    if (!LoadDefaultLeagueKeepingRosters(ctx.session, host, kBenchLeague)) return kExitRefused;
+    const fs::path folder = league.LeagueFolderOf(kBenchLeague);
+    struct RemoveFolder {
+        fs::path folder;
+        ~RemoveFolder() {
+            std::error_code ec;
+            fs::remove_all(folder, ec);
+        }
+    } cleanup{folder};
+    league.state.SeasonDay = Phase::BeforeSeason;
+
+    SimRun run;
+    Stopwatch clock;
+    if (!BeginSeason(league, host, true)) return kExitRefused;
+    const double begin = clock.Lap();
+    const SimReport regular = RunSimCommand(league, host, run, SimSpan::Season);
+    const double regularSeconds = clock.Lap();
+    const int regularGames = PlayedGames(league, Phase::FirstDay, Phase::LastDay);
+    if (regular.outcome != SimOutcome::Done) return kExitRefused;
+    const SimReport playoffs = RunPlayoffCommand(league, host, run, PlayoffSpan::All);
+    const double playoffSeconds = clock.Lap();
+    const int playoffGames = PlayedGames(league, kFirstPlayoffGameDay, kScheduleDays);
+
+    ctx.out << "Begin season: " << Seconds(begin) << " s\n";
+    ctx.out << "Regular season: " << regularGames << " games, " << Seconds(regularSeconds) << " s, "
+            << PerSecond(regularGames, regularSeconds) << " games per second\n";
+    ctx.out << "Playoffs: " << playoffGames << " games, " << Seconds(playoffSeconds) << " s, "
+            << PerSecond(playoffGames, playoffSeconds) << " games per second\n";
+    const int champion = PlayoffChampion(league);
+    ctx.out << "Champion: "
+            << (champion ? league.team(champion).City + " " + league.team(champion).Name : "none") << '\n';
+    ctx.out << "Score checksum: " << ScoreChecksum(league) << '\n';
+    return playoffs.outcome == SimOutcome::Done && champion != 0 ? kExitOk : kExitRefused;
+}
+
+} // namespace hv

@@ -1,0 +1,95 @@
+#include "season/end_season.h"
+
+#include "league/league_options.h"
+#include "personnel/computer_trades.h"
+#include "personnel/draft.h"
+#include "personnel/draft_class.h"
+#include "personnel/season_end.h"
+#include "personnel/trade.h"
+#include "season/box_filing.h"
+#include "season/injuries.h"
+#include "season/records.h"
+#include "season/schedule.h"
+#include "season/season_hooks.h"
+
+namespace hv {
+
+namespace {
+
+// The first steps of both orders: the new season, at the rookie draft, with no draft under way.
+void OpenNextSeason(League& league, bool atRookieDraft) {
+    SeasonState& s = league.state;
+    ++s.Season;
+    if (atRookieDraft) s.SeasonDay = Phase::RookieDraft;
+    s.DraftState = 0;
+    s.DraftPickState = 0;
+    ClearTradingState(league);
+}
+
+// The end of the season raises Season first: the records and box files belong to the one before.
+int16_t SeasonJustPlayed(const League& league) {
+    return static_cast<int16_t>(league.state.Season - 1);
+}
+
+} // namespace
+
+bool SeasonReadyToEnd(const League& league) {
+    const int day = league.state.SeasonDay;
+    return day >= Phase::FirstEndSeason && day <= Phase::LastEndSeason;
+}
+
+bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption) {
+    if (!CheckMayEndSeason(league.state, host)) return false;
+    if (!SeasonReadyToEnd(league)) {
+        host.ShowMessage("The season can be ended only once the playoffs are over.", "End Season",
+                         MessageIcon::Warning);
+        return false;
+    }
+    auto step = [&](const char* text) {
+        if (caption) caption(text);
+        host.PumpEvents();
+    };
+    host.SetBusy(true);
+    OpenNextSeason(league, true);
+    step("Processing Injuries");
+    ClearInjuredReserve(league);
+    step("Processing Records");
+    UpdateSeasonRecords(league, SeasonJustPlayed(league));
+    step("Aging Players");
+    ProcessSeasonEnd(league, host);
+    step("Processing Career Records");
+    UpdateAllCareerRecords(league);
+    step("Clearing Schedule");
+    ClearSchedule(league);
+    step("Verifying Rookie Class");
+    EnsureComingDraftClass(league);
+    step("Done");
+    host.SetBusy(false);
+    return true;
+}
+
+void CloseEndSeason(League& league, Host& host) {
+    FileSeasonBoxScores(league, SeasonJustPlayed(league), host);
+}
+
+bool EndSeasonUnattended(League& league, Host& host) {
+    if (!SeasonReadyToEnd(league)) return false;
+    League before = league;
+    OpenNextSeason(league, false);
+    FileSeasonBoxScores(league, SeasonJustPlayed(league), host);
+    ClearInjuredReserve(league);
+    UpdateSeasonRecords(league, SeasonJustPlayed(league));
+    ProcessSeasonEnd(league, host);
+    UpdateAllCareerRecords(league);
+    ClearSchedule(league);
+    if (!PrepareRookieDraft(league, host)) {
+        league = std::move(before);
+        return false;
+    }
+    EnsureComingDraftClass(league);
+    league.state.SeasonDay = Phase::RookieDraft;
+    RunComputerTrades(league, host);
+    return true;
+}
+
+} // namespace hv

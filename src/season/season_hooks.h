@@ -1,0 +1,23 @@
+// Steps of the season cycle whose work belongs to subsystems still to come. Each is a plain function that the
+// day loop, the playoffs and the end of the season already call at its place and in its order; until its
+// subsystem fills it, it does nothing beyond keeping the season's phase moving where the step moves it.
+#pragma once
+
+#include "league/league.h"
+#include "platform/host.h"
+
+namespace hv {
+
+// ---- During the regular season ----
+
+// The day's page of the league site, written at the start of each end-of-day step while the site is kept
+// during simulation.
+void WriteDailyPage(League& league, Host& host);
+
+// ---- Coached games ----
+
+// A game of a team coached by the user, handed to the coached-game screen: true when it was played there.
+// Until that screen exists every game is simulated.
+bool CoachScheduledGame(League& league, Host& host, int day, int game, int home, int away, const char* type);
+
+} // namespace hv

@@ -1,0 +1,70 @@
+#include "frm_sim_games.h"
+
+#include "frm_all_star.h"
+#include "league/status_line.h"
+#include "reports/schedule_table.h"
+
+namespace hv {
+
+frmSimGames::frmSimGames(League& league, Host& host, QWidget* parent)
+    : SimScreen(league, host, QStringLiteral("Sim Games"), parent) {
+    setObjectName(QStringLiteral("frmSimGames"));
+    games_ = new ReportView(this);
+    games_->setObjectName(QStringLiteral("lstGames"));
+    connect(games_, &QTableView::doubleClicked, this, [this] { OpenBox(games_->SelectedKey()); });
+    auto* gamesLabel = new QLabel(QStringLiteral("&Today's games:"), this);
+    gamesLabel->setBuddy(games_);
+    lists_->addWidget(gamesLabel);
+    lists_->addWidget(games_);
+
+    html_ = new QCheckBox(QStringLiteral("&HTML"), this);
+    html_->setObjectName(QStringLiteral("chkHtml"));
+    html_->setToolTip(
+        QStringLiteral("Write the league site's day pages and box-score pages while simulating"));
+    html_->setChecked(league.state.SiteDuringSim);
+    connect(html_, &QCheckBox::toggled, this, [this](bool on) { league_.state.SiteDuringSim = on; });
+    options_->addWidget(html_);
+    options_->addStretch();
+
+    auto span = [this](SimSpan s) {
+        return [this, s] { return RunSimCommand(league_, RunHost(), run_, s); };
+    };
+    AddCommand("cmdSim", QStringLiteral("&Sim"), span(SimSpan::Day));
+    AddCommand("cmdSimWeek", QStringLiteral("Sim &Week"), span(SimSpan::Week));
+    AddCommand("cmdSimMonth", QStringLiteral("Sim &Month"), span(SimSpan::Month));
+    AddCommand("cmdSimHalf", QStringLiteral("Sim H&alf"), span(SimSpan::Half));
+    AddCommand("cmdSimSeason", QStringLiteral("Sim S&eason"), span(SimSpan::Season));
+    AddCommand("cmdSimGame", QStringLiteral("Sim &Game"), [this]() -> SimReport {
+        const int key = games_->SelectedKey();
+        if (key / 100 != league_.state.SeasonDay) {
+            host_.ShowMessage("Select one of today's games first.", "Sim Game", MessageIcon::Information);
+            return {};
+        }
+        return RunSimGame(league_, RunHost(), run_, key % 100);
+    });
+    // The weekend of day 60 step by step; Sim Week and the longer spans play it at once.
+    auto* allStar = AddCommand("cmdAllStar", QStringLiteral("A&ll-Star"), [this]() -> SimReport {
+        const bool played = OpenAllStarScreen(league_, host_, this);
+        return {played ? SimOutcome::Done : SimOutcome::Refused, 0};
+    });
+    allStar->setToolTip(QStringLiteral("Play the All-Star weekend step by step"));
+    AddViewButton("cmdBox", QStringLiteral("&Box Score"), [this] { OpenBox(games_->SelectedKey()); });
+
+    Refresh();
+    resize(760, 620);
+}
+
+void frmSimGames::Refresh() {
+    const int day = league_.state.SeasonDay;
+    heading_->setText(QString::fromStdString(StatusLine(league_.state)));
+    const bool scheduleDay = day >= 1 && day <= kScheduleDays;
+    games_->SetTable(ScheduleTable(league_, 0, scheduleDay ? day : -1));
+    games_->resizeColumnsToContents();
+    const bool regular = RegularSeasonDay(league_);
+    for (const char* name : {"cmdSim", "cmdSimWeek", "cmdSimMonth", "cmdSimSeason", "cmdSimGame"})
+        EnableCommand(name, regular);
+    EnableCommand("cmdSimHalf", regular && day < Phase::AllStarDay);
+    EnableCommand("cmdAllStar", day == Phase::AllStarDay);
+}
+
+} // namespace hv

@@ -1,0 +1,221 @@
+// The regular season's day loop and the schedule screen's commands on the default league: spans, the
+// deadline question, the All-Star pause, Sim Game, roster errors, Stop and the commissioner's lock.
+#include <gtest/gtest.h>
+
+#include "core/season_run_support.h"
+#include "league/league_options.h"
+#include "league/season_archive.h"
+#include "season/day_loop.h"
+#include "season/sim_commands.h"
+#include "season/transactions.h"
+
+namespace hv {
+namespace {
+
+TEST(SimSpans, TargetsAndTheDeadlineQuestion) {
+    struct Case {
+        SimSpan span;
+        int current, toDay;
+        int target;
+        bool asked;
+    };
+    const Case cases[] = {
+        {SimSpan::Day, 99, 0, 99, false},     {SimSpan::Day, 100, 0, 100, true},
+        {SimSpan::Day, 101, 0, 101, false},   {SimSpan::Week, 95, 0, 99, false},
+        {SimSpan::Week, 96, 0, 100, true},    {SimSpan::Week, 97, 0, 101, true},
+        {SimSpan::Week, 100, 0, 104, false},  {SimSpan::Week, 118, 0, 120, false},
+        {SimSpan::Month, 80, 0, 99, false},   {SimSpan::Month, 81, 0, 100, true},
+        {SimSpan::Month, 110, 0, 120, false}, {SimSpan::Half, 10, 0, 59, false},
+        {SimSpan::Season, 90, 0, 120, false}, {SimSpan::ToDay, 99, 100, 100, true},
+        {SimSpan::ToDay, 50, 99, 99, false},  {SimSpan::ToDay, 100, 110, 110, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << static_cast<int>(c.span) << " from " << c.current);
+        const int target = SimTarget(c.span, c.current, c.toDay);
+        EXPECT_EQ(target, c.target);
+        EXPECT_EQ(AsksDeadlineQuestion(c.span, c.current, target), c.asked);
+    }
+}
+
+class DayLoop : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(season.Begin(31)) << season.host.LastMessage(); }
+
+    League& league() { return season.league(); }
+    test::RunHost& host() { return season.host; }
+    const ScheduleDay& Day(int d) { return league().schedule[static_cast<size_t>(d)]; }
+
+    int PlayedOn(int d) {
+        int played = 0;
+        for (int g = 1; g <= Day(d).NumGames; ++g)
+            played += Day(d).Games[static_cast<size_t>(g)].Played ? 1 : 0;
+        return played;
+    }
+
+    SimReport Sim(SimSpan span, int toDay = 0) { return RunSimCommand(league(), host(), run, span, toDay); }
+
+    test::SeasonLeague season;
+    SimRun run;
+};
+
+TEST_F(DayLoop, NoToTheDeadlineQuestionChangesNothing) {
+    league().state.SeasonDay = 97;
+    host().answers = {false};
+    EXPECT_EQ(Sim(SimSpan::Week).outcome, SimOutcome::Cancelled);
+    ASSERT_EQ(host().questions.size(), 1u);
+    EXPECT_EQ(host().questions[0], kDeadlineQuestion);
+    EXPECT_EQ(league().state.SeasonDay, 97);
+    EXPECT_EQ(PlayedOn(97), 0);
+}
+
+TEST_F(DayLoop, SimMonthFromDay110EndsTheRegularSeasonWithItsFinalStandings) {
+    league().state.SeasonDay = 110;
+    std::vector<std::string> lines;
+    run.onResult = [&](const std::string& line) { lines.push_back(line); };
+    SimReport report = Sim(SimSpan::Month);
+    EXPECT_EQ(report.outcome, SimOutcome::Done);
+    EXPECT_EQ(report.daysPlayed, 11);
+    EXPECT_TRUE(host().questions.empty());
+    EXPECT_EQ(league().state.SeasonDay, Phase::FirstPlayoffDay);
+    int games = 0;
+    for (int d = 110; d <= 120; ++d) {
+        EXPECT_EQ(PlayedOn(d), Day(d).NumGames) << "day " << d;
+        games += Day(d).NumGames;
+    }
+    EXPECT_EQ(static_cast<int>(lines.size()), games);
+    // The archive holds the final standings: every team once, with the games of days 110 to 120.
+    const SeasonArchive& archive = ArchiveOf(league(), league().state.Season);
+    int wins = 0, losses = 0, teams = 0;
+    for (const StandingLine& line : archive.Standings) {
+        if (line.TeamName.empty()) continue;
+        ++teams;
+        wins += line.Wins;
+        losses += line.Losses;
+        EXPECT_EQ(line.Record, std::to_string(line.Wins) + " - " + std::to_string(line.Losses));
+    }
+    EXPECT_EQ(teams, kLeagueTeams);
+    EXPECT_EQ(wins, games);
+    EXPECT_EQ(losses, games);
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        EXPECT_GE(league().team(t).ConfRank, 1);
+    // Nothing is left to play in the regular season.
+    EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Refused);
+}
+
+TEST_F(DayLoop, SingleDaySimPausesOnDay60AndSimWeekPlaysThroughIt) {
+    league().state.SeasonDay = Phase::AllStarDay;
+    EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::AllStarBreak);
+    EXPECT_EQ(league().state.SeasonDay, Phase::AllStarDay);
+    EXPECT_EQ(Day(60).NumGames, 0);
+
+    SimReport week = Sim(SimSpan::Week);
+    EXPECT_EQ(week.outcome, SimOutcome::Done);
+    EXPECT_EQ(league().state.SeasonDay, 65);
+    for (int d = 61; d <= 64; ++d)
+        EXPECT_EQ(PlayedOn(d), Day(d).NumGames) << "day " << d;
+    EXPECT_EQ(PlayedOn(65), 0);
+}
+
+TEST_F(DayLoop, ADayPlayedGameByGameEndsOnlyWithItsLastGame) {
+    league().state.SeasonDay = 5;
+    const int games = Day(5).NumGames;
+    ASSERT_GT(games, 1);
+    for (int g = games; g >= 1; --g) { // any order: the last one played ends the day
+        EXPECT_EQ(RunSimGame(league(), host(), run, g).outcome, SimOutcome::Done);
+        EXPECT_EQ(league().state.SeasonDay, g == 1 ? 6 : 5) << "after game " << g;
+        if (g != 1) {
+            EXPECT_FALSE(AllGamesPlayed(league()));
+        }
+    }
+    EXPECT_EQ(PlayedOn(5), games);
+    EXPECT_EQ(PlayedOn(6), 0);
+}
+
+TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
+    const int day = 3;
+    league().state.SeasonDay = day;
+    ASSERT_GE(Day(day).NumGames, 4);
+    const int human = league().FindTeam(Day(day).Games[3].AwayTeam);
+    Team& team = league().team(human);
+    team.Owner = "Human";
+    ASSERT_TRUE(PlaceOnIR(league(), team.PG1));
+
+    SimReport report = Sim(SimSpan::Week);
+    EXPECT_EQ(report.outcome, SimOutcome::Stopped);
+    EXPECT_EQ(league().state.SeasonDay, day);
+    EXPECT_TRUE(Day(day).Games[1].Played);
+    EXPECT_TRUE(Day(day).Games[2].Played);
+    EXPECT_FALSE(Day(day).Games[3].Played);
+    ASSERT_FALSE(host().messages.empty());
+    EXPECT_EQ(host().messages.back().title, "Roster Error");
+    EXPECT_EQ(host().messages.back().text, team.Name + " don't have enough players.");
+
+    // Put right, the next run carries on with the game that stopped.
+    ASSERT_TRUE(ActivatePlayer(league(), team.PG1));
+    EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Done);
+    EXPECT_EQ(league().state.SeasonDay, day + 1);
+    EXPECT_EQ(PlayedOn(day), Day(day).NumGames);
+}
+
+TEST_F(DayLoop, StopEndsTheRunBeforeTheNextDay) {
+    league().state.SeasonDay = 20;
+    host().stopAfterPumps = 3; // pressed while the first day's games are being played
+    SimReport report = Sim(SimSpan::Month);
+    EXPECT_EQ(report.outcome, SimOutcome::Stopped);
+    EXPECT_EQ(report.daysPlayed, 1);
+    EXPECT_EQ(league().state.SeasonDay, 21);
+    EXPECT_EQ(PlayedOn(20), Day(20).NumGames);
+    EXPECT_EQ(PlayedOn(21), 0);
+}
+
+TEST_F(DayLoop, TheCommissionersLockRefusesEveryCommandAndChangesNothing) {
+    SeasonState& s = league().state;
+    s.LockSimulation = true;
+    s.Password = "secret";
+    s.CommissionerRights = false;
+    s.SeasonDay = 10;
+    const auto schedule = league().schedule;
+    const std::function<SimReport()> commands[] = {
+        [&] { return Sim(SimSpan::Day); },
+        [&] { return Sim(SimSpan::Week); },
+        [&] { return Sim(SimSpan::Season); },
+        [&] { return Sim(SimSpan::ToDay, 12); },
+        [&] { return RunSimGame(league(), host(), run, 1); },
+        [&] { return RunPlayoffCommand(league(), host(), run, PlayoffSpan::All); },
+    };
+    for (const auto& command : commands) {
+        host().messages.clear();
+        EXPECT_EQ(command().outcome, SimOutcome::Refused);
+        ASSERT_EQ(host().messages.size(), 1u);
+        EXPECT_EQ(host().messages[0].text, kSimulateRefusal);
+    }
+    EXPECT_EQ(s.SeasonDay, 10);
+    EXPECT_TRUE(league().schedule == schedule);
+    EXPECT_TRUE(host().questions.empty());
+}
+
+// The ranking pass runs on every 7th day below 100 and on days 30, 60, 80 and 121; it moves each team's
+// WinRating into OldWinRating, which shows whether it ran.
+TEST_F(DayLoop, TheEndOfDayRanksTheTeamsOnItsDays) {
+    const std::pair<int, bool> days[] = {{28, true},   {29, false},  {30, true},  {35, true},
+                                         {60, true},   {80, true},   {81, false}, {98, true},
+                                         {100, false}, {105, false}, {121, true}};
+    for (auto [day, ranked] : days) {
+        SCOPED_TRACE(day);
+        league().state.SeasonDay = static_cast<int16_t>(day - 1);
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            league().team(t).WinRating = static_cast<int16_t>(200 + t);
+            league().team(t).OldWinRating = static_cast<int16_t>(300 + t);
+        }
+        EndOfDay(league(), host());
+        EXPECT_EQ(league().state.SeasonDay, day);
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            const Team& team = league().team(t);
+            EXPECT_EQ(team.OldWinRating, ranked ? 200 + t : 300 + t) << team.Name;
+            EXPECT_EQ(team.WinRating <= 100, ranked) << team.Name;
+        }
+    }
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,250 @@
+// The playoffs: seeding with the division rule, the calendar and its home pattern, the day's games of the
+// open series, the changes of stage with home court, the champion and the Playoff MVP.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/season_run_support.h"
+#include "league/season_archive.h"
+#include "season/performance_rating.h"
+#include "season/playoffs.h"
+
+namespace hv {
+namespace {
+
+// A league of 29 named teams: the East's 15 in conference order with their divisions ('A' Atlantic, 'C'
+// Central), then the West's 14 (Midwest and Pacific alternating). Ranks as the order gives them.
+League RankedLeague(const std::string& eastDivisions) {
+    League l;
+    std::map<std::string, int> nextInDivision;
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        Team& team = l.team(t);
+        team.City = "City" + std::to_string(t);
+        team.Name = "Team" + std::to_string(t);
+        const bool east = t <= 15;
+        team.Conference = east ? "East" : "West";
+        team.Division = east ? (eastDivisions[static_cast<size_t>(t - 1)] == 'A' ? "Atlantic" : "Central")
+                             : (t % 2 ? "Midwest" : "Pacific");
+        team.ConfRank = static_cast<int16_t>(east ? t : t - 15);
+        team.DivRank = static_cast<int16_t>(++nextInDivision[team.Division]);
+    }
+    return l;
+}
+
+TEST(PlayoffSeeding, SeedsOneAndTwoComeFromDifferentDivisions) {
+    struct Case {
+        std::string divisions;    // East teams 1 to 15 in conference order
+        std::array<int, 8> seeds; // team slots of seeds 1 to 8
+    };
+    const Case cases[] = {
+        // Different divisions at the top: the first eight in order.
+        {"ACAACCACCACACCA", {1, 2, 3, 4, 5, 6, 7, 8}},
+        // The other division's best-placed team (4th) moves up to seed 2; the 2nd and 3rd move down.
+        {"AAACCACCCCCAAAC", {1, 4, 2, 3, 5, 6, 7, 8}},
+        // It may be the eighth.
+        {"AAAAAAACCCCCCCC", {1, 8, 2, 3, 4, 5, 6, 7}},
+        // No team of the other division among the eight: its leader (9th) is seed 2 and the 8th drops out.
+        {"CCCCCCCCAAAAAAA", {1, 9, 2, 3, 4, 5, 6, 7}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.divisions);
+        League l = RankedLeague(c.divisions);
+        auto seeds = PlayoffSeeds(l, "East");
+        for (int s = 1; s <= 8; ++s)
+            EXPECT_EQ(seeds[static_cast<size_t>(s)], c.seeds[static_cast<size_t>(s - 1)]) << "seed " << s;
+    }
+    // A conference short of eight teams has no seeds.
+    League small = RankedLeague("ACAACCACCACACCA");
+    for (int t = 16; t <= 22; ++t)
+        small.team(t).Conference = "East";
+    EXPECT_EQ(PlayoffSeeds(small, "West")[8], 0);
+}
+
+TEST(PlayoffCalendar, RoundsPlay2221112AndTheFinals232) {
+    // Transcribed calendar: game days with their home side, per stage.
+    const std::map<int, std::pair<int, char>> games{
+        {122, {1, 'A'}}, {123, {1, 'A'}}, {125, {1, 'B'}}, {126, {1, 'B'}}, {128, {1, 'A'}}, {130, {1, 'B'}},
+        {131, {1, 'A'}}, {133, {2, 'A'}}, {134, {2, 'A'}}, {136, {2, 'B'}}, {137, {2, 'B'}}, {139, {2, 'A'}},
+        {141, {2, 'B'}}, {143, {2, 'A'}}, {145, {3, 'A'}}, {146, {3, 'A'}}, {148, {3, 'B'}}, {149, {3, 'B'}},
+        {151, {3, 'A'}}, {153, {3, 'B'}}, {155, {3, 'A'}}, {157, {4, 'A'}}, {158, {4, 'A'}}, {160, {4, 'B'}},
+        {161, {4, 'B'}}, {162, {4, 'B'}}, {164, {4, 'A'}}, {165, {4, 'A'}}};
+    for (int day = 118; day <= 170; ++day) {
+        PlayoffDay plan = PlayoffCalendar(day);
+        auto it = games.find(day);
+        EXPECT_EQ(plan.stage, it == games.end() ? 0 : it->second.first) << "day " << day;
+        EXPECT_EQ(plan.home, it == games.end() ? 0 : it->second.second) << "day " << day;
+    }
+}
+
+class PlayoffTree : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        l = RankedLeague("ACAACCACCACACCA");
+        for (int n = 1; n <= 8; ++n) {
+            PlayoffSeries& s = Series(n);
+            s.TeamA = static_cast<int16_t>(2 * n - 1);
+            s.TeamB = static_cast<int16_t>(2 * n);
+        }
+    }
+    PlayoffSeries& Series(int n) { return l.tables.playoffTree[static_cast<size_t>(n)]; }
+    void Finish(int n, bool aWins, int loserWins) {
+        PlayoffSeries& s = Series(n);
+        s.WinsA = static_cast<int16_t>(aWins ? 4 : loserWins);
+        s.WinsB = static_cast<int16_t>(aWins ? loserWins : 4);
+        s.Finished = true;
+    }
+    std::set<std::string> TeamsOn(int day) {
+        std::set<std::string> teams;
+        const ScheduleDay& d = l.schedule[static_cast<size_t>(day)];
+        for (int g = 1; g <= d.NumGames; ++g) {
+            teams.insert(d.Games[static_cast<size_t>(g)].HomeTeam);
+            teams.insert(d.Games[static_cast<size_t>(g)].AwayTeam);
+        }
+        return teams;
+    }
+
+    League l;
+    ScriptedHost host;
+};
+
+TEST_F(PlayoffTree, ADayHoldsOneGameForEachOpenSeriesOfItsStage) {
+    Finish(1, true, 0); // a sweep
+    l.state.SeasonDay = 124;
+    SchedulePlayoffDay(l, host); // day 125: team B at home
+    const ScheduleDay& day = l.schedule[125];
+    ASSERT_EQ(day.NumGames, 7);
+    for (int g = 1; g <= 7; ++g) {
+        const PlayoffSeries& s = Series(g + 1);
+        EXPECT_EQ(day.Games[static_cast<size_t>(g)].HomeTeam, l.team(s.TeamB).Name);
+        EXPECT_EQ(day.Games[static_cast<size_t>(g)].AwayTeam, l.team(s.TeamA).Name);
+    }
+    EXPECT_EQ(TeamsOn(125).count("Team1"), 0u);
+    EXPECT_EQ(TeamsOn(125).size(), 14u); // nobody twice
+
+    l.state.SeasonDay = 123; // day 124 is a rest day
+    SchedulePlayoffDay(l, host);
+    EXPECT_EQ(l.schedule[124].NumGames, 0);
+}
+
+TEST_F(PlayoffTree, TheNextStageGivesHomeCourtToTheWinnerWithMoreWins) {
+    for (int n = 1; n <= 8; ++n)
+        Finish(n, n % 2 == 1, n % 4); // odd series won by team A, even ones by team B
+    // Winners: 1, 4, 5, 8, 9, 12, 13, 16.
+    l.team(1).HomeWins = 30;
+    l.team(4).HomeWins = 31; // more wins: home court although from the higher series
+    l.team(5).RoadWins = 40;
+    l.team(8).HomeWins = 20;
+    l.team(8).RoadWins = 20; // equal wins: the winner of the lower series keeps it
+    l.team(9).HomeWins = 10;
+    l.team(12).HomeWins = 5;
+    l.team(13).HomeWins = 1;
+    l.team(16).RoadWins = 2;
+    l.state.SeasonDay = 131;
+    SchedulePlayoffDay(l, host); // day 132 ends the stage: no games, the next stage drawn
+    EXPECT_EQ(l.schedule[132].NumGames, 0);
+    const std::array<std::pair<int, int>, 4> expected{{{4, 1}, {5, 8}, {9, 12}, {16, 13}}};
+    for (int n = 9; n <= 12; ++n) {
+        SCOPED_TRACE(n);
+        EXPECT_EQ(Series(n).TeamA, expected[static_cast<size_t>(n - 9)].first);
+        EXPECT_EQ(Series(n).TeamB, expected[static_cast<size_t>(n - 9)].second);
+        EXPECT_EQ(Series(n).WinsA + Series(n).WinsB, 0);
+        EXPECT_FALSE(Series(n).Finished);
+    }
+}
+
+TEST_F(PlayoffTree, TheFinalsCrownTheChampionAndItsPlayoffMVP) {
+    PlayoffSeries& final = Series(15);
+    final = {3, 6, 2, 4, true}; // team B wins 4-2
+    l.state.Season = 2007;
+    // Team6's players: the sum of their playoff game ratings decides; regular-season lines do not count.
+    auto add = [&](int id, const std::string& team, std::vector<GameLogEntry> log) {
+        Player& p = l.player(id);
+        p.Name = "Player " + std::to_string(id);
+        p.Team = team;
+        p.DefaultPosition = "SF";
+        p.CAREERPOINTS = 1000 + id;
+        p.GameLog = std::move(log);
+    };
+    GameLogEntry regular{}, first{}, second{}, fouledOut{}, loser{};
+    regular.SeasonDay = 100;
+    regular.Points = 50;
+    first.SeasonDay = 130; // 10 + 4 + 3.5 + 2 + 0.4 - 5 - 2 - 0.6 = 12.3
+    first.Points = 10, first.Rebounds = 4, first.Assists = 2, first.Steals = 1, first.FG = 4, first.FGA = 9;
+    first.FT = 2, first.FTA = 2, first.Turnovers = 1, first.Fouls = 3;
+    second.SeasonDay = 131; // 1 + 0.2 = 1.2
+    second.Points = 1, second.FT = 1, second.FTA = 1;
+    fouledOut.SeasonDay = 140; // 12 + 5 + 7 + 2 + 1.5 + 0.8 - 5 - 2 - 4 - 1.2 - 5 (six fouls) = 11.1
+    fouledOut.Points = 12, fouledOut.Rebounds = 5, fouledOut.Assists = 4, fouledOut.Steals = 1;
+    fouledOut.Blocks = 1, fouledOut.FG = 5, fouledOut.FGA = 10, fouledOut.FT = 2, fouledOut.FTA = 4;
+    fouledOut.Turnovers = 2, fouledOut.Fouls = 6;
+    loser.SeasonDay = 150;
+    loser.Points = 60;
+    add(11, "Team6", {regular, first, second}); // 12 + 1 = 13 in the playoffs
+    add(12, "Team6", {fouledOut});              // 11
+    add(13, "Team3", {loser});
+    ASSERT_EQ(GamePerformanceRating(fouledOut), 11);
+    l.team(3).FinalsAppearances = 2;
+
+    l.state.SeasonDay = 165;
+    SchedulePlayoffDay(l, host); // day 166: the finals are over
+    EXPECT_EQ(PlayoffChampion(l), 6);
+    EXPECT_EQ(l.team(6).Championships, 1);
+    EXPECT_EQ(l.team(6).FinalsAppearances, 1);
+    EXPECT_EQ(l.team(3).FinalsAppearances, 3);
+    EXPECT_EQ(l.team(3).Championships, 0);
+    EXPECT_EQ(l.player(11).Championships, 1);
+    EXPECT_EQ(l.player(13).Championships, 0);
+
+    const SeasonArchive& a = ArchiveOf(l, 2007);
+    EXPECT_EQ(a.Champion, "Team6");
+    EXPECT_EQ(a.RunnerUp, "Team3");
+    EXPECT_EQ(a.ChampionWins, 4);
+    EXPECT_EQ(a.RunnerUpWins, 2);
+    EXPECT_EQ(a.Awards[8].PlayerID, 11); // "PlayoffMVP"
+    EXPECT_EQ(a.Awards[8].Team, "Team6");
+    EXPECT_EQ(l.player(11).CAREERPOINTS, 1011 + 500);
+    EXPECT_EQ(l.player(12).CAREERPOINTS, 1012);
+    ASSERT_EQ(l.player(11).Awards.size(), 1u);
+    EXPECT_EQ(l.player(11).Awards[0], (Award{2007, "Playoff MVP"}));
+}
+
+// The default league after a regular season without games: everybody 0-0, the bracket drawn from the ranks.
+TEST(BeginPlayoffs, DrawsTheFirstStageAndSchedulesDay122) {
+    test::SeasonLeague season;
+    ASSERT_TRUE(season.Begin(5));
+    League& l = season.league();
+    ScriptedHost& host = season.host;
+    l.state.SeasonDay = 120;
+    EXPECT_FALSE(BeginPlayoffs(l, host));
+    EXPECT_EQ(l.state.SeasonDay, 120);
+
+    l.state.SeasonDay = Phase::FirstPlayoffDay;
+    l.team(1).Playoffs = 6;
+    ASSERT_TRUE(BeginPlayoffs(l, host));
+    EXPECT_EQ(l.state.SeasonDay, 122);
+    int qualified = 0;
+    for (size_t c = 0; c < 2; ++c) {
+        auto seeds = PlayoffSeeds(l, c == 0 ? "East" : "West");
+        const int pairs[4][2] = {{1, 8}, {4, 5}, {2, 7}, {3, 6}};
+        for (int k = 0; k < 4; ++k) {
+            const PlayoffSeries& s = l.tables.playoffTree[c * 4 + static_cast<size_t>(k) + 1];
+            EXPECT_EQ(s.TeamA, seeds[static_cast<size_t>(pairs[k][0])]);
+            EXPECT_EQ(s.TeamB, seeds[static_cast<size_t>(pairs[k][1])]);
+            EXPECT_EQ(l.team(s.TeamA).PlayoffBracket(), k + 1);
+            EXPECT_EQ(l.team(s.TeamB).PlayoffBracket(), 8 - k);
+        }
+        for (int s = 1; s <= 8; ++s) {
+            const Team& t = l.team(seeds[static_cast<size_t>(s)]);
+            EXPECT_EQ(t.LastPlayoffYear, l.state.Season);
+            qualified += t.Playoffs >= 1 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(qualified, 16);
+    EXPECT_EQ(l.team(1).Playoffs, l.team(1).PlayoffBracket() ? 7 : 6);
+    EXPECT_EQ(l.schedule[122].NumGames, 8);
+    for (int n = 9; n <= 15; ++n)
+        EXPECT_EQ(l.tables.playoffTree[static_cast<size_t>(n)], PlayoffSeries{});
+}
+
+} // namespace
+} // namespace hv

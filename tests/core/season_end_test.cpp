@@ -1,0 +1,298 @@
+// The players' end of season: careers, retirements, aging, contracts moving on, cut salaries, and the
+// re-signing decisions of computer and human teams.
+#include <gtest/gtest.h>
+
+#include "core/engine_test_support.h"
+#include "personnel/resign.h"
+#include "personnel/retirement.h"
+#include "personnel/salary.h"
+#include "personnel/season_end.h"
+#include "platform/scripted_host.h"
+#include "season/transactions.h"
+#include "support/roster_league.h"
+
+namespace hv {
+namespace {
+
+class SeasonEnd : public ::testing::Test {
+  protected:
+    SeasonEnd() {
+        league().state.Season = 2006; // the season number has already moved on
+        league().state.SeasonDay = Phase::RookieDraft;
+        league().state.SetSalaryCapDollars(40000000);
+    }
+    League& league() { return roster.league; }
+
+    // A player of team `team` (0: a free agent) aged `age` with contract years `years`.
+    int Add(int team, int age, std::initializer_list<int32_t> years, int position = 1) {
+        const int id = roster.Add(team, position, 60);
+        Player& p = league().player(id);
+        p.Age = static_cast<int16_t>(age);
+        int y = 1;
+        for (int y2 = 1; y2 <= 8; ++y2)
+            p.Contract(y2) = 0;
+        for (int32_t amount : years)
+            p.Contract(y++) = amount;
+        if (team != 0) league().team(team).TotalSalary += p.contract1;
+        return id;
+    }
+
+    test::RosterLeague roster;
+    ScriptedHost host;
+};
+
+TEST_F(SeasonEnd, ContractsMoveOnAndPlayersAge) {
+    const int id = Add(1, 25, {1000000, 1100000, 1200000});
+    Player& p = league().player(id);
+    p.Experience = 4;
+    p.BirdYears = 2;
+    const int prospect = Add(0, 20, {});
+    league().player(prospect).Team = kDraft;
+    league().team(1).CutSalary = {500, 400, 300, 0, 0, 0, 0, 80};
+    league().team(1).UsedMidException = league().team(1).UsedLowException = true;
+
+    ASSERT_TRUE(ProcessSeasonEnd(league(), host));
+    EXPECT_EQ(p.LastSalary, 1000000);
+    EXPECT_EQ(p.contract1, 1100000);
+    EXPECT_EQ(p.contract2, 1200000);
+    EXPECT_EQ(p.contract3, 0);
+    EXPECT_EQ(p.Age, 26);
+    EXPECT_EQ(p.Experience, 5);
+    EXPECT_EQ(p.BirdYears, 3);
+    EXPECT_EQ(league().player(prospect).Age, 20) << "a prospect of the draft does not age";
+    const Team& t = league().team(1);
+    EXPECT_EQ(t.CutSalary, (std::array<int32_t, 8>{400, 300, 0, 0, 0, 0, 80, 0}));
+    EXPECT_FALSE(t.UsedMidException);
+    EXPECT_FALSE(t.UsedLowException);
+    EXPECT_EQ(t.TotalSalary, 1100000);
+    EXPECT_EQ(Payroll(t), 1100400);
+}
+
+TEST_F(SeasonEnd, SeasonGoesIntoTheCareer) {
+    const int id = Add(1, 25, {1000000, 1000000});
+    Player& p = league().player(id);
+    p.SeasonStats = {70,  60, 2100, 500, 1000, 300, 400, 80, 200, 450,
+                     300, 90, 40,   150, 1380, 180, 2,   12, 1,   0};
+    p.CAREERPOINTS = 3000;
+    p.Career.Points = 2900;
+    p.CareerGames = 100;
+    ProcessSeasonEnd(league(), host);
+    EXPECT_EQ(p.CAREERPOINTS, 4380);
+    EXPECT_EQ(p.Career.Points, 4280);
+    EXPECT_EQ(p.Career.Minutes, 2100);
+    EXPECT_EQ(p.Career.Assists, 300);
+    EXPECT_EQ(p.CareerGames, 170);
+    EXPECT_EQ(p.CareerGamesStarted, 60);
+    EXPECT_EQ(p.CareerFouls, 180);
+    EXPECT_EQ(p.CareerDoubleDoubles, 12);
+    ASSERT_EQ(p.SeasonHistory.size(), 1u);
+    const SeasonHistoryEntry& h = p.SeasonHistory[0];
+    EXPECT_EQ(h.Season, 2005);
+    EXPECT_EQ(h.Team, league().team(1).Name);
+    EXPECT_EQ(h.Rebounds, 450);
+    EXPECT_EQ(h.Points, 1380);
+    EXPECT_EQ(h.DQ, 2);
+}
+
+TEST(Retirement, ChanceByAgeAndContract) {
+    // b = 0 without a contract next season, 0.2 with one, 0.4 with one and more than 2400 minutes.
+    const struct {
+        int age;
+        int32_t nextYear;
+        int minutes;
+        double r;
+        bool retires;
+    } cases[] = {
+        {32, 0, 0, 0.999, false}, {33, 0, 0, 0.80, false},     {33, 0, 0, 0.81, true},
+        {34, 1, 0, 0.99, false},  {34, 1, 2500, 0.999, false}, {35, 0, 0, 0.45, false},
+        {35, 0, 0, 0.46, true},   {38, 1, 0, 0.66, true},      {38, 1, 2400, 0.64, false},
+        {39, 0, 0, 0.21, true},   {44, 1, 2401, 0.59, false},  {44, 1, 2401, 0.61, true},
+        {45, 1, 3000, 0.0, true},
+    };
+    for (const auto& c : cases) {
+        Player p;
+        p.Age = static_cast<int16_t>(c.age);
+        p.contract2 = c.nextYear;
+        p.SeasonStats.Minutes = static_cast<int16_t>(c.minutes);
+        EXPECT_EQ(RetiresAtSeasonEnd(p, c.r), c.retires) << c.age << " " << c.nextYear << " " << c.minutes;
+    }
+}
+
+TEST_F(SeasonEnd, RetirementsOverManyPlayers) {
+    // Share retiring at the end of the season by age and contract, over 100 seeds of 40 players each.
+    const struct {
+        int age;
+        bool underContract;
+        double share;
+    } cases[] = {{30, false, 0.0}, {34, false, 0.2}, {34, true, 0.0}, {36, false, 0.55},
+                 {40, false, 0.8}, {40, true, 0.6},  {46, true, 1.0}};
+    for (const auto& c : cases) {
+        int retired = 0, total = 0;
+        for (uint64_t seed = 1; seed <= 100; ++seed) {
+            test::RosterLeague fresh(static_cast<unsigned>(seed));
+            roster = fresh;
+            league().state.Season = 2006;
+            league().state.SeasonDay = Phase::RookieDraft;
+            for (int i = 0; i < 40; ++i)
+                Add(1 + i % 5, c.age,
+                    c.underContract ? std::initializer_list<int32_t>{900000, 900000}
+                                    : std::initializer_list<int32_t>{900000});
+            ProcessSeasonEnd(league(), host);
+            for (int id = 1; id <= 40; ++id)
+                retired += league().player(id).IsEmpty();
+            total += 40;
+        }
+        EXPECT_NEAR(retired / double(total), c.share, 0.03)
+            << c.age << (c.underContract ? " under contract" : "");
+    }
+}
+
+TEST_F(SeasonEnd, FreeAgentsRetire) {
+    const int id = Add(0, 24, {});
+    ProcessSeasonEnd(league(), host);
+    EXPECT_TRUE(league().player(id).IsEmpty());
+    EXPECT_TRUE(league().tables.transactions.empty()) << "a free agent's retirement is logged for no team";
+}
+
+TEST_F(SeasonEnd, RetiringPlayerLeavesHisTeam) {
+    SetHuman(league().team(2), true);
+    const int first = roster.Fill(2, 13);
+    const int star = first + 2;
+    Player& p = league().player(star);
+    p.CAREERPOINTS = 25001;
+    p.Awards.push_back({2004, "MVP"});
+    p.SeasonHistory.push_back({});
+    league().team(2).keyplayer1 = static_cast<int16_t>(star);
+    const int16_t players = league().team(2).NumPlayers;
+    const std::string name = p.Name, position = p.DefaultPosition;
+    league().tables.bids.push_back({static_cast<int16_t>(star), 3, BidKind::New, 1, {1000000}, 0, 0});
+    const size_t free = league().freeIDs.size();
+
+    RetirePlayer(league(), star, host, 2005);
+    EXPECT_TRUE(league().player(star).IsEmpty());
+    const Team& t = league().team(2);
+    EXPECT_EQ(t.NumPlayers, players - 1);
+    EXPECT_EQ(t.keyplayer1, 0);
+    for (int pos = 1; pos <= 5; ++pos)
+        for (int row = 1; row <= 3; ++row)
+            EXPECT_NE(t.Depth(pos, row), star);
+    ASSERT_FALSE(league().tables.transactions.empty());
+    EXPECT_EQ(league().tables.transactions.back().Action, position + " " + name + " retires");
+    EXPECT_EQ(league().tables.transactions.back().Team, "Owls");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, name + " of the Owls has retired.");
+    EXPECT_EQ(host.messages[0].title, "Retirement");
+    ASSERT_EQ(league().tables.retiredPlayers.size(), 1u);
+    const RetiredPlayer& r = league().tables.retiredPlayers[0];
+    EXPECT_EQ(r.ID, star);
+    EXPECT_EQ(r.Name, name);
+    EXPECT_EQ(r.RetiredSeason, 2005);
+    EXPECT_EQ(r.CAREERPOINTS, 25001);
+    EXPECT_EQ(r.Awards.size(), 1u);
+    EXPECT_EQ(r.Seasons.size(), 1u);
+    EXPECT_TRUE(league().tables.bids.empty());
+    EXPECT_EQ(league().freeIDs.size(), free + 1);
+    EXPECT_EQ(league().freeIDs.back(), star);
+
+    // 25000 career points exactly is not enough for the table; a computer team gets no message.
+    league().player(first).CAREERPOINTS = 25000;
+    SetHuman(league().team(2), false);
+    RetirePlayer(league(), first, host, 2005);
+    EXPECT_EQ(league().tables.retiredPlayers.size(), 1u);
+    EXPECT_EQ(host.messages.size(), 1u);
+}
+
+// Re-signing decisions of a computer team (cap 40,000,000, payroll as set).
+TEST_F(SeasonEnd, ComputerTeamResigns) {
+    const struct {
+        const char* what;
+        bool willing;
+        int32_t demand, lastSalary;
+        int birdYears;
+        int64_t payroll;
+        bool stays;
+    } cases[] = {
+        {"not willing", false, 1000000, 1000000, 5, 0, false},
+        {"no demand", true, 0, 1000000, 5, 0, false},
+        {"Bird rights over the cap", true, 9000000, 1000000, 3, 45000000, true},
+        {"within 120 % over the cap", true, 1200000, 1000000, 2, 45000000, true},
+        {"above 120 % over the cap", true, 1200001, 1000000, 2, 45000000, false},
+        {"above 120 % within the room", true, 3000000, 1000000, 2, 37000000, true},
+        {"above 120 % beyond the room", true, 3000001, 1000000, 2, 37000000, false},
+    };
+    for (const auto& c : cases) {
+        test::RosterLeague fresh;
+        roster = fresh;
+        league().state.SetSalaryCapDollars(40000000);
+        const int id = Add(1, 27, {});
+        Player& p = league().player(id);
+        p.Resign = c.willing;
+        p.ResignDemand = {c.demand, c.demand, c.demand};
+        p.LastSalary = c.lastSalary;
+        p.BirdYears = static_cast<int16_t>(c.birdYears);
+        league().team(1).TotalSalary = static_cast<int32_t>(c.payroll);
+        const ResignDecision d = DecideResign(league(), id, host);
+        EXPECT_EQ(d, c.stays ? ResignDecision::Stays : ResignDecision::Leaves) << c.what;
+        if (c.stays) {
+            EXPECT_EQ(p.contract1, c.demand) << c.what;
+            EXPECT_EQ(p.contract3, c.demand) << c.what;
+            EXPECT_EQ(p.contract4, 0) << c.what;
+            EXPECT_EQ(league().tables.transactions.back().Action,
+                      "C " + p.Name + " resigns for " + SalaryCapText(c.demand) + " over 3 years")
+                << c.what;
+        }
+    }
+}
+
+TEST_F(SeasonEnd, ExpiredContractsAtTheEndOfTheSeason) {
+    SetHuman(league().team(2), true);
+    const int stays = Add(1, 28, {2000000});
+    const int leaves = Add(1, 28, {2000000});
+    const int waits = Add(2, 28, {2000000});
+    const int refuses = Add(2, 28, {2000000});
+    for (int id : {stays, waits})
+        league().player(id).Resign = true;
+    league().player(leaves).Resign = league().player(refuses).Resign = false;
+    for (int id : {stays, leaves, waits, refuses})
+        league().player(id).ResignDemand = {2100000};
+    league().team(2).keyplayer2 = static_cast<int16_t>(refuses);
+
+    ProcessSeasonEnd(league(), host);
+    EXPECT_EQ(league().player(stays).contract1, 2100000);
+    EXPECT_EQ(league().player(stays).Team, "Hawks");
+    EXPECT_EQ(league().player(leaves).Team, "FA");
+    EXPECT_EQ(league().player(leaves).LastTeam, "Hawks");
+    EXPECT_TRUE(AwaitsResignDecision(league(), waits));
+    EXPECT_EQ(PlayersAwaitingResign(league()), std::vector<int>{waits});
+    EXPECT_EQ(league().player(refuses).Team, "FA");
+    EXPECT_EQ(league().team(2).keyplayer2, 0);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              league().player(refuses).Name + " of Owls has decided to test free agency.");
+
+    // The user's answers.
+    EXPECT_FALSE(UserResign(league(), 1, stays, true, host)) << "not a human team";
+    EXPECT_TRUE(UserResign(league(), 2, waits, true, host));
+    EXPECT_EQ(league().player(waits).contract1, 2100000);
+    EXPECT_FALSE(UserResign(league(), 2, waits, true, host)) << "already decided";
+    EXPECT_EQ(host.LastMessage(), league().player(waits).Name + " is not waiting to re-sign with the Owls.");
+}
+
+TEST_F(SeasonEnd, UserResigningKeepsToTheCap) {
+    SetHuman(league().team(2), true);
+    const int id = Add(2, 28, {});
+    Player& p = league().player(id);
+    p.ResignDemand = {5000000, 5000000};
+    p.LastSalary = 1000000;
+    p.BirdYears = 1;
+    league().team(2).TotalSalary = 38000000;
+    EXPECT_FALSE(UserResign(league(), 2, id, true, host));
+    EXPECT_EQ(host.LastMessage(), "The Owls do not have the cap room to re-sign " + p.Name + ".");
+    EXPECT_EQ(p.Team, "Owls");
+    EXPECT_TRUE(UserResign(league(), 2, id, false, host));
+    EXPECT_EQ(p.Team, "FA");
+    EXPECT_EQ(p.LastTeam, "Owls");
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,60 @@
+// A league of the default teams ready for the day loop: started up in a fresh program folder, its season
+// begun (schedule made, day 1), without the site pages.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "league/default_league.h"
+#include "league/startup.h"
+#include "platform/scripted_host.h"
+#include "season/begin_season.h"
+#include "support/temp_home.h"
+
+namespace hv::test {
+
+// A scripted host that also keeps every progress value, and can play a user who presses Stop after a number
+// of event pumps.
+class RunHost : public ScriptedHost {
+  public:
+    std::vector<int> progressValues;
+    int stopAfterPumps = -1; // -1: never
+
+    void SetProgress(const std::string& caption, int value, int maximum) override {
+        ScriptedHost::SetProgress(caption, value, maximum);
+        progressValues.push_back(value);
+    }
+    void PumpEvents() override {
+        ScriptedHost::PumpEvents();
+        if (stopAfterPumps >= 0 && pumps >= stopAfterPumps) RequestStop();
+    }
+};
+
+struct SeasonLeague {
+    TempHome home;
+    Session session;
+    RunHost host;
+
+    League& league() { return session.league; }
+
+    // The default league on day 0 of its first season; false when start-up failed.
+    bool Load(unsigned seed, const std::string& name = "Season Run") {
+        home.CopyInstalledData();
+        session.league.programFolder = home.path();
+        if (!RunStartup(session, host) || !LoadDefaultLeagueKeepingRosters(session, host, name)) return false;
+        League& l = session.league;
+        l.rng.Seed(seed);
+        l.state.SiteDuringSim = false;
+        l.state.SeasonDay = Phase::BeforeSeason;
+        return true;
+    }
+
+    // Loaded and begun: the league stands on day 1 with its schedule.
+    bool Begin(unsigned seed, const std::string& name = "Season Run") {
+        return Load(seed, name) && BeginSeason(session.league, host, true);
+    }
+};
+
+} // namespace hv::test

@@ -1,0 +1,249 @@
+// The season's own steps: the begin-season sequence, the ranking and position passes, the end of the season,
+// the performance rating and the award writers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/season_run_support.h"
+#include "league/league_options.h"
+#include "league/season_archive.h"
+#include "personnel/draft.h"
+#include "season/award_record.h"
+#include "season/begin_season.h"
+#include "season/end_season.h"
+#include "season/performance_rating.h"
+#include "season/team_rankings.h"
+#include "season/transactions.h"
+
+namespace hv {
+namespace {
+
+TEST(PerformanceRating, WorkedLinesToTheNearestEvenHalf) {
+    struct Case {
+        PerformanceLine line;
+        int rating;
+    };
+    const Case cases[] = {
+        // 20 + 7 + 8.75 + 6 + 3 + 1 - 9 - 1 - 8 - 0.6 - 5 = 22.15
+        {{20, 7, 5, 3, 2, 8, 17, 4, 5, 4, 3, 1}, 22},
+        {{7, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 10},  // 10.5 goes to the even 10
+        {{8, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 12},  // 11.5 goes to the even 12
+        {{0, 0, 0, 0, 0, 0, 6, 0, 2, 3, 5, 0}, -14}, // -6 + 0.4 - 2 - 6 - 1 = -14.6
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PerformanceRating(c.line), c.rating);
+
+    Player p;
+    p.SeasonStats.Points = 20, p.SeasonStats.Rebounds = 7, p.SeasonStats.Assists = 5,
+    p.SeasonStats.Steals = 3;
+    p.SeasonStats.Blocks = 2, p.SeasonStats.FG = 8, p.SeasonStats.FGA = 17, p.SeasonStats.FT = 4;
+    p.SeasonStats.FTA = 5, p.SeasonStats.Turnovers = 4, p.SeasonStats.Fouls = 3, p.SeasonStats.DQ = 1;
+    EXPECT_EQ(SeasonPerformanceRating(p), 22);
+    GameLogEntry g{};
+    g.Points = 10, g.Fouls = 5;
+    EXPECT_EQ(GamePerformanceRating(g), 9); // 10 - 1
+    g.Fouls = 6;
+    EXPECT_EQ(GamePerformanceRating(g), 4); // 10 - 1.2 - 5: six fouls disqualify
+}
+
+League NamedTeams() {
+    League l;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        l.team(t).Name = "T" + std::to_string(t);
+    return l;
+}
+
+void AddPlayer(League& l, int id, const std::string& team, int rating, int position = 1, bool ir = false) {
+    Player& p = l.player(id);
+    p.Name = "P " + std::to_string(id);
+    p.Team = team;
+    p.CurrentRating = static_cast<int16_t>(rating);
+    p.PositionNumber = static_cast<int16_t>(position);
+    p.IR = ir;
+}
+
+TEST(TeamPasses, RankingRatesTeamsByTheirBestTenAndRanksThem) {
+    League l = NamedTeams();
+    int id = 1;
+    for (int r = 50; r <= 61; ++r) // the best ten: 52 to 61, mean 56.5 to the even 56
+        AddPlayer(l, id++, "T1", r);
+    for (int r : {70, 71, 73}) // mean 71.33
+        AddPlayer(l, id++, "T2", r);
+    AddPlayer(l, id++, "FA", 99);
+    l.team(3).HomeWins = 10; // 10-0 with no players: 0 + 50
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        l.team(t).WinRating = static_cast<int16_t>(t);
+
+    RankTeams(l);
+    EXPECT_EQ(l.team(1).TeamRating, 56);
+    EXPECT_EQ(l.team(2).TeamRating, 71);
+    EXPECT_EQ(l.team(3).TeamRating, 0);
+    // Measures: T2 35.5 + 25, T1 28 + 25, T3 50, the rest 25 each in slot order.
+    EXPECT_EQ(l.team(2).WinRating, 100);
+    EXPECT_EQ(l.team(1).WinRating, 96); // 100 x 27 / 28
+    EXPECT_EQ(l.team(3).WinRating, 93); // 100 x 26 / 28
+    EXPECT_EQ(l.team(4).WinRating, 89);
+    EXPECT_EQ(l.team(29).WinRating, 0);
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        EXPECT_EQ(l.team(t).OldWinRating, t);
+}
+
+TEST(TeamPasses, PositionPassRecountsEachRoster) {
+    League l = NamedTeams();
+    AddPlayer(l, 1, "T1", 50, 1);
+    AddPlayer(l, 2, "T1", 50, 1);
+    AddPlayer(l, 3, "T1", 50, 4, true); // on injured reserve: on the roster, not active, not counted
+    AddPlayer(l, 4, "T1", 50, 5);
+    AddPlayer(l, 5, "T2", 50, 2);
+    AddPlayer(l, 6, "Draft", 50, 3);
+    l.team(1).NumPlayers = 9, l.team(1).ActivePlayers = 9, l.team(1).SGs = 4;
+    l.team(5).Cs = 3;
+    RecountRosters(l);
+    const Team& t1 = l.team(1);
+    EXPECT_EQ(t1.NumPlayers, 4);
+    EXPECT_EQ(t1.ActivePlayers, 3);
+    EXPECT_EQ(t1.Cs, 2);
+    EXPECT_EQ(t1.SGs, 0);
+    EXPECT_EQ(t1.PGs, 1);
+    EXPECT_EQ(l.team(2).PFs, 1);
+    EXPECT_EQ(l.team(2).NumPlayers, 1);
+    EXPECT_EQ(l.team(5).Cs, 0);
+}
+
+TEST(AwardRecord, WritesEachCodeIntoItsSlot) {
+    League l = NamedTeams();
+    l.state.Season = 2004;
+    AddPlayer(l, 7, "T4", 60, 2);
+    AddPlayer(l, 8, "T5", 60, 2);
+    l.player(7).DefaultPosition = "PF";
+    ScriptedHost host;
+    EXPECT_TRUE(RecordAward(l, host, 7, "AL1T"));
+    EXPECT_TRUE(RecordAward(l, host, 8, "AL1T")); // the PF slot is taken: the first free one
+    EXPECT_TRUE(RecordAward(l, host, 8, "POW"));
+    EXPECT_TRUE(RecordAward(l, host, 7, "POW"));
+    EXPECT_TRUE(RecordAward(l, host, 7, "MVP"));
+    EXPECT_FALSE(RecordAward(l, host, 0, "ROY"));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(RecordAward(l, host, 7, "BestDressed"));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Award: BestDressed not found.");
+
+    ASSERT_EQ(l.tables.archive.size(), 1u);
+    const SeasonArchive& a = l.tables.archive[0];
+    EXPECT_EQ(a.Season, 2004);
+    EXPECT_EQ(a.Teams[0][1], (AwardSlot{7, "P 7", "PF", "T4"}));
+    EXPECT_EQ(a.Teams[0][0].PlayerID, 8);
+    EXPECT_EQ(a.PlayerOfWeek[0].PlayerID, 8);
+    EXPECT_EQ(a.PlayerOfWeek[1].PlayerID, 7);
+    EXPECT_EQ(a.Awards[4].PlayerID, 7); // "MVP"
+    EXPECT_EQ(a.Awards[5].PlayerID, 0); // "ROY" for nobody
+    AddPlayerAward(l, 7, "Most Valuable Player");
+    EXPECT_EQ(l.player(7).Awards.back(), (Award{2004, "Most Valuable Player"}));
+}
+
+class SeasonSteps : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(season.Load(9)) << season.host.LastMessage(); }
+    League& league() { return season.league(); }
+    test::SeasonLeague season;
+};
+
+TEST_F(SeasonSteps, BeginSeasonStepsThroughItsProgressValues) {
+    Team& team = league().team(4);
+    team.HomeWins = 30, team.RoadLosses = 12, team.Streak = 3, team.Points = 9000, team.SeasonWinsVs[5] = 2;
+    team.Championships = 2;
+    Player& p = league().player(league().team(4).C1);
+    p.SeasonStats.Points = 800, p.PlayoffStats.Games = 9, p.GameLog.resize(5), p.CareerGames = 300;
+
+    ASSERT_TRUE(BeginSeason(league(), season.host));
+    EXPECT_EQ(league().state.SeasonDay, 1);
+    const std::vector<int>& v = season.host.progressValues;
+    ASSERT_GT(v.size(), 8u);
+    EXPECT_EQ(v.front(), 50);
+    // The schedule moves the bar through its matchups (1, 2, ...), then the steps follow.
+    const std::vector<int> tail(v.end() - 6, v.end());
+    EXPECT_EQ(tail, (std::vector<int>{1200, 1300, 1400, 1500, 1600, 2000}));
+    for (size_t i = 1; i + 6 < v.size(); ++i)
+        EXPECT_EQ(v[i], static_cast<int>(i));
+    EXPECT_EQ(season.host.lastMaximum, 2000);
+
+    EXPECT_EQ(team.Wins() + team.Losses(), 0);
+    EXPECT_EQ(team.Streak, 0);
+    EXPECT_EQ(team.Points, 0);
+    EXPECT_EQ(team.SeasonWinsVs[5], 0);
+    EXPECT_EQ(team.WinPct, 0.5);
+    EXPECT_EQ(team.Championships, 2);
+    EXPECT_EQ(p.SeasonStats, SeasonTotals{});
+    EXPECT_EQ(p.PlayoffStats, PlayoffTotals{});
+    EXPECT_TRUE(p.GameLog.empty());
+    EXPECT_EQ(p.CareerGames, 300);
+    EXPECT_GT(team.TeamRating, 0);
+
+    // Only from day 0.
+    season.host.messages.clear();
+    EXPECT_FALSE(BeginSeason(league(), season.host));
+    EXPECT_EQ(season.host.messages.size(), 1u);
+    EXPECT_EQ(league().state.SeasonDay, 1);
+}
+
+TEST_F(SeasonSteps, BeginSeasonWithoutItsMatchupsLeavesTheLeagueAsItWas) {
+    std::filesystem::remove(season.home / "Schedule.dat");
+    league().team(2).HomeWins = 17;
+    EXPECT_FALSE(BeginSeason(league(), season.host, true));
+    EXPECT_EQ(league().state.SeasonDay, 0);
+    EXPECT_EQ(league().team(2).HomeWins, 17);
+}
+
+TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
+    ASSERT_TRUE(BeginSeason(league(), season.host, true));
+    SeasonState& s = league().state;
+    const int16_t year = s.Season;
+    s.SeasonDay = 168;
+    s.DraftState = 2;
+    const int hurt = league().team(3).SF1;
+    league().player(hurt).TimeInjured = 30;
+    ASSERT_TRUE(PlaceOnIR(league(), hurt));
+
+    std::vector<std::string> captions;
+    ASSERT_TRUE(EndSeason(league(), season.host, [&](const std::string& c) { captions.push_back(c); }));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Processing Injuries", "Processing Records",
+                                                  "Aging Players", "Processing Career Records",
+                                                  "Clearing Schedule", "Verifying Rookie Class", "Done"}));
+    EXPECT_EQ(s.Season, year + 1);
+    EXPECT_EQ(s.SeasonDay, Phase::RookieDraft);
+    EXPECT_EQ(s.DraftState, 0);
+    EXPECT_FALSE(league().player(hurt).IR);
+    for (int d = 1; d <= kScheduleDays; ++d)
+        EXPECT_EQ(league().schedule[static_cast<size_t>(d)].NumGames, 0);
+    // Once only.
+    EXPECT_FALSE(EndSeason(league(), season.host));
+    EXPECT_EQ(s.Season, year + 1);
+}
+
+TEST_F(SeasonSteps, EndSeasonRefusedUnderTheCommissionersLock) {
+    SeasonState& s = league().state;
+    s.SeasonDay = 167;
+    s.LockEndSeason = true;
+    s.Password = "pw";
+    s.CommissionerRights = false;
+    const int16_t year = s.Season;
+    EXPECT_FALSE(EndSeason(league(), season.host));
+    EXPECT_EQ(season.host.LastMessage(), kEndSeasonRefusal);
+    EXPECT_EQ(s.Season, year);
+    EXPECT_EQ(s.SeasonDay, 167);
+}
+
+TEST_F(SeasonSteps, EndSeasonUnattendedDrawsTheLottery) {
+    ASSERT_TRUE(BeginSeason(league(), season.host, true));
+    SeasonState& s = league().state;
+    const int16_t year = s.Season;
+    s.SeasonDay = 169;
+    ASSERT_TRUE(EndSeasonUnattended(league(), season.host));
+    EXPECT_EQ(s.Season, year + 1);
+    EXPECT_EQ(s.SeasonDay, Phase::RookieDraft);
+    EXPECT_TRUE(RookieDraftOrderReady(league()));
+    EXPECT_EQ(league().schedule[5].NumGames, 0);
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,232 @@
+// An agreed trade: what moves, the invariants it keeps, the transaction lines, and the user's side of it
+// (agreement of two human teams, the question to go ahead, refusals, declined computer offers, the
+// suggestion of what would make a refused proposal work).
+#include <gtest/gtest.h>
+
+#include "core/roster_test_support.h"
+#include "personnel/trade_value.h"
+#include "platform/scripted_host.h"
+#include "reports/team_info_table.h"
+#include "season/lineup.h"
+#include "season/transactions.h"
+#include "support/trade_league.h"
+
+namespace hv {
+namespace {
+
+using test::PlayerOf;
+
+// Every invariant a trade must keep, for every team.
+void ExpectLeagueHolds(const League& league) {
+    int onTeams = 0;
+    for (int t = 1; t <= kLeagueTeams; ++t) {
+        const Team& team = league.team(t);
+        test::ExpectCountsAgree(league, t);
+        onTeams += team.NumPlayers;
+        EXPECT_LE(team.NumPlayers, 15) << team.Name;
+        EXPECT_EQ(team.TotalSalary, TeamPayroll(league, t)) << team.Name;
+        for (int pos = 1; pos <= 5; ++pos)
+            for (int row = 1; row <= 3; ++row)
+                if (int id = team.Depth(pos, row)) {
+                    EXPECT_EQ(TeamOfPlayer(league, id), t) << team.Name;
+                }
+        for (int id : {team.keyplayer1, team.keyplayer2, team.keyplayer3})
+            if (id) {
+                EXPECT_EQ(TeamOfPlayer(league, id), t) << team.Name;
+            }
+        if (!IsHuman(team)) {
+            EXPECT_TRUE(LineupSettingsValid(team)) << team.Name;
+        }
+    }
+    int rostered = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        rostered += TeamOfPlayer(league, id) != 0;
+    EXPECT_EQ(onTeams, rostered); // each player counted by exactly one team
+    EXPECT_EQ(PickTableProblem(league.tables), std::nullopt);
+    // The saved game takes it back.
+    League reloaded;
+    EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trades"), reloaded));
+}
+
+TEST(ExecuteTrade, MovesPlayersAndPicksAndKeepsEveryInvariant) {
+    test::TradeLeague t;
+    League& league = t.league;
+    league.player(1).BirdYears = 4;
+    league.player(1).IR = true; // counted off the Hawks' active list, onto the Owls'
+    league.team(1).ActivePlayers--;
+    league.team(1).Cs--;
+    const int hawksR2 = t.Pick(1, 2006, 2), owlsR1 = t.Pick(2, 2007, 1);
+    league.tables.draftOrder.assign(59, DraftSlot{});
+    league.tables.draftOrder[30] = {1, static_cast<int16_t>(hawksR2), 0, 0, 0};
+    ASSERT_EQ(league.team(1).C1, 1); // the Hawks' line-up was set before 1 went on IR
+    ASSERT_EQ(league.team(1).PF1, 2);
+    const TradeProposal deal = t.Proposal(1, {1, 2, hawksR2}, 2, {13, owlsR1});
+    ASSERT_EQ(TradeProblem(league, deal), std::nullopt);
+    const Team hawksBefore = league.team(1);
+
+    ExecuteTrade(league, deal);
+
+    for (int id : {1, 2}) {
+        EXPECT_EQ(league.player(id).Team, "Owls");
+        EXPECT_EQ(league.player(id).Signday, 10);
+        EXPECT_EQ(league.player(id).SignYear, 2005);
+        EXPECT_EQ(league.player(id).BirdYears, 0);
+    }
+    EXPECT_EQ(league.player(13).Team, "Hawks");
+    EXPECT_EQ(league.tables.draftPick(hawksR2).OwnedBy, 2);
+    EXPECT_EQ(league.tables.draftPick(owlsR1).OwnedBy, 1);
+    EXPECT_EQ(league.tables.draftOrder[30].Team, 2); // the draft calls the pick for its new holder
+    league.tables.draftOrder.assign(1, DraftSlot{});
+    EXPECT_EQ(league.team(1).NumPlayers, 11);
+    EXPECT_EQ(league.team(2).NumPlayers, 13);
+    // The human Hawks keep their line-up with the departed players' slots emptied.
+    EXPECT_EQ(league.team(1).C1, 0);
+    EXPECT_EQ(league.team(1).PF1, 0);
+    EXPECT_EQ(league.team(1).SF1, hawksBefore.SF1);
+    EXPECT_EQ(league.team(1).C2, hawksBefore.C2);
+    ExpectLeagueHolds(league);
+
+    ASSERT_EQ(league.tables.transactions.size(), 2u);
+    const Transaction& hawks = league.tables.transactions[0];
+    EXPECT_EQ(hawks.Team, "Hawks");
+    EXPECT_EQ(hawks.Season, 2005);
+    EXPECT_EQ(hawks.SeasonDay, 10);
+    EXPECT_EQ(hawks.Action,
+              "Trade C Player1 C, PF Player2 PF and one draft pick to the Owls for C Player13 C and "
+              "one draft pick");
+    EXPECT_EQ(league.tables.transactions[1].Team, "Owls");
+    EXPECT_EQ(league.tables.transactions[1].Action, "Trade C Player13 C and one draft pick to the Hawks for "
+                                                    "C Player1 C, PF Player2 PF and one draft pick");
+}
+
+TEST(ExecuteTrade, ItemTexts) {
+    test::TradeLeague t;
+    struct Case {
+        std::vector<int> items;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{}, "nothing"},
+        {{1}, "C Player1 C"},
+        {{1, 2}, "C Player1 C and PF Player2 PF"},
+        {{1, 2, 3}, "C Player1 C, PF Player2 PF and SF Player3 SF"},
+        {{1001}, "one draft pick"},
+        {{1001, 1002, 1003}, "3 draft picks"},
+        {{1, 1001}, "C Player1 C and one draft pick"},
+        {{1, 2, 1001, 1002}, "C Player1 C, PF Player2 PF and 2 draft picks"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TradeItemsText(t.league, {1, RatedItems(t.league, c.items)}), c.text);
+}
+
+TEST(ProposeTrade, TwoHumanTeamsNeedOnlyAgree) {
+    for (bool agree : {false, true}) {
+        test::TradeLeague t;
+        SetHuman(t.league.team(2), true);
+        // A lopsided trade that no computer team would take.
+        const TradeProposal deal = t.Proposal(1, {PlayerOf(1, 12)}, 2, {PlayerOf(2, 1), PlayerOf(2, 2)});
+        ScriptedHost host;
+        host.answers = {agree};
+        const std::string before = t.Snapshot();
+        EXPECT_EQ(ProposeTrade(t.league, deal, host), agree ? TradeOutcome::Done : TradeOutcome::Declined);
+        EXPECT_EQ(host.questions, std::vector<std::string>{"Do both human teams agree to this trade?"});
+        if (agree) {
+            EXPECT_EQ(host.LastMessage(), "Trade Accepted");
+            EXPECT_EQ(t.league.player(PlayerOf(2, 1)).Team, "Hawks");
+        } else {
+            EXPECT_TRUE(host.messages.empty());
+            EXPECT_EQ(t.Snapshot(), before);
+        }
+    }
+}
+
+TEST(ProposeTrade, AComputerTeamAcceptsOrRefuses) {
+    test::TradeLeague t;
+    // The Hawks' best player for the Owls' worst: the Owls accept, and the user is asked to go ahead.
+    const TradeProposal generous = t.Proposal(1, {PlayerOf(1, 1)}, 2, {PlayerOf(2, 12)});
+    ASSERT_LE(EvaluateTrade(t.league, generous, 2), 0);
+    ScriptedHost host;
+    host.answers = {false};
+    std::string before = t.Snapshot();
+    EXPECT_EQ(ProposeTrade(t.league, generous, host), TradeOutcome::Declined);
+    EXPECT_EQ(host.questions.back(), "Would you like to proceed with the trade?");
+    EXPECT_EQ(t.Snapshot(), before);
+    host.answers = {true};
+    EXPECT_EQ(ProposeTrade(t.league, generous, host), TradeOutcome::Done);
+    EXPECT_EQ(host.LastMessage(), "Trade Accepted");
+
+    // The reverse is refused with the Owls' answer; nothing changes.
+    const TradeProposal greedy = t.Proposal(1, {PlayerOf(1, 12)}, 2, {PlayerOf(2, 2)});
+    const int shortfall = EvaluateTrade(t.league, greedy, 2);
+    ASSERT_GT(shortfall, 0);
+    before = t.Snapshot();
+    host = ScriptedHost();
+    EXPECT_EQ(ProposeTrade(t.league, greedy, host), TradeOutcome::Refused);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, TradeAnswer(shortfall, "Owls"));
+    EXPECT_EQ(host.messages[0].title, "Trade Rejected");
+    EXPECT_TRUE(host.questions.empty());
+    EXPECT_EQ(t.Snapshot(), before);
+}
+
+TEST(SuggestAddition, TheLowestRatedItemThatMakesItWork) {
+    test::TradeLeague t;
+    League& league = t.league;
+    // The Hawks ask for the Owls' 69-rated forward for nothing; only what they add can pay for him.
+    TradeProposal ask = t.Proposal(1, {}, 2, {PlayerOf(2, 12)});
+    ASSERT_GT(EvaluateTrade(league, ask, 2), 0);
+    const auto addition = SuggestAddition(league, ask);
+    ASSERT_TRUE(addition.has_value());
+    TradeProposal more = ask;
+    more.first.items.push_back(*addition);
+    EXPECT_LE(EvaluateTrade(league, more, 2), 0);
+    // Nothing of the Hawks rated lower would do.
+    const TradeRater rater(league);
+    std::vector<int> items = RosterOf(league, 1);
+    for (int id = 1001; id <= 1006; ++id)
+        items.push_back(id);
+    for (int id : items) {
+        TradeProposal other = ask;
+        other.first.items.push_back(rater.Item(id));
+        if (rater.Rating(id) < addition->rating) {
+            EXPECT_GT(EvaluateTrade(league, other, 2), 0) << id;
+        }
+    }
+    EXPECT_EQ(SuggestionText(league, ask, addition),
+              "Adding " + OfferItemText(league, addition->id) + " would make the Owls accept this trade.");
+
+    // Five items already leave no room; asking for their best leaves nothing single that would do.
+    EXPECT_EQ(SuggestAddition(league, t.Proposal(1, {1001, 1002, 1003, 1004, 1006}, 2, {13})), std::nullopt);
+    const TradeProposal star = t.Proposal(1, {}, 2, {13, 14, 15});
+    EXPECT_EQ(SuggestAddition(league, star), std::nullopt);
+    EXPECT_EQ(SuggestionText(league, star, std::nullopt),
+              "No single player or draft pick of the Hawks would make the Owls accept this trade.");
+}
+
+TEST(ComputerOffer, TextDeclineAndAccept) {
+    test::TradeLeague t;
+    League& league = t.league;
+    const TradeProposal offer = t.Proposal(2, {PlayerOf(2, 1), 1007}, 1, {PlayerOf(1, 2)});
+    EXPECT_EQ(OfferText(league, offer),
+              "Owls give:\n    Player13 C (C-80)\n    2006 Round 1 draft pick\nHawks give:\n"
+              "    Player2 PF (PF-79)");
+    ScriptedHost host;
+    host.answers = {false};
+    const std::string before = t.Snapshot();
+    EXPECT_FALSE(PutOfferToUser(league, offer, host));
+    EXPECT_EQ(host.questions.back(),
+              "The Owls offer you a trade.\n" + OfferText(league, offer) + "\nDo you accept this trade?");
+    EXPECT_EQ(t.Snapshot(), before);
+    EXPECT_TRUE(OfferDeclined(league, offer));
+    ClearTradingState(league);
+    EXPECT_FALSE(OfferDeclined(league, offer));
+
+    host.answers = {true};
+    EXPECT_TRUE(PutOfferToUser(league, offer, host));
+    EXPECT_EQ(league.player(PlayerOf(1, 2)).Team, "Owls");
+    EXPECT_EQ(league.tables.draftPick(1007).OwnedBy, 1);
+    ExpectLeagueHolds(league);
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,228 @@
+// The contract and free-agency screens driven as a user would: the free-agency period with a human team's
+// bids, the contracts, cap room and potential free agents lists, the free agents to sign in season, the
+// re-signing screen, the training camps, and the hub opening them.
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QtTest>
+
+#include "contract_screens.h"
+#include "frm_free_agency.h"
+#include "frm_start.h"
+#include "league/new_league.h"
+#include "personnel/free_agency.h"
+#include "personnel/resign.h"
+#include "platform/scripted_host.h"
+#include "qt_host.h"
+#include "screenshot.h"
+#include "support/temp_home.h"
+#include "table_screen.h"
+
+using namespace hv;
+
+class OffseasonScreensTest : public QObject {
+    Q_OBJECT
+  private:
+    std::unique_ptr<test::TempHome> home;
+    std::unique_ptr<Session> session;
+    ScriptedHost host;
+
+    League& league() { return session->league; }
+
+    template <class T = QDialog> static void WhenModal(std::function<void(T*)> act, int tries = 500) {
+        QTimer::singleShot(tries == 500 ? 0 : 5, [act, tries] {
+            auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!modal && tries > 0) return WhenModal<T>(act, tries - 1);
+            QVERIFY(modal);
+            act(modal);
+        });
+    }
+
+  private slots:
+    // The default league at free-agency day 1; the user runs the Ospreys (team 2).
+    void init() {
+        home = std::make_unique<test::TempHome>();
+        home->CopyInstalledData();
+        session = std::make_unique<Session>();
+        league().programFolder = home->path();
+        host = ScriptedHost();
+        QVERIFY(RunStartup(*session, host, {}));
+        league().rng.Seed(31);
+        NewLeagueTeams teams;
+        QVERIFY(ReadNewLeagueTeams(*session, host, teams));
+        teams.teams[2].Owner = "Human";
+        NewLeagueChoices choices;
+        choices.name = "Offseason";
+        QVERIFY(CreateNewLeague(*session, host, choices, teams));
+        QCOMPARE(league().state.SeasonDay, Phase::FirstFreeAgency);
+        host.messages.clear();
+    }
+
+    void freeAgencyPeriodTakesBidsAndRunsToTheEnd() {
+        frmFreeAgency screen(league(), host);
+        screen.show();
+        QCOMPARE(screen.DayLabel()->text(), QStringLiteral("Season 2003 - Free Agency Day 1"));
+        const int best = FreeAgentsByRating(league(), 1).at(0);
+        screen.SelectPlayer(best);
+        QCOMPARE(screen.SelectedPlayer(), best);
+        QVERIFY(screen.Button("cmdBid")->isEnabled());
+
+        // The maximum for three years: refused or placed by the same checks as the bid command; then the
+        // minimum for one year, which a team under or over the cap may always offer.
+        screen.YearsBox()->setValue(2);
+        QVERIFY(screen.AmountBox(2)->isEnabled());
+        QVERIFY(!screen.AmountBox(3)->isEnabled());
+        screen.AmountBox(1)->setText(QStringLiteral("2,000,000"));
+        screen.AmountBox(2)->setText(QStringLiteral("1,000,000"));
+        screen.Button("cmdBid")->click();
+        QCOMPARE(QString::fromStdString(host.LastMessage()),
+                 QStringLiteral("Contract Value may not decrease from year to year"));
+        screen.YearsBox()->setValue(1);
+        screen.Button("cmdMin")->click();
+        QCOMPARE(screen.AmountBox(1)->text().remove(QLatin1Char(',')).toInt(),
+                 MinimumSalary(league().player(best).Experience));
+        screen.Button("cmdBid")->click();
+        QVERIFY(FindBid(league(), best, 2) != nullptr);
+        QCOMPARE(screen.BidList()->model()->rowCount(), 1);
+        QCOMPARE(screen.BidList()->model()->index(0, 0).data().toString(), QStringLiteral("Ospreys"));
+        test::Screenshot(screen, QStringLiteral("free_agency_period"));
+        screen.Button("cmdWithdraw")->click();
+        QVERIFY(FindBid(league(), best, 2) == nullptr);
+
+        screen.Button("cmdSimDay")->click();
+        QCOMPARE(league().state.SeasonDay, int16_t(181));
+        QCOMPARE(screen.DayLabel()->text(), QStringLiteral("Season 2003 - Free Agency Day 2"));
+        screen.Button("cmdSimEnd")->click();
+        QCOMPARE(league().state.SeasonDay, Phase::TrainingCamps);
+        QCOMPARE(host.LastMessage(), std::string("Free agency is over. The training camps come next."));
+        QVERIFY(!screen.Button("cmdSimDay")->isEnabled());
+        QVERIFY(screen.Signings()->count() > 0);
+        test::Screenshot(screen, QStringLiteral("free_agency_over"));
+    }
+
+    void contractListsAndSigningInSeason() {
+        auto contracts = MakeContractsScreen(league());
+        contracts->show();
+        QCOMPARE(contracts->Choice(), 2); // the user's team
+        QVERIFY(contracts->Table().rows.size() >= 12);
+        test::Screenshot(*contracts, QStringLiteral("player_contracts"));
+
+        auto room = MakeCapRoomScreen(league());
+        QCOMPARE(room->Table().rows.size(), size_t(kLeagueTeams));
+        test::Screenshot(*room, QStringLiteral("cap_room"));
+
+        league().state.SeasonDay = 30;
+        auto potential = MakePotentialFreeAgentsScreen(league());
+        QVERIFY(!potential->Table().rows.empty());
+        for (int id : potential->Table().rowKeys)
+            QCOMPARE(league().player(id).contract2, 0);
+
+        auto free = MakeFreeAgentsScreen(league(), host);
+        free->show();
+        const int id = free->Table().rowKeys.at(0);
+        free->SelectKey(id);
+        QVERIFY(league().team(2).NumPlayers < 15);
+        for (QPushButton* b : free->findChildren<QPushButton*>())
+            if (b->text() == QStringLiteral("&Sign Player")) b->click();
+        QCOMPARE(QString::fromStdString(league().player(id).Team), QStringLiteral("Ospreys"));
+    }
+
+    void resigningScreen() {
+        QVERIFY(MakeResignScreen(league(), host) == nullptr);
+        QCOMPARE(host.LastMessage(), std::string("No player of a human team waits to re-sign."));
+        // Two of the Ospreys' players wait for the user.
+        std::vector<int> ospreys;
+        for (int id = 1; id <= kLastLeaguePlayer; ++id)
+            if (league().player(id).Team == "Ospreys") ospreys.push_back(id);
+        for (int id : {ospreys[0], ospreys[1]}) {
+            Player& p = league().player(id);
+            league().team(2).TotalSalary -= p.contract1;
+            p.LastSalary = p.contract1;
+            for (int y = 1; y <= 8; ++y)
+                p.Contract(y) = 0;
+            p.ResignDemand = {p.LastSalary, p.LastSalary};
+        }
+        auto screen = MakeResignScreen(league(), host);
+        QVERIFY(screen != nullptr);
+        screen->show();
+        QCOMPARE(screen->Table().rowKeys, (std::vector<int>{ospreys[0], ospreys[1]}));
+        test::Screenshot(*screen, QStringLiteral("resign_players"));
+        screen->SelectKey(ospreys[0]);
+        screen->findChild<QPushButton*>(QStringLiteral("cmdResign"))->click();
+        QCOMPARE(league().player(ospreys[0]).contract2, league().player(ospreys[0]).LastSalary);
+        screen->SelectKey(ospreys[1]);
+        screen->findChild<QPushButton*>(QStringLiteral("cmdRelease"))->click();
+        QCOMPARE(QString::fromStdString(league().player(ospreys[1]).Team), QStringLiteral("FA"));
+        QVERIFY(screen->Table().rows.empty());
+    }
+
+    void trainingCampsCutFirst() {
+        ScriptedHost quiet;
+        while (FreeAgencyOpen(league().state))
+            FreeAgencyStep(league(), quiet);
+        league().state.Season = 2004; // past the league's first season: the players develop
+        auto screen = MakeTrainingCampsScreen(league(), host);
+        screen->show();
+        auto* cuts = screen->findChild<QPushButton*>(QStringLiteral("cmdCuts"));
+        auto* camps = screen->findChild<QPushButton*>(QStringLiteral("cmdCamps"));
+        QVERIFY(cuts->isEnabled());
+        QVERIFY(!camps->isEnabled());
+        cuts->click();
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            if (t != 2) QCOMPARE(league().team(t).ActivePlayers, int16_t(12));
+        QVERIFY(camps->isEnabled());
+        camps->click();
+        QCOMPARE(league().state.SeasonDay, Phase::BeforeSeason);
+        QVERIFY(!camps->isEnabled());
+        int changed = 0;
+        for (const auto& row : screen->Table().rows)
+            changed += row[7].text != "0";
+        QVERIFY(changed > 0);
+        test::Screenshot(*screen, QStringLiteral("training_camps"));
+    }
+
+    void hubOpensTheScreens() {
+        QtHost qtHost;
+        frmStart hub(*session, qtHost);
+        qtHost.SetParent(&hub);
+        hub.RefreshFormStart();
+        for (const char* name : {"mnuSalaries", "mnuNeeds", "mnuPotentialFAs"}) {
+            QString title;
+            WhenModal<TableScreen>([&](TableScreen* s) {
+                title = s->windowTitle();
+                s->accept();
+            });
+            hub.Command(QLatin1String(name))->trigger();
+            QVERIFY2(!title.isEmpty(), name);
+        }
+        QVERIFY(!hub.Command(QStringLiteral("mnuCamps"))->isEnabled());
+        bool opened = false;
+        WhenModal<frmFreeAgency>([&](frmFreeAgency* s) {
+            opened = true;
+            s->accept();
+        });
+        hub.Command(QStringLiteral("mnuRunFA"))->trigger();
+        QVERIFY(opened);
+
+        league().state.SeasonDay = Phase::TrainingCamps;
+        hub.RefreshFormStart();
+        QString title;
+        WhenModal<TableScreen>([&](TableScreen* s) {
+            title = s->windowTitle();
+            s->accept();
+        });
+        hub.Command(QStringLiteral("mnuCamps"))->trigger();
+        QCOMPARE(title, QStringLiteral("Training Camps"));
+        league().state.SeasonDay = 20;
+        hub.RefreshFormStart();
+        WhenModal<TableScreen>([&](TableScreen* s) {
+            title = s->windowTitle();
+            s->accept();
+        });
+        hub.Command(QStringLiteral("mnuFA"))->trigger();
+        QCOMPARE(title, QStringLiteral("Free Agents"));
+    }
+};
+
+QTEST_MAIN(OffseasonScreensTest)
+#include "offseason_screens_test.moc"
