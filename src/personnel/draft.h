@@ -9,6 +9,7 @@
 
 #include "league/league.h"
 #include "platform/host.h"
+#include "season/transactions.h" // kMaxRoster
 
 namespace hv {
 
@@ -19,8 +20,6 @@ constexpr int16_t Picked = 1;
 constexpr int16_t FullRoster = 2; // skipped: the team had 15 players
 constexpr int16_t Passed = 3;     // skipped by the user, or no prospect left
 } // namespace SlotFlag
-
-constexpr int kMaxRoster = 15;
 
 // The draft of this league's phase: the creation draft at day -5, otherwise the rookie draft.
 bool IsCreationDraft(const League& league);

@@ -191,7 +191,9 @@ TEST_F(Market, PeriodsOverManySeeds) {
             const bool bird = was.LastTeam == p.Team && birdYears[id] >= 3;
             if (p.Exception || bird || p.contract1 == MinimumSalary(p.Experience))
                 exempt[team] += p.contract1;
-            if (p.Exception) EXPECT_LE(p.contract1, kMidLevelException);
+            if (p.Exception) {
+                EXPECT_LE(p.contract1, kMidLevelException);
+            }
         }
         EXPECT_EQ(after, players) << "every free agent signs or stays a free agent";
         for (int team = 1; team <= kLeagueTeams; ++team) {

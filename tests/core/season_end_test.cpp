@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/engine_test_support.h"
+#include "league/league_options.h"
 #include "personnel/resign.h"
 #include "personnel/retirement.h"
 #include "personnel/salary.h"
