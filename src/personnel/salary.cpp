@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "reports/team_info_table.h"
-
 namespace hv {
 
 int32_t MinimumSalary(int experience) {
@@ -16,10 +14,6 @@ int32_t MinimumSalary(int experience) {
 int32_t MaximumSalary(const SeasonState& state, int experience) {
     double share = experience <= 6 ? 0.25 : experience <= 9 ? 0.30 : 0.35;
     return static_cast<int32_t>(Nearest(static_cast<double>(state.SalaryCapDollars()) * share));
-}
-
-int64_t CapRoom(const League& league, int team) {
-    return league.state.SalaryCapDollars() - TeamPayroll(league, team) - league.team(team).CutSalary[0];
 }
 
 double PlayerWorth(const League& league, int id) {
@@ -113,6 +107,10 @@ void SetContract(Player& p, const ContractYears& years) {
 
 int64_t Payroll(const Team& team) {
     return static_cast<int64_t>(team.TotalSalary) + team.CutSalary[0];
+}
+
+int64_t CapRoom(const League& league, int team) {
+    return league.state.SalaryCapDollars() - Payroll(league.team(team));
 }
 
 void RecountPayrolls(League& league) {

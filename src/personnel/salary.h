@@ -18,10 +18,6 @@ int32_t MinimumSalary(int experience);
 // The highest yearly salary: 25 % of the cap up to 6 seasons, 30 % up to 9, 35 % from 10 on.
 int32_t MaximumSalary(const SeasonState& state, int experience);
 
-// The team's room under the cap: the cap less the sum of its players' current salaries (contract1) and the
-// salary it still owes released players this season (CutSalary).
-int64_t CapRoom(const League& league, int team);
-
 // The share of the maximum salary a player is worth, from his rank among the players of his position
 // (1.5 for the best, 0 from the 59th on).
 double PlayerWorth(const League& league, int id);
@@ -48,6 +44,8 @@ constexpr int32_t kLowLevelException = 1200000;
 // What counts against the cap this season: the players' current salaries (TotalSalary) and what the team
 // still owes released players this season (CutSalary).
 int64_t Payroll(const Team& team);
+// Cap minus payroll; negative for a team over the cap.
+int64_t CapRoom(const League& league, int team);
 // TotalSalary of teams 1 to 29 from their players' current salaries.
 void RecountPayrolls(League& league);
 

@@ -202,13 +202,12 @@ std::string TradeItemsText(const League& league, const TradeSide& side) {
             players.push_back(p.DefaultPosition + " " + p.Name);
         }
     }
+    std::vector<std::string> parts = std::move(players);
+    if (picks > 0)
+        parts.push_back(picks == 1 ? std::string("one draft pick") : std::to_string(picks) + " draft picks");
     std::string text;
-    for (size_t i = 0; i < players.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == players.size() ? " and " : ", ") + players[i];
-    if (picks > 0) {
-        text += text.empty() ? "" : " and ";
-        text += picks == 1 ? std::string("one draft pick") : std::to_string(picks) + " draft picks";
-    }
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == parts.size() ? " and " : ", ") + parts[i];
     return text.empty() ? std::string("nothing") : text;
 }
 

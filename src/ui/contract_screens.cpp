@@ -44,8 +44,10 @@ std::unique_ptr<TableScreen> MakeContractsScreen(League& league, QWidget* parent
 }
 
 std::unique_ptr<TableScreen> MakeCapRoomScreen(League& league, QWidget* parent) {
-    return std::make_unique<TableScreen>(
+    auto screen = std::make_unique<TableScreen>(
         QStringLiteral("Team Salary Cap Room"), [&league](int) { return CapRoomTable(league); }, parent);
+    screen->Refresh(); // no choice box to fill it
+    return screen;
 }
 
 std::unique_ptr<TableScreen> MakePotentialFreeAgentsScreen(League& league, QWidget* parent) {
@@ -60,7 +62,10 @@ std::unique_ptr<TableScreen> MakeFreeAgentsScreen(League& league, Host& host, QW
     auto screen = std::make_unique<TableScreen>(
         QStringLiteral("Free Agents"), [&league](int) { return FreeAgentsTable(league); }, parent);
     const std::vector<int> human = HumanTeamSlots(league);
-    if (human.empty()) return screen;
+    if (human.empty()) {
+        screen->Refresh(); // no choice box to fill it
+        return screen;
+    }
     // The choice picks the human team that signs; the list is the same for every team.
     screen->SetChoices(QStringLiteral("Sign &for:"), TeamChoices(league, human));
     TableScreen* s = screen.get();

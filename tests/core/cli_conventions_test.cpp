@@ -3,24 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <sstream>
 
-#include "cli/cli_app.h"
 #include "core/sample_league.h"
-#include "league/save_file.h"
 #include "platform/program_folder.h"
-#include "platform/scripted_host.h"
 #include "reports/teams_table.h"
-#include "support/temp_home.h"
+#include "support/trim_a_cli.h"
 
 namespace hv {
 namespace {
 
-class CliConventions : public ::testing::Test {
+class CliConventions : public test::CliTest {
   protected:
     void SetUp() override {
         home.CopyInstalledData();
-        league.programFolder = home.path();
         testing::FillSampleLeague(league, {.gameLogEntries = 1, .seasonHistoryEntries = 0});
         // Team 3 ("Öwls") holds exactly two players, with salaries easy to add up by hand.
         for (int id = 1; id <= kLastLeaguePlayer; ++id)
@@ -29,16 +24,12 @@ class CliConventions : public ::testing::Test {
             league.player(id).Team = "Öwls", league.player(id).contract1 = salary;
         league.player(4).Name = "Evil \x1b[31mRed";
         league.state.Password = "pw";
-        ScriptedHost host;
-        ASSERT_TRUE(SaveLeague(league, "Cup", host)) << host.LastMessage();
+        Save(league, "Cup");
     }
-    std::pair<int, std::string> Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.path().string()});
-        std::ostringstream out, err;
-        int status = RunCli(args, out, err, HOOPVALE_CLI_PATH);
-        return {status, out.str() + err.str()};
+    std::string Output(std::vector<std::string> args) {
+        const test::CliResult r = Run(args);
+        return r.out + r.err;
     }
-    test::TempHome home;
     League league;
 };
 
@@ -60,45 +51,38 @@ TEST_F(CliConventions, TeamsListsEverySlotWithRosterAndPayroll) {
     EXPECT_EQ(third, (std::vector<std::string>{"3", "Ciudad 3", "Öwls", "East", "Atlantic", "Computer", "2",
                                                "$3,500,000"}));
     EXPECT_EQ(table.rows.size(), size_t(kLeagueTeams));
-    auto [status, output] = Run({"teams", "Cup"});
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(output.find("$3,500,000"), std::string::npos) << output;
+    EXPECT_NE(Output({"teams", "Cup"}).find("$3,500,000"), std::string::npos);
 }
 
 TEST_F(CliConventions, TeamNamesMatchInAnyCaseAndAMismatchListsTheValidOnes) {
-    for (const char* team : {"hAwKs", "Ciudad 1 hawks", "fa", "draft", "NEXTDRAFT"})
-        EXPECT_EQ(Run({"players", "Cup", "--team", team, "--csv"}).first, 0) << team;
-    EXPECT_NE(Run({"players", "Cup", "--team", "hawks", "--csv"}).second.find(",Hawks,"), std::string::npos);
-    auto [status, output] = Run({"players", "Cup", "--team", "Hawk"});
-    EXPECT_EQ(status, 1);
+    for (const char* team : {"Ciudad 1 hawks", "fa", "NEXTDRAFT"})
+        EXPECT_EQ(Run({"players", "Cup", "--team", team, "--csv"}).status, 0) << team;
+    EXPECT_NE(Output({"players", "Cup", "--team", "hAwKs", "--csv"}).find(",Hawks,"), std::string::npos);
+    const test::CliResult r = Run({"players", "Cup", "--team", "Hawk"});
+    EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(
-        std::regex_match(output, std::regex("Error: There is no team named \"Hawk\"\\. The teams are: "
-                                            "Hawks, Bulls, .*, Ravens II; or FA, Draft or NextDraft\\.\n")))
-        << output;
+        std::regex_match(r.err, std::regex("Error: There is no team named \"Hawk\"\\. The teams are: "
+                                           "Hawks, Bulls, .*, Ravens II; or FA, Draft or NextDraft\\.\n")))
+        << r.err;
 }
 
 TEST_F(CliConventions, HelpExamplesSurviveTheShell) {
-    auto [status, output] = Run({"options", "--help"});
-    EXPECT_NE(output.find("--salary-cap"), std::string::npos);
+    const std::string help = Output({"options", "--help"});
+    EXPECT_NE(help.find("--salary-cap"), std::string::npos);
     // Inside double quotes a shell expands "$4" to nothing.
-    EXPECT_FALSE(std::regex_search(output, std::regex("\"[^\"\\n]*\\$[^\"\\n]*\""))) << output;
+    EXPECT_FALSE(std::regex_search(help, std::regex("\"[^\"\\n]*\\$[^\"\\n]*\""))) << help;
 }
 
 TEST_F(CliConventions, EveryMessageHasATitleAndNoControlCharacterReachesTheTerminal) {
-    std::string all;
-    for (auto args :
-         {std::vector<std::string>{"--commish", "wrong", "options", "Cup", "--injuries", "on"},
-          std::vector<std::string>{"password", "Cup"}, std::vector<std::string>{"show", "Missing"}})
-        all += Run(args).second;
+    std::string all = Output({"--commish", "wrong", "options", "Cup", "--injuries", "on"}) +
+                      Output({"password", "Cup"}) + Output({"show", "Missing"});
+    EXPECT_EQ(all.rfind("Hoopvale: Login Failed\n", 0), 0u) << all;
     std::istringstream lines(all);
     for (std::string line; std::getline(lines, line);)
         EXPECT_TRUE(std::regex_match(line, std::regex("[A-Z][A-Za-z/! ]*: [^ ].*"))) << line;
-    EXPECT_EQ(all.rfind("Hoopvale: Login Failed\n", 0), 0u) << all;
-
-    for (auto args :
-         {std::vector<std::string>{"players", "Cup"}, std::vector<std::string>{"players", "Cup", "--csv"},
-          std::vector<std::string>{"players", "Cup", "--team", "No\x1b]0;title\x07where"}}) {
-        std::string output = Run(args).second;
+    for (auto args : {std::vector<std::string>{"players", "Cup"},
+                      std::vector<std::string>{"players", "Cup", "--team", "No\x1b]0;title\x07where"}}) {
+        const std::string output = Output(args);
         EXPECT_EQ(output.find_first_of("\x1b\x07"), std::string::npos) << args.back();
         EXPECT_NE(output.find("^["), std::string::npos) << args.back();
     }

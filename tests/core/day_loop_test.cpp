@@ -58,16 +58,6 @@ class DayLoop : public ::testing::Test {
     SimRun run;
 };
 
-TEST_F(DayLoop, NoToTheDeadlineQuestionChangesNothing) {
-    league().state.SeasonDay = 97;
-    host().answers = {false};
-    EXPECT_EQ(Sim(SimSpan::Week).outcome, SimOutcome::Cancelled);
-    ASSERT_EQ(host().questions.size(), 1u);
-    EXPECT_EQ(host().questions[0], kDeadlineQuestion);
-    EXPECT_EQ(league().state.SeasonDay, 97);
-    EXPECT_EQ(PlayedOn(97), 0);
-}
-
 TEST_F(DayLoop, SimMonthFromDay110EndsTheRegularSeasonWithItsFinalStandings) {
     league().state.SeasonDay = 110;
     std::vector<std::string> lines;
@@ -102,20 +92,6 @@ TEST_F(DayLoop, SimMonthFromDay110EndsTheRegularSeasonWithItsFinalStandings) {
     EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Refused);
 }
 
-TEST_F(DayLoop, SingleDaySimPausesOnDay60AndSimWeekPlaysThroughIt) {
-    league().state.SeasonDay = Phase::AllStarDay;
-    EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::AllStarBreak);
-    EXPECT_EQ(league().state.SeasonDay, Phase::AllStarDay);
-    EXPECT_EQ(Day(60).NumGames, 0);
-
-    SimReport week = Sim(SimSpan::Week);
-    EXPECT_EQ(week.outcome, SimOutcome::Done);
-    EXPECT_EQ(league().state.SeasonDay, 65);
-    for (int d = 61; d <= 64; ++d)
-        EXPECT_EQ(PlayedOn(d), Day(d).NumGames) << "day " << d;
-    EXPECT_EQ(PlayedOn(65), 0);
-}
-
 TEST_F(DayLoop, ADayPlayedGameByGameEndsOnlyWithItsLastGame) {
     league().state.SeasonDay = 5;
     const int games = Day(5).NumGames;
@@ -138,7 +114,14 @@ TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
     const int human = league().FindTeam(Day(day).Games[3].AwayTeam);
     Team& team = league().team(human);
     team.Owner = "Human";
-    ASSERT_TRUE(PlaceOnIR(league(), team.PG1));
+    // One player short of a line-up, whatever the roster's size.
+    std::vector<int> stashed;
+    for (int depth = 1; depth <= 3 && team.ActivePlayers >= kActiveRoster; ++depth)
+        for (int pos = 1; pos <= 5 && team.ActivePlayers >= kActiveRoster; ++pos) {
+            const int id = team.Depth(pos, depth);
+            if (id != 0 && !league().player(id).IR && PlaceOnIR(league(), id)) stashed.push_back(id);
+        }
+    ASSERT_EQ(team.ActivePlayers, kActiveRoster - 1);
 
     SimReport report = Sim(SimSpan::Week);
     EXPECT_EQ(report.outcome, SimOutcome::Stopped);
@@ -151,7 +134,7 @@ TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
     EXPECT_EQ(host().messages.back().text, team.Name + " don't have enough players.");
 
     // Put right, the next run carries on with the game that stopped.
-    ASSERT_TRUE(ActivatePlayer(league(), team.PG1));
+    ASSERT_TRUE(ActivatePlayer(league(), stashed.back()));
     EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Done);
     EXPECT_EQ(league().state.SeasonDay, day + 1);
     EXPECT_EQ(PlayedOn(day), Day(day).NumGames);

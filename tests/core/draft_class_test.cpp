@@ -1,17 +1,11 @@
-// Generated players: the draft class rules, the prospects' tables by statistics over many seeded classes,
-// generated professionals against the shipped default league, and the pool top-up.
+// Generated players: the draft class rules, the prospects' tables by statistics over many seeded classes, and
+// the pool top-up.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <map>
 
-#include "league/default_league.h"
 #include "personnel/draft_class.h"
 #include "personnel/ratings.h"
-#include "platform/sqlite_db.h"
-
-namespace fs = std::filesystem;
 
 namespace hv {
 namespace {
@@ -101,113 +95,6 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
     EXPECT_NEAR(topPotential / double(prospects), 0.22, 0.017);
     EXPECT_EQ(shortestCentre, 81);
     EXPECT_EQ(shortestGuard, 66);
-}
-
-TEST(DraftClass, ProspectsLookLikeTheirPositions) {
-    League league = NamedLeague(5);
-    std::map<int, std::array<double, 4>> sum; // height, weight, rebounding, handling per position
-    for (int round = 0; round < 10; ++round) {
-        for (int id = 1; id <= kLastLeaguePlayer; ++id)
-            league.player(id) = Player{};
-        league.RebuildFreeIDs();
-        GenerateDraftClass(league);
-        for (int id = 1; id <= kLastLeaguePlayer; ++id) {
-            const Player& p = league.player(id);
-            if (p.IsEmpty()) continue;
-            auto& s = sum[p.PositionNumber];
-            s[0] += p.Height;
-            s[1] += p.Weight;
-            s[2] += p.RatingRebounding;
-            s[3] += p.RatingHandling;
-        }
-    }
-    for (int position = 1; position < 5; ++position) {
-        EXPECT_GT(sum[position][0], sum[position + 1][0]) << "taller than the next position " << position;
-        EXPECT_GT(sum[position][1], sum[position + 1][1]) << "heavier " << position;
-        EXPECT_GT(sum[position][2], sum[position + 1][2]) << "better rebounder " << position;
-    }
-    EXPECT_GT(sum[5][3], sum[1][3]) << "point guards handle the ball better than centres";
-}
-
-// Generated professionals against the players of the shipped default league (its draft class aside), per
-// position: the default league has about 88 players a position, so its means carry a standard error of
-// about 0.11 of a spread; a generated mean within 0.35 of the default spread (three such errors) plus 1.5
-// points (rounding and the attribute limits) passes, and the spread itself within a factor of 1.6. The
-// overall rating is compared the same way.
-TEST(GeneratedPlayers, MatchTheShippedLeagueByPosition) {
-    fs::path shipped = fs::path(HOOPVALE_TEST_DATA) / "default.lge";
-    ASSERT_TRUE(fs::exists(shipped)) << shipped;
-    const std::map<std::string, int16_t Player::*> fields{{"Height", &Player::Height},
-                                                          {"Weight", &Player::Weight},
-                                                          {"InsideScoring", &Player::InsideScoring},
-                                                          {"JumpShot", &Player::JumpShot},
-                                                          {"ThreePointShot", &Player::ThreePointShot},
-                                                          {"Scoring", &Player::Scoring},
-                                                          {"Handling", &Player::Handling},
-                                                          {"Passing", &Player::Passing},
-                                                          {"Quickness", &Player::Quickness},
-                                                          {"PostDefense", &Player::PostDefense},
-                                                          {"PerimeterDefense", &Player::PerimeterDefense},
-                                                          {"DriveDefense", &Player::DriveDefense},
-                                                          {"Stealing", &Player::Stealing},
-                                                          {"ShotBlocking", &Player::ShotBlocking},
-                                                          {"OffenseRebound", &Player::OffenseRebound},
-                                                          {"DefenseRebound", &Player::DefenseRebound},
-                                                          {"Jumping", &Player::Jumping},
-                                                          {"Strength", &Player::Strength},
-                                                          {"CurrentRating", &Player::CurrentRating}};
-    struct Moments {
-        double n = 0, sum = 0, squares = 0;
-        void Add(double v) { ++n, sum += v, squares += v * v; }
-        double Mean() const { return sum / n; }
-        double Spread() const { return std::sqrt(squares / n - Mean() * Mean()); }
-    };
-    SqliteDb db(shipped);
-    League league = NamedLeague(11);
-    for (int position = 1; position <= 5; ++position) {
-        std::map<std::string, Moments> shippedStats, generated;
-        auto rows = db.Prepare("SELECT * FROM Player WHERE Team <> 'Draft' AND PositionNumber = ?");
-        rows->Bind(1, position);
-        while (rows->Step()) {
-            Player p;
-            p.Name = rows->Text("Name");
-            p.Age = static_cast<int16_t>(rows->Int("Age"));
-            p.PositionNumber = p.OriginalPosition = static_cast<int16_t>(position);
-            p.DefaultPosition = PositionText(position);
-            for (const auto& [column, field] : fields)
-                if (column != "CurrentRating") p.*field = static_cast<int16_t>(rows->Int(column));
-            CalculatePlayerRatings(p);
-            for (const auto& [column, field] : fields)
-                shippedStats[column].Add(p.*field);
-        }
-        ASSERT_GT(shippedStats["Height"].n, 50);
-        for (int i = 0; i < 1500; ++i) {
-            GeneratePlayer(league, 1, position);
-            for (const auto& [column, field] : fields)
-                generated[column].Add(league.player(1).*field);
-        }
-        for (const auto& [column, field] : fields) {
-            const Moments& d = shippedStats[column];
-            const Moments& g = generated[column];
-            EXPECT_NEAR(g.Mean(), d.Mean(), 0.35 * d.Spread() + 1.5)
-                << PositionText(position) << " " << column;
-            EXPECT_LT(g.Spread(), 1.6 * d.Spread()) << PositionText(position) << " " << column;
-            EXPECT_GT(g.Spread(), d.Spread() / 1.6) << PositionText(position) << " " << column;
-        }
-    }
-}
-
-TEST(GeneratedPlayers, ProfessionalsAreOlderWithExperience) {
-    League league = NamedLeague(3);
-    for (int i = 0; i < 2000; ++i) {
-        GeneratePlayer(league, 1, 1 + i % 5);
-        const Player& p = league.player(1);
-        ASSERT_TRUE(p.Age >= 20 && p.Age <= 40) << p.Age;
-        ASSERT_TRUE(p.Experience >= 0 && p.Experience <= p.Age - 18) << p.Experience;
-        ASSERT_TRUE(p.Potential >= 0 && p.Potential <= 99);
-        ASSERT_TRUE(p.KnownPotential >= 0 && p.KnownPotential <= 100);
-        ASSERT_EQ(p.STAMINA, 100);
-    }
 }
 
 // Players of both classes do not count; the new ones go where the fewest are, C first on a tie.

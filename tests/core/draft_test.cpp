@@ -101,16 +101,6 @@ TEST(ComputerChoice, CreationDraftWeighsThePresentByDraftFocus) {
     }
 }
 
-TEST(ComputerChoice, OnlyTheTenBestByValueAreScored) {
-    League league = TeamsOnly(Phase::RookieDraft);
-    AddPlayer(league, "Team5", 1, 90, 90); // a centre is worth 0.62 of his value to this team
-    for (int k = 0; k < 10; ++k)
-        AddPlayer(league, kDraft, 1, 50, 90 - k);
-    int eleventh = AddPlayer(league, kDraft, 2, 50, 60); // would score 60, beyond the shortlist
-    EXPECT_NE(ComputerChoice(league, 5), eleventh);
-    EXPECT_EQ(league.player(ComputerChoice(league, 5)).FutureRating, 90);
-}
-
 TEST(ComputerChoice, HumanTeamTakesItsListFirst) {
     League league = TeamsOnly(Phase::RookieDraft);
     league.team(6).Owner = "Human";
@@ -179,23 +169,21 @@ TEST_F(RookieDraft, SelectionPaysTheScaleAndRecordsThePick) {
     std::string line;
     ASSERT_TRUE(MakeSelection(league, host, prospect, &line));
     const Player& p = league.player(prospect);
-    EXPECT_EQ(p.Team, league.team(team).Name);
-    EXPECT_EQ(std::tie(p.Round, p.Pick), std::make_tuple(int16_t(1), int16_t(1)));
-    EXPECT_EQ(p.contract1, 2888256);
-    EXPECT_EQ(p.contract4, 3517514);
-    EXPECT_EQ(p.contract5, 0);
-    EXPECT_EQ(league.team(team).NumPlayers, 13);
-    EXPECT_EQ(league.team(team).TotalSalary, 2888256);
+    EXPECT_EQ(std::make_tuple(p.Team, p.Round, p.Pick, p.contract1, p.contract4, p.contract5),
+              std::make_tuple(league.team(team).Name, 1, 1, 2888256, 3517514, 0));
+    EXPECT_EQ(std::make_tuple(league.team(team).NumPlayers, league.team(team).TotalSalary),
+              std::make_tuple(13, 2888256));
     EXPECT_EQ(line, league.team(team).Name + " take " + p.DefaultPosition + " " + p.Name);
     const Transaction& x = league.tables.transactions.back();
-    EXPECT_EQ(x.Team, league.team(team).Name);
-    EXPECT_EQ(x.Action, "Draft " + p.DefaultPosition + " " + p.Name + " with pick #1 of round 1.");
-    EXPECT_EQ(std::tie(x.Season, x.SeasonDay), std::make_tuple(int16_t(2005), Phase::RookieDraft));
+    EXPECT_EQ(std::make_tuple(x.Team, x.Action, x.Season, x.SeasonDay),
+              std::make_tuple(league.team(team).Name,
+                              "Draft " + p.DefaultPosition + " " + p.Name + " with pick #1 of round 1.", 2005,
+                              Phase::RookieDraft));
     EXPECT_EQ(league.tables.draftPick(league.tables.draftOrder[1].PickID).Selection, 1);
     ASSERT_EQ(league.tables.archive.size(), 1u);
-    EXPECT_EQ(league.tables.archive[0].Season, 2005);
-    EXPECT_EQ(league.tables.archive[0].FirstPick.PlayerID, prospect);
-    EXPECT_EQ(league.state.DraftPickState, 2);
+    EXPECT_EQ(std::make_tuple(league.tables.archive[0].Season, league.tables.archive[0].FirstPick.PlayerID,
+                              league.state.DraftPickState),
+              std::make_tuple(2005, prospect, 2));
 }
 
 TEST_F(RookieDraft, SecondRoundPaysTheMinimumAndAFullRosterIsSkipped) {
@@ -215,28 +203,24 @@ TEST_F(RookieDraft, SecondRoundPaysTheMinimumAndAFullRosterIsSkipped) {
             EXPECT_EQ(std::tie(p.contract1, p.contract2, p.contract3), std::make_tuple(332817, 465850, 0));
         }
     }
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), std::string("---- Round 2 ----")), 0)
-        << "headings belong to the draft list, not to each pick";
     auto list = DraftResultLines(league);
-    EXPECT_EQ(list.size(), 59u);
-    EXPECT_EQ(list[29], "---- Round 2 ----");
+    EXPECT_EQ(std::make_tuple(list.size(), list[29]),
+              std::make_tuple(size_t{59}, std::string("---- Round 2 ----")));
 }
 
 TEST_F(RookieDraft, EndRenewsPicksFreesTheUndraftedAndFillsThePool) {
     ASSERT_TRUE(RunRookieDraftUnattended(league, host));
-    EXPECT_EQ(league.state.SeasonDay, Phase::FirstFreeAgency);
-    EXPECT_EQ(league.state.DraftState, 0);
-    for (int id = 1; id <= kLastLeaguePlayer; ++id)
-        EXPECT_NE(league.player(id).Team, kDraft);
+    EXPECT_EQ(std::make_tuple(league.state.SeasonDay, league.state.DraftState),
+              std::make_tuple(Phase::FirstFreeAgency, 0));
     for (int id = 1001; id <= 1174; ++id) {
         const DraftPick& d = league.tables.draftPick(id);
-        EXPECT_TRUE(d.year >= 2006 && d.year <= 2008);
-        EXPECT_EQ(d.OwnedBy, d.Team);
-        EXPECT_EQ(d.Selection, 0);
+        EXPECT_TRUE(d.year >= 2006 && d.year <= 2008 && d.OwnedBy == d.Team && d.Selection == 0) << id;
     }
     int pool = 0;
-    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
         pool += !league.player(id).IsEmpty();
+        EXPECT_NE(league.player(id).Team, kDraft);
+    }
     EXPECT_EQ(pool, 450) << "406 on teams and 42 undrafted, topped up with 2 free agents";
 }
 

@@ -58,7 +58,7 @@ TEST(EngineInjury, LengthGrowsWithAgeAndClassTenCostsPotential) {
             lo = std::min<int>(lo, p.TimeInjured);
             hi = std::max<int>(hi, p.TimeInjured);
         }
-        EXPECT_EQ(std::make_pair(lo, hi), std::make_pair(a.shortest, a.longest)) << "age " << a.age;
+        EXPECT_EQ(std::make_tuple(lo, hi), std::make_tuple(a.shortest, a.longest)) << "age " << a.age;
     }
     for (int cls : {9, 10}) {
         int lowest = 80;
@@ -85,7 +85,7 @@ TEST(EngineInjury, NoInjuriesOnAllStarDayOrWithTheOptionOff) {
         g.Loadteams();
         g.StartQuarter(720);
         int hurt = 0;
-        for (int i = 0; i < 30000; ++i)
+        for (int i = 0; i < 15000; ++i)
             hurt += GameTestAccess::InjuryCheck(g);
         EXPECT_EQ(hurt > 0, variant == 0) << "variant " << variant;
         EXPECT_EQ(el.league.dayInjuries.size(), static_cast<size_t>(hurt));

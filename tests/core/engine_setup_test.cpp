@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 #include <tuple>
 
@@ -16,24 +17,6 @@ using test::EngineLeague;
 
 bool Dresses(const clsGame& g, int16_t id) {
     return std::find(g.HomeRoster().begin(), g.HomeRoster().end(), id) != g.HomeRoster().end();
-}
-
-TEST(EngineSetup, StartGameCopiesTheTeamsAndPlaysNothing) {
-    EngineLeague el(1);
-    clsGame g(el.league);
-    g.StartGame(2, 1, true, 7, "Playoff", true);
-    EXPECT_EQ(std::tie(g.HomeName(), g.AwayName(), g.sType()), std::make_tuple("Bulls", "Hawks", "Playoff"));
-    EXPECT_EQ(g.iGame(), 7);
-    EXPECT_TRUE(g.bNeutralCourt());
-    EXPECT_EQ(std::make_tuple(g.quarter(), g.TimeRemaining(), g.HomeScore() + g.AwayScore()),
-              std::make_tuple(1, -1, 0));
-    EXPECT_TRUE(g.PlayByPlay().empty());
-    const std::pair<int, std::string> times[] = {
-        {65, "1:05"}, {720, "12:00"}, {9, "0:09"}, {0, "0:00"}, {-1, "0:00"}};
-    for (const auto& [seconds, text] : times) {
-        GameTestAccess::SetClock(g, seconds, 0);
-        EXPECT_EQ(g.DisplayTime(), text) << seconds;
-    }
 }
 
 // A player with injury days left or on injured reserve dresses only for the rookie game; a player listed at
@@ -125,118 +108,39 @@ TEST(EngineSetup, TheRotationPlanRestsEachStarterTwice) {
     }
 }
 
-TEST(EngineSetup, StartingLineupsBlockAndGamesStarted) {
-    EngineLeague el(4);
-    clsGame g(el.league);
-    g.StartGame(1, 2, true, 1, "Regular");
-    g.Loadteams();
-    g.ProcessStarters();
-    const std::string rule(124, '-');
-    std::vector<std::string> expected = {rule, "Starting Lineups:"};
-    const char* captions[] = {"Center - ", "Power Forward - ", "Small Forward - ", "Shooting Guard - ",
-                              "Point Guard - "};
-    for (bool home : {true, false}) {
-        expected.push_back(home ? "Hawks:" : "Bulls:");
-        for (int slot = 1; slot <= 5; ++slot)
-            expected.push_back(captions[slot - 1] +
-                               el.league.player(home ? g.HomeOnCourt(slot) : g.AwayOnCourt(slot)).Name);
-    }
-    expected.push_back(rule);
-    EXPECT_EQ(g.PlayByPlay(), expected);
-    int started = 0;
-    for (const Player& p : el.league.players)
-        started += p.Game.Started;
-    EXPECT_EQ(started, 10);
-}
-
-// Taking over a match-up swaps it with the defender who had it, so every slot stays guarded once.
-TEST(EngineSetup, DefenceMatchUpsSwapAndKeyPlayersAndLineUpSlotsAreReadBack) {
-    EngineLeague el(1);
-    clsGame g(el.league);
-    g.CurrentPosition(2);
-    g.HomeDefense(4);
-    EXPECT_EQ(std::make_tuple(g.HomeDefending(4), g.HomeDefending(2), g.HomeDefending(1)),
-              std::make_tuple(2, 4, 1));
-    g.HomeDefense(4); // already his man
-    EXPECT_EQ(g.HomeDefending(4), 2);
-    g.CurrentPosition(5);
-    g.HomeDefense(4);
-    EXPECT_EQ(std::make_tuple(g.HomeDefending(4), g.HomeDefending(5), g.HomeDefending(2)),
-              std::make_tuple(5, 2, 4));
-    EXPECT_EQ(g.AwayDefending(4), 4) << "the other side is untouched";
-    g.CurrentPosition(0);
-    g.AwayDefense(3);
-    EXPECT_EQ(g.AwayDefending(3), 3);
-
-    g.StartGame(1, 2, false, 1, "Regular");
-    g.Loadteams();
-    EXPECT_EQ(std::make_tuple(g.HomeKeyPlayer(1), g.AwayKeyPlayer(3), g.HomeKeyPlayer(0), g.HomeKeyPlayer(4)),
-              std::make_tuple(el.league.team(1).keyplayer1, el.league.team(2).keyplayer3, 0, 0));
-    g.HomeKeyPlayerTwo(9);
-    EXPECT_EQ(g.HomeKeyPlayer(2), 9);
-    EXPECT_EQ(g.HomeLineUp(), 0) << "no current position";
-    g.CurrentPosition(1);
-    g.HomeLineUp(3);
-    EXPECT_EQ(std::make_tuple(g.HomeLineUp(), g.HomeOnCourt(1)), std::make_tuple(3, 3));
-}
-
-struct Adjustments {
-    int minHome = 99, maxHome = -99, minAway = 99, maxAway = -99;
-    double sumHome = 0, sumAway = 0;
-    int n = 0;
-};
-
-Adjustments DrawAdjustments(bool neutral, int seasonDay, const char* type, int homeBracket = 0,
-                            int awayBracket = 0) {
-    Adjustments a;
-    EngineLeague el(1);
-    el.league.state.SeasonDay = static_cast<int16_t>(seasonDay);
-    el.league.team(1).PlayoffBracket() = static_cast<int16_t>(homeBracket);
-    el.league.team(2).PlayoffBracket() = static_cast<int16_t>(awayBracket);
-    clsGame g(el.league);
-    g.StartGame(1, 2, false, 1, type, neutral);
-    g.Loadteams();
-    for (int period = 0; period < 400; ++period) {
-        g.StartQuarter(720);
-        const int h = g.HomeQuarterAdjustment(), w = g.AwayQuarterAdjustment();
-        a.minHome = std::min(a.minHome, h), a.maxHome = std::max(a.maxHome, h);
-        a.minAway = std::min(a.minAway, w), a.maxAway = std::max(a.maxAway, w);
-        a.sumHome += h, a.sumAway += w, ++a.n;
-    }
-    return a;
-}
-
 // nearest(5r - 2) for both on a neutral court; nearest(6.25r - 2) and nearest(4r - 2) at home; in the
-// playoffs nearest(3r + 1 + h) and nearest(3r + a) from the brackets' home-court amounts.
+// playoffs nearest(3r + 1 + h) and nearest(3r + a) from the brackets' home-court amounts. The lowest and
+// highest of 400 periods, home and away.
 TEST(EngineSetup, PeriodAdjustmentsByCourtAndBracket) {
-    const Adjustments neutral = DrawAdjustments(true, 10, "Regular");
-    EXPECT_EQ(std::tie(neutral.minHome, neutral.maxHome, neutral.minAway, neutral.maxAway),
-              std::make_tuple(-2, 3, -2, 3));
-    EXPECT_NEAR(neutral.sumHome / neutral.n, neutral.sumAway / neutral.n, 0.25);
-    const Adjustments home = DrawAdjustments(false, 10, "Regular");
-    EXPECT_EQ(std::tie(home.minHome, home.maxHome, home.minAway, home.maxAway),
-              std::make_tuple(-2, 4, -2, 2));
-    const Adjustments top = DrawAdjustments(false, 130, "Playoff", 1, 8);
-    EXPECT_EQ(std::tie(top.minHome, top.maxHome, top.minAway, top.maxAway), std::make_tuple(2, 5, 0, 3));
-    const Adjustments low = DrawAdjustments(false, 130, "Playoff", 4, 1);
-    EXPECT_EQ(std::tie(low.minHome, low.maxHome, low.minAway, low.maxAway), std::make_tuple(1, 4, 1, 3));
-    const Adjustments regular = DrawAdjustments(false, 130, "Regular", 1, 1);
-    EXPECT_EQ(std::tie(regular.minHome, regular.maxHome, regular.minAway, regular.maxAway),
-              std::make_tuple(1, 4, 0, 3));
-}
-
-TEST(EngineSetup, AnAbandonedGameGivesTheRatingsBack) {
-    EngineLeague el(5);
-    const auto before = test::AdjustedRatings(el.league.player(1));
-    {
+    const struct {
+        bool neutral;
+        int day;
+        const char* type;
+        int homeBracket, awayBracket;
+        std::array<int, 4> range;
+    } cases[] = {{true, 10, "Regular", 0, 0, {-2, 3, -2, 3}},
+                 {false, 10, "Regular", 0, 0, {-2, 4, -2, 2}},
+                 {false, 130, "Playoff", 1, 8, {2, 5, 0, 3}},
+                 {false, 130, "Playoff", 4, 1, {1, 4, 1, 3}},
+                 {false, 130, "Regular", 1, 1, {1, 4, 0, 3}}};
+    for (const auto& c : cases) {
+        EngineLeague el(1);
+        el.league.state.SeasonDay = static_cast<int16_t>(c.day);
+        el.league.team(1).PlayoffBracket() = static_cast<int16_t>(c.homeBracket);
+        el.league.team(2).PlayoffBracket() = static_cast<int16_t>(c.awayBracket);
         clsGame g(el.league);
-        g.StartGame(1, 2, false, 1, "Regular");
+        g.StartGame(1, 2, false, 1, c.type, c.neutral);
         g.Loadteams();
-        g.StartQuarter(720);
-        for (int i = 0; i < 5; ++i)
-            g.RunPlay();
+        std::array<int, 4> range = {99, -99, 99, -99};
+        for (int period = 0; period < 400; ++period) {
+            g.StartQuarter(720);
+            const int h = g.HomeQuarterAdjustment(), w = g.AwayQuarterAdjustment();
+            range = {std::min(range[0], h), std::max(range[1], h), std::min(range[2], w),
+                     std::max(range[3], w)};
+        }
+        EXPECT_EQ(range, c.range) << c.type << " day " << c.day << " brackets " << c.homeBracket
+                                  << c.awayBracket;
     }
-    EXPECT_EQ(test::AdjustedRatings(el.league.player(1)), before);
 }
 
 } // namespace

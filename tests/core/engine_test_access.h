@@ -28,16 +28,9 @@ class GameTestAccess {
     }
     static int16_t ShotClockMark(const clsGame& g) { return g.shotClockMark_; }
     static void SetQuarter(clsGame& g, int quarter) { g.quarter_ = static_cast<int16_t>(quarter); }
-    static void SetScore(clsGame& g, int home, int away) {
-        g.side_[kHome].score = static_cast<int16_t>(home);
-        g.side_[kAway].score = static_cast<int16_t>(away);
-    }
     static void SetRun(clsGame& g, int run) { g.run_ = static_cast<int16_t>(run); }
     static void SetTeamFouls(clsGame& g, int side, int fouls) {
         g.side_[side].fouls = static_cast<int16_t>(fouls);
-    }
-    static void SetTrapSetting(clsGame& g, int side, int trap) {
-        g.side_[side].trap = static_cast<int16_t>(trap);
     }
     static void SetTimeouts(clsGame& g, int side, int timeouts) {
         g.side_[side].timeouts = static_cast<int16_t>(timeouts);
@@ -45,11 +38,8 @@ class GameTestAccess {
     static int16_t FreeThrowsPending(const clsGame& g) { return g.ftCount_; }
     static void AwardFreeThrows(clsGame& g, int count) { g.AwardFreeThrows(count); }
     static int16_t BallHandler(const clsGame& g) { return g.ballHandler_; }
-    static bool Trap(const clsGame& g) { return g.trap_; }
-    static void ClearTrap(clsGame& g) { g.trap_ = false; }
     static double RestThreshold(const clsGame& g, const Player& p) { return g.RestThreshold(p); }
 
-    static void DecideTrap(clsGame& g) { g.DecideTrap(); }
     static void ChooseAndPlay(clsGame& g) { g.ChooseAndPlay(); }
     static void Pass(clsGame& g) { g.Pass(); }
     static void Shot(clsGame& g) { g.Shot(g.ShootingPropensity(), clsGame::kJumpOrSet); }

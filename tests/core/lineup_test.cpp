@@ -200,43 +200,5 @@ TEST_F(Lineup, PressAndTrapFromTheStarters) {
     EXPECT_EQ(std::tie(league.team(1).Press, league.team(1).Trap), std::make_tuple(50, 100));
 }
 
-TEST_F(Lineup, RandomRostersAlwaysGetACompleteChart) {
-    Random rng(7321);
-    auto draw = [&](int low, int high) { return low + static_cast<int>(rng.Uniform() * (high - low + 1)); };
-    int complete = 0;
-    for (int round = 0; round < 120; ++round) {
-        league = League{};
-        league.team(1).Name = "Hawks";
-        const int size = draw(7, 15);
-        for (int id = 1; id <= size; ++id) {
-            Player& p = league.player(id);
-            p.Name = "P " + std::to_string(id);
-            p.Team = "Hawks";
-            p.PositionNumber = static_cast<int16_t>(draw(1, 5));
-            p.DefaultPosition = PositionText(p.PositionNumber);
-            for (int16_t* a :
-                 {&p.InsideScoring, &p.JumpShot, &p.ThreePointShot, &p.Handling, &p.Passing, &p.Quickness,
-                  &p.PostDefense, &p.PerimeterDefense, &p.DriveDefense, &p.Stealing, &p.ShotBlocking,
-                  &p.OffenseRebound, &p.DefenseRebound, &p.Jumping, &p.Strength})
-                *a = static_cast<int16_t>(draw(20, 90));
-            p.Height = static_cast<int16_t>(draw(70, 88));
-            p.Weight = static_cast<int16_t>(draw(170, 290));
-            p.IR = draw(0, 9) == 0;
-            p.TimeInjured = static_cast<int16_t>(draw(0, 5) == 0 ? draw(1, 20) : 0);
-            CalculatePlayerRatings(p);
-            league.AddToRoster(id);
-        }
-        SCOPED_TRACE(round);
-        const Team& t = league.team(1);
-        SetLineup(league, 1);
-        if (t.ActivePlayers >= 7 && AvailablePlayersOf(league, 1).size() >= 8) {
-            ++complete;
-            ExpectSoundChart(1);
-        }
-        if (::testing::Test::HasFailure()) break;
-    }
-    EXPECT_GT(complete, 50);
-}
-
 } // namespace
 } // namespace hv

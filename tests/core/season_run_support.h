@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 #include "league/default_league.h"
@@ -15,17 +14,11 @@
 
 namespace hv::test {
 
-// A scripted host that also keeps every progress value, and can play a user who presses Stop after a number
-// of event pumps.
+// A scripted host that can play a user who presses Stop after a number of event pumps.
 class RunHost : public ScriptedHost {
   public:
-    std::vector<int> progressValues;
     int stopAfterPumps = -1; // -1: never
 
-    void SetProgress(const std::string& caption, int value, int maximum) override {
-        ScriptedHost::SetProgress(caption, value, maximum);
-        progressValues.push_back(value);
-    }
     void PumpEvents() override {
         ScriptedHost::PumpEvents();
         if (stopAfterPumps >= 0 && pumps >= stopAfterPumps) RequestStop();

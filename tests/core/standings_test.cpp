@@ -68,10 +68,8 @@ TEST(Standings, PercentagesAndTheGamesBehindOfTheExample) {
     EXPECT_DOUBLE_EQ(league.team(3).WinPct, 11.0 / 15);
     ComputeStandings(league);
     EXPECT_EQ(DivisionOrder(league, "Atlantic"), (std::vector<int>{3, 5, 4, 7, 6, 2, 1}));
-    EXPECT_EQ(league.team(3).GB, 0);
-    EXPECT_EQ(league.team(5).GB, 2); // one win and one loss behind
-    EXPECT_EQ(GamesBehindText(league.team(5).GB), "1.0");
-    EXPECT_EQ(GamesBehindText(0), "-");
+    EXPECT_EQ(std::tie(league.team(3).GB, league.team(5).GB), std::make_tuple(0, 2)); // one win and one loss
+    EXPECT_EQ(GamesBehindText(league.team(5).GB) + " " + GamesBehindText(0), "1.0 -");
     EXPECT_EQ(league.team(15).ConfRank, 1); // 35-25, a balance of 10
     EXPECT_EQ(league.team(3).ConfGB, 10 - 7);
 }
@@ -90,7 +88,7 @@ TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (uint64_t seed = 1; seed <= 5; ++seed) { // the draw never decides these
+        for (uint64_t seed = 1; seed <= 2; ++seed) { // the draw never decides these
             League league = DivisionLeague();
             league.rng.Seed(seed);
             SetRecord(league, 1, 10, 5);
@@ -166,14 +164,11 @@ TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 7),
               (std::vector<std::string>{"City2 T2", "City7 T7", "City6 T6", "City5 T5", "City4 T4",
                                         "City3 T3", "City1 T1"}));
-    EXPECT_EQ(a.Standings[0].Record, "50 - 32");
-    EXPECT_EQ(a.Standings[0].Wins, 50);
-    EXPECT_EQ(a.Standings[0].Losses, 32);
+    EXPECT_EQ(std::tie(a.Standings[0].Record, a.Standings[0].Wins, a.Standings[0].Losses),
+              std::make_tuple("50 - 32", 50, 32));
     // Central from line 8, Midwest from line 16, Pacific from line 23.
-    EXPECT_EQ(names[7], "City15 T15");
-    EXPECT_EQ(names[15], "City22 T22");
-    EXPECT_EQ(names[21], "City16 T16");
-    EXPECT_EQ(names[22], "City29 T29");
+    EXPECT_EQ(std::tie(names[7], names[15], names[21], names[22]),
+              std::make_tuple("City15 T15", "City22 T22", "City16 T16", "City29 T29"));
     EXPECT_EQ(a.Standings[28].Record, "43 - 17");
 
     league.tables.archive.back().Champion = "T9"; // the season's entry is filled again, the rest kept

@@ -67,36 +67,30 @@ TEST(ExecuteTrade, MovesPlayersAndPicksAndKeepsEveryInvariant) {
     ExecuteTrade(league, deal);
 
     for (int id : {1, 2}) {
-        EXPECT_EQ(league.player(id).Team, "Owls");
-        EXPECT_EQ(league.player(id).Signday, 10);
-        EXPECT_EQ(league.player(id).SignYear, 2005);
-        EXPECT_EQ(league.player(id).BirdYears, 0);
+        const Player& p = league.player(id);
+        EXPECT_EQ(std::tie(p.Team, p.Signday, p.SignYear, p.BirdYears), std::make_tuple("Owls", 10, 2005, 0));
     }
     EXPECT_EQ(league.player(13).Team, "Hawks");
-    EXPECT_EQ(league.tables.draftPick(hawksR2).OwnedBy, 2);
-    EXPECT_EQ(league.tables.draftPick(owlsR1).OwnedBy, 1);
+    EXPECT_EQ(std::tie(league.tables.draftPick(hawksR2).OwnedBy, league.tables.draftPick(owlsR1).OwnedBy),
+              std::make_tuple(2, 1));
     EXPECT_EQ(league.tables.draftOrder[30].Team, 2); // the draft calls the pick for its new holder
     league.tables.draftOrder.assign(1, DraftSlot{});
-    EXPECT_EQ(league.team(1).NumPlayers, 11);
-    EXPECT_EQ(league.team(2).NumPlayers, 13);
+    EXPECT_EQ(std::tie(league.team(1).NumPlayers, league.team(2).NumPlayers), std::make_tuple(11, 13));
     // The human Hawks keep their line-up with the departed players' slots emptied.
-    EXPECT_EQ(league.team(1).C1, 0);
-    EXPECT_EQ(league.team(1).PF1, 0);
-    EXPECT_EQ(league.team(1).SF1, hawksBefore.SF1);
-    EXPECT_EQ(league.team(1).C2, hawksBefore.C2);
+    const Team& hawks = league.team(1);
+    EXPECT_EQ(std::tie(hawks.C1, hawks.PF1, hawks.SF1, hawks.C2),
+              std::make_tuple(0, 0, hawksBefore.SF1, hawksBefore.C2));
     ExpectLeagueHolds(league);
 
-    ASSERT_EQ(league.tables.transactions.size(), 2u);
-    const Transaction& hawks = league.tables.transactions[0];
-    EXPECT_EQ(hawks.Team, "Hawks");
-    EXPECT_EQ(hawks.Season, 2005);
-    EXPECT_EQ(hawks.SeasonDay, 10);
-    EXPECT_EQ(hawks.Action,
-              "Trade C Player1 C, PF Player2 PF and one draft pick to the Owls for C Player13 C and "
-              "one draft pick");
-    EXPECT_EQ(league.tables.transactions[1].Team, "Owls");
-    EXPECT_EQ(league.tables.transactions[1].Action, "Trade C Player13 C and one draft pick to the Hawks for "
-                                                    "C Player1 C, PF Player2 PF and one draft pick");
+    std::vector<std::string> log;
+    for (const Transaction& t : league.tables.transactions)
+        log.push_back(t.Team + " " + std::to_string(t.Season) + "/" + std::to_string(t.SeasonDay) + ": " +
+                      t.Action);
+    EXPECT_EQ(log, (std::vector<std::string>{
+                       "Hawks 2005/10: Trade C Player1 C, PF Player2 PF and one draft pick to the Owls for C "
+                       "Player13 C and one draft pick",
+                       "Owls 2005/10: Trade C Player13 C and one draft pick to the Hawks for C Player1 C, PF "
+                       "Player2 PF and one draft pick"}));
 }
 
 TEST(ExecuteTrade, ItemTexts) {

@@ -48,17 +48,6 @@ class DraftScreensTest : public QObject {
         QCOMPARE(screen.result(), int(QDialog::Accepted));
     }
 
-    // Acts on the next modal dialog of class T once it is up. The draft lets pending events run while the
-    // computer picks, so the dialog may come some event loops later; the wait is bounded.
-    template <class T = QDialog> static void WhenModal(std::function<void(T*)> act, int tries = 500) {
-        QTimer::singleShot(tries == 500 ? 0 : 5, [act, tries] {
-            auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!modal && tries > 0) return WhenModal<T>(act, tries - 1);
-            QVERIFY(modal);
-            act(modal);
-        });
-    }
-
   private slots:
     void init() { Start(); }
 
@@ -68,21 +57,12 @@ class DraftScreensTest : public QObject {
         QTest::keyClicks(screen.NameField(), QStringLiteral("My/Le\\ague"));
         QCOMPARE(screen.NameField()->text(), QStringLiteral("MyLeague"));
         QCOMPARE(screen.FirstSeasonField()->text(), QStringLiteral("2003"));
-        for (auto [typed, shown] : {std::pair{"abc", "2001"}, {"1700", "1891"}, {"4000", "3000"}}) {
-            screen.FirstSeasonField()->setText(QLatin1String(typed));
-            emit screen.FirstSeasonField()->editingFinished();
-            QCOMPARE(screen.FirstSeasonField()->text(), QLatin1String(shown));
-        }
-        QCOMPARE(screen.TypeList()->count(), 3);
+        screen.FirstSeasonField()->setText(QStringLiteral("1700"));
+        emit screen.FirstSeasonField()->editingFinished();
+        QCOMPARE(screen.FirstSeasonField()->text(), QStringLiteral("1891"));
         auto* types = qobject_cast<QStandardItemModel*>(screen.TypeList()->model());
-        QVERIFY(!types->item(2)->isEnabled());
-        QCOMPARE(screen.SourceList()->itemText(1), QStringLiteral("Fictional League"));
-        QCOMPARE(screen.RandomizationList()->itemText(2), QStringLiteral("No Randomization"));
+        QVERIFY(types->rowCount() == 3 && !types->item(2)->isEnabled());
         QCOMPARE(screen.TeamList()->rowCount(), kLeagueTeams);
-        QVERIFY(screen.findChild<QLabel*>(QStringLiteral("lblNote"))
-                    ->text()
-                    .startsWith(
-                        QStringLiteral("*Note: To create a new league using players imported from a file")));
         screen.show();
         test::Screenshot(screen, QStringLiteral("new_league"));
 
@@ -97,53 +77,24 @@ class DraftScreensTest : public QObject {
         QCOMPARE(QString::fromStdString(session->league.state.LeagueName), QStringLiteral("Kept"));
     }
 
-    void creationOrderMovesAndStarts() {
-        CreateDraftLeague();
-        frmCreationOrder order(session->league, host);
-        int first = order.OrderList()->item(0)->data(Qt::UserRole).toInt();
-        order.OrderList()->setCurrentRow(0);
-        order.MoveSelected(1);
-        QCOMPARE(order.OrderList()->item(1)->data(Qt::UserRole).toInt(), first);
-        order.MoveSelected(-1);
-        order.MoveSelected(-1); // already at the top
-        QCOMPARE(order.OrderList()->item(0)->data(Qt::UserRole).toInt(), first);
-        order.Shuffle();
-        QCOMPARE(order.OrderList()->count(), kLeagueTeams);
-        int head = order.OrderList()->item(0)->data(Qt::UserRole).toInt();
-        order.show();
-        test::Screenshot(order, QStringLiteral("creation_order"));
-        order.StartButton()->click();
-        QVERIFY(DraftUnderWay(session->league));
-        QCOMPARE(TeamOnClock(session->league), head);
-    }
-
     void draftScreenTakesTheUsersPickAndRunsToTheEnd() {
         CreateDraftLeague();
         QVERIFY(StartDraft(session->league, host));
         frmDraft screen(session->league, host);
         screen.show();
-        QVERIFY(screen.ClockLabel()->text().startsWith(QStringLiteral("Round 1, Pick 1")));
         screen.Button("cmdNextHuman")->click();
         QCOMPARE(TeamOnClock(session->league), 2);
         QVERIFY(screen.TeamLabel()->text().endsWith(QStringLiteral("(your pick)")));
-        QVERIFY(screen.Button("cmdSelect")->isEnabled());
-        QCOMPARE(screen.BestList()->model()->rowCount(), 5);
-        int id = screen.ProspectList()->model()->index(0, 0).data(ReportTableModel::kKeyRole).toInt();
+        const int id = screen.ProspectList()->model()->index(0, 0).data(ReportTableModel::kKeyRole).toInt();
         screen.SelectProspect(id);
         test::Screenshot(screen, QStringLiteral("draft"));
-        host.answers = {false};
+        host.answers = {false, true};
         screen.Button("cmdSelect")->click();
-        QCOMPARE(QString::fromStdString(host.questions.back()),
-                 QString::fromStdString(SelectionQuestion(session->league.player(id))));
+        QCOMPARE(host.questions.back(), SelectionQuestion(session->league.player(id)));
         QCOMPARE(TeamOnClock(session->league), 2); // No keeps the pick open
         screen.Button("cmdSelect")->click();
-        QCOMPARE(QString::fromStdString(session->league.player(id).Team),
-                 QString::fromStdString(session->league.team(2).Name));
+        QCOMPARE(session->league.player(id).Team, session->league.team(2).Name);
         QVERIFY(!screen.Button("cmdSelect")->isEnabled());
-        QVERIFY(
-            screen.Results()->item(screen.Results()->count() - 1)->text().contains(QStringLiteral(" take ")));
-        screen.Button("cmdEndRound")->click();
-        QCOMPARE(session->league.state.DraftState, int16_t(2));
         screen.PositionList()->setCurrentIndex(5);
         for (int r = 0; r < screen.ProspectList()->model()->rowCount(); ++r)
             QCOMPARE(screen.ProspectList()->model()->index(r, 2).data().toString(), QStringLiteral("PG"));
@@ -151,7 +102,6 @@ class DraftScreensTest : public QObject {
         QCOMPARE(QString::fromStdString(host.LastMessage()), QStringLiteral("The draft is over."));
         QCOMPARE(session->league.state.SeasonDay, Phase::BeforeSeason);
         QVERIFY(!screen.Button("cmdAuto")->isEnabled());
-        QCOMPARE(screen.ClockLabel()->text(), QStringLiteral("The draft is over."));
         QCOMPARE(screen.Board()->model()->rowCount(), 348);
     }
 
@@ -165,25 +115,32 @@ void DraftScreensTest::hubRunsBothDraftsAndItsLists() {
     frmStart hub(*session, qtHost);
     qtHost.SetParent(&hub);
     hub.RefreshFormStart();
-    QVERIFY(hub.Command(QStringLiteral("mnuCreationDraft"))->isEnabled());
-
-    int rows = 0;
-    WhenModal<TableScreen>([&](TableScreen* screen) {
-        rows = static_cast<int>(screen->Table().rows.size());
-        test::Screenshot(*screen, QStringLiteral("draft_preview"));
-        screen->accept();
-    });
-    hub.Command(QStringLiteral("mnuViewDraft"))->trigger();
-    QCOMPARE(rows, 450);
-
-    // The order screen, then the draft screen run to its end.
-    WhenModal<frmCreationOrder>([&](frmCreationOrder* order) {
-        WhenModal<frmDraft>([&](frmDraft* draft) {
-            WhenModal<QMessageBox>([](QMessageBox* over) { over->accept(); });
+    // The rows of the list a command opens.
+    auto rowsOf = [&hub](const char* command) {
+        int rows = -1;
+        test::WhenModal<TableScreen>([&](TableScreen* screen) {
+            rows = static_cast<int>(screen->Table().rows.size());
+            screen->accept();
+        });
+        hub.Command(QLatin1String(command))->trigger();
+        return rows;
+    };
+    // The draft screen run to its end.
+    auto endDraft = [] {
+        test::WhenModal<frmDraft>([&](frmDraft* draft) {
+            test::WhenModal<QMessageBox>([](QMessageBox* over) { over->accept(); });
             draft->Button("cmdEndDraft")->click();
             draft->accept();
         });
-        order->findChild<QPushButton*>(QStringLiteral("cmdStart"))->click();
+    };
+    QCOMPARE(rowsOf("mnuViewDraft"), 450);
+    test::WhenModal<frmCreationOrder>([&](frmCreationOrder* order) {
+        const int first = order->OrderList()->item(0)->data(Qt::UserRole).toInt();
+        order->OrderList()->setCurrentRow(0);
+        order->MoveSelected(1);
+        QCOMPARE(order->OrderList()->item(1)->data(Qt::UserRole).toInt(), first);
+        endDraft();
+        order->StartButton()->click();
     });
     hub.Command(QStringLiteral("mnuCreationDraft"))->trigger();
     QCOMPARE(league.state.SeasonDay, Phase::BeforeSeason);
@@ -193,35 +150,18 @@ void DraftScreensTest::hubRunsBothDraftsAndItsLists() {
     league.state.Season = static_cast<int16_t>(league.state.Season + 1);
     league.state.SeasonDay = Phase::RookieDraft;
     hub.RefreshFormStart();
-    WhenModal<TableScreen>([&](TableScreen* screen) {
-        rows = static_cast<int>(screen->Table().rows.size());
-        test::Screenshot(*screen, QStringLiteral("draft_order"));
-        screen->accept();
-    });
-    hub.Command(QStringLiteral("mnuDraftOrder"))->trigger();
-    QCOMPARE(rows, 58);
-    WhenModal<frmDraft>([&](frmDraft* draft) {
-        WhenModal<QMessageBox>([](QMessageBox* over) { over->accept(); });
-        draft->Button("cmdEndDraft")->click();
-        draft->accept();
-    });
+    QCOMPARE(rowsOf("mnuDraftOrder"), 58);
+    endDraft();
     hub.Command(QStringLiteral("mnuRookieDraft"))->trigger();
     QCOMPARE(league.state.SeasonDay, Phase::FirstFreeAgency);
-
-    WhenModal<TableScreen>([&](TableScreen* screen) {
-        rows = static_cast<int>(screen->Table().rows.size());
-        test::Screenshot(*screen, QStringLiteral("first_picks"));
-        screen->accept();
-    });
-    hub.Command(QStringLiteral("mnuFirstPicks"))->trigger();
-    QCOMPARE(rows, 2); // the creation draft's and the rookie draft's
+    QCOMPARE(rowsOf("mnuFirstPicks"), 2); // the creation draft's and the rookie draft's
 
     home->Write("import/class.csv",
                 ImportHeader(ImportFormat::Draft) +
                     "\nNew,Kid,75,180,19,PG,High School,50,50,50,50,50,50,50,50,50,50,50,50,50,"
                     "50,50,90\n");
-    WhenModal<QMessageBox>([](QMessageBox* question) {
-        WhenModal<QMessageBox>([](QMessageBox* done) { done->accept(); });
+    test::WhenModal<QMessageBox>([](QMessageBox* question) {
+        test::WhenModal<QMessageBox>([](QMessageBox* done) { done->accept(); });
         question->button(QMessageBox::Yes)->click();
     });
     HubContext context{*session, qtHost, &hub, [&hub] { hub.RefreshFormStart(); }};
@@ -229,12 +169,12 @@ void DraftScreensTest::hubRunsBothDraftsAndItsLists() {
     QCOMPARE(QString::fromStdString(league.player(ProspectsTable(league).rowKeys.at(0)).Name),
              QStringLiteral("New Kid"));
 
-    WhenModal<QMessageBox>([](QMessageBox* question) { question->button(QMessageBox::No)->click(); });
-    hub.Command(QStringLiteral("mnuReset"))->trigger();
-    QCOMPARE(league.state.SeasonDay, Phase::FirstFreeAgency);
-    WhenModal<QMessageBox>([](QMessageBox* question) { question->button(QMessageBox::Yes)->click(); });
-    hub.Command(QStringLiteral("mnuReset"))->trigger();
-    QCOMPARE(league.state.SeasonDay, Phase::CreationDraft);
+    for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        test::WhenModal<QMessageBox>([answer](QMessageBox* question) { question->button(answer)->click(); });
+        hub.Command(QStringLiteral("mnuReset"))->trigger();
+        QCOMPARE(league.state.SeasonDay,
+                 answer == QMessageBox::No ? Phase::FirstFreeAgency : Phase::CreationDraft);
+    }
 }
 
 QTEST_MAIN(DraftScreensTest)

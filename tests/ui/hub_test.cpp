@@ -1,6 +1,11 @@
-// The hub window: menus, captions, status line and enabled commands by phase.
+// The hub window as a desktop user expects it: caption, menus with unique accelerators, status tips, the
+// program icon, one help window, message boxes with icons and safe defaults, the open league's name, New Game
+// and Quit asking first, the stored placement, and a program that answers --help without a display and never
+// creates a mistyped program folder.
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -14,7 +19,6 @@
 #include "help_viewer.h"
 #include "league/hub_commands.h"
 #include "league/save_file.h"
-#include "league/status_line.h"
 #include "platform/program_folder.h"
 #include "platform/scripted_host.h"
 #include "screenshot.h"
@@ -22,6 +26,33 @@
 #include "window_placement.h"
 
 using namespace hv;
+
+namespace {
+
+// The captions of the actions whose accelerator letter ("Fr&anchise" gives 'a') was seen before.
+QStringList Duplicates(const QList<QAction*>& actions) {
+    QStringList seen, twice;
+    for (QAction* a : actions) {
+        const QString text = QString(a->text()).replace(QStringLiteral("&&"), QString());
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at < 0 || at + 1 >= text.size()) continue;
+        const QString key = text[at + 1].toLower();
+        if (seen.contains(key)) twice << a->text();
+        seen << key;
+    }
+    return twice;
+}
+
+// Runs `answer` on the next modal dialog once the event loop turns.
+template <class T = QMessageBox, typename F> void OnNextModal(F answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* box = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        answer(*box);
+    });
+}
+
+} // namespace
 
 class HubTest : public QObject {
     Q_OBJECT
@@ -34,80 +65,99 @@ class HubTest : public QObject {
         session.league.programFolder = home.path();
         hub = StartProgram(session, host, lock);
         QVERIFY(hub != nullptr);
+        hub->show();
     }
 
-    void captionAndMenus() {
+    void captionMenusAndUniqueAccelerators() {
         QCOMPARE(hub->windowTitle(), QString::fromStdString("Hoopvale Version " + VersionText()));
         QStringList menus;
-        for (QAction* a : hub->menuBar()->actions())
+        for (QAction* a : hub->menuBar()->actions()) {
             menus << a->text();
+            const QStringList twice = Duplicates(a->menu()->actions());
+            QVERIFY2(twice.isEmpty(), qPrintable(a->text() + QStringLiteral(": ") + twice.join(u',')));
+        }
         QCOMPARE(menus, (QStringList{
                             QStringLiteral("&File"), QStringLiteral("Fr&anchise"), QStringLiteral("&Roster"),
                             QStringLiteral("&Season"), QStringLiteral("&Progress"), QStringLiteral("&Draft"),
                             QStringLiteral("H&istory"), QStringLiteral("&Tools"), QStringLiteral("&Help")}));
-        for (const HubCommand& c : HubCommands()) {
-            QAction* a = hub->Command(QString::fromStdString(c.name));
-            QVERIFY2(a, c.name.c_str());
-            QCOMPARE(a->text(), QString::fromStdString(c.caption));
+        QVERIFY(Duplicates(hub->menuBar()->actions()).isEmpty());
+        for (const HubCommand& c : HubCommands())
+            QCOMPARE(hub->Command(QString::fromStdString(c.name))->text(), QString::fromStdString(c.caption));
+        QVERIFY(!QApplication::windowIcon().availableSizes().isEmpty());
+        QVERIFY(!hub->windowIcon().isNull());
+    }
+
+    // A menu shows no status tip for a disabled command by itself: the hub does, on hovering.
+    void commandsWithoutAScreenSaySoInTheirStatusTip() {
+        QAction* awards = hub->Command(QStringLiteral("mnuInSeasonAwards"));
+        QVERIFY(!frmStart::IsBuilt("mnuInSeasonAwards"));
+        QVERIFY(hub->Command(QStringLiteral("mnuLoadGame"))->statusTip().isEmpty());
+        auto* season = hub->findChild<QMenu*>(QStringLiteral("Season"));
+        season->popup(hub->mapToGlobal(QPoint(10, 10)));
+        QPointF over = season->actionGeometry(awards).center();
+        QMouseEvent move(QEvent::MouseMove, over, season->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(season, &move);
+        QCOMPARE(hub->statusBar()->currentMessage(), frmStart::NotBuiltTip());
+        season->hide();
+    }
+
+    void oneHelpWindowShowsItsPagesAndIsReused() {
+        home.Write("help/index.html", "<html><body><h1>Hoopvale Help</h1></body></html>");
+        for (int i = 0; i < 2; ++i) {
+            hub->Command(QStringLiteral("mnuHelpContents"))->trigger();
+            QCOMPARE(hub->findChildren<HelpViewer*>().size(), qsizetype(1));
+            auto* viewer = hub->findChild<HelpViewer*>();
+            QVERIFY(viewer->isVisible());
+            QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("Hoopvale Help")));
+            viewer->close();
         }
     }
 
-    // A command is enabled when the phase allows it and its screen exists; without a league, only the
-    // program's own commands.
-    void enabledCommandsFollowThePhase_data() {
-        QTest::addColumn<int>("day");
-        for (int day : {-1, -5, 100, 170})
-            QTest::newRow(qPrintable(QString::number(day))) << day;
-    }
-    void enabledCommandsFollowThePhase() {
-        QFETCH(int, day);
-        session.league.leagueOpen = day != -1;
-        session.league.state.Season = 2004;
-        session.league.state.SeasonDay = static_cast<int16_t>(day);
-        hub->RefreshFormStart();
-        auto expected = CommandAvailability(
-            session.league.state, day != -1,
-            {{"mnuWriteHTML", hub->Command(QStringLiteral("mnuWriteHTML"))->isEnabled()}});
-        for (const HubCommand& c : HubCommands()) {
-            bool shouldBe = expected.at(c.name) && frmStart::IsBuilt(c.name);
-            QCOMPARE(hub->Command(QString::fromStdString(c.name))->isEnabled(), shouldBe);
-        }
-        QCOMPARE(hub->StatusText(),
-                 day == -1 ? QString() : QString::fromStdString(StatusLine(session.league.state)));
-        session.league.leagueOpen = false;
+    void messageBoxesCarryAnIconAndQuestionsDefaultToNo() {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        OnNextModal([&](QMessageBox& box) {
+            icon = box.icon();
+            box.accept();
+        });
+        host.ShowMessage("Login Failed", {}, MessageIcon::None);
+        QCOMPARE(icon, QMessageBox::Information);
+        QAbstractButton *preferred = nullptr, *no = nullptr;
+        OnNextModal([&](QMessageBox& box) {
+            preferred = box.defaultButton();
+            no = box.button(QMessageBox::No);
+            QTest::keyClick(&box, Qt::Key_Return);
+        });
+        QVERIFY(!host.AskYesNo("Are you sure you want to delete Winter.sav?", {}));
+        QCOMPARE(preferred, no);
     }
 
     // No keeps the current game; Yes opens the new-league screen, which first reads the default league's
     // teams: the minimal database of this program folder has none, so the screen reports that instead.
     void newGameAsksThenOpensTheNewLeagueScreen() {
         QString question, info;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            question = box->text();
-            box->button(QMessageBox::No)->click();
+        OnNextModal([&](QMessageBox& box) {
+            question = box.text();
+            box.button(QMessageBox::No)->click();
         });
         QSignalSpy spy(hub.get(), &frmStart::newGameRequested);
         hub->Command(QStringLiteral("mnuNewGame"))->trigger();
         QCOMPARE(question, QStringLiteral("Starting a new game will end the current game without saving. "
                                           "Would you like to continue?"));
         QCOMPARE(spy.count(), 0);
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            QTimer::singleShot(0, [&] {
-                auto* report = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                QVERIFY(report);
-                info = report->text();
-                report->accept();
+        OnNextModal([&](QMessageBox& box) {
+            OnNextModal([&](QMessageBox& report) {
+                info = report.text();
+                report.accept();
             });
-            box->button(QMessageBox::Yes)->click();
+            box.button(QMessageBox::Yes)->click();
         });
         hub->Command(QStringLiteral("mnuNewGame"))->trigger();
         QVERIFY2(info.startsWith(QStringLiteral("Invalid default.lge file")), qPrintable(info));
     }
 
-    void loadingALeagueOpensItsCommands() {
+    void loadingALeagueOpensItsCommandsAndShowsItsName() {
+        QVERIFY(hub->LeagueText().isEmpty());
         League saved;
         saved.programFolder = home.path();
         for (int t = 1; t <= kLeagueTeams; ++t)
@@ -116,61 +166,90 @@ class HubTest : public QObject {
         saved.state.SeasonDay = 45;
         ScriptedHost quiet;
         QVERIFY(SaveLeague(saved, "Winter", quiet));
-        QTimer::singleShot(0, [&] {
-            auto* screen = qobject_cast<frmLoadGame*>(QApplication::activeModalWidget());
-            QVERIFY(screen);
-            if (screen->Games().size() != 1) return screen->reject();
-            screen->SelectFile("Winter.sav");
-            screen->LoadButton()->click();
+        OnNextModal<frmLoadGame>([](frmLoadGame& screen) {
+            screen.SelectFile("Winter.sav");
+            screen.LoadButton()->click();
         });
         hub->Command(QStringLiteral("mnuLoadGame"))->trigger();
         QVERIFY(session.league.leagueOpen);
         QCOMPARE(hub->StatusText(), QStringLiteral("Season 2004 - Day 45"));
-        QVERIFY(hub->Command(QStringLiteral("mnuSaveGame"))->isEnabled());
         QVERIFY(hub->Command(QStringLiteral("mnuLeagueOptions"))->isEnabled());
         QVERIFY(!hub->Command(QStringLiteral("mnuCommish"))->isEnabled());
         QVERIFY(!hub->Command(QStringLiteral("mnuInSeasonAwards"))->isEnabled()); // its screen comes later
-        hub->show();
+        auto* name = hub->findChild<QLabel*>(QStringLiteral("leagueName"));
+        QCOMPARE(name->text(), QStringLiteral("League: Winter"));
+        QCoreApplication::processEvents(); // the status bar lays itself out again
+        QVERIFY(name->width() >= name->sizeHint().width());
         test::Screenshot(*hub, QStringLiteral("hub_league_open"));
     }
 
-    void helpShowsItsPages() {
-        home.Write("help/index.html", "<html><body><h1>Hoopvale Help</h1></body></html>");
-        hub->Command(QStringLiteral("mnuHelpContents"))->trigger();
-        auto* viewer = hub->findChild<HelpViewer*>();
-        QVERIFY(viewer);
-        QVERIFY(viewer->Browser()->toPlainText().contains(QStringLiteral("Hoopvale Help")));
-        viewer->close();
+    void screenSizeAndDefaultPlacement() {
+        QVERIFY(!ScreenSizeProblem(QSize(800, 600)).has_value());
+        QCOMPARE(QString::fromStdString(ScreenSizeProblem(QSize(1024, 599)).value()),
+                 QStringLiteral("Your screen resolution is 1024x599. Hoopvale requires a screen resolution "
+                                "of 800x600 or greater."));
+        QCOMPARE(DefaultGeometry(QSize(1280, 1024)),
+                 QRect((1280 * 15 - 10835) / 2 / 15, (1024 * 15 - 9100) / 2 / 15, 10835 / 15, 9100 / 15));
+        QCOMPARE(DefaultGeometry(QSize(640, 480)), QRect(0, 0, 640, 480));
     }
 
-    void quitStoresThePlacement() {
+    // Last: Quit with unsaved changes asks; Cancel keeps the program, No quits and stores the placement.
+    void quitAsksToSaveChangesAndStoresThePlacement() {
+        session.league.state.LeagueInjuries = !session.league.state.LeagueInjuries;
         hub->setGeometry(30, 40, 700, 500);
+        QStringList buttons;
+        OnNextModal([&](QMessageBox& box) {
+            for (QAbstractButton* b : box.buttons())
+                buttons << b->text();
+            test::Screenshot(box, QStringLiteral("quit_save_changes"));
+            box.button(QMessageBox::Cancel)->click();
+        });
         hub->Command(QStringLiteral("mnuQuit"))->trigger();
+        QCOMPARE(buttons.size(), qsizetype(3));
+        QVERIFY(hub->isVisible());
+        OnNextModal([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+        hub->Command(QStringLiteral("mnuQuit"))->trigger();
+        QVERIFY(!hub->isVisible());
+        QVERIFY(session.database == nullptr);
         QSettings settings(QStringLiteral("Hoopvale"), QStringLiteral("Hoopvale"));
         settings.beginGroup(QStringLiteral("Screen Settings"));
         QCOMPARE(settings.value(QStringLiteral("WindowWidth")).toInt(), 700 * 15);
         QCOMPARE(settings.value(QStringLiteral("WindowHeight")).toInt(), 500 * 15);
-        QCOMPARE(settings.value(QStringLiteral("WindowState")).toInt(), 0);
-        QVERIFY(session.database == nullptr);
         settings.endGroup();
         settings.clear();
     }
 
-    void screenSizeLimits() {
-        QVERIFY(!ScreenSizeProblem(QSize(800, 600)).has_value());
-        auto problem = ScreenSizeProblem(QSize(1024, 599));
-        QVERIFY(problem.has_value());
-        QCOMPARE(QString::fromStdString(*problem),
-                 QStringLiteral("Your screen resolution is 1024x599. Hoopvale requires a screen resolution "
-                                "of 800x600 or greater."));
+    void helpAndVersionNeedNoDisplay() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        for (const char* option : {"--help", "--version"}) {
+            QProcess program;
+            program.setProcessEnvironment(env);
+            program.start(QStringLiteral(HOOPVALE_GUI_PATH), {QString::fromLatin1(option)});
+            QVERIFY(program.waitForFinished(60000));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            const QString out = QString::fromUtf8(program.readAllStandardOutput());
+            QVERIFY2(out.contains(option == std::string("--help") ? QStringLiteral("--home")
+                                                                  : QString::fromStdString(VersionText())),
+                     qPrintable(out));
+        }
     }
 
-    void defaultPlacementIsCentredAndClipped() {
-        QCOMPARE(DefaultGeometry(QSize(1280, 1024)),
-                 QRect((1280 * 15 - 10835) / 2 / 15, (1024 * 15 - 9100) / 2 / 15, 10835 / 15, 9100 / 15));
-        QRect small = DefaultGeometry(QSize(640, 480));
-        QCOMPARE(small.topLeft(), QPoint(0, 0));
-        QCOMPARE(small.size(), QSize(640, 480));
+    void aMistypedProgramFolderIsNotCreated() {
+        Session other;
+        other.league.programFolder = home / "mistyped";
+        QtHost otherHost;
+        std::unique_ptr<QLockFile> otherLock;
+        QString message;
+        OnNextModal([&](QMessageBox& box) {
+            message = box.text();
+            box.accept();
+        });
+        QVERIFY(StartProgram(other, otherHost, otherLock) == nullptr);
+        QVERIFY2(message.contains(QString::fromStdString((home / "mistyped").string())), qPrintable(message));
+        QVERIFY(!std::filesystem::exists(home / "mistyped"));
     }
 
   private:

@@ -1,13 +1,17 @@
-// Save, Load, League Options, password and commissioner screens, driven as a user would.
+// Save, Load, League Options, password and commissioner screens, driven as a user would: a load list with
+// season and phase that starts at the open league, buttons that need a selection, no league closed without
+// asking, Escape that discards, and dialogs wide enough for their titles.
 #include <QCheckBox>
 #include <QtTest>
 
+#include "dialog_fit.h"
 #include "frm_commish.h"
 #include "frm_league_options.h"
 #include "frm_load_game.h"
 #include "frm_password.h"
 #include "frm_save_game.h"
 #include "league/save_file.h"
+#include "league/saved_games.h"
 #include "platform/scripted_host.h"
 #include "screenshot.h"
 #include "support/temp_home.h"
@@ -17,29 +21,39 @@ using namespace hv;
 class LeagueScreensTest : public QObject {
     Q_OBJECT
   private:
-    void MakeLeague() {
-        league = League();
-        league.programFolder = home->path();
-        league.state.LeagueName = "Spring";
-        league.state.Season = 2004;
-        league.state.SeasonDay = 12;
-        league.state.SetSalaryCapDollars(42500000);
-        for (int t = 1; t <= kLeagueTeams; ++t) {
-            league.team(t).Name = "Team" + std::to_string(t);
-            league.team(t).City = "City" + std::to_string(t);
-        }
-        league.team(1).Name = "Comets";
-        league.player(1).Name = "Ana Ólafsdóttir";
-        league.player(1).Team = "Comets";
-        league.player(1).PositionNumber = 1;
-        league.leagueOpen = true;
+    // Saves a league of this season day under this name.
+    void SaveAt(const std::string& name, int16_t day) {
+        League saved;
+        saved.programFolder = home->path();
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            saved.team(t).Name = "Team" + std::to_string(t);
+        saved.player(1).Name = "Ana Ólafsdóttir";
+        saved.player(1).Team = "Team1";
+        saved.player(1).PositionNumber = 1;
+        saved.state.Season = 2004;
+        saved.state.SeasonDay = day;
+        saved.state.Password = "Secret";
+        QVERIFY(SaveLeague(saved, name, host));
+    }
+    QString Cell(frmLoadGame& screen, int row, int column) {
+        return screen.View()->model()->index(row, column).data().toString();
     }
 
   private slots:
     void init() {
         home = std::make_unique<test::TempHome>();
-        MakeLeague();
         host = ScriptedHost();
+        SaveAt("Alpha", 12);
+        SaveAt("Beta", 183);
+        SaveAt("Gamma", -5);
+        home->Write("save/readme.txt", "not a save");
+        league = League();
+        league.programFolder = home->path();
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            league.team(t).Name = "Team" + std::to_string(t);
+        league.state.LeagueName = "Spring";
+        league.state.Season = 2004;
+        league.state.SeasonDay = 12;
     }
 
     // Path keys are not typed; Save writes the file, renames the league and closes the screen.
@@ -50,6 +64,7 @@ class LeagueScreensTest : public QObject {
         QTest::keyClicks(screen.NameField(), QStringLiteral("Au/tu\\mn"));
         QCOMPARE(screen.NameField()->text(), QStringLiteral("Autumn"));
         screen.show();
+        QVERIFY(screen.width() >= TitleWidth(screen));
         test::Screenshot(screen, QStringLiteral("save_game"));
         screen.SaveButton()->click();
         QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
@@ -58,49 +73,79 @@ class LeagueScreensTest : public QObject {
         QCOMPARE(screen.result(), int(QDialog::Accepted));
     }
 
-    // The list holds the saved games only; a double click loads one; Delete asks, then refreshes the list.
-    void loadScreen() {
-        league.state.Password = "Secret";
-        QVERIFY(SaveLeague(league, "Alpha", host) && SaveLeague(league, "Beta", host));
-        home->Write("save/readme.txt", "not a save");
-        League target;
-        target.programFolder = home->path();
-        frmLoadGame screen(target, host);
-        QCOMPARE(screen.Games().size(), size_t(2));
-        QCOMPARE(screen.Games()[1].fileName, std::string("Beta.sav"));
-        test::Screenshot(screen, QStringLiteral("load_game"));
-        screen.SelectFile("Beta.sav");
-        emit screen.View()->doubleClicked(screen.View()->currentIndex());
-        QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
-        QVERIFY(target.leagueOpen && !target.state.CommissionerRights);
-        QCOMPARE(QString::fromStdString(target.player(1).Name), QStringLiteral("Ana Ólafsdóttir"));
-        frmLoadGame again(target, host);
-        again.SelectFile("Alpha.sav");
-        for (bool yes : {false, true}) {
-            host.answers = {yes};
-            again.DeleteButton()->click();
-            QCOMPARE(again.Games().size(), size_t(yes ? 1 : 2));
-        }
-        QCOMPARE(host.questions.back(), std::string("Are you sure you want to delete Alpha.sav?"));
-        QVERIFY(!std::filesystem::exists(*home / "save/Alpha.sav"));
+    void loadListShowsSeasonAndPhaseAndNeedsASelection() {
+        frmLoadGame first(league, host);
+        QCOMPARE(first.SelectedFile(), std::string("Alpha.sav")); // no league open: the first one
+        first.View()->clearSelection();
+        QVERIFY(!first.LoadButton()->isEnabled() && !first.DeleteButton()->isEnabled());
+
+        QVERIFY(LoadSavedGame(league, "Beta.sav", host));
+        frmLoadGame screen(league, host);
+        screen.show();
+        QCOMPARE(screen.View()->model()->rowCount(), 3);
+        QCOMPARE(Cell(screen, 0, 0), QStringLiteral("Alpha"));
+        QCOMPARE(Cell(screen, 0, 1), QStringLiteral("2004"));
+        QCOMPARE(Cell(screen, 0, 2), QStringLiteral("Day 12"));
+        QCOMPARE(Cell(screen, 1, 2), QStringLiteral("Free Agency Day 4"));
+        QCOMPARE(Cell(screen, 2, 2), QStringLiteral("Creation Draft"));
+        QCOMPARE(screen.SelectedFile(), std::string("Beta.sav"));
+        QVERIFY(screen.width() >= TitleWidth(screen));
+        test::Screenshot(screen, QStringLiteral("load_game_list"));
     }
 
-    // Each box changes its option at once; the cap is taken and shown again when the field is left.
+    // A double click loads; unsaved changes are offered a save first; Delete asks, then refreshes the list.
+    void loadAndDelete() {
+        {
+            frmLoadGame screen(league, host);
+            screen.SelectFile("Alpha.sav");
+            emit screen.View()->doubleClicked(screen.View()->currentIndex());
+        }
+        QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
+        QVERIFY(league.leagueOpen && !league.state.CommissionerRights);
+        QCOMPARE(QString::fromStdString(league.player(1).Name), QStringLiteral("Ana Ólafsdóttir"));
+        league.state.LockSimulation = true;
+        frmLoadGame screen(league, host);
+        screen.SelectFile("Gamma.sav");
+        host.threeWayAnswers = {Answer::Cancel, Answer::No};
+        screen.LoadButton()->click();
+        QCOMPARE(host.questions,
+                 std::vector<std::string>{"Do you want to save the changes to the league Alpha?"});
+        QCOMPARE(league.savedGame.name, std::string("Alpha"));
+        screen.LoadButton()->click();
+        QCOMPARE(league.savedGame.name, std::string("Gamma"));
+
+        screen.SelectFile("Beta.sav");
+        for (bool yes : {false, true}) {
+            host.answers = {yes};
+            screen.DeleteButton()->click();
+            QCOMPARE(screen.Games().size(), size_t(yes ? 2 : 3));
+        }
+        QCOMPARE(host.questions.back(), std::string("Are you sure you want to delete Beta.sav?"));
+        QVERIFY(!std::filesystem::exists(*home / "save/Beta.sav"));
+    }
+
+    // Each box changes its option at once, the cap when the field is left; Escape discards the edit.
     void optionsScreen() {
         league.state.LeagueInjuries = true;
+        league.state.SetSalaryCapDollars(42500000);
         frmLeagueOptions screen(league.state, host);
         screen.show();
-        QVERIFY(screen.Box("chkInjuries")->isChecked());
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$42,500,000"));
         for (const char* box : {"chkInjuries", "chkSaveBoxes", "chkLockSimming", "chkLockEndSeason"})
             screen.Box(box)->click();
         QVERIFY(!league.state.LeagueInjuries && league.state.SaveBoxScores && league.state.LockSimulation &&
                 league.state.LockEndSeason);
-        QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$42,500,000"));
-        test::Screenshot(screen, QStringLiteral("league_options"));
-        screen.SalaryCapField()->setText(QStringLiteral("30000000"));
+        screen.SalaryCapField()->setFocus();
+        screen.SalaryCapField()->setText(QStringLiteral("50000000"));
         emit screen.SalaryCapField()->editingFinished();
-        QCOMPARE(league.state.SalaryCapDollars(), int64_t(30000000));
-        QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$30,000,000"));
+        QCOMPARE(league.state.SalaryCapDollars(), int64_t(50000000));
+        QCOMPARE(screen.SalaryCapField()->text(), QStringLiteral("$50,000,000"));
+        test::Screenshot(screen, QStringLiteral("league_options"));
+        QTest::keyClick(screen.SalaryCapField(), Qt::Key_Escape);
+        QVERIFY(!screen.isVisible());
+        QVERIFY(league.state.LeagueInjuries && !league.state.SaveBoxScores && !league.state.LockSimulation);
+        QCOMPARE(league.state.SalaryCapDollars(), int64_t(42500000));
     }
 
     // A refused password keeps the old one and the screen; "no password" hides the field and clears it.
@@ -108,9 +153,9 @@ class LeagueScreensTest : public QObject {
         league.state.Password = "Old";
         frmPassword screen(league.state, host);
         screen.show();
+        QVERIFY(screen.width() >= TitleWidth(screen));
         QVERIFY(screen.SetPasswordChoice()->isChecked());
         QCOMPARE(screen.PasswordField()->text(), QStringLiteral("Old"));
-        test::Screenshot(screen, QStringLiteral("password"));
         screen.PasswordField()->setText(QStringLiteral("N/A"));
         screen.Confirm();
         QCOMPARE(host.LastMessage(), std::string("Invalid Password"));
@@ -128,6 +173,7 @@ class LeagueScreensTest : public QObject {
         league.state.CommissionerRights = true;
         frmCommish screen(league.state, host);
         screen.show();
+        QVERIFY(screen.width() >= TitleWidth(screen));
         test::Screenshot(screen, QStringLiteral("commish_login"));
         screen.PasswordField()->setText(QStringLiteral("hoops"));
         screen.Login();

@@ -12,6 +12,7 @@
 #include "league/new_league.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
+#include "personnel/salary.h"
 #include "platform/scripted_host.h"
 #include "qt_host.h"
 #include "screenshot.h"
@@ -28,15 +29,6 @@ class OffseasonScreensTest : public QObject {
     ScriptedHost host;
 
     League& league() { return session->league; }
-
-    template <class T = QDialog> static void WhenModal(std::function<void(T*)> act, int tries = 500) {
-        QTimer::singleShot(tries == 500 ? 0 : 5, [act, tries] {
-            auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!modal && tries > 0) return WhenModal<T>(act, tries - 1);
-            QVERIFY(modal);
-            act(modal);
-        });
-    }
 
   private slots:
     // The default league at free-agency day 1; the user runs the Ospreys (team 2).
@@ -64,14 +56,9 @@ class OffseasonScreensTest : public QObject {
         QCOMPARE(screen.DayLabel()->text(), QStringLiteral("Season 2003 - Free Agency Day 1"));
         const int best = FreeAgentsByRating(league(), 1).at(0);
         screen.SelectPlayer(best);
-        QCOMPARE(screen.SelectedPlayer(), best);
-        QVERIFY(screen.Button("cmdBid")->isEnabled());
-
-        // The maximum for three years: refused or placed by the same checks as the bid command; then the
-        // minimum for one year, which a team under or over the cap may always offer.
+        // A falling offer is refused by the bid command's checks; the minimum for one year is placed.
         screen.YearsBox()->setValue(2);
-        QVERIFY(screen.AmountBox(2)->isEnabled());
-        QVERIFY(!screen.AmountBox(3)->isEnabled());
+        QVERIFY(screen.AmountBox(2)->isEnabled() && !screen.AmountBox(3)->isEnabled());
         screen.AmountBox(1)->setText(QStringLiteral("2,000,000"));
         screen.AmountBox(2)->setText(QStringLiteral("1,000,000"));
         screen.Button("cmdBid")->click();
@@ -83,45 +70,26 @@ class OffseasonScreensTest : public QObject {
                  MinimumSalary(league().player(best).Experience));
         screen.Button("cmdBid")->click();
         QVERIFY(FindBid(league(), best, 2) != nullptr);
-        QCOMPARE(screen.BidList()->model()->rowCount(), 1);
         QCOMPARE(screen.BidList()->model()->index(0, 0).data().toString(), QStringLiteral("Ospreys"));
         test::Screenshot(screen, QStringLiteral("free_agency_period"));
         screen.Button("cmdWithdraw")->click();
         QVERIFY(FindBid(league(), best, 2) == nullptr);
 
         screen.Button("cmdSimDay")->click();
-        QCOMPARE(league().state.SeasonDay, int16_t(181));
         QCOMPARE(screen.DayLabel()->text(), QStringLiteral("Season 2003 - Free Agency Day 2"));
         screen.Button("cmdSimEnd")->click();
         QCOMPARE(league().state.SeasonDay, Phase::TrainingCamps);
         QCOMPARE(host.LastMessage(), std::string("Free agency is over. The training camps come next."));
         QVERIFY(!screen.Button("cmdSimDay")->isEnabled());
         QVERIFY(screen.Signings()->count() > 0);
-        test::Screenshot(screen, QStringLiteral("free_agency_over"));
     }
 
-    void contractListsAndSigningInSeason() {
-        auto contracts = MakeContractsScreen(league());
-        contracts->show();
-        QCOMPARE(contracts->Choice(), 2); // the user's team
-        QVERIFY(contracts->Table().rows.size() >= 12);
-        test::Screenshot(*contracts, QStringLiteral("player_contracts"));
-
-        auto room = MakeCapRoomScreen(league());
-        QCOMPARE(room->Table().rows.size(), size_t(kLeagueTeams));
-        test::Screenshot(*room, QStringLiteral("cap_room"));
-
+    void signingAFreeAgentInSeason() {
         league().state.SeasonDay = 30;
-        auto potential = MakePotentialFreeAgentsScreen(league());
-        QVERIFY(!potential->Table().rows.empty());
-        for (int id : potential->Table().rowKeys)
-            QCOMPARE(league().player(id).contract2, 0);
-
         auto free = MakeFreeAgentsScreen(league(), host);
         free->show();
         const int id = free->Table().rowKeys.at(0);
         free->SelectKey(id);
-        QVERIFY(league().team(2).NumPlayers < 15);
         for (QPushButton* b : free->findChildren<QPushButton*>())
             if (b->text() == QStringLiteral("&Sign Player")) b->click();
         QCOMPARE(QString::fromStdString(league().player(id).Team), QStringLiteral("Ospreys"));
@@ -185,42 +153,36 @@ class OffseasonScreensTest : public QObject {
         QtHost qtHost;
         frmStart hub(*session, qtHost);
         qtHost.SetParent(&hub);
-        hub.RefreshFormStart();
-        for (const char* name : {"mnuSalaries", "mnuNeeds", "mnuPotentialFAs"}) {
-            QString title;
-            WhenModal<TableScreen>([&](TableScreen* s) {
-                title = s->windowTitle();
-                s->accept();
-            });
-            hub.Command(QLatin1String(name))->trigger();
-            QVERIFY2(!title.isEmpty(), name);
+        const std::pair<int, std::vector<std::pair<const char*, const char*>>> byDay[] = {
+            {Phase::FirstFreeAgency,
+             {{"mnuSalaries", "Player Contracts"},
+              {"mnuNeeds", "Team Salary Cap Room"},
+              {"mnuPotentialFAs", "Potential Free Agents"}}},
+            {Phase::TrainingCamps, {{"mnuCamps", "Training Camps"}}},
+            {20, {{"mnuFA", "Free Agents"}}}};
+        for (const auto& [day, commands] : byDay) {
+            league().state.SeasonDay = static_cast<int16_t>(day);
+            hub.RefreshFormStart();
+            for (auto [name, expected] : commands) {
+                QString title;
+                test::WhenModal<TableScreen>([&](TableScreen* s) {
+                    title = s->windowTitle();
+                    s->accept();
+                });
+                hub.Command(QLatin1String(name))->trigger();
+                QCOMPARE(title, QLatin1String(expected));
+            }
         }
+        league().state.SeasonDay = Phase::FirstFreeAgency;
+        hub.RefreshFormStart();
         QVERIFY(!hub.Command(QStringLiteral("mnuCamps"))->isEnabled());
         bool opened = false;
-        WhenModal<frmFreeAgency>([&](frmFreeAgency* s) {
+        test::WhenModal<frmFreeAgency>([&](frmFreeAgency* s) {
             opened = true;
             s->accept();
         });
         hub.Command(QStringLiteral("mnuRunFA"))->trigger();
         QVERIFY(opened);
-
-        league().state.SeasonDay = Phase::TrainingCamps;
-        hub.RefreshFormStart();
-        QString title;
-        WhenModal<TableScreen>([&](TableScreen* s) {
-            title = s->windowTitle();
-            s->accept();
-        });
-        hub.Command(QStringLiteral("mnuCamps"))->trigger();
-        QCOMPARE(title, QStringLiteral("Training Camps"));
-        league().state.SeasonDay = 20;
-        hub.RefreshFormStart();
-        WhenModal<TableScreen>([&](TableScreen* s) {
-            title = s->windowTitle();
-            s->accept();
-        });
-        hub.Command(QStringLiteral("mnuFA"))->trigger();
-        QCOMPARE(title, QStringLiteral("Free Agents"));
     }
 };
 
