@@ -1,6 +1,9 @@
 #include "frm_all_star.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "cautious_host.h"
@@ -79,6 +82,14 @@ frmAllStar::frmAllStar(League& league, Host& host, QWidget* parent)
     next_->setObjectName(QStringLiteral("cmdNext"));
     next_->setDefault(true);
     connect(next_, &QPushButton::clicked, this, [this] { RunStep(false); });
+    // Wide enough for every step's caption, so that the row keeps its place as the weekend goes on.
+    int nextWidth = 0;
+    for (WeekendStep step : {WeekendStep::RookieGame, WeekendStep::Shootout, WeekendStep::DunkContest,
+                             WeekendStep::AllStarGame, WeekendStep::Done}) {
+        next_->setText(StepCaption(step));
+        nextWidth = std::max(nextWidth, next_->sizeHint().width());
+    }
+    next_->setMinimumWidth(nextWidth);
     rest_ = new QPushButton(QStringLiteral("Finish the &Weekend"), this);
     rest_->setObjectName(QStringLiteral("cmdRest"));
     connect(rest_, &QPushButton::clicked, this, [this] { RunStep(true); });
@@ -102,6 +113,9 @@ frmAllStar::frmAllStar(League& league, Host& host, QWidget* parent)
     ShowView();
     Update();
     list_->setMinimumWidth(list_->ContentWidth());
+    // A squad's ten players and its header without scrolling.
+    list_->setMinimumHeight(list_->horizontalHeader()->sizeHint().height() +
+                            11 * list_->verticalHeader()->defaultSectionSize());
     FitToContents(*this);
 }
 

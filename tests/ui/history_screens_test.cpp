@@ -10,6 +10,7 @@
 #include "platform/scripted_host.h"
 #include "screenshot.h"
 #include "season/awards.h"
+#include "season/in_season_awards.h"
 #include "season/records.h"
 #include "season/schedule.h"
 #include "season/season_awards.h"
@@ -65,6 +66,7 @@ class HistoryScreensTest : public QObject {
                 game.SimGame();
             }
         }
+        NameInSeasonAwards(l); // day 6: the first week's player
         l.state.SeasonDay = Phase::AllStarDay;
     }
 
@@ -114,7 +116,7 @@ class HistoryScreensTest : public QObject {
         };
         const std::vector<Case> cases{
             {"mnuSeasonAwards", QStringLiteral("Regular Season Awards"), 4 + 35},
-            {"mnuInSeasonAwards", QStringLiteral("Weekly/Monthly Awards"), 0},
+            {"mnuInSeasonAwards", QStringLiteral("Weekly/Monthly Awards"), 1},
             {"mnuAllStarWinners", QStringLiteral("All-Star Weekend Winners"), 1},
             {"mnuTeamPerformance", QStringLiteral("Historical Team Performance"), 29},
             {"mnuVsHistory", QStringLiteral("Record Vs. Opponents"), 28},
