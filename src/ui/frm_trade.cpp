@@ -95,6 +95,8 @@ frmTrade::frmTrade(League& league, Host& host, QWidget* parent)
     verdict_ = new QLabel(this);
     verdict_->setObjectName(QStringLiteral("lblVerdict"));
     verdict_->setWordWrap(true);
+    // Room for the answer and "Trade Rejected" from the start, so that a verdict never squeezes the lists.
+    verdict_->setMinimumHeight(2 * verdict_->fontMetrics().lineSpacing() + 4);
     propose_ = button("cmdPropose", QStringLiteral("&Propose Trade"));
     suggest_ = button("cmdSuggest", QStringLiteral("&What would make this work?"));
     clear_ = button("cmdClear", QStringLiteral("C&lear"));

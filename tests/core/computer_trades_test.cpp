@@ -1,8 +1,9 @@
 // The computer trade pass on the default league: every trade it chooses keeps the rules and is accepted by
-// both teams, the league's invariants hold after many passes, the user's teams get offers they can decline,
-// and the pass keeps to its phases.
+// both teams, the league's invariants hold after many passes, no team's strength runs away season after
+// season by trading alone, the user's teams get offers they can decline, and the pass keeps to its phases.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "core/roster_test_support.h"
@@ -91,6 +92,47 @@ TEST_F(ComputerTrades, ChosenTradesKeepTheRulesAndTheLeaguesInvariants) {
     EXPECT_EQ(lines, 2 * trades);
     League reloaded;
     EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trade Test"), reloaded));
+}
+
+TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
+    auto spread = [](const std::vector<double>& s) {
+        double mean = 0, square = 0;
+        for (size_t t = 1; t < s.size(); ++t)
+            mean += s[t] / kLeagueTeams;
+        for (size_t t = 1; t < s.size(); ++t)
+            square += (s[t] - mean) * (s[t] - mean) / kLeagueTeams;
+        return std::sqrt(square);
+    };
+    auto strengths = [](const League& league) {
+        std::vector<double> s(kLeagueTeams + 1);
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            s[static_cast<size_t>(t)] = RosterStrength(league, t);
+        return s;
+    };
+    for (uint64_t seed = 1; seed <= 3; ++seed) {
+        League league = Fresh(100 + seed);
+        const std::vector<double> start = strengths(league);
+        std::vector<int> rising(kLeagueTeams + 1, 0), falling(kLeagueTeams + 1, 0);
+        std::vector<double> before = start;
+        for (int season = 0; season < 3; ++season) {
+            for (int day : kTradeDays) {
+                GoTo(league, day);
+                RunComputerTrades(league, host);
+            }
+            const std::vector<double> after = strengths(league);
+            for (int t = 1; t <= kLeagueTeams; ++t) {
+                const double change = after[static_cast<size_t>(t)] - before[static_cast<size_t>(t)];
+                rising[static_cast<size_t>(t)] += change > 1;
+                falling[static_cast<size_t>(t)] += change < -1;
+            }
+            before = after;
+        }
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            EXPECT_LT(rising[static_cast<size_t>(t)], 3) << league.team(t).Name << " seed " << seed;
+            EXPECT_LT(falling[static_cast<size_t>(t)], 3) << league.team(t).Name << " seed " << seed;
+        }
+        EXPECT_LE(spread(before), spread(start) + 1) << "seed " << seed;
+    }
 }
 
 TEST_F(ComputerTrades, TheUsersTeamGetsOffersItCanDecline) {

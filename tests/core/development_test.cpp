@@ -37,11 +37,46 @@ TEST(Development, PotentialRevisionStaysInItsRange) {
     }
 }
 
+TEST(Development, TeenagerWithHighPotential) {
+    // A 19-year-old at 80: a quarter keep it, a quarter fall to 64, a quarter land on 74 to 78, a quarter
+    // rise to 80 .. 100 (never above).
+    Random rng(5);
+    std::map<int, int> seen;
+    for (int i = 0; i < kDraws; ++i)
+        ++seen[RevisedPotential(80, 19, rng)];
+    int raised = 0, middle = 0;
+    for (auto [value, count] : seen) {
+        EXPECT_LE(value, 100);
+        EXPECT_GE(value, 64);
+        if (value > 80) raised += count;
+        if (value >= 74 && value <= 78) middle += count;
+    }
+    EXPECT_NEAR(seen[64] / double(kDraws), 0.25, 0.03);
+    EXPECT_NEAR(middle / double(kDraws), 0.25, 0.03);
+    EXPECT_NEAR(seen[80] / double(kDraws), 0.25 + 0.25 * 0.025,
+                0.03); // r < 0.25 with a tiny raise rounds to 80
+    EXPECT_NEAR(raised / double(kDraws), 0.25 * 0.975, 0.03);
+}
+
 TEST(Development, BandEdges) {
     const std::pair<int, int> cases[] = {{-1, -1}, {0, 0},  {20, 0}, {21, 1}, {40, 1}, {41, 2},  {60, 2},
                                          {61, 3},  {80, 3}, {81, 4}, {90, 4}, {91, 5}, {100, 5}, {101, -1}};
     for (auto [value, band] : cases)
         EXPECT_EQ(DevelopmentBand(value), band) << value;
+}
+
+TEST(Development, BandValueUsuallyThePotential) {
+    Random rng(8);
+    for (auto [potential, other] : {std::pair{75, 90}, std::pair{95, 90}, std::pair{10, 30}}) {
+        int same = 0, raised = 0;
+        for (int i = 0; i < kDraws; ++i) {
+            int v = BandValue(potential, rng);
+            same += v == potential;
+            raised += v == other;
+        }
+        EXPECT_NEAR(same / double(kDraws), 0.9, 0.02) << potential;
+        EXPECT_EQ(same + raised, kDraws) << potential;
+    }
 }
 
 TEST(Development, BandTablesAsWritten) {
@@ -177,6 +212,65 @@ TEST(Development, FirstSeasonCampsOnlyHeal) {
     for (int id = 1; id <= 20; ++id)
         changed += league.player(id).Handling != before.player(id).Handling;
     EXPECT_GE(changed, 5);
+}
+
+// The mean change of CurrentRating over many developments of one kind of player: all skills 60, a position,
+// an age and a potential.
+double MeanRatingChange(int position, int age, int potential, uint64_t seed) {
+    League league;
+    league.rng.Seed(seed);
+    Player model;
+    model.Name = "Model Player";
+    model.DefaultPosition = PositionText(position);
+    model.PositionNumber = model.OriginalPosition = static_cast<int16_t>(position);
+    model.Height = static_cast<int16_t>(test::kTypicalHeight[position]);
+    model.Weight = static_cast<int16_t>(test::kTypicalWeight[position]);
+    model.Age = static_cast<int16_t>(age);
+    model.Potential = static_cast<int16_t>(potential);
+    model.KnownPotential = 50;
+    for (int16_t* a : {&model.InsideScoring, &model.JumpShot, &model.ThreePointShot, &model.Scoring,
+                       &model.Handling, &model.Passing, &model.Quickness, &model.PostDefense,
+                       &model.PerimeterDefense, &model.DriveDefense, &model.Stealing, &model.ShotBlocking,
+                       &model.OffenseRebound, &model.DefenseRebound, &model.Jumping, &model.Strength})
+        *a = 60;
+    model.PotentialGrade = GradeOf(50);
+    CalculatePlayerRatings(model);
+    double total = 0;
+    const int runs = 600;
+    for (int i = 0; i < runs; ++i) {
+        league.player(1) = model;
+        DevelopPlayer(league, 1);
+        Player& p = league.player(1);
+        p.KnownPotential = 50; // the current rating does not depend on the scouting, keep it alike
+        p.PotentialGrade = GradeOf(50);
+        CalculatePlayerRatings(p);
+        total += p.CurrentRating - model.CurrentRating;
+    }
+    return total / runs;
+}
+
+TEST(Development, MeanRatingChangeByAgeAndPotential) {
+    // From the tables: a band's "+k" moves a skill by k / 2 - 5 on average, so band 61-80 (k 11 to 18) raises
+    // every skill, band 41-60 (k 10 and 11) leaves it about level, band 21-40 (k 7) lowers it by 1.5 and band
+    // 0-20 (k 4) by 3; from 30 on the body loses 2 %, from 33 3 % and from 36 5 % a year.
+    const struct {
+        int position, age, potential;
+        double lowest, highest;
+    } cases[] = {
+        {5, 19, 85, 1.0, 8.0},   // band 81-90 or better: a clear rise
+        {3, 23, 78, 0.5, 6.0},   // revised to 68-71: band 61-80
+        {1, 26, 60, -1.5, 1.5},  // revised to 53-56: band 41-60, about level
+        {4, 27, 35, -4.0, -0.5}, // revised to 30-40: band 21-40
+        {2, 25, 12, -6.0, -1.5}, // band 0-20
+        {3, 31, 60, -3.0, 0.0},  // revised to 50-53 and the body's 2 %
+        {3, 37, 60, -5.0, -0.5}, // the same potential and the body's 5 %
+    };
+    for (const auto& c : cases) {
+        const double mean = MeanRatingChange(c.position, c.age, c.potential, 1000 + c.age);
+        EXPECT_GE(mean, c.lowest) << "age " << c.age << " potential " << c.potential;
+        EXPECT_LE(mean, c.highest) << "age " << c.age << " potential " << c.potential;
+    }
+    EXPECT_LT(MeanRatingChange(3, 37, 60, 77), MeanRatingChange(3, 31, 60, 77));
 }
 
 } // namespace

@@ -1,11 +1,17 @@
-// Generated players: the draft class rules, the prospects' tables by statistics over many seeded classes, and
-// the pool top-up.
+// Generated players: the draft class rules, the prospects' tables by statistics over many seeded classes,
+// generated professionals against the shipped default league, and the pool top-up.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <map>
 
+#include "league/default_league.h"
 #include "personnel/draft_class.h"
 #include "personnel/ratings.h"
+#include "platform/sqlite_db.h"
+
+namespace fs = std::filesystem;
 
 namespace hv {
 namespace {
@@ -95,6 +101,74 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
     EXPECT_NEAR(topPotential / double(prospects), 0.22, 0.017);
     EXPECT_EQ(shortestCentre, 81);
     EXPECT_EQ(shortestGuard, 66);
+}
+
+// Generated professionals against the players of the shipped default league (its draft class aside), per
+// position: the default league has about 88 players a position, so its means carry a standard error of
+// about 0.11 of a spread; a generated mean within 0.35 of the default spread (three such errors) plus 1.5
+// points (rounding and the attribute limits) passes, and the spread itself within a factor of 1.6. The
+// overall rating is compared the same way.
+TEST(GeneratedPlayers, MatchTheShippedLeagueByPosition) {
+    fs::path shipped = fs::path(HOOPVALE_TEST_DATA) / "default.lge";
+    ASSERT_TRUE(fs::exists(shipped)) << shipped;
+    const std::map<std::string, int16_t Player::*> fields{{"Height", &Player::Height},
+                                                          {"Weight", &Player::Weight},
+                                                          {"InsideScoring", &Player::InsideScoring},
+                                                          {"JumpShot", &Player::JumpShot},
+                                                          {"ThreePointShot", &Player::ThreePointShot},
+                                                          {"Scoring", &Player::Scoring},
+                                                          {"Handling", &Player::Handling},
+                                                          {"Passing", &Player::Passing},
+                                                          {"Quickness", &Player::Quickness},
+                                                          {"PostDefense", &Player::PostDefense},
+                                                          {"PerimeterDefense", &Player::PerimeterDefense},
+                                                          {"DriveDefense", &Player::DriveDefense},
+                                                          {"Stealing", &Player::Stealing},
+                                                          {"ShotBlocking", &Player::ShotBlocking},
+                                                          {"OffenseRebound", &Player::OffenseRebound},
+                                                          {"DefenseRebound", &Player::DefenseRebound},
+                                                          {"Jumping", &Player::Jumping},
+                                                          {"Strength", &Player::Strength},
+                                                          {"CurrentRating", &Player::CurrentRating}};
+    struct Moments {
+        double n = 0, sum = 0, squares = 0;
+        void Add(double v) { ++n, sum += v, squares += v * v; }
+        double Mean() const { return sum / n; }
+        double Spread() const { return std::sqrt(squares / n - Mean() * Mean()); }
+    };
+    SqliteDb db(shipped);
+    League league = NamedLeague(11);
+    for (int position = 1; position <= 5; ++position) {
+        std::map<std::string, Moments> shippedStats, generated;
+        auto rows = db.Prepare("SELECT * FROM Player WHERE Team <> 'Draft' AND PositionNumber = ?");
+        rows->Bind(1, position);
+        while (rows->Step()) {
+            Player p;
+            p.Name = rows->Text("Name");
+            p.Age = static_cast<int16_t>(rows->Int("Age"));
+            p.PositionNumber = p.OriginalPosition = static_cast<int16_t>(position);
+            p.DefaultPosition = PositionText(position);
+            for (const auto& [column, field] : fields)
+                if (column != "CurrentRating") p.*field = static_cast<int16_t>(rows->Int(column));
+            CalculatePlayerRatings(p);
+            for (const auto& [column, field] : fields)
+                shippedStats[column].Add(p.*field);
+        }
+        ASSERT_GT(shippedStats["Height"].n, 50);
+        for (int i = 0; i < 1500; ++i) {
+            GeneratePlayer(league, 1, position);
+            for (const auto& [column, field] : fields)
+                generated[column].Add(league.player(1).*field);
+        }
+        for (const auto& [column, field] : fields) {
+            const Moments& d = shippedStats[column];
+            const Moments& g = generated[column];
+            EXPECT_NEAR(g.Mean(), d.Mean(), 0.35 * d.Spread() + 1.5)
+                << PositionText(position) << " " << column;
+            EXPECT_LT(g.Spread(), 1.6 * d.Spread()) << PositionText(position) << " " << column;
+            EXPECT_GT(g.Spread(), d.Spread() / 1.6) << PositionText(position) << " " << column;
+        }
+    }
 }
 
 // Players of both classes do not count; the new ones go where the fewest are, C first on a tie.

@@ -1,5 +1,5 @@
-// A whole season of the default league, played once through the simulation commands (begin season, Sim
-// Season, the playoffs' Sim All) and then checked against the season's invariants.
+// Whole seasons of the default league, played once for several seeds through the simulation commands (begin
+// season, Sim Season, the playoffs' Sim All) and then checked against the season's invariants.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "league/league_tables.h"
 
 #include "core/season_run_support.h"
+#include "league/season_archive.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
 #include "season/standings.h"
@@ -17,120 +18,204 @@
 namespace hv {
 namespace {
 
+constexpr unsigned kSeeds[] = {3, 1789};
+
+struct PlayedSeason {
+    unsigned seed = 0;
+    std::unique_ptr<test::SeasonLeague> season;
+    SimReport regular, playoffs;
+    int resultLines = 0;
+    // Each conference's seeds, taken from the ranks the playoffs were drawn from.
+    std::map<std::string, std::array<int, kPlayoffSeeds + 1>> seeds;
+    std::array<int, kLeagueTeams + 1> winsAtDay121{};
+    League& league() const { return season->league(); }
+};
+
 class SeasonRun : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        season = std::make_unique<test::SeasonLeague>();
-        ASSERT_TRUE(season->Begin(3));
-        League& l = season->league();
-        SimRun run;
-        run.onResult = [](const std::string& line) { resultLines += line != "No games today."; };
-        regular = RunSimCommand(l, season->host, run, SimSpan::Season);
-        ASSERT_TRUE(BeginPlayoffs(l, season->host));
-        for (const char* c : kConferences)
-            seeds[c] = PlayoffSeeds(l, c);
-        playoffs = RunPlayoffCommand(l, season->host, run, PlayoffSpan::All);
+        for (unsigned seed : kSeeds) {
+            auto& played = seasons().emplace_back();
+            played.seed = seed;
+            played.season = std::make_unique<test::SeasonLeague>();
+            ASSERT_TRUE(played.season->Begin(seed, "Season " + std::to_string(seed)));
+            League& l = played.league();
+            Host& host = played.season->host;
+            SimRun run;
+            run.onResult = [&played](const std::string& line) {
+                if (line != "No games today.") ++played.resultLines;
+            };
+            played.regular = RunSimCommand(l, host, run, SimSpan::Season);
+            for (int t = 1; t <= kLeagueTeams; ++t)
+                played.winsAtDay121[static_cast<size_t>(t)] = l.team(t).Wins();
+            ASSERT_TRUE(BeginPlayoffs(l, host));
+            for (const char* c : kConferences)
+                played.seeds[c] = PlayoffSeeds(l, c);
+            played.playoffs = RunPlayoffCommand(l, host, run, PlayoffSpan::All);
+        }
     }
-    static void TearDownTestSuite() { season.reset(); }
+    static void TearDownTestSuite() { seasons().clear(); }
+    static std::vector<PlayedSeason>& seasons() {
+        static std::vector<PlayedSeason> all;
+        return all;
+    }
 
-    static std::vector<const ScheduledGame*> Games(int first, int last) {
+    template <class Check> void ForEachSeason(Check check) {
+        ASSERT_EQ(seasons().size(), std::size(kSeeds));
+        for (const PlayedSeason& s : seasons()) {
+            SCOPED_TRACE(testing::Message() << "seed " << s.seed);
+            check(s, s.league());
+        }
+    }
+
+    static std::vector<const ScheduledGame*> Games(const League& l, int first, int last) {
         std::vector<const ScheduledGame*> games;
         for (int d = first; d <= last; ++d) {
-            const ScheduleDay& day = season->league().schedule[static_cast<size_t>(d)];
+            const ScheduleDay& day = l.schedule[static_cast<size_t>(d)];
             for (int g = 1; g <= day.NumGames; ++g)
                 games.push_back(&day.Games[static_cast<size_t>(g)]);
         }
         return games;
     }
-
-    static inline std::unique_ptr<test::SeasonLeague> season;
-    static inline SimReport regular, playoffs;
-    static inline int resultLines = 0;
-    static inline std::map<std::string, std::array<int, kPlayoffSeeds + 1>> seeds; // by conference
 };
 
-TEST_F(SeasonRun, EveryGameIsPlayedOnceAndTheStandingsAgreeWithTheResults) {
-    const League& l = season->league();
-    EXPECT_EQ(regular.outcome, SimOutcome::Done);
-    EXPECT_EQ(regular.daysPlayed, 120);
-    EXPECT_TRUE(season->host.questions.empty()); // the default league's teams are all the computer's
-    const auto all = Games(1, Phase::LastDay);
-    EXPECT_EQ(all.size(), 1189u);
-    EXPECT_EQ(resultLines, static_cast<int>(all.size() + Games(122, kScheduleDays).size()));
-    std::map<std::string, WinLoss> record;
-    for (const ScheduledGame* g : all) {
-        EXPECT_TRUE(g->Played && g->HomeScore != g->AwayScore);
-        const bool home = g->HomeScore > g->AwayScore;
-        ++record[home ? g->HomeTeam : g->AwayTeam].wins;
-        ++record[home ? g->AwayTeam : g->HomeTeam].losses;
-    }
-    std::map<std::string, std::pair<int, int>> archived;
-    for (const StandingLine& line : l.tables.archive.back().Standings)
-        archived[line.TeamName] = {line.Wins, line.Losses};
-    for (int t = 1; t <= kLeagueTeams; ++t) {
-        const Team& team = l.team(t);
-        const WinLoss& r = record[team.Name];
-        EXPECT_EQ(r.wins + r.losses, 82) << team.Name;
-        EXPECT_EQ(archived[team.City + " " + team.Name], std::make_pair(r.wins, r.losses)) << team.Name;
-        EXPECT_EQ(std::make_tuple(team.Wins(), team.Losses()), std::make_tuple(r.wins, r.losses))
-            << team.Name;
-        EXPECT_DOUBLE_EQ(team.WinPct, double(r.wins) / 82);
-    }
-    // Each conference's order follows the records.
-    for (const char* c : kConferences) {
-        std::map<int, int> balanceByRank;
-        for (int t = 1; t <= kLeagueTeams; ++t)
-            if (l.team(t).Conference == c)
-                balanceByRank[l.team(t).ConfRank] =
-                    record[l.team(t).Name].wins - record[l.team(t).Name].losses;
-        for (auto it = std::next(balanceByRank.begin()); it != balanceByRank.end(); ++it)
-            EXPECT_GE(std::prev(it)->second, it->second) << c << " rank " << it->first;
-    }
+TEST_F(SeasonRun, TheCommandsEndWithTheSeasonOverAndAChampion) {
+    ForEachSeason([](const PlayedSeason& s, const League& l) {
+        EXPECT_EQ(s.regular.outcome, SimOutcome::Done);
+        EXPECT_EQ(s.regular.daysPlayed, 120);
+        EXPECT_EQ(s.playoffs.outcome, SimOutcome::Done);
+        EXPECT_EQ(l.state.SeasonDay, kPlayoffsOver);
+        EXPECT_NE(PlayoffChampion(l), 0);
+        EXPECT_TRUE(s.season->host.questions.empty()); // the default league's teams are all the computer's
+    });
 }
 
-TEST_F(SeasonRun, SixteenSeededTeamsPlaySeriesToFourWinsAndCrownAChampion) {
-    const League& l = season->league();
-    EXPECT_EQ(playoffs.outcome, SimOutcome::Done);
-    EXPECT_EQ(l.state.SeasonDay, kPlayoffsOver);
-    std::set<int> seeded;
-    for (const auto& [conference, s] : seeds) {
-        EXPECT_NE(l.team(s[1]).Division, l.team(s[2]).Division) << conference;
-        for (int seed = 1; seed <= 8; ++seed) {
-            EXPECT_EQ(l.team(s[static_cast<size_t>(seed)]).Conference, conference);
-            seeded.insert(s[static_cast<size_t>(seed)]);
+TEST_F(SeasonRun, EveryRegularSeasonGameIsPlayedOnceAndEachTeamPlays82) {
+    ForEachSeason([](const PlayedSeason& s, const League& l) {
+        std::map<std::string, int> games;
+        auto all = Games(l, 1, Phase::LastDay);
+        EXPECT_EQ(all.size(), 1189u);
+        for (const ScheduledGame* g : all) {
+            EXPECT_TRUE(g->Played);
+            EXPECT_NE(g->HomeScore, g->AwayScore);
+            ++games[g->HomeTeam];
+            ++games[g->AwayTeam];
         }
-    }
-    EXPECT_EQ(seeded.size(), 16u);
-    const auto games = Games(122, kScheduleDays);
-    const int champion = PlayoffChampion(l);
-    int championSeries = 0;
-    for (int n = 1; n <= kPlayoffSeries; ++n) {
-        SCOPED_TRACE(n);
-        const PlayoffSeries& s = l.tables.playoffTree[static_cast<size_t>(n)];
-        EXPECT_TRUE(s.Finished);
-        EXPECT_EQ(std::max(s.WinsA, s.WinsB), 4);
-        EXPECT_LT(std::min(s.WinsA, s.WinsB), 4);
-        if (n <= 8) {
-            EXPECT_TRUE(seeded.count(s.TeamA) && seeded.count(s.TeamB));
+        EXPECT_EQ(s.resultLines, static_cast<int>(all.size() + Games(l, 122, kScheduleDays).size()));
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            EXPECT_EQ(games[l.team(t).Name], 82) << l.team(t).Name;
+            EXPECT_EQ(s.winsAtDay121[static_cast<size_t>(t)] + l.team(t).Losses(), 82) << l.team(t).Name;
         }
-        // The series' games in the schedule are its wins.
-        const std::string &a = l.team(s.TeamA).Name, &b = l.team(s.TeamB).Name;
-        int played = 0, winsA = 0;
-        for (const ScheduledGame* g : games)
-            if ((g->HomeTeam == a && g->AwayTeam == b) || (g->HomeTeam == b && g->AwayTeam == a)) {
-                EXPECT_TRUE(g->Played);
-                ++played;
-                winsA += (g->HomeTeam == a) == (g->HomeScore > g->AwayScore);
+    });
+}
+
+TEST_F(SeasonRun, TheStandingsAgreeWithTheResults) {
+    ForEachSeason([](const PlayedSeason&, const League& l) {
+        std::map<std::string, WinLoss> record;
+        for (const ScheduledGame* g : Games(l, 1, Phase::LastDay)) {
+            const bool home = g->HomeScore > g->AwayScore;
+            ++record[home ? g->HomeTeam : g->AwayTeam].wins;
+            ++record[home ? g->AwayTeam : g->HomeTeam].losses;
+        }
+        const SeasonArchive* archive = nullptr;
+        for (const SeasonArchive& a : l.tables.archive)
+            if (a.Season == l.state.Season) archive = &a;
+        ASSERT_NE(archive, nullptr);
+        std::map<std::string, std::pair<int, int>> archived;
+        for (const StandingLine& line : archive->Standings)
+            archived[line.TeamName] = {line.Wins, line.Losses};
+        for (int t = 1; t <= kLeagueTeams; ++t) {
+            const Team& team = l.team(t);
+            SCOPED_TRACE(team.Name);
+            EXPECT_EQ(team.Wins(), record[team.Name].wins);
+            EXPECT_EQ(team.Losses(), record[team.Name].losses);
+            EXPECT_EQ(archived[team.City + " " + team.Name],
+                      std::make_pair(record[team.Name].wins, record[team.Name].losses));
+            EXPECT_DOUBLE_EQ(team.WinPct, double(team.Wins()) / 82);
+        }
+        // Each conference's order follows the records.
+        for (const char* c : kConferences) {
+            std::vector<const Team*> byRank;
+            for (int t = 1; t <= kLeagueTeams; ++t)
+                if (l.team(t).Conference == c) byRank.push_back(&l.team(t));
+            std::sort(byRank.begin(), byRank.end(),
+                      [](const Team* a, const Team* b) { return a->ConfRank < b->ConfRank; });
+            for (size_t i = 1; i < byRank.size(); ++i)
+                EXPECT_GE(byRank[i - 1]->Wins() - byRank[i - 1]->Losses(),
+                          byRank[i]->Wins() - byRank[i]->Losses());
+        }
+    });
+}
+
+TEST_F(SeasonRun, SixteenTeamsAreSeededByTheRules) {
+    ForEachSeason([](const PlayedSeason& s, const League& l) {
+        std::set<int> playoffTeams;
+        for (const auto& [conference, seeds] : s.seeds) {
+            SCOPED_TRACE(conference);
+            std::set<int> in(seeds.begin() + 1, seeds.end());
+            EXPECT_EQ(in.size(), 8u);
+            EXPECT_EQ(in.count(0), 0u);
+            EXPECT_NE(l.team(seeds[1]).Division, l.team(seeds[2]).Division);
+            // Apart from seed 2, the seeds keep the conference order; nobody left out ranks above a seed,
+            // unless a division leader took seed 2 in his place.
+            int worstRank = 0;
+            for (int seed = 1; seed <= 8; ++seed) {
+                const Team& t = l.team(seeds[static_cast<size_t>(seed)]);
+                EXPECT_EQ(t.Conference, conference);
+                EXPECT_EQ(t.LastPlayoffYear, l.state.Season);
+                if (seed != 2) {
+                    EXPECT_GT(t.ConfRank, worstRank);
+                    worstRank = t.ConfRank;
+                }
             }
-        EXPECT_EQ(played, s.WinsA + s.WinsB);
-        EXPECT_EQ(winsA, s.WinsA);
-        championSeries += SeriesWinner(s) == champion;
-    }
-    EXPECT_EQ(championSeries, 4);
-    EXPECT_EQ(l.team(champion).Championships, 1);
-    const SeasonArchive& a = l.tables.archive.back();
-    EXPECT_EQ(a.Champion, l.team(champion).Name);
-    EXPECT_EQ(l.player(a.Awards[8].PlayerID).Team, l.team(champion).Name); // the Playoff MVP
+            for (int t = 1; t <= kLeagueTeams; ++t) {
+                if (l.team(t).Conference != conference || in.count(t)) continue;
+                EXPECT_GT(l.team(t).ConfRank, l.team(seeds[2]).DivRank == 1 ? 7 : 8);
+            }
+            playoffTeams.insert(in.begin(), in.end());
+        }
+        EXPECT_EQ(playoffTeams.size(), 16u);
+        for (int n = 1; n <= 8; ++n) {
+            const PlayoffSeries& series = l.tables.playoffTree[static_cast<size_t>(n)];
+            EXPECT_TRUE(playoffTeams.count(series.TeamA) && playoffTeams.count(series.TeamB));
+        }
+    });
+}
+
+TEST_F(SeasonRun, EverySeriesEndsAtFourWinsAndTheChampionWonFour) {
+    ForEachSeason([](const PlayedSeason&, const League& l) {
+        const auto playoffGames = Games(l, 122, kScheduleDays);
+        const int champion = PlayoffChampion(l);
+        int championSeries = 0;
+        for (int n = 1; n <= kPlayoffSeries; ++n) {
+            SCOPED_TRACE(n);
+            const PlayoffSeries& s = l.tables.playoffTree[static_cast<size_t>(n)];
+            EXPECT_TRUE(s.Finished);
+            EXPECT_EQ(std::max(s.WinsA, s.WinsB), 4);
+            EXPECT_LT(std::min(s.WinsA, s.WinsB), 4);
+            // The series' games in the schedule are its wins.
+            const std::string& a = l.team(s.TeamA).Name;
+            const std::string& b = l.team(s.TeamB).Name;
+            int games = 0, winsA = 0;
+            for (const ScheduledGame* g : playoffGames) {
+                if (!((g->HomeTeam == a && g->AwayTeam == b) || (g->HomeTeam == b && g->AwayTeam == a)))
+                    continue;
+                EXPECT_TRUE(g->Played);
+                ++games;
+                winsA += (g->HomeTeam == a) == (g->HomeScore > g->AwayScore) ? 1 : 0;
+            }
+            EXPECT_EQ(games, s.WinsA + s.WinsB);
+            EXPECT_EQ(winsA, s.WinsA);
+            championSeries += SeriesWinner(s) == champion ? 1 : 0;
+        }
+        EXPECT_EQ(championSeries, 4);
+        EXPECT_EQ(l.team(champion).Championships, 1);
+        const SeasonArchive& a = l.tables.archive.back();
+        EXPECT_EQ(a.Champion, l.team(champion).Name);
+        EXPECT_EQ(a.ChampionWins, 4);
+        EXPECT_NE(a.Awards[8].PlayerID, 0); // the Playoff MVP
+        EXPECT_EQ(l.player(a.Awards[8].PlayerID).Team, l.team(champion).Name);
+    });
 }
 
 // The honours of a season played through the day loop: every weekly and monthly line and every single award
