@@ -131,6 +131,7 @@ TEST_F(Honours, SeasonAwardsFromHandMadeStatistics) {
     const int veteranPF = player(1, 2, 4, 60, 560, 100);  // PR 660, defence 80
     const int stealer = player(2, 3, 3, 70, 100, 0, 200); // PR 500, defence 800
     const int bench = player(1, 4, 3, 70, 300);
+    const int sophomore = player(2, 4, 1, 70, 620); // PR 620, above the rookies: in his second year
     const int prospect = player(1, 1, 0, 70, 5000);
     l.player(prospect).Team = kDraft;
     Log(bench, 5, 30, false);
@@ -156,6 +157,7 @@ TEST_F(Honours, SeasonAwardsFromHandMadeStatistics) {
         {"AL2T PF", a.Teams[1][1], rookiePF},  {"AL3T PF", a.Teams[2][1], owlsRookiePF},
         {"ALR1T PF", a.Teams[5][1], rookiePF}, {"ALR2T PF", a.Teams[6][1], owlsRookiePF},
         {"ALR1T C", a.Teams[5][0], 0}, // the prospect is no rookie of the league
+        {"AL1T SG", a.Teams[0][3], sophomore}, {"ALR1T SG", a.Teams[5][3], 0},
         {"ALD1T SF", a.Teams[3][2], stealer},  {"ALD1T PF", a.Teams[3][1], veteranPF},
     };
     for (const Expect& e : expected)
