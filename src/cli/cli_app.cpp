@@ -82,6 +82,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddFreeAgencyCommands(app, ctx, run);
     AddResignAndCampsCommands(app, ctx, run);
     AddTradeCommands(app, ctx, run);
+    AddAwardsCommand(app, ctx, run);
+    AddRecordsCommand(app, ctx, run);
+    AddHistoryCommand(app, ctx, run);
+    AddAllStarCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -33,7 +33,7 @@ int RunEndSeason(CliContext& ctx, const std::string& name) {
     League& league = opened->league();
     if (!EndSeason(league, *ctx.host, [&ctx](const std::string& caption) { ctx.out << caption << '\n'; }))
         return kExitRefused;
-    CloseEndSeason(league);
+    CloseEndSeason(league, *ctx.host);
     return Done(ctx, *opened);
 }
 

@@ -52,5 +52,9 @@ void AddFreeAgencyCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddResignAndCampsCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 // trade and trade-suggest
 void AddTradeCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddAwardsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddRecordsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddHistoryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddAllStarCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

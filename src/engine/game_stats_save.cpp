@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "season/records.h"
+
 namespace hv {
 
 namespace {
@@ -107,6 +109,7 @@ void RecordRegularResult(League& league, const GameSide& own, const GameSide& op
         t.Streak = static_cast<int16_t>(t.Streak < 0 ? t.Streak - 1 : -1);
     AddTeamTotals(t, ownLine, oppLine, own.Score, opp.Score);
     UpdateTeamGameRecords(t, ownLine, own.Score, opp.Score, league.state.Season);
+    UpdateLeagueTeamRecords(league, own.Name, opp.Name, ownLine);
 }
 
 } // namespace
@@ -160,6 +163,8 @@ void RecordPlayerStats(League& league, const FinishedGame& game) {
             if (id == 0) continue;
             Player& p = league.player(id);
             RecordPlayerGame(p, game, *own, *opp);
+            if (game.Type == GameType::Regular && p.Game.Seconds > 0)
+                UpdateGameRecords(league, id, p.GameLog.back());
             p.Game = PlayerGameState{};
         }
     }

@@ -9,8 +9,9 @@
 namespace hv {
 
 // For every dressed player of both sides: a game-log entry; in a regular-season game the season totals
-// (games started too), in a playoff game the playoff totals; the career highs; double-doubles and
-// triple-doubles (regular season) and disqualifications; then his game values are cleared.
+// (games started too) and, for those who played, the game records; in a playoff game the playoff totals;
+// the career highs; double-doubles and triple-doubles (regular season) and disqualifications; then his game
+// values are cleared.
 void RecordPlayerStats(League& league, const FinishedGame& game);
 
 // One player's share of the above, without clearing his game values.
@@ -18,7 +19,8 @@ void RecordPlayerGame(Player& player, const FinishedGame& game, const GameSide& 
                       const GameSide& opponent);
 
 // The teams' records: regular-season games count in the home/road records, the records by opponent, the
-// all-time totals, the streak, the season team totals and allowed totals and the team game records;
+// all-time totals, the streak, the season team totals and allowed totals, the team game records and the
+// league's team records;
 // playoff games count in the playoff wins and losses. Other kinds of game and non-league teams leave
 // nothing.
 void RecordTeamResult(League& league, const FinishedGame& game, const GameSummary& summary);

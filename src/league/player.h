@@ -48,19 +48,19 @@ struct GameLogEntry {
 struct SeasonHistoryEntry {
     int16_t Season = 0;
     std::string Team;
-    int16_t Games = 0, GamesStarted = 0, Minutes = 0, FG = 0, FGA = 0, FT = 0, FTA = 0, ThreeP = 0, ThreePA = 0,
-            Rebounds = 0, Assists = 0, Steals = 0, Blocks = 0, Turnovers = 0, Points = 0, DQ = 0, Fouls = 0,
-            DoubleDoubles = 0, TripleDoubles = 0, Spare = 0;
+    int16_t Games = 0, GamesStarted = 0, Minutes = 0, FG = 0, FGA = 0, FT = 0, FTA = 0, ThreeP = 0,
+            ThreePA = 0, Rebounds = 0, Assists = 0, Steals = 0, Blocks = 0, Turnovers = 0, Points = 0, DQ = 0,
+            Fouls = 0, DoubleDoubles = 0, TripleDoubles = 0, Spare = 0;
     bool operator==(const SeasonHistoryEntry&) const = default;
 };
 
 // A player's statistics and working values during one game; cleared before the game, never saved.
 struct PlayerGameState {
-    int16_t Seconds = 0;  // seconds played
+    int16_t Seconds = 0; // seconds played
     int16_t FG = 0, FGA = 0, FT = 0, FTA = 0, ThreeP = 0, ThreePA = 0, Rebounds = 0, Assists = 0, Steals = 0,
             Blocks = 0, Turnovers = 0, Points = 0, Fouls = 0, Dunks = 0;
-    std::array<int16_t, 6> SecondsAt{};  // seconds at court slots 1 (C) to 5 (PG); index 0 unused
-    int16_t CourtSlot = 0;               // slot of his last position on the court, 0 = not on the court
+    std::array<int16_t, 6> SecondsAt{}; // seconds at court slots 1 (C) to 5 (PG); index 0 unused
+    int16_t CourtSlot = 0;              // slot of his last position on the court, 0 = not on the court
     bool Started = false;
 };
 
@@ -111,6 +111,8 @@ struct Player {
     int16_t RatingInsideScoring = 0, RatingOutsideScoring = 0, RatingHandling = 0, RatingDefense = 0,
             RatingRebounding = 0;
     int16_t CurrentRating = 0, FutureRating = 0;
+    // The season performance rating from the season totals (RatePlayers); never saved, recomputed.
+    int16_t SeasonRating = 0;
     int16_t FitC = 0, FitPF = 0, FitSF = 0, FitSG = 0, FitPG = 0;
     int16_t HIGHPOINTS = 0, HIGHREBOUNDS = 0, HIGHASSISTS = 0, HIGHSTEALS = 0, HIGHBLOCKS = 0;
     PlayerGameState Game;

@@ -73,6 +73,9 @@ struct Team {
     // The user's ranked prospects (player IDs, at most 29), used when the computer picks for a human team.
     // A working value: not part of the saved game.
     std::vector<int16_t> DraftList;
+    // The players of an All-Star weekend squad (team slots 30 and 31), who stay on their own teams' rosters
+    // meanwhile. A working value: not part of the saved game.
+    std::vector<int16_t> SquadPlayers;
 
     // Depth chart slot of a position (1 C .. 5 PG) and depth (1..3).
     int16_t& Depth(int position, int depth);

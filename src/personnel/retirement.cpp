@@ -2,6 +2,7 @@
 
 #include "league/team_control.h"
 #include "personnel/free_agency_bids.h"
+#include "season/records.h"
 #include "season/transactions.h"
 
 namespace hv {
@@ -46,8 +47,6 @@ RetiredPlayer RetiredEntryOf(const Player& p, int id, int16_t season) {
     return r;
 }
 
-void OfferCareerToRecords(League&, int) {}
-
 void RetirePlayer(League& league, int id, Host& host, int16_t season) {
     Player& p = league.player(id);
     if (p.IsEmpty()) return;
@@ -55,7 +54,7 @@ void RetirePlayer(League& league, int id, Host& host, int16_t season) {
     if (team != 0) LogTransaction(league, p.Team, p.DefaultPosition + " " + p.Name + " retires");
     if (p.CAREERPOINTS > kRetiredTablePoints)
         league.tables.retiredPlayers.push_back(RetiredEntryOf(p, id, season));
-    OfferCareerToRecords(league, id);
+    UpdateCareerRecords(league, id);
     if (team != 0 && IsHuman(league.team(team)))
         host.ShowMessage(p.Name + " of the " + p.Team + " has retired.", "Retirement",
                          MessageIcon::Information);

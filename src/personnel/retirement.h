@@ -19,8 +19,4 @@ void RetirePlayer(League& league, int id, Host& host, int16_t season);
 // The retired-player table's entry of a player.
 RetiredPlayer RetiredEntryOf(const Player& p, int id, int16_t season);
 
-// Offers a retiring player's career totals to the league's career records. The record books are kept by the
-// end-of-season records code, which fills this in.
-void OfferCareerToRecords(League& league, int id);
-
 } // namespace hv

@@ -47,6 +47,10 @@ bool RecordAward(League& league, Host& host, int id, const std::string& code) {
         host.ShowMessage("Award: " + code + " not found.", "Error", MessageIcon::Warning);
         return false;
     }
+    return WriteAward(league, id, code);
+}
+
+bool WriteAward(League& league, int id, const std::string& code) {
     if (id < 1 || id > kLastLeaguePlayer) return false;
     const Player& p = league.player(id);
     AwardSlot* slot = SlotFor(ArchiveOf(league, league.state.Season), code, p.PositionNumber);

@@ -15,6 +15,8 @@ namespace hv {
 // ("FirstPick"). A player ID of 0 records nothing; an unknown code shows "Award: CODE not found." and records
 // nothing. Returns whether it was recorded.
 bool RecordAward(League& league, Host& host, int id, const std::string& code);
+// The same for a code known to be valid: no message.
+bool WriteAward(League& league, int id, const std::string& code);
 
 // Appends (current season, text) to player `id`'s award list; nothing for ID 0.
 void AddPlayerAward(League& league, int id, const std::string& text);

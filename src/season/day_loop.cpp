@@ -6,9 +6,13 @@
 #include "engine/game.h"
 #include "personnel/computer_trades.h"
 #include "personnel/resign.h"
+#include "season/all_star.h"
+#include "season/awards.h"
+#include "season/in_season_awards.h"
 #include "season/injuries.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"
+#include "season/season_awards.h"
 #include "season/season_hooks.h"
 #include "season/standings.h"
 #include "season/team_rankings.h"
@@ -106,9 +110,9 @@ void EndOfDay(League& league, Host& host) {
         break;
     case Phase::AllStarDay:
         RankTeams(league);
-        NamePlayerOfWeek(league, host);
-        NamePlayerOfMonth(league, host);
-        NameRookieOfMonth(league, host);
+        NamePlayerOfWeek(league);
+        NamePlayerOfMonth(league);
+        NameRookieOfMonth(league);
         break;
     case kTradeDeadline:
         RunComputerTrades(league, host);
@@ -117,7 +121,7 @@ void EndOfDay(League& league, Host& host) {
         ArchiveStandings(league, host);
         RankTeams(league);
         RatePlayers(league);
-        NameSeasonAwards(league, host);
+        NameSeasonAwards(league);
         SetContractValues(league);
         ComputeStandings(league);
         break;
@@ -126,10 +130,10 @@ void EndOfDay(League& league, Host& host) {
     }
     UpdateWinningPercentages(league);
     ReportInjuries(league, host);
-    if ((d - 1) % kWeek == 0) NamePlayerOfWeek(league, host);
+    if ((d - 1) % kWeek == 0) NamePlayerOfWeek(league);
     if ((d - 1) % kMonth == 0) {
-        NamePlayerOfMonth(league, host);
-        NameRookieOfMonth(league, host);
+        NamePlayerOfMonth(league);
+        NameRookieOfMonth(league);
     }
     HealOneDay(league, host);
     SignBetterFreeAgents(league);

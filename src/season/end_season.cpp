@@ -6,7 +6,9 @@
 #include "personnel/draft_class.h"
 #include "personnel/season_end.h"
 #include "personnel/trade.h"
+#include "season/box_filing.h"
 #include "season/injuries.h"
+#include "season/records.h"
 #include "season/schedule.h"
 #include "season/season_hooks.h"
 
@@ -22,6 +24,11 @@ void OpenNextSeason(League& league, bool atRookieDraft) {
     s.DraftState = 0;
     s.DraftPickState = 0;
     ClearTradingState(league);
+}
+
+// The end of the season raises Season first: the records and box files belong to the one before.
+int16_t SeasonJustPlayed(const League& league) {
+    return static_cast<int16_t>(league.state.Season - 1);
 }
 
 } // namespace
@@ -47,11 +54,11 @@ bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption) {
     step("Processing Injuries");
     ClearInjuredReserve(league);
     step("Processing Records");
-    UpdateSeasonRecords(league);
+    UpdateSeasonRecords(league, SeasonJustPlayed(league));
     step("Aging Players");
     ProcessSeasonEnd(league, host);
     step("Processing Career Records");
-    UpdateCareerRecords(league);
+    UpdateAllCareerRecords(league);
     step("Clearing Schedule");
     ClearSchedule(league);
     step("Verifying Rookie Class");
@@ -61,19 +68,19 @@ bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption) {
     return true;
 }
 
-void CloseEndSeason(League& league) {
-    FileSeasonBoxScores(league);
+void CloseEndSeason(League& league, Host& host) {
+    FileSeasonBoxScores(league, SeasonJustPlayed(league), host);
 }
 
 bool EndSeasonUnattended(League& league, Host& host) {
     if (!SeasonReadyToEnd(league)) return false;
     League before = league;
     OpenNextSeason(league, false);
-    FileSeasonBoxScores(league);
+    FileSeasonBoxScores(league, SeasonJustPlayed(league), host);
     ClearInjuredReserve(league);
-    UpdateSeasonRecords(league);
+    UpdateSeasonRecords(league, SeasonJustPlayed(league));
     ProcessSeasonEnd(league, host);
-    UpdateCareerRecords(league);
+    UpdateAllCareerRecords(league);
     ClearSchedule(league);
     if (!PrepareRookieDraft(league, host)) {
         league = std::move(before);

@@ -26,7 +26,7 @@ bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption = {})
 
 // What closing the end-of-season screen does: the season's box-score files filed or deleted and its
 // play-by-play files deleted.
-void CloseEndSeason(League& league);
+void CloseEndSeason(League& league, Host& host);
 
 // The same steps for seasons simulated unattended, in their order: Season + 1, the draft's progress values,
 // the trading state, the season's files, injured reserve, season records, aging, career records, the

@@ -173,6 +173,9 @@ int16_t TrapFor(int forwardsStealing) {
 }
 
 std::vector<int> RosterOf(const League& league, int team) {
+    // An All-Star weekend squad lists its players, who stay on their own teams meanwhile.
+    const std::vector<int16_t>& squad = league.team(team).SquadPlayers;
+    if (team > kLeagueTeams && !squad.empty()) return std::vector<int>(squad.begin(), squad.end());
     // League teams draw on the league's players; the exhibition squads on their own slots.
     int first = team <= kLeagueTeams ? 1 : kExhibitionFirstPlayer;
     int last = team <= kLeagueTeams ? kLastLeaguePlayer : kPlayerSlots - 1;

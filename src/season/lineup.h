@@ -22,7 +22,8 @@ int16_t PressFor(int guardsStealing);
 int16_t TrapFor(int forwardsStealing);
 
 // The team's players in roster order (player slot order), and those of them fit to play
-// (no injury days left, not on injured reserve).
+// (no injury days left, not on injured reserve). An All-Star weekend squad (team slot 30 or 31 with
+// SquadPlayers) has its listed players; the exhibition teams have their players of slots 651 to 680.
 std::vector<int> RosterOf(const League& league, int team);
 std::vector<int> AvailablePlayersOf(const League& league, int team);
 

@@ -45,7 +45,7 @@ bool frmEndSeason::RunSteps() {
 void frmEndSeason::done(int result) {
     // The steps run to their end before the screen may close; closing files the season's box scores.
     if (!close_->isEnabled()) return;
-    if (ended_) CloseEndSeason(league_);
+    if (ended_) CloseEndSeason(league_, host_);
     QDialog::done(result);
 }
 

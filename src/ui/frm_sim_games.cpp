@@ -1,5 +1,6 @@
 #include "frm_sim_games.h"
 
+#include "frm_all_star.h"
 #include "league/status_line.h"
 #include "reports/schedule_table.h"
 
@@ -41,9 +42,12 @@ frmSimGames::frmSimGames(League& league, Host& host, QWidget* parent)
         }
         return RunSimGame(league_, RunHost(), run_, key % 100);
     });
-    // The All-Star weekend's own screen comes with the All-Star weekend; until then Sim Week plays it.
-    auto* allStar = AddCommand("cmdAllStar", QStringLiteral("A&ll-Star"), [] { return SimReport{}; });
-    allStar->setToolTip(QStringLiteral("Not available yet: Sim Week plays the All-Star weekend"));
+    // The weekend of day 60 step by step; Sim Week and the longer spans play it at once.
+    auto* allStar = AddCommand("cmdAllStar", QStringLiteral("A&ll-Star"), [this]() -> SimReport {
+        const bool played = OpenAllStarScreen(league_, host_, this);
+        return {played ? SimOutcome::Done : SimOutcome::Refused, 0};
+    });
+    allStar->setToolTip(QStringLiteral("Play the All-Star weekend step by step"));
     AddViewButton("cmdBox", QStringLiteral("&Box Score"), [this] { OpenBox(games_->SelectedKey()); });
 
     Refresh();
@@ -60,7 +64,7 @@ void frmSimGames::Refresh() {
     for (const char* name : {"cmdSim", "cmdSimWeek", "cmdSimMonth", "cmdSimSeason", "cmdSimGame"})
         EnableCommand(name, regular);
     EnableCommand("cmdSimHalf", regular && day < Phase::AllStarDay);
-    EnableCommand("cmdAllStar", false);
+    EnableCommand("cmdAllStar", day == Phase::AllStarDay);
 }
 
 } // namespace hv

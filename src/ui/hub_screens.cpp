@@ -5,6 +5,7 @@
 #include "frm_commish.h"
 #include "frm_find_players.h"
 #include "frm_free_agency.h"
+#include "frm_history_screens.h"
 #include "frm_leaders.h"
 #include "frm_league_options.h"
 #include "frm_list_screens.h"
@@ -105,6 +106,32 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
              OpenTradeScreen(h.session.league, h.host, h.parent);
              h.refreshHub();
          }},
+        {"mnuSeasonAwards",
+         [](HubContext& h) { ShowBuilt(h, MakeSeasonAwardsScreen(h.session.league, h.parent)); }},
+        {"mnuInSeasonAwards",
+         [](HubContext& h) { ShowBuilt(h, MakeInSeasonAwardsScreen(h.session.league, h.parent)); }},
+        {"mnuTeamPerformance",
+         [](HubContext& h) { ShowBuilt(h, MakeTeamPerformanceScreen(h.session.league, h.parent)); }},
+        {"mnuVsHistory",
+         [](HubContext& h) { ShowBuilt(h, MakeVsOpponentsScreen(h.session.league, h.parent)); }},
+        {"mnuTeamRecords",
+         [](HubContext& h) { ShowBuilt(h, MakeTeamRecordsScreen(h.session.league, h.parent)); }},
+        {"mnuAllStarWinners",
+         [](HubContext& h) { ShowBuilt(h, MakeAllStarWinnersScreen(h.session.league, h.parent)); }},
+        {"mnuPlayerGameRecords",
+         [](HubContext& h) {
+             ShowBuilt(h, MakePlayerRecordsScreen(h.session.league, RecordBookKind::Game, h.parent));
+         }},
+        {"mnuPlayerSeasonRecords",
+         [](HubContext& h) {
+             ShowBuilt(h, MakePlayerRecordsScreen(h.session.league, RecordBookKind::Season, h.parent));
+         }},
+        {"mnuCareerRecords",
+         [](HubContext& h) {
+             ShowBuilt(h, MakePlayerRecordsScreen(h.session.league, RecordBookKind::Career, h.parent));
+         }},
+        {"mnuHallFame",
+         [](HubContext& h) { ShowBuilt(h, MakeHallOfFameScreen(h.session.league, h.parent)); }},
     };
     return screens;
 }

@@ -2,11 +2,13 @@
 // season, Sim Season, the playoffs' Sim All) and then checked against the season's invariants.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
 
 #include "core/season_run_support.h"
+#include "league/league_tables.h"
 #include "league/season_archive.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
@@ -212,6 +214,44 @@ TEST_F(SeasonRun, EverySeriesEndsAtFourWinsAndTheChampionWonFour) {
         EXPECT_EQ(a.ChampionWins, 4);
         EXPECT_NE(a.Awards[8].PlayerID, 0); // the Playoff MVP
         EXPECT_EQ(l.player(a.Awards[8].PlayerID).Team, l.team(champion).Name);
+    });
+}
+
+// The honours of a season played through the day loop: every weekly and monthly line and every single award
+// given; the All-Star weekend's games logged on day 60 but counted in nobody's season totals; the game book
+// ordered, its best points game the best of every player's game log.
+TEST_F(SeasonRun, EveryHonourIsGivenTheBreakCountsNowhereAndTheGameBookIsOrdered) {
+    ForEachSeason([](const PlayedSeason&, const League& l) {
+        const SeasonArchive& a = l.tables.archive.back();
+        for (const AwardSlot& line : a.PlayerOfWeek)
+            EXPECT_NE(line.PlayerID, 0);
+        for (const AwardSlot& line : a.PlayerOfMonth)
+            EXPECT_NE(line.PlayerID, 0);
+        for (size_t k = 0; k < a.Awards.size(); ++k)
+            EXPECT_NE(a.Awards[k].PlayerID, 0) << kArchiveAwardCodes[k];
+        for (size_t k = 0; k < 5; ++k) // the All-League and All-Defensive teams
+            for (const AwardSlot& slot : a.Teams[k])
+                EXPECT_NE(slot.PlayerID, 0) << kArchiveTeamCodes[k];
+
+        int64_t playerPoints = 0, teamPoints = 0, bestLine = 0, breakLines = 0;
+        for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+            const Player& p = l.player(id);
+            playerPoints += p.SeasonStats.Points;
+            for (const GameLogEntry& g : p.GameLog) {
+                if (g.SeasonDay == Phase::AllStarDay) ++breakLines;
+                if (g.SeasonDay >= Phase::FirstDay && g.SeasonDay <= Phase::LastDay &&
+                    g.SeasonDay != Phase::AllStarDay)
+                    bestLine = std::max<int64_t>(bestLine, g.Points);
+            }
+        }
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            teamPoints += l.team(t).Points;
+        EXPECT_EQ(playerPoints, teamPoints);
+        EXPECT_GE(breakLines, 2 * 14); // both weekend games were played by full squads
+        EXPECT_EQ(l.tables.gameRecords.At(1, 1).Value, double(bestLine));
+        for (int c = 1; c <= GameRecordBook::kCategories; ++c)
+            for (int p = 2; p <= GameRecordBook::kPositions; ++p)
+                EXPECT_LE(l.tables.gameRecords.At(c, p).Value, l.tables.gameRecords.At(c, p - 1).Value);
     });
 }
 

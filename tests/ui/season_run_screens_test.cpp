@@ -1,9 +1,10 @@
 // The season's run on screen: Begin Season from the hub, the schedule screen playing days and stopped in the
-// middle of a run, a game's box score, the playoffs screen to the champion, the end of the season and Past
-// Champs.
+// middle of a run, the All-Star weekend from its button, a game's box score, the playoffs screen to the
+// champion, the end of the season and Past Champs.
 #include <QTimer>
 #include <QtTest>
 
+#include "frm_all_star.h"
 #include "frm_box_score.h"
 #include "frm_end_season.h"
 #include "frm_playoffs.h"
@@ -13,6 +14,7 @@
 #include "platform/scripted_host.h"
 #include "screenshot.h"
 #include "season/playoffs.h"
+#include "season/sim_commands.h"
 #include "support/temp_home.h"
 #include "table_screen.h"
 
@@ -96,6 +98,34 @@ class SeasonRunScreensTest : public QObject {
         screen.Button("cmdSimGame")->click();
         QCOMPARE(PlayedOn(day), 1);
         QCOMPARE(league().state.SeasonDay, int16_t(day));
+    }
+
+    // Sim stops at the break of day 60; the All-Star button, enabled on that day only, runs the weekend to
+    // day 61.
+    void theAllStarButtonRunsTheWeekendOnDay60() {
+        league().state.SeasonDay = Phase::AllStarDay - 1; // the days between left unplayed
+        frmSimGames screen(league(), host);
+        screen.show();
+        QVERIFY(!screen.Button("cmdAllStar")->isEnabled());
+        screen.Button("cmdSim")->click();
+        QCOMPARE(league().state.SeasonDay, int16_t(Phase::AllStarDay));
+        host.messages.clear();
+        screen.Button("cmdSim")->click(); // Sim alone does not play the weekend: it says what does
+        QCOMPARE(league().state.SeasonDay, int16_t(Phase::AllStarDay));
+        QCOMPARE(host.LastMessage(), std::string(kAllStarBreakNotice));
+        QVERIFY(screen.Button("cmdAllStar")->isEnabled() && !screen.Button("cmdSimHalf")->isEnabled());
+
+        bool seen = false;
+        test::WhenModal<frmAllStar>([&](frmAllStar* weekend) {
+            seen = true;
+            weekend->RestButton()->click();
+            weekend->reject();
+        });
+        screen.Button("cmdAllStar")->click();
+        QVERIFY(seen);
+        QCOMPARE(league().state.SeasonDay, int16_t(Phase::AllStarDay + 1));
+        QVERIFY(!screen.Button("cmdAllStar")->isEnabled() && screen.Button("cmdSim")->isEnabled());
+        QVERIFY(league().tables.archive.back().Awards[1].PlayerID != 0); // the All-Star Game's MVP
     }
 
     void aPlayedGameShowsItsBoxScore() {

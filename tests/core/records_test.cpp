@@ -1,0 +1,232 @@
+// The record books: ranked insertion, the season and career records from hand-made statistics, the game
+// records from real games through a save and a load, and the filing of the season's box scores.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "engine/game.h"
+#include "league/default_league.h"
+#include "league/save_file.h"
+#include "platform/scripted_host.h"
+#include "season/box_filing.h"
+#include "season/record_books.h"
+#include "season/records.h"
+#include "season/schedule.h"
+#include "support/roster_league.h"
+#include "support/temp_home.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+namespace {
+
+RecordEntry Entry(const std::string& name, double value) {
+    RecordEntry e;
+    e.Name = name;
+    e.Value = value;
+    return e;
+}
+
+std::vector<std::string> Names(std::span<const RecordEntry> entries) {
+    std::vector<std::string> names;
+    for (const RecordEntry& e : entries)
+        names.push_back(e.Name);
+    return names;
+}
+
+TEST(RecordBooks, OffersAreRankedAndTheBookKeepsItsSize) {
+    std::array<RecordEntry, 4> book{};
+    struct Offer {
+        const char* name;
+        double value;
+        int position; // 0: not recorded
+    };
+    const Offer offers[] = {
+        {"a", 10, 1}, {"b", 30, 1}, {"c", 20, 2}, {"d", 30, 2},  // equal: after the earlier
+        {"e", 0, 0},  {"f", 15, 4}, {"g", 4, 0},  {"h", 40, 1}}; // "f" drops out
+    for (const Offer& o : offers)
+        EXPECT_EQ(OfferRecordEntry(book, Entry(o.name, o.value)), o.position) << o.name;
+    EXPECT_EQ(Names(book), (std::vector<std::string>{"h", "b", "d", "c"}));
+
+    RemoveRecordEntry(book, 2);
+    EXPECT_EQ(Names(book), (std::vector<std::string>{"h", "d", "c", "n/a"}));
+
+    // The shared insertion moves one category of a book and leaves the next one alone.
+    GameRecordBook game;
+    game.At(2, 1) = Entry("next category", 9);
+    for (int p = 1; p <= GameRecordBook::kPositions; ++p)
+        game.At(1, p) = Entry("p" + std::to_string(p), 100 - p);
+    InsertRecordEntry(game, 1, 3, Entry("new", 98.5));
+    EXPECT_EQ(game.At(1, 3).Name, "new");
+    EXPECT_EQ(game.At(1, 4).Name, "p3");
+    EXPECT_EQ(game.At(1, GameRecordBook::kPositions).Name, "p19");
+    EXPECT_EQ(game.At(2, 1).Name, "next category");
+    EXPECT_TRUE(game.At(2, 0).IsEmpty());
+}
+
+class SeasonAndCareerRecords : public ::testing::Test {
+  protected:
+    // A player of the Hawks with these season totals.
+    int Add(int games, int points, int threes, int threeAttempts, int fg = 0, int fga = 0) {
+        int id = r.Add(1, 4, 60);
+        SeasonTotals& t = r.league.player(id).SeasonStats;
+        t.Games = int16_t(games);
+        t.Points = int16_t(points);
+        t.ThreeP = int16_t(threes);
+        t.ThreePA = int16_t(threeAttempts);
+        t.FG = int16_t(fg);
+        t.FGA = int16_t(fga);
+        return id;
+    }
+    std::span<const RecordEntry> Category(const char* title) {
+        const auto& categories = RecordCategories(RecordBookKind::Season);
+        for (size_t c = 0; c < categories.size(); ++c)
+            if (std::string(categories[c].title) == title)
+                return CategoryEntries(std::as_const(r.league), RecordBookKind::Season, int(c + 1));
+        ADD_FAILURE() << title;
+        return {};
+    }
+    bool Listed(const char* title, int id) {
+        auto entries = Category(title);
+        return std::any_of(entries.begin(), entries.end(),
+                           [&](const RecordEntry& e) { return e.PlayerID == id; });
+    }
+
+    test::RosterLeague r;
+};
+
+TEST_F(SeasonAndCareerRecords, SeasonRecordsNeedGamesAndAttempts) {
+    const int fifty = Add(50, 1500, 0, 0);
+    const int fiftyOne = Add(51, 1020, 0, 0);                // 20.0 points a game
+    const int shortOfThrees = Add(51, 510, 28, 71);          // 1.39 three-point attempts a game
+    const int enoughThrees = Add(51, 510, 31, 77, 153, 153); // 1.51 a game, and exactly 3.0 field goals
+    const int prospect = Add(70, 3000, 0, 0);
+    r.league.player(prospect).Team = kDraft;
+    GameLogEntry last;
+    last.SeasonDay = 119;
+    last.Team = "Owls";
+    r.league.player(fiftyOne).GameLog.push_back(last);
+
+    UpdateSeasonRecords(r.league, 2004);
+    EXPECT_FALSE(Listed("Points-Per-Game", fifty));
+    EXPECT_FALSE(Listed("Points-Per-Game", prospect));
+    const RecordEntry& best = Category("Points-Per-Game")[0];
+    EXPECT_EQ(best.PlayerID, fiftyOne);
+    EXPECT_DOUBLE_EQ(best.Value, 20.0);
+    EXPECT_EQ(best.Season, 2004);
+    EXPECT_EQ(best.Text, "Owls"); // the team he played for last
+    EXPECT_EQ(best.Text2, "51");
+    EXPECT_FALSE(Listed("3P%", shortOfThrees));
+    EXPECT_TRUE(Listed("3P", shortOfThrees));
+    EXPECT_TRUE(Listed("3P%", enoughThrees));
+    EXPECT_TRUE(Listed("FG%", enoughThrees));
+    EXPECT_DOUBLE_EQ(Category("3P%")[0].Value, 31.0 / 77);
+    EXPECT_FALSE(Listed("FT%", enoughThrees)); // no free throw at all
+
+    // The same season offered again is not listed twice.
+    UpdateSeasonRecords(r.league, 2004);
+    EXPECT_TRUE(Category("Points-Per-Game")[4].IsEmpty());
+}
+
+TEST_F(SeasonAndCareerRecords, CareerRecordsKeepEachPlayerOnceWithHisLatestTotal) {
+    const int a = Add(0, 0, 0, 0), b = Add(0, 0, 0, 0);
+    auto points = CategoryEntries(std::as_const(r.league), RecordBookKind::Career, 2);
+    r.league.player(a).Career.Points = 900;
+    r.league.player(b).Career.Points = 1000;
+    UpdateAllCareerRecords(r.league);
+    r.league.player(a).Career.Points = 1500;
+    UpdateCareerRecords(r.league, a);
+    EXPECT_EQ(Names(points.first(3)),
+              (std::vector<std::string>{r.league.player(a).Name, r.league.player(b).Name, "n/a"}));
+    EXPECT_DOUBLE_EQ(points[0].Value, 1500);
+    // Nothing offered is not listed.
+    EXPECT_TRUE(CategoryEntries(std::as_const(r.league), RecordBookKind::Career, 5)[0].IsEmpty());
+}
+
+TEST(GameRecords, AGameSetsRecordsThatSurviveSaveAndLoad) {
+    test::TempHome home;
+    home.CopyInstalledData();
+    ScriptedHost host;
+    Session session;
+    League& l = session.league;
+    l.programFolder = home.path();
+    ASSERT_TRUE(RunStartup(session, host));
+    ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Records"));
+    EnsureLeagueFolders(home.path(), "Records");
+    l.rng.Seed(5);
+    l.state.LeagueInjuries = false;
+    l.state.SiteDuringSim = false;
+    l.state.SeasonDay = 1;
+    l.state.Season = 2003;
+
+    int bestPoints = 0, bestTeamPoints = 0;
+    std::string bestTeam;
+    for (int g = 1; g <= 3; ++g) {
+        clsGame game(l);
+        game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), "Regular");
+        game.SimGame();
+        for (int16_t id : game.HomeRoster())
+            if (id && !l.player(id).GameLog.empty())
+                bestPoints = std::max<int>(bestPoints, l.player(id).GameLog.back().Points);
+        for (int16_t id : game.AwayRoster())
+            if (id && !l.player(id).GameLog.empty())
+                bestPoints = std::max<int>(bestPoints, l.player(id).GameLog.back().Points);
+        for (auto [team, score] :
+             {std::pair{game.HomeID(), game.HomeScore()}, {game.AwayID(), game.AwayScore()}})
+            if (score > bestTeamPoints) {
+                bestTeamPoints = score;
+                bestTeam = l.team(team).Name;
+            }
+    }
+    const RecordEntry& top = l.tables.gameRecords.At(1, 1);
+    EXPECT_DOUBLE_EQ(top.Value, bestPoints);
+    EXPECT_EQ(top.Season, 2003);
+    EXPECT_EQ(l.player(top.PlayerID).Name, top.Name);
+    EXPECT_EQ(l.player(top.PlayerID).GameLog.back().Opponent, top.Text2);
+    EXPECT_EQ(l.tables.leagueTeamRecords[0].Name, bestTeam);
+    EXPECT_DOUBLE_EQ(l.tables.leagueTeamRecords[0].Value, bestTeamPoints);
+    const Team& scorers = l.team(l.FindTeam(top.Text));
+    EXPECT_EQ(scorers.PlayerRecords[0].PlayerName, top.Name);
+    EXPECT_EQ(scorers.PlayerRecords[0].Value, bestPoints);
+
+    League loaded;
+    DecodeLeague(EncodeLeague(l, "Records"), loaded);
+    EXPECT_EQ(loaded.tables.gameRecords, l.tables.gameRecords);
+    EXPECT_EQ(loaded.tables.leagueTeamRecords, l.tables.leagueTeamRecords);
+    EXPECT_EQ(loaded.team(l.FindTeam(top.Text)).PlayerRecords, scorers.PlayerRecords);
+
+    // Playoff games are not regular-season records.
+    const GameRecordBook regular = l.tables.gameRecords;
+    l.state.SeasonDay = 130;
+    for (int g = 1; g <= 3; ++g) {
+        clsGame game(l);
+        game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), "Playoff");
+        game.SimGame();
+    }
+    EXPECT_EQ(l.tables.gameRecords, regular);
+}
+
+TEST(BoxFiling, TheSeasonsBoxScoresAreFiledOrDeleted) {
+    for (bool keep : {true, false}) {
+        SCOPED_TRACE(keep);
+        test::TempHome home;
+        League l;
+        l.programFolder = home.path();
+        l.state.LeagueName = "Files";
+        l.state.SaveBoxScores = keep;
+        const fs::path folder = l.LeagueFolderOf("Files");
+        for (const char* file : {"box/1-1.txt", "box/AllStar-Rookie.txt", "pbp/1-1.txt", "box/2002/old.txt"})
+            home.Write(fs::relative(folder / file, home.path()).string(), "x\n");
+        ScriptedHost host;
+        ASSERT_TRUE(FileSeasonBoxScores(l, 2003, host)) << host.LastMessage();
+        EXPECT_FALSE(fs::exists(folder / "box/1-1.txt"));
+        EXPECT_FALSE(fs::exists(folder / "pbp/1-1.txt"));
+        EXPECT_EQ(fs::exists(folder / "box/2003/1-1.txt"), keep);
+        EXPECT_EQ(fs::exists(folder / "box/2003/AllStar-Rookie.txt"), keep);
+        EXPECT_TRUE(fs::exists(folder / "box/2002/old.txt"));
+    }
+}
+
+} // namespace
+} // namespace hv
