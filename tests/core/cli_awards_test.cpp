@@ -64,7 +64,7 @@ TEST_F(CliAwards, EachCommandListsOrRefuses) {
         {{"allstar", "Honours"}, 1, "day 60 of the regular season; the league is at Season"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[2]);
+        SCOPED_TRACE(c.args.front() + " " + c.args.back());
         CliResult r = Run(c.args);
         EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_NE((c.status == 0 ? r.out : r.err).find(c.expected), std::string::npos) << r.out << r.err;
