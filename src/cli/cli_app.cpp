@@ -86,6 +86,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddRecordsCommand(app, ctx, run);
     AddHistoryCommand(app, ctx, run);
     AddAllStarCommand(app, ctx, run);
+    AddSimSeasonsCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -15,6 +15,7 @@
 #include "league/default_league.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
+#include "season/sim_seasons.h"
 
 namespace fs = std::filesystem;
 
@@ -32,6 +33,7 @@ struct BenchOptions {
     bool seedGiven = false;
     bool pbp = false;
     bool season = false;
+    int seasons = 0;
     bool save = false;
     std::string saveName;
 };
@@ -135,7 +137,12 @@ void AddBenchCommand(CLI::App& app, CliContext&, CommandRunner& run) {
         "day loop, timed by phase");
     auto* save = cmd->add_option("--save", options->saveName,
                                  "Name the league and save it as save/NAME.sav afterwards");
+    auto* seasons = cmd->add_option("--seasons", options->seasons,
+                                    "Run N whole seasons unattended, off-seasons included, one line per "
+                                    "season with its speed and the league's health")
+                        ->check(CLI::Range(1, kMostSeasonsPerRun));
     season->excludes(games)->excludes(pbp)->excludes(save);
+    seasons->excludes(season)->excludes(games)->excludes(pbp)->excludes(save);
     cmd->callback([&run, options, seed, save] {
         options->seedGiven = seed->count() > 0;
         options->save = save->count() > 0;
@@ -143,6 +150,7 @@ void AddBenchCommand(CLI::App& app, CliContext&, CommandRunner& run) {
             BenchOptions o = *options;
             if (!o.seedGiven && ctx.seed) o.seed = *ctx.seed;
             if (o.season) return RunSeasonBench(ctx, o.seed);
+            if (o.seasons > 0) return RunSeasonsBench(ctx, o.seasons, o.seed);
             if (o.save) {
                 if (auto problem = LeagueNameProblem(o.saveName)) {
                     static_cast<Host&>(*ctx.host).ShowMessage(*problem, "Error");

@@ -40,19 +40,6 @@ std::string PerSecond(int games, double s) {
     return text;
 }
 
-class Stopwatch {
-  public:
-    double Lap() {
-        auto now = std::chrono::steady_clock::now();
-        double s = std::chrono::duration<double>(now - start_).count();
-        start_ = now;
-        return s;
-    }
-
-  private:
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-};
-
 } // namespace
 
 uint64_t ScoreChecksum(const League& league) {

@@ -56,5 +56,6 @@ void AddAwardsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddRecordsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddHistoryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddAllStarCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddSimSeasonsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

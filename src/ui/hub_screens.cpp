@@ -12,6 +12,7 @@
 #include "frm_load_game.h"
 #include "frm_password.h"
 #include "frm_save_game.h"
+#include "frm_sim_seasons.h"
 #include "frm_standings.h"
 #include "frm_team_control.h"
 #include "frm_team_info.h"
@@ -91,6 +92,11 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuSimGames", OpenSimGames},
         {"mnuPlayoffs", OpenPlayoffsScreen},
         {"mnuEndSeason", OpenEndSeasonScreen},
+        {"mnuSimSeasons",
+         [](HubContext& h) {
+             OpenSimSeasons(h.session.league, h.host, h.parent);
+             h.refreshHub();
+         }},
         {"mnuChamps", OpenPastChamps},
         {"mnuSalaries", [](HubContext& h) { ShowBuilt(h, MakeContractsScreen(h.session.league, h.parent)); }},
         {"mnuNeeds", [](HubContext& h) { ShowBuilt(h, MakeCapRoomScreen(h.session.league, h.parent)); }},

@@ -89,17 +89,17 @@ class HubTest : public QObject {
 
     // A menu shows no status tip for a disabled command by itself: the hub does, on hovering.
     void commandsWithoutAScreenSaySoInTheirStatusTip() {
-        QAction* unbuilt = hub->Command(QStringLiteral("mnuSimSeasons"));
-        QVERIFY(!frmStart::IsBuilt("mnuSimSeasons"));
+        QAction* unbuilt = hub->Command(QStringLiteral("mnuCSVoutput"));
+        QVERIFY(!frmStart::IsBuilt("mnuCSVoutput"));
         QVERIFY(hub->Command(QStringLiteral("mnuLoadGame"))->statusTip().isEmpty());
-        auto* season = hub->findChild<QMenu*>(QStringLiteral("Season"));
-        season->popup(hub->mapToGlobal(QPoint(10, 10)));
-        QPointF over = season->actionGeometry(unbuilt).center();
-        QMouseEvent move(QEvent::MouseMove, over, season->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
+        auto* tools = hub->findChild<QMenu*>(QStringLiteral("Tools"));
+        tools->popup(hub->mapToGlobal(QPoint(10, 10)));
+        QPointF over = tools->actionGeometry(unbuilt).center();
+        QMouseEvent move(QEvent::MouseMove, over, tools->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-        QApplication::sendEvent(season, &move);
+        QApplication::sendEvent(tools, &move);
         QCOMPARE(hub->statusBar()->currentMessage(), frmStart::NotBuiltTip());
-        season->hide();
+        tools->hide();
     }
 
     void oneHelpWindowShowsItsPagesAndIsReused() {
@@ -175,7 +175,8 @@ class HubTest : public QObject {
         QCOMPARE(hub->StatusText(), QStringLiteral("Season 2004 - Day 45"));
         QVERIFY(hub->Command(QStringLiteral("mnuLeagueOptions"))->isEnabled());
         QVERIFY(!hub->Command(QStringLiteral("mnuCommish"))->isEnabled());
-        QVERIFY(!hub->Command(QStringLiteral("mnuSimSeasons"))->isEnabled()); // its screen comes later
+        QVERIFY(hub->Command(QStringLiteral("mnuSimSeasons"))->isEnabled());
+        QVERIFY(!hub->Command(QStringLiteral("mnuCSVoutput"))->isEnabled()); // its screen comes later
         auto* name = hub->findChild<QLabel*>(QStringLiteral("leagueName"));
         QCOMPARE(name->text(), QStringLiteral("League: Winter"));
         QCoreApplication::processEvents(); // the status bar lays itself out again

@@ -1,0 +1,124 @@
+// hoopvale-cli bench --seasons N: the default league run for N whole seasons unattended, one line per season
+// as it ends, so that a long run shows its speed and its league's health as it goes.
+#include <fmt/format.h>
+
+#include <filesystem>
+
+#include "cli/bench_season.h"
+#include "league/default_league.h"
+#include "league/save_file.h"
+#include "league/saved_games.h"
+#include "reports/league_census.h"
+#include "season/playoffs.h"
+#include "season/sim_seasons.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+
+namespace {
+
+constexpr const char* kBenchLeague = "bench";
+
+// What the bench reads from a season once its playoffs are over.
+struct PlayedSeason {
+    int16_t season = 0;
+    std::string champion = "none";
+    uint64_t checksum = 0;
+    std::string averages;
+};
+
+// The regular season's league averages per team-game, from the teams' season totals.
+std::string AveragesPerTeamGame(const League& league) {
+    double games = 0, points = 0, rebounds = 0, assists = 0, steals = 0, blocks = 0, turnovers = 0;
+    double fg = 0, fga = 0, three = 0, threeA = 0, ft = 0, fta = 0;
+    for (int slot = 1; slot <= kLeagueTeams; ++slot) {
+        const Team& t = league.team(slot);
+        games += t.Wins() + t.Losses();
+        points += t.Points;
+        rebounds += t.Rebounds;
+        assists += t.Assists;
+        steals += t.Steals;
+        blocks += t.Blocks;
+        turnovers += t.Turnovers;
+        fg += t.FG;
+        fga += t.FGA;
+        three += t.ThreeP;
+        threeA += t.ThreePA;
+        ft += t.FT;
+        fta += t.FTA;
+    }
+    auto per = [&](double v) { return games > 0 ? v / games : 0.0; };
+    auto pct = [](double made, double tried) { return tried > 0 ? 100.0 * made / tried : 0.0; };
+    return fmt::format("{:5.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f}", per(points),
+                       per(rebounds), per(assists), per(steals), per(blocks), per(turnovers), pct(fg, fga),
+                       pct(three, threeA), pct(ft, fta));
+}
+
+std::uintmax_t SizeOf(const fs::path& file) {
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(file, ec);
+    return ec ? 0 : size;
+}
+
+} // namespace
+
+int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed) {
+    Host& host = *ctx.host;
+    League& league = ctx.session.league;
+    const fs::path saveFile = league.SaveFolder() / SaveFileName(kBenchLeague);
+    if (fs::exists(saveFile)) {
+        host.ShowMessage("A saved league named \"bench\" exists; it is left alone.", "Error");
+        return kExitRefused;
+    }
+    league.rng.Seed(seed);
+    if (!LoadDefaultLeagueKeepingRosters(ctx.session, host, kBenchLeague)) return kExitRefused;
+    struct RemoveBenchFiles {
+        fs::path folder, save;
+        ~RemoveBenchFiles() {
+            std::error_code ec;
+            fs::remove_all(folder, ec);
+            fs::remove(save, ec);
+        }
+    } cleanup{league.LeagueFolderOf(kBenchLeague), saveFile};
+    league.state.SeasonDay = Phase::BeforeSeason;
+
+    ctx.out << "Season  Games s  Off s  Champion                    PTS   REB  AST  STL  BLK  TO   FG%  3P%  "
+               "FT%  Checksum              Players Free Lost Roster Rating Payroll$M  Save KB\n";
+    PlayedSeason played;
+    SimSeasonsHooks hooks;
+    double gamesSeconds = 0;
+    Stopwatch clock, total;
+    hooks.onSeasonPlayed = [&](League& l) {
+        gamesSeconds = clock.Lap();
+        played.season = l.state.Season;
+        const int champion = PlayoffChampion(l);
+        if (champion) played.champion = l.team(champion).City + " " + l.team(champion).Name;
+        played.checksum = ScoreChecksum(l);
+        played.averages = AveragesPerTeamGame(l);
+    };
+    for (int n = 1; n <= seasons; ++n) {
+        played = PlayedSeason{};
+        clock.Lap();
+        const SeasonsOutcome outcome = SimSeasons(league, host, 1, hooks);
+        const double offSeconds = clock.Lap();
+        if (outcome != SeasonsOutcome::Done) {
+            ctx.out << "Season " << n << (outcome == SeasonsOutcome::Stopped ? " stopped" : " failed")
+                    << '\n';
+            return kExitRefused;
+        }
+        if (!SaveGameAs(league, kBenchLeague, host)) return kExitRefused;
+        const LeagueCensus c = TakeCensus(league);
+        ctx.out << fmt::format(
+            "{:6} {:8.3f} {:6.3f}  {:<26.26} {}  {:<20}  {:7} {:4} {:4}  {:2}-{:2} {:6.1f} {:9.1f} "
+            "{:8}\n",
+            played.season, gamesSeconds, offSeconds, played.champion, played.averages, played.checksum,
+            c.usedSlots, c.freeIDs, c.leakedIDs + c.unattached, c.smallestRoster, c.largestRoster,
+            c.meanRating, c.medianPayroll / 1e6, SizeOf(saveFile) / 1024);
+        ctx.out.flush();
+    }
+    ctx.out << fmt::format("Total: {} seasons, {:.3f} s\n", seasons, total.Lap());
+    return kExitOk;
+}
+
+} // namespace hv

@@ -1,0 +1,210 @@
+// Seasons simulated unattended: the refusals, the number typed, and whole runs from day 0 and from the middle
+// of a season, read through their status lines and the league they leave behind.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/season_run_support.h"
+#include "league/league_options.h"
+#include "league/league_tables.h"
+#include "league/team_control.h"
+#include "reports/league_census.h"
+#include "season/sim_seasons.h"
+
+namespace hv {
+namespace {
+
+TEST(SeasonCount, TypedValuesAndTheirMessages) {
+    struct Case {
+        const char* typed;
+        int seasons; // 0: refused
+        const char* message;
+    } cases[] = {
+        {"3", 3, ""},
+        {" 12 ", 12, ""},
+        {"1000", 1000, ""},
+        {"0", 0, kSeasonValueTooSmall},
+        {"-2", 0, kSeasonValueTooSmall},
+        {"", 0, kSeasonValueInvalid},
+        {"two", 0, kSeasonValueInvalid},
+        {"2.5", 0, kSeasonValueInvalid},
+        {"4x", 0, kSeasonValueInvalid},
+        {"1001", 0, kSeasonValueInvalid},
+        {"99999999999", 0, kSeasonValueInvalid},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        ScriptedHost host;
+        const std::optional<int> seasons = ParseSeasonCount(c.typed, host);
+        EXPECT_EQ(seasons.value_or(0), c.seasons);
+        if (c.seasons) {
+            EXPECT_TRUE(host.messages.empty());
+        } else {
+            ASSERT_EQ(host.messages.size(), 1u);
+            EXPECT_EQ(host.messages[0].text, c.message);
+            EXPECT_EQ(host.messages[0].title, "Error");
+        }
+    }
+}
+
+TEST(SimSeasons, RefusedUnderTheCommissionersLocksAndInTheCreationDraft) {
+    struct Case {
+        bool lockSim, lockEnd;
+        int16_t day;
+        const char* message;
+    } cases[] = {
+        {true, false, 0, kSimulateRefusal},
+        {false, true, 50, kEndSeasonRefusal},
+        {false, false, Phase::CreationDraft, "Seasons can be simmed once the creation draft is over."},
+    };
+    for (const Case& c : cases) {
+        auto league = std::make_unique<League>();
+        SeasonState& s = league->state;
+        s.Season = 2010;
+        s.SeasonDay = c.day;
+        s.Password = "pw";
+        s.CommissionerRights = false;
+        s.LockSimulation = c.lockSim;
+        s.LockEndSeason = c.lockEnd;
+        ScriptedHost host;
+        std::vector<std::string> status;
+        EXPECT_EQ(SimSeasons(*league, host, 2, {[&](const std::string& l) { status.push_back(l); }, {}}),
+                  SeasonsOutcome::Refused);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(host.messages[0].text, c.message);
+        EXPECT_TRUE(status.empty());
+        EXPECT_EQ(s.Season, 2010);
+        EXPECT_EQ(s.SeasonDay, c.day);
+    }
+}
+
+TEST(LeagueCensus, CountsPlayersRostersAndLeakedIDs) {
+    auto league = std::make_unique<League>();
+    League& l = *league;
+    l.team(1).Name = "Gulls";
+    l.team(2).Name = "Sierras";
+    auto put = [&](int id, const char* team, int16_t rating) {
+        l.player(id).Name = "Player " + std::to_string(id);
+        l.player(id).Team = team;
+        l.player(id).CurrentRating = rating;
+    };
+    put(1, "Gulls", 60);
+    put(2, "Gulls", 50);
+    put(3, "Sierras", 43);
+    put(4, kFreeAgent, 90);
+    put(5, kDraft, 80);
+    put(6, kNextDraft, 70);
+    put(7, "Tanners", 30); // a team the league does not have
+    l.team(1).TotalSalary = 3000000;
+    l.team(2).TotalSalary = 9000000;
+    l.team(2).CutSalary[0] = 500000;
+    // Slot 8 is held, slot 9 listed twice, slot 10 empty but not listed; 11 to 650 listed once.
+    l.freeIDs = {8, 9, 9};
+    for (int id = 11; id <= kLastLeaguePlayer; ++id)
+        l.freeIDs.push_back(static_cast<int16_t>(id));
+    put(8, "Gulls", 40);
+
+    const LeagueCensus c = TakeCensus(l);
+    EXPECT_EQ(c.usedSlots, 8);
+    EXPECT_EQ(c.emptySlots, kLastLeaguePlayer - 8);
+    EXPECT_EQ(c.onTeams, 4);
+    EXPECT_EQ(c.freeAgents, 1);
+    EXPECT_EQ(c.prospects, 2);
+    EXPECT_EQ(c.unattached, 1);
+    EXPECT_EQ(c.freeIDs, 3 + kLastLeaguePlayer - 10);
+    EXPECT_EQ(c.leakedIDs, 3); // 8 is held, 9 twice, 10 missing
+    EXPECT_EQ(c.smallestRoster, 0);
+    EXPECT_EQ(c.largestRoster, 3);
+    EXPECT_DOUBLE_EQ(c.meanRating, (60 + 50 + 43 + 40) / 4.0);
+    EXPECT_EQ(c.medianPayroll, 0); // 27 of the 29 teams pay nothing
+}
+
+// The step texts of one season, in order, without the season numbers.
+std::vector<std::string> StepTexts(const std::vector<std::string>& status) {
+    std::vector<std::string> steps;
+    for (const std::string& line : status) {
+        const size_t dash = line.find(" - ");
+        if (line.rfind("Season: ", 0) != 0 || dash == std::string::npos) continue;
+        const std::string step = line.substr(dash + 3);
+        if (step.rfind("Simming day", 0) == 0 && step != "Simming day 1" && step != "Simming day 120" &&
+            step != "Simming day 122" && step != "Simming day 167")
+            continue;
+        steps.push_back(step);
+    }
+    return steps;
+}
+
+TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
+    test::SeasonLeague season;
+    ASSERT_TRUE(season.Load(41));
+    League& l = season.league();
+    SetHuman(l.team(7), true);
+    l.state.ScreenInjuries = true;
+    const int16_t first = l.state.Season;
+    std::vector<std::string> status;
+    int seasonsPlayed = 0;
+    SimSeasonsHooks hooks{[&](const std::string& line) { status.push_back(line); },
+                          [&](League& played) {
+                              ++seasonsPlayed;
+                              EXPECT_EQ(played.state.SeasonDay, 168);
+                          }};
+    ASSERT_EQ(SimSeasons(l, season.host, 1, hooks), SeasonsOutcome::Done);
+
+    EXPECT_EQ(l.state.Season, first + 1);
+    EXPECT_EQ(l.state.SeasonDay, Phase::BeforeSeason);
+    EXPECT_EQ(seasonsPlayed, 1);
+    EXPECT_EQ(status.front(), "Season: " + std::to_string(first) + " - Processing New Season");
+    EXPECT_EQ(status.back(), "Done.");
+    EXPECT_EQ(StepTexts(status),
+              (std::vector<std::string>{
+                  "Processing New Season", "Simming day 1", "Simming day 120", "Beginning Playoffs",
+                  "Simming day 122", "Simming day 167", "Ending Season", "Running Rookie Draft",
+                  "Running Free Agency Day 1", "Running Free Agency Day 2", "Running Free Agency Day 3",
+                  "Running Free Agency Day 4", "Running Free Agency Day 5", "Ending Free Agency",
+                  "Running Training Camps", "Processing Camp Cuts"}));
+    EXPECT_NE(std::find(status.begin(), status.end(),
+                        "Season: " + std::to_string(first + 1) + " - Running Rookie Draft"),
+              status.end());
+    // Nobody was asked anything, the injury notices are the league's own setting again, and the human team
+    // played its whole season: the computer kept its roster legal.
+    EXPECT_TRUE(season.host.questions.empty());
+    EXPECT_TRUE(l.state.ScreenInjuries);
+    const auto archived = std::find_if(l.tables.archive.begin(), l.tables.archive.end(),
+                                       [&](const SeasonArchive& a) { return a.Season == first; });
+    ASSERT_NE(archived, l.tables.archive.end());
+    EXPECT_FALSE(archived->Champion.empty());
+    const LeagueCensus census = TakeCensus(l);
+    EXPECT_EQ(census.leakedIDs, 0);
+    EXPECT_EQ(census.unattached, 0);
+    EXPECT_GE(census.smallestRoster, 12);
+    EXPECT_LE(census.largestRoster, 15);
+    EXPECT_EQ(l.team(7).ActivePlayers, 12);
+    EXPECT_EQ(l.team(7).Wins() + l.team(7).Losses(), l.team(1).Wins() + l.team(1).Losses());
+    EXPECT_GT(l.team(7).Wins() + l.team(7).Losses(), 80);
+}
+
+TEST(SimSeasons, StoppedThenRunFromMidSeasonCompletesThatSeason) {
+    test::SeasonLeague season;
+    ASSERT_TRUE(season.Load(7));
+    League& l = season.league();
+    const int16_t first = l.state.Season;
+    season.host.stopAfterPumps = 4; // Stop pressed during the third day
+    EXPECT_EQ(SimSeasons(l, season.host, 3), SeasonsOutcome::Stopped);
+    EXPECT_EQ(l.state.Season, first);
+    const int stoppedOn = l.state.SeasonDay;
+    EXPECT_GE(stoppedOn, 2);
+    EXPECT_LE(stoppedOn, 4);
+
+    season.host.stopAfterPumps = -1;
+    std::vector<std::string> status;
+    ASSERT_EQ(SimSeasons(l, season.host, 1, {[&](const std::string& line) { status.push_back(line); }, {}}),
+              SeasonsOutcome::Done);
+    EXPECT_EQ(status.front(),
+              "Season: " + std::to_string(first) + " - Simming day " + std::to_string(stoppedOn));
+    EXPECT_EQ(l.state.Season, first + 1);
+    EXPECT_EQ(l.state.SeasonDay, Phase::BeforeSeason);
+    EXPECT_EQ(season.host.lastValue, season.host.lastMaximum); // the progress ends full
+}
+
+} // namespace
+} // namespace hv
