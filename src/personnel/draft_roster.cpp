@@ -1,5 +1,7 @@
 #include "personnel/draft_roster.h"
 
+#include "season/transactions.h"
+
 namespace hv {
 
 void JoinTeam(League& league, int id, int team, const std::string& action) {
@@ -8,7 +10,7 @@ void JoinTeam(League& league, int id, int team, const std::string& action) {
     p.Team = t.Name;
     league.AddToRoster(id);
     t.TotalSalary += p.contract1;
-    league.tables.transactions.push_back({t.Name, league.state.Season, league.state.SeasonDay, action});
+    LogTransaction(league, t.Name, action);
 }
 
 } // namespace hv

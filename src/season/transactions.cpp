@@ -1,9 +1,15 @@
 #include "season/transactions.h"
 
+#include <algorithm>
+
 #include "league/league_options.h"
+#include "league/save_file_format.h"
 #include "personnel/salary.h"
 
 namespace hv {
+
+static_assert(kMostTransactions == savefile::kMaxTableUpperBound + 1,
+              "the log holds what the saved game stores");
 
 namespace {
 
@@ -44,8 +50,16 @@ int16_t SigningSeason(const SeasonState& state) {
 }
 
 void LogTransaction(League& league, const std::string& team, std::string action) {
-    league.tables.transactions.push_back(
-        {team, league.state.Season, league.state.SeasonDay, std::move(action)});
+    std::vector<Transaction>& log = league.tables.transactions;
+    if (log.size() >= kMostTransactions) {
+        // Lines are appended in order: the oldest season's lines lead the log.
+        const int16_t oldest = log.front().Season;
+        auto end =
+            std::find_if(log.begin(), log.end(), [&](const Transaction& t) { return t.Season != oldest; });
+        if (end == log.end()) end = log.begin() + 1;
+        log.erase(log.begin(), end);
+    }
+    log.push_back({team, league.state.Season, league.state.SeasonDay, std::move(action)});
 }
 
 bool SignPlayer(League& league, int id, const std::string& teamName) {

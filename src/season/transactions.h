@@ -21,7 +21,11 @@ int TeamOfPlayer(const League& league, int id);
 // end (day 168), the one just ended from then on, so that the off-season follows its season on the day scale.
 int16_t SigningSeason(const SeasonState& state);
 
-// Appends a line for `team` with the current season and day.
+// The most lines the log holds: as many as the saved game can store. A league run for decades makes room by
+// dropping its oldest season's lines, so that it can always be saved.
+constexpr size_t kMostTransactions = 32768;
+
+// Appends a line for `team` with the current season and day; a full log first drops its oldest season.
 void LogTransaction(League& league, const std::string& team, std::string action);
 
 // Signs free agent `id` for the team named `teamName` at the minimum salary of his experience for one year.
