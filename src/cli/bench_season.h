@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <ctime>
 
 #include "cli/cli_app.h"
 
@@ -13,22 +14,31 @@ namespace hv {
 int RunSeasonBench(CliContext& ctx, unsigned long long seed);
 
 // Runs N whole seasons of the default league unattended, off-seasons included, and prints per season its
-// seconds (the games and the off-season apart), champion, league averages per team-game, score checksum and
-// a census of the league (players, rosters, ratings, payrolls, size of the saved game), then the total.
+// processor seconds (the games and the off-season apart), champion, league averages per team-game, score
+// checksum and a census of the league (players, rosters, ratings, payrolls, size of the saved game), then the
+// total.
 int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed);
 
-// Seconds between laps of the bench.
-class Stopwatch {
+// Seconds between laps of the bench: wall-clock time, or the processor time of the program, which other
+// programs running beside it hardly change.
+template <class Clock = std::chrono::steady_clock> class Stopwatch {
   public:
     double Lap() {
-        auto now = std::chrono::steady_clock::now();
+        auto now = Clock::now();
         double s = std::chrono::duration<double>(now - start_).count();
         start_ = now;
         return s;
     }
 
   private:
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    typename Clock::time_point start_ = Clock::now();
+};
+
+// The processor time of the program so far, as a clock for the stopwatch.
+struct ProcessorClock {
+    using duration = std::chrono::duration<double>;
+    using time_point = std::chrono::time_point<ProcessorClock, duration>;
+    static time_point now() { return time_point(duration(double(std::clock()) / CLOCKS_PER_SEC)); }
 };
 
 // A checksum of every played game of the schedule: day, game number and both scores, in schedule order.

@@ -80,7 +80,7 @@ int RunSeasonBench(CliContext& ctx, unsigned long long seed) {
     league.state.SeasonDay = Phase::BeforeSeason;
 
     SimRun run;
-    Stopwatch clock;
+    Stopwatch<> clock;
     if (!BeginSeason(league, host, true)) return kExitRefused;
     const double begin = clock.Lap();
     const SimReport regular = RunSimCommand(league, host, run, SimSpan::Season);
