@@ -73,7 +73,7 @@ TEST_F(CliTrade, RefusalsExitOneAndSaveNothing) {
     ExpectRefusals(
         "Test",
         {{Generous({"--no", "trade", "Test"}), 1, "Trade: Would you like to proceed with the trade? [no]\n"},
-         {with({"--give", "13"}), 1, "Trade Error: Player13 C is not on the Hawks roster.\n"},
+         {with({"--evaluate", "--give", "13"}), 1, "Trade Error: Player13 C is not on the Hawks roster.\n"},
          {with({"--give", "Hawks 2010 1"}), 1, "Error: The Hawks have no Round 1 draft pick in 2010.\n"},
          {with({"--get", "13", "--get", "14", "--get", "15"}), 1,
           "Trade Rejected: The Owls will need you to improve your offer"},
