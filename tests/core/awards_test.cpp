@@ -1,7 +1,11 @@
-// The honours: the performance rating worked by hand, the award history and its writers, the weekly and
-// monthly honours over their days, and the season awards from hand-made statistics.
+// The honours: the award history and its writers, the weekly and monthly honours over their days, the
+// season awards from hand-made statistics, and the All-Star choices and contests (a whole weekend is played
+// in the season run and by the allstar command).
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "season/all_star.h"
 #include "season/awards.h"
 #include "season/in_season_awards.h"
 #include "season/performance_rating.h"
@@ -23,10 +27,7 @@ class Honours : public ::testing::Test {
     SeasonArchive& Archive() { return league().tables.archive.back(); }
     void Log(int id, int16_t day, int16_t points, bool starter = true) {
         GameLogEntry g;
-        g.SeasonDay = day;
-        g.Starter = starter;
-        g.Points = points;
-        g.Team = league().player(id).Team;
+        g.SeasonDay = day, g.Starter = starter, g.Points = points, g.Team = league().player(id).Team;
         league().player(id).GameLog.push_back(g);
     }
 
@@ -52,8 +53,7 @@ TEST(InSeasonAwardDays, WindowsAndDays) {
                           {121, 5, 116, 120}, {21, 20, 1, 20}, {60, 20, 41, 59}, {81, 20, 61, 80}};
     for (const Case& c : cases) {
         AwardWindow w = AwardWindowOf(c.day, c.length);
-        EXPECT_EQ(w.first, c.first) << c.day;
-        EXPECT_EQ(w.last, c.last) << c.day;
+        EXPECT_EQ(std::tie(w.first, w.last), std::make_tuple(c.first, c.last)) << c.day;
     }
     int weeks = 0, months = 0;
     for (int day = 1; day <= 170; ++day) {
@@ -61,13 +61,9 @@ TEST(InSeasonAwardDays, WindowsAndDays) {
         months += IsMonthAwardDay(day);
     }
     // As many as the archive keeps lines for.
-    EXPECT_EQ(weeks, 24);
-    EXPECT_EQ(months, 6);
-    EXPECT_TRUE(IsWeekAwardDay(60));
-    EXPECT_FALSE(IsWeekAwardDay(61));
+    EXPECT_EQ(std::make_pair(weeks, months), std::make_pair(24, 6));
+    EXPECT_TRUE(IsWeekAwardDay(56) && IsWeekAwardDay(60) && !IsWeekAwardDay(57) && !IsWeekAwardDay(61));
     EXPECT_FALSE(IsMonthAwardDay(61));
-    EXPECT_TRUE(IsWeekAwardDay(56));
-    EXPECT_FALSE(IsWeekAwardDay(57));
 }
 
 TEST_F(Honours, TheWeekOfTheBreakIsNamedOnDay60AndNotOn61) {
@@ -81,13 +77,13 @@ TEST_F(Honours, TheWeekOfTheBreakIsNamedOnDay60AndNotOn61) {
     league().state.SeasonDay = 60;
     NameInSeasonAwards(league());
     ASSERT_EQ(league().tables.archive.size(), 1u);
-    EXPECT_EQ(Archive().PlayerOfWeek[0].PlayerID, rookie);
-    EXPECT_EQ(Archive().PlayerOfMonth[0].PlayerID, veteran); // days 41-59
-    EXPECT_EQ(Archive().RookieOfMonth[0].PlayerID, rookie);
-    EXPECT_EQ(league().player(rookie).PlayerOfWeek, 1);
-    EXPECT_EQ(league().player(veteran).PlayerOfMonth, 1);
-    EXPECT_EQ(league().player(rookie).CAREERPOINTS, 10 + 100);
-    EXPECT_EQ(league().player(veteran).CAREERPOINTS, 100);
+    // The month of days 41-59 is the veteran's.
+    EXPECT_EQ(std::tie(Archive().PlayerOfWeek[0].PlayerID, Archive().PlayerOfMonth[0].PlayerID,
+                       Archive().RookieOfMonth[0].PlayerID),
+              std::make_tuple(rookie, veteran, rookie));
+    EXPECT_EQ(std::tie(league().player(rookie).PlayerOfWeek, league().player(veteran).PlayerOfMonth,
+                       league().player(rookie).CAREERPOINTS, league().player(veteran).CAREERPOINTS),
+              std::make_tuple(1, 1, 10 + 100, 100));
 
     league().state.SeasonDay = 61;
     NameInSeasonAwards(league());
@@ -113,10 +109,8 @@ TEST_F(Honours, SeasonAwardsFromHandMadeStatistics) {
                       int steals = 0) {
         int id = r.Add(team, position, 60);
         Player& p = l.player(id);
-        p.Experience = int16_t(experience);
-        p.SeasonStats.Games = int16_t(games);
-        p.SeasonStats.Points = int16_t(points);
-        p.SeasonStats.Rebounds = int16_t(rebounds);
+        p.Experience = int16_t(experience), p.SeasonStats.Games = int16_t(games);
+        p.SeasonStats.Points = int16_t(points), p.SeasonStats.Rebounds = int16_t(rebounds);
         p.SeasonStats.Steals = int16_t(steals);
         return id;
     };
@@ -170,6 +164,108 @@ TEST_F(Honours, SeasonAwardsFromHandMadeStatistics) {
     EXPECT_EQ(l.player(stealer).CAREERPOINTS, 1000 + 500 + 500); // DPOY, All-League and All-Defensive Teams
     EXPECT_EQ(l.player(prospect).CAREERPOINTS, 0);
     EXPECT_TRUE(l.player(prospect).Awards.empty());
+}
+
+std::vector<int> Members(const Squad& squad) {
+    std::vector<int> ids;
+    for (const SquadMember& m : squad.Members)
+        ids.push_back(m.PlayerID);
+    return ids;
+}
+
+TEST(AllStarSelection, TheBestOverAtLeast30GamesWhoAreFit) {
+    test::RosterLeague r;
+    League& l = r.league;
+    l.team(1).Conference = "West";
+    l.team(2).Conference = "East";
+    auto add = [&](int team, int position, int games, int rating, int injured = 0, bool ir = false,
+                   int experience = 4) {
+        int id = r.Add(team, position, 60, injured, ir);
+        Player& p = l.player(id);
+        p.SeasonStats.Games = int16_t(games), p.SeasonRating = int16_t(rating),
+        p.Experience = int16_t(experience);
+        return id;
+    };
+    const int fewGames = add(1, 1, 10, 300); // 30 a game, but 10 over the floor of 30
+    const int best = add(1, 1, 50, 600);     // 12
+    const int second = add(1, 1, 50, 550);   // 11
+    add(1, 1, 50, 1000, 3);                  // injured
+    add(1, 1, 50, 900, 0, true);             // on injured reserve
+    const int eastC = add(2, 1, 40, 100);
+    const int onlyPF = add(1, 2, 40, 100);
+    const int rookie = add(2, 5, 40, 200, 0, false, 0);
+    const int sophomore = add(1, 5, 40, 150, 0, false, 1);
+
+    auto squads = ChooseAllStarSquads(l);
+    EXPECT_EQ(squads[0].Name, "West");
+    EXPECT_EQ(squads[1].Name, "East");
+    const std::vector<int> west = Members(squads[0]);
+    ASSERT_GE(west.size(), 3u);
+    EXPECT_EQ(west[0], best);
+    EXPECT_EQ(west[1], second);
+    EXPECT_EQ(squads[0].Members[0].Label, "WestC1");
+    EXPECT_EQ(squads[0].Members[1].Label, "WestC2");
+    // The PF short of a second player takes the best left: the centre of ten games.
+    EXPECT_EQ(west[2], onlyPF);
+    EXPECT_EQ(west[3], fewGames);
+    EXPECT_EQ(squads[0].Members[3].Label, "WestPF2");
+    EXPECT_EQ(Members(squads[1]).front(), eastC);
+
+    auto young = ChooseRookieSquads(l);
+    EXPECT_EQ(Members(young[0]), std::vector<int>{rookie});
+    EXPECT_EQ(Members(young[1]), std::vector<int>{sophomore});
+    EXPECT_EQ(young[1].Members[0].Label, "SophomoresPG1");
+}
+
+TEST(AllStarContests, RoundsHalveTheFieldAndTiesGoToTheHigherSeed) {
+    Contest c;
+    c.Rounds = 3;
+    for (int i = 1; i <= 8; ++i)
+        c.Entrants.push_back({int16_t(i), "P" + std::to_string(i), "T", 0, {}});
+    // Round 1: 7 and 8 lead, 1 to 6 level (seeds 1 and 2 go on); round 2: 2 beats everyone; final: 2 and 1
+    // level, seed 1 wins.
+    std::map<int, std::vector<double>> scores{{1, {5, 5, 9}}, {2, {5, 9, 9}}, {7, {8, 1}}, {8, {8, 1}}};
+    std::map<int, size_t> shot;
+    ASSERT_TRUE(HoldContest(c, [&](int16_t id) {
+        auto it = scores.find(id);
+        return it == scores.end() ? 5.0 : it->second.at(shot[id]++);
+    }));
+    EXPECT_EQ(c.Winner, 1);
+    std::vector<size_t> rounds;
+    for (const ContestEntrant& e : c.Entrants)
+        rounds.push_back(e.RoundScores.size());
+    EXPECT_EQ(rounds, (std::vector<size_t>{3, 3, 1, 1, 1, 1, 2, 2}));
+
+    Contest lonely;
+    lonely.Rounds = 2;
+    lonely.Entrants.resize(1);
+    EXPECT_FALSE(HoldContest(lonely, [](int16_t) { return 1.0; }));
+    EXPECT_FALSE(lonely.Held());
+}
+
+TEST(AllStarContests, BetterShootersAndLeapersScoreMore) {
+    struct Case {
+        int rating, tier;
+    };
+    for (Case c :
+         {Case{0, 0}, {30, 0}, {31, 1}, {50, 1}, {51, 2}, {70, 2}, {71, 3}, {90, 3}, {91, 4}, {100, 4}})
+        EXPECT_EQ(DunkTier(c.rating), c.tier) << c.rating;
+
+    // Higher ratings score more on average, within the rounds' bounds.
+    Random rng(17);
+    auto mean = [&](int rating, bool dunk) {
+        Player p;
+        p.Jumping = p.ThreePointShot = int16_t(rating);
+        double total = 0;
+        for (int i = 0; i < 2000; ++i) {
+            const double score = dunk ? DunkRound(p, rng) : ShootoutRound(p, rng);
+            EXPECT_TRUE(dunk ? score >= 60 && score <= 150 : score >= 0 && score <= 30) << score;
+            total += score;
+        }
+        return total;
+    };
+    for (bool dunk : {true, false})
+        EXPECT_LT(mean(30, dunk), mean(90, dunk)) << dunk;
 }
 
 } // namespace

@@ -1,7 +1,11 @@
-// The new-league and draft commands of hoopvale-cli: one run of each, wired to the core.
+// The new-league, draft and off-season commands of hoopvale-cli, each run once and wired to the core: new
+// leagues from each source, the creation and rookie drafts, the lottery, then free agency, re-signing and the
+// training camps to the next season, with one refusal of each command.
 #include <gtest/gtest.h>
 
 #include "league/player_import.h"
+#include "personnel/free_agency.h"
+#include "personnel/resign.h"
 #include "support/trim_a_cli.h"
 
 namespace hv {
@@ -72,6 +76,60 @@ TEST_F(CliDraft, ResetAndImportRookies) {
     EXPECT_EQ(Run({"--no", "reset", "Again"}).status, 1);
     EXPECT_EQ(Run({"reset", "Again"}).out, "Season 2003 - Creation Draft\n");
     EXPECT_EQ(Load("Again")->team(3).NumPlayers, 0);
+}
+
+class CliOffseason : public test::CliTest {
+  protected:
+    void SetUp() override {
+        home.CopyInstalledData();
+        seed = "17";
+        ASSERT_EQ(Run({"new", "Off", "--human", "Ospreys"}).status, 0);
+    }
+};
+
+TEST_F(CliOffseason, FreeAgencyCampsAndTheNextSeason) {
+    const int best = FreeAgentsByRating(*Load("Off"), 1).at(0);
+    const std::string player = std::to_string(best);
+    for (const std::vector<std::string>& list : {std::vector<std::string>{"free-agents", "Off"},
+                                                 {"cap-room", "Off", "--csv"},
+                                                 {"contracts", "Off", "--team", "ospreys"}})
+        EXPECT_TRUE(Run(list).Says(list[0] == "free-agents" ? "Asking" : "Providence Ospreys")) << list[0];
+    ExpectRefusals("Off", {{{"potential-fas", "Off", "--team", "Nobody"}, 1, "no team named"},
+                           {{"bid", "Off", "Ospreys", player, "--amount", "1"},
+                            1,
+                            "Illegal Contract: Year 1 is lower than the minimum salary"},
+                           {{"bid", "Off", "Ospreys", player, "--amount", "lots"}, 2, ""},
+                           {{"camps", "Off"}, 1, ""}});
+    EXPECT_TRUE(Run({"bid", "Off", "Ospreys", player, "--years", "2", "--amount", "min"}).Says("Bid placed"));
+    EXPECT_NE(FindBid(*Load("Off"), best, 2), nullptr);
+    EXPECT_TRUE(Run({"free-agency", "Off", "--bids", player}).Says("Ospreys"));
+    EXPECT_TRUE(Run({"free-agency", "Off", "--day"}).Says("Season 2003 - Free Agency Day 2"));
+    EXPECT_TRUE(Run({"free-agency", "Off", "--all"}).Says("Season 2003 - Training Camps"));
+    EXPECT_EQ(Run({"free-agency", "Off", "--day"}).status, 1);
+    EXPECT_TRUE(Run({"camps", "Off"}).Says("Training camps done: Season 2003 - Begin Season"));
+    EXPECT_EQ(Load("Off")->state.SeasonDay, Phase::BeforeSeason);
+}
+
+TEST_F(CliOffseason, ResigningWaitsForTheUser) {
+    // An Osprey whose contract has run out waits for the user.
+    auto league = Load("Off");
+    int id = 1;
+    while (league->player(id).Team != "Ospreys")
+        ++id;
+    Player& p = league->player(id);
+    league->team(2).TotalSalary -= p.contract1;
+    p.LastSalary = p.contract1;
+    for (int y = 1; y <= 8; ++y)
+        p.Contract(y) = 0;
+    p.ResignDemand = {700000, 700000};
+    p.BirdYears = 3; // the cap never stands in the way
+    Save(*league, "Off");
+    EXPECT_TRUE(Run({"resign", "Off", "Ospreys"}).Says(p.Name));
+    ExpectRefusals("Off", {{{"free-agency", "Off", "--day"}, 1, "1 player waits for a re-signing decision"},
+                           {{"resign", "Off", "Ospreys", std::to_string(id)}, 2, ""}});
+    EXPECT_TRUE(Run({"resign", "Off", "Ospreys", std::to_string(id), "--yes"})
+                    .Says("resigns for $700,000 over 2 years"));
+    EXPECT_TRUE(PlayersAwaitingResign(*Load("Off")).empty());
 }
 
 } // namespace

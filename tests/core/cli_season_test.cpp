@@ -1,5 +1,6 @@
-// The season commands of hoopvale-cli on a bench league of real games: a schedule, then one smoke case of
-// each list (standings, schedule, leaders, team statistics, team information) and the refusals.
+// The season and honours commands of hoopvale-cli on a bench league of real games: one smoke case of each
+// list (schedule, standings, leaders, team statistics, team information, records, history, awards), the
+// All-Star weekend played on day 60, and refusals that exit non-zero and change nothing.
 #include <gtest/gtest.h>
 
 #include "support/trim_a_cli.h"
@@ -7,12 +8,8 @@
 namespace hv {
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
+size_t LineCount(const std::string& text) {
+    return size_t(std::count(text.begin(), text.end(), '\n'));
 }
 
 class CliSeason : public test::CliTest {
@@ -23,46 +20,37 @@ class CliSeason : public test::CliTest {
     }
 };
 
-TEST_F(CliSeason, ABenchLeagueGetsAScheduleAndItsLists) {
-    std::vector<std::string> lines = Lines(Run({"schedule", "Demo", "--generate", "--csv"}).out);
-    ASSERT_EQ(lines.size(), 1190u);
-    EXPECT_EQ(lines[0], "Day,Game,Home,Away,Home Score,Away Score,Played");
+TEST_F(CliSeason, EachListShowsItsKeyLines) {
+    ASSERT_EQ(LineCount(Run({"schedule", "Demo", "--generate", "--csv"}).out), 1190u);
     EXPECT_EQ(Load("Demo")->state.SeasonDay, Phase::FirstDay);
-
-    lines = Lines(Run({"standings", "Demo", "--csv"}).out);
-    ASSERT_EQ(lines.size(), 30u);
-    EXPECT_EQ(lines[0], "Conference,Division,Team,W,L,PCT,GB,CONF_GB,DIV_RANK,CONF_RANK,LAST_10,STREAK");
-    EXPECT_EQ(lines[1].rfind("East,Atlantic,", 0), 0u);
-    int wins = 0, losses = 0;
-    for (size_t k = 1; k < lines.size(); ++k) {
-        std::istringstream row(lines[k]);
-        std::string field[5];
-        for (std::string& f : field)
-            std::getline(row, f, ',');
-        wins += std::stoi(field[3]), losses += std::stoi(field[4]);
+    const struct {
+        std::vector<std::string> args;
+        std::string start; // the output's first line, or its start
+        size_t lines;      // 0: not counted
+    } cases[] = {
+        {{"standings", "Demo", "--csv"},
+         "Conference,Division,Team,W,L,PCT,GB,CONF_GB,DIV_RANK,CONF_RANK,LAST_10,STREAK\nEast,Atlantic,",
+         30},
+        {{"leaders", "Demo", "--category", "ppg", "--top", "5", "--csv"}, "Rank,Player,Pos,Team,G,PPG\n", 6},
+        {{"team-stats", "Demo", "--allowed", "--totals", "--csv"}, "", 30},
+        {{"team-info", "Demo", "Ospreys"}, "Providence Ospreys\n", 0},
+        {{"records", "Demo", "--game", "--category", "points", "--top", "3", "--csv"},
+         "Rank,Player,Value,Team,Opponent,Season\n1,",
+         4},
+        {{"history", "Demo", "--csv"}, "Team,W,L,Pct,Playoffs", 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const test::CliResult r = Run(c.args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out.rfind(c.start, 0), 0u) << r.out.substr(0, 200);
+        EXPECT_TRUE(c.lines == 0 || LineCount(r.out) == c.lines) << LineCount(r.out);
     }
-    EXPECT_EQ(std::make_tuple(wins, losses), std::make_tuple(40, 40));
-
     EXPECT_TRUE(Run({"schedule", "Demo", "--team", "hartford lamplighters", "--day", "1"}).Says("Result"));
-    lines = Lines(Run({"leaders", "Demo", "--category", "ppg", "--top", "5", "--csv"}).out);
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "Rank,Player,Pos,Team,G,PPG");
-    lines = Lines(Run({"team-stats", "Demo", "--allowed", "--totals", "--csv"}).out);
-    ASSERT_EQ(lines.size(), 30u);
-    EXPECT_EQ(lines[1].rfind("Hartford Lamplighters,", 0), 0u);
-    const test::CliResult info = Run({"team-info", "Demo", "Ospreys"});
-    EXPECT_EQ(Lines(info.out).at(0), "Providence Ospreys");
-    EXPECT_TRUE(info.Says("Payroll"));
 }
 
 TEST_F(CliSeason, BadRequestsAreRefusedAndChangeNothing) {
     auto league = Load("Demo");
-    league->state.SeasonDay = Phase::BeforeSeason;
-    Save(*league, "Early");
-    ExpectRefusals("Early", {{{"schedule", "Early", "--generate"},
-                              1,
-                              "Error: A schedule can be made only during the regular season (days 1 to 120); "
-                              "the league is on day 0.\n"}});
     league->state.SeasonDay = 12;
     league->schedule[3].NumGames = 1;
     league->schedule[3].Games[1].Played = true;
@@ -77,7 +65,23 @@ TEST_F(CliSeason, BadRequestsAreRefusedAndChangeNothing) {
                     {{"team-info", "Demo", "Nobody"}, 1, "Error: There is no team named \"Nobody\"."},
                     {{"schedule", "Demo", "--day", "170"}, 2, "schedule: --day must be 1 to 169\n"},
                     {{"leaders", "Demo", "--category", "dunks"}, 2, "leaders: unknown category \"dunks\""},
+                    {{"records", "Demo", "--season", "--career"}, 2, "choose one of"},
+                    {{"awards", "Demo", "--season", "1990"}, 1, "No awards have been given yet."},
+                    {{"allstar", "Demo"}, 1, "day 60 of the regular season; the league is at Season"},
                     {{"standings", "Missing"}, 1, "File Not Found: The file Missing.sav was not found.\n"}});
+}
+
+TEST_F(CliSeason, TheAllStarWeekendIsPlayedOnDay60AndSaved) {
+    auto league = Load("Demo");
+    league->state.SeasonDay = Phase::AllStarDay;
+    Save(*league, "Break");
+    EXPECT_TRUE(Run({"allstar", "Break", "--squads"}).Says("WestC1"));
+    EXPECT_EQ(Load("Break")->state.SeasonDay, Phase::AllStarDay);
+    const test::CliResult played = Run({"allstar", "Break"});
+    ASSERT_EQ(played.status, 0) << played.err;
+    EXPECT_TRUE(played.Says("All-Star Game MVP: "));
+    EXPECT_EQ(Load("Break")->state.SeasonDay, Phase::AllStarDay + 1);
+    EXPECT_EQ(LineCount(Run({"history", "Break", "--allstar", "--csv"}).out), 2u);
 }
 
 } // namespace

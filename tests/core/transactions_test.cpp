@@ -56,9 +56,9 @@ TEST(Transactions, SigningsThatCannotHappenChangeNothing) {
     const Case cases[] = {{fa, "Hawks"}, {fa, "Nobody"}, {rostered, "Owls"}, {200, "Owls"}};
     for (const Case& c : cases) {
         EXPECT_FALSE(SignPlayer(rl.league, c.id, c.team)) << c.id << " " << c.team;
-        EXPECT_EQ(rl.league.team(1).NumPlayers, 15);
-        EXPECT_EQ(rl.league.team(2).NumPlayers, 12);
-        EXPECT_EQ(rl.league.player(fa).Team, kFreeAgent);
+        EXPECT_EQ(
+            std::tie(rl.league.team(1).NumPlayers, rl.league.team(2).NumPlayers, rl.league.player(fa).Team),
+            std::make_tuple(15, 12, kFreeAgent));
         EXPECT_TRUE(rl.league.tables.transactions.empty());
     }
 }
@@ -95,16 +95,12 @@ TEST(Transactions, InjuredReserveMovesKeepTheCountsAndRepeatsDoNothing) {
     const int guard = first + 3; // an SG
     const Player& p = rl.league.player(guard);
     ASSERT_TRUE(PlaceOnIR(rl.league, guard));
-    EXPECT_TRUE(p.IR);
-    EXPECT_EQ(rl.league.team(1).ActivePlayers, 11);
+    EXPECT_TRUE(p.IR && rl.league.team(1).ActivePlayers == 11);
     test::ExpectCountsAgree(rl.league, 1);
     EXPECT_FALSE(PlaceOnIR(rl.league, guard));
     ASSERT_TRUE(ActivatePlayer(rl.league, guard));
-    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
     test::ExpectCountsAgree(rl.league, 1);
-    EXPECT_FALSE(ActivatePlayer(rl.league, guard));
-    const int fa = rl.Add(0, 1, 40);
-    EXPECT_FALSE(PlaceOnIR(rl.league, fa));
+    EXPECT_FALSE(ActivatePlayer(rl.league, guard) || PlaceOnIR(rl.league, rl.Add(0, 1, 40)));
     EXPECT_EQ(Log(rl.league),
               (std::vector<std::string>{"Hawks 2005/10: Place SG " + p.Name + " on Injured Reserve.",
                                         "Hawks 2005/10: Activate SG " + p.Name + " from Injured Reserve."}));
@@ -118,8 +114,7 @@ TEST(Transactions, StashNamesOneOfFiveAilmentsAboutEquallyAndKeepsTheDays) {
     for (int i = 0; i < rounds; ++i) {
         rl.league.player(id).TimeInjured = 0;
         StashOnIR(rl.league, id);
-        ASSERT_TRUE(rl.league.player(id).IR);
-        EXPECT_EQ(rl.league.player(id).TimeInjured, 0);
+        ASSERT_TRUE(rl.league.player(id).IR && rl.league.player(id).TimeInjured == 0);
         ++names[rl.league.player(id).Injury];
         ActivatePlayer(rl.league, id);
     }
