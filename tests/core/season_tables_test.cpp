@@ -17,8 +17,9 @@
 namespace hv {
 namespace {
 
-// Team t of the four divisions is t-(30 - t).
-League SmallLeague() {
+// 29 teams in the league's four divisions: 1-7 Atlantic, 8-15 Central, 16-22 Midwest, 23-29 Pacific. Team t
+// is (wins + t)-(losses - t).
+League FourDivisions(int wins, int losses) {
     League league;
     for (int t = 1; t <= kLeagueTeams; ++t) {
         Team& team = league.team(t);
@@ -27,10 +28,15 @@ League SmallLeague() {
         const DivisionInfo& d = kDivisions[t <= 7 ? 0 : t <= 15 ? 1 : t <= 22 ? 2 : 3];
         team.Division = d.name;
         team.Conference = d.conference;
-        team.HomeWins = static_cast<int16_t>(t);
-        team.RoadLosses = static_cast<int16_t>(30 - t);
+        team.HomeWins = static_cast<int16_t>(wins + t);
+        team.RoadLosses = static_cast<int16_t>(losses - t);
     }
     return league;
+}
+
+// Team t is t-(30 - t).
+League SmallLeague() {
+    return FourDivisions(0, 30);
 }
 
 std::vector<std::string> Column(const ReportTable& table, const std::string& title) {
@@ -196,20 +202,9 @@ TEST(SeasonTables, TeamInformation) {
                      "Last playoff season=2004\nAll-time record=812-790\nAll-time playoff record=41-37\n");
 }
 
-// 29 teams in the league's four divisions: 1-7 Atlantic, 8-15 Central, 16-22 Midwest, 23-29 Pacific. Team t
-// is (20 + t)-(40 - t), a balance of 2t - 20, unless a case sets its record.
+// Team t is (20 + t)-(40 - t), a balance of 2t - 20, unless a case sets its record.
 League DivisionLeague() {
-    League league;
-    for (int t = 1; t <= kLeagueTeams; ++t) {
-        Team& team = league.team(t);
-        team.City = "City" + std::to_string(t);
-        team.Name = "T" + std::to_string(t);
-        const DivisionInfo& d = kDivisions[t <= 7 ? 0 : t <= 15 ? 1 : t <= 22 ? 2 : 3];
-        team.Division = d.name;
-        team.Conference = d.conference;
-        team.HomeWins = static_cast<int16_t>(20 + t);
-        team.RoadLosses = static_cast<int16_t>(40 - t);
-    }
+    League league = FourDivisions(20, 40);
     league.state.Season = 2006;
     return league;
 }
