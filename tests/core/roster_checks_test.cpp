@@ -50,39 +50,33 @@ const Broken kBroken[] = {
      "Hawks roster settings invalid, please fix before simming."},
 };
 
-TEST(RosterChecks, AHumanTeamIsToldAndTheSimulationStops) {
-    for (const Broken& b : kBroken) {
-        test::RosterLeague rl;
-        rl.Fill(1, 12);
-        rl.FreeAgents(3);
-        SetHuman(rl.league.team(1), true);
-        b.breakIt(rl);
-        const Team before = rl.league.team(1);
-        ScriptedHost host;
-        EXPECT_FALSE(RunCheck(b.check, rl.league, 1, host)) << b.what;
-        ASSERT_EQ(host.messages.size(), 1u) << b.what;
-        EXPECT_EQ(host.messages[0].text, b.message);
-        EXPECT_EQ(host.messages[0].title, "Roster Error");
-        EXPECT_TRUE(host.StopRequested()) << b.what;
-        EXPECT_EQ(rl.league.team(1).ActivePlayers, before.ActivePlayers) << b.what;
-        EXPECT_TRUE(rl.league.tables.transactions.size() == 0 || b.check == Check::Size) << b.what;
-    }
-}
-
-TEST(RosterChecks, AComputerTeamIsRepairedSilently) {
-    for (const Broken& b : kBroken) {
-        test::RosterLeague rl;
-        rl.Fill(1, 12);
-        rl.FreeAgents(3);
-        b.breakIt(rl);
-        ScriptedHost host;
-        EXPECT_TRUE(RunCheck(b.check, rl.league, 1, host)) << b.what;
-        EXPECT_TRUE(host.messages.empty()) << b.what << ": " << host.LastMessage();
-        EXPECT_FALSE(host.StopRequested());
-        EXPECT_EQ(rl.league.team(1).ActivePlayers, 12) << b.what;
-        EXPECT_TRUE(LineupSettingsValid(rl.league.team(1))) << b.what;
-        test::ExpectCountsAgree(rl.league, 1);
-    }
+// A human team is told and the simulation stops; a computer team is repaired silently.
+TEST(RosterChecks, AHumanTeamIsToldAndAComputerTeamRepaired) {
+    for (bool human : {true, false})
+        for (const Broken& b : kBroken) {
+            SCOPED_TRACE(std::string(b.what) + (human ? ", human" : ", computer"));
+            test::RosterLeague rl;
+            rl.Fill(1, 12);
+            rl.FreeAgents(3);
+            SetHuman(rl.league.team(1), human);
+            b.breakIt(rl);
+            const int16_t active = rl.league.team(1).ActivePlayers;
+            ScriptedHost host;
+            EXPECT_EQ(RunCheck(b.check, rl.league, 1, host), !human);
+            EXPECT_EQ(host.StopRequested(), human);
+            if (!human) {
+                EXPECT_TRUE(host.messages.empty()) << host.LastMessage();
+                EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+                EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
+                test::ExpectCountsAgree(rl.league, 1);
+                continue;
+            }
+            ASSERT_EQ(host.messages.size(), 1u);
+            EXPECT_EQ(host.messages[0].text, b.message);
+            EXPECT_EQ(host.messages[0].title, "Roster Error");
+            EXPECT_EQ(rl.league.team(1).ActivePlayers, active);
+            EXPECT_TRUE(rl.league.tables.transactions.empty() || b.check == Check::Size);
+        }
 }
 
 // Eight can still dress; a player on injured reserve does not dress, healthy or not.

@@ -70,22 +70,6 @@ TEST_F(SavedGames, TheListShowsOnlySaveFilesSortedByName) {
     EXPECT_TRUE(ListSavedGames(nothing.path()).empty()) << "no save folder yet";
 }
 
-// Loading opens the league; the commissioner's rights come without a password only.
-TEST_F(SavedGames, LoadOpensTheLeagueWithRightsOnlyWithoutAPassword) {
-    for (const char* password : {"N/A", "pw"}) {
-        league.state.Password = password;
-        ASSERT_TRUE(SaveLeague(league, "open", host));
-        League other;
-        other.programFolder = home.path();
-        EXPECT_FALSE(LoadSavedGame(other, "", host)) << "nothing selected";
-        EXPECT_FALSE(other.leagueOpen);
-        ASSERT_TRUE(LoadSavedGame(other, "open.sav", host)) << host.LastMessage();
-        EXPECT_EQ(std::make_tuple(other.leagueOpen, other.state.CommissionerRights, other.state.LeagueName),
-                  std::make_tuple(true, std::string(password) == "N/A", "open"));
-    }
-    EXPECT_TRUE(host.messages.empty());
-}
-
 TEST_F(SavedGames, DeleteAsksAndRefusesFilesOutsideTheSaveFolderOrMissing) {
     ASSERT_TRUE(SaveLeague(league, "gone", host));
     host.answers = {false};

@@ -383,17 +383,13 @@ inline void ExpectGameInvariants(const SeededGame& s) {
                 << l.Name;
             points += l.Points;
             played += l.Seconds;
-            for (auto [total, value] : {std::pair{&sums.FGA, l.FGA},
-                                        {&sums.FG, l.FG},
-                                        {&sums.ThreePA, l.ThreePA},
-                                        {&sums.ThreeP, l.ThreeP},
-                                        {&sums.FTA, l.FTA},
-                                        {&sums.FT, l.FT},
-                                        {&sums.Rebounds, l.Rebounds},
-                                        {&sums.Steals, l.Steals},
-                                        {&sums.Blocks, l.Blocks},
-                                        {&sums.Turnovers, l.Turnovers}})
-                *total += value;
+            const BoxTeamTotals line{l.FGA, l.FG,       l.ThreePA, l.ThreeP, l.FTA,
+                                     l.FT,  l.Rebounds, l.Steals,  l.Blocks, l.Turnovers};
+            sums = {sums.FGA + line.FGA,           sums.FG + line.FG,
+                    sums.ThreePA + line.ThreePA,   sums.ThreeP + line.ThreeP,
+                    sums.FTA + line.FTA,           sums.FT + line.FT,
+                    sums.Rebounds + line.Rebounds, sums.Steals + line.Steals,
+                    sums.Blocks + line.Blocks,     sums.Turnovers + line.Turnovers};
         }
         EXPECT_EQ(std::make_tuple(points, side->Score(), played),
                   std::make_tuple(score, score, 5 * (2880 + (periods - 4) * 300)));

@@ -27,10 +27,11 @@ struct CliResult {
 
 class CliTest : public ::testing::Test {
   protected:
-    // Runs the program with --home (and --seed when set) before `args`.
+    // Runs the program with --home (and --seed and the options when set) before `args`.
     CliResult Run(std::vector<std::string> args) {
         std::vector<std::string> head = {"--home", home.path().string()};
         if (!seed.empty()) head.insert(head.end(), {"--seed", seed});
+        head.insert(head.end(), options.begin(), options.end());
         args.insert(args.begin(), head.begin(), head.end());
         std::ostringstream out, err;
         const int status = RunCli(args, out, err, HOOPVALE_CLI_PATH);
@@ -74,6 +75,7 @@ class CliTest : public ::testing::Test {
 
     TempHome home;
     std::string seed;
+    std::vector<std::string> options; // given before every command
 };
 
 } // namespace hv::test

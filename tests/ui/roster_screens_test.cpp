@@ -65,7 +65,6 @@ class RosterScreensTest : public QObject {
         QVERIFY(screen.ActivateButton()->isEnabled() && !screen.ReserveButton()->isEnabled());
         screen.ActivateButton()->click();
         QVERIFY(!league.player(hurt).IR);
-        QVERIFY(screen.ReserveButton()->isEnabled()); // the selection stays on him
         screen.Roster()->SelectKey(3);
         host.answers = {true};
         screen.CutButton()->click();
@@ -80,10 +79,6 @@ class RosterScreensTest : public QObject {
         QCOMPARE(host.questions.back(), std::string("The Hawks line-up has changed. Save the changes?"));
         QCOMPARE(league.team(1).Pace, int16_t(100));
         QVERIFY(!screen.DepthBox(1, 1)->isEnabled()); // a computer team's line-up is the computer's
-        QVERIFY(!screen.SignButton()->isEnabled());
-        SetHuman(league.team(1), false);
-        SetHuman(league.team(5), true);
-        QCOMPARE(frmTeamRoster(league, host).TeamShown(), 5);
     }
 
     void teamControlChangesApplyAtOnce() {
@@ -96,10 +91,6 @@ class RosterScreensTest : public QObject {
         screen.Grid()->item(2, frmTeamControl::kPbp)->setCheckState(Qt::Checked);
         QCOMPARE(QString::fromStdString(league.team(2).Owner), QStringLiteral("Human"));
         QVERIFY(league.team(3).pbp);
-        screen.Button("cmdAllComputer")->click();
-        for (int t = 1; t <= kLeagueTeams; ++t)
-            QVERIFY(!IsHuman(league.team(t)));
-        QCOMPARE(screen.Grid()->item(1, frmTeamControl::kHuman)->checkState(), Qt::Unchecked);
     }
 
     void findPlayersSearchesAndSorts() {
@@ -108,10 +99,6 @@ class RosterScreensTest : public QObject {
         screen.NameField()->setText(QStringLiteral("ZED"));
         screen.SearchButton()->click();
         QCOMPARE(screen.Results()->Table().rowKeys, std::vector<int>{fa});
-        screen.NameField()->clear();
-        Choose(screen.PositionChoice(), 5);
-        screen.TeamChoice()->setCurrentIndex(screen.TeamChoice()->findData(QStringLiteral("Owls")));
-        QCOMPARE(screen.Results()->Table().rows.size(), size_t(2)); // the Owls' two point guards
         test::Screenshot(screen, QStringLiteral("find_players"));
     }
 
@@ -124,12 +111,6 @@ class RosterScreensTest : public QObject {
         reserve->SelectKey(hurt);
         ButtonOf(*reserve, QStringLiteral("&Activate"))->click();
         QVERIFY(!league.player(hurt).IR);
-        QVERIFY(reserve->Table().rows.empty());
-
-        SetHuman(league.team(1), false);
-        QVERIFY(MakeCutPlayersScreen(league, host) == nullptr);
-        QCOMPARE(host.LastMessage(), std::string("No human teams found."));
-        SetHuman(league.team(1), true);
         auto cut = MakeCutPlayersScreen(league, host);
         cut->SelectKey(4);
         host.answers = {true};
@@ -141,10 +122,8 @@ class RosterScreensTest : public QObject {
         positions->findChild<QPushButton*>(QStringLiteral("cmdToPG"))->click();
         QCOMPARE(QString::fromStdString(league.player(1).DefaultPosition), QStringLiteral("PG"));
 
-        auto log = MakeTransactionsScreen(league);
-        QCOMPARE(log->Table().rows.size(), size_t(2)); // the activation and the cut
-        log->Choices()->setCurrentIndex(2);
-        QVERIFY(log->Table().rows.empty());
+        QCOMPARE(MakeTransactionsScreen(league)->Table().rows.size(),
+                 size_t(2)); // the activation and the cut
     }
 
   private:

@@ -1,5 +1,6 @@
 // Helpers of the screen tests: a picture of a widget saved when HOOPVALE_SCREENSHOT_DIR is set, so a person
-// can look at the screens, and a hand for the next modal dialog.
+// can look at the screens, a hand for the next modal dialog, a hub command's list screen, and the default
+// league with its first days played.
 #pragma once
 
 #include <QApplication>
@@ -9,6 +10,14 @@
 #include <QtTest>
 
 #include <functional>
+
+#include "engine/game.h"
+#include "hub_screens.h"
+#include "league/default_league.h"
+#include "platform/scripted_host.h"
+#include "season/schedule.h"
+#include "support/temp_home.h"
+#include "table_screen.h"
 
 namespace hv::test {
 
@@ -28,6 +37,52 @@ template <class T> void WhenModal(std::function<void(T*)> act, int tries = 500) 
         QVERIFY(modal);
         act(modal);
     });
+}
+
+// Opens the hub command's list screen; `look` sees it while it is open, and it is closed even when a check
+// inside `look` fails.
+inline void OpenFromHub(Session& session, const std::string& command,
+                        const std::function<void(TableScreen&)>& look) {
+    QtHost host;
+    QWidget parent;
+    HubContext ctx{session, host, &parent, [] {}};
+    bool seen = false;
+    WhenModal<TableScreen>([&](TableScreen* screen) {
+        seen = true;
+        struct Closer {
+            TableScreen* screen;
+            ~Closer() { screen->reject(); }
+        } closer{screen};
+        look(*screen);
+    });
+    HubScreens().at(command)(ctx);
+    QVERIFY2(seen, command.c_str());
+}
+
+// The default league in a copy of the installation, its schedule made and days 1 to `lastDay` played.
+inline void PlayFirstDays(TempHome& home, Session& session, const std::string& name, unsigned seed,
+                          int lastDay) {
+    home.CopyInstalledData();
+    League& l = session.league;
+    l.programFolder = home.path();
+    ScriptedHost quiet;
+    QVERIFY(RunStartup(session, quiet));
+    QVERIFY(LoadDefaultLeagueKeepingRosters(session, quiet, name));
+    EnsureLeagueFolders(home.path(), name);
+    l.rng.Seed(seed);
+    l.state.LeagueInjuries = false;
+    l.state.SiteDuringSim = false;
+    l.state.SeasonDay = Phase::BeforeSeason;
+    QVERIFY(GenerateSchedule(l, quiet));
+    for (; l.state.SeasonDay <= lastDay; ++l.state.SeasonDay) {
+        const ScheduleDay& day = l.schedule[size_t(l.state.SeasonDay)];
+        for (int g = 1; g <= day.NumGames; ++g) {
+            clsGame game(l);
+            game.StartGame(int16_t(l.FindTeam(day.Games[size_t(g)].HomeTeam)),
+                           int16_t(l.FindTeam(day.Games[size_t(g)].AwayTeam)), false, int16_t(g), "Regular");
+            game.SimGame();
+        }
+    }
 }
 
 } // namespace hv::test

@@ -9,14 +9,9 @@
 #include "frm_end_season.h"
 #include "frm_playoffs.h"
 #include "frm_sim_games.h"
-#include "hub_screens.h"
-#include "league/default_league.h"
-#include "platform/scripted_host.h"
 #include "screenshot.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
-#include "support/temp_home.h"
-#include "table_screen.h"
 
 using namespace hv;
 
@@ -73,7 +68,6 @@ class SeasonRunScreensTest : public QObject {
         QVERIFY(!screen.Button("cmdAllStar")->isEnabled() && !screen.Button("cmdStop")->isEnabled());
         screen.Button("cmdSim")->click();
         QCOMPARE(league().state.SeasonDay, int16_t(2));
-        QCOMPARE(screen.Results()->item(0)->text(), QStringLiteral("Day 1"));
         QCOMPARE(screen.Results()->count(), 1 + league().schedule[1].NumGames);
         QCOMPARE(screen.Heading()->text(), QStringLiteral("Season 2003 - Day 2"));
 
@@ -92,12 +86,6 @@ class SeasonRunScreensTest : public QObject {
         QCOMPARE(PlayedOn(day - 1), league().schedule[static_cast<size_t>(day - 1)].NumGames);
         QCOMPARE(PlayedOn(day), 0);
         QVERIFY(screen.Button("cmdSimWeek")->isEnabled() && !screen.Progress()->isVisible());
-
-        // Sim Game plays the selected game of today; the day ends with its last game.
-        screen.Games()->SelectKey(day * 100 + 1);
-        screen.Button("cmdSimGame")->click();
-        QCOMPARE(PlayedOn(day), 1);
-        QCOMPARE(league().state.SeasonDay, int16_t(day));
     }
 
     // Sim stops at the break of day 60; the All-Star button, enabled on that day only, runs the weekend to
@@ -124,7 +112,6 @@ class SeasonRunScreensTest : public QObject {
         screen.Button("cmdAllStar")->click();
         QVERIFY(seen);
         QCOMPARE(league().state.SeasonDay, int16_t(Phase::AllStarDay + 1));
-        QVERIFY(!screen.Button("cmdAllStar")->isEnabled() && screen.Button("cmdSim")->isEnabled());
         QVERIFY(league().tables.archive.back().Awards[1].PlayerID != 0); // the All-Star Game's MVP
     }
 
@@ -156,13 +143,10 @@ class SeasonRunScreensTest : public QObject {
             QCOMPARE(screen->Bracket()->model()->rowCount(), 8);
             screen->Button("cmdSim")->click();
             QCOMPARE(league().state.SeasonDay, int16_t(123));
-            QVERIFY(screen->SeriesGames()->model()->rowCount() >= 1);
-            QVERIFY(!screen->Champion()->isVisible());
             screen->Button("cmdSimAll")->click();
             QCOMPARE(league().state.SeasonDay, int16_t(kPlayoffsOver));
             QCOMPARE(screen->Bracket()->model()->rowCount(), 15);
             QVERIFY(screen->Champion()->text().startsWith(QStringLiteral("Champion: ")));
-            QVERIFY(!screen->Button("cmdSimAll")->isEnabled());
             test::Screenshot(*screen, QStringLiteral("playoffs_after_run"));
         });
         OpenPlayoffs(league(), host, nullptr);
@@ -184,18 +168,11 @@ class SeasonRunScreensTest : public QObject {
         }
         QCOMPARE(league().state.SeasonDay, int16_t(Phase::RookieDraft));
 
-        QtHost qt;
-        QWidget parent;
-        HubContext hub{session, qt, &parent, [] {}};
-        QString firstSeason;
-        test::WhenModal<TableScreen>([&](TableScreen* screen) {
-            QCOMPARE(screen->windowTitle(), QStringLiteral("Past Champions"));
-            QCOMPARE(screen->View()->model()->rowCount(), 1);
-            firstSeason = screen->View()->model()->index(0, 0).data().toString();
-            screen->reject();
+        test::OpenFromHub(session, "mnuChamps", [](TableScreen& screen) {
+            QCOMPARE(screen.windowTitle(), QStringLiteral("Past Champions"));
+            QCOMPARE(screen.View()->model()->rowCount(), 1);
+            QCOMPARE(screen.View()->model()->index(0, 0).data().toString(), QStringLiteral("2003"));
         });
-        HubScreens().at("mnuChamps")(hub);
-        QCOMPARE(firstSeason, QStringLiteral("2003"));
     }
 
   private:
