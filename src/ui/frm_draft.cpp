@@ -17,19 +17,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QTableView* ListView(QAbstractItemModel* model, const char* name, QWidget* parent) {
-    auto* view = new QTableView(parent);
-    view->setObjectName(QLatin1String(name));
-    view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setAlternatingRowColors(true);
-    view->verticalHeader()->setVisible(false);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    return view;
-}
-
 } // namespace
 
 frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
@@ -57,23 +44,10 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     auto* positionLabel = new QLabel(QStringLiteral("P&osition:"), this);
     positionLabel->setBuddy(position_);
 
-    prospectModel_ = new ReportTableModel(this);
-    prospectProxy_ = new QSortFilterProxyModel(this);
-    prospectProxy_->setSourceModel(prospectModel_);
-    prospectProxy_->setSortRole(ReportTableModel::kSortRole);
-    prospects_ = ListView(prospectProxy_, "lstProspects", this);
-    prospects_->setSortingEnabled(true);
-    prospects_->sortByColumn(-1, Qt::AscendingOrder);
+    prospects_ = NewReportView("lstProspects", this);
     connect(prospects_, &QTableView::doubleClicked, this, [this] { OnSelect(); });
-    bestModel_ = new ReportTableModel(this);
-    best_ = ListView(bestModel_, "lstBest", this);
-    boardModel_ = new ReportTableModel(this);
-    auto* boardProxy = new QSortFilterProxyModel(this);
-    boardProxy->setSourceModel(boardModel_);
-    boardProxy->setSortRole(ReportTableModel::kSortRole);
-    board_ = ListView(boardProxy, "lstBoard", this);
-    board_->setSortingEnabled(true);
-    board_->sortByColumn(-1, Qt::AscendingOrder);
+    best_ = NewReportView("lstBest", this);
+    board_ = NewReportView("lstBoard", this);
     results_ = new QListWidget(this);
     results_->setObjectName(QStringLiteral("lstResults"));
     results_->setMinimumWidth(260);
@@ -151,27 +125,17 @@ QPushButton* frmDraft::Button(const char* name) const {
 }
 
 int frmDraft::SelectedProspect() const {
-    QModelIndexList rows = prospects_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : rows.first().data(ReportTableModel::kKeyRole).toInt();
+    return prospects_->SelectedKey();
 }
 
 void frmDraft::SelectProspect(int id) {
-    for (int r = 0; r < prospectProxy_->rowCount(); ++r) {
-        if (prospectProxy_->index(r, 0).data(ReportTableModel::kKeyRole).toInt() != id) continue;
-        prospects_->selectRow(r);
-        prospects_->scrollTo(prospectProxy_->index(r, 0));
-        return;
-    }
+    prospects_->SelectKey(id);
 }
 
 void frmDraft::Refresh() {
-    int selected = SelectedProspect();
-    prospectModel_->SetTable(ProspectsTable(league_, position_->currentIndex()));
-    bestModel_->SetTable(RecommendationsTable(league_));
-    boardModel_->SetTable(DraftOrderTable(league_));
-    for (QTableView* view : {prospects_, best_, board_})
-        view->resizeColumnsToContents();
-    if (selected) SelectProspect(selected);
+    prospects_->SetTable(ProspectsTable(league_, position_->currentIndex()));
+    best_->SetTable(RecommendationsTable(league_));
+    board_->SetTable(DraftOrderTable(league_));
 
     results_->clear();
     for (const std::string& line : DraftResultLines(league_))

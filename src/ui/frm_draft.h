@@ -9,12 +9,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QTableView>
 
 #include "league/league.h"
 #include "platform/host.h"
-#include "report_table_model.h"
+#include "report_view.h"
 
 namespace hv {
 
@@ -46,13 +45,9 @@ class frmDraft : public QDialog {
     QLabel* clock_;
     QLabel* onClock_;
     QComboBox* position_;
-    ReportTableModel* prospectModel_;
-    QSortFilterProxyModel* prospectProxy_;
-    QTableView* prospects_;
-    ReportTableModel* bestModel_;
-    QTableView* best_;
-    ReportTableModel* boardModel_;
-    QTableView* board_;
+    ReportView* prospects_;
+    ReportView* best_;
+    ReportView* board_;
     QListWidget* results_;
     QList<QPushButton*> actions_;
     bool overShown_ = false;

@@ -27,19 +27,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QTableView* ListView(QAbstractItemModel* model, const char* name, QWidget* parent) {
-    auto* view = new QTableView(parent);
-    view->setObjectName(QLatin1String(name));
-    view->setModel(model);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setAlternatingRowColors(true);
-    view->verticalHeader()->setVisible(false);
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    return view;
-}
-
 QPushButton* MakeButton(const char* caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QLatin1String(caption), parent);
     button->setObjectName(QLatin1String(name));
@@ -63,18 +50,10 @@ frmFreeAgency::frmFreeAgency(League& league, Host& host, QWidget* parent)
     room_ = new QLabel(this);
     room_->setObjectName(QStringLiteral("lblRoom"));
 
-    freeAgentModel_ = new ReportTableModel(this);
-    freeAgentProxy_ = new QSortFilterProxyModel(this);
-    freeAgentProxy_->setSourceModel(freeAgentModel_);
-    freeAgentProxy_->setSortRole(ReportTableModel::kSortRole);
-    freeAgents_ = ListView(freeAgentProxy_, "lstFreeAgents", this);
-    freeAgents_->setSortingEnabled(true);
-    freeAgents_->sortByColumn(-1, Qt::AscendingOrder);
-    connect(freeAgents_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { Refresh(); });
+    freeAgents_ = NewReportView("lstFreeAgents", this);
+    connect(freeAgents_, &ReportView::selectedKeyChanged, this, [this] { Refresh(); });
     bidsCaption_ = new QLabel(this);
-    bidModel_ = new ReportTableModel(this);
-    bids_ = ListView(bidModel_, "lstBids", this);
+    bids_ = NewReportView("lstBids", this);
     signings_ = new QListWidget(this);
     signings_->setObjectName(QStringLiteral("lstSignings"));
 
@@ -188,17 +167,11 @@ QPushButton* frmFreeAgency::Button(const char* name) const {
 }
 
 int frmFreeAgency::SelectedPlayer() const {
-    QModelIndexList rows = freeAgents_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? 0 : rows.first().data(ReportTableModel::kKeyRole).toInt();
+    return freeAgents_->SelectedKey();
 }
 
 void frmFreeAgency::SelectPlayer(int id) {
-    for (int r = 0; r < freeAgentProxy_->rowCount(); ++r) {
-        if (freeAgentProxy_->index(r, 0).data(ReportTableModel::kKeyRole).toInt() != id) continue;
-        freeAgents_->selectRow(r);
-        freeAgents_->scrollTo(freeAgentProxy_->index(r, 0));
-        return;
-    }
+    freeAgents_->SelectKey(id);
 }
 
 int frmFreeAgency::BiddingTeam() const {
@@ -206,19 +179,15 @@ int frmFreeAgency::BiddingTeam() const {
 }
 
 void frmFreeAgency::Refresh() {
-    const int selected = SelectedPlayer();
     {
         // Rebuilding the list must not call back into Refresh through the selection.
-        const QSignalBlocker block(freeAgents_->selectionModel());
-        freeAgentModel_->SetTable(FreeAgentsTable(league_));
-        freeAgents_->resizeColumnsToContents();
-        if (selected) SelectPlayer(selected);
+        const QSignalBlocker block(freeAgents_);
+        freeAgents_->SetTable(FreeAgentsTable(league_));
     }
     const int id = SelectedPlayer();
     bidsCaption_->setText(id ? QStringLiteral("Bids for ") + Q(league_.player(id).Name) + QStringLiteral(":")
                              : QStringLiteral("Select a free agent to see his bids."));
-    bidModel_->SetTable(id ? BidsTable(league_, id) : ReportTable{});
-    bids_->resizeColumnsToContents();
+    bids_->SetTable(id ? BidsTable(league_, id) : ReportTable{});
 
     signings_->clear();
     for (const Transaction& t : league_.tables.transactions)

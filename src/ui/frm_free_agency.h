@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
 #include <array>
@@ -17,7 +16,7 @@
 
 #include "league/league.h"
 #include "platform/host.h"
-#include "report_table_model.h"
+#include "report_view.h"
 
 namespace hv {
 
@@ -55,12 +54,9 @@ class frmFreeAgency : public QDialog {
     std::vector<int> humanTeams_;
     QLabel* day_;
     QLabel* room_;
-    ReportTableModel* freeAgentModel_;
-    QSortFilterProxyModel* freeAgentProxy_;
-    QTableView* freeAgents_;
+    ReportView* freeAgents_;
     QLabel* bidsCaption_;
-    ReportTableModel* bidModel_;
-    QTableView* bids_;
+    ReportView* bids_;
     QListWidget* signings_;
     QComboBox* team_ = nullptr;
     QSpinBox* years_ = nullptr;

@@ -41,8 +41,9 @@ void ReportView::SelectKey(int key) {
     for (int r = 0; r < proxy_->rowCount(); ++r) {
         QModelIndex index = proxy_->index(r, 0);
         if (index.data(ReportTableModel::kKeyRole).toInt() == key) {
-            selectRow(r);
+            // Scrolled first: a listener of the new selection may rebuild the list, and the index with it.
             scrollTo(index);
+            selectRow(r);
             return;
         }
     }
@@ -53,6 +54,12 @@ int ReportView::ContentWidth() const {
     for (int c = 0; c < model_->columnCount(); ++c)
         width += columnWidth(c);
     return width;
+}
+
+ReportView* NewReportView(const char* name, QWidget* parent) {
+    auto* view = new ReportView(parent);
+    view->setObjectName(QLatin1String(name));
+    return view;
 }
 
 } // namespace hv

@@ -31,4 +31,7 @@ class ReportView : public QTableView {
     QSortFilterProxyModel* proxy_;
 };
 
+// A report view with the object name by which its screen's tests find it.
+ReportView* NewReportView(const char* name, QWidget* parent);
+
 } // namespace hv
