@@ -40,12 +40,7 @@ int RunAwards(CliContext& ctx, const AwardsRequest& r) {
         season = static_cast<int16_t>(*r.season);
     }
     ReportTable table = r.weekly ? InSeasonAwardsTable(league, season) : SeasonAwardsTable(league, season);
-    if (r.csv) {
-        WriteCsv(ctx.out, table);
-    } else {
-        ctx.out << table.title << '\n';
-        WriteText(ctx.out, table);
-    }
+    WriteTable(ctx.out, table, r.csv, true);
     return kExitOk;
 }
 

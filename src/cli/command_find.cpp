@@ -35,11 +35,7 @@ int RunFind(CliContext& ctx, FindRequest r) {
         }
     }
     ReportTable table = FindPlayersTable(league, r.search);
-    if (r.csv) {
-        WriteCsv(ctx.out, table);
-    } else {
-        WriteText(ctx.out, table);
-    }
+    WriteTable(ctx.out, table, r.csv);
     return kExitOk; // nothing to save: the command only reads
 }
 

@@ -40,12 +40,7 @@ int RunHistory(CliContext& ctx, const HistoryRequest& r) {
     } else {
         table = TeamPerformanceTable(league, 0);
     }
-    if (r.csv) {
-        WriteCsv(ctx.out, table);
-    } else {
-        ctx.out << table.title << '\n';
-        WriteText(ctx.out, table);
-    }
+    WriteTable(ctx.out, table, r.csv, true);
     return kExitOk;
 }
 

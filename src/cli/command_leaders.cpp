@@ -40,10 +40,7 @@ int RunLeaders(CliContext& ctx, const LeadersRequest& r) {
     auto opened = OpenedLeague::Open(ctx, r.name, status);
     if (!opened) return status;
     ReportTable table = LeadersTable(opened->league(), category, r.top);
-    if (r.csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, r.csv);
     return kExitOk; // nothing to save: the command only reads
 }
 

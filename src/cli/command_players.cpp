@@ -27,10 +27,7 @@ int RunPlayers(CliContext& ctx, const PlayersRequest& r) {
         if (!team) return kExitRefused;
     }
     ReportTable table = PlayerListTable(league, [&](const Player& p) { return !team || p.Team == *team; });
-    if (r.csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, r.csv);
     return kExitOk; // nothing to save: the command only reads
 }
 

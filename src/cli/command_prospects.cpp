@@ -19,10 +19,7 @@ int ShowTable(CliContext& ctx, const std::string& name, bool csv, ReportTable (*
     auto opened = OpenedLeague::Open(ctx, name, status);
     if (!opened) return status;
     ReportTable table = build(opened->league());
-    if (csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, csv);
     return kExitOk; // nothing to save: the command only reads
 }
 

@@ -20,15 +20,6 @@ struct RecordsRequest {
     bool csv = false;
 };
 
-void Print(CliContext& ctx, const ReportTable& table, bool csv) {
-    if (csv) {
-        WriteCsv(ctx.out, table);
-        return;
-    }
-    ctx.out << table.title << '\n';
-    WriteText(ctx.out, table);
-}
-
 int RunRecords(CliContext& ctx, const RecordsRequest& r) {
     const int kinds = int(r.game) + int(r.season) + int(r.career) + int(r.teamGiven);
     if (kinds != 1) {
@@ -63,11 +54,11 @@ int RunRecords(CliContext& ctx, const RecordsRequest& r) {
     if (r.teamGiven) {
         int team = 0;
         if (!r.team.empty() && (team = ResolveTeam(ctx, league, r.team)) == 0) return kExitRefused;
-        Print(ctx, TeamRecordsTable(league, team), r.csv);
+        WriteTable(ctx.out, TeamRecordsTable(league, team), r.csv, true);
         return kExitOk;
     }
     const int top = r.top > 0 ? r.top : category < 0 ? 10 : RecordPositions(kind);
-    Print(ctx, PlayerRecordsTable(league, kind, category, top), r.csv);
+    WriteTable(ctx.out, PlayerRecordsTable(league, kind, category, top), r.csv, true);
     return kExitOk;
 }
 

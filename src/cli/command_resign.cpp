@@ -90,10 +90,7 @@ int RunCamps(CliContext& ctx, const CampsRequest& r) {
             if (IsHuman(league.team(slot))) shown.push_back(slot);
     for (int slot : shown) {
         ReportTable table = CampChangesTable(league, before, slot);
-        if (r.csv)
-            WriteCsv(ctx.out, table);
-        else
-            WriteText(ctx.out, table);
+        WriteTable(ctx.out, table, r.csv);
     }
     return opened->SaveIfChanged();
 }

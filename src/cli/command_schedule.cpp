@@ -69,10 +69,7 @@ int RunSchedule(CliContext& ctx, const ScheduleRequest& r) {
     if (r.generate && !Generate(ctx, league)) return kExitRefused;
 
     ReportTable table = ScheduleTable(league, team, r.day.value_or(0));
-    if (r.csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, r.csv);
     return opened->SaveIfChanged();
 }
 

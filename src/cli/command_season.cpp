@@ -42,10 +42,7 @@ int RunChampions(CliContext& ctx, const std::string& name, bool csv) {
     auto opened = OpenedLeague::Open(ctx, name, status, LeagueAccess::Read);
     if (!opened) return status;
     ReportTable table = ChampionsTable(opened->league());
-    if (csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, csv);
     return kExitOk;
 }
 

@@ -26,10 +26,7 @@ int RunStandings(CliContext& ctx, const StandingsRequest& r) {
     ComputeStandings(league);
     ReportTable table =
         StandingsTable(league, r.conference ? StandingsView::Conference : StandingsView::Division);
-    if (r.csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, r.csv);
     return opened->SaveIfChanged();
 }
 

@@ -26,10 +26,7 @@ int RunTeamInfo(CliContext& ctx, const TeamInfoRequest& r) {
     UpdateWinningPercentages(league);
     ComputeStandings(league);
     ReportTable table = TeamInfoTable(league, team);
-    if (r.csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, r.csv);
     return opened->SaveIfChanged();
 }
 

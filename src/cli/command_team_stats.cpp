@@ -22,10 +22,7 @@ int RunTeamStats(CliContext& ctx, const TeamStatsRequest& r) {
     auto opened = OpenedLeague::Open(ctx, r.name, status);
     if (!opened) return status;
     ReportTable table = TeamStatsTable(opened->league(), {.allowed = r.allowed, .perGame = !r.totals});
-    if (r.csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, r.csv);
     return kExitOk; // nothing to save: the command only reads
 }
 

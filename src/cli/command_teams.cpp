@@ -20,10 +20,7 @@ int RunTeams(CliContext& ctx, const TeamsRequest& r) {
     auto opened = OpenedLeague::Open(ctx, r.name, status, LeagueAccess::Read);
     if (!opened) return status;
     ReportTable table = TeamsTable(opened->league());
-    if (r.csv)
-        WriteCsv(ctx.out, table);
-    else
-        WriteText(ctx.out, table);
+    WriteTable(ctx.out, table, r.csv);
     return kExitOk; // nothing to save: the command only reads
 }
 

@@ -123,4 +123,13 @@ void WriteCsv(std::ostream& out, const ReportTable& table) {
     }
 }
 
+void WriteTable(std::ostream& out, const ReportTable& table, bool csv, bool titled) {
+    if (csv) {
+        WriteCsv(out, table);
+        return;
+    }
+    if (titled) out << table.title << '\n';
+    WriteText(out, table);
+}
+
 } // namespace hv

@@ -60,6 +60,8 @@ std::string GroupThousands(int64_t value);
 void WriteText(std::ostream& out, const ReportTable& table, bool briefOnly = true);
 // Comma-separated values with a header line, every column; control characters shown as WriteText shows them.
 void WriteCsv(std::ostream& out, const ReportTable& table);
+// The command line's choice of the two: CSV, or the aligned text (below its title line when `titled`).
+void WriteTable(std::ostream& out, const ReportTable& table, bool csv, bool titled = false);
 
 // A CSV field: quoted, with doubled quotes, when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text);
