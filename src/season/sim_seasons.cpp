@@ -119,7 +119,7 @@ class SeasonStepper {
             Tell(" - Beginning Playoffs");
             return BeginPlayoffs(league_, host_);
         }
-        if (day < Phase::FirstEndSeason + 1) {
+        if (day <= Phase::FirstEndSeason) {
             Tell(" - Simming day " + std::to_string(day));
             RepairHumanRosters(league_);
             SimPlayoffDay(league_, host_, run_, day);
