@@ -2,6 +2,7 @@
 // as it ends, so that a long run shows its speed and its league's health as it goes.
 #include <fmt/format.h>
 
+#include <array>
 #include <filesystem>
 
 #include "cli/bench_season.h"
@@ -30,29 +31,27 @@ struct PlayedSeason {
 
 // The regular season's league averages per team-game, from the teams' season totals.
 std::string AveragesPerTeamGame(const League& league) {
-    double games = 0, points = 0, rebounds = 0, assists = 0, steals = 0, blocks = 0, turnovers = 0;
-    double fg = 0, fga = 0, three = 0, threeA = 0, ft = 0, fta = 0;
+    // Summed over the teams, in this order.
+    enum { Points, Rebounds, Assists, Steals, Blocks, Turnovers, FG, FGA, ThreeP, ThreePA, FT, FTA, Count };
+    static constexpr std::array<int32_t Team::*, Count> kTotals{
+        &Team::Points, &Team::Rebounds, &Team::Assists, &Team::Steals,  &Team::Blocks, &Team::Turnovers,
+        &Team::FG,     &Team::FGA,      &Team::ThreeP,  &Team::ThreePA, &Team::FT,     &Team::FTA};
+    double games = 0;
+    std::array<double, Count> sum{};
     for (int slot = 1; slot <= kLeagueTeams; ++slot) {
         const Team& t = league.team(slot);
         games += t.Wins() + t.Losses();
-        points += t.Points;
-        rebounds += t.Rebounds;
-        assists += t.Assists;
-        steals += t.Steals;
-        blocks += t.Blocks;
-        turnovers += t.Turnovers;
-        fg += t.FG;
-        fga += t.FGA;
-        three += t.ThreeP;
-        threeA += t.ThreePA;
-        ft += t.FT;
-        fta += t.FTA;
+        for (size_t k = 0; k < kTotals.size(); ++k)
+            sum[k] += t.*kTotals[k];
     }
-    auto per = [&](double v) { return games > 0 ? v / games : 0.0; };
-    auto pct = [](double made, double tried) { return tried > 0 ? 100.0 * made / tried : 0.0; };
-    return fmt::format("{:5.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f}", per(points),
-                       per(rebounds), per(assists), per(steals), per(blocks), per(turnovers), pct(fg, fga),
-                       pct(three, threeA), pct(ft, fta));
+    auto per = [&](int k) { return games > 0 ? sum[static_cast<size_t>(k)] / games : 0.0; };
+    auto pct = [&](int made, int tried) {
+        const double t = sum[static_cast<size_t>(tried)];
+        return t > 0 ? 100.0 * sum[static_cast<size_t>(made)] / t : 0.0;
+    };
+    return fmt::format("{:5.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f} {:4.1f}", per(Points),
+                       per(Rebounds), per(Assists), per(Steals), per(Blocks), per(Turnovers), pct(FG, FGA),
+                       pct(ThreeP, ThreePA), pct(FT, FTA));
 }
 
 std::uintmax_t SizeOf(const fs::path& file) {
