@@ -1,9 +1,11 @@
-// hoopvale-cli bench: the same seed plays the same games; refusals exit 1 (--save is used by the season
-// command tests).
+// hoopvale-cli bench and sim-seasons: the same seed plays the same games; a one-season bench runs the whole
+// cycle and reports its line; refusals exit 1 and change nothing (--save is used by the season command
+// tests).
 #include <gtest/gtest.h>
 
 #include <regex>
 
+#include "season/sim_seasons.h"
 #include "support/trim_a_cli.h"
 
 namespace fs = std::filesystem;
@@ -51,6 +53,28 @@ TEST_F(CliBench, RefusalsExitOneAndUsageErrorsTwo) {
     EXPECT_FALSE(fs::exists(home / "escape.sav"));
     EXPECT_FALSE(fs::exists(home / "leaguedata" / "bench")) << "no throwaway folder is left";
     EXPECT_EQ(Run({"bench", "--games", "0"}).status, kExitUsage);
+}
+
+TEST_F(CliBench, SimSeasonsRefusalsExitOneAndChangeNothing) {
+    ASSERT_EQ(Run({"new", "Decades"}).status, kExitOk);
+    ExpectRefusals("Decades",
+                   {{{"sim-seasons", "Decades", "many"}, 1, std::string("Error: ") + kSeasonValueInvalid},
+                    {{"sim-seasons", "Decades", "0"}, 1, std::string("Error: ") + kSeasonValueTooSmall},
+                    {{"sim-seasons", "Nowhere", "2"}, 1, "Nowhere.sav"},
+                    {{"sim-seasons", "Decades"}, 2, "N"}});
+}
+
+TEST_F(CliBench, BenchOfOneSeasonReportsItsLineAndLeavesNothing) {
+    const test::CliResult r = Run({"bench", "--seasons", "1", "--seed", "5"});
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    // Season, the two times, a champion, nine averages, the checksum and the census, then the total.
+    static const std::regex season(
+        R"(\n +[0-9]{4} +[0-9.]+ +[0-9.]+ +[A-Z][A-Za-z. ]+( +[0-9]+\.[0-9]){9} +[0-9]+ +[0-9]+ +[0-9]+ +0 +1[2-5]- ?1[2-5] +[0-9.]+ +[0-9.]+ +[0-9]+\n)");
+    EXPECT_TRUE(std::regex_search(r.out, season)) << r.out;
+    EXPECT_NE(r.out.find("Total: 1 seasons"), std::string::npos) << r.out;
+    EXPECT_FALSE(fs::exists(home / "leaguedata" / "bench"));
+    EXPECT_FALSE(fs::exists(home / "save" / "bench.sav"));
+    EXPECT_EQ(Run({"bench", "--seasons", "0"}).status, kExitUsage);
 }
 
 } // namespace

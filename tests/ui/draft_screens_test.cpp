@@ -2,8 +2,6 @@
 // and the hub's New Game command opening the new-league screen.
 #include <QMessageBox>
 #include <QStandardItemModel>
-#include <QTimer>
-#include <QtTest>
 
 #include "draft_screens.h"
 #include "frm_creation_order.h"
@@ -11,11 +9,8 @@
 #include "frm_new_league.h"
 #include "frm_start.h"
 #include "personnel/draft.h"
-#include "platform/scripted_host.h"
 #include "qt_host.h"
-#include "screenshot.h"
-#include "support/temp_home.h"
-#include "table_screen.h"
+#include "screen_test.h"
 
 using namespace hv;
 
@@ -28,12 +23,9 @@ class DraftScreensTest : public QObject {
 
     void Start() {
         home = std::make_unique<test::TempHome>();
-        home->CopyInstalledData();
         session = std::make_unique<Session>();
-        session->league.programFolder = home->path();
         host = ScriptedHost();
-        QVERIFY(RunStartup(*session, host, {}));
-        session->league.rng.Seed(8);
+        test::StartInstalled(*home, *session, host, 8);
     }
 
     // A creation-draft league whose team 2 the user runs.

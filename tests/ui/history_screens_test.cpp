@@ -1,9 +1,8 @@
 // The All-Star screen run step by step, and the awards and history screens opened from the hub, on the
 // default league after a few days of real games, an All-Star weekend and a season's awards.
-#include <QtTest>
 
 #include "frm_all_star.h"
-#include "screenshot.h"
+#include "screen_test.h"
 #include "season/awards.h"
 #include "season/in_season_awards.h"
 #include "season/records.h"

@@ -10,8 +10,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
-#include <QTimer>
-#include <QtTest>
 
 #include "frm_load_game.h"
 #include "frm_start.h"
@@ -20,9 +18,7 @@
 #include "league/hub_commands.h"
 #include "league/save_file.h"
 #include "platform/program_folder.h"
-#include "platform/scripted_host.h"
-#include "screenshot.h"
-#include "support/temp_home.h"
+#include "screen_test.h"
 #include "window_placement.h"
 
 using namespace hv;

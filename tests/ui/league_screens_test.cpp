@@ -2,7 +2,6 @@
 // season and phase that starts at the open league, buttons that need a selection, no league closed without
 // asking, Escape that discards, and dialogs wide enough for their titles.
 #include <QCheckBox>
-#include <QtTest>
 
 #include "dialog_fit.h"
 #include "frm_commish.h"
@@ -12,9 +11,7 @@
 #include "frm_save_game.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
-#include "platform/scripted_host.h"
-#include "screenshot.h"
-#include "support/temp_home.h"
+#include "screen_test.h"
 
 using namespace hv;
 

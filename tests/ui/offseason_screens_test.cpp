@@ -1,10 +1,7 @@
 // The contract and free-agency screens driven as a user would: the free-agency period with a human team's
 // bids, the contracts, cap room and potential free agents lists, the free agents to sign in season, the
 // re-signing screen, the training camps, and the hub opening them.
-#include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
-#include <QtTest>
 
 #include "contract_screens.h"
 #include "frm_free_agency.h"
@@ -13,11 +10,8 @@
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
 #include "personnel/salary.h"
-#include "platform/scripted_host.h"
 #include "qt_host.h"
-#include "screenshot.h"
-#include "support/temp_home.h"
-#include "table_screen.h"
+#include "screen_test.h"
 
 using namespace hv;
 
@@ -34,12 +28,9 @@ class OffseasonScreensTest : public QObject {
     // The default league at free-agency day 1; the user runs the Ospreys (team 2).
     void init() {
         home = std::make_unique<test::TempHome>();
-        home->CopyInstalledData();
         session = std::make_unique<Session>();
-        league().programFolder = home->path();
         host = ScriptedHost();
-        QVERIFY(RunStartup(*session, host, {}));
-        league().rng.Seed(31);
+        test::StartInstalled(*home, *session, host, 31);
         NewLeagueTeams teams;
         QVERIFY(ReadNewLeagueTeams(*session, host, teams));
         teams.teams[2].Owner = "Human";

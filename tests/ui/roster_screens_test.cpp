@@ -1,14 +1,12 @@
 // Team Roster, Team Control, Find Players and the injury, transaction, cut and position list screens, driven
 // as a user would.
 #include <QPushButton>
-#include <QtTest>
 
 #include "frm_find_players.h"
 #include "frm_list_screens.h"
 #include "frm_team_control.h"
 #include "frm_team_roster.h"
-#include "platform/scripted_host.h"
-#include "screenshot.h"
+#include "screen_test.h"
 #include "season/lineup.h"
 #include "season/transactions.h"
 #include "support/roster_league.h"

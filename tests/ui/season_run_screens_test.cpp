@@ -1,15 +1,13 @@
 // The season's run on screen: Begin Season from the hub, the schedule screen playing days and stopped in the
 // middle of a run, the All-Star weekend from its button, a game's box score, the playoffs screen to the
 // champion, the end of the season and Past Champs.
-#include <QTimer>
-#include <QtTest>
 
 #include "frm_all_star.h"
 #include "frm_box_score.h"
 #include "frm_end_season.h"
 #include "frm_playoffs.h"
 #include "frm_sim_games.h"
-#include "screenshot.h"
+#include "screen_test.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
 
@@ -42,15 +40,7 @@ class SeasonRunScreensTest : public QObject {
     League& league() { return session.league; }
 
   private slots:
-    void initTestCase() {
-        home.CopyInstalledData();
-        league().programFolder = home.path();
-        QVERIFY(RunStartup(session, host));
-        QVERIFY(LoadDefaultLeagueKeepingRosters(session, host, "Screens Run"));
-        league().rng.Seed(12);
-        league().state.SiteDuringSim = false;
-        league().state.SeasonDay = Phase::BeforeSeason;
-    }
+    void initTestCase() { test::OpenDefaultLeague(home, session, "Screens Run", 12); }
 
     void beginSeasonFromTheHub() {
         QtHost qt;

@@ -1,8 +1,7 @@
 // Standings, Team Schedules, League Leaders, Team Stats and Team Information, opened from the hub on the
 // default league after a few days of real games.
-#include <QtTest>
 
-#include "screenshot.h"
+#include "screen_test.h"
 
 using namespace hv;
 

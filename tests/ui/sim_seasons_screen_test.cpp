@@ -1,29 +1,16 @@
 // The Sim Multiple Seasons screen: a value that is not a number is refused with its message, and Stop ends a
 // run in progress, after which the controls are enabled again.
-#include <QTimer>
-#include <QtTest>
 
 #include "frm_sim_seasons.h"
-#include "league/default_league.h"
-#include "platform/scripted_host.h"
-#include "screenshot.h"
+#include "screen_test.h"
 #include "season/sim_seasons.h"
-#include "support/temp_home.h"
 
 using namespace hv;
 
 class SimSeasonsScreenTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        home.CopyInstalledData();
-        session.league.programFolder = home.path();
-        QVERIFY(RunStartup(session, host));
-        QVERIFY(LoadDefaultLeagueKeepingRosters(session, host, "Screens Seasons"));
-        session.league.rng.Seed(3);
-        session.league.state.SiteDuringSim = false;
-        session.league.state.SeasonDay = Phase::BeforeSeason;
-    }
+    void initTestCase() { test::OpenDefaultLeague(home, session, "Screens Seasons", 3); }
 
     void aValueThatIsNotANumberIsRefused() {
         frmSimSeasons screen(session.league, host);

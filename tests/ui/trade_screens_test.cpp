@@ -1,12 +1,10 @@
 // The trade screen and the trade offer screen, driven as a user would: a refused proposal, the suggestion
 // that makes it work, the accepted trade, and a computer team's offer.
-#include <QtTest>
 
 #include "frm_trade.h"
 #include "frm_trade_offer.h"
 #include "personnel/trade_value.h"
-#include "platform/scripted_host.h"
-#include "screenshot.h"
+#include "screen_test.h"
 #include "support/trade_league.h"
 
 using namespace hv;

@@ -1,6 +1,6 @@
 // Helpers of the screen tests: a picture of a widget saved when HOOPVALE_SCREENSHOT_DIR is set, so a person
-// can look at the screens, a hand for the next modal dialog, a hub command's list screen, and the default
-// league with its first days played.
+// can look at the screens, a hand for the next modal dialog, a hub command's list screen, and a started copy
+// of the installation with the default league open and its first days played.
 #pragma once
 
 #include <QApplication>
@@ -59,20 +59,32 @@ inline void OpenFromHub(Session& session, const std::string& command,
     QVERIFY2(seen, command.c_str());
 }
 
-// The default league in a copy of the installation, its schedule made and days 1 to `lastDay` played.
-inline void PlayFirstDays(TempHome& home, Session& session, const std::string& name, unsigned seed,
-                          int lastDay) {
+// A copy of the installation, started, with the league's generator seeded.
+inline void StartInstalled(TempHome& home, Session& session, Host& host, unsigned seed) {
     home.CopyInstalledData();
-    League& l = session.league;
-    l.programFolder = home.path();
+    session.league.programFolder = home.path();
+    QVERIFY(RunStartup(session, host));
+    session.league.rng.Seed(seed);
+}
+
+// The default league with its rosters, before its first season, without injuries or site pages.
+inline void OpenDefaultLeague(TempHome& home, Session& session, const std::string& name, unsigned seed) {
     ScriptedHost quiet;
-    QVERIFY(RunStartup(session, quiet));
+    StartInstalled(home, session, quiet, seed);
+    League& l = session.league;
     QVERIFY(LoadDefaultLeagueKeepingRosters(session, quiet, name));
     EnsureLeagueFolders(home.path(), name);
-    l.rng.Seed(seed);
     l.state.LeagueInjuries = false;
     l.state.SiteDuringSim = false;
     l.state.SeasonDay = Phase::BeforeSeason;
+}
+
+// The default league with its schedule made and days 1 to `lastDay` played.
+inline void PlayFirstDays(TempHome& home, Session& session, const std::string& name, unsigned seed,
+                          int lastDay) {
+    OpenDefaultLeague(home, session, name, seed);
+    League& l = session.league;
+    ScriptedHost quiet;
     QVERIFY(GenerateSchedule(l, quiet));
     for (; l.state.SeasonDay <= lastDay; ++l.state.SeasonDay) {
         const ScheduleDay& day = l.schedule[size_t(l.state.SeasonDay)];
