@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
+#include <numeric>
 #include <set>
 
+#include "core/draft_support.h"
 #include "core/roster_test_support.h"
 #include "league/default_league.h"
 #include "league/save_file.h"
@@ -16,7 +19,6 @@
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
 #include "reports/team_info_table.h"
-#include "support/temp_home.h"
 
 namespace hv {
 namespace {
@@ -25,54 +27,46 @@ namespace {
 // passes after the season's end, the rookie draft and the camps.
 const int kTradeDays[] = {7, 14, 21, 28, 35, 42, 49, 56, 63, 70, 77, 84, 91, 98, 100, 170, 180, 190};
 
-class ComputerTrades : public ::testing::Test {
+class ComputerTrades : public test::StartedHome {
   protected:
     void SetUp() override {
-        home.CopyInstalledData();
-        session.league.programFolder = home.path();
-        ASSERT_TRUE(RunStartup(session, host));
+        StartedHome::SetUp();
         ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Trade Test"));
-        EnsureComingDraftClass(session.league); // the pass reads the picks' values from the class
-        session.league.state.SeasonDay = 7;
+        EnsureComingDraftClass(league()); // the pass reads the picks' values from the class
     }
-
-    // A copy of the loaded league with its own seed.
-    League Fresh(uint64_t seed) {
-        League league = session.league;
-        league.rng.Seed(seed);
-        return league;
+    // A copy of the loaded league with its own seed, on a trading day; the season's number moves on when the
+    // off-season starts.
+    std::unique_ptr<League> Fresh(uint64_t seed, int day = 7) {
+        auto copy = std::make_unique<League>(league());
+        copy->rng.Seed(seed);
+        GoTo(*copy, day);
+        return copy;
     }
-
-    // Moves the league to a trading day; the season's number moves on when the off-season starts.
     static void GoTo(League& league, int day) {
         if (day == Phase::RookieDraft) ++league.state.Season;
         league.state.SeasonDay = static_cast<int16_t>(day);
     }
-
-    test::TempHome home;
-    Session session;
-    ScriptedHost host;
 };
 
 // Every trade the pass chooses keeps the rules and suits both teams; after three seasons of passes the
 // league's invariants hold and no team's strength has run away.
 TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
-    auto spread = [](const std::vector<double>& s) {
-        double mean = 0, square = 0;
-        for (size_t t = 1; t < s.size(); ++t)
-            mean += s[t] / kLeagueTeams;
-        for (size_t t = 1; t < s.size(); ++t)
-            square += (s[t] - mean) * (s[t] - mean) / kLeagueTeams;
-        return std::sqrt(square);
-    };
     auto strengths = [](const League& league) {
         std::vector<double> s(kLeagueTeams + 1);
         for (int t = 1; t <= kLeagueTeams; ++t)
             s[static_cast<size_t>(t)] = RosterStrength(league, t);
         return s;
     };
+    auto spread = [](const std::vector<double>& s) {
+        const double mean = std::accumulate(s.begin() + 1, s.end(), 0.0) / kLeagueTeams;
+        double square = 0;
+        for (size_t t = 1; t < s.size(); ++t)
+            square += (s[t] - mean) * (s[t] - mean) / kLeagueTeams;
+        return std::sqrt(square);
+    };
     for (uint64_t seed = 1; seed <= 3; ++seed) {
-        League league = Fresh(100 + seed);
+        auto fresh = Fresh(100 + seed);
+        League& league = *fresh;
         const std::vector<double> start = strengths(league);
         std::vector<int> rising(kLeagueTeams + 1, 0), falling(kLeagueTeams + 1, 0);
         std::vector<double> before = start;
@@ -85,77 +79,72 @@ TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
                 for (int team = 1; team <= kLeagueTeams && seed == 1; ++team) {
                     auto deal = FindComputerTrade(league, rater, team, busy, false);
                     if (!deal) continue;
-                    const int other = deal->second.team;
+                    const auto other = static_cast<size_t>(deal->second.team);
                     EXPECT_EQ(TradeProblem(league, *deal), std::nullopt);
-                    EXPECT_TRUE(deal->first.team == team && !busy[static_cast<size_t>(other)]);
-                    EXPECT_TRUE(EvaluateTrade(league, *deal, team) <= 0 &&
-                                EvaluateTrade(league, *deal, other) <= 0);
-                    busy[static_cast<size_t>(team)] = busy[static_cast<size_t>(other)] = true;
+                    EXPECT_TRUE(deal->first.team == team && !busy[other] &&
+                                EvaluateTrade(league, *deal, team) <= 0 &&
+                                EvaluateTrade(league, *deal, int(other)) <= 0);
+                    busy[static_cast<size_t>(team)] = busy[other] = true;
                 }
                 trades += RunComputerTrades(league, host);
             }
             const std::vector<double> after = strengths(league);
-            for (int t = 1; t <= kLeagueTeams; ++t) {
-                const double change = after[static_cast<size_t>(t)] - before[static_cast<size_t>(t)];
-                rising[static_cast<size_t>(t)] += change > 1;
-                falling[static_cast<size_t>(t)] += change < -1;
+            for (size_t t = 1; t <= kLeagueTeams; ++t) {
+                rising[t] += after[t] - before[t] > 1;
+                falling[t] += after[t] - before[t] < -1;
             }
             before = after;
         }
         for (int t = 1; t <= kLeagueTeams; ++t) {
             const Team& team = league.team(t);
-            EXPECT_TRUE(rising[static_cast<size_t>(t)] < 3 && falling[static_cast<size_t>(t)] < 3)
-                << team.Name << " seed " << seed;
+            const auto i = static_cast<size_t>(t);
             test::ExpectCountsAgree(league, t);
-            EXPECT_TRUE(team.NumPlayers <= 15 && TradesThisSeason(league, t) <= 2) << team.Name;
-            EXPECT_EQ(team.TotalSalary, TeamPayroll(league, t)) << team.Name;
+            EXPECT_TRUE(rising[i] < 3 && falling[i] < 3) << team.Name << " seed " << seed;
+            EXPECT_TRUE(team.NumPlayers <= 15 && TradesThisSeason(league, t) <= 2 &&
+                        team.TotalSalary == TeamPayroll(league, t))
+                << team.Name;
         }
         EXPECT_LE(spread(before), spread(start) + 1) << "seed " << seed;
         // Each team's trades are its transaction lines; the two lines of a trade come together.
-        int lines = 0;
-        for (const Transaction& t : league.tables.transactions)
-            lines += t.Action.rfind("Trade ", 0) == 0;
-        EXPECT_EQ(lines, 2 * trades);
-        League reloaded;
-        EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trade Test"), reloaded));
+        EXPECT_EQ(std::count_if(league.tables.transactions.begin(), league.tables.transactions.end(),
+                                [](const Transaction& t) { return t.Action.rfind("Trade ", 0) == 0; }),
+                  2 * trades);
+        auto reloaded = std::make_unique<League>();
+        EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trade Test"), *reloaded));
     }
 }
 
 TEST_F(ComputerTrades, TheUsersTeamGetsOffersItCanDecline) {
-    League league = Fresh(5);
-    SetHuman(league.team(1), true);
+    auto league = Fresh(5);
+    SetHuman(league->team(1), true);
     host.defaultAnswer = false;
-    const std::string hawks = league.team(1).Name;
     for (int day : kTradeDays) {
         if (day >= Phase::RookieDraft) break;
         const size_t asked = host.questions.size();
-        GoTo(league, day);
-        RunComputerTrades(league, host);
+        GoTo(*league, day);
+        RunComputerTrades(*league, host);
         EXPECT_LE(host.questions.size(), asked + 1) << "one offer a pass at most";
     }
     ASSERT_FALSE(host.questions.empty());
     // A declined offer is not made again in the season, and the user's team made no trade.
-    std::set<std::string> distinct(host.questions.begin(), host.questions.end());
-    EXPECT_EQ(distinct.size(), host.questions.size());
+    EXPECT_EQ(std::set<std::string>(host.questions.begin(), host.questions.end()).size(),
+              host.questions.size());
     EXPECT_EQ(host.questions[0].rfind("The ", 0), 0u);
     EXPECT_NE(host.questions[0].find(" offer you a trade.\n"), std::string::npos);
-    EXPECT_EQ(TradesThisSeason(league, 1), 0);
-    EXPECT_FALSE(league.trading.declined.empty());
+    EXPECT_TRUE(TradesThisSeason(*league, 1) == 0 && !league->trading.declined.empty());
 }
 
 TEST_F(ComputerTrades, NoPassOutsideTheTradingPhasesOrAfterAStop) {
     for (int day : {101, 168}) {
-        League league = Fresh(3);
-        league.state.SeasonDay = static_cast<int16_t>(day);
-        const std::string before = EncodeLeague(league, "x");
-        EXPECT_EQ(RunComputerTrades(league, host), 0) << day;
-        EXPECT_EQ(EncodeLeague(league, "x"), before) << day;
+        auto league = Fresh(3, day);
+        const std::string before = EncodeLeague(*league, "x");
+        EXPECT_EQ(RunComputerTrades(*league, host), 0) << day;
+        EXPECT_TRUE(EncodeLeague(*league, "x") == before) << day;
     }
-    League league = Fresh(3);
-    ScriptedHost stopped;
-    stopped.RequestStop();
-    EXPECT_EQ(RunComputerTrades(league, stopped), 0);
-    EXPECT_TRUE(league.tables.transactions.empty());
+    auto league = Fresh(3);
+    host.RequestStop();
+    EXPECT_EQ(RunComputerTrades(*league, host), 0);
+    EXPECT_TRUE(league->tables.transactions.empty());
 }
 
 } // namespace

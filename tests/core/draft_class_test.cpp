@@ -37,26 +37,18 @@ int Count(const League& league, const std::string& team, int position) {
 
 TEST(DraftClass, FillsEveryPositionToTwenty) {
     League league = NamedLeague(1);
-    // Three centres and twenty-two point guards already in the class; a free agent who is not.
-    for (int id : {1, 2, 3}) {
-        league.player(id).Name = "Old Centre";
-        league.player(id).Team = kDraft;
-        league.player(id).PositionNumber = 1;
+    for (int id = 1; id < 32; ++id) { // three centres and twenty-two point guards already in the class
+        Player& p = league.player(id);
+        if (id <= 3 || id >= 10) p.Name = "Old Prospect", p.Team = kDraft, p.PositionNumber = id <= 3 ? 1 : 5;
     }
-    for (int id = 10; id < 32; ++id) {
-        league.player(id).Name = "Old Guard";
-        league.player(id).Team = kDraft;
-        league.player(id).PositionNumber = 5;
-    }
-    league.player(40) = league.player(1);
+    league.player(40) = league.player(1); // a free agent is not in the class
     league.player(40).Team = kFreeAgent;
     league.RebuildFreeIDs();
     EXPECT_EQ(GenerateDraftClass(league), 17 + 4 * 20 - 20);
-    for (int position = 1; position <= 4; ++position)
-        EXPECT_EQ(Count(league, kDraft, position), 20) << position;
-    EXPECT_EQ(Count(league, kDraft, 5), 22) << "a class is never shrunk";
-    EXPECT_EQ(GenerateDraftClass(league), 0);
-    EXPECT_EQ(GenerateDraftClass(league, kNextDraft), 100);
+    for (int position = 1; position <= 5; ++position)
+        EXPECT_EQ(Count(league, kDraft, position), position == 5 ? 22 : 20) << "a class is never shrunk";
+    EXPECT_EQ(std::make_pair(GenerateDraftClass(league), GenerateDraftClass(league, kNextDraft)),
+              std::make_pair(0, 100));
     EXPECT_EQ(Count(league, kNextDraft, 3), 20);
 }
 
@@ -77,9 +69,7 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
             bool young = p.Age <= 19;
             highSchool += young;
             ASSERT_EQ(p.College == "High School", young) << p.College;
-            if (!young) {
-                ASSERT_TRUE(p.College == "Lakeside College" || p.College == "North Valley State");
-            }
+            ASSERT_TRUE(young || p.College == "Lakeside College" || p.College == "North Valley State");
             topPotential += p.Potential >= 80;
             ASSERT_TRUE(p.Potential >= 40 && p.Potential <= 99) << p.Potential;
             ASSERT_LE(std::abs(p.KnownPotential - p.Potential), 30);
@@ -88,10 +78,8 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
             ASSERT_EQ(p.DisplayHeight, FormatHeight(p.Height));
             ASSERT_NE(p.Name.find(' '), std::string::npos);
             if (p.PositionNumber == 1) shortestCentre = std::min<int>(shortestCentre, p.Height);
-            if (p.PositionNumber == 5) {
-                shortestGuard = std::min<int>(shortestGuard, p.Height);
-                ASSERT_LE(p.Height, 77);
-            }
+            if (p.PositionNumber == 5) shortestGuard = std::min<int>(shortestGuard, p.Height);
+            ASSERT_TRUE(p.PositionNumber != 5 || p.Height <= 77) << p.Height;
         }
     }
     ASSERT_EQ(prospects, classes * 100);
@@ -99,8 +87,7 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
     // four of them.
     EXPECT_NEAR(highSchool / double(prospects), 0.10, 0.012);
     EXPECT_NEAR(topPotential / double(prospects), 0.22, 0.017);
-    EXPECT_EQ(shortestCentre, 81);
-    EXPECT_EQ(shortestGuard, 66);
+    EXPECT_EQ(std::make_pair(shortestCentre, shortestGuard), std::make_pair(81, 66));
 }
 
 // Generated professionals against the players of the shipped default league (its draft class aside), per
@@ -111,25 +98,14 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
 TEST(GeneratedPlayers, MatchTheShippedLeagueByPosition) {
     fs::path shipped = fs::path(HOOPVALE_TEST_DATA) / "default.lge";
     ASSERT_TRUE(fs::exists(shipped)) << shipped;
-    const std::map<std::string, int16_t Player::*> fields{{"Height", &Player::Height},
-                                                          {"Weight", &Player::Weight},
-                                                          {"InsideScoring", &Player::InsideScoring},
-                                                          {"JumpShot", &Player::JumpShot},
-                                                          {"ThreePointShot", &Player::ThreePointShot},
-                                                          {"Scoring", &Player::Scoring},
-                                                          {"Handling", &Player::Handling},
-                                                          {"Passing", &Player::Passing},
-                                                          {"Quickness", &Player::Quickness},
-                                                          {"PostDefense", &Player::PostDefense},
-                                                          {"PerimeterDefense", &Player::PerimeterDefense},
-                                                          {"DriveDefense", &Player::DriveDefense},
-                                                          {"Stealing", &Player::Stealing},
-                                                          {"ShotBlocking", &Player::ShotBlocking},
-                                                          {"OffenseRebound", &Player::OffenseRebound},
-                                                          {"DefenseRebound", &Player::DefenseRebound},
-                                                          {"Jumping", &Player::Jumping},
-                                                          {"Strength", &Player::Strength},
-                                                          {"CurrentRating", &Player::CurrentRating}};
+#define FIELD(name) std::pair<std::string, int16_t Player::*>(#name, &Player::name)
+    const std::pair<std::string, int16_t Player::*> fields[] = {
+        FIELD(Height),         FIELD(Weight),       FIELD(InsideScoring),    FIELD(JumpShot),
+        FIELD(ThreePointShot), FIELD(Scoring),      FIELD(Handling),         FIELD(Passing),
+        FIELD(Quickness),      FIELD(PostDefense),  FIELD(PerimeterDefense), FIELD(DriveDefense),
+        FIELD(Stealing),       FIELD(ShotBlocking), FIELD(OffenseRebound),   FIELD(DefenseRebound),
+        FIELD(Jumping),        FIELD(Strength),     FIELD(CurrentRating)};
+#undef FIELD
     struct Moments {
         double n = 0, sum = 0, squares = 0;
         void Add(double v) { ++n, sum += v, squares += v * v; }
@@ -174,38 +150,25 @@ TEST(GeneratedPlayers, MatchTheShippedLeagueByPosition) {
 // Players of both classes do not count; the new ones go where the fewest are, C first on a tie.
 TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
     League league = NamedLeague(9);
-    const int have[] = {0, 89, 88, 90, 89, 91}; // 447 professionals
-    int id = 1;
-    for (int position = 1; position <= 5; ++position)
-        for (int k = 0; k < have[position]; ++k, ++id) {
-            league.player(id).Name = "Pro Player";
-            league.player(id).Team = "Somebody";
-            league.player(id).PositionNumber = static_cast<int16_t>(position);
+    const int have[] = {0, 89, 88, 90, 89, 91}; // 447 professionals, then 40 prospects
+    for (int position = 1, id = 1; position <= 6; ++position)
+        for (int k = 0; k < (position <= 5 ? have[position] : 40); ++k, ++id) {
+            Player& p = league.player(id);
+            p.Name = "Pro Player", p.PositionNumber = static_cast<int16_t>(position <= 5 ? position : 1);
+            p.Team = position <= 5 ? "Somebody" : k % 2 ? kDraft : kNextDraft;
         }
-    for (int k = 0; k < 40; ++k, ++id) {
-        league.player(id).Name = "Young Prospect";
-        league.player(id).Team = k % 2 ? kDraft : kNextDraft;
-        league.player(id).PositionNumber = 1;
-    }
     league.RebuildFreeIDs();
     // PF (88) first; then C, PF and SG tie at 89 and C goes first; then PF before SG.
     EXPECT_EQ(TopUpPlayerPool(league), 3);
     EXPECT_EQ(std::make_tuple(Count(league, kFreeAgent, 1), Count(league, kFreeAgent, 2),
-                              Count(league, kFreeAgent, 4)),
-              std::make_tuple(1, 2, 0));
-    EXPECT_EQ(TopUpPlayerPool(league), 0);
-}
-
-TEST(PlayerPool, StopsWhenNoSlotIsFree) {
-    League league = NamedLeague(9);
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
-        league.player(id).Name = "Full League";
-        league.player(id).Team = id <= 300 ? kDraft : kFreeAgent;
-        league.player(id).PositionNumber = 1;
-    }
+                              Count(league, kFreeAgent, 4), TopUpPlayerPool(league)),
+              std::make_tuple(1, 2, 0, 0));
+    // A full league of 300 prospects and 350 free agents: reclaiming a free agent's slot would not grow the
+    // pool.
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        league.player(id) = league.player(1), league.player(id).Team = id <= 300 ? kDraft : kFreeAgent;
     league.RebuildFreeIDs();
-    EXPECT_EQ(TopUpPlayerPool(league), 0) << "reclaiming a free agent's slot would not grow the pool";
-    EXPECT_EQ(GenerateFreeAgent(league, 3), 0);
+    EXPECT_EQ(std::make_pair(TopUpPlayerPool(league), GenerateFreeAgent(league, 3)), std::make_pair(0, 0));
     league.player(17) = Player{};
     league.RebuildFreeIDs();
     EXPECT_EQ(GenerateFreeAgent(league, 3), 17);

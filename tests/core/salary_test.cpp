@@ -9,56 +9,44 @@
 namespace hv {
 namespace {
 
-TEST(Salary, MinimumByExperience) {
-    const int32_t minimum[] = {332817, 465850, 540850, 565850, 590850, 653350,
-                               715850, 778350, 840850, 965850, 1000000};
-    for (int experience = 0; experience <= 10; ++experience)
-        EXPECT_EQ(MinimumSalary(experience), minimum[experience]) << experience;
-    EXPECT_EQ(MinimumSalary(17), 1000000);
-}
-
-TEST(Salary, MaximumIsAShareOfTheCap) {
+TEST(Salary, MinimumAndMaximumByExperience) {
+    const int32_t minimum[] = {332817, 465850, 540850, 565850, 590850,  653350,
+                               715850, 778350, 840850, 965850, 1000000, 1000000};
     SeasonState s;
     s.SetSalaryCapDollars(40000000);
-    for (auto [experience, maximum] :
-         {std::pair{0, 10000000}, {6, 10000000}, {7, 12000000}, {9, 12000000}, {10, 14000000}})
-        EXPECT_EQ(MaximumSalary(s, experience), maximum) << experience;
+    for (int experience = 0; experience <= 11; ++experience)
+        EXPECT_EQ(std::make_pair(MinimumSalary(experience), MaximumSalary(s, experience)),
+                  std::make_pair(minimum[experience], experience < 7    ? 10000000
+                                                      : experience < 10 ? 12000000
+                                                                        : 14000000))
+            << experience;
 }
 
 TEST(Salary, WorthFollowsTheRankAtThePosition) {
     League league;
     // 60 centres rated 100 down to 41, both ratings alike; one guard that counts for nobody's rank.
-    for (int id = 1; id <= 60; ++id) {
+    for (int id = 1; id <= 61; ++id) {
         Player& p = league.player(id);
-        p.Name = "C " + std::to_string(id);
-        p.DefaultPosition = "C";
-        p.CurrentRating = p.FutureRating = static_cast<int16_t>(101 - id);
+        p.Name = "C " + std::to_string(id), p.DefaultPosition = id <= 60 ? "C" : "PG";
+        p.CurrentRating = p.FutureRating = static_cast<int16_t>(id <= 60 ? 101 - id : 100);
     }
-    league.player(61) = league.player(1);
-    league.player(61).DefaultPosition = "PG";
-    const struct {
-        int rank;
-        double worth;
-    } cases[] = {{1, 1.5},  {2, 1.25}, {4, 1.25}, {5, 1.1},  {8, 0.8},  {9, 0.8},  {16, 0.5}, {17, 0.5},
-                 {29, 0.2}, {30, 0.2}, {45, 0.1}, {46, 0.1}, {58, 0.0}, {59, 0.0}, {60, 0.0}};
-    for (const auto& c : cases)
-        EXPECT_NEAR(PlayerWorth(league, c.rank), c.worth, 1e-9) << "rank " << c.rank;
-    // The better of the two ranks counts.
-    league.player(30).FutureRating = 99;
+    const std::pair<int, double> cases[] = {{1, 1.5},  {2, 1.25}, {4, 1.25}, {5, 1.1},  {8, 0.8},
+                                            {9, 0.8},  {16, 0.5}, {17, 0.5}, {29, 0.2}, {30, 0.2},
+                                            {45, 0.1}, {46, 0.1}, {58, 0.0}, {59, 0.0}, {60, 0.0}};
+    for (const auto& [rank, worth] : cases)
+        EXPECT_NEAR(PlayerWorth(league, rank), worth, 1e-9) << "rank " << rank;
+    league.player(30).FutureRating = 99; // the better of the two ranks counts
     EXPECT_NEAR(PlayerWorth(league, 30), 1.25, 1e-9);
 }
 
-TEST(Salary, RookieScaleByPick) {
-    ContractYears first = DraftContract(DraftKind::Rookie, 1, 1);
-    EXPECT_EQ(first, (ContractYears{2888256, 3104934, 3321514, 3517514, 0, 0, 0, 0}));
-    ContractYears tenth = DraftContract(DraftKind::Rookie, 1, 10);
-    EXPECT_EQ(tenth[0], 2408077); // 2947200 x 0.98^10
+TEST(Salary, DraftScales) {
+    EXPECT_EQ(DraftContract(DraftKind::Rookie, 1, 1),
+              (ContractYears{2888256, 3104934, 3321514, 3517514, 0, 0, 0, 0}));
+    EXPECT_EQ(DraftContract(DraftKind::Rookie, 1, 10)[0], 2408077); // 2947200 x 0.98^10
     for (int pick : {1, 15, 29})
         EXPECT_EQ(DraftContract(DraftKind::Rookie, 2, pick),
                   (ContractYears{332817, 465850, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST(Salary, CreationScaleByRound) {
+    // The creation draft: the same amount for a round's years; from round 7 on, fixed contracts.
     const struct {
         int round, pick;
         int32_t amount;
@@ -66,26 +54,13 @@ TEST(Salary, CreationScaleByRound) {
     } cases[] = {{1, 1, 8910000, 4}, {1, 29, 6724549, 4}, {2, 1, 6930000, 3}, {3, 2, 4900500, 3},
                  {4, 1, 2970000, 2}, {5, 1, 1980000, 2},  {6, 3, 970299, 2}};
     for (const auto& c : cases) {
-        ContractYears y = DraftContract(DraftKind::Creation, c.round, c.pick);
-        for (int i = 0; i < 8; ++i)
-            EXPECT_EQ(y[static_cast<size_t>(i)], i < c.years ? c.amount : 0)
-                << c.round << "/" << c.pick << " " << i;
+        ContractYears expected{};
+        std::fill_n(expected.begin(), c.years, c.amount);
+        EXPECT_EQ(DraftContract(DraftKind::Creation, c.round, c.pick), expected) << c.round << "/" << c.pick;
     }
-    for (int round : {7, 10})
+    for (int round : {7, 10, 11, 12})
         EXPECT_EQ(DraftContract(DraftKind::Creation, round, 5),
-                  (ContractYears{500000, 550000, 0, 0, 0, 0, 0, 0}));
-    for (int round : {11, 12})
-        EXPECT_EQ(DraftContract(DraftKind::Creation, round, 5), (ContractYears{400000, 0, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST(Salary, ContractLengthByShareOfTheMaximum) {
-    Random rng(5);
-    for (int i = 0; i < 50; ++i) {
-        EXPECT_EQ(ContractLength(0.05, rng), 1);
-        EXPECT_EQ(ContractLength(0.9, rng), 7);
-        int mid = ContractLength(0.5, rng);
-        EXPECT_TRUE(mid >= 3 && mid <= 5) << mid;
-    }
+                  (round <= 10 ? ContractYears{500000, 550000} : ContractYears{400000}));
 }
 
 class Offers : public ::testing::Test {
@@ -120,23 +95,24 @@ class Offers : public ::testing::Test {
     int id = 0;
 };
 
-TEST_F(Offers, FactorAndWorthOfTheCase) {
-    EXPECT_DOUBLE_EQ(PlayerWorth(league(), id), 0.5);
-    EXPECT_DOUBLE_EQ(TeamFactor(league(), 2, id), 0.85);
-    EXPECT_DOUBLE_EQ(TeamFactor(league(), 1, id), 1.15 * 1.1)
-        << "no centre at all: he starts and they are thin";
-}
-
-TEST_F(Offers, NewContract) {
-    EXPECT_EQ(Amount(BidKind::New), 4250000); // 10,000,000 x 0.85 x 0.5
-    SetPayroll(37000000);
-    EXPECT_EQ(Amount(BidKind::New), 3000000); // limited to the room
-    SetPayroll(39900000);
-    EXPECT_EQ(Amount(BidKind::New), 565850); // but never below his minimum
-}
-
-TEST_F(Offers, Resigning) {
-    EXPECT_EQ(Amount(BidKind::Resign), 4750000); // 10,000,000 x (0.85 x 0.5 + 0.05)
+TEST_F(Offers, AmountsWorkedByHand) {
+    // He ranks 17th of the centres (worth 0.5); the Owls have two better ones (factor 0.85), the Hawks none
+    // (he starts and they are thin: 1.15 x 1.1).
+    EXPECT_EQ(std::make_pair(PlayerWorth(league(), id), TeamFactor(league(), 2, id)),
+              std::make_pair(0.5, 0.85));
+    EXPECT_DOUBLE_EQ(TeamFactor(league(), 1, id), 1.15 * 1.1);
+    const std::tuple<BidKind, int32_t, int32_t> cases[] = {
+        {BidKind::New, 20000000, 4250000},    // 10,000,000 x 0.85 x 0.5
+        {BidKind::New, 37000000, 3000000},    // limited to the room
+        {BidKind::New, 39900000, 565850},     // but never below his minimum
+        {BidKind::Resign, 20000000, 4750000}, // 10,000,000 x (0.85 x 0.5 + 0.05)
+        {BidKind::Mid, 20000000, 4250000},    {BidKind::Low, 20000000, 1200000},
+        {BidKind::Min, 20000000, 565850},
+    };
+    for (const auto& [kind, payroll, amount] : cases) {
+        SetPayroll(payroll);
+        EXPECT_EQ(Amount(kind), amount) << int(kind) << " " << payroll;
+    }
     SetPayroll(37000000);
     player().BirdYears = 2;
     EXPECT_EQ(Amount(BidKind::Resign), 3000000) << "two Bird years: within the cap room";
@@ -148,15 +124,9 @@ TEST_F(Offers, Resigning) {
     player().LastSalary = 9000000;
     EXPECT_EQ(Amount(BidKind::Resign), 10800000);
     player().LastSalary = 5000000;
-    EXPECT_EQ(Amount(BidKind::Resign), 10000000);
-}
-
-TEST_F(Offers, ExceptionsAndMinimum) {
-    EXPECT_EQ(Amount(BidKind::Mid), 4250000);
-    EXPECT_EQ(Amount(BidKind::Low), 1200000);
-    EXPECT_EQ(Amount(BidKind::Min), 565850);
-    player().CurrentRating = player().FutureRating = 99;
-    EXPECT_EQ(Amount(BidKind::Mid), 4500000) << "within the mid-level limit";
+    EXPECT_EQ(std::make_pair(Amount(BidKind::Resign), Amount(BidKind::Mid)),
+              std::make_pair(10000000, 4500000))
+        << "the maximum, and the mid-level limit";
     league().team(2).UsedMidException = league().team(2).UsedLowException = true;
     EXPECT_EQ(std::make_pair(Amount(BidKind::Mid), Amount(BidKind::Low)), std::make_pair(-1, -1));
 }
@@ -174,8 +144,10 @@ TEST_F(Offers, LengthFollowsTheShareOfTheMaximum) {
     EXPECT_EQ(years[3] + years[4] + years[5], runs);
     EXPECT_NEAR(years[4] / double(runs), 0.7, 0.03);
     EXPECT_NEAR(years[5] / double(runs), 0.1, 0.02);
-    auto minimum = ComputerOffer(league(), id, 2, BidKind::Min);
-    EXPECT_EQ(minimum->years, 1) << "below a tenth of the maximum: one year";
+    EXPECT_EQ(ComputerOffer(league(), id, 2, BidKind::Min)->years, 1)
+        << "below a tenth of the maximum: one year";
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(ContractLength(0.9, league().rng), 7);
 }
 
 TEST_F(Offers, RoomBeforeTheSeasonEnds) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 #include "core/roster_test_support.h"
 #include "personnel/trade_value.h"
@@ -26,8 +27,7 @@ void ExpectLeagueHolds(const League& league) {
         const Team& team = league.team(t);
         test::ExpectCountsAgree(league, t);
         onTeams += team.NumPlayers;
-        EXPECT_LE(team.NumPlayers, 15) << team.Name;
-        EXPECT_EQ(team.TotalSalary, TeamPayroll(league, t)) << team.Name;
+        EXPECT_TRUE(team.NumPlayers <= 15 && team.TotalSalary == TeamPayroll(league, t)) << team.Name;
         for (int pos = 1; pos <= 5; ++pos)
             for (int row = 1; row <= 3; ++row)
                 EXPECT_TRUE(team.Depth(pos, row) == 0 || TeamOfPlayer(league, team.Depth(pos, row)) == t)
@@ -41,23 +41,19 @@ void ExpectLeagueHolds(const League& league) {
         rostered += TeamOfPlayer(league, id) != 0;
     EXPECT_EQ(onTeams, rostered); // each player counted by exactly one team
     EXPECT_EQ(PickTableProblem(league.tables), std::nullopt);
-    // The saved game takes it back.
-    League reloaded;
-    EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trades"), reloaded));
+    auto reloaded = std::make_unique<League>(); // the saved game takes it back
+    EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trades"), *reloaded));
 }
 
 TEST(ExecuteTrade, MovesPlayersAndPicksAndKeepsEveryInvariant) {
     test::TradeLeague t;
     League& league = t.league;
-    league.player(1).BirdYears = 4;
-    league.player(1).IR = true; // counted off the Hawks' active list, onto the Owls'
-    league.team(1).ActivePlayers--;
-    league.team(1).Cs--;
+    league.player(1).BirdYears = 4, league.player(1).IR = true; // off the Hawks' active list, onto the Owls'
+    league.team(1).ActivePlayers--, league.team(1).Cs--;
     const int hawksR2 = t.Pick(1, 2006, 2), owlsR1 = t.Pick(2, 2007, 1);
     league.tables.draftOrder.assign(59, DraftSlot{});
     league.tables.draftOrder[30] = {1, static_cast<int16_t>(hawksR2), 0, 0, 0};
-    ASSERT_EQ(league.team(1).C1, 1); // the Hawks' line-up was set before 1 went on IR
-    ASSERT_EQ(league.team(1).PF1, 2);
+    ASSERT_TRUE(league.team(1).C1 == 1 && league.team(1).PF1 == 2); // set before 1 went on IR
     const TradeProposal deal = t.Proposal(1, {1, 2, hawksR2}, 2, {13, owlsR1});
     ASSERT_EQ(TradeProblem(league, deal), std::nullopt);
     const Team hawksBefore = league.team(1);
@@ -69,9 +65,11 @@ TEST(ExecuteTrade, MovesPlayersAndPicksAndKeepsEveryInvariant) {
         EXPECT_EQ(std::tie(p.Team, p.Signday, p.SignYear, p.BirdYears), std::make_tuple("Owls", 10, 2005, 0));
     }
     EXPECT_EQ(league.player(13).Team, "Hawks");
-    EXPECT_EQ(std::tie(league.tables.draftPick(hawksR2).OwnedBy, league.tables.draftPick(owlsR1).OwnedBy),
-              std::make_tuple(2, 1));
-    EXPECT_EQ(league.tables.draftOrder[30].Team, 2); // the draft calls the pick for its new holder
+    // The draft calls the Hawks' pick for its new holder.
+    EXPECT_EQ(std::make_tuple(int(league.tables.draftPick(hawksR2).OwnedBy),
+                              int(league.tables.draftPick(owlsR1).OwnedBy),
+                              int(league.tables.draftOrder[30].Team)),
+              std::make_tuple(2, 1, 2));
     league.tables.draftOrder.assign(1, DraftSlot{});
     EXPECT_EQ(std::tie(league.team(1).NumPlayers, league.team(2).NumPlayers), std::make_tuple(11, 13));
     // The human Hawks keep their line-up with the departed players' slots emptied.
@@ -80,50 +78,37 @@ TEST(ExecuteTrade, MovesPlayersAndPicksAndKeepsEveryInvariant) {
               std::make_tuple(0, 0, hawksBefore.SF1, hawksBefore.C2));
     ExpectLeagueHolds(league);
 
-    std::vector<std::string> log;
-    for (const Transaction& t : league.tables.transactions)
-        log.push_back(t.Team + " " + std::to_string(t.Season) + "/" + std::to_string(t.SeasonDay) + ": " +
-                      t.Action);
-    EXPECT_EQ(log, (std::vector<std::string>{
-                       "Hawks 2005/10: Trade C Player1 C, PF Player2 PF and one draft pick to the Owls for C "
-                       "Player13 C and one draft pick",
-                       "Owls 2005/10: Trade C Player13 C and one draft pick to the Hawks for C Player1 C, PF "
-                       "Player2 PF and one draft pick"}));
-}
-
-TEST(ExecuteTrade, ItemTexts) {
-    test::TradeLeague t;
-    struct Case {
-        std::vector<int> items;
-        std::string text;
-    };
-    const Case cases[] = {
-        {{}, "nothing"},
-        {{1}, "C Player1 C"},
-        {{1, 2}, "C Player1 C and PF Player2 PF"},
-        {{1, 2, 3}, "C Player1 C, PF Player2 PF and SF Player3 SF"},
-        {{1001}, "one draft pick"},
-        {{1001, 1002, 1003}, "3 draft picks"},
-        {{1, 1001}, "C Player1 C and one draft pick"},
-        {{1, 2, 1001, 1002}, "C Player1 C, PF Player2 PF and 2 draft picks"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(TradeItemsText(t.league, {1, RatedItems(t.league, c.items)}), c.text);
+    const auto& log = league.tables.transactions;
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(std::make_tuple(log[0].Team, log[0].Season, log[0].SeasonDay, log[0].Action),
+              std::make_tuple(
+                  "Hawks", 2005, 10,
+                  "Trade C Player1 C, PF Player2 PF and one draft pick to the Owls for C Player13 C and "
+                  "one draft pick"));
+    EXPECT_EQ(std::tie(log[1].Team, log[1].Action),
+              std::make_tuple("Owls",
+                              "Trade C Player13 C and one draft pick to the Hawks for C Player1 C, PF "
+                              "Player2 PF and one draft pick"));
+    const std::pair<std::vector<int>, std::string> texts[] = {
+        {{}, "nothing"}, {{3}, "SF Player3 SF"}, {{1001, 1002, 1003}, "3 draft picks"}};
+    for (const auto& [items, text] : texts)
+        EXPECT_EQ(TradeItemsText(league, {1, RatedItems(league, items)}), text);
 }
 
 TEST(ProposeTrade, TwoHumanTeamsNeedOnlyAgree) {
     for (bool agree : {false, true}) {
         test::TradeLeague t;
         SetHuman(t.league.team(2), true);
-        // A lopsided trade that no computer team would take.
-        const TradeProposal deal = t.Proposal(1, {PlayerOf(1, 12)}, 2, {PlayerOf(2, 1), PlayerOf(2, 2)});
         ScriptedHost host;
         host.answers = {agree};
         const std::string before = t.Snapshot();
-        EXPECT_EQ(ProposeTrade(t.league, deal, host), agree ? TradeOutcome::Done : TradeOutcome::Declined);
+        // A lopsided trade that no computer team would take.
+        EXPECT_EQ(ProposeTrade(t.league,
+                               t.Proposal(1, {PlayerOf(1, 12)}, 2, {PlayerOf(2, 1), PlayerOf(2, 2)}), host),
+                  agree ? TradeOutcome::Done : TradeOutcome::Declined);
         EXPECT_EQ(host.questions, std::vector<std::string>{"Do both human teams agree to this trade?"});
-        EXPECT_EQ(t.league.player(PlayerOf(2, 1)).Team, agree ? "Hawks" : "Owls");
-        EXPECT_EQ(t.Snapshot() == before, !agree);
+        EXPECT_EQ(std::make_pair(t.league.player(PlayerOf(2, 1)).Team, t.Snapshot() == before),
+                  std::make_pair(std::string(agree ? "Hawks" : "Owls"), !agree));
     }
 }
 
@@ -131,17 +116,15 @@ TEST(ProposeTrade, AComputerTeamAcceptsOrRefuses) {
     test::TradeLeague t;
     // The Hawks' best player for the Owls' worst: the Owls accept, and the user is asked to go ahead.
     const TradeProposal generous = t.Proposal(1, {PlayerOf(1, 1)}, 2, {PlayerOf(2, 12)});
-    ASSERT_LE(EvaluateTrade(t.league, generous, 2), 0);
     ScriptedHost host;
     host.answers = {false};
     std::string before = t.Snapshot();
     EXPECT_EQ(ProposeTrade(t.league, generous, host), TradeOutcome::Declined);
-    EXPECT_EQ(host.questions.back(), "Would you like to proceed with the trade?");
-    EXPECT_EQ(t.Snapshot(), before);
+    EXPECT_TRUE(host.questions.back() == "Would you like to proceed with the trade?" &&
+                t.Snapshot() == before);
     host.answers = {true};
     EXPECT_EQ(ProposeTrade(t.league, generous, host), TradeOutcome::Done);
     EXPECT_EQ(host.LastMessage(), "Trade Accepted");
-
     // The reverse is refused with the Owls' answer; nothing changes.
     const TradeProposal greedy = t.Proposal(1, {PlayerOf(1, 12)}, 2, {PlayerOf(2, 2)});
     const int shortfall = EvaluateTrade(t.league, greedy, 2);
@@ -152,8 +135,7 @@ TEST(ProposeTrade, AComputerTeamAcceptsOrRefuses) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text,
               "Trade Rejected: " + TradeAnswer(shortfall, "Owls"));
-    EXPECT_TRUE(host.questions.empty());
-    EXPECT_EQ(t.Snapshot(), before);
+    EXPECT_TRUE(host.questions.empty() && t.Snapshot() == before);
 }
 
 TEST(SuggestAddition, TheLowestRatedItemThatMakesItWork) {
@@ -164,10 +146,7 @@ TEST(SuggestAddition, TheLowestRatedItemThatMakesItWork) {
     ASSERT_GT(EvaluateTrade(league, ask, 2), 0);
     const auto addition = SuggestAddition(league, ask);
     ASSERT_TRUE(addition.has_value());
-    TradeProposal more = ask;
-    more.first.items.push_back(*addition);
-    EXPECT_LE(EvaluateTrade(league, more, 2), 0);
-    // Nothing of the Hawks rated lower would do.
+    // It makes the trade work; nothing of the Hawks rated lower would.
     const TradeRater rater(league);
     std::vector<int> items = RosterOf(league, 1);
     for (int id = 1001; id <= 1006; ++id)
@@ -175,9 +154,8 @@ TEST(SuggestAddition, TheLowestRatedItemThatMakesItWork) {
     for (int id : items) {
         TradeProposal other = ask;
         other.first.items.push_back(rater.Item(id));
-        if (rater.Rating(id) < addition->rating) {
-            EXPECT_GT(EvaluateTrade(league, other, 2), 0) << id;
-        }
+        EXPECT_TRUE(id != addition->id || EvaluateTrade(league, other, 2) <= 0);
+        EXPECT_TRUE(rater.Rating(id) >= addition->rating || EvaluateTrade(league, other, 2) > 0) << id;
     }
     EXPECT_EQ(SuggestionText(league, ask, addition),
               "Adding " + OfferItemText(league, addition->id) + " would make the Owls accept this trade.");
@@ -203,8 +181,7 @@ TEST(ComputerOffer, TextDeclineAndAccept) {
     EXPECT_FALSE(PutOfferToUser(league, offer, host));
     EXPECT_EQ(host.questions.back(),
               "The Owls offer you a trade.\n" + OfferText(league, offer) + "\nDo you accept this trade?");
-    EXPECT_EQ(t.Snapshot(), before);
-    EXPECT_TRUE(OfferDeclined(league, offer));
+    EXPECT_TRUE(t.Snapshot() == before && OfferDeclined(league, offer));
     ClearTradingState(league);
     EXPECT_FALSE(OfferDeclined(league, offer));
 
@@ -215,25 +192,26 @@ TEST(ComputerOffer, TextDeclineAndAccept) {
     ExpectLeagueHolds(league);
 }
 
-using test::PlayerOf;
-
 using Prepare = std::function<void(test::TradeLeague&)>;
 
-// A proposal of the Hawks' items for the Owls' (unless `from` and `to` say otherwise) and its refusal.
-struct Refusal {
-    Refusal(const char* w, Prepare s, std::vector<int> gives, std::vector<int> gets, std::string m = "",
-            int f = 1, int t = 2)
-        : what(w), prepare(std::move(s)), give(std::move(gives)), get(std::move(gets)), message(std::move(m)),
-          from(f), to(t) {}
-    const char* what;
+// A proposal of the Hawks' items for the Owls' (unless `from` and `to` say otherwise): its refusal's message,
+// or for one that passes what it shows.
+struct Proposed {
     Prepare prepare;
     std::vector<int> give, get;
-    std::string message;
-    int from, to;
+    std::string text;
+    int from = 1, to = 2;
 };
 
 const int hawk = PlayerOf(1, 1), owl = PlayerOf(2, 1);
-
+const Prepare signed59DaysAgo = [](test::TradeLeague& t) { t.Signed(owl, 2004, 151); };
+const Prepare signed60DaysAgo = [](test::TradeLeague& t) { t.Signed(owl, 2004, 150); };
+const Prepare exception = [](test::TradeLeague& t) { t.league.player(hawk).Exception = true; };
+const Prepare usedPick = [](test::TradeLeague& t) { t.league.tables.draftPick(1002).Selection = 4; };
+const Prepare deadline = [](test::TradeLeague& t) { t.league.state.SeasonDay = 101; };
+Prepare OwlsGet(int players) {
+    return [players](test::TradeLeague& t) { t.AddPlayers(2, players); };
+}
 std::string NoFirstRounders(const std::string& team) {
     return "This trade would violate league rules by leaving the " + team +
            " without a first round pick for two consecutive years in the future.";
@@ -241,77 +219,68 @@ std::string NoFirstRounders(const std::string& team) {
 
 // Picks 1001 to 1006 are the Hawks' (2006 to 2008, rounds 1 and 2), 1007 to 1012 the Owls'.
 TEST(TradeRules, EveryRefusalShowsItsMessageAndChangesNothing) {
-    const Prepare fullOwls = [](test::TradeLeague& t) { t.AddPlayers(2, 3); };
-    const Prepare signed59DaysAgo = [](test::TradeLeague& t) { t.Signed(owl, 2004, 151); };
-    const Prepare exception = [](test::TradeLeague& t) { t.league.player(hawk).Exception = true; };
-    const Prepare usedPick = [](test::TradeLeague& t) { t.league.tables.draftPick(1002).Selection = 4; };
-    const Prepare deadline = [](test::TradeLeague& t) { t.league.state.SeasonDay = 101; };
-    const Refusal cases[] = {
-        Refusal("full roster", fullOwls, {hawk, hawk + 1}, {owl},
-                "This trade would result in the Owls having too many players."),
-        Refusal("signed 59 days ago, across a season", signed59DaysAgo, {hawk}, {owl},
-                "Player13 C was signed/traded less than 60 days ago and may not be traded."),
-        Refusal("cap exception", exception, {hawk}, {owl},
-                "Players signed to a salary cap exception may not be traded."),
-        Refusal("first-rounders of two following drafts", nullptr, {1001, 1003}, {owl},
-                NoFirstRounders("Hawks")),
-        Refusal("the other side's first-rounders", nullptr, {hawk}, {1009, 1011}, NoFirstRounders("Owls")),
-        Refusal("a player of another team", nullptr, {owl}, {}, "Player13 C is not on the Hawks roster."),
-        Refusal("a pick the team does not hold", nullptr, {1008}, {owl},
-                "The Hawks do not hold the 2006 Round 2 draft pick of the Owls."),
-        Refusal("a used pick", usedPick, {1002}, {owl},
-                "The 2006 Round 2 draft pick of the Hawks has already been used."),
-        Refusal("six items", nullptr, {1, 2, 3, 4, 5, 6}, {owl},
-                "The Hawks may put at most 5 players or draft picks into one trade."),
-        Refusal("an item twice", nullptr, {hawk, hawk}, {owl}, "Player1 C is in this trade twice."),
-        Refusal("nothing at all", nullptr, {}, {}, "Choose the players or draft picks to trade."),
-        Refusal("one team", nullptr, {hawk}, {hawk + 1}, "A trade needs two different teams.", 1, 1),
-        Refusal("after the deadline", deadline, {hawk}, {owl},
-                "Trades can be made before the season, up to the trade deadline (day 100) and in the "
-                "off-season."),
-        Refusal("a computer team proposing", nullptr, {PlayerOf(3, 1)}, {owl},
-                "The Team3 are run by the computer; make them a human team on the Team Control screen to "
-                "propose their trades.",
-                3, 2),
+    const Proposed cases[] = {
+        {OwlsGet(3), {hawk, hawk + 1}, {owl}, "This trade would result in the Owls having too many players."},
+        {signed59DaysAgo,
+         {hawk},
+         {owl},
+         "Player13 C was signed/traded less than 60 days ago and may not be traded."},
+        {exception, {hawk}, {owl}, "Players signed to a salary cap exception may not be traded."},
+        {nullptr, {1001, 1003}, {owl}, NoFirstRounders("Hawks")},
+        {nullptr, {hawk}, {1009, 1011}, NoFirstRounders("Owls")},
+        {nullptr, {owl}, {}, "Player13 C is not on the Hawks roster."},
+        {nullptr, {1008}, {owl}, "The Hawks do not hold the 2006 Round 2 draft pick of the Owls."},
+        {usedPick, {1002}, {owl}, "The 2006 Round 2 draft pick of the Hawks has already been used."},
+        {nullptr,
+         {1, 2, 3, 4, 5, 6},
+         {owl},
+         "The Hawks may put at most 5 players or draft picks into one trade."},
+        {nullptr, {hawk, hawk}, {owl}, "Player1 C is in this trade twice."},
+        {nullptr, {}, {}, "Choose the players or draft picks to trade."},
+        {nullptr, {hawk}, {hawk + 1}, "A trade needs two different teams.", 1, 1},
+        {deadline,
+         {hawk},
+         {owl},
+         "Trades can be made before the season, up to the trade deadline (day 100) and in the off-season."},
+        {nullptr,
+         {PlayerOf(3, 1)},
+         {owl},
+         "The Team3 are run by the computer; make them a human team on the Team Control screen to propose "
+         "their "
+         "trades.",
+         3},
     };
-    for (const Refusal& c : cases) {
+    for (const Proposed& c : cases) {
         test::TradeLeague t;
         if (c.prepare) c.prepare(t);
         const std::string before = t.Snapshot();
         ScriptedHost host;
         EXPECT_EQ(ProposeTrade(t.league, t.Proposal(c.from, c.give, c.to, c.get), host),
                   TradeOutcome::Invalid)
-            << c.what;
-        ASSERT_EQ(host.messages.size(), 1u) << c.what;
-        EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text, "Trade Error: " + c.message);
-        EXPECT_TRUE(host.questions.empty()) << c.what;
-        EXPECT_EQ(t.Snapshot(), before) << c.what;
+            << c.text;
+        ASSERT_EQ(host.messages.size(), 1u) << c.text;
+        EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text, "Trade Error: " + c.text);
+        EXPECT_TRUE(host.questions.empty() && t.Snapshot() == before) << c.text;
     }
-}
-
-TEST(TradeRules, EdgesThatPass) {
-    const Refusal cases[] = {
-        Refusal("a roster of 14 takes two for one", [](test::TradeLeague& t) { t.AddPlayers(2, 2); },
-                {hawk, hawk + 1}, {owl}),
-        Refusal("signed 60 days ago, across a season", [](test::TradeLeague& t) { t.Signed(owl, 2004, 150); },
-                {hawk}, {owl}),
-        Refusal("one first-rounder", nullptr, {1001}, {owl}),
-        Refusal("first-rounders two drafts apart", nullptr, {1001, 1005}, {owl}),
-        Refusal("two first-rounders for one of a draft between", nullptr, {1001, 1003}, {1009}),
-        Refusal("a side giving nothing", nullptr, {}, {owl}),
+    const Proposed edges[] = {
+        {OwlsGet(2), {hawk, hawk + 1}, {owl}, "a roster of 14 takes two for one"},
+        {signed60DaysAgo, {hawk}, {owl}, "signed 60 days ago, across a season"},
+        {nullptr, {1001}, {owl}, "one first-rounder"},
+        {nullptr, {1001, 1005}, {owl}, "first-rounders two drafts apart"},
+        {nullptr, {1001, 1003}, {1009}, "two first-rounders for one of a draft between"},
+        {nullptr, {}, {owl}, "a side giving nothing"},
     };
-    for (const Refusal& c : cases) {
+    for (const Proposed& c : edges) {
         test::TradeLeague t;
         if (c.prepare) c.prepare(t);
-        EXPECT_EQ(TradeProblem(t.league, t.Proposal(c.from, c.give, c.to, c.get)), std::nullopt) << c.what;
+        EXPECT_EQ(TradeProblem(t.league, t.Proposal(c.from, c.give, c.to, c.get)), std::nullopt) << c.text;
     }
 }
 
 TEST(TradeRules, DaysSinceSigningOnTheSeasonDayScale) {
-    struct Case {
+    const struct {
         int season, day, signYear, signDay, days;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {2005, 10, 2005, 3, 7},     // this season
         {2005, 10, 2004, 150, 60},  // the season before
         {2006, 5, 2005, 185, 20},   // free agency filed under the season it followed
@@ -323,11 +292,10 @@ TEST(TradeRules, DaysSinceSigningOnTheSeasonDayScale) {
     ASSERT_EQ(std::make_tuple(t.Pick(1, 2006, 2), t.Pick(1, 2007, 1), t.Pick(2, 2006, 2), t.Pick(2, 2008, 1)),
               std::make_tuple(1002, 1003, 1008, 1011)); // the numbering the refusals rely on
     Player& p = t.league.player(1);
-    for (const Case& c : cases) {
-        t.league.state.Season = static_cast<int16_t>(c.season);
+    for (const auto& c : cases) {
+        t.league.state.Season = static_cast<int16_t>(c.season),
         t.league.state.SeasonDay = static_cast<int16_t>(c.day);
-        p.SignYear = static_cast<int16_t>(c.signYear);
-        p.Signday = static_cast<int16_t>(c.signDay);
+        p.SignYear = static_cast<int16_t>(c.signYear), p.Signday = static_cast<int16_t>(c.signDay);
         EXPECT_EQ(DaysSinceSigning(t.league, p), c.days) << c.season << "/" << c.day;
     }
 }

@@ -2,6 +2,8 @@
 // verdicts on offers worked by hand from the value rules, with the answers the user reads.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "personnel/pick_values.h"
 #include "personnel/trade_value.h"
 #include "support/trade_league.h"
@@ -104,66 +106,58 @@ TEST(TradeValue, PickValuesWorkedByHand) {
               std::make_tuple(100, 72, 50 - 7 - 2, 100 - 7 - 4));
 }
 
-// The Owls (players 13 to 24) judge offers of the Hawks (1 to 12); both teams have C, PF, SF, SG, PG in turn
-// rated 80 down, so the Owls have 13 C 80, 14 PF 79, 15 SF 78, 18 C 75, 19 PF 74, 20 SF 73, 22 PG 71, 23 C
-// 70, 24 PF 69, and the Hawks 1 C 80, 3 SF 78, 5 PG 76, 10 PG 71.
-class TradeVerdict : public ::testing::Test {
-  protected:
-    void Set(int id, int age, int32_t salary, int injuryDays = 0) {
-        Player& p = t.league.player(id);
-        p.Age = static_cast<int16_t>(age);
-        p.contract1 = salary;
-        p.TimeInjured = static_cast<int16_t>(injuryDays);
+// Offers of the Hawks (1 to 12) to the Owls (13 to 24) judged by hand from the value rules. Both teams have
+// C, PF, SF, SG, PG in turn rated 80 down, so the Owls have 13 C 80, 14 PF 79, 15 SF 78, 18 C 75, 19 PF 74,
+// 20 SF 73, 22 PG 71, 23 C 70, 24 PF 69, and the Hawks 1 C 80, 3 SF 78, 5 PG 76, 10 PG 71.
+TEST(TradeValue, VerdictsWorkedByHand) {
+    const struct {
+        int day;
+        std::vector<std::array<int, 4>> players; // ID, age, salary, days injured
+        std::vector<TradeItem> give, get;
+        int judge;
+        double balance;
+        int verdict;
+    } cases[] = {
+        // Received: 72 x 0.2025 x 1.1 (young) - 0.25 x 1000000 / 500000 = 15.538; given: 66 x 0.175 x 0.9
+        // (older) - 0.25 x 6 = 8.895. Neither changes who starts at point guard, neither is left over.
+        {10, {{10, 22, 1000000, 0}, {22, 31, 3000000, 0}}, {{10, 72}}, {{22, 66}}, 2, 6.643, -7},
+        // Received: 81 x 0.2477 x 0.75 (out 25 days) - 0.25 (the off-season's unit of 700000) = 14.797775
+        // (the
+        // Owls keep a 78 at his position). Given: their starting centre, 90 x 0.25 x 1.15 - 0.25 = 25.625,
+        // and
+        // forward, 86 x 0.25 x 1.15 - 0.25 = 24.475 (the best left there are 75 and 74). Eleven left: 1 more.
+        {180,
+         {{3, 26, 700000, 25}, {13, 26, 700000, 0}, {14, 26, 700000, 0}},
+         {{3, 81}},
+         {{13, 90}, {14, 86}},
+         2,
+         -36.302225,
+         36},
+        // 71 x 0.2025 = 14.3775 for the pick; 60 x 0.106 - 0.25 = 6.11 and 55 x 0.05 - 0.25 = 2.5 for the
+        // two;
+        // ten players left: 2 more.
+        {10, {{23, 28, 500000, 0}, {24, 28, 500000, 0}}, {{1001, 71}}, {{23, 60}, {24, 55}}, 2, 3.7675, -4},
+        // A fourth centre for nothing is left over to the Owls (0.9); the Hawks lose a starter (1.15) and are
+        // left with eleven: 1 more.
+        {10, {{1, 26, 500000, 0}}, {{1, 90}}, {}, 2, 22.5 * 0.9 - 0.25, -20},
+        {10, {{1, 26, 500000, 0}}, {{1, 90}}, {}, 1, -26.625, 27},
+        // Picks only, halves round to even: 0.5 given for nothing, and 25 given for 22.5.
+        {10, {}, {}, {{1007, 20}}, 2, -0.5, 0},
+        {10, {}, {{1001, 90}}, {{1007, 100}}, 2, -2.5, 2},
+        {10, {}, {{1001, 89}}, {{1007, 100}}, 2, -2.75, 3},
+    };
+    for (const auto& c : cases) {
+        test::TradeLeague t;
+        t.league.state.SeasonDay = static_cast<int16_t>(c.day);
+        for (const auto& [id, age, salary, injured] : c.players) {
+            Player& p = t.league.player(id);
+            p.Age = static_cast<int16_t>(age), p.contract1 = salary,
+            p.TimeInjured = static_cast<int16_t>(injured);
+        }
+        const TradeProposal offer{{1, c.give}, {2, c.get}};
+        EXPECT_NEAR(TradeBalance(t.league, offer, c.judge), c.balance, 1e-9) << c.verdict;
+        EXPECT_EQ(EvaluateTrade(t.league, offer, c.judge), c.verdict);
     }
-    static TradeProposal Offer(std::vector<TradeItem> give, std::vector<TradeItem> get) {
-        return {{1, std::move(give)}, {2, std::move(get)}};
-    }
-    test::TradeLeague t;
-};
-
-TEST_F(TradeVerdict, AgeAndSalary) {
-    Set(10, 22, 1000000);
-    Set(22, 31, 3000000);
-    const TradeProposal offer = Offer({{10, 72}}, {{22, 66}});
-    // Received: 72 x 0.2025 x 1.1 (young) - 0.25 x 1000000 / 500000 = 15.538; given: 66 x 0.175 x 0.9 (older)
-    // - 0.25 x 6 = 8.895. Neither changes who starts at point guard, neither is left over.
-    EXPECT_NEAR(TradeBalance(t.league, offer, 2), 6.643, 1e-9);
-    EXPECT_EQ(EvaluateTrade(t.league, offer, 2), -7);
-}
-
-TEST_F(TradeVerdict, StartersInjuryShortRosterAndTheOffSeasonUnit) {
-    t.league.state.SeasonDay = 180;
-    for (int id : {3, 13, 14})
-        Set(id, 26, 700000, id == 3 ? 25 : 0);
-    const TradeProposal offer = Offer({{3, 81}}, {{13, 90}, {14, 86}});
-    // Received: 81 x 0.2477 x 0.75 (out 25 days) - 0.25 = 14.797775 (the Owls keep a 78 at his position).
-    // Given: their starting centre, 90 x 0.25 x 1.15 - 0.25 = 25.625, and forward, 86 x 0.25 x 1.15 - 0.25 =
-    // 24.475 (the best left there are 75 and 74). Eleven players left: 1 more.
-    EXPECT_NEAR(TradeBalance(t.league, offer, 2), -36.302225, 1e-9);
-    EXPECT_EQ(EvaluateTrade(t.league, offer, 2), 36);
-}
-
-TEST_F(TradeVerdict, PickForTwoPlayersAndALeftOverCentre) {
-    Set(23, 28, 500000);
-    Set(24, 28, 500000);
-    // 71 x 0.2025 = 14.3775 for the pick; 60 x 0.106 - 0.25 = 6.11 and 55 x 0.05 - 0.25 = 2.5 for the two;
-    // ten players left: 2 more.
-    const TradeProposal offer = Offer({{1001, 71}}, {{23, 60}, {24, 55}});
-    EXPECT_NEAR(TradeBalance(t.league, offer, 2), 3.7675, 1e-9);
-    EXPECT_EQ(EvaluateTrade(t.league, offer, 2), -4);
-
-    // A fourth centre for nothing is left over to the Owls (0.9) and the Hawks' lost starter (1.15).
-    Set(1, 26, 500000);
-    const TradeProposal gift = Offer({{1, 90}}, {});
-    EXPECT_NEAR(TradeBalance(t.league, gift, 2), 22.5 * 0.9 - 0.25, 1e-9);
-    EXPECT_EQ(EvaluateTrade(t.league, gift, 1), 27); // 25.625 given, eleven left: 1 more
-}
-
-TEST_F(TradeVerdict, HalvesRoundToEven) {
-    // Picks only: 0.5 given for nothing, and 25 given for 22.5.
-    EXPECT_EQ(EvaluateTrade(t.league, Offer({}, {{1007, 20}}), 2), 0);
-    EXPECT_EQ(EvaluateTrade(t.league, Offer({{1001, 90}}, {{1007, 100}}), 2), 2);
-    EXPECT_EQ(EvaluateTrade(t.league, Offer({{1001, 89}}, {{1007, 100}}), 2), 3);
 }
 
 TEST(TradeValue, AnswersByShortfall) {
