@@ -362,6 +362,19 @@ class SeededGame {
     }
 };
 
+// The box line's columns that the team totals add up.
+inline const std::pair<int16_t BoxPlayerLine::*, int32_t BoxTeamTotals::*> kTotalColumns[] = {
+    {&BoxPlayerLine::FGA, &BoxTeamTotals::FGA},
+    {&BoxPlayerLine::FG, &BoxTeamTotals::FG},
+    {&BoxPlayerLine::ThreePA, &BoxTeamTotals::ThreePA},
+    {&BoxPlayerLine::ThreeP, &BoxTeamTotals::ThreeP},
+    {&BoxPlayerLine::FTA, &BoxTeamTotals::FTA},
+    {&BoxPlayerLine::FT, &BoxTeamTotals::FT},
+    {&BoxPlayerLine::Rebounds, &BoxTeamTotals::Rebounds},
+    {&BoxPlayerLine::Steals, &BoxTeamTotals::Steals},
+    {&BoxPlayerLine::Blocks, &BoxTeamTotals::Blocks},
+    {&BoxPlayerLine::Turnovers, &BoxTeamTotals::Turnovers}};
+
 // Every invariant of a finished stepwise game.
 inline void ExpectGameInvariants(const SeededGame& s) {
     const clsGame& g = s.game;
@@ -383,13 +396,8 @@ inline void ExpectGameInvariants(const SeededGame& s) {
                 << l.Name;
             points += l.Points;
             played += l.Seconds;
-            const BoxTeamTotals line{l.FGA, l.FG,       l.ThreePA, l.ThreeP, l.FTA,
-                                     l.FT,  l.Rebounds, l.Steals,  l.Blocks, l.Turnovers};
-            sums = {sums.FGA + line.FGA,           sums.FG + line.FG,
-                    sums.ThreePA + line.ThreePA,   sums.ThreeP + line.ThreeP,
-                    sums.FTA + line.FTA,           sums.FT + line.FT,
-                    sums.Rebounds + line.Rebounds, sums.Steals + line.Steals,
-                    sums.Blocks + line.Blocks,     sums.Turnovers + line.Turnovers};
+            for (auto [line, total] : kTotalColumns)
+                sums.*total += l.*line;
         }
         EXPECT_EQ(std::make_tuple(points, side->Score(), played),
                   std::make_tuple(score, score, 5 * (2880 + (periods - 4) * 300)));
