@@ -138,37 +138,32 @@ TEST_F(DefaultLeagueSource, MissingRowsLeaveSlotsEmptyAndCollegesNeedTwoCharacte
     EXPECT_EQ(session.league.freeIDs.size(), 647u);
 }
 
-// Potential x (a + b r) by experience band, limited to 99; scouted within 0.75 to 1.25 of it.
+// Potential x (a + b r) by experience band (0-3, 4-7, 8-10, 11+), limited to 99; scouted within 0.75 to 1.25
+// of it. Each band's range is reached and not passed.
 TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
     AddTeams();
-    const int experiences[] = {0, 3, 4, 7, 8, 10, 11, 20};
-    constexpr int kCopies = 40;
-    for (int e = 0; e < 8; ++e)
-        for (int k = 0; k < kCopies; ++k)
-            AddPlayer({.id = 1 + e * kCopies + k, .experience = experiences[e], .potential = 80});
+    const int experiences[] = {3, 4, 7, 8, 10, 11}, bands[] = {0, 1, 1, 2, 2, 3};
+    for (int e = 0; e < 6; ++e)
+        for (int k = 0; k < 40; ++k)
+            AddPlayer({.id = 1 + e * 40 + k, .experience = experiences[e], .potential = 80});
     AddPlayer({.id = 400, .potential = 140});
-    const double ranges[2][4][2] = {{{0.4, 1.6}, {0.6, 1.4}, {0.8, 1.2}, {0.9, 1.1}},
-                                    {{0.8, 1.2}, {0.9, 1.1}, {0.95, 1.05}, {0.975, 1.025}}};
-    for (auto mode :
-         {PotentialRandomization::Normal, PotentialRandomization::Small, PotentialRandomization::None}) {
+    const std::pair<PotentialRandomization, std::array<int, 8>> modes[] = {
+        {PotentialRandomization::Normal, {32, 99, 48, 99, 64, 96, 72, 88}},
+        {PotentialRandomization::Small, {64, 96, 72, 88, 76, 84, 78, 82}},
+        {PotentialRandomization::None, {80, 80, 80, 80, 80, 80, 80, 80}}};
+    for (const auto& [mode, ranges] : modes) {
         ReadAll(false, mode);
-        for (int e = 0; e < 8; ++e) {
+        for (int e = 0; e < 6; ++e) {
             int lo = 99, hi = 0;
-            for (int k = 0; k < kCopies; ++k) {
-                const Player& p = P(1 + e * kCopies + k);
+            for (int k = 0; k < 40; ++k) {
+                const Player& p = P(1 + e * 40 + k);
                 lo = std::min<int>(lo, p.Potential), hi = std::max<int>(hi, p.Potential);
                 EXPECT_TRUE(p.KnownPotential >= NearestInt(0.75 * p.Potential) &&
                             p.KnownPotential <= std::min(100, NearestInt(1.25 * p.Potential)));
             }
-            if (mode == PotentialRandomization::None) {
-                EXPECT_EQ(std::make_tuple(lo, hi), std::make_tuple(80, 80));
-                continue;
-            }
-            const double* range = ranges[mode == PotentialRandomization::Small][e / 2];
-            EXPECT_GE(lo, NearestInt(80 * range[0])) << "experience " << experiences[e];
-            EXPECT_LE(hi, std::min(99, NearestInt(80 * range[1]))) << "experience " << experiences[e];
-            EXPECT_LT(lo, NearestInt(80 * (range[0] + 0.25 * (range[1] - range[0]))))
-                << "the band's low end is reached, experience " << experiences[e];
+            const int low = ranges[2 * bands[e]], high = ranges[2 * bands[e] + 1], reach = (high - low) / 4;
+            EXPECT_TRUE(lo >= low && lo <= low + reach && hi <= high && hi >= high - reach)
+                << "experience " << experiences[e] << ": " << lo << " to " << hi;
         }
         EXPECT_EQ(P(400).Potential, 99);
     }

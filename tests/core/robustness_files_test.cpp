@@ -145,19 +145,5 @@ TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
     }
 }
 
-TEST_F(DataFiles, ASettingsFileWithAByteOrderMarkKeepsItsFirstSection) {
-    home.Write("HVL.ini", "\xEF\xBB\xBF[Default Settings]\r\nFirstSeason=2010\r\n");
-    EXPECT_EQ(ReadSettings(home / "HVL.ini").FirstSeason, 2010);
-}
-
-TEST_F(DataFiles, AMissingDatabaseNamesTheFolderSearchedAndCreatesNothing) {
-    const fs::path mistyped = home / "no-such-folder";
-    EXPECT_EQ(
-        Start(mistyped),
-        std::pair(false, "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
-                             mistyped.string()));
-    EXPECT_FALSE(fs::exists(mistyped));
-}
-
 } // namespace
 } // namespace hv

@@ -88,7 +88,7 @@ std::string Scrambled(const std::string& plain) {
 void WriteDocumentedHeader(LayoutWriter& w, SeasonState& s) {
     w.Bool(&s.LeagueInjuries, &s.ScreenInjuries);
     w.I16(&s.Reserved);
-    s.Password = "Höops 7";
+    s.Password = "Hö~ps 7"; // a byte outside printable ASCII stays, "~" wraps round
     w.doc.Str(Scrambled(s.Password));
     w.Bool(&s.LockSimulation, &s.LockEndSeason);
     s.SetSalaryCapDollars(43210987);
@@ -267,7 +267,7 @@ TEST(SaveFileLayout, HeaderTeamAndPlayerEntriesFollowTheDocument) {
     DecodeLeague(file, loaded);
     EXPECT_TRUE(EncodeLeague(loaded, "Layout") == written);
     EXPECT_EQ(loaded.player(1).Name, "Zoë Van Der Berg");
-    EXPECT_EQ(loaded.state.Password, "Höops 7");
+    EXPECT_EQ(loaded.state.Password, "Hö~ps 7");
 }
 
 // The fixed blocks of a league without players or entries: docs/save_file.md, "Sizes".
