@@ -131,14 +131,9 @@ TEST(EngineRules, ARunOfSixBringsATimeoutUnlessTheSideIsCoached) {
 TEST(EngineRules, TheClockAndEnergy) {
     Running r(3);
     int16_t bench = 0;
-    for (int16_t id : r.g.HomeRoster()) {
-        if (id == 0) continue;
-        r.el.league.player(id).STAMINA = 600;
-        bool onCourt = false;
-        for (int slot = 1; slot <= 5; ++slot)
-            onCourt = onCourt || r.g.HomeOnCourt(slot) == id;
-        if (!onCourt) bench = id;
-    }
+    for (int16_t id : r.g.HomeRoster())
+        if (id != 0)
+            r.el.league.player(id).STAMINA = 600, bench = r.el.league.player(id).Game.CourtSlot ? bench : id;
     ASSERT_NE(bench, 0);
     A::ClockStep(r.g, 10);
     EXPECT_EQ(r.Home(1).STAMINA, 597); // 600 - 8.5 = 591.5 -> 592, then + 5

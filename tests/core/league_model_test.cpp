@@ -83,10 +83,6 @@ TEST(LeagueHelpers, RostersCountTheNamedTeamOnlyAndTeamsAreFoundByExactName) {
     const std::pair<const char*, int> lookups[] = {{"Comets", 3}, {"comets", 0}, {"Stars", 0}, {"FA", 0}};
     for (auto [name, slot] : lookups)
         EXPECT_EQ(league.FindTeam(name), slot) << name;
-    Team depth;
-    depth.Depth(1, 1) = 11, depth.Depth(3, 2) = 32, depth.Depth(5, 3) = 53;
-    EXPECT_EQ(std::make_tuple(depth.C1, depth.SF2, depth.PG3), std::make_tuple(11, 32, 53));
-    EXPECT_THROW(depth.Depth(6, 1), std::out_of_range);
 }
 
 } // namespace

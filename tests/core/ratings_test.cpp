@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <memory>
 
 #include "league/league.h"
 #include "personnel/ratings.h"
@@ -279,46 +281,30 @@ TEST(LetterGradeTest, BandEdges) {
         EXPECT_EQ(LetterGrade(value), grade) << value;
 }
 
-class AbsoluteRatings : public ::testing::Test {
-  protected:
-    void Add(int id, const std::string& team, int position, int futureRating) {
-        Player& p = league.player(id);
-        p.Name = "Prospect " + std::to_string(id);
-        p.Team = team;
-        p.PositionNumber = static_cast<int16_t>(position);
-        p.FutureRating = static_cast<int16_t>(futureRating);
-    }
-    League league;
-};
-
 // The ratio to the position's average of the class, and 1.5 x A(ratio), A through (1, 0), (1.1, 0.5),
-// (1.2, 1.25), (1.3, 2.25), (1.4, 3.5), (1.5, 5), and 5 above.
-TEST_F(AbsoluteRatings, RatioToThePositionAverage) {
-    Add(1, kDraft, 1, 50);
-    Add(2, kDraft, 1, 30); // centres average 40
-    Add(3, kDraft, 2, 60);
-    Add(4, kDraft, 2, 40);
-    Add(5, kDraft, 2, 50); // power forwards average 50
-    Add(6, kFreeAgent, 1, 99);
-    Add(7, kNextDraft, 2, 99);
-    Add(8, kDraft, 3, 90);
-    Add(9, kDraft, 3, 30);   // small forwards average 60: 1.5 -> 7.5
-    Add(650, kDraft, 5, 70); // the only point guard is his position's average
-    Add(10, kDraft, 4, 0);
-    Add(11, kDraft, 4, 0); // an average of 0 counts as 1 for everyone
-    league.player(6).DraftRatio = -1;
-    CalculateAbsoluteRatings(league);
+// (1.2, 1.25), (1.3, 2.25), (1.4, 3.5), (1.5, 5), and 5 above. Free agents and next year's class are not
+// graded; an average of 0 counts as 1 for everyone.
+TEST(AbsoluteRatings, RatioToThePositionAverage) {
+    auto league = std::make_unique<League>();
     const struct {
         int id;
+        const char* team;
+        int position, future;
         double ratio, absolute;
-    } cases[] = {{1, 1.25, 2.625}, {2, 0.75, 0},  {3, 1.2, 1.875}, {5, 1.0, 0},
-                 {8, 1.5, 7.5},    {650, 1.0, 0}, {10, 1.0, 0}};
+    } cases[] = {{1, kDraft, 1, 50, 1.25, 2.625}, {2, kDraft, 1, 30, 0.75, 0}, {3, kDraft, 2, 60, 1.2, 1.875},
+                 {4, kDraft, 2, 40, 0.8, 0},      {5, kDraft, 2, 50, 1.0, 0},  {8, kDraft, 3, 90, 1.5, 7.5},
+                 {9, kDraft, 3, 30, 0.5, 0},      {10, kDraft, 4, 0, 1.0, 0},  {11, kDraft, 4, 0, 1.0, 0},
+                 {6, kFreeAgent, 1, 99, -1, 0},   {7, kNextDraft, 2, 99, 0, 0}};
     for (const auto& c : cases) {
-        EXPECT_NEAR(league.player(c.id).DraftRatio, c.ratio, 1e-12) << c.id;
-        EXPECT_NEAR(league.player(c.id).AbsoluteRating, c.absolute, 1e-9) << c.id;
+        Player& p = league->player(c.id);
+        p.Name = "Prospect", p.Team = c.team, p.DraftRatio = c.ratio < 0 ? -1 : 0;
+        p.PositionNumber = static_cast<int16_t>(c.position), p.FutureRating = static_cast<int16_t>(c.future);
     }
-    EXPECT_DOUBLE_EQ(league.player(6).DraftRatio, -1) << "free agents are not graded";
-    EXPECT_DOUBLE_EQ(league.player(7).DraftRatio, 0) << "next year's class is not graded";
+    CalculateAbsoluteRatings(*league);
+    for (const auto& c : cases)
+        EXPECT_TRUE(std::abs(league->player(c.id).DraftRatio - c.ratio) < 1e-12 &&
+                    std::abs(league->player(c.id).AbsoluteRating - c.absolute) < 1e-9)
+            << c.id << ": " << league->player(c.id).DraftRatio << ", " << league->player(c.id).AbsoluteRating;
 }
 
 } // namespace
