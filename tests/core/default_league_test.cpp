@@ -120,24 +120,6 @@ TEST_F(DefaultLeagueSource, TeamsFillSlotsInIdOrderAndTooFewAreRefused) {
               std::make_tuple("Human", true, false, true, 0, 0));
 }
 
-TEST_F(DefaultLeagueSource, MissingRowsLeaveSlotsEmptyAndCollegesNeedTwoCharacters) {
-    AddTeams();
-    const std::pair<std::string, std::string> colleges[] = {{"X", "N/A"}, {"É", "N/A"}, {"UC", "UC"}};
-    AddPlayer({.id = 1, .college = colleges[0].first});
-    AddPlayer({.id = 3, .name = "N/A"});
-    AddPlayer({.id = 4, .college = colleges[1].first});
-    AddPlayer({.id = 650, .college = colleges[2].first});
-    AddPlayer({.id = 651}); // beyond the league's slots
-    P(2).Name = "Left Over";
-    ReadAll(false);
-    for (int id : {2, 3, 651})
-        EXPECT_TRUE(P(id).IsEmpty()) << id;
-    EXPECT_EQ(std::make_tuple(P(1).College, P(4).College, P(650).College),
-              std::make_tuple("N/A", "N/A", "UC"));
-    session.league.RebuildFreeIDs();
-    EXPECT_EQ(session.league.freeIDs.size(), 647u);
-}
-
 // Potential x (a + b r) by experience band (0-3, 4-7, 8-10, 11+), limited to 99; scouted within 0.75 to 1.25
 // of it. Each band's range is reached and not passed.
 TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
@@ -172,6 +154,7 @@ TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
     EXPECT_EQ(RandomizationFromChoice("Default Randomization"), PotentialRandomization::Normal);
 }
 
+// Missing rows leave their slots empty.
 TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
     AddTeams();
     AddPlayer({.id = 1, .injury = 7, .timeInjured = 30, .ir = -1});
@@ -180,7 +163,19 @@ TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
     AddPlayer({.id = 4, .team = "FA", .lastTeam = "Team9", .contract1 = 0});
     AddPlayer({.id = 5, .team = "Draft", .contract1 = 0});
     AddPlayer({.id = 6, .skill = 140});
+    AddPlayer({.id = 7, .college = "X", .team = "Team5"}); // a college needs two characters
+    AddPlayer({.id = 8, .college = "É", .team = "Team5"});
+    AddPlayer({.id = 650, .college = "UC", .team = "Team5"});
+    AddPlayer({.id = 9, .name = "N/A"});
+    AddPlayer({.id = 651}); // beyond the league's slots
+    P(10).Name = "Left Over";
     ReadAll(false);
+    for (int id : {9, 10, 651})
+        EXPECT_TRUE(P(id).IsEmpty()) << id;
+    EXPECT_EQ(std::make_tuple(P(7).College, P(8).College, P(650).College),
+              std::make_tuple("N/A", "N/A", "UC"));
+    session.league.RebuildFreeIDs();
+    EXPECT_EQ(session.league.freeIDs.size(), 641u);
     const Player& hurt = P(1);
     EXPECT_EQ(std::tie(hurt.Injury, hurt.TimeInjured, hurt.IR), std::make_tuple("Torn ACL", 30, true));
     EXPECT_EQ(std::tie(hurt.contract1, hurt.contract2, hurt.contract3),

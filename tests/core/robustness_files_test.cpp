@@ -1,7 +1,6 @@
 // Bad files around the program: the save folder, the installation's data files, the working database.
 // Each is refused with a clear message, or read past safely, and changes nothing.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <fstream>
 #include <functional>
@@ -10,6 +9,7 @@
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "platform/scripted_host.h"
+#include "platform/sqlite_db.h"
 #include "support/trim_a_cli.h"
 
 namespace fs = std::filesystem;
@@ -110,13 +110,10 @@ TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
     };
     auto season = [](const char* row) {
         return [row](const fs::path& h) { // columns without a type keep what is written
-            fs::remove(h / "default.lge");
-            sqlite3* db = nullptr;
-            sqlite3_open((h / "default.lge").c_str(), &db);
-            std::string sql = "CREATE TABLE SeasonInfo (Season, SeasonDay); INSERT INTO SeasonInfo VALUES (" +
-                              std::string(row) + ");";
-            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-            sqlite3_close(db);
+            std::ofstream(h / "default.lge", std::ios::trunc).close();
+            SqliteDb(h / "default.lge")
+                .Execute("CREATE TABLE SeasonInfo (Season, SeasonDay); INSERT INTO SeasonInfo VALUES (" +
+                         std::string(row) + ");");
         };
     };
     const std::pair<std::function<void(const fs::path&)>, std::string> cases[] = {

@@ -13,16 +13,18 @@ namespace hv {
 namespace {
 
 TEST(LeagueNames, OrdinaryNamesPassAndNamesThatCouldLeaveTheirFolderAreRefused) {
-    for (const std::string& name :
-         {std::string("My League"), std::string("Liga Española"), std::string("2004-05"), std::string("a"),
-          std::string("dots.are.fine"), std::string(kMaxLeagueNameBytes, 'n')})
+    const std::string ok[] = {"My League", "Liga Española", "2004-05",
+                              "a",         "dots.are.fine", std::string(kMaxLeagueNameBytes, 'n')};
+    const std::string refused[] = {"../up",   "a/b",
+                                   "a\\b",    "..",
+                                   ".",       "tab\tname",
+                                   "del\x7F", std::string("nul\0x", 5),
+                                   "\xC3",    std::string(kMaxLeagueNameBytes + 1, 'n')};
+    for (const std::string& name : ok)
         EXPECT_FALSE(LeagueNameProblem(name).has_value()) << name;
-    EXPECT_EQ(LeagueNameProblem(""), "Please enter a league name.");
-    for (const std::string& name :
-         {std::string("../up"), std::string("a/b"), std::string("a\\b"), std::string(".."), std::string("."),
-          std::string("tab\tname"), std::string("del\x7F"), std::string("nul\0x", 5), std::string("\xC3"),
-          std::string(kMaxLeagueNameBytes + 1, 'n')})
+    for (const std::string& name : refused)
         EXPECT_TRUE(LeagueNameProblem(name).has_value()) << name;
+    EXPECT_EQ(LeagueNameProblem(""), "Please enter a league name.");
     EXPECT_NE(LeagueNameProblem("a/b")->find("must not contain"), std::string::npos);
     EXPECT_NE(LeagueNameProblem(std::string(101, 'n'))->find("too long"), std::string::npos);
 }

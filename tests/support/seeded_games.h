@@ -362,19 +362,6 @@ class SeededGame {
     }
 };
 
-// The box line's columns that the team totals add up.
-inline const std::pair<int16_t BoxPlayerLine::*, int32_t BoxTeamTotals::*> kTotalColumns[] = {
-    {&BoxPlayerLine::FGA, &BoxTeamTotals::FGA},
-    {&BoxPlayerLine::FG, &BoxTeamTotals::FG},
-    {&BoxPlayerLine::ThreePA, &BoxTeamTotals::ThreePA},
-    {&BoxPlayerLine::ThreeP, &BoxTeamTotals::ThreeP},
-    {&BoxPlayerLine::FTA, &BoxTeamTotals::FTA},
-    {&BoxPlayerLine::FT, &BoxTeamTotals::FT},
-    {&BoxPlayerLine::Rebounds, &BoxTeamTotals::Rebounds},
-    {&BoxPlayerLine::Steals, &BoxTeamTotals::Steals},
-    {&BoxPlayerLine::Blocks, &BoxTeamTotals::Blocks},
-    {&BoxPlayerLine::Turnovers, &BoxTeamTotals::Turnovers}};
-
 // Every invariant of a finished stepwise game.
 inline void ExpectGameInvariants(const SeededGame& s) {
     const clsGame& g = s.game;
@@ -389,19 +376,25 @@ inline void ExpectGameInvariants(const SeededGame& s) {
     for (const auto& [side, score] :
          {std::pair{&box.Home, g.HomeScore()}, std::pair{&box.Away, g.AwayScore()}}) {
         int points = 0, played = 0;
-        BoxTeamTotals sums;
+        auto sum = [&](int16_t BoxPlayerLine::*column) {
+            int32_t total = 0;
+            for (const BoxPlayerLine& l : side->Players)
+                total += l.*column;
+            return total;
+        };
         for (const BoxPlayerLine& l : side->Players) {
             EXPECT_TRUE(l.FG <= l.FGA && l.ThreeP <= l.ThreePA && l.FT <= l.FTA && l.ThreeP <= l.FG &&
                         l.ThreePA <= l.FGA && l.Fouls <= 6 && l.Points == 2 * l.FG + l.ThreeP + l.FT)
                 << l.Name;
             points += l.Points;
             played += l.Seconds;
-            for (auto [line, total] : kTotalColumns)
-                sums.*total += l.*line;
         }
         EXPECT_EQ(std::make_tuple(points, side->Score(), played),
                   std::make_tuple(score, score, 5 * (2880 + (periods - 4) * 300)));
-        EXPECT_EQ(side->Totals, sums);
+        using L = BoxPlayerLine;
+        EXPECT_EQ(side->Totals, (BoxTeamTotals{sum(&L::FGA), sum(&L::FG), sum(&L::ThreePA), sum(&L::ThreeP),
+                                               sum(&L::FTA), sum(&L::FT), sum(&L::Rebounds), sum(&L::Steals),
+                                               sum(&L::Blocks), sum(&L::Turnovers)}));
     }
     if (!g.bPBP()) return;
     const PlayByPlayFindings found = ReadPlayByPlay(g.PlayByPlay(), box);
