@@ -65,10 +65,9 @@ TEST(Composites, WorkedCasesRoundHalfToEven) {
     p.PerimeterDefense = 41, p.PostDefense = 50, p.DriveDefense = 50, p.Stealing = 50; // plain average 48.2
     p.DefaultPosition = "G";
     CalculatePlayerRatings(p);
-    EXPECT_EQ(p.RatingInsideScoring, 52);
-    EXPECT_EQ(p.RatingOutsideScoring, 50);
-    EXPECT_EQ(p.RatingRebounding, 50);
-    EXPECT_EQ(p.RatingDefense, 48) << "no known position: the plain average stands";
+    EXPECT_EQ(std::tie(p.RatingInsideScoring, p.RatingOutsideScoring, p.RatingRebounding, p.RatingDefense),
+              std::make_tuple(52, 50, 50, 48))
+        << "no known position: the plain defence average stands";
     // Zero passing and quickness are raised to 5 first: R(R(5.25) x 0.98) = 5.
     Player weak = AveragePlayer();
     weak.Passing = weak.Quickness = 0;
@@ -100,22 +99,17 @@ TEST(Composites, DefenseAtTheOwnPositionLimitedToOneToHundred) {
     Player sf = AveragePlayer();
     CalculatePlayerRatings(sf);
     EXPECT_EQ(sf.RatingDefense, 70);
-    Player weak = AveragePlayer();
-    weak.DefaultPosition = "C";
-    for (int16_t* a : {&weak.PostDefense, &weak.PerimeterDefense, &weak.DriveDefense, &weak.Stealing,
-                       &weak.ShotBlocking, &weak.Quickness, &weak.Strength})
-        *a = 5;
+    Player weak = AveragePlayer(), best = AveragePlayer(); // the best: every term at its 1.05 ceiling, 107.14
+    weak.DefaultPosition = "C", best.DefaultPosition = "PG";
+    for (int16_t Player::*a :
+         {&Player::PostDefense, &Player::PerimeterDefense, &Player::DriveDefense, &Player::Stealing,
+          &Player::ShotBlocking, &Player::Quickness, &Player::Strength})
+        weak.*a = 5, best.*a = 100;
     CalculatePlayerRatings(weak);
-    EXPECT_LT(PositionDefense(weak, 1), 0);
-    EXPECT_EQ(weak.RatingDefense, 1);
-    Player best = AveragePlayer(); // every term at its 1.05 ceiling: 107.14
-    best.DefaultPosition = "PG";
-    for (int16_t* a : {&best.PostDefense, &best.PerimeterDefense, &best.DriveDefense, &best.Stealing,
-                       &best.ShotBlocking, &best.Quickness, &best.Strength})
-        *a = 100;
     CalculatePlayerRatings(best);
+    EXPECT_LT(PositionDefense(weak, 1), 0);
     EXPECT_NEAR(PositionDefense(best, 5), 107.142857, 1e-4);
-    EXPECT_EQ(best.RatingDefense, 100);
+    EXPECT_EQ(std::make_tuple(weak.RatingDefense, best.RatingDefense), std::make_tuple(1, 100));
 }
 
 // Centre with every skill 50, 6'11'' and 290 pounds: physical 46.548 x 0.28 = 13.033, skills 35.5: R(48.533).

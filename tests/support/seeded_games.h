@@ -179,8 +179,7 @@ class PlayByPlayReader {
             handler_ = On(true, a, "moves with the ball");
         };
         auto freeThrows = [this](const std::string& a, const std::string&) {
-            freeThrower_ = On(true, a, "shoots free throws");
-            passer_ = {};
+            freeThrower_ = On(true, a, "shoots free throws"), passer_ = {};
         };
         auto freeThrow = [this](bool good) {
             return [this, good](const std::string&, const std::string&) { FreeThrow(good); };
@@ -213,10 +212,7 @@ class PlayByPlayReader {
                  ++Credit(w, "AST");
              }},
             {"The shot is blocked by {A}.",
-             [this](auto& a, auto&) {
-                 ++Credit(On(false, a, "blocks"), "BLK");
-                 Attempt(false);
-             }},
+             [this](auto& a, auto&) { ++Credit(On(false, a, "blocks"), "BLK"), Attempt(false); }},
             {"He is fouled by {A}.", [this](auto& a, auto&) { ++Credit(On(false, a, "fouls"), "PF"); }},
             {"{A} strips {B} for the steal.", [this](auto& a, auto& b) { Steal(a, Player(b)); }},
             {"The ball is stolen by {A}.", [this](auto& a, auto&) { Steal(a, handler_); }},
@@ -239,8 +235,7 @@ class PlayByPlayReader {
             {"{A} passes the ball to {B}", pass},
             {"{A} inbounds the ball to {B}",
              [this](auto& a, auto& b) {
-                 On(true, a, "inbounds");
-                 handler_ = On(true, b, "takes an inbound");
+                 On(true, a, "inbounds"), handler_ = On(true, b, "takes an inbound");
              }},
             {"{A} goes to the free throw line for {*}", freeThrows},
             {"{A} will shoot {*}", freeThrows},
@@ -248,10 +243,7 @@ class PlayByPlayReader {
             {"{A} throws the ball into the stands.", turnover},
             {"{A} makes a terrible pass and it sails out of bounds.", turnover},
             {"{A} dribbles {*}",
-             [this](auto& a, auto&) {
-                 handler_ = On(true, a, "dribbles");
-                 passer_ = {};
-             }},
+             [this](auto& a, auto&) { handler_ = On(true, a, "dribbles"), passer_ = {}; }},
             {"{A} drives to {*}", moves},
             {"{A} brings the ball over the timeline.", moves},
             {"{A} attempts to drive to {*}", moves},
