@@ -118,45 +118,36 @@ TEST_F(BoxScoreTest, OutputPathsByKindOfGame) {
 }
 
 // Games of the engine in the default league, played and written as the season plays them.
-class EngineGameOutput : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        home.CopyInstalledData();
-        session.league.programFolder = home.path();
-        ASSERT_TRUE(RunStartup(session, host));
-        ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Output Test"));
-        League& l = session.league;
-        l.rng.Seed(11);
-        l.state.SeasonDay = 5;
-        l.state.SiteDuringSim = true;
-        l.state.LeagueInjuries = false;
-        l.schedule[5].NumGames = 3;
-        l.schedule[5].Games[3].HomeTeam = l.team(1).Name;
-        l.schedule[5].Games[3].AwayTeam = l.team(2).Name;
-    }
-    League& league() { return session.league; }
-    fs::path Folder() const { return home / "leaguedata" / "Output Test"; }
-
+// The box file and the play-by-play file tell the same game, and the game reached the league's records.
+TEST(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords) {
     test::TempHome home;
     ScriptedHost host;
     Session session;
-};
-
-// The box file and the play-by-play file tell the same game, and the game reached the league's records.
-TEST_F(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords) {
-    League& l = league();
+    home.CopyInstalledData();
+    session.league.programFolder = home.path();
+    ASSERT_TRUE(RunStartup(session, host));
+    ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Output Test"));
+    League& l = session.league;
+    const fs::path folder = home / "leaguedata" / "Output Test";
+    l.rng.Seed(11);
+    l.state.SeasonDay = 5;
+    l.state.SiteDuringSim = true;
+    l.state.LeagueInjuries = false;
+    l.schedule[5].NumGames = 3;
+    l.schedule[5].Games[3].HomeTeam = l.team(1).Name;
+    l.schedule[5].Games[3].AwayTeam = l.team(2).Name;
     clsGame game(l);
     game.StartGame(1, 2, true, 3, GameType::Regular);
     game.SimGame();
     game.OutputPBP();
-    const int home = game.HomeScore(), away = game.AwayScore();
+    const int homeScore = game.HomeScore(), awayScore = game.AwayScore();
     const GameSummary& summary = game.Summary();
-    const std::optional<BoxScore> box = ReadBoxScoreFile(Folder() / "box" / "5-3.txt");
+    const std::optional<BoxScore> box = ReadBoxScoreFile(folder / "box" / "5-3.txt");
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(std::make_tuple(box->FinalLine, box->Home.Score(), box->Away.Score()),
-              std::make_tuple(summary.FinalLine, home, away));
-    EXPECT_TRUE(fs::exists(Folder() / "html" / "boxes" / "5-3.html"));
-    const std::vector<std::string> pbp = *ReadTextLines(Folder() / "pbp" / "5-3.txt");
+              std::make_tuple(summary.FinalLine, homeScore, awayScore));
+    EXPECT_TRUE(fs::exists(folder / "html" / "boxes" / "5-3.html"));
+    const std::vector<std::string> pbp = *ReadTextLines(folder / "pbp" / "5-3.txt");
     EXPECT_EQ(pbp, game.PlayByPlay());
     const test::PlayByPlayFindings found = test::ReadPlayByPlay(pbp, *box);
     EXPECT_TRUE(found.faults.empty()) << test::Joined(found.faults);
@@ -169,20 +160,20 @@ TEST_F(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords)
           l.team(1).Name + " Leaders:", l.team(2).Name + " Leaders:"})
         EXPECT_NE(std::find(final, pbp.end(), line), pbp.end()) << line;
 
-    EXPECT_NE(l.lastResult.find("@" + l.team(1).Name + " " + std::to_string(home)), std::string::npos);
+    EXPECT_NE(l.lastResult.find("@" + l.team(1).Name + " " + std::to_string(homeScore)), std::string::npos);
     const ScheduledGame& entry = l.schedule[5].Games[3];
     EXPECT_TRUE(entry.Played);
     EXPECT_EQ(std::make_tuple(entry.BoxFile, entry.PlayerOfGame, entry.HomeScore),
-              std::make_tuple("5-3.txt", pog.Name, home));
+              std::make_tuple("5-3.txt", pog.Name, homeScore));
     EXPECT_EQ(l.team(1).HomeWins + l.team(1).HomeLosses + l.team(2).RoadWins + l.team(2).RoadLosses, 2);
     int points = 0;
     for (int16_t id : game.AwayRoster())
         points += id != 0 ? l.player(id).SeasonStats.Points : 0;
-    EXPECT_EQ(points, away);
+    EXPECT_EQ(points, awayScore);
 
     // A box file that cannot be written is reported after the statistics are saved.
-    fs::remove_all(Folder() / "box");
-    this->home.Write("leaguedata/Output Test/box", "a file where the folder should be");
+    fs::remove_all(folder / "box");
+    home.Write("leaguedata/Output Test/box", "a file where the folder should be");
     l.schedule[5].Games[2].HomeTeam = l.team(3).Name;
     l.schedule[5].Games[2].AwayTeam = l.team(4).Name;
     clsGame unwritten(l);

@@ -17,9 +17,18 @@ namespace fs = std::filesystem;
 namespace hv {
 namespace {
 
-std::string Bytes(const fs::path& file) {
+std::string FileBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// Start-up's result and its last message.
+std::pair<bool, std::string> Start(const fs::path& folder) {
+    Session session;
+    session.league.programFolder = folder;
+    ScriptedHost host;
+    const bool started = RunStartup(session, host);
+    return {started, host.LastMessage()};
 }
 
 // A program folder with the minimal data files and one saved league, "Good".
@@ -77,30 +86,16 @@ TEST_F(SaveFolder, ASaveRemovesItsOwnStaleTemporaryFilesAndKeepsThePermissions) 
 
 // ---- The installation's data files ----
 
-class DataFiles : public ::testing::Test {
-  protected:
-    void SetUp() override { home.WriteMinimalData(); }
-    // Start-up's result and its last message.
-    std::pair<bool, std::string> Start(const fs::path& folder) {
-        Session session;
-        session.league.programFolder = folder;
-        ScriptedHost host;
-        bool started = RunStartup(session, host);
-        return {started, host.LastMessage()};
-    }
-    test::TempHome home;
-};
-
-TEST_F(DataFiles, TheWorkingDatabaseIsReplacedWholeNotOverwrittenInPlace) {
+TEST_F(SaveFolder, TheWorkingDatabaseIsReplacedWholeNotOverwrittenInPlace) {
     // A second program still reading the old working copy: here a second name of the same file.
     home.Write("reader.lge", "the old working copy");
     fs::create_hard_link(home / "reader.lge", home / "current.lge");
     ASSERT_TRUE(Start(home.path()).first);
-    EXPECT_EQ(Bytes(home / "reader.lge"), "the old working copy");
-    EXPECT_EQ(Bytes(home / "current.lge"), Bytes(home / "default.lge"));
+    EXPECT_EQ(FileBytes(home / "reader.lge"), "the old working copy");
+    EXPECT_EQ(FileBytes(home / "current.lge"), FileBytes(home / "default.lge"));
 }
 
-TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
+TEST_F(SaveFolder, EveryDamagedDataFileIsRefusedWithItsMessage) {
     const std::string damaged = "Injuries.dat is damaged, please reinstall the game.";
     auto injury = [](InjuryType bad) {
         return [bad](const fs::path& h) {
