@@ -105,9 +105,10 @@ TEST(CommandAvailability, ADraftUnderWayOffersResume) {
         SeasonState s = AtDay(c.day);
         s.DraftState = static_cast<int16_t>(c.draftState);
         const auto on = CommandAvailability(s, true);
-        EXPECT_EQ(on.at("mnuCreationDraft"), c.creation) << c.day << "/" << c.draftState;
-        EXPECT_EQ(on.at("mnuRookieDraft"), c.rookie) << c.day << "/" << c.draftState;
-        EXPECT_EQ(on.at("mnuResumeDraft"), c.resume) << c.day << "/" << c.draftState;
+        EXPECT_EQ(
+            std::make_tuple(on.at("mnuCreationDraft"), on.at("mnuRookieDraft"), on.at("mnuResumeDraft")),
+            std::make_tuple(c.creation, c.rookie, c.resume))
+            << c.day << "/" << c.draftState;
     }
 }
 

@@ -7,16 +7,11 @@
 namespace hv {
 namespace {
 
-TEST(SalaryCapField, ShownWithDollarSignAndThousandsSeparators) {
-    const std::pair<int64_t, const char*> cases[] = {
+TEST(SalaryCapField, ShownWithSeparatorsTypedTextKeepsItsLeadingNumberAndTooLargeIsRefused) {
+    const std::pair<int64_t, const char*> shown[] = {
         {0, "$0"}, {999, "$999"}, {1000, "$1,000"}, {2147483647, "$2,147,483,647"}, {-1500, "-$1,500"}};
-    for (auto [dollars, text] : cases)
+    for (auto [dollars, text] : shown)
         EXPECT_EQ(SalaryCapText(dollars), text);
-}
-
-// Every "$" and "," dropped, blanks ignored, then the leading number of the rest, rounded half to even; a
-// value the saved game cannot hold is refused and changes nothing.
-TEST(SalaryCapField, TypedTextKeepsItsLeadingNumberAndWhatTheSavedGameCannotHoldIsRefused) {
     SeasonState state;
     ScriptedHost host;
     const std::pair<const char*, int64_t> cases[] = {{"$1,2,3", 123},
