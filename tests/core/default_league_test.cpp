@@ -21,16 +21,12 @@ const char* kSchema = R"(
 PRAGMA synchronous = OFF;
 CREATE TABLE Team (ID INTEGER PRIMARY KEY, City TEXT, Name TEXT, Owner TEXT, benchC INTEGER, pbp INTEGER,
   Conference TEXT, Division TEXT);
-CREATE TABLE Player (ID INTEGER, Name TEXT, ShowPotential TEXT, Height INTEGER, Weight INTEGER,
-  DisplayHeight TEXT, Age INTEGER, Team TEXT, LastTeam TEXT, LastFASeason INTEGER, DefaultPosition TEXT,
-  PositionNumber INTEGER, OriginalPosition INTEGER, Round INTEGER, Pick INTEGER, Experience INTEGER,
-  CAREERPOINTS INTEGER, contract1 INTEGER, contract2 INTEGER, contract3 INTEGER, contract4 INTEGER,
-  contract5 INTEGER, contract6 INTEGER, contract7 INTEGER, contract8 INTEGER, Exception INTEGER,
-  BirdYears INTEGER, Potential INTEGER, InsideScoring INTEGER, JumpShot INTEGER, ThreePointShot INTEGER,
-  Scoring INTEGER, Handling INTEGER, Passing INTEGER, Quickness INTEGER, PostDefense INTEGER,
-  PerimeterDefense INTEGER, DriveDefense INTEGER, Stealing INTEGER, ShotBlocking INTEGER,
-  OffenseRebound INTEGER, DefenseRebound INTEGER, Jumping INTEGER, Strength INTEGER, STAMINA INTEGER,
-  Injury INTEGER, TimeInjured INTEGER, IR INTEGER);
+CREATE TABLE Player (ID, Name, ShowPotential, Height, Weight, DisplayHeight, Age, Team, LastTeam, LastFASeason,
+  DefaultPosition, PositionNumber, OriginalPosition, Round, Pick, Experience, CAREERPOINTS, contract1, contract2,
+  contract3, contract4, contract5, contract6, contract7, contract8, Exception, BirdYears, Potential,
+  InsideScoring, JumpShot, ThreePointShot, Scoring, Handling, Passing, Quickness, PostDefense, PerimeterDefense,
+  DriveDefense, Stealing, ShotBlocking, OffenseRebound, DefenseRebound, Jumping, Strength, STAMINA, Injury,
+  TimeInjured, IR); -- columns without a type keep the values as they are inserted
 CREATE TABLE injuries (injuryID INTEGER PRIMARY KEY, InjuryName TEXT);
 CREATE TABLE SeasonInfo (Season INTEGER, SeasonDay INTEGER);
 INSERT INTO SeasonInfo VALUES (2001, 0);
