@@ -44,10 +44,8 @@ TEST(InstalledDataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
         ++home[static_cast<size_t>(h)], ++away[static_cast<size_t>(a)];
         ++meetings[{std::min(h, a), std::max(h, a)}];
     }
-    for (int t = 1; t <= kLeagueTeams; ++t)
-        EXPECT_EQ(std::make_tuple(home[static_cast<size_t>(t)], away[static_cast<size_t>(t)]),
-                  std::make_tuple(41, 41))
-            << t;
+    EXPECT_EQ(std::count(home.begin() + 1, home.end(), 41) + std::count(away.begin() + 1, away.end(), 41),
+              2 * kLeagueTeams);
     EXPECT_EQ(meetings.size(), static_cast<size_t>(kLeagueTeams * (kLeagueTeams - 1) / 2));
     for (const auto& [pair, n] : meetings)
         EXPECT_GE(n, division[static_cast<size_t>(pair.first)] == division[static_cast<size_t>(pair.second)]

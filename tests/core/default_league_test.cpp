@@ -21,16 +21,12 @@ const char* kSchema = R"(
 PRAGMA synchronous = OFF;
 CREATE TABLE Team (ID INTEGER PRIMARY KEY, City TEXT, Name TEXT, Owner TEXT, benchC INTEGER, pbp INTEGER,
   Conference TEXT, Division TEXT);
-CREATE TABLE Player (ID INTEGER, Name TEXT, ShowPotential TEXT, Height INTEGER, Weight INTEGER,
-  DisplayHeight TEXT, Age INTEGER, Team TEXT, LastTeam TEXT, LastFASeason INTEGER, DefaultPosition TEXT,
-  PositionNumber INTEGER, OriginalPosition INTEGER, Round INTEGER, Pick INTEGER, Experience INTEGER,
-  CAREERPOINTS INTEGER, contract1 INTEGER, contract2 INTEGER, contract3 INTEGER, contract4 INTEGER,
-  contract5 INTEGER, contract6 INTEGER, contract7 INTEGER, contract8 INTEGER, Exception INTEGER,
-  BirdYears INTEGER, Potential INTEGER, InsideScoring INTEGER, JumpShot INTEGER, ThreePointShot INTEGER,
-  Scoring INTEGER, Handling INTEGER, Passing INTEGER, Quickness INTEGER, PostDefense INTEGER,
-  PerimeterDefense INTEGER, DriveDefense INTEGER, Stealing INTEGER, ShotBlocking INTEGER,
-  OffenseRebound INTEGER, DefenseRebound INTEGER, Jumping INTEGER, Strength INTEGER, STAMINA INTEGER,
-  Injury INTEGER, TimeInjured INTEGER, IR INTEGER);
+CREATE TABLE Player (ID, Name, ShowPotential, Height, Weight, DisplayHeight, Age, Team, LastTeam, LastFASeason,
+  DefaultPosition, PositionNumber, OriginalPosition, Round, Pick, Experience, CAREERPOINTS, contract1, contract2,
+  contract3, contract4, contract5, contract6, contract7, contract8, Exception, BirdYears, Potential,
+  InsideScoring, JumpShot, ThreePointShot, Scoring, Handling, Passing, Quickness, PostDefense, PerimeterDefense,
+  DriveDefense, Stealing, ShotBlocking, OffenseRebound, DefenseRebound, Jumping, Strength, STAMINA, Injury,
+  TimeInjured, IR); -- columns without a type keep the values as they are inserted
 CREATE TABLE injuries (injuryID INTEGER PRIMARY KEY, InjuryName TEXT);
 CREATE TABLE SeasonInfo (Season INTEGER, SeasonDay INTEGER);
 INSERT INTO SeasonInfo VALUES (2001, 0);
@@ -120,55 +116,32 @@ TEST_F(DefaultLeagueSource, TeamsFillSlotsInIdOrderAndTooFewAreRefused) {
               std::make_tuple("Human", true, false, true, 0, 0));
 }
 
-TEST_F(DefaultLeagueSource, MissingRowsLeaveSlotsEmptyAndCollegesNeedTwoCharacters) {
-    AddTeams();
-    const std::pair<std::string, std::string> colleges[] = {{"X", "N/A"}, {"É", "N/A"}, {"UC", "UC"}};
-    AddPlayer({.id = 1, .college = colleges[0].first});
-    AddPlayer({.id = 3, .name = "N/A"});
-    AddPlayer({.id = 4, .college = colleges[1].first});
-    AddPlayer({.id = 650, .college = colleges[2].first});
-    AddPlayer({.id = 651}); // beyond the league's slots
-    P(2).Name = "Left Over";
-    ReadAll(false);
-    for (int id : {2, 3, 651})
-        EXPECT_TRUE(P(id).IsEmpty()) << id;
-    EXPECT_EQ(std::make_tuple(P(1).College, P(4).College, P(650).College),
-              std::make_tuple("N/A", "N/A", "UC"));
-    session.league.RebuildFreeIDs();
-    EXPECT_EQ(session.league.freeIDs.size(), 647u);
-}
-
-// Potential x (a + b r) by experience band, limited to 99; scouted within 0.75 to 1.25 of it.
+// Potential x (a + b r) by experience band (0-3, 4-7, 8-10, 11+), limited to 99; scouted within 0.75 to 1.25
+// of it. Each band's range is reached and not passed.
 TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
     AddTeams();
-    const int experiences[] = {0, 3, 4, 7, 8, 10, 11, 20};
-    constexpr int kCopies = 40;
-    for (int e = 0; e < 8; ++e)
-        for (int k = 0; k < kCopies; ++k)
-            AddPlayer({.id = 1 + e * kCopies + k, .experience = experiences[e], .potential = 80});
+    const int experiences[] = {3, 4, 7, 8, 10, 11}, bands[] = {0, 1, 1, 2, 2, 3};
+    for (int e = 0; e < 6; ++e)
+        for (int k = 0; k < 40; ++k)
+            AddPlayer({.id = 1 + e * 40 + k, .experience = experiences[e], .potential = 80});
     AddPlayer({.id = 400, .potential = 140});
-    const double ranges[2][4][2] = {{{0.4, 1.6}, {0.6, 1.4}, {0.8, 1.2}, {0.9, 1.1}},
-                                    {{0.8, 1.2}, {0.9, 1.1}, {0.95, 1.05}, {0.975, 1.025}}};
-    for (auto mode :
-         {PotentialRandomization::Normal, PotentialRandomization::Small, PotentialRandomization::None}) {
+    const std::pair<PotentialRandomization, std::array<int, 8>> modes[] = {
+        {PotentialRandomization::Normal, {32, 99, 48, 99, 64, 96, 72, 88}},
+        {PotentialRandomization::Small, {64, 96, 72, 88, 76, 84, 78, 82}},
+        {PotentialRandomization::None, {80, 80, 80, 80, 80, 80, 80, 80}}};
+    for (const auto& [mode, ranges] : modes) {
         ReadAll(false, mode);
-        for (int e = 0; e < 8; ++e) {
+        for (int e = 0; e < 6; ++e) {
             int lo = 99, hi = 0;
-            for (int k = 0; k < kCopies; ++k) {
-                const Player& p = P(1 + e * kCopies + k);
+            for (int k = 0; k < 40; ++k) {
+                const Player& p = P(1 + e * 40 + k);
                 lo = std::min<int>(lo, p.Potential), hi = std::max<int>(hi, p.Potential);
                 EXPECT_TRUE(p.KnownPotential >= NearestInt(0.75 * p.Potential) &&
                             p.KnownPotential <= std::min(100, NearestInt(1.25 * p.Potential)));
             }
-            if (mode == PotentialRandomization::None) {
-                EXPECT_EQ(std::make_tuple(lo, hi), std::make_tuple(80, 80));
-                continue;
-            }
-            const double* range = ranges[mode == PotentialRandomization::Small][e / 2];
-            EXPECT_GE(lo, NearestInt(80 * range[0])) << "experience " << experiences[e];
-            EXPECT_LE(hi, std::min(99, NearestInt(80 * range[1]))) << "experience " << experiences[e];
-            EXPECT_LT(lo, NearestInt(80 * (range[0] + 0.25 * (range[1] - range[0]))))
-                << "the band's low end is reached, experience " << experiences[e];
+            const int low = ranges[2 * bands[e]], high = ranges[2 * bands[e] + 1], reach = (high - low) / 4;
+            EXPECT_TRUE(lo >= low && lo <= low + reach && hi <= high && hi >= high - reach)
+                << "experience " << experiences[e] << ": " << lo << " to " << hi;
         }
         EXPECT_EQ(P(400).Potential, 99);
     }
@@ -177,6 +150,7 @@ TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
     EXPECT_EQ(RandomizationFromChoice("Default Randomization"), PotentialRandomization::Normal);
 }
 
+// Missing rows leave their slots empty.
 TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
     AddTeams();
     AddPlayer({.id = 1, .injury = 7, .timeInjured = 30, .ir = -1});
@@ -185,7 +159,19 @@ TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
     AddPlayer({.id = 4, .team = "FA", .lastTeam = "Team9", .contract1 = 0});
     AddPlayer({.id = 5, .team = "Draft", .contract1 = 0});
     AddPlayer({.id = 6, .skill = 140});
+    AddPlayer({.id = 7, .college = "X", .team = "Team5"}); // a college needs two characters
+    AddPlayer({.id = 8, .college = "É", .team = "Team5"});
+    AddPlayer({.id = 650, .college = "UC", .team = "Team5"});
+    AddPlayer({.id = 9, .name = "N/A"});
+    AddPlayer({.id = 651}); // beyond the league's slots
+    P(10).Name = "Left Over";
     ReadAll(false);
+    for (int id : {9, 10, 651})
+        EXPECT_TRUE(P(id).IsEmpty()) << id;
+    EXPECT_EQ(std::make_tuple(P(7).College, P(8).College, P(650).College),
+              std::make_tuple("N/A", "N/A", "UC"));
+    session.league.RebuildFreeIDs();
+    EXPECT_EQ(session.league.freeIDs.size(), 641u);
     const Player& hurt = P(1);
     EXPECT_EQ(std::tie(hurt.Injury, hurt.TimeInjured, hurt.IR), std::make_tuple("Torn ACL", 30, true));
     EXPECT_EQ(std::tie(hurt.contract1, hurt.contract2, hurt.contract3),

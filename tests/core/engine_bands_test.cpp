@@ -9,15 +9,13 @@ namespace {
 
 using namespace bands;
 
-TEST(EngineBands, FatigueBands) {
-    const std::pair<int, double> cases[] = {{0, 0.75},   {399, 0.75},  {400, 0.85},  {500, 0.85}, {501, 0.9},
-                                            {600, 0.9},  {601, 0.925}, {700, 0.925}, {701, 0.95}, {800, 0.95},
-                                            {801, 0.98}, {900, 0.98},  {901, 1.0},   {1000, 1.0}};
-    for (auto [energy, factor] : cases)
+TEST(EngineBands, FatigueDifferenceHeightWeightAndDefenderBandsAreClosedAtTheTop) {
+    const std::pair<int, double> energies[] = {
+        {0, 0.75},    {399, 0.75}, {400, 0.85}, {500, 0.85}, {501, 0.9},  {600, 0.9}, {601, 0.925},
+        {700, 0.925}, {701, 0.95}, {800, 0.95}, {801, 0.98}, {900, 0.98}, {901, 1.0}, {1000, 1.0}};
+    for (auto [energy, factor] : energies)
         EXPECT_EQ(Fatigue(energy), factor) << energy;
-}
 
-TEST(EngineBands, DifferenceHeightAndWeightBandsAreClosedAtTheTop) {
     const std::pair<double, int> differences[] = {{-20.5, 0}, {-20, 1},  {-15, 1}, {-14.9, 2}, {-10, 2},
                                                   {-5, 3},    {-4.9, 4}, {0, 4},   {0.1, 5},   {5, 5},
                                                   {10, 6},    {15, 7},   {20, 8},  {20.1, 9}};
@@ -32,13 +30,10 @@ TEST(EngineBands, DifferenceHeightAndWeightBandsAreClosedAtTheTop) {
                                            {30, 6},  {31, 7},  {40, 7},  {41, 8},  {50, 8},  {51, 9}};
     for (auto [w, band] : weights)
         EXPECT_EQ(WeightBand(w), band) << w;
-}
-
-TEST(EngineBands, DefenderAdjustment) {
-    const std::pair<double, double> cases[] = {{34.9, 0.04}, {35, 0.034},    {40, 0.034},  {40.5, 0.028},
-                                               {65, 0.004},  {65.5, -0.004}, {70, -0.004}, {90.5, -0.034},
-                                               {95, -0.034}, {95.5, -0.04}};
-    for (auto [rating, amount] : cases)
+    const std::pair<double, double> defenders[] = {{34.9, 0.04}, {35, 0.034},    {40, 0.034},  {40.5, 0.028},
+                                                   {65, 0.004},  {65.5, -0.004}, {70, -0.004}, {90.5, -0.034},
+                                                   {95, -0.034}, {95.5, -0.04}};
+    for (auto [rating, amount] : defenders)
         EXPECT_DOUBLE_EQ(DefenderAdjustment(rating), amount) << rating;
 }
 

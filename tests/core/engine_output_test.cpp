@@ -54,9 +54,10 @@ class BoxScoreTest : public ::testing::Test {
     FinishedGame game;
 };
 
-// The file's lines in the order the box-score screen reads them.
-TEST_F(BoxScoreTest, FileLayoutLineByLine) {
-    const std::vector<std::string> lines = BoxScoreLines(BuildBoxScore(league, game, 22));
+// The file's lines in the order the box-score screen reads them; they read back, damaged ones do not.
+TEST_F(BoxScoreTest, FileLayoutLineByLineAndDamagedTextIsRefused) {
+    const BoxScore box = BuildBoxScore(league, game, 22);
+    const std::vector<std::string> lines = BoxScoreLines(box);
     ASSERT_EQ(lines.size(), 2u + 10 + 2 + 2 * 15 * 17 + 3 + 3 + 2 * 12);
     std::vector<std::string> head = {"Bulls 115, Hawks 95", "Box Version 2", "21", "22", "23", "24", "5"};
     head.insert(head.end(), {"31", "32", "33", "19", "0", "Hawks", "Bulls"});
@@ -86,17 +87,8 @@ TEST_F(BoxScoreTest, FileLayoutLineByLine) {
         tail.push_back("");
     }
     EXPECT_EQ(std::vector<std::string>(lines.begin() + pog, lines.end()), tail);
-}
-
-TEST_F(BoxScoreTest, TheTextReadsBackAndDamagedTextIsRefused) {
-    const BoxScore box = BuildBoxScore(league, game, ChoosePlayerOfGame(league, game));
-    const std::vector<std::string> lines = BoxScoreLines(box);
-    std::optional<BoxScore> back = ParseBoxScore(lines);
-    ASSERT_TRUE(back.has_value());
-    EXPECT_EQ(*back, box);
-    EXPECT_EQ(back->Home.Score(), 95);
-    for (auto [at, text] :
-         {std::pair{1, "Box Version 1"}, std::pair{20, "12x"}, std::pair{530, "Team: Owls"}}) {
+    EXPECT_EQ(ParseBoxScore(lines), box);
+    for (auto [at, text] : {std::pair{1, "Box Version 1"}, {20, "12x"}, {530, "Team: Owls"}}) {
         std::vector<std::string> bad = lines;
         bad[static_cast<size_t>(at)] = text;
         EXPECT_FALSE(ParseBoxScore(bad).has_value()) << text;
@@ -126,45 +118,36 @@ TEST_F(BoxScoreTest, OutputPathsByKindOfGame) {
 }
 
 // Games of the engine in the default league, played and written as the season plays them.
-class EngineGameOutput : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        home.CopyInstalledData();
-        session.league.programFolder = home.path();
-        ASSERT_TRUE(RunStartup(session, host));
-        ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Output Test"));
-        League& l = session.league;
-        l.rng.Seed(11);
-        l.state.SeasonDay = 5;
-        l.state.SiteDuringSim = true;
-        l.state.LeagueInjuries = false;
-        l.schedule[5].NumGames = 3;
-        l.schedule[5].Games[3].HomeTeam = l.team(1).Name;
-        l.schedule[5].Games[3].AwayTeam = l.team(2).Name;
-    }
-    League& league() { return session.league; }
-    fs::path Folder() const { return home / "leaguedata" / "Output Test"; }
-
+// The box file and the play-by-play file tell the same game, and the game reached the league's records.
+TEST(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords) {
     test::TempHome home;
     ScriptedHost host;
     Session session;
-};
-
-// The box file and the play-by-play file tell the same game, and the game reached the league's records.
-TEST_F(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords) {
-    League& l = league();
+    home.CopyInstalledData();
+    session.league.programFolder = home.path();
+    ASSERT_TRUE(RunStartup(session, host));
+    ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Output Test"));
+    League& l = session.league;
+    const fs::path folder = home / "leaguedata" / "Output Test";
+    l.rng.Seed(11);
+    l.state.SeasonDay = 5;
+    l.state.SiteDuringSim = true;
+    l.state.LeagueInjuries = false;
+    l.schedule[5].NumGames = 3;
+    l.schedule[5].Games[3].HomeTeam = l.team(1).Name;
+    l.schedule[5].Games[3].AwayTeam = l.team(2).Name;
     clsGame game(l);
     game.StartGame(1, 2, true, 3, GameType::Regular);
     game.SimGame();
     game.OutputPBP();
-    const int home = game.HomeScore(), away = game.AwayScore();
+    const int homeScore = game.HomeScore();
     const GameSummary& summary = game.Summary();
-    const std::optional<BoxScore> box = ReadBoxScoreFile(Folder() / "box" / "5-3.txt");
+    const std::optional<BoxScore> box = ReadBoxScoreFile(folder / "box" / "5-3.txt");
     ASSERT_TRUE(box.has_value());
     EXPECT_EQ(std::make_tuple(box->FinalLine, box->Home.Score(), box->Away.Score()),
-              std::make_tuple(summary.FinalLine, home, away));
-    EXPECT_TRUE(fs::exists(Folder() / "html" / "boxes" / "5-3.html"));
-    const std::vector<std::string> pbp = *ReadTextLines(Folder() / "pbp" / "5-3.txt");
+              std::make_tuple(summary.FinalLine, homeScore, game.AwayScore()));
+    EXPECT_TRUE(fs::exists(folder / "html" / "boxes" / "5-3.html"));
+    const std::vector<std::string> pbp = *ReadTextLines(folder / "pbp" / "5-3.txt");
     EXPECT_EQ(pbp, game.PlayByPlay());
     const test::PlayByPlayFindings found = test::ReadPlayByPlay(pbp, *box);
     EXPECT_TRUE(found.faults.empty()) << test::Joined(found.faults);
@@ -177,27 +160,22 @@ TEST_F(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords)
           l.team(1).Name + " Leaders:", l.team(2).Name + " Leaders:"})
         EXPECT_NE(std::find(final, pbp.end(), line), pbp.end()) << line;
 
-    EXPECT_NE(l.lastResult.find("@" + l.team(1).Name + " " + std::to_string(home)), std::string::npos);
+    EXPECT_NE(l.lastResult.find("@" + l.team(1).Name + " " + std::to_string(homeScore)), std::string::npos);
     const ScheduledGame& entry = l.schedule[5].Games[3];
-    EXPECT_TRUE(entry.Played);
-    EXPECT_EQ(std::make_tuple(entry.BoxFile, entry.PlayerOfGame, entry.HomeScore),
-              std::make_tuple("5-3.txt", pog.Name, home));
-    EXPECT_EQ(l.team(1).HomeWins + l.team(1).HomeLosses + l.team(2).RoadWins + l.team(2).RoadLosses, 2);
-    int points = 0;
-    for (int16_t id : game.AwayRoster())
-        points += id != 0 ? l.player(id).SeasonStats.Points : 0;
-    EXPECT_EQ(points, away);
-}
+    EXPECT_EQ(std::make_tuple(entry.Played, entry.BoxFile, entry.PlayerOfGame, entry.HomeScore),
+              std::make_tuple(true, "5-3.txt", pog.Name, homeScore));
 
-TEST_F(EngineGameOutput, AnUnwritableBoxFileIsReportedAfterTheStatisticsAreSaved) {
-    fs::remove_all(Folder() / "box");
+    // A box file that cannot be written is reported after the statistics are saved.
+    fs::remove_all(folder / "box");
     home.Write("leaguedata/Output Test/box", "a file where the folder should be");
-    clsGame game(league());
-    game.StartGame(1, 2, false, 3, GameType::Regular);
-    EXPECT_THROW(game.SimGame(), std::runtime_error);
-    EXPECT_TRUE(league().schedule[5].Games[3].Played);
-    EXPECT_EQ(league().team(1).HomeWins + league().team(1).HomeLosses, 1);
-    EXPECT_EQ(league().player(game.HomeRoster()[0]).SeasonStats.Games, 1);
+    l.schedule[5].Games[2].HomeTeam = l.team(3).Name;
+    l.schedule[5].Games[2].AwayTeam = l.team(4).Name;
+    clsGame unwritten(l);
+    unwritten.StartGame(3, 4, false, 2, GameType::Regular);
+    EXPECT_THROW(unwritten.SimGame(), std::runtime_error);
+    EXPECT_TRUE(l.schedule[5].Games[2].Played);
+    EXPECT_EQ(l.team(3).HomeWins + l.team(3).HomeLosses, 1);
+    EXPECT_EQ(l.player(unwritten.HomeRoster()[0]).SeasonStats.Games, 1);
 }
 
 } // namespace

@@ -44,32 +44,10 @@ TEST(EngineSetup, WhoDressesAndHowLoadingLeavesThem) {
     }
 }
 
-// Rows 4 to 6 of a column: the three best fits for that position among the others, best first.
-TEST(EngineSetup, DepthRowsFourToSixHoldTheBestFits) {
-    EngineLeague el(3);
-    clsGame g(el.league);
-    g.StartGame(1, 2, false, 1, "Regular");
-    g.Loadteams();
-    for (int slot = 1; slot <= 5; ++slot) {
-        std::set<int16_t> listed = {g.HomeDepth(slot, 1), g.HomeDepth(slot, 2), g.HomeDepth(slot, 3)};
-        int lastFit = 1000;
-        for (int row = 4; row <= 6; ++row) {
-            const int16_t id = g.HomeDepth(slot, row);
-            ASSERT_NE(id, 0);
-            EXPECT_TRUE(listed.insert(id).second);
-            EXPECT_LE(FitAt(el.league.player(id), slot), lastFit);
-            lastFit = FitAt(el.league.player(id), slot);
-        }
-        for (int16_t id : g.HomeRoster())
-            if (!listed.count(id)) {
-                EXPECT_LE(FitAt(el.league.player(id), slot), lastFit);
-            }
-    }
-}
-
-// Each starter opens and closes the game and sits out two segments R and R + 5, never the same ones as
-// another starter; his stand-in comes from rows 2 to 6 of that column and plays nowhere else then.
-TEST(EngineSetup, TheRotationPlanRestsEachStarterTwice) {
+// Rows 4 to 6 of a column hold the three best fits for that position among the others, best first. Each
+// starter opens and closes the game and sits out two segments R and R + 5, never the same ones as another
+// starter; his stand-in comes from rows 2 to 6 of that column and plays nowhere else then.
+TEST(EngineSetup, DepthRowsAndTheRotationPlan) {
     for (unsigned seed = 1; seed <= 4; ++seed) {
         EngineLeague el(seed);
         clsGame g(el.league);
@@ -77,6 +55,16 @@ TEST(EngineSetup, TheRotationPlanRestsEachStarterTwice) {
         g.Loadteams();
         std::set<int> rested;
         for (int slot = 1; slot <= 5; ++slot) {
+            std::set<int16_t> listed = {g.HomeDepth(slot, 1), g.HomeDepth(slot, 2), g.HomeDepth(slot, 3)};
+            int lastFit = 1000;
+            for (int row = 4; row <= 6; ++row) {
+                const int16_t id = g.HomeDepth(slot, row);
+                EXPECT_TRUE(id != 0 && listed.insert(id).second &&
+                            FitAt(el.league.player(id), slot) <= lastFit);
+                lastFit = FitAt(el.league.player(id), slot);
+            }
+            for (int16_t id : g.HomeRoster())
+                EXPECT_TRUE(listed.count(id) || FitAt(el.league.player(id), slot) <= lastFit) << id;
             const int16_t starter = g.HomeDepth(slot, 1);
             EXPECT_EQ(g.HomePlanned(slot, 1), starter);
             EXPECT_EQ(g.HomePlanned(slot, clsGame::kSegments), starter);

@@ -32,9 +32,6 @@ class GameTestAccess {
     static void SetTeamFouls(clsGame& g, int side, int fouls) {
         g.side_[side].fouls = static_cast<int16_t>(fouls);
     }
-    static void SetTimeouts(clsGame& g, int side, int timeouts) {
-        g.side_[side].timeouts = static_cast<int16_t>(timeouts);
-    }
     static int16_t FreeThrowsPending(const clsGame& g) { return g.ftCount_; }
     static void AwardFreeThrows(clsGame& g, int count) { g.AwardFreeThrows(count); }
     static int16_t BallHandler(const clsGame& g) { return g.ballHandler_; }

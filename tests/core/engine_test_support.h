@@ -34,22 +34,19 @@ inline void MakePlayer(Player& p, int id, int position, const std::string& team,
     p.Age = between(20, 37);
     p.Experience = static_cast<int16_t>(std::max(0, p.Age - 21));
     const bool big = position <= 2;
-    p.InsideScoring = between(big ? 45 : 30, big ? 90 : 75);
-    p.JumpShot = between(30, 85);
-    p.ThreePointShot = between(big ? 5 : 30, big ? 50 : 90);
-    p.Scoring = between(35, 90);
-    p.Handling = between(big ? 20 : 45, big ? 60 : 95);
-    p.Passing = between(big ? 20 : 40, big ? 65 : 95);
-    p.Quickness = between(big ? 25 : 45, big ? 65 : 95);
-    p.PostDefense = between(big ? 45 : 20, big ? 90 : 60);
-    p.PerimeterDefense = between(big ? 20 : 40, big ? 60 : 90);
-    p.DriveDefense = between(30, 85);
-    p.Stealing = between(20, 85);
-    p.ShotBlocking = between(big ? 40 : 5, big ? 95 : 50);
-    p.OffenseRebound = between(big ? 40 : 10, big ? 90 : 55);
-    p.DefenseRebound = between(big ? 45 : 15, big ? 95 : 60);
-    p.Jumping = between(35, 90);
-    p.Strength = between(big ? 50 : 30, big ? 95 : 70);
+    const struct {
+        int16_t Player::*skill;
+        int bigLow, bigHigh, low, high; // ranges for a C or PF, and for the others
+    } skills[] = {{&Player::InsideScoring, 45, 90, 30, 75},    {&Player::JumpShot, 30, 85, 30, 85},
+                  {&Player::ThreePointShot, 5, 50, 30, 90},    {&Player::Scoring, 35, 90, 35, 90},
+                  {&Player::Handling, 20, 60, 45, 95},         {&Player::Passing, 20, 65, 40, 95},
+                  {&Player::Quickness, 25, 65, 45, 95},        {&Player::PostDefense, 45, 90, 20, 60},
+                  {&Player::PerimeterDefense, 20, 60, 40, 90}, {&Player::DriveDefense, 30, 85, 30, 85},
+                  {&Player::Stealing, 20, 85, 20, 85},         {&Player::ShotBlocking, 40, 95, 5, 50},
+                  {&Player::OffenseRebound, 40, 90, 10, 55},   {&Player::DefenseRebound, 45, 95, 15, 60},
+                  {&Player::Jumping, 35, 90, 35, 90},          {&Player::Strength, 50, 95, 30, 70}};
+    for (const auto& s : skills)
+        p.*s.skill = big ? between(s.bigLow, s.bigHigh) : between(s.low, s.high);
     CalculatePlayerRatings(p);
 }
 

@@ -57,34 +57,12 @@ int OutsideTheDraft(const League& league) {
 
 class NewLeague : public StartedHome {};
 
-TEST_F(NewLeague, DefaultLeagueKeepingRosters) {
-    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters)) << host.LastMessage();
-    const League& l = league();
-    EXPECT_EQ(l.state.SeasonDay, Phase::FirstFreeAgency);
-    EXPECT_EQ(l.state.Season, 2003);
-    EXPECT_EQ(OutsideTheDraft(l), 450) << "the default league's 440 and 10 generated free agents";
-    EXPECT_EQ(host.questions,
-              std::vector<std::string>{"You have not selected a human team. Would you like to continue?"});
-    int payroll = 0;
-    for (int id = 1; id <= kLastLeaguePlayer; ++id)
-        if (l.player(id).Team == l.team(1).Name) payroll += l.player(id).contract1;
-    EXPECT_EQ(l.team(1).TotalSalary, payroll);
-    ExpectConsistent(l);
-}
-
-TEST_F(NewLeague, DefaultLeagueCreationDraft) {
-    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::CreationDraft, 5)) << host.LastMessage();
-    League& l = league();
-    EXPECT_EQ(l.state.SeasonDay, Phase::CreationDraft);
-    EXPECT_EQ(CountTeam(kDraft), 450);
-    EXPECT_EQ(CountTeam(kNextDraft), 100);
-    EXPECT_TRUE(host.questions.empty()) << "a human team was chosen";
-    ExpectConsistent(l);
-}
-
 TEST_F(NewLeague, FictionalLeagues) {
-    ASSERT_TRUE(Create(PlayerSource::Fictional, LeagueType::CreationDraft)) << host.LastMessage();
-    EXPECT_EQ(CountTeam(kDraft), 500) << "no top-up for a generated league";
+    ASSERT_TRUE(Create(PlayerSource::Fictional, LeagueType::CreationDraft, 5)) << host.LastMessage();
+    EXPECT_EQ(std::make_tuple(league().state.SeasonDay, CountTeam(kDraft), CountTeam(kNextDraft)),
+              std::make_tuple(Phase::CreationDraft, 500, 100))
+        << "no top-up for a generated league";
+    EXPECT_TRUE(host.questions.empty()) << "a human team was chosen";
     EXPECT_EQ(host.lastCaption, "500 to 500");
     ExpectConsistent(league());
 
@@ -117,37 +95,20 @@ TEST_F(NewLeague, ImportedLeague) {
     ExpectConsistent(l);
 }
 
-TEST_F(NewLeague, BadImportFilesAreRefusedAndChangeNothing) {
-    const std::string head = ImportHeader(ImportFormat::League) + "\n";
-    const std::string ok =
-        "Ann,Lee,80,220,25,C,State,3,FA,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,70,0,0,0,0,0,0,0";
-    const struct {
-        std::string text, reason;
-    } cases[] = {
-        {"Name,Height\n" + ok, "Line 1: the header line is not"},
-        {head + ok + "\n" + "Bo,Kim,tall,220,25,C,State,3,FA" + ok.substr(ok.find(",FA,") + 3),
-         "Line 3: Height \"tall\" is not a whole number"},
-        {head + "Bo,Kim,80,220,25,G,State,3,FA" + ok.substr(ok.find(",FA,") + 3),
-         "Line 2: Position \"G\" is not C, PF, SF, SG or PG"},
-        {head + ok + ",7", "Line 2: the line has 33 values, the header 32"},
-        {head, "the file holds no players"},
-    };
-    Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters);
-    std::string before = EncodeLeague(league(), "Test League");
-    for (const auto& c : cases) {
-        home.Write("import/bad.csv", c.text);
-        host.messages.clear();
-        EXPECT_FALSE(Create(PlayerSource::ImportFile, LeagueType::KeepRosters, 0, "bad.csv")) << c.reason;
-        ASSERT_EQ(host.messages.size(), 1u) << c.reason;
-        EXPECT_EQ(host.messages[0].title, "Import Error");
-        EXPECT_EQ(host.messages[0].text.rfind("Invalid File Format\n", 0), 0u);
-        EXPECT_NE(host.messages[0].text.find(c.reason), std::string::npos) << host.messages[0].text;
-        EXPECT_EQ(EncodeLeague(league(), "Test League"), before);
-    }
-}
+TEST_F(NewLeague, DefaultLeagueKeepingRostersAndRefusalsThatLeaveIt) {
+    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters)) << host.LastMessage();
+    const League& l = league();
+    EXPECT_EQ(std::make_tuple(l.state.SeasonDay, l.state.Season, OutsideTheDraft(l)),
+              std::make_tuple(Phase::FirstFreeAgency, 2003, 450))
+        << "the default league's 440 and 10 generated free agents";
+    EXPECT_EQ(host.questions,
+              std::vector<std::string>{"You have not selected a human team. Would you like to continue?"});
+    int payroll = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        if (l.player(id).Team == l.team(1).Name) payroll += l.player(id).contract1;
+    EXPECT_EQ(l.team(1).TotalSalary, payroll);
+    ExpectConsistent(l);
 
-TEST_F(NewLeague, RefusalsLeaveTheRunningLeague) {
-    ASSERT_TRUE(Create(PlayerSource::DefaultLeague, LeagueType::KeepRosters));
     std::string before = EncodeLeague(league(), "Test League");
     NewLeagueTeams teams;
     ASSERT_TRUE(ReadNewLeagueTeams(session, host, teams));
@@ -165,6 +126,29 @@ TEST_F(NewLeague, RefusalsLeaveTheRunningLeague) {
     EXPECT_EQ(EncodeLeague(league(), "Test League"), before);
     c.type = LeagueType::Exhibition;
     EXPECT_FALSE(CreateNewLeague(session, host, c, teams));
+    const std::string head = ImportHeader(ImportFormat::League) + "\n";
+    const std::string ok = "25,C,State,3,FA,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,70,0,0,0,0,0,0,0";
+    const struct {
+        std::string text, reason;
+    } cases[] = {
+        // bad import files
+        {"Name,Height\nAnn,Lee,80,220," + ok, "Line 1: the header line is not"},
+        {head + "Ann,Lee,80,220," + ok + "\nBo,Kim,tall,220," + ok,
+         "Line 3: Height \"tall\" is not a whole number"},
+        {head + "Bo,Kim,80,220,25,G" + ok.substr(4), "Line 2: Position \"G\" is not C, PF, SF, SG or PG"},
+        {head + "Ann,Lee,80,220," + ok + ",7", "Line 2: the line has 33 values, the header 32"},
+        {head, "the file holds no players"},
+    };
+    for (const auto& bad : cases) {
+        home.Write("import/bad.csv", bad.text);
+        host.messages.clear();
+        EXPECT_FALSE(Create(PlayerSource::ImportFile, LeagueType::KeepRosters, 0, "bad.csv")) << bad.reason;
+        ASSERT_EQ(host.messages.size(), 1u) << bad.reason;
+        EXPECT_EQ(host.messages[0].title, "Import Error");
+        EXPECT_EQ(host.messages[0].text.find("Invalid File Format\n"), 0u);
+        EXPECT_NE(host.messages[0].text.find(bad.reason), std::string::npos) << host.messages[0].text;
+        EXPECT_EQ(EncodeLeague(league(), "Test League"), before);
+    }
     host.answers = {true};
     c.type = LeagueType::KeepRosters;
     ASSERT_TRUE(CreateNewLeague(session, host, c, teams));

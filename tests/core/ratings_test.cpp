@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <memory>
 
 #include "league/league.h"
 #include "personnel/ratings.h"
@@ -63,10 +65,9 @@ TEST(Composites, WorkedCasesRoundHalfToEven) {
     p.PerimeterDefense = 41, p.PostDefense = 50, p.DriveDefense = 50, p.Stealing = 50; // plain average 48.2
     p.DefaultPosition = "G";
     CalculatePlayerRatings(p);
-    EXPECT_EQ(p.RatingInsideScoring, 52);
-    EXPECT_EQ(p.RatingOutsideScoring, 50);
-    EXPECT_EQ(p.RatingRebounding, 50);
-    EXPECT_EQ(p.RatingDefense, 48) << "no known position: the plain average stands";
+    EXPECT_EQ(std::tie(p.RatingInsideScoring, p.RatingOutsideScoring, p.RatingRebounding, p.RatingDefense),
+              std::make_tuple(52, 50, 50, 48))
+        << "no known position: the plain defence average stands";
     // Zero passing and quickness are raised to 5 first: R(R(5.25) x 0.98) = 5.
     Player weak = AveragePlayer();
     weak.Passing = weak.Quickness = 0;
@@ -98,22 +99,17 @@ TEST(Composites, DefenseAtTheOwnPositionLimitedToOneToHundred) {
     Player sf = AveragePlayer();
     CalculatePlayerRatings(sf);
     EXPECT_EQ(sf.RatingDefense, 70);
-    Player weak = AveragePlayer();
-    weak.DefaultPosition = "C";
-    for (int16_t* a : {&weak.PostDefense, &weak.PerimeterDefense, &weak.DriveDefense, &weak.Stealing,
-                       &weak.ShotBlocking, &weak.Quickness, &weak.Strength})
-        *a = 5;
+    Player weak = AveragePlayer(), best = AveragePlayer(); // the best: every term at its 1.05 ceiling, 107.14
+    weak.DefaultPosition = "C", best.DefaultPosition = "PG";
+    for (int16_t Player::*a :
+         {&Player::PostDefense, &Player::PerimeterDefense, &Player::DriveDefense, &Player::Stealing,
+          &Player::ShotBlocking, &Player::Quickness, &Player::Strength})
+        weak.*a = 5, best.*a = 100;
     CalculatePlayerRatings(weak);
-    EXPECT_LT(PositionDefense(weak, 1), 0);
-    EXPECT_EQ(weak.RatingDefense, 1);
-    Player best = AveragePlayer(); // every term at its 1.05 ceiling: 107.14
-    best.DefaultPosition = "PG";
-    for (int16_t* a : {&best.PostDefense, &best.PerimeterDefense, &best.DriveDefense, &best.Stealing,
-                       &best.ShotBlocking, &best.Quickness, &best.Strength})
-        *a = 100;
     CalculatePlayerRatings(best);
+    EXPECT_LT(PositionDefense(weak, 1), 0);
     EXPECT_NEAR(PositionDefense(best, 5), 107.142857, 1e-4);
-    EXPECT_EQ(best.RatingDefense, 100);
+    EXPECT_EQ(std::make_tuple(weak.RatingDefense, best.RatingDefense), std::make_tuple(1, 100));
 }
 
 // Centre with every skill 50, 6'11'' and 290 pounds: physical 46.548 x 0.28 = 13.033, skills 35.5: R(48.533).
@@ -279,46 +275,30 @@ TEST(LetterGradeTest, BandEdges) {
         EXPECT_EQ(LetterGrade(value), grade) << value;
 }
 
-class AbsoluteRatings : public ::testing::Test {
-  protected:
-    void Add(int id, const std::string& team, int position, int futureRating) {
-        Player& p = league.player(id);
-        p.Name = "Prospect " + std::to_string(id);
-        p.Team = team;
-        p.PositionNumber = static_cast<int16_t>(position);
-        p.FutureRating = static_cast<int16_t>(futureRating);
-    }
-    League league;
-};
-
 // The ratio to the position's average of the class, and 1.5 x A(ratio), A through (1, 0), (1.1, 0.5),
-// (1.2, 1.25), (1.3, 2.25), (1.4, 3.5), (1.5, 5), and 5 above.
-TEST_F(AbsoluteRatings, RatioToThePositionAverage) {
-    Add(1, kDraft, 1, 50);
-    Add(2, kDraft, 1, 30); // centres average 40
-    Add(3, kDraft, 2, 60);
-    Add(4, kDraft, 2, 40);
-    Add(5, kDraft, 2, 50); // power forwards average 50
-    Add(6, kFreeAgent, 1, 99);
-    Add(7, kNextDraft, 2, 99);
-    Add(8, kDraft, 3, 90);
-    Add(9, kDraft, 3, 30);   // small forwards average 60: 1.5 -> 7.5
-    Add(650, kDraft, 5, 70); // the only point guard is his position's average
-    Add(10, kDraft, 4, 0);
-    Add(11, kDraft, 4, 0); // an average of 0 counts as 1 for everyone
-    league.player(6).DraftRatio = -1;
-    CalculateAbsoluteRatings(league);
+// (1.2, 1.25), (1.3, 2.25), (1.4, 3.5), (1.5, 5), and 5 above. Free agents and next year's class are not
+// graded; an average of 0 counts as 1 for everyone.
+TEST(AbsoluteRatings, RatioToThePositionAverage) {
+    auto league = std::make_unique<League>();
     const struct {
         int id;
+        const char* team;
+        int position, future;
         double ratio, absolute;
-    } cases[] = {{1, 1.25, 2.625}, {2, 0.75, 0},  {3, 1.2, 1.875}, {5, 1.0, 0},
-                 {8, 1.5, 7.5},    {650, 1.0, 0}, {10, 1.0, 0}};
+    } cases[] = {{1, kDraft, 1, 50, 1.25, 2.625}, {2, kDraft, 1, 30, 0.75, 0}, {3, kDraft, 2, 60, 1.2, 1.875},
+                 {4, kDraft, 2, 40, 0.8, 0},      {5, kDraft, 2, 50, 1.0, 0},  {8, kDraft, 3, 90, 1.5, 7.5},
+                 {9, kDraft, 3, 30, 0.5, 0},      {10, kDraft, 4, 0, 1.0, 0},  {11, kDraft, 4, 0, 1.0, 0},
+                 {6, kFreeAgent, 1, 99, -1, 0},   {7, kNextDraft, 2, 99, 0, 0}};
     for (const auto& c : cases) {
-        EXPECT_NEAR(league.player(c.id).DraftRatio, c.ratio, 1e-12) << c.id;
-        EXPECT_NEAR(league.player(c.id).AbsoluteRating, c.absolute, 1e-9) << c.id;
+        Player& p = league->player(c.id);
+        p.Name = "Prospect", p.Team = c.team, p.DraftRatio = c.ratio < 0 ? -1 : 0;
+        p.PositionNumber = static_cast<int16_t>(c.position), p.FutureRating = static_cast<int16_t>(c.future);
     }
-    EXPECT_DOUBLE_EQ(league.player(6).DraftRatio, -1) << "free agents are not graded";
-    EXPECT_DOUBLE_EQ(league.player(7).DraftRatio, 0) << "next year's class is not graded";
+    CalculateAbsoluteRatings(*league);
+    for (const auto& c : cases)
+        EXPECT_TRUE(std::abs(league->player(c.id).DraftRatio - c.ratio) < 1e-12 &&
+                    std::abs(league->player(c.id).AbsoluteRating - c.absolute) < 1e-9)
+            << c.id << ": " << league->player(c.id).DraftRatio << ", " << league->player(c.id).AbsoluteRating;
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // Bad files around the program: the save folder, the installation's data files, the working database.
 // Each is refused with a clear message, or read past safely, and changes nothing.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <fstream>
 #include <functional>
@@ -10,6 +9,7 @@
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "platform/scripted_host.h"
+#include "platform/sqlite_db.h"
 #include "support/trim_a_cli.h"
 
 namespace fs = std::filesystem;
@@ -17,9 +17,18 @@ namespace fs = std::filesystem;
 namespace hv {
 namespace {
 
-std::string Bytes(const fs::path& file) {
+std::string FileBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+// Start-up's result and its last message.
+std::pair<bool, std::string> Start(const fs::path& folder) {
+    Session session;
+    session.league.programFolder = folder;
+    ScriptedHost host;
+    const bool started = RunStartup(session, host);
+    return {started, host.LastMessage()};
 }
 
 // A program folder with the minimal data files and one saved league, "Good".
@@ -77,30 +86,16 @@ TEST_F(SaveFolder, ASaveRemovesItsOwnStaleTemporaryFilesAndKeepsThePermissions) 
 
 // ---- The installation's data files ----
 
-class DataFiles : public ::testing::Test {
-  protected:
-    void SetUp() override { home.WriteMinimalData(); }
-    // Start-up's result and its last message.
-    std::pair<bool, std::string> Start(const fs::path& folder) {
-        Session session;
-        session.league.programFolder = folder;
-        ScriptedHost host;
-        bool started = RunStartup(session, host);
-        return {started, host.LastMessage()};
-    }
-    test::TempHome home;
-};
-
-TEST_F(DataFiles, TheWorkingDatabaseIsReplacedWholeNotOverwrittenInPlace) {
+TEST_F(SaveFolder, TheWorkingDatabaseIsReplacedWholeNotOverwrittenInPlace) {
     // A second program still reading the old working copy: here a second name of the same file.
     home.Write("reader.lge", "the old working copy");
     fs::create_hard_link(home / "reader.lge", home / "current.lge");
     ASSERT_TRUE(Start(home.path()).first);
-    EXPECT_EQ(Bytes(home / "reader.lge"), "the old working copy");
-    EXPECT_EQ(Bytes(home / "current.lge"), Bytes(home / "default.lge"));
+    EXPECT_EQ(FileBytes(home / "reader.lge"), "the old working copy");
+    EXPECT_EQ(FileBytes(home / "current.lge"), FileBytes(home / "default.lge"));
 }
 
-TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
+TEST_F(SaveFolder, EveryDamagedDataFileIsRefusedWithItsMessage) {
     const std::string damaged = "Injuries.dat is damaged, please reinstall the game.";
     auto injury = [](InjuryType bad) {
         return [bad](const fs::path& h) {
@@ -110,13 +105,10 @@ TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
     };
     auto season = [](const char* row) {
         return [row](const fs::path& h) { // columns without a type keep what is written
-            fs::remove(h / "default.lge");
-            sqlite3* db = nullptr;
-            sqlite3_open((h / "default.lge").c_str(), &db);
-            std::string sql = "CREATE TABLE SeasonInfo (Season, SeasonDay); INSERT INTO SeasonInfo VALUES (" +
-                              std::string(row) + ");";
-            sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-            sqlite3_close(db);
+            std::ofstream(h / "default.lge", std::ios::trunc).close();
+            SqliteDb(h / "default.lge")
+                .Execute("CREATE TABLE SeasonInfo (Season, SeasonDay); INSERT INTO SeasonInfo VALUES (" +
+                         std::string(row) + ");");
         };
     };
     const std::pair<std::function<void(const fs::path&)>, std::string> cases[] = {
@@ -143,20 +135,6 @@ TEST_F(DataFiles, EveryDamagedDataFileIsRefusedWithItsMessage) {
         damage(other.path());
         EXPECT_EQ(Start(other.path()), std::pair(false, message));
     }
-}
-
-TEST_F(DataFiles, ASettingsFileWithAByteOrderMarkKeepsItsFirstSection) {
-    home.Write("HVL.ini", "\xEF\xBB\xBF[Default Settings]\r\nFirstSeason=2010\r\n");
-    EXPECT_EQ(ReadSettings(home / "HVL.ini").FirstSeason, 2010);
-}
-
-TEST_F(DataFiles, AMissingDatabaseNamesTheFolderSearchedAndCreatesNothing) {
-    const fs::path mistyped = home / "no-such-folder";
-    EXPECT_EQ(
-        Start(mistyped),
-        std::pair(false, "Missing File: default.lge\nPlease reinstall the game.\nProgram folder searched: " +
-                             mistyped.string()));
-    EXPECT_FALSE(fs::exists(mistyped));
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 // The saved game against crafted files: site colours, and the values rebuilt on loading.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <memory>
 
@@ -10,6 +9,7 @@
 #include "league/save_file.h"
 #include "personnel/ratings.h"
 #include "platform/scripted_host.h"
+#include "platform/sqlite_db.h"
 #include "support/temp_home.h"
 
 namespace hv {
@@ -74,11 +74,8 @@ TEST(DerivedOnLoad, DraftRatiosAreRebuiltAndAverageOne) {
 TEST(DerivedOnLoad, ANewLeaguesHeightTextComesFromItsInches) {
     test::TempHome home;
     home.CopyInstalledData();
-    sqlite3* db = nullptr;
-    sqlite3_open((home / "default.lge").c_str(), &db);
-    const char* sql = "UPDATE Player SET Height = 80, DisplayHeight = '7''0''''' WHERE ID = 1"; // 80" = 6'8''
-    ASSERT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    SqliteDb(home / "default.lge") // 80" is 6'8''
+        .Execute("UPDATE Player SET Height = 80, DisplayHeight = '7''0''''' WHERE ID = 1");
     Session session;
     session.league.programFolder = home.path();
     ScriptedHost host;

@@ -218,33 +218,22 @@ inline void FillSampleTables(League& league, SampleFiller& f) {
     for (int i = 0; i < 60; ++i)
         t.transactions.push_back({SampleTeamName(f.Small(1, 29)), f.Small(2001, 2005), f.Small(-5, 190),
                                   f.Text("SF Zoë Ødegaard signs for")});
-    auto fillEntry = [&](RecordEntry& e) {
-        e = {f.Small(1, 650), f.Text("Récord Holder"), f.Real(),
-             f.Text("vs"),    f.Small(2001, 2005),     f.Text("at")};
+    auto fillEntries = [&](auto& entries) {
+        for (RecordEntry& e : entries)
+            e = {f.Small(1, 650), f.Text("Récord Holder"), f.Real(),
+                 f.Text("vs"),    f.Small(2001, 2005),     f.Text("at")};
     };
-    for (auto& e : t.leagueTeamRecords)
-        fillEntry(e);
-    for (auto& e : t.careerRecords.entries)
-        fillEntry(e);
-    for (auto& e : t.seasonRecords.entries)
-        fillEntry(e);
-    for (auto& e : t.gameRecords.entries)
-        fillEntry(e);
+    fillEntries(t.leagueTeamRecords), fillEntries(t.careerRecords.entries);
+    fillEntries(t.seasonRecords.entries), fillEntries(t.gameRecords.entries);
     for (int i = 0; i < 5; ++i) {
         RetiredPlayer r;
-        r.ID = f.Small(1, 650);
         r.Name = f.Text("Retired Legend Ñ");
-        r.Height = f.Small(70, 88);
-        r.DisplayHeight = FormatHeight(r.Height);
-        r.Weight = f.Small(170, 290);
-        r.RetiredSeason = f.Small(2001, 2004);
-        r.Reserved = f.Long(1, 99);
         r.DefaultPosition = "PG";
         r.Round = 1;
-        r.Pick = f.Small(1, 29);
-        r.Experience = f.Small(10, 18);
-        r.CAREERPOINTS = f.Long(25001, 60000);
-        r.Championships = f.Small(0, 4);
+        FillSmall(f, 1, 650, &r.ID, &r.Pick, &r.Championships);
+        FillSmall(f, 70, 290, &r.Height, &r.Weight, &r.RetiredSeason, &r.Experience);
+        r.DisplayHeight = FormatHeight(r.Height);
+        FillLong(f, 1, 60000, &r.Reserved, &r.CAREERPOINTS);
         r.Awards = {{2002, "MVP"}, {2003, "Playoff MVP"}};
         SeasonHistoryEntry season{.Season = 2002, .Team = SampleTeamName(3)};
         FillSmall(f, 0, 3000, &season.Games, &season.GamesStarted, &season.Minutes, &season.FG, &season.FGA,
@@ -280,16 +269,14 @@ inline void FillSampleTables(League& league, SampleFiller& f) {
             line.Losses = static_cast<int16_t>(82 - line.Wins);
             line.Record = std::to_string(line.Wins) + " - " + std::to_string(line.Losses);
         }
-        for (auto* list : {&a.RookieOfMonth, &a.PlayerOfMonth})
-            for (auto& slot : *list)
+        auto fillSlots = [&](auto& slots) {
+            for (AwardSlot& slot : slots)
                 slot = SampleAwardSlot(f);
-        for (auto& slot : a.PlayerOfWeek)
-            slot = SampleAwardSlot(f);
-        for (auto& slot : a.Awards)
-            slot = SampleAwardSlot(f);
+        };
+        fillSlots(a.RookieOfMonth), fillSlots(a.PlayerOfMonth), fillSlots(a.PlayerOfWeek),
+            fillSlots(a.Awards);
         for (auto& team : a.Teams)
-            for (auto& slot : team)
-                slot = SampleAwardSlot(f);
+            fillSlots(team);
         t.archive.push_back(a);
     }
 }

@@ -179,8 +179,7 @@ class PlayByPlayReader {
             handler_ = On(true, a, "moves with the ball");
         };
         auto freeThrows = [this](const std::string& a, const std::string&) {
-            freeThrower_ = On(true, a, "shoots free throws");
-            passer_ = {};
+            freeThrower_ = On(true, a, "shoots free throws"), passer_ = {};
         };
         auto freeThrow = [this](bool good) {
             return [this, good](const std::string&, const std::string&) { FreeThrow(good); };
@@ -213,10 +212,7 @@ class PlayByPlayReader {
                  ++Credit(w, "AST");
              }},
             {"The shot is blocked by {A}.",
-             [this](auto& a, auto&) {
-                 ++Credit(On(false, a, "blocks"), "BLK");
-                 Attempt(false);
-             }},
+             [this](auto& a, auto&) { ++Credit(On(false, a, "blocks"), "BLK"), Attempt(false); }},
             {"He is fouled by {A}.", [this](auto& a, auto&) { ++Credit(On(false, a, "fouls"), "PF"); }},
             {"{A} strips {B} for the steal.", [this](auto& a, auto& b) { Steal(a, Player(b)); }},
             {"The ball is stolen by {A}.", [this](auto& a, auto&) { Steal(a, handler_); }},
@@ -239,8 +235,7 @@ class PlayByPlayReader {
             {"{A} passes the ball to {B}", pass},
             {"{A} inbounds the ball to {B}",
              [this](auto& a, auto& b) {
-                 On(true, a, "inbounds");
-                 handler_ = On(true, b, "takes an inbound");
+                 On(true, a, "inbounds"), handler_ = On(true, b, "takes an inbound");
              }},
             {"{A} goes to the free throw line for {*}", freeThrows},
             {"{A} will shoot {*}", freeThrows},
@@ -248,10 +243,7 @@ class PlayByPlayReader {
             {"{A} throws the ball into the stands.", turnover},
             {"{A} makes a terrible pass and it sails out of bounds.", turnover},
             {"{A} dribbles {*}",
-             [this](auto& a, auto&) {
-                 handler_ = On(true, a, "dribbles");
-                 passer_ = {};
-             }},
+             [this](auto& a, auto&) { handler_ = On(true, a, "dribbles"), passer_ = {}; }},
             {"{A} drives to {*}", moves},
             {"{A} brings the ball over the timeline.", moves},
             {"{A} attempts to drive to {*}", moves},
@@ -376,24 +368,25 @@ inline void ExpectGameInvariants(const SeededGame& s) {
     for (const auto& [side, score] :
          {std::pair{&box.Home, g.HomeScore()}, std::pair{&box.Away, g.AwayScore()}}) {
         int points = 0, played = 0;
-        BoxTeamTotals sums;
+        auto sum = [&](int16_t BoxPlayerLine::*column) {
+            int32_t total = 0;
+            for (const BoxPlayerLine& l : side->Players)
+                total += l.*column;
+            return total;
+        };
         for (const BoxPlayerLine& l : side->Players) {
             EXPECT_TRUE(l.FG <= l.FGA && l.ThreeP <= l.ThreePA && l.FT <= l.FTA && l.ThreeP <= l.FG &&
                         l.ThreePA <= l.FGA && l.Fouls <= 6 && l.Points == 2 * l.FG + l.ThreeP + l.FT)
                 << l.Name;
             points += l.Points;
             played += l.Seconds;
-            const BoxTeamTotals line{l.FGA, l.FG,       l.ThreePA, l.ThreeP, l.FTA,
-                                     l.FT,  l.Rebounds, l.Steals,  l.Blocks, l.Turnovers};
-            sums = {sums.FGA + line.FGA,           sums.FG + line.FG,
-                    sums.ThreePA + line.ThreePA,   sums.ThreeP + line.ThreeP,
-                    sums.FTA + line.FTA,           sums.FT + line.FT,
-                    sums.Rebounds + line.Rebounds, sums.Steals + line.Steals,
-                    sums.Blocks + line.Blocks,     sums.Turnovers + line.Turnovers};
         }
         EXPECT_EQ(std::make_tuple(points, side->Score(), played),
                   std::make_tuple(score, score, 5 * (2880 + (periods - 4) * 300)));
-        EXPECT_EQ(side->Totals, sums);
+        using L = BoxPlayerLine;
+        EXPECT_EQ(side->Totals, (BoxTeamTotals{sum(&L::FGA), sum(&L::FG), sum(&L::ThreePA), sum(&L::ThreeP),
+                                               sum(&L::FTA), sum(&L::FT), sum(&L::Rebounds), sum(&L::Steals),
+                                               sum(&L::Blocks), sum(&L::Turnovers)}));
     }
     if (!g.bPBP()) return;
     const PlayByPlayFindings found = ReadPlayByPlay(g.PlayByPlay(), box);
