@@ -67,6 +67,9 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
         {[](LineupChoice& c) { c.Press = -25; }, "Press must be 0, 25, 50, 75 or 100."},
         {[](LineupChoice& c) { c.Trap = 125; }, "Trap must be 0, 25, 50, 75 or 100."},
         {[](LineupChoice& c) { c.Offense = 75; }, "Offense must be 0, 50 or 100."},
+        {[&](LineupChoice&) { PlaceOnIR(rl.league, first + 6); }, // last: it changes the roster
+         rl.league.player(first + 6).Name +
+             " is on injured reserve; activate him before listing him in the line-up."},
     };
     const LineupChoice stored = LineupOf(rl.league.team(1));
     for (const Case& c : cases) {
@@ -75,17 +78,9 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
         host.messages.clear();
         EXPECT_FALSE(SaveLineup(rl.league, 1, spoilt, host)) << c.message;
         ASSERT_EQ(host.messages.size(), 1u) << c.message;
-        EXPECT_EQ(host.messages[0].text, c.message);
-        EXPECT_EQ(host.messages[0].title, "Roster Error");
+        EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text, "Roster Error: " + c.message);
         EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
     }
-}
-
-TEST_F(LineupEdit, APlayerOnInjuredReserveCannotBeListed) {
-    PlaceOnIR(rl.league, first + 6);
-    EXPECT_EQ(LineupProblem(rl.league, 1, choice).value_or(""),
-              rl.league.player(first + 6).Name +
-                  " is on injured reserve; activate him before listing him in the line-up.");
 }
 
 TEST_F(LineupEdit, ComputerTeamsKeepTheirOwnLineup) {
@@ -112,11 +107,8 @@ TEST(DepthSlots, NamesAndParsing) {
     int pos = 0, row = 0;
     const std::tuple<const char*, int, int> good[] = {
         {"C1", 1, 1}, {"pf2", 2, 2}, {"Sf3", 3, 3}, {"PG1", 5, 1}};
-    for (auto [text, p, r] : good) {
-        ASSERT_TRUE(ParseDepthSlot(text, pos, row)) << text;
-        EXPECT_EQ(pos, p);
-        EXPECT_EQ(row, r);
-    }
+    for (auto [text, p, r] : good)
+        EXPECT_TRUE(ParseDepthSlot(text, pos, row) && pos == p && row == r) << text;
     for (const char* bad : {"", "C", "C0", "C4", "XX1", "1C", "PG12"})
         EXPECT_FALSE(ParseDepthSlot(bad, pos, row)) << bad;
     EXPECT_EQ(DepthSlotName(4, 3), "SG3");
