@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "core/season_run_support.h"
 #include "league/season_archive.h"
+#include "platform/scripted_host.h"
 #include "season/performance_rating.h"
 #include "season/playoffs.h"
 
@@ -178,35 +178,6 @@ TEST_F(PlayoffTree, TheFinalsCrownTheChampionAndItsPlayoffMVP) {
               std::make_tuple("Team6", "Team3", 4, 2));
     EXPECT_EQ(std::tie(a.Awards[8].PlayerID, a.Awards[8].Team), std::make_tuple(11, "Team6")); // "PlayoffMVP"
     EXPECT_EQ(l.player(11).CAREERPOINTS - l.player(12).CAREERPOINTS, 500 - 1);
-}
-
-// The default league after a regular season without games: everybody 0-0, the bracket drawn from the ranks.
-TEST(BeginPlayoffs, DrawsTheFirstStageAndSchedulesDay122) {
-    test::SeasonLeague season;
-    ASSERT_TRUE(season.Begin(5));
-    League& l = season.league();
-    ScriptedHost& host = season.host;
-    l.state.SeasonDay = 120;
-    EXPECT_FALSE(BeginPlayoffs(l, host));
-    EXPECT_EQ(l.state.SeasonDay, 120);
-
-    l.state.SeasonDay = Phase::FirstPlayoffDay;
-    l.team(1).Playoffs = 6;
-    ASSERT_TRUE(BeginPlayoffs(l, host));
-    EXPECT_EQ(l.state.SeasonDay, 122);
-    for (size_t c = 0; c < 2; ++c) {
-        auto seeds = PlayoffSeeds(l, c == 0 ? "East" : "West");
-        const int pairs[4][2] = {{1, 8}, {4, 5}, {2, 7}, {3, 6}};
-        for (int k = 0; k < 4; ++k) {
-            const PlayoffSeries& s = l.tables.playoffTree[c * 4 + static_cast<size_t>(k) + 1];
-            EXPECT_EQ(std::make_pair(int(s.TeamA), int(s.TeamB)),
-                      std::make_pair(seeds[size_t(pairs[k][0])], seeds[size_t(pairs[k][1])]));
-            EXPECT_EQ(l.team(s.TeamA).PlayoffBracket() * 10 + l.team(s.TeamB).PlayoffBracket(),
-                      10 * k + 18 - k);
-        }
-    }
-    EXPECT_EQ(l.team(1).Playoffs, l.team(1).PlayoffBracket() ? 7 : 6);
-    EXPECT_EQ(l.schedule[122].NumGames, 8);
 }
 
 } // namespace

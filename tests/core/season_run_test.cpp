@@ -133,6 +133,17 @@ TEST_F(SeasonRun, SixteenTeamsAreSeededByTheRules) {
             playoffTeams.insert(in.begin(), in.end());
         }
         EXPECT_EQ(playoffTeams.size(), 16u);
+        // The first stage pairs seeds 1-8, 4-5, 2-7 and 3-6 of each conference; each pair's bracket places.
+        const int pairs[4][2] = {{1, 8}, {4, 5}, {2, 7}, {3, 6}};
+        for (size_t c = 0; c < 2; ++c)
+            for (size_t k = 0; k < 4; ++k) {
+                const auto& seeds = s.seeds.at(kConferences[c]);
+                const PlayoffSeries& series = l.tables.playoffTree[c * 4 + k + 1];
+                EXPECT_EQ(std::make_pair(int(series.TeamA), int(series.TeamB)),
+                          std::make_pair(seeds[size_t(pairs[k][0])], seeds[size_t(pairs[k][1])]));
+                EXPECT_EQ(l.team(series.TeamA).PlayoffBracket() * 10 + l.team(series.TeamB).PlayoffBracket(),
+                          int(10 * k + 18 - k));
+            }
     });
 }
 
