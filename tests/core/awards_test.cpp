@@ -20,8 +20,7 @@ class Honours : public ::testing::Test {
     void SetUp() override {
         hawks = r.Add(1, 3, 70);
         owls = r.Add(2, 5, 60);
-        r.league.player(hawks).Experience = 6;
-        r.league.player(owls).Experience = 0;
+        r.league.player(hawks).Experience = 6, r.league.player(owls).Experience = 0;
     }
     League& league() { return r.league; }
     SeasonArchive& Archive() { return league().tables.archive.back(); }
@@ -142,8 +141,7 @@ TEST_F(Honours, SeasonAwardsFromHandMadeStatistics) {
         {"ALR1T PF", a.Teams[5][1], rookiePF}, {"ALR2T PF", a.Teams[6][1], owlsRookiePF},
         {"ALR1T C", a.Teams[5][0], 0}, // the prospect is no rookie of the league
         {"AL1T SG", a.Teams[0][3], sophomore}, {"ALR1T SG", a.Teams[5][3], 0},
-        {"ALD1T SF", a.Teams[3][2], stealer},  {"ALD1T PF", a.Teams[3][1], veteranPF},
-    };
+        {"ALD1T SF", a.Teams[3][2], stealer},  {"ALD1T PF", a.Teams[3][1], veteranPF}};
     for (const Expect& e : expected)
         EXPECT_EQ(e.slot.PlayerID, e.id) << e.award;
     EXPECT_NE(tiedC, 0);
@@ -228,12 +226,9 @@ TEST(AllStarContests, RoundsHalveTheFieldAndTiesGoToTheHigherSeed) {
 }
 
 TEST(AllStarContests, BetterShootersAndLeapersScoreMore) {
-    struct Case {
-        int rating, tier;
-    };
-    for (Case c :
-         {Case{0, 0}, {30, 0}, {31, 1}, {50, 1}, {51, 2}, {70, 2}, {71, 3}, {90, 3}, {91, 4}, {100, 4}})
-        EXPECT_EQ(DunkTier(c.rating), c.tier) << c.rating;
+    for (auto [rating, tier] : std::initializer_list<std::pair<int, int>>{
+             {0, 0}, {30, 0}, {31, 1}, {50, 1}, {51, 2}, {70, 2}, {71, 3}, {90, 3}, {91, 4}, {100, 4}})
+        EXPECT_EQ(DunkTier(rating), tier) << rating;
 
     // Higher ratings score more on average, within the rounds' bounds.
     Random rng(17);

@@ -19,15 +19,13 @@ TEST(SimSpans, TargetsAndTheDeadlineQuestion) {
         int target;
         bool asked;
     };
-    const Case cases[] = {
-        {SimSpan::Day, 100, 0, 100, true},    {SimSpan::Week, 95, 0, 99, false},
-        {SimSpan::Week, 96, 0, 100, true},    {SimSpan::Week, 97, 0, 101, true},
-        {SimSpan::Week, 100, 0, 104, false},  {SimSpan::Week, 118, 0, 120, false},
-        {SimSpan::Month, 80, 0, 99, false},   {SimSpan::Month, 81, 0, 100, true},
-        {SimSpan::Month, 110, 0, 120, false}, {SimSpan::Half, 10, 0, 59, false},
-        {SimSpan::Season, 90, 0, 120, false}, {SimSpan::ToDay, 99, 100, 100, true},
-        {SimSpan::ToDay, 50, 99, 99, false},  {SimSpan::ToDay, 100, 110, 110, false},
-    };
+    const Case cases[] = {{SimSpan::Day, 100, 0, 100, true},    {SimSpan::Week, 95, 0, 99, false},
+                          {SimSpan::Week, 96, 0, 100, true},    {SimSpan::Week, 97, 0, 101, true},
+                          {SimSpan::Week, 100, 0, 104, false},  {SimSpan::Week, 118, 0, 120, false},
+                          {SimSpan::Month, 80, 0, 99, false},   {SimSpan::Month, 81, 0, 100, true},
+                          {SimSpan::Month, 110, 0, 120, false}, {SimSpan::Half, 10, 0, 59, false},
+                          {SimSpan::Season, 90, 0, 120, false}, {SimSpan::ToDay, 99, 100, 100, true},
+                          {SimSpan::ToDay, 50, 99, 99, false},  {SimSpan::ToDay, 100, 110, 110, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << static_cast<int>(c.span) << " from " << c.current);
         const int target = SimTarget(c.span, c.current, c.toDay);
@@ -110,16 +108,11 @@ TEST_F(DayLoop, StopEndsTheRunBeforeTheNextDay) {
 
 TEST_F(DayLoop, TheCommissionersLockRefusesEveryCommandAndChangesNothing) {
     SeasonState& s = league().state;
-    s.LockSimulation = true;
-    s.Password = "secret";
-    s.CommissionerRights = false;
-    s.SeasonDay = 10;
+    s.LockSimulation = true, s.Password = "secret", s.CommissionerRights = false, s.SeasonDay = 10;
     const auto schedule = league().schedule;
     const std::function<SimReport()> commands[] = {
-        [&] { return Sim(SimSpan::Week); },
-        [&] { return RunSimGame(league(), host(), run, 1); },
-        [&] { return RunPlayoffCommand(league(), host(), run, PlayoffSpan::All); },
-    };
+        [&] { return Sim(SimSpan::Week); }, [&] { return RunSimGame(league(), host(), run, 1); },
+        [&] { return RunPlayoffCommand(league(), host(), run, PlayoffSpan::All); }};
     for (const auto& command : commands)
         EXPECT_EQ(command().outcome, SimOutcome::Refused);
     EXPECT_EQ(host().messages.size(), 3u);

@@ -24,10 +24,7 @@ class LineupEdit : public ::testing::Test {
             choice.Depth(slot / 3 + 1, slot % 3 + 1) = static_cast<int16_t>(first + order[slot]);
         choice.keys = {static_cast<int16_t>(first + 4), static_cast<int16_t>(first + 7),
                        static_cast<int16_t>(first + 1)};
-        choice.Pace = 75;
-        choice.Press = 25;
-        choice.Trap = 100;
-        choice.Offense = 50;
+        choice.Pace = 75, choice.Press = 25, choice.Trap = 100, choice.Offense = 50;
     }
     test::RosterLeague rl;
     ScriptedHost host;
@@ -69,8 +66,7 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
         {[](LineupChoice& c) { c.Offense = 75; }, "Offense must be 0, 50 or 100."},
         {[&](LineupChoice&) { PlaceOnIR(rl.league, first + 6); }, // last: it changes the roster
          rl.league.player(first + 6).Name +
-             " is on injured reserve; activate him before listing him in the line-up."},
-    };
+             " is on injured reserve; activate him before listing him in the line-up."}};
     const LineupChoice stored = LineupOf(rl.league.team(1));
     for (const Case& c : cases) {
         LineupChoice spoilt = choice;

@@ -21,12 +21,9 @@ class Lineup : public ::testing::Test {
     int Add(int id, const std::string& team, int position, int rating, int stealing = 50) {
         Player& p = league.player(id);
         p = Player{};
-        p.Name = "Player " + std::to_string(id);
-        p.Team = team;
-        p.PositionNumber = static_cast<int16_t>(position);
-        p.DefaultPosition = PositionText(position);
-        p.CurrentRating = static_cast<int16_t>(rating);
-        p.Stealing = static_cast<int16_t>(stealing);
+        p.Name = "Player " + std::to_string(id), p.Team = team, p.DefaultPosition = PositionText(position);
+        p.PositionNumber = int16_t(position), p.CurrentRating = int16_t(rating),
+        p.Stealing = int16_t(stealing);
         p.RatingInsideScoring = p.RatingOutsideScoring = p.Handling = 40;
         int16_t* fits[] = {&p.FitC, &p.FitPF, &p.FitSF, &p.FitSG, &p.FitPG};
         for (int pos = 1; pos <= 5; ++pos)
@@ -101,9 +98,7 @@ TEST_F(Lineup, PlayersAtTheirPositionBestFirstInjuredAndOthersLeftOut) {
     Add(13, "Hawks", 1, 99);
     Add(14, "Hawks", 5, 99);
     Add(15, "Owls", 4, 99);
-    league.player(13).TimeInjured = 1;
-    league.player(14).IR = true;
-    league.team(1).ActivePlayers = 13;
+    league.player(13).TimeInjured = 1, league.player(14).IR = true, league.team(1).ActivePlayers = 13;
     SetLineup(league, 1);
     const Team& t = league.team(1);
     const std::array<int16_t, 15> expected = {1, 2, 11, 3, 4, 0, 5, 6, 12, 7, 8, 0, 9, 10, 0};
@@ -148,10 +143,14 @@ TEST_F(Lineup, KeyPlayersByScoringValueTiesKeepRosterOrder) {
     league.player(2).RatingInsideScoring = 80;                                         // C: 60, earlier
     league.player(10).RatingOutsideScoring = league.player(10).RatingInsideScoring = 90;
     league.player(10).Handling = 100; // PG: 74
+    // Press from the starting SG and PG (60 + 46 = 106: 50), Trap from the starting PF and SF (65 + 66 = 131:
+    // 100); a backup's stealing does not count.
+    league.player(7).Stealing = 60, league.player(9).Stealing = 46, league.player(8).Stealing = 100;
+    league.player(3).Stealing = 65, league.player(5).Stealing = 66;
     SetLineup(league, 1);
     const Team& t = league.team(1);
     EXPECT_EQ(std::tie(t.keyplayer1, t.keyplayer2, t.keyplayer3), std::make_tuple(10, 2, 6));
-    EXPECT_EQ(std::tie(t.Pace, t.Offense), std::make_tuple(50, 50)); // PG, C, SF
+    EXPECT_EQ(std::tie(t.Pace, t.Offense, t.Press, t.Trap), std::make_tuple(50, 50, 50, 100)); // PG, C, SF
 }
 
 // Rows of the Pace and Offense table by the positions of key players 1, 2 and 3.
@@ -180,18 +179,6 @@ TEST(PressAndTrap, BandsClosedAtTheTop) {
                                         {115, 50}, {116, 75}, {130, 75}, {131, 100}};
     for (auto [sum, value] : trap)
         EXPECT_EQ(TrapFor(sum), value) << sum;
-}
-
-// Press from the starting SG and PG, Trap from the starting PF and SF; backups do not count.
-TEST_F(Lineup, PressAndTrapFromTheStarters) {
-    TwelvePlayers();
-    league.player(7).Stealing = 60;  // SG1
-    league.player(9).Stealing = 46;  // PG1: 106 -> 50
-    league.player(8).Stealing = 100; // a backup guard
-    league.player(3).Stealing = 65;  // PF1
-    league.player(5).Stealing = 66;  // SF1: 131 -> 100
-    SetLineup(league, 1);
-    EXPECT_EQ(std::tie(league.team(1).Press, league.team(1).Trap), std::make_tuple(50, 100));
 }
 
 } // namespace

@@ -44,8 +44,7 @@ TEST(PlayoffSeeding, SeedsOneAndTwoComeFromDifferentDivisions) {
         // It may be the eighth.
         {"AAAAAAACCCCCCCC", {1, 8, 2, 3, 4, 5, 6, 7}},
         // No team of the other division among the eight: its leader (9th) is seed 2 and the 8th drops out.
-        {"CCCCCCCCAAAAAAA", {1, 9, 2, 3, 4, 5, 6, 7}},
-    };
+        {"CCCCCCCCAAAAAAA", {1, 9, 2, 3, 4, 5, 6, 7}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.divisions);
         League l = RankedLeague(c.divisions);
@@ -124,15 +123,17 @@ TEST_F(PlayoffTree, TheNextStageGivesHomeCourtToTheWinnerWithMoreWins) {
     for (int n = 1; n <= 8; ++n)
         Finish(n, n % 2 == 1, n % 4); // odd series won by team A, even ones by team B
     // Winners: 1, 4, 5, 8, 9, 12, 13, 16.
-    l.team(1).HomeWins = 30;
-    l.team(4).HomeWins = 31; // more wins: home court although from the higher series
-    l.team(5).RoadWins = 40;
-    l.team(8).HomeWins = 20;
-    l.team(8).RoadWins = 20; // equal wins: the winner of the lower series keeps it
-    l.team(9).HomeWins = 10;
-    l.team(12).HomeWins = 5;
-    l.team(13).HomeWins = 1;
-    l.team(16).RoadWins = 2;
+    // 4 has more wins than 1: home court although from the higher series; 5 and 8 have equal wins: the
+    // winner of the lower series keeps it.
+    for (auto [team, home, road] : {std::tuple{1, 30, 0},
+                                    {4, 31, 0},
+                                    {5, 0, 40},
+                                    {8, 20, 20},
+                                    {9, 10, 0},
+                                    {12, 5, 0},
+                                    {13, 1, 0},
+                                    {16, 0, 2}})
+        l.team(team).HomeWins = int16_t(home), l.team(team).RoadWins = int16_t(road);
     l.state.SeasonDay = 131;
     SchedulePlayoffDay(l, host); // day 132 ends the stage: no games, the next stage drawn
     EXPECT_EQ(l.schedule[132].NumGames, 0);

@@ -195,9 +195,7 @@ TEST(BoxFiling, TheSeasonsBoxScoresAreFiledOrDeleted) {
         SCOPED_TRACE(keep);
         test::TempHome home;
         League l;
-        l.programFolder = home.path();
-        l.state.LeagueName = "Files";
-        l.state.SaveBoxScores = keep;
+        l.programFolder = home.path(), l.state.LeagueName = "Files", l.state.SaveBoxScores = keep;
         const fs::path folder = l.LeagueFolderOf("Files");
         for (const char* file : {"box/1-1.txt", "box/AllStar-Rookie.txt", "pbp/1-1.txt", "box/2002/old.txt"})
             home.Write(fs::relative(folder / file, home.path()).string(), "x\n");

@@ -36,8 +36,7 @@ const Broken kBroken[] = {
      "Hawks roster settings invalid, please fix before simming."},
     {"no third key player", CheckLineupSettings,
      [](test::RosterLeague& rl) { rl.league.team(1).keyplayer3 = 0; },
-     "Hawks roster settings invalid, please fix before simming."},
-};
+     "Hawks roster settings invalid, please fix before simming."}};
 
 // A human team is told and the simulation stops; a computer team is repaired silently.
 TEST(RosterChecks, AHumanTeamIsToldAndAComputerTeamRepaired) {

@@ -112,15 +112,6 @@ TEST(RosterManager, WithoutAFreeAgentAtTheNeedTheBestFitIsSigned) {
               std::make_tuple("Hawks", kFreeAgent));
 }
 
-TEST(RosterManager, AnEmptyPoolGetsGeneratedFreeAgents) {
-    test::RosterLeague rl;
-    rl.Fill(1, 9);
-    rl.league.RebuildFreeIDs();
-    ASSERT_TRUE(ManageRoster(rl.league, 1));
-    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
-    test::ExpectCountsAgree(rl.league, 1);
-}
-
 TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
     test::RosterLeague rl; // no free slot is listed, so no free agent can be generated
     rl.Fill(1, 9);
@@ -133,6 +124,10 @@ TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
     EXPECT_FALSE(CheckRosterSize(rl.league, 1, host));
     EXPECT_EQ(host.LastMessage(),
               "Hawks cannot be brought to 12 active players: no free agent is left to sign.");
+    rl.league.RebuildFreeIDs(); // with free slots, free agents are generated
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
 }
 
 TEST(RosterManager, RandomComputerRostersAreAlwaysRepaired) {

@@ -31,15 +31,10 @@ class RosterReports : public ::testing::Test {
         hurt = rl.Add(1, 3, 66, 9, true);
         fa = rl.Add(0, 5, 50);
         Player& p = rl.league.player(first);
-        p.Name = "Zoë O'Neil";
-        p.Height = 83;
-        p.contract1 = 1250000;
-        p.RatingInsideScoring = 91;
+        p.Name = "Zoë O'Neil", p.Height = 83, p.contract1 = 1250000, p.RatingInsideScoring = 91;
         p.RatingOutsideScoring = 53;
-        rl.league.player(first + 1).TimeInjured = 2;
-        rl.league.player(first + 1).Injury = "Sore Back";
-        rl.league.player(owl).TimeInjured = 4;
-        rl.league.player(owl).Injury = "Flu";
+        rl.league.player(first + 1).TimeInjured = 2, rl.league.player(first + 1).Injury = "Sore Back";
+        rl.league.player(owl).TimeInjured = 4, rl.league.player(owl).Injury = "Flu";
     }
     test::RosterLeague rl;
     int first = 0, owl = 0, hurt = 0, fa = 0;
@@ -63,8 +58,7 @@ TEST_F(RosterReports, RosterLinesShowGradesStatusAndInjury) {
 
 TEST_F(RosterReports, DepthChartAndSettingsNameThePlayers) {
     Team& team = rl.league.team(1);
-    team.PF2 = static_cast<int16_t>(first);
-    team.keyplayer3 = static_cast<int16_t>(first);
+    team.PF2 = team.keyplayer3 = static_cast<int16_t>(first);
     team.Press = 75;
     ReportTable depth = DepthChartTable(rl.league, 1);
     EXPECT_EQ(Column(depth, "Pos"), (std::vector<std::string>{"C", "PF", "SF", "SG", "PG"}));

@@ -99,8 +99,7 @@ TEST(Schedule, BadListsAreRefusedAndChangeNothing) {
         {"no common day", Records(stuck), "have no free day left for their game."},
         {"over the season's room", Records(std::vector<Pair>(kMaxMatchups + 1, Pair{1, 2})),
          "The schedule cannot be made: Schedule.dat holds 1667 games, more than the 1666 that fit on the "
-         "season's 119 game days."},
-    };
+         "season's 119 game days."}};
     for (const auto& [what, bytes, message] : cases) {
         SCOPED_TRACE(what);
         test::TempHome home;

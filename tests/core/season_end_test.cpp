@@ -91,13 +91,11 @@ TEST(Retirement, ChanceByAgeAndContract) {
         int minutes;
         double r;
         bool retires;
-    } cases[] = {
-        {32, 0, 0, 0.999, false}, {33, 0, 0, 0.80, false},     {33, 0, 0, 0.81, true},
-        {34, 1, 0, 0.99, false},  {34, 1, 2500, 0.999, false}, {35, 0, 0, 0.45, false},
-        {35, 0, 0, 0.46, true},   {38, 1, 0, 0.66, true},      {38, 1, 2400, 0.64, false},
-        {39, 0, 0, 0.21, true},   {44, 1, 2401, 0.59, false},  {44, 1, 2401, 0.61, true},
-        {45, 1, 3000, 0.0, true},
-    };
+    } cases[] = {{32, 0, 0, 0.999, false}, {33, 0, 0, 0.80, false},     {33, 0, 0, 0.81, true},
+                 {34, 1, 0, 0.99, false},  {34, 1, 2500, 0.999, false}, {35, 0, 0, 0.45, false},
+                 {35, 0, 0, 0.46, true},   {38, 1, 0, 0.66, true},      {38, 1, 2400, 0.64, false},
+                 {39, 0, 0, 0.21, true},   {44, 1, 2401, 0.59, false},  {44, 1, 2401, 0.61, true},
+                 {45, 1, 3000, 0.0, true}};
     for (const auto& c : cases) {
         Player p;
         p.Age = static_cast<int16_t>(c.age);
@@ -154,15 +152,13 @@ TEST_F(SeasonEnd, ComputerTeamResigns) {
         int birdYears;
         int64_t payroll;
         bool stays;
-    } cases[] = {
-        {"not willing", false, 1000000, 1000000, 5, 0, false},
-        {"no demand", true, 0, 1000000, 5, 0, false},
-        {"Bird rights over the cap", true, 9000000, 1000000, 3, 45000000, true},
-        {"within 120 % over the cap", true, 1200000, 1000000, 2, 45000000, true},
-        {"above 120 % over the cap", true, 1200001, 1000000, 2, 45000000, false},
-        {"above 120 % within the room", true, 3000000, 1000000, 2, 37000000, true},
-        {"above 120 % beyond the room", true, 3000001, 1000000, 2, 37000000, false},
-    };
+    } cases[] = {{"not willing", false, 1000000, 1000000, 5, 0, false},
+                 {"no demand", true, 0, 1000000, 5, 0, false},
+                 {"Bird rights over the cap", true, 9000000, 1000000, 3, 45000000, true},
+                 {"within 120 % over the cap", true, 1200000, 1000000, 2, 45000000, true},
+                 {"above 120 % over the cap", true, 1200001, 1000000, 2, 45000000, false},
+                 {"above 120 % within the room", true, 3000000, 1000000, 2, 37000000, true},
+                 {"above 120 % beyond the room", true, 3000001, 1000000, 2, 37000000, false}};
     for (const auto& c : cases) {
         roster = test::RosterLeague();
         league().state.SetSalaryCapDollars(40000000);

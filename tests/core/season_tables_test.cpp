@@ -23,13 +23,10 @@ League FourDivisions(int wins, int losses) {
     League league;
     for (int t = 1; t <= kLeagueTeams; ++t) {
         Team& team = league.team(t);
-        team.City = "City" + std::to_string(t);
-        team.Name = "T" + std::to_string(t);
+        team.City = "City" + std::to_string(t), team.Name = "T" + std::to_string(t);
         const DivisionInfo& d = kDivisions[t <= 7 ? 0 : t <= 15 ? 1 : t <= 22 ? 2 : 3];
-        team.Division = d.name;
-        team.Conference = d.conference;
-        team.HomeWins = static_cast<int16_t>(wins + t);
-        team.RoadLosses = static_cast<int16_t>(losses - t);
+        team.Division = d.name, team.Conference = d.conference;
+        team.HomeWins = int16_t(wins + t), team.RoadLosses = int16_t(losses - t);
     }
     return league;
 }
@@ -153,13 +150,12 @@ TEST(SeasonTables, TeamStatsOwnAndAllowed) {
         const char* column;
         std::string own, allowedTotal;
     };
-    const std::vector<Expect> cells{
-        {"G", "30", "30"},      {"PTS", "2.0", "120"},   {"OPP", "4.0", "60"},    {"DIFF", "-2.0", "60"},
-        {"STL", "4.0", "630"},  {"AST", "5.0", "660"},   {"REB", "6.0", "690"},   {"BLK", "7.0", "720"},
-        {"TO", "8.0", "750"},   {"FG", "9.0", "480"},    {"FGA", "10.0", "450"},  {"FG%", ".900", "1.067"},
-        {"FT", "11.0", "510"},  {"FTA", "12.0", "540"},  {"FT%", ".917", ".944"}, {"3P", "13.0", "570"},
-        {"3PA", "14.0", "600"}, {"3P%", ".929", ".950"},
-    };
+    const std::vector<Expect> cells{{"G", "30", "30"},      {"PTS", "2.0", "120"},  {"OPP", "4.0", "60"},
+                                    {"DIFF", "-2.0", "60"}, {"STL", "4.0", "630"},  {"AST", "5.0", "660"},
+                                    {"REB", "6.0", "690"},  {"BLK", "7.0", "720"},  {"TO", "8.0", "750"},
+                                    {"FG", "9.0", "480"},   {"FGA", "10.0", "450"}, {"FG%", ".900", "1.067"},
+                                    {"FT", "11.0", "510"},  {"FTA", "12.0", "540"}, {"FT%", ".917", ".944"},
+                                    {"3P", "13.0", "570"},  {"3PA", "14.0", "600"}, {"3P%", ".929", ".950"}};
     ReportTable own = TeamStatsTable(league, {.allowed = false, .perGame = true});
     ReportTable allowed = TeamStatsTable(league, {.allowed = true, .perGame = false});
     ASSERT_EQ(own.rowKeys[2], 3);
@@ -241,12 +237,10 @@ TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
         int firstWins, secondWins, firstPoints; // team 1 against team 2
         int leader;
     };
-    const std::vector<Case> cases{
-        {"team 2 won the season series", 1, 3, 25, 2},
-        {"team 1 won the season series", 3, 1, -25, 1},
-        {"split series, team 2 scored more", 2, 2, -7, 2},
-        {"split series, team 1 scored more", 2, 2, 7, 1},
-    };
+    const std::vector<Case> cases{{"team 2 won the season series", 1, 3, 25, 2},
+                                  {"team 1 won the season series", 3, 1, -25, 1},
+                                  {"split series, team 2 scored more", 2, 2, -7, 2},
+                                  {"split series, team 1 scored more", 2, 2, 7, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (uint64_t seed = 1; seed <= 2; ++seed) { // the draw never decides these
@@ -352,8 +346,7 @@ TEST(Standings, LastTenWalksBackFromTheCurrentDay) {
         {14, 1, "5-5"},                  // days 13 back to 4
         {14, 2, "5-5"},   {4, 1, "2-2"}, // the current day's game counts once played
         {190, 5, "10-0"},                // past the schedule: from its last day
-        {190, 6, "0-10"}, {190, 9, "0-0"},
-    };
+        {190, 6, "0-10"}, {190, 9, "0-0"}};
     for (const auto& [day, team, expected] : cases) {
         league.state.SeasonDay = static_cast<int16_t>(day);
         EXPECT_EQ(RecordText(LastTenRecord(league, team)), expected) << "day " << day << " team " << team;

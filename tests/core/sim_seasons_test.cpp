@@ -19,19 +19,17 @@ TEST(SeasonCount, TypedValuesAndTheirMessages) {
         const char* typed;
         int seasons; // 0: refused
         const char* message;
-    } cases[] = {
-        {"3", 3, ""},
-        {" 12 ", 12, ""},
-        {"1000", 1000, ""},
-        {"0", 0, kSeasonValueTooSmall},
-        {"-2", 0, kSeasonValueTooSmall},
-        {"", 0, kSeasonValueInvalid},
-        {"two", 0, kSeasonValueInvalid},
-        {"2.5", 0, kSeasonValueInvalid},
-        {"4x", 0, kSeasonValueInvalid},
-        {"1001", 0, kSeasonValueInvalid},
-        {"99999999999", 0, kSeasonValueInvalid},
-    };
+    } cases[] = {{"3", 3, ""},
+                 {" 12 ", 12, ""},
+                 {"1000", 1000, ""},
+                 {"0", 0, kSeasonValueTooSmall},
+                 {"-2", 0, kSeasonValueTooSmall},
+                 {"", 0, kSeasonValueInvalid},
+                 {"two", 0, kSeasonValueInvalid},
+                 {"2.5", 0, kSeasonValueInvalid},
+                 {"4x", 0, kSeasonValueInvalid},
+                 {"1001", 0, kSeasonValueInvalid},
+                 {"99999999999", 0, kSeasonValueInvalid}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         ScriptedHost host;
@@ -55,8 +53,7 @@ TEST(SimSeasons, RefusedUnderTheCommissionersLocksAndInTheCreationDraft) {
     } cases[] = {
         {true, false, 0, kSimulateRefusal},
         {false, true, 50, kEndSeasonRefusal},
-        {false, false, Phase::CreationDraft, "Seasons can be simmed once the creation draft is over."},
-    };
+        {false, false, Phase::CreationDraft, "Seasons can be simmed once the creation draft is over."}};
     for (const Case& c : cases) {
         auto league = std::make_unique<League>();
         SeasonState& s = league->state;
@@ -78,8 +75,7 @@ TEST(LeagueCensus, CountsPlayersRostersAndLeakedIDs) {
     l.team(1).Name = "Gulls";
     l.team(2).Name = "Sierras";
     auto put = [&](int id, const char* team, int16_t rating) {
-        l.player(id).Name = "Player " + std::to_string(id);
-        l.player(id).Team = team;
+        l.player(id).Name = "Player " + std::to_string(id), l.player(id).Team = team;
         l.player(id).CurrentRating = rating;
     };
     const std::tuple<int, const char*, int16_t> players[] = {
@@ -87,9 +83,7 @@ TEST(LeagueCensus, CountsPlayersRostersAndLeakedIDs) {
         {5, kDraft, 80},  {6, kNextDraft, 70}, {7, "Tanners", 30}}; // 7: a team the league does not have
     for (auto [id, team, rating] : players)
         put(id, team, rating);
-    l.team(1).TotalSalary = 3000000;
-    l.team(2).TotalSalary = 9000000;
-    l.team(2).CutSalary[0] = 500000;
+    l.team(1).TotalSalary = 3000000, l.team(2).TotalSalary = 9000000, l.team(2).CutSalary[0] = 500000;
     // Slot 8 is held, slot 9 listed twice, slot 10 empty but not listed; 11 to 650 listed once.
     l.freeIDs = {8, 9, 9};
     for (int id = 11; id <= kLastLeaguePlayer; ++id)

@@ -114,7 +114,7 @@ TEST(Transactions, InjuredReserveMovesKeepTheCountsAndRepeatsDoNothing) {
 
 TEST(Transactions, StashNamesOneOfFiveAilmentsAboutEquallyAndKeepsTheDays) {
     std::map<std::string, int> names;
-    const int rounds = 400;
+    const int rounds = 300;
     test::RosterLeague rl;
     const int id = rl.Fill(1, 12);
     for (int i = 0; i < rounds; ++i) {

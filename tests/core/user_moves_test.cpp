@@ -58,8 +58,7 @@ TEST_F(UserMoves, EachRefusalHasItsMessageAndChangesNothing) {
         {"move to no position", [&] { return UserChangePosition(L, first, 6, host); },
          "The position must be C, PF, SF, SG or PG."},
         {"move during a creation draft", [&] { return UserChangePosition(L, first, 2, host); },
-         "Positions cannot be changed at this point of the season.", -5},
-    };
+         "Positions cannot be changed at this point of the season.", -5}};
     for (const Case& c : cases) {
         rl.league.state.SeasonDay = c.day;
         host.messages.clear();
