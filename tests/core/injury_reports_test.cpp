@@ -97,7 +97,7 @@ TEST_F(InjuryReports, HealingReturnsComputerPlayersAndTellsTheUser) {
     EXPECT_EQ(rl.league.player(shaky).TimeInjured, 0);
 }
 
-TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDown) {
+TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDownAndTheSeasonsEndClearsInjuredReserve) {
     const int hawk = rl.Add(1, 3, 90, 1, true);
     rl.league.player(hawks).TimeInjured = 3;
     HealOneDayPlayoffs(rl.league);
@@ -105,15 +105,14 @@ TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDown) {
                        rl.league.player(hawks).TimeInjured),
               std::make_tuple(0, true, 2));
     EXPECT_TRUE(rl.league.tables.transactions.empty());
-}
 
-TEST_F(InjuryReports, TheSeasonsEndEmptiesInjuredReserveAndCountsEveryoneActive) {
+    // The season's end empties injured reserve and counts everyone active.
     const int hurt = rl.Add(1, 3, 90, 25, true), stashed = rl.Add(2, 5, 60, 0, true);
     rl.league.player(stashed).Injury = "Flu";
     ClearInjuredReserve(rl.league);
     const Player &a = rl.league.player(hurt), &b = rl.league.player(stashed);
     EXPECT_EQ(std::tie(a.IR, b.IR, a.TimeInjured, a.Injury, b.Injury, rl.league.team(1).ActivePlayers),
-              std::make_tuple(false, false, 25, "Bruised Knee", "Flu", 13));
+              std::make_tuple(false, false, 25, "Bruised Knee", "Flu", 14));
     test::ExpectCountsAgree(rl.league, 1);
     test::ExpectCountsAgree(rl.league, 2);
 }
