@@ -2,8 +2,6 @@
 // open series, the changes of stage with home court, the champion and the Playoff MVP.
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "league/season_archive.h"
 #include "platform/scripted_host.h"
 #include "season/performance_rating.h"
@@ -87,15 +85,6 @@ class PlayoffTree : public ::testing::Test {
         s.WinsB = static_cast<int16_t>(aWins ? loserWins : 4);
         s.Finished = true;
     }
-    std::set<std::string> TeamsOn(int day) {
-        std::set<std::string> teams;
-        const ScheduleDay& d = l.schedule[static_cast<size_t>(day)];
-        for (int g = 1; g <= d.NumGames; ++g) {
-            teams.insert(d.Games[static_cast<size_t>(g)].HomeTeam);
-            teams.insert(d.Games[static_cast<size_t>(g)].AwayTeam);
-        }
-        return teams;
-    }
 
     League l;
     ScriptedHost host;
@@ -112,7 +101,6 @@ TEST_F(PlayoffTree, ADayHoldsOneGameForEachOpenSeriesOfItsStage) {
         EXPECT_EQ(day.Games[static_cast<size_t>(g)].HomeTeam, l.team(s.TeamB).Name);
         EXPECT_EQ(day.Games[static_cast<size_t>(g)].AwayTeam, l.team(s.TeamA).Name);
     }
-    EXPECT_EQ(TeamsOn(125).size(), 14u); // nobody twice
 
     l.state.SeasonDay = 123; // day 124 is a rest day
     SchedulePlayoffDay(l, host);

@@ -104,22 +104,18 @@ TEST(Schedule, BadListsAreRefusedAndChangeNothing) {
         SCOPED_TRACE(what);
         test::TempHome home;
         if (bytes) home.Write("Schedule.dat", *bytes);
-        {
-            League league = LeagueAt(home.path());
-            AddScheduledGame(league, 5, "T1", "T2");
-            league.schedule[5].Games[1].Played = true;
-            const auto before = league.schedule;
-            ScriptedHost host;
-            EXPECT_FALSE(GenerateSchedule(league, host));
-            ASSERT_EQ(host.messages.size(), 1u);
-            const ScriptedHost::Message& m = host.messages[0];
-            EXPECT_NE(m.text.find(message), std::string::npos) << m.text;
-            EXPECT_EQ(
-                std::tie(m.title, m.icon),
-                std::make_tuple(message == reinstall ? "File Not Found" : "Error", MessageIcon::Critical));
-            EXPECT_EQ(league.schedule, before);
-            EXPECT_EQ(league.state.SeasonDay, Phase::NoLeague);
-        }
+        League league = LeagueAt(home.path());
+        AddScheduledGame(league, 5, "T1", "T2");
+        league.schedule[5].Games[1].Played = true;
+        const auto before = league.schedule;
+        ScriptedHost host;
+        EXPECT_FALSE(GenerateSchedule(league, host));
+        ASSERT_EQ(host.messages.size(), 1u);
+        const ScriptedHost::Message& m = host.messages[0];
+        EXPECT_NE(m.text.find(message), std::string::npos) << m.text;
+        EXPECT_EQ(std::tie(m.title, m.icon),
+                  std::make_tuple(message == reinstall ? "File Not Found" : "Error", MessageIcon::Critical));
+        EXPECT_TRUE(league.schedule == before && league.state.SeasonDay == Phase::NoLeague);
     }
 }
 

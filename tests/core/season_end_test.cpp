@@ -29,11 +29,8 @@ class SeasonEnd : public ::testing::Test {
         const int id = roster.Add(team, position, 60);
         Player& p = league().player(id);
         p.Age = static_cast<int16_t>(age);
-        int y = 1;
-        for (int y2 = 1; y2 <= 8; ++y2)
-            p.Contract(y2) = 0;
-        for (int32_t amount : years)
-            p.Contract(y++) = amount;
+        for (int y = 1; y <= 8; ++y)
+            p.Contract(y) = y <= int(years.size()) ? years.begin()[y - 1] : 0;
         if (team != 0) league().team(team).TotalSalary += p.contract1;
         return id;
     }

@@ -105,8 +105,8 @@ TEST(Transactions, InjuredReserveMovesKeepTheCountsAndRepeatsDoNothing) {
     test::ExpectCountsAgree(rl.league, 1);
     EXPECT_FALSE(PlaceOnIR(rl.league, guard));
     ASSERT_TRUE(ActivatePlayer(rl.league, guard));
-    test::ExpectCountsAgree(rl.league, 1);
     EXPECT_FALSE(ActivatePlayer(rl.league, guard) || PlaceOnIR(rl.league, rl.Add(0, 1, 40)));
+    test::ExpectCountsAgree(rl.league, 1);
     EXPECT_EQ(Log(rl.league),
               (std::vector<std::string>{"Hawks 2005/10: Place SG " + p.Name + " on Injured Reserve.",
                                         "Hawks 2005/10: Activate SG " + p.Name + " from Injured Reserve."}));
