@@ -149,21 +149,24 @@ TEST(GameRecords, AGameSetsRecordsThatSurviveSaveAndLoad) {
 
     int bestPoints = 0, bestTeamPoints = 0;
     std::string bestTeam;
-    for (int g = 1; g <= 3; ++g) {
-        clsGame game(l);
-        game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), "Regular");
-        game.SimGame();
-        for (const auto* roster : {&game.HomeRoster(), &game.AwayRoster()})
-            for (int16_t id : *roster)
-                if (id && !l.player(id).GameLog.empty())
-                    bestPoints = std::max<int>(bestPoints, l.player(id).GameLog.back().Points);
-        for (auto [team, score] :
-             {std::pair{game.HomeID(), game.HomeScore()}, {game.AwayID(), game.AwayScore()}})
-            if (score > bestTeamPoints) {
-                bestTeamPoints = score;
-                bestTeam = l.team(team).Name;
-            }
-    }
+    auto play = [&](const char* kind) {
+        for (int g = 1; g <= 3; ++g) {
+            clsGame game(l);
+            game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), kind);
+            game.SimGame();
+            for (const auto* roster : {&game.HomeRoster(), &game.AwayRoster()})
+                for (int16_t id : *roster)
+                    if (id && !l.player(id).GameLog.empty())
+                        bestPoints = std::max<int>(bestPoints, l.player(id).GameLog.back().Points);
+            for (auto [team, score] :
+                 {std::pair{game.HomeID(), game.HomeScore()}, {game.AwayID(), game.AwayScore()}})
+                if (score > bestTeamPoints) {
+                    bestTeamPoints = score;
+                    bestTeam = l.team(team).Name;
+                }
+        }
+    };
+    play("Regular");
     const RecordEntry& top = l.tables.gameRecords.At(1, 1);
     EXPECT_DOUBLE_EQ(top.Value, bestPoints);
     EXPECT_EQ(std::tie(top.Season, top.Name, top.Text2),
@@ -182,11 +185,7 @@ TEST(GameRecords, AGameSetsRecordsThatSurviveSaveAndLoad) {
     // Playoff games are not regular-season records.
     const GameRecordBook regular = l.tables.gameRecords;
     l.state.SeasonDay = 130;
-    for (int g = 1; g <= 3; ++g) {
-        clsGame game(l);
-        game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), "Playoff");
-        game.SimGame();
-    }
+    play("Playoff");
     EXPECT_EQ(l.tables.gameRecords, regular);
 }
 

@@ -82,12 +82,10 @@ TEST(TeamPasses, RankingRatesTeamsByTheirBestTenAndRanksThem) {
 
 TEST(TeamPasses, PositionPassRecountsEachRoster) {
     League l = NamedTeams();
-    AddPlayer(l, 1, "T1", 50, 1);
-    AddPlayer(l, 2, "T1", 50, 1);
-    AddPlayer(l, 3, "T1", 50, 4, true); // on injured reserve: on the roster, not active, not counted
-    AddPlayer(l, 4, "T1", 50, 5);
-    AddPlayer(l, 5, "T2", 50, 2);
-    AddPlayer(l, 6, "Draft", 50, 3);
+    // Player 3 is on injured reserve: on the roster, not active, not counted.
+    for (auto [id, team, position] :
+         {std::tuple{1, "T1", 1}, {2, "T1", 1}, {3, "T1", 4}, {4, "T1", 5}, {5, "T2", 2}, {6, "Draft", 3}})
+        AddPlayer(l, id, team, 50, position, id == 3);
     l.team(1).NumPlayers = 9, l.team(1).ActivePlayers = 9, l.team(1).SGs = 4;
     l.team(5).Cs = 3;
     RecountRosters(l);
@@ -104,11 +102,9 @@ TEST(AwardRecord, WritesEachCodeIntoItsSlot) {
     AddPlayer(l, 8, "T5", 60, 2);
     l.player(7).DefaultPosition = "PF";
     ScriptedHost host;
-    EXPECT_TRUE(RecordAward(l, host, 7, "AL1T"));
-    EXPECT_TRUE(RecordAward(l, host, 8, "AL1T")); // the PF slot is taken: the first free one
-    EXPECT_TRUE(RecordAward(l, host, 8, "POW"));
-    EXPECT_TRUE(RecordAward(l, host, 7, "POW"));
-    EXPECT_TRUE(RecordAward(l, host, 7, "MVP"));
+    // Player 8's AL1T goes to the first free slot, the PF slot being taken.
+    for (auto [id, code] : {std::pair{7, "AL1T"}, {8, "AL1T"}, {8, "POW"}, {7, "POW"}, {7, "MVP"}})
+        EXPECT_TRUE(RecordAward(l, host, id, code)) << id << code;
     EXPECT_FALSE(RecordAward(l, host, 0, "ROY"));
     EXPECT_FALSE(RecordAward(l, host, 7, "BestDressed"));
     EXPECT_EQ(host.LastMessage(), "Award: BestDressed not found.");

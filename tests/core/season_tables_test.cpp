@@ -12,6 +12,7 @@
 #include "reports/standings_table.h"
 #include "reports/team_info_table.h"
 #include "reports/team_stats_table.h"
+#include "season/schedule.h"
 #include "season/standings.h"
 
 namespace hv {
@@ -327,20 +328,15 @@ TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
 
 TEST(Standings, LastTenWalksBackFromTheCurrentDay) {
     League league = DivisionLeague();
-    // Days 1 to 14: team 5 beats team 6; team 1 meets team 2 and wins on the even days. Day 14 is unplayed.
+    // Days 1 to 14: team 5 beats team 6; team 1 meets team 2 and wins on the even days. Day 14's is unplayed.
     for (int d = 1; d <= 14; ++d) {
-        ScheduleDay& day = league.schedule[static_cast<size_t>(d)];
-        day.NumGames = 2;
-        for (int g : {1, 2}) {
-            ScheduledGame& game = day.Games[static_cast<size_t>(g)];
-            const bool oneAtHome = d % 3 == 0;
-            game.HomeTeam = g == 1 ? "T5" : oneAtHome ? "T1" : "T2";
-            game.AwayTeam = g == 1 ? "T6" : oneAtHome ? "T2" : "T1";
-            game.Played = g == 1 || d < 14;
-            const int one = d % 2 == 0 ? 100 : 95, two = 97;
-            game.HomeScore = static_cast<int16_t>(g == 1 ? 90 : oneAtHome ? one : two);
-            game.AwayScore = static_cast<int16_t>(g == 1 ? 80 : oneAtHome ? two : one);
-        }
+        AddScheduledGame(league, d, "T5", "T6");
+        AddScheduledGame(league, d, d % 3 ? "T2" : "T1", d % 3 ? "T1" : "T2");
+        auto& games = league.schedule[static_cast<size_t>(d)].Games;
+        const int16_t one = d % 2 == 0 ? 100 : 95, two = 97;
+        games[1].Played = true, games[1].HomeScore = 90, games[1].AwayScore = 80;
+        games[2].Played = d < 14, games[2].HomeScore = d % 3 ? two : one,
+        games[2].AwayScore = d % 3 ? one : two;
     }
     const std::vector<std::tuple<int, int, std::string>> cases{
         {14, 1, "5-5"},                  // days 13 back to 4

@@ -7,6 +7,7 @@
 #include "core/season_run_support.h"
 #include "league/league_options.h"
 #include "league/league_tables.h"
+#include "league/season_archive.h"
 #include "league/team_control.h"
 #include "reports/league_census.h"
 #include "season/sim_seasons.h"
@@ -146,10 +147,7 @@ TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
     // played its whole season: the computer kept its roster legal.
     EXPECT_TRUE(season.host.questions.empty());
     EXPECT_TRUE(l.state.ScreenInjuries);
-    const auto archived = std::find_if(l.tables.archive.begin(), l.tables.archive.end(),
-                                       [&](const SeasonArchive& a) { return a.Season == first; });
-    ASSERT_NE(archived, l.tables.archive.end());
-    EXPECT_FALSE(archived->Champion.empty());
+    EXPECT_FALSE(ArchiveOf(l, first).Champion.empty());
     const LeagueCensus census = TakeCensus(l);
     EXPECT_EQ(std::tie(census.leakedIDs, census.unattached, l.team(7).ActivePlayers),
               std::make_tuple(0, 0, 12));
