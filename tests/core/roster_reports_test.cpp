@@ -12,16 +12,7 @@
 namespace hv {
 namespace {
 
-std::vector<std::string> Column(const ReportTable& table, const std::string& title) {
-    size_t c = 0;
-    while (c < table.columns.size() && table.columns[c].title != title)
-        ++c;
-    EXPECT_LT(c, table.columns.size()) << title;
-    std::vector<std::string> cells;
-    for (const auto& row : table.rows)
-        cells.push_back(c < row.size() ? row[c].text : "?");
-    return cells;
-}
+using test::Column;
 
 class RosterReports : public ::testing::Test {
   protected:

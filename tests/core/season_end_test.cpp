@@ -188,8 +188,8 @@ TEST_F(SeasonEnd, ExpiredContractsAtTheEndOfTheSeason) {
     EXPECT_EQ(std::tie(league().player(stays).contract1, league().player(stays).Team,
                        league().player(leaves).Team, league().player(leaves).LastTeam),
               std::make_tuple(2100000, "Hawks", "FA", "Hawks"));
-    EXPECT_TRUE(AwaitsResignDecision(league(), waits));
-    EXPECT_EQ(PlayersAwaitingResign(league()), std::vector<int>{waits});
+    EXPECT_TRUE(AwaitsResignDecision(league(), waits) &&
+                PlayersAwaitingResign(league()) == std::vector<int>{waits});
     EXPECT_EQ(std::tie(league().player(refuses).Team, league().team(2).keyplayer2), std::make_tuple("FA", 0));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text,
@@ -197,8 +197,7 @@ TEST_F(SeasonEnd, ExpiredContractsAtTheEndOfTheSeason) {
 
     // The user's answers.
     EXPECT_FALSE(UserResign(league(), 1, stays, true, host)) << "not a human team";
-    EXPECT_TRUE(UserResign(league(), 2, waits, true, host));
-    EXPECT_EQ(league().player(waits).contract1, 2100000);
+    EXPECT_TRUE(UserResign(league(), 2, waits, true, host) && league().player(waits).contract1 == 2100000);
     EXPECT_FALSE(UserResign(league(), 2, waits, true, host)) << "already decided";
     EXPECT_EQ(host.LastMessage(), league().player(waits).Name + " is not waiting to re-sign with the Owls.");
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/roster_test_support.h"
 #include "platform/scripted_host.h"
 #include "reports/leaders_table.h"
 #include "reports/schedule_table.h"
@@ -17,6 +18,8 @@
 
 namespace hv {
 namespace {
+
+using test::Column;
 
 // 29 teams in the league's four divisions: 1-7 Atlantic, 8-15 Central, 16-22 Midwest, 23-29 Pacific. Team t
 // is (wins + t)-(losses - t).
@@ -35,16 +38,6 @@ League FourDivisions(int wins, int losses) {
 // Team t is t-(30 - t).
 League SmallLeague() {
     return FourDivisions(0, 30);
-}
-
-std::vector<std::string> Column(const ReportTable& table, const std::string& title) {
-    size_t c = 0;
-    while (c < table.columns.size() && table.columns[c].title != title)
-        ++c;
-    std::vector<std::string> cells;
-    for (const auto& row : table.rows)
-        cells.push_back(c < row.size() ? row[c].text : "(no column)");
-    return cells;
 }
 
 std::string Cell(const ReportTable& table, size_t row, const std::string& title) {
