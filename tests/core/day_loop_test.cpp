@@ -129,17 +129,14 @@ TEST_F(DayLoop, TheEndOfDayRanksTheTeamsOnItsDays) {
     for (auto [day, ranked] : days) {
         SCOPED_TRACE(day);
         league().state.SeasonDay = static_cast<int16_t>(day - 1);
-        for (int t = 1; t <= kLeagueTeams; ++t) {
-            league().team(t).WinRating = static_cast<int16_t>(200 + t);
-            league().team(t).OldWinRating = static_cast<int16_t>(300 + t);
-        }
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            league().team(t).WinRating = int16_t(200 + t), league().team(t).OldWinRating = int16_t(300 + t);
         EndOfDay(league(), host());
         EXPECT_EQ(league().state.SeasonDay, day);
-        for (int t = 1; t <= kLeagueTeams; ++t) {
-            const Team& team = league().team(t);
-            EXPECT_EQ(team.OldWinRating, ranked ? 200 + t : 300 + t) << team.Name;
-            EXPECT_EQ(team.WinRating <= 100, ranked) << team.Name;
-        }
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            EXPECT_EQ(std::make_pair(int(league().team(t).OldWinRating), league().team(t).WinRating <= 100),
+                      std::make_pair(ranked ? 200 + t : 300 + t, ranked))
+                << t;
     }
 }
 

@@ -165,9 +165,8 @@ TEST(SeasonTables, TeamInformation) {
     League league = SmallLeague();
     league.state.SetSalaryCapDollars(42500000);
     Team& t = league.team(2);
-    t.Owner = "Human";
+    t.Owner = "Human", t.Streak = -4;
     t.HomeWins = 9, t.HomeLosses = 4, t.RoadWins = 7, t.RoadLosses = 10;
-    t.Streak = -4;
     t.Championships = 2, t.FinalsAppearances = 3, t.Playoffs = 7, t.LastPlayoffYear = 2004;
     t.TotalWins = 812, t.TotalLosses = 790, t.PlayoffWins = 41, t.PlayoffLosses = 37;
     for (auto [id, team, salary] :
@@ -199,21 +198,17 @@ League DivisionLeague() {
 // Wins and losses split between home and road so that both halves count.
 void SetRecord(League& league, int team, int wins, int losses) {
     Team& t = league.team(team);
-    t.HomeWins = static_cast<int16_t>(wins / 2);
-    t.RoadWins = static_cast<int16_t>(wins - wins / 2);
-    t.HomeLosses = static_cast<int16_t>(losses - losses / 2);
-    t.RoadLosses = static_cast<int16_t>(losses / 2);
+    t.HomeWins = int16_t(wins / 2), t.RoadWins = int16_t(wins - wins / 2);
+    t.HomeLosses = int16_t(losses - losses / 2), t.RoadLosses = int16_t(losses / 2);
 }
 
 // Games between two teams: a's wins, b's wins and a's point difference over them.
 void Meet(League& league, int a, int b, int aWins, int bWins, int aPoints) {
-    auto at = [](int team) { return static_cast<size_t>(team); };
-    Team& x = league.team(a);
-    Team& y = league.team(b);
-    x.SeasonWinsVs[at(b)] = y.SeasonLossesVs[at(a)] = static_cast<int16_t>(aWins);
-    x.SeasonLossesVs[at(b)] = y.SeasonWinsVs[at(a)] = static_cast<int16_t>(bWins);
-    x.PointsVs[at(b)] = static_cast<int16_t>(aPoints);
-    y.PointsVs[at(a)] = static_cast<int16_t>(-aPoints);
+    Team &x = league.team(a), &y = league.team(b);
+    const size_t at = size_t(a), bt = size_t(b);
+    x.SeasonWinsVs[bt] = y.SeasonLossesVs[at] = int16_t(aWins);
+    x.SeasonLossesVs[bt] = y.SeasonWinsVs[at] = int16_t(bWins);
+    x.PointsVs[bt] = int16_t(aPoints), y.PointsVs[at] = int16_t(-aPoints);
 }
 
 // The teams of a division in rank order.

@@ -118,7 +118,6 @@ TEST(Transactions, StashNamesOneOfFiveAilmentsAboutEquallyAndKeepsTheDays) {
     test::RosterLeague rl;
     const int id = rl.Fill(1, 12);
     for (int i = 0; i < rounds; ++i) {
-        rl.league.player(id).TimeInjured = 0;
         StashOnIR(rl.league, id);
         ASSERT_TRUE(rl.league.player(id).IR && rl.league.player(id).TimeInjured == 0);
         ++names[rl.league.player(id).Injury];
