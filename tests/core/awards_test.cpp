@@ -35,14 +35,12 @@ class Honours : public ::testing::Test {
 };
 
 TEST(InSeasonAwardDays, WindowsAndDays) {
-    struct Case {
-        int day, length, first, last;
-    };
-    const Case cases[] = {{6, 5, 1, 5},       {56, 5, 51, 55}, {60, 5, 56, 59},  {66, 5, 61, 65},
-                          {121, 5, 116, 120}, {21, 20, 1, 20}, {60, 20, 41, 59}, {81, 20, 61, 80}};
-    for (const Case& c : cases) {
-        AwardWindow w = AwardWindowOf(c.day, c.length);
-        EXPECT_EQ(std::tie(w.first, w.last), std::make_tuple(c.first, c.last)) << c.day;
+    const std::array<int, 4> cases[] = {{6, 5, 1, 5},     {56, 5, 51, 55},    {60, 5, 56, 59},
+                                        {66, 5, 61, 65},  {121, 5, 116, 120}, {21, 20, 1, 20},
+                                        {60, 20, 41, 59}, {81, 20, 61, 80}};
+    for (auto [day, length, first, last] : cases) {
+        AwardWindow w = AwardWindowOf(day, length);
+        EXPECT_EQ(std::tie(w.first, w.last), std::tie(first, last)) << day;
     }
     int weeks = 0, months = 0;
     for (int day = 1; day <= 170; ++day) {
