@@ -39,10 +39,13 @@ class SeasonEnd : public ::testing::Test {
     ScriptedHost host;
 };
 
-TEST_F(SeasonEnd, ContractsMoveOnAndPlayersAge) {
+TEST_F(SeasonEnd, ContractsMoveOnPlayersAgeAndTheSeasonGoesIntoTheCareer) {
     const int id = Add(1, 25, {1000000, 1100000, 1200000});
     Player& p = league().player(id);
     p.Experience = 4, p.BirdYears = 2;
+    p.SeasonStats = {70,  60, 2100, 500, 1000, 300, 400, 80, 200, 450,
+                     300, 90, 40,   150, 1380, 180, 2,   12, 1,   0};
+    p.CAREERPOINTS = 3000, p.Career.Points = 2900, p.CareerGames = 100;
     const int prospect = Add(0, 20, {});
     league().player(prospect).Team = kDraft;
     const int freeAgent = Add(0, 24, {}), old = Add(2, 45, {900000, 900000});
@@ -62,15 +65,7 @@ TEST_F(SeasonEnd, ContractsMoveOnAndPlayersAge) {
     EXPECT_EQ(std::tie(t.UsedMidException, t.UsedLowException, t.TotalSalary),
               std::make_tuple(false, false, 1100000));
     EXPECT_EQ(Payroll(t), 1100400);
-}
 
-TEST_F(SeasonEnd, SeasonGoesIntoTheCareer) {
-    const int id = Add(1, 25, {1000000, 1000000});
-    Player& p = league().player(id);
-    p.SeasonStats = {70,  60, 2100, 500, 1000, 300, 400, 80, 200, 450,
-                     300, 90, 40,   150, 1380, 180, 2,   12, 1,   0};
-    p.CAREERPOINTS = 3000, p.Career.Points = 2900, p.CareerGames = 100;
-    ProcessSeasonEnd(league(), host);
     EXPECT_EQ(std::tie(p.CAREERPOINTS, p.Career.Points, p.Career.Minutes, p.Career.Assists, p.CareerGames,
                        p.CareerGamesStarted, p.CareerFouls, p.CareerDoubleDoubles),
               std::make_tuple(4380, 4280, 2100, 300, 170, 60, 180, 12));
@@ -107,9 +102,7 @@ TEST_F(SeasonEnd, RetiringPlayerLeavesHisTeam) {
     const int first = roster.Fill(2, 13);
     const int star = first + 2;
     Player& p = league().player(star);
-    p.CAREERPOINTS = 25001;
-    p.Awards.push_back({2004, "MVP"});
-    p.SeasonHistory.push_back({});
+    p.CAREERPOINTS = 25001, p.Awards.push_back({2004, "MVP"}), p.SeasonHistory.push_back({});
     league().team(2).keyplayer1 = static_cast<int16_t>(star);
     const int16_t players = league().team(2).NumPlayers;
     const std::string name = p.Name, position = p.DefaultPosition;
@@ -136,8 +129,8 @@ TEST_F(SeasonEnd, RetiringPlayerLeavesHisTeam) {
     league().player(first).CAREERPOINTS = 25000;
     SetHuman(league().team(2), false);
     RetirePlayer(league(), first, host, 2005);
-    EXPECT_EQ(league().tables.retiredPlayers.size(), 1u);
-    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(std::make_pair(league().tables.retiredPlayers.size(), host.messages.size()),
+              std::make_pair(size_t(1), size_t(1)));
 }
 
 // Re-signing decisions of a computer team (cap 40,000,000, payroll as set).
@@ -164,8 +157,8 @@ TEST_F(SeasonEnd, ComputerTeamResigns) {
         p.Resign = c.willing, p.ResignDemand = {c.demand, c.demand, c.demand}, p.LastSalary = c.lastSalary;
         p.BirdYears = static_cast<int16_t>(c.birdYears);
         league().team(1).TotalSalary = static_cast<int32_t>(c.payroll);
-        const ResignDecision d = DecideResign(league(), id, host);
-        EXPECT_EQ(d, c.stays ? ResignDecision::Stays : ResignDecision::Leaves) << c.what;
+        EXPECT_EQ(DecideResign(league(), id, host), c.stays ? ResignDecision::Stays : ResignDecision::Leaves)
+            << c.what;
         EXPECT_TRUE(!c.stays || (p.contract1 == c.demand && p.contract3 == c.demand && p.contract4 == 0))
             << c.what;
     }
@@ -173,15 +166,10 @@ TEST_F(SeasonEnd, ComputerTeamResigns) {
 
 TEST_F(SeasonEnd, ExpiredContractsAtTheEndOfTheSeason) {
     SetHuman(league().team(2), true);
-    const int stays = Add(1, 28, {2000000});
-    const int leaves = Add(1, 28, {2000000});
-    const int waits = Add(2, 28, {2000000});
-    const int refuses = Add(2, 28, {2000000});
-    for (int id : {stays, waits})
-        league().player(id).Resign = true;
-    league().player(leaves).Resign = league().player(refuses).Resign = false;
+    const int stays = Add(1, 28, {2000000}), leaves = Add(1, 28, {2000000});
+    const int waits = Add(2, 28, {2000000}), refuses = Add(2, 28, {2000000});
     for (int id : {stays, leaves, waits, refuses})
-        league().player(id).ResignDemand = {2100000};
+        league().player(id).Resign = id == stays || id == waits, league().player(id).ResignDemand = {2100000};
     league().team(2).keyplayer2 = static_cast<int16_t>(refuses);
 
     ProcessSeasonEnd(league(), host);
