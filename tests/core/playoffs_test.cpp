@@ -98,8 +98,8 @@ TEST_F(PlayoffTree, ADayHoldsOneGameForEachOpenSeriesOfItsStage) {
     ASSERT_EQ(day.NumGames, 7);
     for (int g = 1; g <= 7; ++g) {
         const PlayoffSeries& s = Series(g + 1);
-        EXPECT_EQ(day.Games[static_cast<size_t>(g)].HomeTeam, l.team(s.TeamB).Name);
-        EXPECT_EQ(day.Games[static_cast<size_t>(g)].AwayTeam, l.team(s.TeamA).Name);
+        const ScheduledGame& game = day.Games[static_cast<size_t>(g)];
+        EXPECT_EQ(game.HomeTeam + "-" + game.AwayTeam, l.team(s.TeamB).Name + "-" + l.team(s.TeamA).Name);
     }
 
     l.state.SeasonDay = 123; // day 124 is a rest day
@@ -145,9 +145,7 @@ TEST_F(PlayoffTree, TheFinalsCrownTheChampionAndItsPlayoffMVP) {
     };
     GameLogEntry regular{}, first{}, second{}, other{}, loser{};
     regular.SeasonDay = 100, regular.Points = 50;
-    first.SeasonDay = 130; // 10 + 4 + 3.5 + 2 + 0.4 - 5 - 2 - 0.6 = 12.3
-    first.Points = 10, first.Rebounds = 4, first.Assists = 2, first.Steals = 1, first.FG = 4, first.FGA = 9;
-    first.FT = 2, first.FTA = 2, first.Turnovers = 1, first.Fouls = 3;
+    first.SeasonDay = 130, first.Points = 10, first.Rebounds = 2;             // 10 + 2 = 12
     second.SeasonDay = 131, second.Points = 1, second.FT = 1, second.FTA = 1; // 1 + 0.2 = 1.2
     other.SeasonDay = 140, other.Points = 12;
     loser.SeasonDay = 150, loser.Points = 60;
