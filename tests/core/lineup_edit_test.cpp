@@ -24,10 +24,7 @@ class LineupEdit : public ::testing::Test {
             choice.Depth(slot / 3 + 1, slot % 3 + 1) = static_cast<int16_t>(first + order[slot]);
         choice.keys = {static_cast<int16_t>(first + 4), static_cast<int16_t>(first + 7),
                        static_cast<int16_t>(first + 1)};
-        choice.Pace = 75;
-        choice.Press = 25;
-        choice.Trap = 100;
-        choice.Offense = 50;
+        choice.Pace = 75, choice.Press = 25, choice.Trap = 100, choice.Offense = 50;
     }
     test::RosterLeague rl;
     ScriptedHost host;
@@ -67,7 +64,9 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
         {[](LineupChoice& c) { c.Press = -25; }, "Press must be 0, 25, 50, 75 or 100."},
         {[](LineupChoice& c) { c.Trap = 125; }, "Trap must be 0, 25, 50, 75 or 100."},
         {[](LineupChoice& c) { c.Offense = 75; }, "Offense must be 0, 50 or 100."},
-    };
+        {[&](LineupChoice&) { PlaceOnIR(rl.league, first + 6); }, // last: it changes the roster
+         rl.league.player(first + 6).Name +
+             " is on injured reserve; activate him before listing him in the line-up."}};
     const LineupChoice stored = LineupOf(rl.league.team(1));
     for (const Case& c : cases) {
         LineupChoice spoilt = choice;
@@ -75,33 +74,22 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
         host.messages.clear();
         EXPECT_FALSE(SaveLineup(rl.league, 1, spoilt, host)) << c.message;
         ASSERT_EQ(host.messages.size(), 1u) << c.message;
-        EXPECT_EQ(host.messages[0].text, c.message);
-        EXPECT_EQ(host.messages[0].title, "Roster Error");
+        EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text, "Roster Error: " + c.message);
         EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
     }
 }
 
-TEST_F(LineupEdit, APlayerOnInjuredReserveCannotBeListed) {
-    PlaceOnIR(rl.league, first + 6);
-    EXPECT_EQ(LineupProblem(rl.league, 1, choice).value_or(""),
-              rl.league.player(first + 6).Name +
-                  " is on injured reserve; activate him before listing him in the line-up.");
-}
-
-TEST_F(LineupEdit, ComputerTeamsKeepTheirOwnLineup) {
-    SetHuman(rl.league.team(1), false);
-    const LineupChoice stored = LineupOf(rl.league.team(1));
-    EXPECT_FALSE(SaveLineup(rl.league, 1, choice, host));
-    EXPECT_FALSE(AutoLineup(rl.league, 1, host));
-    EXPECT_EQ(host.LastMessage(), "The Hawks are run by the computer, which sets their line-up.");
-    EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
-}
-
-TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActive) {
+TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActiveAndAlwaysForItsOwnTeams) {
     ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host));
     ASSERT_TRUE(AutoLineup(rl.league, 1, host));
     EXPECT_NE(LineupOf(rl.league.team(1)), choice);
     EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
+    SetHuman(rl.league.team(1), false);
+    const LineupChoice stored = LineupOf(rl.league.team(1));
+    EXPECT_FALSE(SaveLineup(rl.league, 1, choice, host) || AutoLineup(rl.league, 1, host));
+    EXPECT_EQ(host.LastMessage(), "The Hawks are run by the computer, which sets their line-up.");
+    EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
+    SetHuman(rl.league.team(1), true);
     for (int id = first; id < first + 6; ++id)
         PlaceOnIR(rl.league, id);
     EXPECT_FALSE(AutoLineup(rl.league, 1, host));
@@ -112,11 +100,8 @@ TEST(DepthSlots, NamesAndParsing) {
     int pos = 0, row = 0;
     const std::tuple<const char*, int, int> good[] = {
         {"C1", 1, 1}, {"pf2", 2, 2}, {"Sf3", 3, 3}, {"PG1", 5, 1}};
-    for (auto [text, p, r] : good) {
-        ASSERT_TRUE(ParseDepthSlot(text, pos, row)) << text;
-        EXPECT_EQ(pos, p);
-        EXPECT_EQ(row, r);
-    }
+    for (auto [text, p, r] : good)
+        EXPECT_TRUE(ParseDepthSlot(text, pos, row) && pos == p && row == r) << text;
     for (const char* bad : {"", "C", "C0", "C4", "XX1", "1C", "PG12"})
         EXPECT_FALSE(ParseDepthSlot(bad, pos, row)) << bad;
     EXPECT_EQ(DepthSlotName(4, 3), "SG3");

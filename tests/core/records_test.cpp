@@ -103,18 +103,15 @@ TEST_F(SeasonAndCareerRecords, SeasonRecordsNeedGamesAndAttempts) {
     r.league.player(fiftyOne).GameLog.push_back(last);
 
     UpdateSeasonRecords(r.league, 2004);
-    EXPECT_FALSE(Listed("Points-Per-Game", fifty));
-    EXPECT_FALSE(Listed("Points-Per-Game", prospect));
+    EXPECT_FALSE(Listed("Points-Per-Game", fifty) || Listed("Points-Per-Game", prospect));
     const RecordEntry& best = Category("Points-Per-Game")[0];
     // The team he played for last, and his games.
     EXPECT_EQ(std::tie(best.PlayerID, best.Value, best.Season, best.Text, best.Text2),
               std::make_tuple(fiftyOne, 20.0, 2004, "Owls", "51"));
-    EXPECT_FALSE(Listed("3P%", shortOfThrees));
-    EXPECT_TRUE(Listed("3P", shortOfThrees));
-    EXPECT_TRUE(Listed("3P%", enoughThrees));
-    EXPECT_TRUE(Listed("FG%", enoughThrees));
+    // Too few three-point attempts a game for the percentage; no free throw at all.
+    EXPECT_TRUE(!Listed("3P%", shortOfThrees) && Listed("3P", shortOfThrees) && !Listed("FT%", enoughThrees));
+    EXPECT_TRUE(Listed("3P%", enoughThrees) && Listed("FG%", enoughThrees));
     EXPECT_DOUBLE_EQ(Category("3P%")[0].Value, 31.0 / 77);
-    EXPECT_FALSE(Listed("FT%", enoughThrees)); // no free throw at all
 
     // The same season offered again is not listed twice.
     UpdateSeasonRecords(r.league, 2004);
@@ -147,30 +144,29 @@ TEST(GameRecords, AGameSetsRecordsThatSurviveSaveAndLoad) {
     ASSERT_TRUE(LoadDefaultLeagueKeepingRosters(session, host, "Records"));
     EnsureLeagueFolders(home.path(), "Records");
     l.rng.Seed(5);
-    l.state.LeagueInjuries = false;
-    l.state.SiteDuringSim = false;
-    l.state.SeasonDay = 1;
-    l.state.Season = 2003;
+    l.state.LeagueInjuries = l.state.SiteDuringSim = false;
+    l.state.SeasonDay = 1, l.state.Season = 2003;
 
     int bestPoints = 0, bestTeamPoints = 0;
     std::string bestTeam;
-    for (int g = 1; g <= 3; ++g) {
-        clsGame game(l);
-        game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), "Regular");
-        game.SimGame();
-        for (int16_t id : game.HomeRoster())
-            if (id && !l.player(id).GameLog.empty())
-                bestPoints = std::max<int>(bestPoints, l.player(id).GameLog.back().Points);
-        for (int16_t id : game.AwayRoster())
-            if (id && !l.player(id).GameLog.empty())
-                bestPoints = std::max<int>(bestPoints, l.player(id).GameLog.back().Points);
-        for (auto [team, score] :
-             {std::pair{game.HomeID(), game.HomeScore()}, {game.AwayID(), game.AwayScore()}})
-            if (score > bestTeamPoints) {
-                bestTeamPoints = score;
-                bestTeam = l.team(team).Name;
-            }
-    }
+    auto play = [&](const char* kind) {
+        for (int g = 1; g <= 3; ++g) {
+            clsGame game(l);
+            game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), kind);
+            game.SimGame();
+            for (const auto* roster : {&game.HomeRoster(), &game.AwayRoster()})
+                for (int16_t id : *roster)
+                    if (id && !l.player(id).GameLog.empty())
+                        bestPoints = std::max<int>(bestPoints, l.player(id).GameLog.back().Points);
+            for (auto [team, score] :
+                 {std::pair{game.HomeID(), game.HomeScore()}, {game.AwayID(), game.AwayScore()}})
+                if (score > bestTeamPoints) {
+                    bestTeamPoints = score;
+                    bestTeam = l.team(team).Name;
+                }
+        }
+    };
+    play("Regular");
     const RecordEntry& top = l.tables.gameRecords.At(1, 1);
     EXPECT_DOUBLE_EQ(top.Value, bestPoints);
     EXPECT_EQ(std::tie(top.Season, top.Name, top.Text2),
@@ -189,11 +185,7 @@ TEST(GameRecords, AGameSetsRecordsThatSurviveSaveAndLoad) {
     // Playoff games are not regular-season records.
     const GameRecordBook regular = l.tables.gameRecords;
     l.state.SeasonDay = 130;
-    for (int g = 1; g <= 3; ++g) {
-        clsGame game(l);
-        game.StartGame(int16_t(2 * g - 1), int16_t(2 * g), false, int16_t(g), "Playoff");
-        game.SimGame();
-    }
+    play("Playoff");
     EXPECT_EQ(l.tables.gameRecords, regular);
 }
 
@@ -202,9 +194,7 @@ TEST(BoxFiling, TheSeasonsBoxScoresAreFiledOrDeleted) {
         SCOPED_TRACE(keep);
         test::TempHome home;
         League l;
-        l.programFolder = home.path();
-        l.state.LeagueName = "Files";
-        l.state.SaveBoxScores = keep;
+        l.programFolder = home.path(), l.state.LeagueName = "Files", l.state.SaveBoxScores = keep;
         const fs::path folder = l.LeagueFolderOf("Files");
         for (const char* file : {"box/1-1.txt", "box/AllStar-Rookie.txt", "pbp/1-1.txt", "box/2002/old.txt"})
             home.Write(fs::relative(folder / file, home.path()).string(), "x\n");

@@ -12,19 +12,7 @@
 namespace hv {
 namespace {
 
-enum class Check { Size, Dress, Lineup };
-
-bool RunCheck(Check check, League& league, int team, Host& host) {
-    switch (check) {
-    case Check::Size:
-        return CheckRosterSize(league, team, host);
-    case Check::Dress:
-        return CheckDressable(league, team, host);
-    case Check::Lineup:
-        return CheckLineupSettings(league, team, host);
-    }
-    return false;
-}
+using Check = bool (*)(League&, int, Host&);
 
 struct Broken {
     const char* what;
@@ -34,21 +22,21 @@ struct Broken {
 };
 
 const Broken kBroken[] = {
-    {"13 active", Check::Size, [](test::RosterLeague& rl) { rl.Add(1, 3, 40); },
+    {"13 active", CheckRosterSize, [](test::RosterLeague& rl) { rl.Add(1, 3, 40); },
      "Hawks have too many players."},
-    {"11 active", Check::Size, [](test::RosterLeague& rl) { PlaceOnIR(rl.league, 5); },
+    {"11 active", CheckRosterSize, [](test::RosterLeague& rl) { PlaceOnIR(rl.league, 5); },
      "Hawks don't have enough players."},
-    {"5 of 12 hurt", Check::Dress,
+    {"5 of 12 hurt", CheckDressable,
      [](test::RosterLeague& rl) {
          for (int id = 1; id <= 5; ++id)
              rl.league.player(id).TimeInjured = 3;
      },
      "Hawks must have atleast 8 players available to dress for the game."},
-    {"an empty depth slot", Check::Lineup, [](test::RosterLeague& rl) { rl.league.team(1).SG3 = 0; },
+    {"an empty depth slot", CheckLineupSettings, [](test::RosterLeague& rl) { rl.league.team(1).SG3 = 0; },
      "Hawks roster settings invalid, please fix before simming."},
-    {"no third key player", Check::Lineup, [](test::RosterLeague& rl) { rl.league.team(1).keyplayer3 = 0; },
-     "Hawks roster settings invalid, please fix before simming."},
-};
+    {"no third key player", CheckLineupSettings,
+     [](test::RosterLeague& rl) { rl.league.team(1).keyplayer3 = 0; },
+     "Hawks roster settings invalid, please fix before simming."}};
 
 // A human team is told and the simulation stops; a computer team is repaired silently.
 TEST(RosterChecks, AHumanTeamIsToldAndAComputerTeamRepaired) {
@@ -60,22 +48,22 @@ TEST(RosterChecks, AHumanTeamIsToldAndAComputerTeamRepaired) {
             rl.FreeAgents(3);
             SetHuman(rl.league.team(1), human);
             b.breakIt(rl);
-            const int16_t active = rl.league.team(1).ActivePlayers;
+            const auto before =
+                std::make_pair(rl.league.team(1).ActivePlayers, rl.league.tables.transactions.size());
             ScriptedHost host;
-            EXPECT_EQ(RunCheck(b.check, rl.league, 1, host), !human);
+            EXPECT_EQ(b.check(rl.league, 1, host), !human);
             EXPECT_EQ(host.StopRequested(), human);
+            test::ExpectCountsAgree(rl.league, 1);
             if (!human) {
                 EXPECT_TRUE(host.messages.empty()) << host.LastMessage();
-                EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
-                EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
-                test::ExpectCountsAgree(rl.league, 1);
+                EXPECT_TRUE(rl.league.team(1).ActivePlayers == 12 && LineupSettingsValid(rl.league.team(1)));
                 continue;
             }
             ASSERT_EQ(host.messages.size(), 1u);
-            EXPECT_EQ(host.messages[0].text, b.message);
-            EXPECT_EQ(host.messages[0].title, "Roster Error");
-            EXPECT_EQ(rl.league.team(1).ActivePlayers, active);
-            EXPECT_TRUE(rl.league.tables.transactions.empty() || b.check == Check::Size);
+            EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text,
+                      std::string("Roster Error: ") + b.message);
+            EXPECT_EQ(std::make_pair(rl.league.team(1).ActivePlayers, rl.league.tables.transactions.size()),
+                      before);
         }
 }
 
@@ -89,8 +77,8 @@ TEST(RosterChecks, ALegalTeamPassesEveryCheck) {
     rl.Add(1, 1, 60, 0, true);
     EXPECT_EQ(DressablePlayers(rl.league, 1), 8);
     ScriptedHost host;
-    for (Check c : {Check::Size, Check::Dress, Check::Lineup})
-        EXPECT_TRUE(RunCheck(c, rl.league, 1, host));
+    for (Check check : {CheckRosterSize, CheckDressable, CheckLineupSettings})
+        EXPECT_TRUE(check(rl.league, 1, host));
     EXPECT_TRUE(host.messages.empty());
 }
 

@@ -71,17 +71,6 @@ TEST(RosterManager, SurplusHealthyPlayersAreStashedThenCut) {
     }
 }
 
-TEST(RosterManager, HealthyReservesComeBackBeforeAnyoneIsSigned) {
-    test::RosterLeague rl;
-    const int first = rl.Fill(1, 12);
-    PlaceOnIR(rl.league, first); // the best player, healthy, sits on injured reserve
-    rl.league.tables.transactions.clear();
-    SeasonedFreeAgents(rl, 2);
-    ASSERT_TRUE(ManageRoster(rl.league, 1));
-    EXPECT_EQ(Actions(rl.league),
-              (std::vector<std::string>{"Activate " + Named(rl.league, first) + " from Injured Reserve."}));
-}
-
 TEST(RosterManager, AFullRosterActivatesTheSoonestBackInsteadOfSigning) {
     test::RosterLeague rl;
     rl.Fill(1, 11);
@@ -106,9 +95,9 @@ TEST(RosterManager, NeedsByTheMinimumsInPositionOrder) {
                           {{2, 3, 3, 3, 0}, 5}, {{3, 3, 3, 2, 3}, 4}, {{3, 3, 3, 3, 3}, 0}};
     for (const Case& c : cases) {
         Team t;
-        t.Cs = c.active[0], t.PFs = c.active[1], t.SFs = c.active[2], t.SGs = c.active[3],
-        t.PGs = c.active[4];
-        EXPECT_EQ(FirstNeededPosition(t), c.need) << c.active[3] << c.active[4];
+        for (int pos = 1; pos <= 5; ++pos)
+            t.PositionCount(pos) = c.active[size_t(pos - 1)];
+        EXPECT_EQ(FirstNeededPosition(t), c.need) << c.need;
     }
 }
 
@@ -123,15 +112,6 @@ TEST(RosterManager, WithoutAFreeAgentAtTheNeedTheBestFitIsSigned) {
               std::make_tuple("Hawks", kFreeAgent));
 }
 
-TEST(RosterManager, AnEmptyPoolGetsGeneratedFreeAgents) {
-    test::RosterLeague rl;
-    rl.Fill(1, 9);
-    rl.league.RebuildFreeIDs();
-    ASSERT_TRUE(ManageRoster(rl.league, 1));
-    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
-    test::ExpectCountsAgree(rl.league, 1);
-}
-
 TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
     test::RosterLeague rl; // no free slot is listed, so no free agent can be generated
     rl.Fill(1, 9);
@@ -144,12 +124,16 @@ TEST(RosterManager, WithNoFreeAgentAndNoFreeSlotItFailsInsteadOfLooping) {
     EXPECT_FALSE(CheckRosterSize(rl.league, 1, host));
     EXPECT_EQ(host.LastMessage(),
               "Hawks cannot be brought to 12 active players: no free agent is left to sign.");
+    rl.league.RebuildFreeIDs(); // with free slots, free agents are generated
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    test::ExpectCountsAgree(rl.league, 1);
 }
 
 TEST(RosterManager, RandomComputerRostersAreAlwaysRepaired) {
     Random draw(90210);
     auto between = [&](int lo, int hi) { return lo + static_cast<int>(draw.Uniform() * (hi - lo + 1)); };
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 25; ++round) {
         test::RosterLeague rl(static_cast<unsigned>(round + 1));
         const int size = between(4, 15);
         for (int i = 0; i < size; ++i) {
@@ -158,14 +142,12 @@ TEST(RosterManager, RandomComputerRostersAreAlwaysRepaired) {
         }
         for (int i = between(12, 20); i > 0; --i)
             rl.Add(0, between(1, 5), between(25, 60));
-        ASSERT_TRUE(ManageRoster(rl.league, 1)) << "round " << round;
+        SCOPED_TRACE(round);
+        ASSERT_TRUE(ManageRoster(rl.league, 1));
         const Team& t = rl.league.team(1);
-        EXPECT_EQ(t.ActivePlayers, 12) << "round " << round;
-        EXPECT_LE(t.NumPlayers, 15) << "round " << round;
+        EXPECT_TRUE(t.ActivePlayers == 12 && t.NumPlayers <= 15);
+        EXPECT_TRUE(LineupSettingsValid(t) || DressablePlayers(rl.league, 1) < 8);
         test::ExpectCountsAgree(rl.league, 1);
-        if (DressablePlayers(rl.league, 1) >= 8) {
-            EXPECT_TRUE(LineupSettingsValid(t)) << "round " << round;
-        }
     }
 }
 
@@ -177,10 +159,10 @@ TEST(RosterManager, DailyPickupsSignOnlyBetterPlayersForComputerTeamsWithRoom) {
     SetHuman(rl.league.team(2), true);
     const int star = rl.Add(0, 1, 85), nextStar = rl.Add(0, 1, 84), forward = rl.Add(0, 2, 50);
     SignBetterFreeAgents(rl.league);
-    EXPECT_EQ(rl.league.player(star).Team, "Hawks");
-    EXPECT_EQ(rl.league.team(1).C1, star);
-    EXPECT_EQ(rl.league.player(nextStar).Team, kFreeAgent) << "the Owls are run by the user";
-    EXPECT_EQ(rl.league.player(forward).Team, kFreeAgent) << "worse than the first-string PF";
+    // The Owls are run by the user; the forward is worse than the first-string PF.
+    EXPECT_EQ(std::tie(rl.league.player(star).Team, rl.league.team(1).C1, rl.league.player(nextStar).Team,
+                       rl.league.player(forward).Team),
+              std::make_tuple("Hawks", star, kFreeAgent, kFreeAgent));
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
     test::ExpectCountsAgree(rl.league, 1);
 }
@@ -195,13 +177,10 @@ TEST(RosterManager, PlayoffRostersBringBackTheThreeBestSoonWellPlayers) {
     SetHuman(rl.league.team(2), true);
     const int humanHurt = rl.Add(2, 1, 90, 4, true);
     PreparePlayoffRosters(rl.league);
-    for (auto [id, days] : {std::pair{a, 10}, std::pair{f, 2}, std::pair{b, 19}}) {
-        EXPECT_FALSE(rl.league.player(id).IR) << id;
-        EXPECT_EQ(rl.league.player(id).TimeInjured, days) << id << " keeps his injury days";
-    }
-    for (int id : {c, d, e})
+    for (auto [id, days] : {std::pair{a, 10}, std::pair{f, 2}, std::pair{b, 19}}) // keeping their injury days
+        EXPECT_TRUE(!rl.league.player(id).IR && rl.league.player(id).TimeInjured == days) << id;
+    for (int id : {c, d, e, humanHurt})
         EXPECT_TRUE(rl.league.player(id).IR) << id;
-    EXPECT_TRUE(rl.league.player(humanHurt).IR);
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
     test::ExpectCountsAgree(rl.league, 1);
     // The line-up takes only players who can play.

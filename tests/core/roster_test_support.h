@@ -1,11 +1,24 @@
-// The roster tests' league and a check that a team's counts agree with its players.
+// The roster tests' league, a check that a team's counts agree with its players, and a report table's column.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include "reports/report_table.h"
 #include "support/roster_league.h"
 
 namespace hv::test {
+
+// The texts of a report table's column by its title; a missing column fails.
+inline std::vector<std::string> Column(const ReportTable& table, const std::string& title) {
+    size_t c = 0;
+    while (c < table.columns.size() && table.columns[c].title != title)
+        ++c;
+    EXPECT_LT(c, table.columns.size()) << title;
+    std::vector<std::string> cells;
+    for (const auto& row : table.rows)
+        cells.push_back(c < row.size() ? row[c].text : "?");
+    return cells;
+}
 
 // The team's stored counts against its players: roster size, active players, active players by position.
 inline void ExpectCountsAgree(const League& league, int team) {

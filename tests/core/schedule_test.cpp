@@ -46,7 +46,8 @@ TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
         int home = r.I16();
         ++listed[{home, r.I16()}];
     }
-    for (uint64_t seed = 1; seed <= 12; ++seed) {
+    std::set<std::string> firstDays; // the list is shuffled: each seed opens the season differently
+    for (uint64_t seed = 1; seed <= 6; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         League league = LeagueAt(HOOPVALE_TEST_DATA);
         league.rng.Seed(seed);
@@ -72,27 +73,9 @@ TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
         for (int t = 1; t <= kLeagueTeams; ++t)
             EXPECT_TRUE(games[t] == 82 && homeGames[t] == 41) << "team " << t;
         EXPECT_EQ(league.schedule[1].NumGames, 14); // 29 teams: 14 games and one team rests
+        firstDays.insert(league.schedule[1].Games[1].HomeTeam + league.schedule[1].Games[1].AwayTeam);
     }
-}
-
-TEST(Schedule, ReadMatchupsShufflesTheListByAscendingKeys) {
-    test::TempHome home;
-    std::vector<Pair> list;
-    for (int k = 0; k < 300; ++k)
-        list.emplace_back(1 + k % 29, 1 + (k + 1 + k / 29 % 27) % 29);
-    home.Write("Schedule.dat", Records(list));
-    League league = LeagueAt(home.path());
-    ScriptedHost host;
-    std::vector<Matchup> read;
-    ASSERT_TRUE(ReadMatchups(league, host, read)) << host.LastMessage();
-    EXPECT_TRUE(std::is_sorted(read.begin(), read.end(), [](auto& a, auto& b) { return a.Key < b.Key; }));
-    std::vector<Pair> got;
-    for (const Matchup& m : read)
-        got.emplace_back(m.Home, m.Away);
-    EXPECT_NE(got, list); // shuffled, but nothing lost or added
-    std::sort(got.begin(), got.end());
-    std::sort(list.begin(), list.end());
-    EXPECT_EQ(got, list);
+    EXPECT_GT(firstDays.size(), 3u);
 }
 
 TEST(Schedule, BadListsAreRefusedAndChangeNothing) {
@@ -116,28 +99,23 @@ TEST(Schedule, BadListsAreRefusedAndChangeNothing) {
         {"no common day", Records(stuck), "have no free day left for their game."},
         {"over the season's room", Records(std::vector<Pair>(kMaxMatchups + 1, Pair{1, 2})),
          "The schedule cannot be made: Schedule.dat holds 1667 games, more than the 1666 that fit on the "
-         "season's 119 game days."},
-    };
+         "season's 119 game days."}};
     for (const auto& [what, bytes, message] : cases) {
         SCOPED_TRACE(what);
         test::TempHome home;
         if (bytes) home.Write("Schedule.dat", *bytes);
-        {
-            League league = LeagueAt(home.path());
-            AddScheduledGame(league, 5, "T1", "T2");
-            league.schedule[5].Games[1].Played = true;
-            const auto before = league.schedule;
-            ScriptedHost host;
-            EXPECT_FALSE(GenerateSchedule(league, host));
-            ASSERT_EQ(host.messages.size(), 1u);
-            const ScriptedHost::Message& m = host.messages[0];
-            EXPECT_NE(m.text.find(message), std::string::npos) << m.text;
-            EXPECT_EQ(
-                std::tie(m.title, m.icon),
-                std::make_tuple(message == reinstall ? "File Not Found" : "Error", MessageIcon::Critical));
-            EXPECT_EQ(league.schedule, before);
-            EXPECT_EQ(league.state.SeasonDay, Phase::NoLeague);
-        }
+        League league = LeagueAt(home.path());
+        AddScheduledGame(league, 5, "T1", "T2");
+        league.schedule[5].Games[1].Played = true;
+        const auto before = league.schedule;
+        ScriptedHost host;
+        EXPECT_FALSE(GenerateSchedule(league, host));
+        ASSERT_EQ(host.messages.size(), 1u);
+        const ScriptedHost::Message& m = host.messages[0];
+        EXPECT_NE(m.text.find(message), std::string::npos) << m.text;
+        EXPECT_EQ(std::tie(m.title, m.icon),
+                  std::make_tuple(message == reinstall ? "File Not Found" : "Error", MessageIcon::Critical));
+        EXPECT_TRUE(league.schedule == before && league.state.SeasonDay == Phase::NoLeague);
     }
 }
 

