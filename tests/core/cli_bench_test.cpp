@@ -1,6 +1,4 @@
-// hoopvale-cli bench and sim-seasons: the same seed plays the same games; a one-season bench runs the whole
-// cycle and reports its line; refusals exit 1 and change nothing (--save is used by the season command
-// tests).
+// hoopvale-cli bench and sim-seasons (bench --save is used by the season command tests).
 #include <gtest/gtest.h>
 
 #include <regex>

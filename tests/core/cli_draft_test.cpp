@@ -1,6 +1,4 @@
-// The new-league, draft and off-season commands of hoopvale-cli, each run once and wired to the core: new
-// leagues from each source, the creation and rookie drafts, the lottery, then free agency, re-signing and the
-// training camps to the next season, with one refusal of each command.
+// The new-league, draft and off-season commands of hoopvale-cli, each run once, with one refusal of each.
 #include <gtest/gtest.h>
 
 #include "league/player_import.h"

@@ -1,5 +1,4 @@
-// The league commands of hoopvale-cli on a fresh program folder: one case per command, the refusals that exit
-// 1 and change nothing, usage errors, and a save that fails.
+// The league commands of hoopvale-cli: one case per command, refusals, usage errors and a failed save.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>

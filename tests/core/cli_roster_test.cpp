@@ -1,5 +1,4 @@
-// The roster commands of hoopvale-cli on a saved league: one case per command, and refusals that exit 1 and
-// leave the saved file as it was.
+// The roster commands of hoopvale-cli: one case per command, and refusals that save nothing.
 #include <gtest/gtest.h>
 
 #include "core/roster_test_support.h"

@@ -1,6 +1,4 @@
-// The season and honours commands of hoopvale-cli on a bench league of real games: one smoke case of each
-// list (schedule, standings, leaders, team statistics, team information, records, history, awards), the
-// All-Star weekend played on day 60, and refusals that exit non-zero and change nothing.
+// The season and honours commands of hoopvale-cli on a bench league of real games, and their refusals.
 #include <gtest/gtest.h>
 
 #include "support/trim_a_cli.h"

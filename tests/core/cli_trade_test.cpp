@@ -1,5 +1,4 @@
-// hoopvale-cli trade and trade-suggest on a saved league: the verdict shown, a trade made and saved, refusals
-// that exit 1 and leave the file as it was.
+// hoopvale-cli trade and trade-suggest: the verdict, a trade made and saved, and refusals that save nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>

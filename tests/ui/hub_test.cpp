@@ -1,7 +1,5 @@
-// The hub window as a desktop user expects it: caption, menus with unique accelerators, status tips, the
-// program icon, one help window, message boxes with icons and safe defaults, the open league's name, New Game
-// and Quit asking first, the stored placement, and a program that answers --help without a display and never
-// creates a mistyped program folder.
+// The hub window as a desktop user expects it: menus, accelerators, tips, icons, help, safe questions, the
+// league's name, Quit and New Game asking first, and --help without a display.
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>

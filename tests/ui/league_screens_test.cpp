@@ -1,6 +1,4 @@
-// Save, Load, League Options, password and commissioner screens, driven as a user would: a load list with
-// season and phase that starts at the open league, buttons that need a selection, no league closed without
-// asking, Escape that discards, and dialogs wide enough for their titles.
+// Save, Load, League Options, password and commissioner screens, driven as a user would.
 #include <QCheckBox>
 
 #include "dialog_fit.h"

@@ -1,6 +1,5 @@
-// The contract and free-agency screens driven as a user would: the free-agency period with a human team's
-// bids, the contracts, cap room and potential free agents lists, the free agents to sign in season, the
-// re-signing screen, the training camps, and the hub opening them.
+// The free-agency, re-signing, training-camp and contract screens, driven as a user would and opened from
+// the hub.
 #include <QMessageBox>
 
 #include "contract_screens.h"

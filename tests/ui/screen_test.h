@@ -1,6 +1,5 @@
-// Helpers of the screen tests: a picture of a widget saved when HOOPVALE_SCREENSHOT_DIR is set, so a person
-// can look at the screens, a hand for the next modal dialog, a hub command's list screen, and a started copy
-// of the installation with the default league open and its first days played.
+// Helpers of the screen tests: screenshots (HOOPVALE_SCREENSHOT_DIR), the next modal dialog, a hub list
+// screen, and a started installation with the default league open and its first days played.
 #pragma once
 
 #include <QApplication>

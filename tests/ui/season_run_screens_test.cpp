@@ -1,6 +1,5 @@
-// The season's run on screen: Begin Season from the hub, the schedule screen playing days and stopped in the
-// middle of a run, the All-Star weekend from its button, a game's box score, the playoffs screen to the
-// champion, the end of the season and Past Champs.
+// The season's run on screen: Begin Season, days played and stopped, the All-Star button, a box score, the
+// playoffs to the champion, the end of the season and Past Champs.
 
 #include "frm_all_star.h"
 #include "frm_box_score.h"

@@ -1,5 +1,4 @@
-// The Sim Multiple Seasons screen: a value that is not a number is refused with its message, and Stop ends a
-// run in progress, after which the controls are enabled again.
+// The Sim Multiple Seasons screen: a bad value refused, and Stop during a run.
 
 #include "frm_sim_seasons.h"
 #include "screen_test.h"

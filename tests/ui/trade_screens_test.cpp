@@ -1,5 +1,4 @@
-// The trade screen and the trade offer screen, driven as a user would: a refused proposal, the suggestion
-// that makes it work, the accepted trade, and a computer team's offer.
+// The trade and trade offer screens, driven as a user would.
 
 #include "frm_trade.h"
 #include "frm_trade_offer.h"
