@@ -127,7 +127,6 @@ TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
     AddPlayer({.id = 400, .potential = 140});
     const std::pair<PotentialRandomization, std::array<int, 8>> modes[] = {
         {PotentialRandomization::Normal, {32, 99, 48, 99, 64, 96, 72, 88}},
-        {PotentialRandomization::Small, {64, 96, 72, 88, 76, 84, 78, 82}},
         {PotentialRandomization::None, {80, 80, 80, 80, 80, 80, 80, 80}}};
     for (const auto& [mode, ranges] : modes) {
         ReadAll(false, mode);
@@ -145,9 +144,6 @@ TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
         }
         EXPECT_EQ(P(400).Potential, 99);
     }
-    EXPECT_EQ(RandomizationFromChoice("Small Randomization"), PotentialRandomization::Small);
-    EXPECT_EQ(RandomizationFromChoice("No Randomization"), PotentialRandomization::None);
-    EXPECT_EQ(RandomizationFromChoice("Default Randomization"), PotentialRandomization::Normal);
 }
 
 // Missing rows leave their slots empty.
