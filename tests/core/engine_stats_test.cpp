@@ -222,24 +222,5 @@ TEST_F(FinishedGameTest, PlayoffAndAllStarResultsLeaveTheSeasonRecordsAlone) {
     EXPECT_EQ(league.team(30).HomeWins + league.team(30).Points, 0);
 }
 
-TEST_F(FinishedGameTest, TheScheduledGameGetsItsResultOnlyWhenItIsThatGame) {
-    ScheduleDay& day = league.schedule[17];
-    day.NumGames = 5;
-    day.Games[4].HomeTeam = "Hawks";
-    day.Games[4].AwayTeam = "Bulls";
-    PlayEveryone(100, 103);
-    G(105).Rebounds = 15, G(3).Assists = 9, G(102).Assists = 7;
-    const GameSummary s = SummarizeGame(league, game);
-    game.Type = GameType::Exhibition;
-    EXPECT_FALSE(RecordScheduledGame(league, game, s, "17-4.txt"));
-    game.Type = GameType::Regular;
-    ASSERT_TRUE(RecordScheduledGame(league, game, s, "17-4.txt"));
-    const ScheduledGame& e = day.Games[4];
-    EXPECT_EQ(std::tie(e.Played, e.AwayScore), std::make_tuple(true, 103));
-    EXPECT_EQ(std::make_tuple(e.HomeAssists, e.AwayRebounds, e.AwayAssists),
-              std::make_tuple(GameLeader{league.player(3).Name, 9}, GameLeader{league.player(105).Name, 15},
-                              GameLeader{league.player(102).Name, 7}));
-}
-
 } // namespace
 } // namespace hv

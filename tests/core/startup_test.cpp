@@ -48,7 +48,6 @@ TEST(Startup, EachMissingFileStopsTheProgramWithItsMessage) {
     } cases[] = {{"default.lge", "Error", "Missing File: default.lge\nPlease reinstall the game."},
                  {"Injuries.dat", "File Not Found", "Injuries.dat is missing, please reinstall the game."},
                  {"gamedata/Firstnames.txt", "", "Fatal Error: Firstnames.txt not found."},
-                 {"gamedata/lastnames.txt", "", "Fatal Error: lastnames.txt not found."},
                  {"season 2002", "Error", "Invalid default.lge file"},
                  {"day 5", "Error", "Invalid default.lge file"},
                  {"not a database", "Error", "Invalid default.lge file"},
