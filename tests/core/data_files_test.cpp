@@ -1,11 +1,9 @@
-// The installation's data files as the build generates them: the matchup list, the help pages and the
-// generated sources.
+// The installation's data files as the build generates them: the matchup list and the generated sources.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <sstream>
 
 #include "league/binary_io.h"
@@ -51,17 +49,6 @@ TEST(InstalledDataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
         EXPECT_GE(n, division[static_cast<size_t>(pair.first)] == division[static_cast<size_t>(pair.second)]
                          ? 3
                          : 2);
-}
-
-// Every link of the help pages leads to a page that exists.
-TEST(InstalledDataFiles, HelpLinksHold) {
-    const std::regex link(R"(href=\"([^\"#:]+)(#[^\"]*)?\")");
-    for (const auto& entry : fs::directory_iterator(kHome / "help")) {
-        const std::string page = ReadBytes(entry.path());
-        for (std::sregex_iterator it(page.begin(), page.end(), link), end; it != end; ++it)
-            EXPECT_TRUE(fs::exists(kHome / "help" / (*it)[1].str()))
-                << entry.path().filename() << " -> " << (*it)[1];
-    }
 }
 
 // The committed sources are what their seeded generators make of today's inputs.

@@ -1,5 +1,4 @@
-// The box score text file, its HTML page, the output paths and the play-by-play file, and whole games of the
-// default league checked through the files they leave.
+// The box score text file, and whole games of the default league checked through the files they leave.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -94,27 +93,6 @@ TEST_F(BoxScoreTest, FileLayoutLineByLineAndDamagedTextIsRefused) {
         EXPECT_FALSE(ParseBoxScore(bad).has_value()) << text;
     }
     EXPECT_FALSE(ParseBoxScore({lines.begin(), lines.end() - 3}).has_value());
-}
-
-TEST_F(BoxScoreTest, OutputPathsByKindOfGame) {
-    league.programFolder = "/prog";
-    const fs::path own = "/prog/leaguedata/Test League", def = "/prog/leaguedata/default";
-    const struct {
-        const char* type;
-        int16_t day, number;
-        const char *file, *html;
-    } cases[] = {{GameType::Regular, 23, 6, "23-6", "23-6.html"},
-                 {GameType::Playoff, 131, 2, "131-2", "131-2.html"},
-                 {GameType::Rookie, 60, 1, "AllStar-Rookie", "rookiegame.html"},
-                 {GameType::AllStar, 60, 2, "AllStar-Regular", "allstar.html"},
-                 {GameType::Exhibition, 9, 3, "0-0", ""}};
-    for (const auto& c : cases) {
-        game.Type = c.type, game.SeasonDay = c.day, game.GameNumber = c.number;
-        const fs::path folder = *c.html ? own : def, text = std::string(c.file) + ".txt";
-        EXPECT_EQ(BoxFilePath(league, game), folder / "box" / text);
-        EXPECT_EQ(PbpFilePath(league, game), folder / "pbp" / text);
-        EXPECT_EQ(HtmlBoxPath(league, game), *c.html ? own / "html/boxes" / c.html : fs::path());
-    }
 }
 
 // Games of the engine in the default league, played and written as the season plays them.

@@ -1,10 +1,7 @@
-// Rules of a game that leave no trace in its totals, each set up as a single situation: the shot clock, the
-// late three, timeouts on a run, traps, team fouls and the penalty, the jump balls, the clock and energy,
-// substitutions, passes and free throws.
+// Rules of a game that leave no trace in its totals, each set up as a single situation.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <set>
 
 #include "core/engine_test_access.h"
@@ -161,9 +158,8 @@ TEST(EngineRules, RestThresholdsAndAnOldStarBelowHisIsNotPutIn) {
         int age, rating;
         double threshold;
     } cases[] = {{36, 80, 0.7},  {25, 45, 0.84}, {37, 45, 0.9},  {28, 50, 0.84}, {28, 51, 0.78},
-                 {28, 55, 0.78}, {28, 56, 0.72}, {28, 60, 0.72}, {28, 61, 0.66}, {28, 65, 0.66},
-                 {28, 66, 0.6},  {28, 70, 0.6},  {28, 71, 0.51}, {28, 75, 0.51}, {28, 76, 0.45},
-                 {29, 66, 0.5},  {33, 66, 0.5},  {34, 66, 0.65}, {35, 66, 0.65}, {36, 66, 0.85}};
+                 {28, 56, 0.72}, {28, 61, 0.66}, {28, 66, 0.6},  {28, 71, 0.51}, {28, 76, 0.45},
+                 {29, 66, 0.5},  {33, 66, 0.5},  {34, 66, 0.65}, {36, 66, 0.85}};
     for (const auto& c : cases) {
         p.Age = static_cast<int16_t>(c.age);
         p.CurrentRating = static_cast<int16_t>(c.rating);
@@ -179,7 +175,7 @@ TEST(EngineRules, RestThresholdsAndAnOldStarBelowHisIsNotPutIn) {
     }
 }
 
-TEST(EngineRules, TheFreeThrowShooterStaysAndThreeAreAnnouncedAsThree) {
+TEST(EngineRules, TheFreeThrowShooterStaysForHisThree) {
     Running r(12);
     A::SetBall(r.g, kHome, 2);
     const int16_t shooter = r.g.HomeOnCourt(2);
@@ -188,12 +184,8 @@ TEST(EngineRules, TheFreeThrowShooterStaysAndThreeAreAnnouncedAsThree) {
     r.g.GetSubs();
     EXPECT_EQ(r.g.HomeOnCourt(2), shooter);
     const int16_t fta = r.Home(2).Game.FTA;
-    const size_t from = r.Mark();
     A::FreeThrows(r.g);
-    ASSERT_LT(from, r.Mark());
-    EXPECT_NE(r.g.PlayByPlay()[from].find("three"), std::string::npos) << r.g.PlayByPlay()[from];
     EXPECT_EQ(r.Home(2).Game.FTA, fta + 3);
-    EXPECT_TRUE(r.Told(from, "The third free throw is"));
 }
 
 // Team-mates in the Backcourt can only receive from the Backcourt; with nobody else the passer keeps the
@@ -227,12 +219,10 @@ TEST(EngineRules, OffBallMovementFollowsThePositionTables) {
         int slot, zone, style;
         double r;
         int to;
-    } cases[] = {{1, 1, 1, 0.5, 2},  {1, 1, 1, 0.51, 6}, {5, 1, 0, 0.3, 1},  {5, 1, 2, 0.9, 7},
-                 {1, 3, 0, 0.16, 2}, {1, 3, 0, 0.5, 5},  {1, 3, 0, 0.9, 4},  {1, 3, 0, 0.95, 6},
-                 {1, 3, 0, 0.96, 7}, {3, 4, 0, 0.8, 4},  {3, 5, 0, 0.8, 7},  {5, 7, 0, 0.9, 7},
-                 {4, 7, 0, 0.9, 5},  {4, 2, 2, 0.45, 3}, {4, 2, 2, 0.7, 6},  {4, 2, 2, 0.73, 7},
-                 {2, 6, 1, 0.2, 2},  {3, 6, 1, 0.2, 2},  {3, 6, 1, 0.31, 3}, {2, 4, 2, 0.475, 3},
-                 {2, 4, 2, 0.476, 4}};
+    } cases[] = {{1, 1, 1, 0.5, 2},  {1, 1, 1, 0.51, 6}, {5, 1, 0, 0.3, 1},   {5, 1, 2, 0.9, 7},
+                 {1, 3, 0, 0.16, 2}, {1, 3, 0, 0.5, 5},  {1, 3, 0, 0.95, 6},  {1, 3, 0, 0.96, 7},
+                 {3, 5, 0, 0.8, 7},  {4, 7, 0, 0.9, 5},  {4, 2, 2, 0.7, 6},   {4, 2, 2, 0.73, 7},
+                 {3, 6, 1, 0.2, 2},  {3, 6, 1, 0.31, 3}, {2, 4, 2, 0.475, 3}, {2, 4, 2, 0.476, 4}};
     for (const auto& c : cases)
         EXPECT_EQ(A::NextZone(c.slot, c.zone, c.style, c.r), c.to)
             << "slot " << c.slot << " zone " << c.zone << " style " << c.style << " r " << c.r;

@@ -104,7 +104,6 @@ TEST(EngineSetup, PeriodAdjustmentsByCourtAndBracket) {
     } cases[] = {{true, 10, "Regular", 0, 0, {-2, 3, -2, 3}},
                  {false, 10, "Regular", 0, 0, {-2, 4, -2, 2}},
                  {false, 130, "Playoff", 1, 8, {2, 5, 0, 3}},
-                 {false, 130, "Playoff", 4, 1, {1, 4, 1, 3}},
                  {false, 130, "Regular", 1, 1, {1, 4, 0, 3}}};
     for (const auto& c : cases) {
         EngineLeague el(1);

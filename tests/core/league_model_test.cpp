@@ -1,4 +1,4 @@
-// The league object's helpers: heights, names, positions, grades, player IDs, rosters and team lookup.
+// The league object's helpers: positions, grades, player IDs, rosters and team lookup.
 #include <gtest/gtest.h>
 
 #include "league/league.h"
@@ -16,15 +16,7 @@ Player MakePlayer(const std::string& name, const std::string& team, int position
     return p;
 }
 
-TEST(LeagueHelpers, HeightsNamesPositionsAndGrades) {
-    const std::pair<int, const char*> heights[] = {{80, "6'8''"}, {72, "6'0''"}, {0, "0'0''"}, {91, "7'7''"}};
-    for (auto [inches, text] : heights)
-        EXPECT_EQ(FormatHeight(static_cast<int16_t>(inches)), text);
-    const std::tuple<const char*, const char*, const char*> names[] = {
-        {"Marcus Van Horn", "Marcus", "Van Horn"}, {"Prince", "", ""}, {" Lead", "", "Lead"}};
-    for (const auto& [name, first, last] : names)
-        EXPECT_EQ(std::make_pair(FirstName(name), LastName(name)),
-                  std::make_pair(std::string(first), std::string(last)));
+TEST(LeagueHelpers, PositionsAndGrades) {
     const char* positions[] = {"", "C", "PF", "SF", "SG", "PG", ""};
     for (int pos = 0; pos <= 6; ++pos)
         EXPECT_EQ(std::make_pair(PositionText(pos), PositionNumberOf(positions[pos])),

@@ -1,5 +1,4 @@
-// The saved-game file: the documented layout byte by byte, round trips, derived values on loading, and the
-// refusal of damaged files.
+// The saved-game file: the documented layout byte by byte, round trips, and the refusal of damaged files.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +6,6 @@
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <random>
 
 #include "core/sample_league.h"
 #include "league/league_options.h"
@@ -339,27 +337,6 @@ TEST(SaveFileRoundTrip, EveryStoredFieldComesBackAndDerivedValuesAreRebuilt) {
     EXPECT_EQ(loaded.state.FirstSeason, 2001);
 }
 
-// An empty slot is written as slot 0 with empty names and skipped; so is an entry without names, whatever
-// slot it claims.
-TEST(SaveFileRoundTrip, EmptySlotsAreWrittenAsSlotZeroAndSkipped) {
-    League league;
-    NameTeams(league);
-    for (int id = 1; id <= 15; ++id)
-        league.player(id) = Player{};
-    league.player(1).Name = "Only One";
-    league.player(1).PositionNumber = 2;
-    SaveBlockStarts starts;
-    std::string bytes = EncodeLeague(league, "x", &starts);
-    const size_t second = starts[3] + 350 + 7; // the first entry's names take 7 bytes more than empty ones
-    EXPECT_TRUE(bytes.substr(second, 6) == std::string(6, '\0'));
-    bytes[second] = 5; // the second claims slot 5 with empty names
-    League loaded;
-    DecodeLeague(bytes, loaded);
-    EXPECT_EQ(loaded.player(1).Name, "Only One");
-    EXPECT_TRUE(loaded.player(5).IsEmpty());
-    EXPECT_EQ(loaded.freeIDs.size(), 649u);
-}
-
 // ---- Saving to and loading from disk, and refusing damaged files ----
 
 class SaveFileDisk : public ::testing::Test {
@@ -422,10 +399,6 @@ TEST_F(SaveFileDisk, TheFileHoldsTheBytesAndLoadsIntoTheLeague) {
     EXPECT_TRUE(EncodeLeague(current, "good") == good);
     EXPECT_EQ(current.player(670).Name, "Exhibition Guy") << "slots outside the saved game stay";
     EXPECT_TRUE(current.team(30).Name.empty()) << "the All-Star squads are re-created empty";
-    host.messages.clear();
-    EXPECT_FALSE(LoadLeague(current, "nothere.sav", host));
-    EXPECT_EQ(host.LastMessage(), "The file nothere.sav was not found.");
-    EXPECT_TRUE(EncodeLeague(current, "good") == good);
 }
 
 TEST_F(SaveFileDisk, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
@@ -455,11 +428,6 @@ TEST_F(SaveFileDisk, CutOrLongerOrNoiseIsRefused) {
             if (cut < good.size()) ExpectRefused(good.substr(0, cut), "cut at " + std::to_string(cut));
     ExpectRefused("", "empty file");
     ExpectRefused(good + '\0', "one byte too many");
-    std::mt19937 rng(99);
-    std::string noise(1000, '\0');
-    for (char& c : noise)
-        c = static_cast<char>(rng());
-    ExpectRefused(noise, "noise");
 }
 
 TEST_F(SaveFileDisk, HugeLengthsCountsBoundsSlotsAndValuesAreRefused) {
@@ -480,11 +448,12 @@ TEST_F(SaveFileDisk, HugeLengthsCountsBoundsSlotsAndValuesAreRefused) {
     for (const auto& p : patches)
         ExpectRefused(Patched<int16_t>(p.at, p.value), p.why);
 
-    // A list head inside a player entry: the awards list of an empty entry begins 38 bytes into it.
+    // Slot 1 is empty: written as slot 0 with two empty names. Its awards list head begins 38 bytes in.
     League empty;
     NameTeams(empty);
     SaveBlockStarts e;
     good = EncodeLeague(empty, "good", &e);
+    EXPECT_TRUE(good.substr(e[3], 6) == std::string(6, '\0'));
     const size_t awards = e[3] + 38;
     ASSERT_EQ(good.substr(awards, 2), std::string("\x01\x00", 2));
     ExpectRefused(Patched<int16_t>(awards, 2), "two dimensions");
@@ -492,8 +461,8 @@ TEST_F(SaveFileDisk, HugeLengthsCountsBoundsSlotsAndValuesAreRefused) {
     ExpectRefused(Patched<int32_t>(awards + 2, -1), "a negative list count");
     ExpectRefused(Patched<int32_t>(awards + 6, 0), "lower bound 0");
 
-    // A named player that loses his slot number (he would be dropped), or that moves to an empty slot and
-    // leaves the depth chart naming the slot he left. Slot 1 is empty; team 1's depth chart names player 2.
+    // A named player that loses his slot number (he would be dropped), or that moves to the empty slot 1 and
+    // leaves team 1's depth chart naming the slot he left.
     League charted = empty;
     charted.team(1).C1 = 2;
     good = EncodeLeague(charted, "good", &e);

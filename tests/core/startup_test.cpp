@@ -1,4 +1,4 @@
-// Start-up: the installation check, the settings and the folders, in the core and through the command line.
+// Start-up: the installation check, the settings and the folders.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -48,7 +48,6 @@ TEST(Startup, EachMissingFileStopsTheProgramWithItsMessage) {
     } cases[] = {{"default.lge", "Error", "Missing File: default.lge\nPlease reinstall the game."},
                  {"Injuries.dat", "File Not Found", "Injuries.dat is missing, please reinstall the game."},
                  {"gamedata/Firstnames.txt", "", "Fatal Error: Firstnames.txt not found."},
-                 {"gamedata/lastnames.txt", "", "Fatal Error: lastnames.txt not found."},
                  {"season 2002", "Error", "Invalid default.lge file"},
                  {"day 5", "Error", "Invalid default.lge file"},
                  {"not a database", "Error", "Invalid default.lge file"},
@@ -105,23 +104,6 @@ TEST(Startup, SettingsAreReadAndLimited) {
             << text;
     }
     EXPECT_EQ(ReadSettings(home / "missing.ini").FirstSeason, 2003);
-}
-
-TEST(CliStartup, InfoShowsCaptionFolderSettingsAndLeaguesAndUsageErrorsExitTwo) {
-    test::TempHome home;
-    home.WriteMinimalData();
-    home.Write("HVL.ini", "[Default Settings]\nFirstSeason=5000\n");
-    for (const char* file : {"save/Zeta.sav", "save/Alpha.sav", "save/notes.txt"})
-        home.Write(file, "x");
-    std::ostringstream out, err;
-    ASSERT_EQ(RunCli({"--home", home.path().string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitOk);
-    EXPECT_EQ(
-        out.str(),
-        WindowCaption() + "\nProgram folder: " + home.path().string() +
-            "\nSalaryStyle=0\nSalaryCap=42500000\nFirstSeason=3000\nSaved leagues: 2\n  Alpha\n  Zeta\n");
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"frobnicate"}, {"--seed", "abc", "info"}})
-        EXPECT_EQ(RunCli(args, out, err, HOOPVALE_CLI_PATH), kExitUsage);
 }
 
 } // namespace

@@ -1,8 +1,5 @@
-// Seeded games of the engine and the invariants every game keeps. The play-by-play is read back line by line
-// and every credit it tells (shots, free throws, rebounds, assists, steals, blocks, fouls, turnovers) must
-// match that player's box line; who acts must be on the side with the ball, who steals, blocks or fouls on
-// the other; an assist goes to the last passer. Played step by step, each period's team fouls must equal its
-// personal fouls.
+// Seeded games of the engine and the invariants every game keeps: the play-by-play's credits agree with the
+// box lines, and each period's team fouls equal its personal fouls.
 #pragma once
 
 #include <gtest/gtest.h>
