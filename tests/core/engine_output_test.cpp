@@ -142,6 +142,20 @@ TEST(EngineGameOutput, AScheduledGameLeavesFilesThatAgreeAndReachesTheRecords) {
     const ScheduledGame& entry = l.schedule[5].Games[3];
     EXPECT_EQ(std::make_tuple(entry.Played, entry.BoxFile, entry.PlayerOfGame, entry.HomeScore),
               std::make_tuple(true, "5-3.txt", pog.Name, homeScore));
+    // Each leader is a box line of his side holding that side's best value.
+    using Stat = int16_t BoxPlayerLine::*;
+    const std::tuple<const BoxSide*, const GameLeader*, Stat> leaders[] = {
+        {&box->Home, &entry.HomePoints, &BoxPlayerLine::Points},
+        {&box->Home, &entry.HomeRebounds, &BoxPlayerLine::Rebounds},
+        {&box->Away, &entry.AwayAssists, &BoxPlayerLine::Assists}};
+    for (const auto& [side, leader, stat] : leaders) {
+        int16_t best = 0, his = -1;
+        for (const BoxPlayerLine& line : side->Players) {
+            best = std::max(best, line.*stat);
+            if (line.Name == leader->Name) his = line.*stat;
+        }
+        EXPECT_EQ(std::make_pair(leader->Value, his), std::make_pair(best, best)) << leader->Name;
+    }
 
     // A box file that cannot be written is reported after the statistics are saved.
     fs::remove_all(folder / "box");
