@@ -1,6 +1,4 @@
-// The honours: the award history and its writers, the weekly and monthly honours over their days, the
-// season awards from hand-made statistics, and the All-Star choices and contests (a whole weekend is played
-// in the season run and by the allstar command).
+// The honours: weekly and monthly awards, season awards from hand-made statistics, the All-Star choices.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -49,8 +47,6 @@ TEST(InSeasonAwardDays, WindowsAndDays) {
     }
     // As many as the archive keeps lines for.
     EXPECT_EQ(std::make_pair(weeks, months), std::make_pair(24, 6));
-    EXPECT_TRUE(IsWeekAwardDay(56) && IsWeekAwardDay(60) && !IsWeekAwardDay(57) && !IsWeekAwardDay(61));
-    EXPECT_FALSE(IsMonthAwardDay(61));
 }
 
 TEST_F(Honours, TheWeekOfTheBreakIsNamedOnDay60AndNotOn61) {
@@ -77,15 +73,6 @@ TEST_F(Honours, TheWeekOfTheBreakIsNamedOnDay60AndNotOn61) {
     EXPECT_EQ(Archive().PlayerOfWeek[1].PlayerID, 0);
     league().state.SeasonDay = 66; // days 61-65: nobody played
     EXPECT_EQ(NamePlayerOfWeek(league()), 0);
-}
-
-TEST_F(Honours, EqualSumsGoToTheFirstPlayer) {
-    Log(owls, 10, 15);
-    Log(hawks, 11, 10);
-    Log(hawks, 12, 5);
-    EXPECT_EQ(BestOverDays(league(), 6, 15, false), std::min(hawks, owls));
-    EXPECT_EQ(BestOverDays(league(), 6, 15, true), owls);
-    EXPECT_EQ(BestOverDays(league(), 13, 15, false), 0);
 }
 
 TEST_F(Honours, SeasonAwardsFromHandMadeStatistics) {

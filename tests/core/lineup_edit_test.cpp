@@ -96,16 +96,5 @@ TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActiveAndAlwaysForItsOwnT
     EXPECT_EQ(host.LastMessage(), "The Hawks need at least 7 active players before a line-up can be chosen.");
 }
 
-TEST(DepthSlots, NamesAndParsing) {
-    int pos = 0, row = 0;
-    const std::tuple<const char*, int, int> good[] = {
-        {"C1", 1, 1}, {"pf2", 2, 2}, {"Sf3", 3, 3}, {"PG1", 5, 1}};
-    for (auto [text, p, r] : good)
-        EXPECT_TRUE(ParseDepthSlot(text, pos, row) && pos == p && row == r) << text;
-    for (const char* bad : {"", "C", "C0", "C4", "XX1", "1C", "PG12"})
-        EXPECT_FALSE(ParseDepthSlot(bad, pos, row)) << bad;
-    EXPECT_EQ(DepthSlotName(4, 3), "SG3");
-}
-
 } // namespace
 } // namespace hv

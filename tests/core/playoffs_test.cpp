@@ -1,5 +1,4 @@
-// The playoffs: seeding with the division rule, the calendar and its home pattern, the day's games of the
-// open series, the changes of stage with home court, the champion and the Playoff MVP.
+// The playoffs: seeding, calendar, the day's games, stage changes, champion and Playoff MVP.
 #include <gtest/gtest.h>
 
 #include "league/season_archive.h"

@@ -1,5 +1,4 @@
-// The checks before a game: twelve active, eight to dress, a complete line-up; human teams are told and the
-// simulation stops, computer teams are repaired.
+// The checks before a game: human teams are told and stopped, computer teams repaired.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,5 +1,4 @@
-// Whole seasons of the default league, played once for several seeds through the simulation commands (begin
-// season, Sim Season, the playoffs' Sim All) and then checked against the season's invariants.
+// Whole seasons of the default league for two seeds, checked against the season's invariants.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The season's own steps: the begin-season sequence, the ranking and position passes, the end of the season,
-// the performance rating and the award writers.
+// The season's own steps: begin and end of season, team passes, performance rating, award writer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +6,6 @@
 #include "core/season_run_support.h"
 #include "league/league_options.h"
 #include "league/season_archive.h"
-#include "personnel/draft.h"
 #include "season/award_record.h"
 #include "season/begin_season.h"
 #include "season/end_season.h"
@@ -181,16 +179,6 @@ TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
     // Once only.
     EXPECT_FALSE(EndSeason(league(), season.host));
     EXPECT_EQ(s.Season, year + 1);
-}
-
-TEST_F(SeasonSteps, EndSeasonUnattendedDrawsTheLottery) {
-    ASSERT_TRUE(BeginSeason(league(), season.host, true));
-    SeasonState& s = league().state;
-    const int16_t year = s.Season;
-    s.SeasonDay = 169;
-    ASSERT_TRUE(EndSeasonUnattended(league(), season.host));
-    EXPECT_EQ(std::tie(s.Season, s.SeasonDay), std::make_tuple(year + 1, Phase::RookieDraft));
-    EXPECT_TRUE(RookieDraftOrderReady(league()) && league().schedule[5].NumGames == 0);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Seasons simulated unattended: the refusals, the number typed, and whole runs from day 0 and from the middle
-// of a season, read through their status lines and the league they leave behind.
+// Seasons simulated unattended, read through their status lines and the league they leave behind.
 #include <gtest/gtest.h>
 
 #include <algorithm>

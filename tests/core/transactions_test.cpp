@@ -1,5 +1,4 @@
-// Roster transactions: what each changes, its log line, and the refusals that change nothing; the log of a
-// league run for decades, which drops its oldest season once it holds what a saved game can store.
+// Roster transactions: what each changes, its log line, and the log's bound.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -95,35 +94,14 @@ TEST(Transactions, CutActivatesFirstOwesTheContractAndClearsTheLineup) {
     EXPECT_EQ(rl.league.tables.transactions.size(), 2u);
 }
 
-TEST(Transactions, InjuredReserveMovesKeepTheCountsAndRepeatsDoNothing) {
-    test::RosterLeague rl;
-    const int first = rl.Fill(1, 12);
-    const int guard = first + 3; // an SG
-    const Player& p = rl.league.player(guard);
-    ASSERT_TRUE(PlaceOnIR(rl.league, guard));
-    EXPECT_TRUE(p.IR && rl.league.team(1).ActivePlayers == 11);
-    test::ExpectCountsAgree(rl.league, 1);
-    EXPECT_FALSE(PlaceOnIR(rl.league, guard));
-    ASSERT_TRUE(ActivatePlayer(rl.league, guard));
-    EXPECT_FALSE(ActivatePlayer(rl.league, guard) || PlaceOnIR(rl.league, rl.Add(0, 1, 40)));
-    test::ExpectCountsAgree(rl.league, 1);
-    EXPECT_EQ(Log(rl.league),
-              (std::vector<std::string>{"Hawks 2005/10: Place SG " + p.Name + " on Injured Reserve.",
-                                        "Hawks 2005/10: Activate SG " + p.Name + " from Injured Reserve."}));
-}
-
-TEST(Transactions, StashNamesEachOfFiveAilmentsAndKeepsTheDays) {
-    std::set<std::string> names;
+TEST(Transactions, StashNamesOneOfFiveAilmentsAndKeepsTheDays) {
     test::RosterLeague rl;
     const int id = rl.Fill(1, 12);
-    for (int i = 0; i < 200; ++i) {
-        StashOnIR(rl.league, id);
-        ASSERT_TRUE(rl.league.player(id).IR && rl.league.player(id).TimeInjured == 0);
-        names.insert(rl.league.player(id).Injury);
-        ActivatePlayer(rl.league, id);
-    }
-    EXPECT_EQ(names, (std::set<std::string>{"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines",
-                                            "Groin Pull"}));
+    StashOnIR(rl.league, id);
+    const Player& p = rl.league.player(id);
+    const std::set<std::string> ailments{"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines",
+                                         "Groin Pull"};
+    EXPECT_TRUE(p.IR && p.TimeInjured == 0 && ailments.count(p.Injury)) << p.Injury;
 }
 
 TEST(TransactionLog, AFullLogDropsItsOldestSeasonAndStaysSaveable) {
