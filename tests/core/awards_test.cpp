@@ -32,23 +32,6 @@ class Honours : public ::testing::Test {
     int hawks = 0, owls = 0;
 };
 
-TEST(InSeasonAwardDays, WindowsAndDays) {
-    const std::array<int, 4> cases[] = {{6, 5, 1, 5},     {56, 5, 51, 55},    {60, 5, 56, 59},
-                                        {66, 5, 61, 65},  {121, 5, 116, 120}, {21, 20, 1, 20},
-                                        {60, 20, 41, 59}, {81, 20, 61, 80}};
-    for (auto [day, length, first, last] : cases) {
-        AwardWindow w = AwardWindowOf(day, length);
-        EXPECT_EQ(std::tie(w.first, w.last), std::tie(first, last)) << day;
-    }
-    int weeks = 0, months = 0;
-    for (int day = 1; day <= 170; ++day) {
-        weeks += IsWeekAwardDay(day);
-        months += IsMonthAwardDay(day);
-    }
-    // As many as the archive keeps lines for.
-    EXPECT_EQ(std::make_pair(weeks, months), std::make_pair(24, 6));
-}
-
 TEST_F(Honours, TheWeekOfTheBreakIsNamedOnDay60AndNotOn61) {
     const int rookie = owls, veteran = hawks;
     const int draft = r.Add(0, 2, 90);

@@ -79,17 +79,11 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
     }
 }
 
-TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActiveAndAlwaysForItsOwnTeams) {
+TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActive) {
     ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host));
     ASSERT_TRUE(AutoLineup(rl.league, 1, host));
     EXPECT_NE(LineupOf(rl.league.team(1)), choice);
     EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
-    SetHuman(rl.league.team(1), false);
-    const LineupChoice stored = LineupOf(rl.league.team(1));
-    EXPECT_FALSE(SaveLineup(rl.league, 1, choice, host) || AutoLineup(rl.league, 1, host));
-    EXPECT_EQ(host.LastMessage(), "The Hawks are run by the computer, which sets their line-up.");
-    EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
-    SetHuman(rl.league.team(1), true);
     for (int id = first; id < first + 6; ++id)
         PlaceOnIR(rl.league, id);
     EXPECT_FALSE(AutoLineup(rl.league, 1, host));
