@@ -1,6 +1,8 @@
 // The computer roster manager and its callers.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/roster_test_support.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"
@@ -65,6 +67,11 @@ TEST(RosterManager, SurplusHealthyPlayersAreStashedThenCut) {
         EXPECT_EQ(Actions(rl.league), expected);
         EXPECT_EQ(std::tie(rl.league.team(1).ActivePlayers, rl.league.team(1).NumPlayers),
                   std::make_tuple(12, std::min(size, 14)));
+        // A healthy player stashed is listed with one of five ailments and no days out.
+        const std::set<std::string> ailments{"Flu", "Sprained Knee", "Sprained Ankle", "Severe Migraines",
+                                             "Groin Pull"};
+        const Player& stashed = rl.league.player(first + 12);
+        EXPECT_TRUE(stashed.TimeInjured == 0 && ailments.count(stashed.Injury)) << stashed.Injury;
         test::ExpectCountsAgree(rl.league, 1);
     }
 }

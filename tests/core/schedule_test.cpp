@@ -129,16 +129,5 @@ TEST(Schedule, AListFillingEveryGameDayIsPlaced) {
         EXPECT_EQ(league.schedule[static_cast<size_t>(d)].NumGames, d == Phase::AllStarDay ? 0 : 1) << d;
 }
 
-TEST(Schedule, ADayHoldsAtMost14Games) {
-    League league;
-    for (int g = 1; g <= kGamesPerDay; ++g)
-        ASSERT_TRUE(AddScheduledGame(league, 122, "H" + std::to_string(g), "A" + std::to_string(g)));
-    // A 15th game has no room; days outside the schedule none.
-    EXPECT_FALSE(AddScheduledGame(league, 122, "H15", "A15") || AddScheduledGame(league, 0, "H", "A") ||
-                 AddScheduledGame(league, kScheduleDays + 1, "H", "A"));
-    EXPECT_EQ(league.schedule[122].NumGames, kGamesPerDay);
-    EXPECT_EQ(league.schedule[122].Games[14].HomeTeam + league.schedule[122].Games[14].AwayTeam, "H14A14");
-}
-
 } // namespace
 } // namespace hv

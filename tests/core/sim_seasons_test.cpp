@@ -1,8 +1,6 @@
 // Seasons simulated unattended, read through their status lines and the league they leave behind.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/season_run_support.h"
 #include "league/league_options.h"
 #include "league/league_tables.h"
@@ -125,9 +123,6 @@ TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
                   "Running Free Agency Day 1", "Running Free Agency Day 2", "Running Free Agency Day 3",
                   "Running Free Agency Day 4", "Running Free Agency Day 5", "Ending Free Agency",
                   "Running Training Camps", "Processing Camp Cuts"}));
-    EXPECT_NE(std::find(status.begin(), status.end(),
-                        "Season: " + std::to_string(first + 1) + " - Running Rookie Draft"),
-              status.end());
     // Nobody was asked anything, the injury notices are the league's own setting again, and the human team
     // played its whole season: the computer kept its roster legal.
     EXPECT_TRUE(season.host.questions.empty());
