@@ -184,12 +184,6 @@ TEST(AllStarContests, RoundsHalveTheFieldAndTiesGoToTheHigherSeed) {
     for (const ContestEntrant& e : c.Entrants)
         rounds.push_back(e.RoundScores.size());
     EXPECT_EQ(rounds, (std::vector<size_t>{3, 3, 1, 1, 1, 1, 2, 2}));
-
-    Contest lonely;
-    lonely.Rounds = 2;
-    lonely.Entrants.resize(1);
-    EXPECT_FALSE(HoldContest(lonely, [](int16_t) { return 1.0; }));
-    EXPECT_FALSE(lonely.Held());
 }
 
 TEST(AllStarContests, DunkTiersByJumping) {

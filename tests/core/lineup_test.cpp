@@ -141,7 +141,6 @@ TEST_F(Lineup, KeyPlayersByScoringValueTiesKeepRosterOrder) {
     EXPECT_EQ(std::tie(t.Pace, t.Offense, t.Press, t.Trap), std::make_tuple(50, 50, 50, 100)); // PG, C, SF
 }
 
-// Rows of the Pace and Offense table by the positions of key players 1, 2 and 3.
 TEST(PaceOffenseTable, CellsReadByKeyPlayerPositions) {
     const struct {
         int k1, k2, k3, pace, offense;

@@ -37,7 +37,6 @@ const Broken kBroken[] = {
      [](test::RosterLeague& rl) { rl.league.team(1).keyplayer3 = 0; },
      "Hawks roster settings invalid, please fix before simming."}};
 
-// A human team is told and the simulation stops; a computer team is repaired silently.
 TEST(RosterChecks, AHumanTeamIsToldAndAComputerTeamRepaired) {
     for (bool human : {true, false})
         for (const Broken& b : kBroken) {

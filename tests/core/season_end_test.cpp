@@ -124,7 +124,6 @@ TEST_F(SeasonEnd, RetiringPlayerLeavesHisTeam) {
               std::make_tuple(1u, 1u, 0u, free + 1, star));
 }
 
-// Re-signing decisions of a computer team (cap 40,000,000, payroll as set).
 TEST_F(SeasonEnd, ComputerTeamResigns) {
     const struct {
         const char* what;

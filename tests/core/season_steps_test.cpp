@@ -121,7 +121,6 @@ class SeasonSteps : public ::testing::Test {
     test::SeasonLeague season;
 };
 
-// The season's totals start again from zero; the all-time ones stay.
 TEST_F(SeasonSteps, BeginSeasonClearsTheSeasonsTotals) {
     Team& team = league().team(4);
     team.HomeWins = 30, team.RoadLosses = 12, team.Streak = 3, team.Points = 9000, team.SeasonWinsVs[5] = 2;

@@ -180,13 +180,6 @@ TEST(SeasonTables, TeamInformation) {
                      "Last playoff season=2004\nAll-time record=812-790\nAll-time playoff record=41-37\n");
 }
 
-// Team t is (20 + t)-(40 - t), a balance of 2t - 20, unless a case sets its record.
-League DivisionLeague() {
-    League league = FourDivisions(20, 40);
-    league.state.Season = 2006;
-    return league;
-}
-
 // Wins and losses split between home and road so that both halves count.
 void SetRecord(League& league, int team, int wins, int losses) {
     Team& t = league.team(team);
@@ -225,7 +218,7 @@ TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (uint64_t seed = 1; seed <= 2; ++seed) { // the draw never decides these
-            League league = DivisionLeague();
+            League league = FourDivisions(20, 40);
             league.rng.Seed(seed);
             SetRecord(league, 1, 10, 5);
             SetRecord(league, 2, 11, 6); // the same balance, +5
@@ -241,7 +234,7 @@ TEST(Standings, TwoWayTiesGoByHeadToHeadThenByPoints) {
 }
 
 TEST(Standings, ThreeWayTieCountsOnlyTheGamesAmongTheThree) {
-    League league = DivisionLeague();
+    League league = FourDivisions(20, 40);
     for (int t : {9, 10, 11})
         SetRecord(league, t, 15, 6); // +9: no other team of the East has it
     Meet(league, 11, 9, 2, 0, 10);   // 11: +2 among the three
@@ -255,11 +248,12 @@ TEST(Standings, ThreeWayTieCountsOnlyTheGamesAmongTheThree) {
 }
 
 TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
-    League league = DivisionLeague();
+    League league = FourDivisions(20, 40);
     SetRecord(league, 2, 50, 32); // Atlantic: 2 first, then 7 .. 3, 1
     SetRecord(league, 16, 30, 52);
     league.tables.archive.resize(1);
     league.tables.archive[0].Season = 2005;
+    league.state.Season = 2006;
     ScriptedHost host;
     ASSERT_TRUE(ArchiveStandings(league, host)); // the percentages are computed first
     ASSERT_EQ(league.tables.archive.size(), 2u); // a new entry for 2006
@@ -284,7 +278,7 @@ TEST(Standings, ArchiveHoldsEachDivisionByPercentage) {
 }
 
 TEST(Standings, LastTenWalksBackFromTheCurrentDay) {
-    League league = DivisionLeague();
+    League league = FourDivisions(20, 40);
     // Days 1 to 14: team 5 beats team 6; team 1 meets team 2 and wins on the even days. Day 14's is unplayed.
     for (int d = 1; d <= 14; ++d) {
         AddScheduledGame(league, d, "T5", "T6");

@@ -63,7 +63,7 @@ TEST(Transactions, SigningsThatCannotHappenChangeNothing) {
 
 TEST(Transactions, CutActivatesFirstOwesTheContractAndClearsTheLineup) {
     test::RosterLeague rl;
-    const int first = rl.Fill(1, 12);
+    rl.Fill(1, 12);
     const int hurt = rl.Add(1, 3, 90, 8, true);
     Team& t = rl.league.team(1);
     t.SF1 = static_cast<int16_t>(hurt);
@@ -83,8 +83,6 @@ TEST(Transactions, CutActivatesFirstOwesTheContractAndClearsTheLineup) {
                                         "Hawks 2005/10: Cut SF " + p.Name}));
     test::ExpectCountsAgree(rl.league, 1);
     EXPECT_FALSE(CutPlayer(rl.league, hurt)) << "a free agent has no team to leave";
-    EXPECT_FALSE(CutPlayer(rl.league, first + 40)) << "an empty slot";
-    EXPECT_EQ(rl.league.tables.transactions.size(), 2u);
 }
 
 TEST(TransactionLog, AFullLogDropsItsOldestSeasonAndStaysSaveable) {
