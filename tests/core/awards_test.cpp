@@ -1,6 +1,4 @@
-// The honours: the award history and its writers, the weekly and monthly honours over their days, the
-// season awards from hand-made statistics, and the All-Star choices and contests (a whole weekend is played
-// in the season run and by the allstar command).
+// The honours: weekly and monthly awards, season awards from hand-made statistics, the All-Star choices.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -34,25 +32,6 @@ class Honours : public ::testing::Test {
     int hawks = 0, owls = 0;
 };
 
-TEST(InSeasonAwardDays, WindowsAndDays) {
-    const std::array<int, 4> cases[] = {{6, 5, 1, 5},     {56, 5, 51, 55},    {60, 5, 56, 59},
-                                        {66, 5, 61, 65},  {121, 5, 116, 120}, {21, 20, 1, 20},
-                                        {60, 20, 41, 59}, {81, 20, 61, 80}};
-    for (auto [day, length, first, last] : cases) {
-        AwardWindow w = AwardWindowOf(day, length);
-        EXPECT_EQ(std::tie(w.first, w.last), std::tie(first, last)) << day;
-    }
-    int weeks = 0, months = 0;
-    for (int day = 1; day <= 170; ++day) {
-        weeks += IsWeekAwardDay(day);
-        months += IsMonthAwardDay(day);
-    }
-    // As many as the archive keeps lines for.
-    EXPECT_EQ(std::make_pair(weeks, months), std::make_pair(24, 6));
-    EXPECT_TRUE(IsWeekAwardDay(56) && IsWeekAwardDay(60) && !IsWeekAwardDay(57) && !IsWeekAwardDay(61));
-    EXPECT_FALSE(IsMonthAwardDay(61));
-}
-
 TEST_F(Honours, TheWeekOfTheBreakIsNamedOnDay60AndNotOn61) {
     const int rookie = owls, veteran = hawks;
     const int draft = r.Add(0, 2, 90);
@@ -77,15 +56,6 @@ TEST_F(Honours, TheWeekOfTheBreakIsNamedOnDay60AndNotOn61) {
     EXPECT_EQ(Archive().PlayerOfWeek[1].PlayerID, 0);
     league().state.SeasonDay = 66; // days 61-65: nobody played
     EXPECT_EQ(NamePlayerOfWeek(league()), 0);
-}
-
-TEST_F(Honours, EqualSumsGoToTheFirstPlayer) {
-    Log(owls, 10, 15);
-    Log(hawks, 11, 10);
-    Log(hawks, 12, 5);
-    EXPECT_EQ(BestOverDays(league(), 6, 15, false), std::min(hawks, owls));
-    EXPECT_EQ(BestOverDays(league(), 6, 15, true), owls);
-    EXPECT_EQ(BestOverDays(league(), 13, 15, false), 0);
 }
 
 TEST_F(Honours, SeasonAwardsFromHandMadeStatistics) {
@@ -214,12 +184,6 @@ TEST(AllStarContests, RoundsHalveTheFieldAndTiesGoToTheHigherSeed) {
     for (const ContestEntrant& e : c.Entrants)
         rounds.push_back(e.RoundScores.size());
     EXPECT_EQ(rounds, (std::vector<size_t>{3, 3, 1, 1, 1, 1, 2, 2}));
-
-    Contest lonely;
-    lonely.Rounds = 2;
-    lonely.Entrants.resize(1);
-    EXPECT_FALSE(HoldContest(lonely, [](int16_t) { return 1.0; }));
-    EXPECT_FALSE(lonely.Held());
 }
 
 TEST(AllStarContests, DunkTiersByJumping) {

@@ -1,5 +1,4 @@
-// The regular season's day loop and the schedule screen's commands on the default league: spans, the
-// deadline question, the All-Star pause, Sim Game, roster errors, Stop and the commissioner's lock.
+// The regular season's day loop and the schedule screen's commands on the default league.
 #include <gtest/gtest.h>
 
 #include "core/season_run_support.h"

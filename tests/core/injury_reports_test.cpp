@@ -1,5 +1,4 @@
-// The day's injury reports, daily healing with returns from injured reserve, the playoff healing and the
-// end-of-season clear-out; then a month of games with injuries, checked day by day.
+// The day's injury reports, daily and playoff healing, and the season's end clear-out.
 #include <gtest/gtest.h>
 
 #include "core/roster_test_support.h"
@@ -59,14 +58,12 @@ TEST_F(InjuryReports, AHumanTeamIsAskedAboutInjuriesOfMoreThanADay) {
     EXPECT_FALSE(rl.league.player(owls).IR) << "the user decides about injured reserve";
 }
 
-TEST_F(InjuryReports, NoNoticesWhileTheScreenInjuriesOptionIsOff) {
+// The option's effect on the injury reports shows in the unattended seasons, which turn it off.
+TEST_F(InjuryReports, NoRecoveryNoticeWhileTheScreenInjuriesOptionIsOff) {
     rl.league.state.ScreenInjuries = false;
-    Hurt(owls, 2, 9);
-    ReportInjuries(rl.league, host);
-    rl.league.player(owls).TimeInjured = 1;
-    rl.league.player(owls).IR = true;
+    const int owl = rl.Add(2, 3, 90, 1, true);
     HealOneDay(rl.league, host);
-    EXPECT_TRUE(host.questions.empty() && host.messages.empty());
+    EXPECT_TRUE(host.questions.empty() && host.messages.empty() && rl.league.player(owl).IR);
 }
 
 TEST_F(InjuryReports, HealingReturnsComputerPlayersAndTellsTheUser) {

@@ -79,32 +79,15 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
     }
 }
 
-TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActiveAndAlwaysForItsOwnTeams) {
+TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActive) {
     ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host));
     ASSERT_TRUE(AutoLineup(rl.league, 1, host));
     EXPECT_NE(LineupOf(rl.league.team(1)), choice);
     EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
-    SetHuman(rl.league.team(1), false);
-    const LineupChoice stored = LineupOf(rl.league.team(1));
-    EXPECT_FALSE(SaveLineup(rl.league, 1, choice, host) || AutoLineup(rl.league, 1, host));
-    EXPECT_EQ(host.LastMessage(), "The Hawks are run by the computer, which sets their line-up.");
-    EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
-    SetHuman(rl.league.team(1), true);
     for (int id = first; id < first + 6; ++id)
         PlaceOnIR(rl.league, id);
     EXPECT_FALSE(AutoLineup(rl.league, 1, host));
     EXPECT_EQ(host.LastMessage(), "The Hawks need at least 7 active players before a line-up can be chosen.");
-}
-
-TEST(DepthSlots, NamesAndParsing) {
-    int pos = 0, row = 0;
-    const std::tuple<const char*, int, int> good[] = {
-        {"C1", 1, 1}, {"pf2", 2, 2}, {"Sf3", 3, 3}, {"PG1", 5, 1}};
-    for (auto [text, p, r] : good)
-        EXPECT_TRUE(ParseDepthSlot(text, pos, row) && pos == p && row == r) << text;
-    for (const char* bad : {"", "C", "C0", "C4", "XX1", "1C", "PG12"})
-        EXPECT_FALSE(ParseDepthSlot(bad, pos, row)) << bad;
-    EXPECT_EQ(DepthSlotName(4, 3), "SG3");
 }
 
 } // namespace

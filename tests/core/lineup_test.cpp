@@ -47,22 +47,17 @@ class Lineup : public ::testing::Test {
         const Team& t = league.team(team);
         const std::vector<int> available = AvailablePlayersOf(league, team);
         const std::set<int> availableSet(available.begin(), available.end());
-        ASSERT_TRUE(LineupSettingsValid(t));
-        std::set<int> starters, inChart;
+        std::set<int> starters, inChart, keys{t.keyplayer1, t.keyplayer2, t.keyplayer3};
         for (int pos = 1; pos <= 5; ++pos) {
-            std::set<int> column;
-            for (int row = 1; row <= 3; ++row) {
-                EXPECT_TRUE(availableSet.count(t.Depth(pos, row))) << pos << "/" << row;
-                column.insert(t.Depth(pos, row)), inChart.insert(t.Depth(pos, row));
-            }
+            const std::set<int> column{t.Depth(pos, 1), t.Depth(pos, 2), t.Depth(pos, 3)};
             EXPECT_EQ(column.size(), 3u) << "column " << pos << " repeats a player";
+            inChart.insert(column.begin(), column.end());
             starters.insert(t.Depth(pos, 1));
         }
-        EXPECT_EQ(std::make_pair(starters.size(), inChart.size()),
-                  std::make_pair(size_t(5), std::min<size_t>(15, available.size())));
-        const std::set<int> keys{t.keyplayer1, t.keyplayer2, t.keyplayer3};
-        EXPECT_TRUE(keys.size() == 3 &&
-                    std::includes(availableSet.begin(), availableSet.end(), keys.begin(), keys.end()));
+        EXPECT_EQ(std::make_tuple(starters.size(), inChart.size(), keys.size()),
+                  std::make_tuple(size_t(5), std::min<size_t>(15, available.size()), size_t(3)));
+        for (const std::set<int>* s : {&inChart, &keys})
+            EXPECT_TRUE(std::includes(availableSet.begin(), availableSet.end(), s->begin(), s->end()));
     }
 
     League league;
@@ -146,7 +141,6 @@ TEST_F(Lineup, KeyPlayersByScoringValueTiesKeepRosterOrder) {
     EXPECT_EQ(std::tie(t.Pace, t.Offense, t.Press, t.Trap), std::make_tuple(50, 50, 50, 100)); // PG, C, SF
 }
 
-// Rows of the Pace and Offense table by the positions of key players 1, 2 and 3.
 TEST(PaceOffenseTable, CellsReadByKeyPlayerPositions) {
     const struct {
         int k1, k2, k3, pace, offense;

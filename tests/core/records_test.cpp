@@ -1,5 +1,4 @@
-// The record books: ranked insertion, the season and career records from hand-made statistics, the game
-// records from real games through a save and a load, and the filing of the season's box scores.
+// The record books: ranked insertion, season, career and game records, and the filed box scores.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The checks before a game: twelve active, eight to dress, a complete line-up; human teams are told and the
-// simulation stops, computer teams are repaired.
+// The checks before a game: human teams are told and stopped, computer teams repaired.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -38,7 +37,6 @@ const Broken kBroken[] = {
      [](test::RosterLeague& rl) { rl.league.team(1).keyplayer3 = 0; },
      "Hawks roster settings invalid, please fix before simming."}};
 
-// A human team is told and the simulation stops; a computer team is repaired silently.
 TEST(RosterChecks, AHumanTeamIsToldAndAComputerTeamRepaired) {
     for (bool human : {true, false})
         for (const Broken& b : kBroken) {

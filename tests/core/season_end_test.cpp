@@ -1,5 +1,4 @@
-// The players' end of season: careers, retirements, aging, contracts moving on, cut salaries, and the
-// re-signing decisions of computer and human teams.
+// The players' end of season: careers, retirements, aging, contracts and re-signing.
 #include <gtest/gtest.h>
 
 #include "core/engine_test_support.h"
@@ -99,8 +98,7 @@ TEST(Retirement, ChanceByAgeAndContract) {
 
 TEST_F(SeasonEnd, RetiringPlayerLeavesHisTeam) {
     SetHuman(league().team(2), true);
-    const int first = roster.Fill(2, 13);
-    const int star = first + 2;
+    const int star = roster.Fill(2, 13) + 2;
     Player& p = league().player(star);
     p.CAREERPOINTS = 25001, p.Awards.push_back({2004, "MVP"}), p.SeasonHistory.push_back({});
     league().team(2).keyplayer1 = static_cast<int16_t>(star);
@@ -124,16 +122,8 @@ TEST_F(SeasonEnd, RetiringPlayerLeavesHisTeam) {
     EXPECT_EQ(std::make_tuple(r.Awards.size(), r.Seasons.size(), league().tables.bids.size(),
                               league().freeIDs.size(), league().freeIDs.back()),
               std::make_tuple(1u, 1u, 0u, free + 1, star));
-
-    // 25000 career points exactly is not enough for the table; a computer team gets no message.
-    league().player(first).CAREERPOINTS = 25000;
-    SetHuman(league().team(2), false);
-    RetirePlayer(league(), first, host, 2005);
-    EXPECT_EQ(std::make_pair(league().tables.retiredPlayers.size(), host.messages.size()),
-              std::make_pair(size_t(1), size_t(1)));
 }
 
-// Re-signing decisions of a computer team (cap 40,000,000, payroll as set).
 TEST_F(SeasonEnd, ComputerTeamResigns) {
     const struct {
         const char* what;
@@ -187,7 +177,6 @@ TEST_F(SeasonEnd, ExpiredContractsAtTheEndOfTheSeason) {
     EXPECT_FALSE(UserResign(league(), 1, stays, true, host)) << "not a human team";
     EXPECT_TRUE(UserResign(league(), 2, waits, true, host) && league().player(waits).contract1 == 2100000);
     EXPECT_FALSE(UserResign(league(), 2, waits, true, host)) << "already decided";
-    EXPECT_EQ(host.LastMessage(), league().player(waits).Name + " is not waiting to re-sign with the Owls.");
 }
 
 TEST_F(SeasonEnd, UserResigningKeepsToTheCap) {

@@ -1,5 +1,4 @@
-// A league of the default teams ready for the day loop: started up in a fresh program folder, its season
-// begun (schedule made, day 1), without the site pages.
+// The default league in a fresh program folder, ready for the day loop (site pages off).
 #pragma once
 
 #include <gtest/gtest.h>

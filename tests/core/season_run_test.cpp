@@ -1,5 +1,4 @@
-// Whole seasons of the default league, played once for several seeds through the simulation commands (begin
-// season, Sim Season, the playoffs' Sim All) and then checked against the season's invariants.
+// Whole seasons of the default league for two seeds, checked against the season's invariants.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -165,9 +164,7 @@ TEST_F(SeasonRun, EverySeriesEndsAtFourWinsAndTheChampionWonFour) {
     });
 }
 
-// The honours of a season played through the day loop: every weekly and monthly line and every single award
-// given; the All-Star weekend's games logged on day 60 but counted in nobody's season totals; the game book
-// ordered, its best points game the best of every player's game log.
+// The All-Star weekend's lines are logged on day 60 but count in nobody's season totals.
 TEST_F(SeasonRun, EveryHonourIsGivenTheBreakCountsNowhereAndTheGameBookIsOrdered) {
     ForEachSeason([](const PlayedSeason&, const League& l) {
         const SeasonArchive& a = l.tables.archive.back();

@@ -1,8 +1,5 @@
-// Seasons simulated unattended: the refusals, the number typed, and whole runs from day 0 and from the middle
-// of a season, read through their status lines and the league they leave behind.
+// Seasons simulated unattended, read through their status lines and the league they leave behind.
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "core/season_run_support.h"
 #include "league/league_options.h"
@@ -16,30 +13,22 @@ namespace hv {
 namespace {
 
 TEST(SeasonCount, TypedValuesAndTheirMessages) {
-    struct Case {
-        const char* typed;
-        int seasons; // 0: refused
-        const char* message;
-    };
-    const Case cases[] = {{"3", 3, ""},
-                          {" 12 ", 12, ""},
-                          {"1000", 1000, ""},
-                          {"0", 0, kSeasonValueTooSmall},
-                          {"-2", 0, kSeasonValueTooSmall},
-                          {"", 0, kSeasonValueInvalid},
-                          {"two", 0, kSeasonValueInvalid},
-                          {"2.5", 0, kSeasonValueInvalid},
-                          {"4x", 0, kSeasonValueInvalid},
-                          {"1001", 0, kSeasonValueInvalid},
-                          {"99999999999", 0, kSeasonValueInvalid}};
-    for (const Case& c : cases) {
+    for (auto [typed, seasons] : {std::pair{"3", 3}, {" 12 ", 12}, {"1000", 1000}}) {
         ScriptedHost host;
-        EXPECT_EQ(ParseSeasonCount(c.typed, host).value_or(0), c.seasons) << c.typed;
-        std::string told;
-        for (const auto& m : host.messages)
-            told += m.title + ": " + m.text + "\n";
-        EXPECT_EQ(told, c.seasons ? "" : "Error: " + std::string(c.message) + "\n") << c.typed;
+        EXPECT_EQ(ParseSeasonCount(typed, host).value_or(0), seasons) << typed;
+        EXPECT_TRUE(host.messages.empty()) << typed;
     }
+    const std::pair<const char*, std::vector<const char*>> refusals[] = {
+        {kSeasonValueTooSmall, {"0", "-2"}},
+        {kSeasonValueInvalid, {"", "two", "2.5", "4x", "1001", "99999999999"}}};
+    for (const auto& [message, typings] : refusals)
+        for (const char* typed : typings) {
+            ScriptedHost host;
+            EXPECT_FALSE(ParseSeasonCount(typed, host).has_value()) << typed;
+            ASSERT_EQ(host.messages.size(), 1u) << typed;
+            EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text,
+                      "Error: " + std::string(message));
+        }
 }
 
 TEST(SimSeasons, RefusedUnderTheCommissionersLocksAndInTheCreationDraft) {
@@ -57,12 +46,10 @@ TEST(SimSeasons, RefusedUnderTheCommissionersLocksAndInTheCreationDraft) {
         s.Season = 2010, s.SeasonDay = c.day, s.Password = "pw", s.CommissionerRights = false;
         s.LockSimulation = c.lockSim, s.LockEndSeason = c.lockEnd;
         ScriptedHost host;
-        std::vector<std::string> status;
-        EXPECT_EQ(SimSeasons(*league, host, 2, {[&](const std::string& l) { status.push_back(l); }, {}}),
-                  SeasonsOutcome::Refused);
+        EXPECT_EQ(SimSeasons(*league, host, 2), SeasonsOutcome::Refused);
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_EQ(host.messages[0].text, c.message);
-        EXPECT_TRUE(status.empty() && s.Season == 2010 && s.SeasonDay == c.day);
+        EXPECT_TRUE(s.Season == 2010 && s.SeasonDay == c.day);
     }
 }
 
@@ -136,9 +123,6 @@ TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
                   "Running Free Agency Day 1", "Running Free Agency Day 2", "Running Free Agency Day 3",
                   "Running Free Agency Day 4", "Running Free Agency Day 5", "Ending Free Agency",
                   "Running Training Camps", "Processing Camp Cuts"}));
-    EXPECT_NE(std::find(status.begin(), status.end(),
-                        "Season: " + std::to_string(first + 1) + " - Running Rookie Draft"),
-              status.end());
     // Nobody was asked anything, the injury notices are the league's own setting again, and the human team
     // played its whole season: the computer kept its roster legal.
     EXPECT_TRUE(season.host.questions.empty());

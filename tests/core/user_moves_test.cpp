@@ -1,5 +1,4 @@
-// The user's roster moves for a human team and position changes: what is refused, with which message, and
-// that a refusal changes nothing.
+// The user's roster moves and position changes: refusals with their messages, and moves made.
 #include <gtest/gtest.h>
 
 #include <functional>
