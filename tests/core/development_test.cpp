@@ -1,6 +1,4 @@
-// Development at the training camps: the potential revision by age, the bands and their tables, the limits of
-// a year's change, the re-scouting, the camps of a league's first season, and the mean rating change of many
-// seeded players by age and potential.
+// Development at the training camps: the potential revision, the band tables, aging, re-scouting, the camps.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -78,11 +76,6 @@ TEST(Development, OneYearsChangeStaysWithinItsEntry) {
         ChangeSkills(centre, i % 6, rng);
         EXPECT_TRUE(centre.ThreePointShot >= 57 && centre.ThreePointShot <= 63) << i % 6; // 60 x 0.95 to 1.05
     }
-    // Scoring is never changed; a position outside 1 to 5 changes nothing.
-    Player odd;
-    odd.OriginalPosition = 0, odd.Scoring = odd.Handling = 50;
-    ChangeSkills(odd, 3, rng);
-    EXPECT_TRUE(odd.Handling == 50 && odd.Scoring == 50);
     // Re-scouting averages the estimate (40 .. 100) with the known value: 40 .. 70.
     for (int i = 0; i < 500; ++i) {
         Player p;

@@ -1,5 +1,4 @@
-// Generated players: the draft class rules, the prospects' tables by statistics over many seeded classes,
-// generated professionals against the shipped default league, and the pool top-up.
+// Generated players: draft classes, professionals against the shipped league, the pool top-up.
 #include <gtest/gtest.h>
 
 #include <cmath>

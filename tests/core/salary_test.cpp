@@ -1,5 +1,4 @@
-// Salaries and the computer's offers: the minimum and maximum salary tables, a player's worth by rank, the
-// drafts' pay scales, and offers worked by hand for one free agent.
+// Salaries, the drafts' pay scales and the computer's contract offers.
 #include <gtest/gtest.h>
 
 #include "personnel/contract_offer.h"
