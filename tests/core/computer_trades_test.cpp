@@ -128,18 +128,5 @@ TEST_F(ComputerTrades, TheUsersTeamGetsOffersItCanDecline) {
     EXPECT_TRUE(TradesThisSeason(*league, 1) == 0 && !league->trading.declined.empty());
 }
 
-TEST_F(ComputerTrades, NoPassOutsideTheTradingPhasesOrAfterAStop) {
-    for (int day : {101, 168}) {
-        auto league = Fresh(3, day);
-        const std::string before = EncodeLeague(*league, "x");
-        EXPECT_EQ(RunComputerTrades(*league, host), 0) << day;
-        EXPECT_TRUE(EncodeLeague(*league, "x") == before) << day;
-    }
-    auto league = Fresh(3);
-    host.RequestStop();
-    EXPECT_EQ(RunComputerTrades(*league, host), 0);
-    EXPECT_TRUE(league->tables.transactions.empty());
-}
-
 } // namespace
 } // namespace hv

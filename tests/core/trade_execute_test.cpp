@@ -95,29 +95,6 @@ TEST(ProposeTrade, TwoHumanTeamsNeedOnlyAgree) {
     }
 }
 
-TEST(ProposeTrade, AComputerTeamAcceptsOrRefuses) {
-    test::TradeLeague t;
-    // The Hawks' best player for the Owls' worst: the Owls accept, and the user may still say no.
-    const TradeProposal generous = t.Proposal(1, {PlayerOf(1, 1)}, 2, {PlayerOf(2, 12)});
-    ScriptedHost host;
-    host.answers = {false};
-    std::string before = t.Snapshot();
-    EXPECT_EQ(ProposeTrade(t.league, generous, host), TradeOutcome::Declined);
-    EXPECT_TRUE(host.questions.back() == "Would you like to proceed with the trade?" &&
-                t.Snapshot() == before);
-    // The reverse is refused with the Owls' answer; nothing changes.
-    const TradeProposal greedy = t.Proposal(1, {PlayerOf(1, 12)}, 2, {PlayerOf(2, 2)});
-    const int shortfall = EvaluateTrade(t.league, greedy, 2);
-    ASSERT_GT(shortfall, 0);
-    before = t.Snapshot();
-    host = ScriptedHost();
-    EXPECT_EQ(ProposeTrade(t.league, greedy, host), TradeOutcome::Refused);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text,
-              "Trade Rejected: " + TradeAnswer(shortfall, "Owls"));
-    EXPECT_TRUE(host.questions.empty() && t.Snapshot() == before);
-}
-
 TEST(SuggestAddition, TheLowestRatedItemThatMakesItWork) {
     test::TradeLeague t;
     League& league = t.league;
