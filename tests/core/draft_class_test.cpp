@@ -166,11 +166,6 @@ TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
         league.player(id) = league.player(1), league.player(id).Team = id <= 300 ? kDraft : kFreeAgent;
     league.RebuildFreeIDs();
     EXPECT_EQ(std::make_pair(TopUpPlayerPool(league), GenerateFreeAgent(league, 3)), std::make_pair(0, 0));
-    league.player(17) = Player{};
-    league.RebuildFreeIDs();
-    EXPECT_EQ(GenerateFreeAgent(league, 3), 17);
-    EXPECT_EQ(std::tie(league.player(17).Team, league.player(17).DefaultPosition),
-              std::make_tuple(kFreeAgent, "SF"));
 }
 
 } // namespace

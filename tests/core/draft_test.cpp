@@ -168,9 +168,6 @@ TEST_F(RookieDraft, RunToTheEndSkipsAFullRosterRenewsPicksAndFillsThePool) {
         EXPECT_TRUE(d.year >= 2006 && d.year <= 2008 && d.OwnedBy == d.Team && d.Selection == 0) << id;
     }
     EXPECT_EQ(PickTableProblem(league->tables), std::nullopt) << "each team's picks of 2006 to 2008 once";
-    const auto list = DraftResultLines(*league);
-    EXPECT_EQ(std::make_tuple(list.size(), list[29]),
-              std::make_tuple(size_t{59}, std::string("---- Round 2 ----")));
 }
 
 TEST(CreationDraft, SnakeOrderFillsEveryRosterAndEndsAtTheSeasonsStart) {
@@ -199,13 +196,10 @@ TEST(CreationDraft, SnakeOrderFillsEveryRosterAndEndsAtTheSeasonsStart) {
         for (int position = 1; position <= 5; ++position)
             EXPECT_LE(league->team(t).PositionCount(position), 3);
     }
-    int free = 0, classSize = 0;
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+    int free = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
         free += league->player(id).Team == kFreeAgent;
-        classSize += league->player(id).Team == kDraft;
-    }
-    EXPECT_EQ(std::make_pair(free, classSize), std::make_pair(450 - 348, 100))
-        << "the next class became the draft";
+    EXPECT_EQ(free, 450 - 348) << "the undrafted are free agents";
 }
 
 TEST(DraftPicks, LoaderRefusesAnInconsistentTable) {
@@ -301,9 +295,6 @@ TEST(RookieDraftOrder, SecondRoundByRecordAndEverySlotPickedByTheOwner) {
                   std::make_pair(pick, 2))
             << "worst record first";
     }
-    const auto drawn = league->tables.lotteryOrder;
-    ASSERT_TRUE(PrepareRookieDraft(*league, host));
-    EXPECT_EQ(league->tables.lotteryOrder, drawn) << "asking again keeps the lottery already drawn";
 }
 
 } // namespace
