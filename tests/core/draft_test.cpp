@@ -150,6 +150,7 @@ TEST_F(RookieDraft, RunToTheEndSkipsAFullRosterRenewsPicksAndFillsThePool) {
         const int id = Prospect();
         league->player(id).Team = "Team29", league->AddToRoster(id);
     }
+    league->tables.draftPick(FindPick(*league, 7, 2005, 2)).OwnedBy = 8; // back to team 7 when renewed
     ASSERT_TRUE(StartDraft(*league, host));
     const auto lines = AutoDraft(*league, host, DraftUntil::End);
     EXPECT_EQ(std::make_tuple(league->state.SeasonDay, league->state.DraftState, league->team(29).NumPlayers),
@@ -264,8 +265,6 @@ TEST(Lottery, OddsMatchTheTable) {
         ASSERT_LE(std::find(order.begin() + 1, order.end(), 1) - order.begin(), 4)
             << "the worst picks 4th at last";
     }
-    for (int t = 1; t <= kLeagueTeams; ++t)
-        EXPECT_EQ(league->team(t).DraftRank, t);
     auto near = [&](int count, double p) {
         EXPECT_NEAR(count / double(runs), p, 4.5 * std::sqrt(p * (1 - p) / runs));
     };
