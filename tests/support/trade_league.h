@@ -1,6 +1,5 @@
-// The trade tests' league: 29 teams of twelve players, the Hawks (team 1) run by the user, the pick table of
-// the three coming drafts (2006 to 2008), season 2005 on day 10; and helpers to build proposals. Every player
-// is 27, paid 1000000 and has the FutureRating of his CurrentRating, so that trade values are plain.
+// The trade tests' league: 29 teams of twelve players aged 27 and paid 1000000 (trade values stay plain), the
+// Hawks (team 1) run by the user, the picks of 2006 to 2008, season 2005 on day 10.
 #pragma once
 
 #include <vector>
@@ -51,7 +50,6 @@ class TradeLeague {
         league.player(id).SignYear = static_cast<int16_t>(season);
         league.player(id).Signday = static_cast<int16_t>(day);
     }
-    int Pick(int team, int year, int round) const { return FindPick(league, team, year, round); }
     // The saved form of the league, to tell whether anything changed.
     std::string Snapshot() const { return EncodeLeague(league, "Trades"); }
 
