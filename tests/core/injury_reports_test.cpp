@@ -58,14 +58,6 @@ TEST_F(InjuryReports, AHumanTeamIsAskedAboutInjuriesOfMoreThanADay) {
     EXPECT_FALSE(rl.league.player(owls).IR) << "the user decides about injured reserve";
 }
 
-// The option's effect on the injury reports shows in the unattended seasons, which turn it off.
-TEST_F(InjuryReports, NoRecoveryNoticeWhileTheScreenInjuriesOptionIsOff) {
-    rl.league.state.ScreenInjuries = false;
-    const int owl = rl.Add(2, 3, 90, 1, true);
-    HealOneDay(rl.league, host);
-    EXPECT_TRUE(host.questions.empty() && host.messages.empty() && rl.league.player(owl).IR);
-}
-
 TEST_F(InjuryReports, HealingReturnsComputerPlayersAndTellsTheUser) {
     const int hawk = rl.Add(1, 3, 90, 1, true);
     const int owl1 = rl.Add(2, 3, 90, 1, true), owl2 = rl.Add(2, 4, 90, 1, true),
@@ -92,6 +84,10 @@ TEST_F(InjuryReports, HealingReturnsComputerPlayersAndTellsTheUser) {
         EXPECT_TRUE(rl.league.player(id).IR) << "a human team's player waits for the user";
     EXPECT_EQ(rl.league.player(stillOut).TimeInjured, 1);
     EXPECT_EQ(rl.league.player(shaky).TimeInjured, 0);
+
+    rl.league.state.ScreenInjuries = false; // as in the unattended seasons: no notice when stillOut is back
+    HealOneDay(rl.league, host);
+    EXPECT_TRUE(host.questions.size() == 2 && host.messages.size() == 1 && rl.league.player(stillOut).IR);
 }
 
 TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDownAndTheSeasonsEndClearsInjuredReserve) {

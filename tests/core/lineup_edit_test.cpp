@@ -63,7 +63,6 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
         {[](LineupChoice& c) { c.Pace = 30; }, "Pace must be 0, 25, 50, 75 or 100."},
         {[](LineupChoice& c) { c.Press = -25; }, "Press must be 0, 25, 50, 75 or 100."},
         {[](LineupChoice& c) { c.Trap = 125; }, "Trap must be 0, 25, 50, 75 or 100."},
-        {[](LineupChoice& c) { c.Offense = 75; }, "Offense must be 0, 50 or 100."},
         {[&](LineupChoice&) { PlaceOnIR(rl.league, first + 6); }, // last: it changes the roster
          rl.league.player(first + 6).Name +
              " is on injured reserve; activate him before listing him in the line-up."}};

@@ -91,21 +91,6 @@ TEST(RosterManager, AFullRosterActivatesTheSoonestBackInsteadOfSigning) {
     test::ExpectCountsAgree(rl.league, 1);
 }
 
-TEST(RosterManager, NeedsByTheMinimumsInPositionOrder) {
-    struct Case {
-        std::array<int16_t, 5> active; // C, PF, SF, SG, PG
-        int need;
-    };
-    const Case cases[] = {{{2, 2, 2, 2, 2}, 1}, {{3, 1, 3, 3, 1}, 2}, {{3, 3, 2, 3, 1}, 5},
-                          {{2, 3, 3, 3, 0}, 5}, {{3, 3, 3, 2, 3}, 4}, {{3, 3, 3, 3, 3}, 0}};
-    for (const Case& c : cases) {
-        Team t;
-        for (int pos = 1; pos <= 5; ++pos)
-            t.PositionCount(pos) = c.active[size_t(pos - 1)];
-        EXPECT_EQ(FirstNeededPosition(t), c.need) << c.need;
-    }
-}
-
 TEST(RosterManager, WithoutAFreeAgentAtTheNeedTheBestFitIsSigned) {
     test::RosterLeague rl;
     rl.Fill(1, 11); // needs a PF

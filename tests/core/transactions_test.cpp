@@ -48,19 +48,6 @@ TEST(Transactions, SignSetsTheContractCountsTheTeamAndLogs) {
     test::ExpectCountsAgree(rl.league, 1);
 }
 
-TEST(Transactions, SigningsThatCannotHappenChangeNothing) {
-    test::RosterLeague rl;
-    rl.Fill(1, 15);
-    rl.Fill(2, 12);
-    const int fa = rl.Add(0, 2, 50);
-    // The Hawks are full, there are no Nobody, player 20 is an Owl, slot 200 is empty.
-    for (auto [id, team] : {std::pair{fa, "Hawks"}, {fa, "Nobody"}, {20, "Owls"}, {200, "Owls"}})
-        EXPECT_FALSE(SignPlayer(rl.league, id, team)) << id << " " << team;
-    EXPECT_EQ(std::make_tuple(rl.league.team(1).NumPlayers, rl.league.team(2).NumPlayers,
-                              rl.league.player(fa).Team, rl.league.tables.transactions.size()),
-              std::make_tuple(15, 12, kFreeAgent, 0u));
-}
-
 TEST(Transactions, CutActivatesFirstOwesTheContractAndClearsTheLineup) {
     test::RosterLeague rl;
     rl.Fill(1, 12);
