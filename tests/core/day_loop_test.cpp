@@ -96,15 +96,6 @@ TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
               std::make_pair(day + 1, int(Day(day).NumGames)));
 }
 
-TEST_F(DayLoop, StopEndsTheRunBeforeTheNextDay) {
-    league().state.SeasonDay = 20;
-    host().stopAfterPumps = 3; // pressed while the first day's games are being played
-    SimReport report = Sim(SimSpan::Month);
-    EXPECT_EQ(std::tie(report.outcome, report.daysPlayed), std::make_tuple(SimOutcome::Stopped, 1));
-    EXPECT_EQ(std::make_tuple(int(league().state.SeasonDay), PlayedOn(20), PlayedOn(21)),
-              std::make_tuple(21, int(Day(20).NumGames), 0));
-}
-
 TEST_F(DayLoop, TheCommissionersLockRefusesEveryCommandAndChangesNothing) {
     SeasonState& s = league().state;
     s.LockSimulation = true, s.Password = "secret", s.CommissionerRights = false, s.SeasonDay = 10;

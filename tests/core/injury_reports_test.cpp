@@ -19,7 +19,6 @@ class InjuryReports : public ::testing::Test {
         SetHuman(rl.league.team(2), true);
         rl.FreeAgents(3);
     }
-    // Hurts a player for `days` and lists him among the day's injuries.
     void Hurt(int id, int team, int days) {
         rl.league.player(id).TimeInjured = static_cast<int16_t>(days);
         rl.league.player(id).Injury = "Sore Back";

@@ -63,8 +63,6 @@ class Lineup : public ::testing::Test {
     League league;
 };
 
-// Seven active players are enough to set the line-up; with six (a seventh on injured reserve) nothing
-// changes.
 TEST_F(Lineup, SevenActivePlayersAreTheMinimum) {
     for (int active : {6, 7}) {
         league = League{};

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "engine/game.h"
 #include "league/default_league.h"
@@ -64,7 +63,6 @@ TEST(RecordBooks, OffersAreRankedAndTheBookKeepsItsSize) {
 
 class SeasonAndCareerRecords : public ::testing::Test {
   protected:
-    // A player of the Hawks with these season totals.
     int Add(int games, int points, int threes, int threeAttempts, int fg = 0, int fga = 0) {
         int id = r.Add(1, 4, 60);
         SeasonTotals& t = r.league.player(id).SeasonStats;
@@ -112,9 +110,8 @@ TEST_F(SeasonAndCareerRecords, SeasonRecordsNeedGamesAndAttempts) {
     EXPECT_TRUE(Listed("3P%", enoughThrees) && Listed("FG%", enoughThrees));
     EXPECT_DOUBLE_EQ(Category("3P%")[0].Value, 31.0 / 77);
 
-    // The same season offered again is not listed twice.
     UpdateSeasonRecords(r.league, 2004);
-    EXPECT_TRUE(Category("Points-Per-Game")[4].IsEmpty());
+    EXPECT_TRUE(Category("Points-Per-Game")[4].IsEmpty()) << "the season offered twice is listed once";
 }
 
 TEST_F(SeasonAndCareerRecords, CareerRecordsKeepEachPlayerOnceWithHisLatestTotal) {
@@ -128,7 +125,6 @@ TEST_F(SeasonAndCareerRecords, CareerRecordsKeepEachPlayerOnceWithHisLatestTotal
     EXPECT_EQ(Names(points.first(3)),
               (std::vector<std::string>{r.league.player(a).Name, r.league.player(b).Name, "n/a"}));
     EXPECT_DOUBLE_EQ(points[0].Value, 1500);
-    // Nothing offered is not listed.
     EXPECT_TRUE(CategoryEntries(std::as_const(r.league), RecordBookKind::Career, 5)[0].IsEmpty());
 }
 

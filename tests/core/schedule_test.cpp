@@ -1,7 +1,6 @@
 // Schedule generation from the matchup list: placement rules, refusals, the day's entries.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <fstream>
 #include <map>
 #include <optional>

@@ -173,7 +173,6 @@ TEST_F(SeasonEnd, ExpiredContractsAtTheEndOfTheSeason) {
     EXPECT_EQ(host.messages[0].text,
               league().player(refuses).Name + " of Owls has decided to test free agency.");
 
-    // The user's answers.
     EXPECT_FALSE(UserResign(league(), 1, stays, true, host)) << "not a human team";
     EXPECT_TRUE(UserResign(league(), 2, waits, true, host) && league().player(waits).contract1 == 2100000);
     EXPECT_FALSE(UserResign(league(), 2, waits, true, host)) << "already decided";

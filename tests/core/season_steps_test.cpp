@@ -151,7 +151,6 @@ TEST_F(SeasonSteps, EndSeasonShowsItsCaptionsAndOpensTheRookieDraft) {
     EXPECT_FALSE(league().player(hurt).IR);
     for (int d = 1; d <= kScheduleDays; ++d)
         EXPECT_EQ(league().schedule[static_cast<size_t>(d)].NumGames, 0);
-    // Once only.
     EXPECT_FALSE(EndSeason(league(), season.host));
     EXPECT_EQ(s.Season, year + 1);
 }

@@ -196,7 +196,6 @@ void Meet(League& league, int a, int b, int aWins, int bWins, int aPoints) {
     x.PointsVs[bt] = int16_t(aPoints), y.PointsVs[at] = int16_t(-aPoints);
 }
 
-// The teams of a division in rank order.
 std::vector<int> DivisionOrder(const League& league, const std::string& division) {
     std::vector<int> order(kLeagueTeams + 1, 0);
     for (int t = 1; t <= kLeagueTeams; ++t)
