@@ -54,6 +54,17 @@ TEST(RosterManager, ThreeInjuredGoOnReserveAndTheNeedIsSigned) {
     EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
 }
 
+TEST(RosterManager, APositionBelowTwoIsNeededBeforeAnEarlierOneBelowThree) {
+    // Active C, PF, SF, SG and PG, then the position needed.
+    const std::array<int, 6> cases[] = {{3, 3, 2, 3, 1, 5}, {3, 1, 3, 3, 1, 2}, {3, 3, 3, 3, 3, 0}};
+    for (const auto& c : cases) {
+        Team t;
+        for (int pos = 1; pos <= 5; ++pos)
+            t.PositionCount(pos) = static_cast<int16_t>(c[static_cast<size_t>(pos - 1)]);
+        EXPECT_EQ(FirstNeededPosition(t), c[5]) << c[5];
+    }
+}
+
 // Thirteen healthy: the thirteenth is stashed; fifteen: two stashed and the lowest cut.
 TEST(RosterManager, SurplusHealthyPlayersAreStashedThenCut) {
     for (int size : {13, 15}) {

@@ -117,5 +117,16 @@ TEST(Schedule, BadListsAreRefusedAndChangeNothing) {
     }
 }
 
+TEST(Schedule, AListFillingEveryGameDayIsPlaced) {
+    test::TempHome home;
+    // Teams 1 and 2 meet on every one of the 119 game days: the placement must find each day.
+    home.Write("Schedule.dat", Records(std::vector<Pair>(119, Pair{1, 2})));
+    League league = LeagueAt(home.path());
+    ScriptedHost host;
+    ASSERT_TRUE(GenerateSchedule(league, host)) << host.LastMessage();
+    for (int d = 1; d <= Phase::LastDay; ++d)
+        EXPECT_EQ(league.schedule[static_cast<size_t>(d)].NumGames, d == Phase::AllStarDay ? 0 : 1) << d;
+}
+
 } // namespace
 } // namespace hv
