@@ -29,7 +29,7 @@ class InjuryReports : public ::testing::Test {
     int hawks = 0, owls = 0;
 };
 
-TEST_F(InjuryReports, AComputerTeamReservesInjuriesOfMoreThanThreeDays) {
+TEST_F(InjuryReports, ComputerTeamsReserveInjuriesOfMoreThanThreeDaysTheUserIsAskedAboutMoreThanOne) {
     Hurt(hawks, 1, 3);
     ReportInjuries(rl.league, host);
     EXPECT_TRUE(!rl.league.player(hawks).IR && rl.league.tables.transactions.empty());
@@ -39,9 +39,7 @@ TEST_F(InjuryReports, AComputerTeamReservesInjuriesOfMoreThanThreeDays) {
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 12) << "the manager filled the place";
     EXPECT_TRUE(rl.league.dayInjuries.empty() && host.messages.empty() && host.questions.empty());
     test::ExpectCountsAgree(rl.league, 1);
-}
 
-TEST_F(InjuryReports, AHumanTeamIsAskedAboutInjuriesOfMoreThanADay) {
     const std::string first = rl.league.player(owls).Name, second = rl.league.player(owls + 1).Name;
     Hurt(owls + 2, 2, 1);
     Hurt(owls, 2, 5);
@@ -98,7 +96,6 @@ TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDownAndTheSeasonsEndClearsI
               std::make_tuple(0, true, 2));
     EXPECT_TRUE(rl.league.tables.transactions.empty());
 
-    // The season's end empties injured reserve and counts everyone active.
     const int hurt = rl.Add(1, 3, 90, 25, true), stashed = rl.Add(2, 5, 60, 0, true);
     rl.league.player(stashed).Injury = "Flu";
     ClearInjuredReserve(rl.league);

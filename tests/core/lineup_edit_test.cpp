@@ -32,13 +32,20 @@ class LineupEdit : public ::testing::Test {
     int first = 0;
 };
 
-TEST_F(LineupEdit, AValidChoiceIsStoredAsIs) {
-    ASSERT_FALSE(LineupProblem(rl.league, 1, choice).has_value()) << *LineupProblem(rl.league, 1, choice);
+TEST_F(LineupEdit, AValidChoiceIsStoredAsIsAndTheComputerChoosesOnRequestWithSevenActive) {
     ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host)) << host.LastMessage();
     const Team& t = rl.league.team(1);
     EXPECT_EQ(std::tie(t.C1, t.PF1, t.SG3, t.PG3, t.keyplayer1, t.keyplayer3, t.Pace, t.Press, t.Trap),
               std::make_tuple(first, first + 3, first, first + 2, first + 4, first + 1, 75, 25, 100));
     EXPECT_EQ(LineupOf(t), choice);
+
+    ASSERT_TRUE(AutoLineup(rl.league, 1, host));
+    EXPECT_NE(LineupOf(rl.league.team(1)), choice);
+    EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
+    for (int id = first; id < first + 6; ++id)
+        PlaceOnIR(rl.league, id);
+    EXPECT_FALSE(AutoLineup(rl.league, 1, host));
+    EXPECT_EQ(host.LastMessage(), "The Hawks need at least 7 active players before a line-up can be chosen.");
 }
 
 TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
@@ -75,17 +82,6 @@ TEST_F(LineupEdit, EachFaultHasItsMessageAndNothingIsStored) {
         EXPECT_EQ(host.messages[0].title + ": " + host.messages[0].text, "Roster Error: " + c.message);
         EXPECT_EQ(LineupOf(rl.league.team(1)), stored);
     }
-}
-
-TEST_F(LineupEdit, TheComputerChoosesOnRequestWithSevenActive) {
-    ASSERT_TRUE(SaveLineup(rl.league, 1, choice, host));
-    ASSERT_TRUE(AutoLineup(rl.league, 1, host));
-    EXPECT_NE(LineupOf(rl.league.team(1)), choice);
-    EXPECT_TRUE(LineupSettingsValid(rl.league.team(1)));
-    for (int id = first; id < first + 6; ++id)
-        PlaceOnIR(rl.league, id);
-    EXPECT_FALSE(AutoLineup(rl.league, 1, host));
-    EXPECT_EQ(host.LastMessage(), "The Hawks need at least 7 active players before a line-up can be chosen.");
 }
 
 } // namespace

@@ -158,7 +158,6 @@ TEST(RosterManager, PlayoffRostersBringBackTheThreeBestSoonWellPlayers) {
         EXPECT_TRUE(rl.league.player(id).IR) << id;
     EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
     test::ExpectCountsAgree(rl.league, 1);
-    // The line-up takes only players who can play.
     for (int pos = 1; pos <= 5; ++pos)
         for (int row = 1; row <= 3; ++row)
             EXPECT_EQ(rl.league.player(rl.league.team(1).Depth(pos, row)).TimeInjured, 0);

@@ -23,7 +23,6 @@ class SeasonEnd : public ::testing::Test {
     }
     League& league() { return roster.league; }
 
-    // A player of team `team` (0: a free agent) aged `age` with contract years `years`.
     int Add(int team, int age, std::initializer_list<int32_t> years, int position = 1) {
         const int id = roster.Add(team, position, 60);
         Player& p = league().player(id);
