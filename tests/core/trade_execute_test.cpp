@@ -16,23 +16,6 @@ namespace {
 
 using test::PlayerOf;
 
-void ExpectLeagueHolds(const League& league) {
-    for (int t = 1; t <= kLeagueTeams; ++t) {
-        const Team& team = league.team(t);
-        test::ExpectCountsAgree(league, t);
-        EXPECT_TRUE(team.NumPlayers <= 15 && team.TotalSalary == TeamPayroll(league, t)) << team.Name;
-        for (int pos = 1; pos <= 5; ++pos)
-            for (int row = 1; row <= 3; ++row)
-                EXPECT_TRUE(team.Depth(pos, row) == 0 || TeamOfPlayer(league, team.Depth(pos, row)) == t)
-                    << team.Name;
-        for (int id : {team.keyplayer1, team.keyplayer2, team.keyplayer3})
-            EXPECT_TRUE(id == 0 || TeamOfPlayer(league, id) == t) << team.Name;
-        EXPECT_TRUE(IsHuman(team) || LineupSettingsValid(team)) << team.Name;
-    }
-    auto reloaded = std::make_unique<League>(); // the loader also checks the pick table
-    EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trades"), *reloaded));
-}
-
 TEST(ExecuteTrade, MovesPlayersAndPicksAndKeepsEveryInvariant) {
     test::TradeLeague t;
     League& league = t.league;
@@ -64,7 +47,20 @@ TEST(ExecuteTrade, MovesPlayersAndPicksAndKeepsEveryInvariant) {
     const Team& hawks = league.team(1);
     EXPECT_EQ(std::tie(hawks.C1, hawks.PF1, hawks.SF1, hawks.C2),
               std::make_tuple(0, 0, hawksBefore.SF1, hawksBefore.C2));
-    ExpectLeagueHolds(league);
+    for (int n = 1; n <= kLeagueTeams; ++n) {
+        const Team& team = league.team(n);
+        test::ExpectCountsAgree(league, n);
+        EXPECT_TRUE(team.NumPlayers <= 15 && team.TotalSalary == TeamPayroll(league, n)) << team.Name;
+        for (int pos = 1; pos <= 5; ++pos)
+            for (int row = 1; row <= 3; ++row)
+                EXPECT_TRUE(team.Depth(pos, row) == 0 || TeamOfPlayer(league, team.Depth(pos, row)) == n)
+                    << team.Name;
+        for (int id : {team.keyplayer1, team.keyplayer2, team.keyplayer3})
+            EXPECT_TRUE(id == 0 || TeamOfPlayer(league, id) == n) << team.Name;
+        EXPECT_TRUE(IsHuman(team) || LineupSettingsValid(team)) << team.Name;
+    }
+    auto reloaded = std::make_unique<League>(); // the loader also checks the pick table
+    EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trades"), *reloaded));
 
     const auto& log = league.tables.transactions;
     ASSERT_EQ(log.size(), 2u);

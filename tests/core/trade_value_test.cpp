@@ -19,13 +19,12 @@ TEST(TradeValue, WeightBands) {
         EXPECT_DOUBLE_EQ(TradeWeight(rating), weight) << rating;
 }
 
+// The off-season unit of 700,000 holds from day 169 to day 185, 500,000 otherwise.
 TEST(TradeValue, SalaryUnitByPhase) {
-    const std::pair<int, double> table[] = {
-        {10, 500000}, {168, 500000}, {169, 700000}, {185, 700000}, {186, 500000}};
     SeasonState s;
-    for (auto [day, unit] : table) {
+    for (int day : {10, 168, 169, 185, 186}) {
         s.SeasonDay = static_cast<int16_t>(day);
-        EXPECT_EQ(SalaryUnit(s), unit) << day;
+        EXPECT_EQ(SalaryUnit(s), day >= 169 && day <= 185 ? 700000 : 500000) << day;
     }
 }
 
