@@ -80,8 +80,7 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
         }
     }
     ASSERT_EQ(prospects, classes * 100);
-    // Binomial proportions over 10000 prospects: the standard error is at most 0.005, the bounds are
-    // four of them.
+    // Binomial proportions over 10000 prospects: a standard error of at most 0.005, bounds of four.
     EXPECT_NEAR(highSchool / double(prospects), 0.10, 0.012);
     EXPECT_NEAR(topPotential / double(prospects), 0.22, 0.017);
     EXPECT_EQ(std::make_pair(shortestCentre, shortestGuard), std::make_pair(81, 66));
@@ -160,8 +159,7 @@ TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
     EXPECT_EQ(std::make_tuple(Count(league, kFreeAgent, 1), Count(league, kFreeAgent, 2),
                               Count(league, kFreeAgent, 4), TopUpPlayerPool(league)),
               std::make_tuple(1, 2, 0, 0));
-    // A full league of 300 prospects and 350 free agents: reclaiming a free agent's slot would not grow the
-    // pool.
+    // 300 prospects and 350 free agents fill the league: reclaiming a free agent's slot would not grow it.
     for (int id = 1; id <= kLastLeaguePlayer; ++id)
         league.player(id) = league.player(1), league.player(id).Team = id <= 300 ? kDraft : kFreeAgent;
     league.RebuildFreeIDs();

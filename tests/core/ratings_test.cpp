@@ -71,8 +71,7 @@ TEST(Composites, WorkedCasesRoundHalfToEven) {
     EXPECT_EQ(weak.RatingHandling, 5);
 }
 
-// Base R(0.2 x 50 + 0.85 x 50) = R(52.5) = 52, times the factor of the Handling band; 105 x 1.08 is cut to
-// 100.
+// Base R(0.2 x 50 + 0.85 x 50) = R(52.5) = 52 times the Handling band's factor; 105 x 1.08 is cut to 100.
 TEST(Composites, HandlingFactorBands) {
     const std::pair<int, int> cases[] = {{5, 42},  {10, 43}, {30, 47}, {50, 51}, {60, 53},
                                          {61, 51}, {70, 53}, {80, 54}, {90, 55}, {100, 56}};
@@ -117,8 +116,7 @@ Player AverageCentre() {
 
 TEST(PositionRatingTest, WorkedCases) {
     EXPECT_EQ(PositionRating(AverageCentre(), 1), 49);
-    // Point guard 6'2'', 175: inside term (50 - 20) x 100 / 80 x 0.09 = 3.375; skills 40; physical 13.625 x
-    // 0.12.
+    // Point guard 6'2'', 175: inside (50 - 20) x 100 / 80 x 0.09 = 3.375; skills 40; physical 13.625 x 0.12.
     Player pg = AveragePlayer();
     pg.Height = 74, pg.Weight = 175;
     EXPECT_EQ(PositionRating(pg, 5), 45);

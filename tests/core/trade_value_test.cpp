@@ -73,8 +73,7 @@ TEST(TradeValue, PickValuesWorkedByHand) {
     struct Case {
         int team, year, round, value;
     };
-    // The coming draft read at the team's place; later drafts halfway to the middle (place 15), 2 points a
-    // year less.
+    // The coming draft at the team's place; later drafts halfway to the middle (place 15), 2 less a year.
     const Case byStrength[] = {{1, 2006, 1, 100}, {1, 2006, 2, 71},  {1, 2007, 1, 91},
                                {1, 2008, 1, 89},  {29, 2006, 1, 72}, {29, 2007, 1, 77}};
     PickValueTable values = PickValues(league);
@@ -115,10 +114,9 @@ TEST(TradeValue, VerdictsWorkedByHand) {
         // Received: 72 x 0.2025 x 1.1 (young) - 0.25 x 1000000 / 500000 = 15.538; given: 66 x 0.175 x 0.9
         // (older) - 0.25 x 6 = 8.895. Neither changes who starts at point guard, neither is left over.
         {10, {{10, 22, 1000000, 0}, {22, 31, 3000000, 0}}, {{10, 72}}, {{22, 66}}, 2, 6.643, -7},
-        // Received: 81 x 0.2477 x 0.75 (out 25 days) - 0.25 (the off-season's unit of 700000) = 14.797775
-        // (the Owls keep a 78 at his position). Given: their starting centre, 90 x 0.25 x 1.15 - 0.25 =
-        // 25.625, and forward, 86 x 0.25 x 1.15 - 0.25 = 24.475 (the best left there are 75 and 74). Eleven
-        // left: 1 more.
+        // Received: 81 x 0.2477 x 0.75 (out 25 days) - 0.25 (the off-season unit) = 14.797775 (the Owls
+        // keep a 78 there). Given: their starting centre, 90 x 0.25 x 1.15 - 0.25 = 25.625, and forward,
+        // 86 x 0.25 x 1.15 - 0.25 = 24.475 (the best left there are 75 and 74). Eleven left: 1 more.
         {180,
          {{3, 26, 700000, 25}, {13, 26, 700000, 0}, {14, 26, 700000, 0}},
          {{3, 81}},
