@@ -34,23 +34,6 @@ int Count(const League& league, const std::string& team, int position) {
     return n;
 }
 
-TEST(DraftClass, FillsEveryPositionToTwenty) {
-    League league = NamedLeague(1);
-    for (int id = 1; id < 32; ++id) { // three centres and twenty-two point guards already in the class
-        Player& p = league.player(id);
-        if (id <= 3 || id >= 10) p.Name = "Old Prospect", p.Team = kDraft, p.PositionNumber = id <= 3 ? 1 : 5;
-    }
-    league.player(40) = league.player(1); // a free agent is not in the class
-    league.player(40).Team = kFreeAgent;
-    league.RebuildFreeIDs();
-    EXPECT_EQ(GenerateDraftClass(league), 17 + 4 * 20 - 20);
-    for (int position = 1; position <= 5; ++position)
-        EXPECT_EQ(Count(league, kDraft, position), position == 5 ? 22 : 20) << "a class is never shrunk";
-    EXPECT_EQ(std::make_pair(GenerateDraftClass(league), GenerateDraftClass(league, kNextDraft)),
-              std::make_pair(0, 100));
-    EXPECT_EQ(Count(league, kNextDraft, 3), 20);
-}
-
 TEST(DraftClass, ProspectsFollowTheScoutingTables) {
     League league = NamedLeague(77);
     const int classes = 100;

@@ -132,12 +132,10 @@ TEST_F(RookieDraft, SelectionPaysTheScaleAndRecordsThePick) {
               "Team25 (From Team" + std::to_string(earner) + ")");
     EXPECT_FALSE(MakeSelection(*league, host, RosterOf(*league, 3)[0])) << "only a prospect can be drafted";
     const int prospect = Prospect();
-    std::string line;
-    ASSERT_TRUE(MakeSelection(*league, host, prospect, &line));
+    ASSERT_TRUE(MakeSelection(*league, host, prospect));
     const Player& p = league->player(prospect);
     EXPECT_EQ(std::make_tuple(p.Team, p.Round, p.Pick, p.contract1, league->team(25).TotalSalary),
               std::make_tuple("Team25", 1, 1, 2888256, 2888256));
-    EXPECT_EQ(line, "Team25 take " + p.DefaultPosition + " " + p.Name);
     EXPECT_EQ(league->tables.transactions.back().Action,
               "Draft " + p.DefaultPosition + " " + p.Name + " with pick #1 of round 1.");
     EXPECT_EQ(std::make_tuple(league->tables.draftPick(league->tables.draftOrder[1].PickID).Selection,
