@@ -60,7 +60,6 @@ TEST_F(CliDraft, RookieDraftLotteryAndHistory) {
     EXPECT_EQ(lottery.out.substr(lottery.out.find("Draft Order\n")), Run({"draft-order", "Rookies"}).out)
         << "the lottery is drawn once";
     EXPECT_TRUE(Run({"draft", "Rookies", "--auto"}).Says("---- Round 2 ----"));
-    EXPECT_EQ(Load("Rookies")->state.SeasonDay, Phase::FirstFreeAgency);
     EXPECT_TRUE(Run({"first-picks", "Rookies"}).Says("2004"));
     EXPECT_EQ(Run({"lottery", "Rookies"}).status, 1) << "no lottery in free agency";
 }
@@ -99,7 +98,6 @@ TEST_F(CliOffseason, FreeAgencyCampsAndTheNextSeason) {
                            {{"bid", "Off", "Ospreys", player, "--amount", "lots"}, 2, ""},
                            {{"camps", "Off"}, 1, ""}});
     EXPECT_TRUE(Run({"bid", "Off", "Ospreys", player, "--years", "2", "--amount", "min"}).Says("Bid placed"));
-    EXPECT_NE(FindBid(*Load("Off"), best, 2), nullptr);
     EXPECT_TRUE(Run({"free-agency", "Off", "--bids", player}).Says("Ospreys"));
     EXPECT_TRUE(Run({"free-agency", "Off", "--day"}).Says("Season 2003 - Free Agency Day 2"));
     EXPECT_TRUE(Run({"free-agency", "Off", "--all"}).Says("Season 2003 - Training Camps"));

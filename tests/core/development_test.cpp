@@ -44,12 +44,10 @@ TEST(Development, BandsAndTheirTablesAsWritten) {
         double value;
     } entries[] = {
         {0, Skill::JumpShot, 3, 0.95},     {0, Skill::ThreePointShot, 3, 4},
-        {0, Skill::Passing, 1, 4},         {1, Skill::ThreePointShot, 5, 7},
-        {1, Skill::Stealing, 2, 7},        {2, Skill::OffenseRebound, 1, 11},
-        {2, Skill::DefenseRebound, 3, 10}, {2, Skill::ThreePointShot, 1, 0.95},
+        {1, Skill::ThreePointShot, 5, 7},  {1, Skill::Stealing, 2, 7},
+        {2, Skill::OffenseRebound, 1, 11}, {2, Skill::ThreePointShot, 1, 0.95},
         {3, Skill::InsideScoring, 2, 13},  {3, Skill::JumpShot, 3, 0.97},
-        {3, Skill::ThreePointShot, 4, 18}, {3, Skill::PostDefense, 2, 14},
-        {3, Skill::ShotBlocking, 1, 16},   {3, Skill::DefenseRebound, 5, 11},
+        {3, Skill::ThreePointShot, 4, 18}, {3, Skill::ShotBlocking, 1, 16},
         {4, Skill::JumpShot, 5, 0.98},     {4, Skill::ThreePointShot, 5, 22},
         {4, Skill::PostDefense, 1, 20},    {4, Skill::OffenseRebound, 2, 21},
         {5, Skill::InsideScoring, 1, 18},  {5, Skill::JumpShot, 1, 0.96},
@@ -62,15 +60,9 @@ TEST(Development, BandsAndTheirTablesAsWritten) {
     }
 }
 
-TEST(Development, OneYearsChangeStaysWithinItsEntry) {
+TEST(Development, RescoutingAveragesTheEstimateWithTheKnownValue) {
     Random rng(12);
-    for (int i = 0; i < 6 * 300; ++i) {
-        Player centre;
-        centre.OriginalPosition = 1, centre.ThreePointShot = 60;
-        ChangeSkills(centre, i % 6, rng);
-        EXPECT_TRUE(centre.ThreePointShot >= 57 && centre.ThreePointShot <= 63) << i % 6; // 60 x 0.95 to 1.05
-    }
-    // Re-scouting averages the estimate (40 .. 100) with the known value: 40 .. 70.
+    // The estimate (40 .. 100) averaged with the known value: 40 .. 70.
     for (int i = 0; i < 500; ++i) {
         Player p;
         p.Potential = 70, p.KnownPotential = 40;
@@ -82,8 +74,7 @@ TEST(Development, OneYearsChangeStaysWithinItsEntry) {
 
 TEST(Development, BodyAgesFromThirty) {
     // 50 x 0.98 = 49, x 0.97 = 48.5 -> 48, x 0.95 = 47.5 -> 48
-    const std::pair<int, int> cases[] = {{29, 50}, {30, 49}, {32, 49}, {33, 48},
-                                         {35, 48}, {36, 48}, {40, 48}};
+    const std::pair<int, int> cases[] = {{29, 50}, {30, 49}, {32, 49}, {33, 48}, {35, 48}, {36, 48}};
     for (auto [age, after] : cases) {
         Player p;
         p.Age = static_cast<int16_t>(age);
@@ -111,13 +102,6 @@ TEST(Development, FirstSeasonCampsOnlyHeal) {
     for (int id = 1; id <= 20; ++id)
         EXPECT_EQ(std::tie(league.player(id).Potential, league.player(id).Handling),
                   std::tie(before.player(id).Potential, before.player(id).Handling));
-
-    league.state.Season = 2011, league.state.SeasonDay = Phase::TrainingCamps; // a later season: they develop
-    ASSERT_TRUE(RunTrainingCamps(league, host));
-    int changed = 0;
-    for (int id = 1; id <= 20; ++id)
-        changed += league.player(id).Handling != before.player(id).Handling;
-    EXPECT_GE(changed, 5);
 }
 
 // The mean change of CurrentRating over many developments of one kind of player: all skills 60, a position,

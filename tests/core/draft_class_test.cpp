@@ -34,23 +34,6 @@ int Count(const League& league, const std::string& team, int position) {
     return n;
 }
 
-TEST(DraftClass, FillsEveryPositionToTwenty) {
-    League league = NamedLeague(1);
-    for (int id = 1; id < 32; ++id) { // three centres and twenty-two point guards already in the class
-        Player& p = league.player(id);
-        if (id <= 3 || id >= 10) p.Name = "Old Prospect", p.Team = kDraft, p.PositionNumber = id <= 3 ? 1 : 5;
-    }
-    league.player(40) = league.player(1); // a free agent is not in the class
-    league.player(40).Team = kFreeAgent;
-    league.RebuildFreeIDs();
-    EXPECT_EQ(GenerateDraftClass(league), 17 + 4 * 20 - 20);
-    for (int position = 1; position <= 5; ++position)
-        EXPECT_EQ(Count(league, kDraft, position), position == 5 ? 22 : 20) << "a class is never shrunk";
-    EXPECT_EQ(std::make_pair(GenerateDraftClass(league), GenerateDraftClass(league, kNextDraft)),
-              std::make_pair(0, 100));
-    EXPECT_EQ(Count(league, kNextDraft, 3), 20);
-}
-
 TEST(DraftClass, ProspectsFollowTheScoutingTables) {
     League league = NamedLeague(77);
     const int classes = 100;
@@ -80,8 +63,7 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
         }
     }
     ASSERT_EQ(prospects, classes * 100);
-    // Binomial proportions over 10000 prospects: the standard error is at most 0.005, the bounds are
-    // four of them.
+    // Binomial proportions over 10000 prospects: a standard error of at most 0.005, bounds of four.
     EXPECT_NEAR(highSchool / double(prospects), 0.10, 0.012);
     EXPECT_NEAR(topPotential / double(prospects), 0.22, 0.017);
     EXPECT_EQ(std::make_pair(shortestCentre, shortestGuard), std::make_pair(81, 66));
@@ -160,8 +142,7 @@ TEST(PlayerPool, TopUpFillsTheThinnestPositionsToFourHundredFifty) {
     EXPECT_EQ(std::make_tuple(Count(league, kFreeAgent, 1), Count(league, kFreeAgent, 2),
                               Count(league, kFreeAgent, 4), TopUpPlayerPool(league)),
               std::make_tuple(1, 2, 0, 0));
-    // A full league of 300 prospects and 350 free agents: reclaiming a free agent's slot would not grow the
-    // pool.
+    // 300 prospects and 350 free agents fill the league: reclaiming a free agent's slot would not grow it.
     for (int id = 1; id <= kLastLeaguePlayer; ++id)
         league.player(id) = league.player(1), league.player(id).Team = id <= 300 ? kDraft : kFreeAgent;
     league.RebuildFreeIDs();

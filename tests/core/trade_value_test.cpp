@@ -19,13 +19,12 @@ TEST(TradeValue, WeightBands) {
         EXPECT_DOUBLE_EQ(TradeWeight(rating), weight) << rating;
 }
 
+// The off-season unit of 700,000 holds from day 169 to day 185, 500,000 otherwise.
 TEST(TradeValue, SalaryUnitByPhase) {
-    const std::pair<int, double> table[] = {
-        {10, 500000}, {168, 500000}, {169, 700000}, {185, 700000}, {186, 500000}};
     SeasonState s;
-    for (auto [day, unit] : table) {
+    for (int day : {10, 168, 169, 185, 186}) {
         s.SeasonDay = static_cast<int16_t>(day);
-        EXPECT_EQ(SalaryUnit(s), unit) << day;
+        EXPECT_EQ(SalaryUnit(s), day >= 169 && day <= 185 ? 700000 : 500000) << day;
     }
 }
 
@@ -74,8 +73,7 @@ TEST(TradeValue, PickValuesWorkedByHand) {
     struct Case {
         int team, year, round, value;
     };
-    // The coming draft read at the team's place; later drafts halfway to the middle (place 15), 2 points a
-    // year less.
+    // The coming draft at the team's place; later drafts halfway to the middle (place 15), 2 less a year.
     const Case byStrength[] = {{1, 2006, 1, 100}, {1, 2006, 2, 71},  {1, 2007, 1, 91},
                                {1, 2008, 1, 89},  {29, 2006, 1, 72}, {29, 2007, 1, 77}};
     PickValueTable values = PickValues(league);
@@ -116,11 +114,9 @@ TEST(TradeValue, VerdictsWorkedByHand) {
         // Received: 72 x 0.2025 x 1.1 (young) - 0.25 x 1000000 / 500000 = 15.538; given: 66 x 0.175 x 0.9
         // (older) - 0.25 x 6 = 8.895. Neither changes who starts at point guard, neither is left over.
         {10, {{10, 22, 1000000, 0}, {22, 31, 3000000, 0}}, {{10, 72}}, {{22, 66}}, 2, 6.643, -7},
-        // Received: 81 x 0.2477 x 0.75 (out 25 days) - 0.25 (the off-season's unit of 700000) = 14.797775
-        // (the
-        // Owls keep a 78 at his position). Given: their starting centre, 90 x 0.25 x 1.15 - 0.25 = 25.625,
-        // and
-        // forward, 86 x 0.25 x 1.15 - 0.25 = 24.475 (the best left there are 75 and 74). Eleven left: 1 more.
+        // Received: 81 x 0.2477 x 0.75 (out 25 days) - 0.25 (the off-season unit) = 14.797775 (the Owls
+        // keep a 78 there). Given: their starting centre, 90 x 0.25 x 1.15 - 0.25 = 25.625, and forward,
+        // 86 x 0.25 x 1.15 - 0.25 = 24.475 (the best left there are 75 and 74). Eleven left: 1 more.
         {180,
          {{3, 26, 700000, 25}, {13, 26, 700000, 0}, {14, 26, 700000, 0}},
          {{3, 81}},
@@ -129,8 +125,7 @@ TEST(TradeValue, VerdictsWorkedByHand) {
          -36.302225,
          36},
         // 71 x 0.2025 = 14.3775 for the pick; 60 x 0.106 - 0.25 = 6.11 and 55 x 0.05 - 0.25 = 2.5 for the
-        // two;
-        // ten players left: 2 more.
+        // two; ten players left: 2 more.
         {10, {{23, 28, 500000, 0}, {24, 28, 500000, 0}}, {{1001, 71}}, {{23, 60}, {24, 55}}, 2, 3.7675, -4},
         // A fourth centre for nothing is left over to the Owls (0.9); the Hawks lose a starter (1.15) and are
         // left with eleven: 1 more.
@@ -139,7 +134,6 @@ TEST(TradeValue, VerdictsWorkedByHand) {
         // Picks only, halves round to even: 0.5 given for nothing, and 25 given for 22.5.
         {10, {}, {}, {{1007, 20}}, 2, -0.5, 0},
         {10, {}, {{1001, 90}}, {{1007, 100}}, 2, -2.5, 2},
-        {10, {}, {{1001, 89}}, {{1007, 100}}, 2, -2.75, 3},
     };
     for (const auto& c : cases) {
         test::TradeLeague t;
