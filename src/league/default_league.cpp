@@ -8,6 +8,7 @@
 #include "league/saved_games.h"
 #include "personnel/draft_picks.h"
 #include "personnel/ratings.h"
+#include "personnel/salary.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"
 
@@ -271,6 +272,7 @@ bool LoadDefaultLeagueKeepingRosters(Session& session, Host& host, const std::st
         choices.randomization = randomization;
         choices.salaryStyle = session.settings.SalaryStyle;
         ReadDefaultPlayers(*staged, *session.database, choices);
+        RecountPayrolls(*staged);
     } catch (const DatabaseError& e) {
         host.ShowMessage(std::string("Invalid default.lge file\n") + e.what(), "Error",
                          MessageIcon::Critical);
