@@ -6,6 +6,7 @@
 #include "core/season_run_support.h"
 #include "league/league_options.h"
 #include "league/season_archive.h"
+#include "season/award_record.h"
 #include "season/begin_season.h"
 #include "season/end_season.h"
 #include "season/performance_rating.h"
@@ -90,6 +91,24 @@ TEST(TeamPasses, PositionPassRecountsEachRoster) {
     EXPECT_EQ(std::tie(t1.NumPlayers, t1.ActivePlayers, t1.Cs, t1.SGs, t1.PGs),
               std::make_tuple(4, 3, 2, 0, 1));
     EXPECT_EQ(std::tie(l.team(2).PFs, l.team(2).NumPlayers, l.team(5).Cs), std::make_tuple(1, 1, 0));
+}
+
+// Player 8's AL1T goes to the first free slot, player 7's PF slot being taken.
+TEST(AwardRecord, WritesEachCodeIntoItsSlot) {
+    League l = NamedTeams();
+    l.state.Season = 2004;
+    AddPlayer(l, 7, "T4", 60, 2);
+    AddPlayer(l, 8, "T5", 60, 2);
+    l.player(7).DefaultPosition = "PF";
+    ScriptedHost host;
+    for (auto [id, code] : {std::pair{7, "AL1T"}, {8, "AL1T"}, {8, "POW"}, {7, "POW"}, {7, "MVP"}})
+        EXPECT_TRUE(RecordAward(l, host, id, code)) << id << code;
+    EXPECT_FALSE(RecordAward(l, host, 0, "ROY"));
+    const SeasonArchive& a = l.tables.archive.at(0);
+    EXPECT_EQ(a.Teams[0][1], (AwardSlot{7, "P 7", "PF", "T4"}));
+    EXPECT_EQ(std::tie(a.Season, a.Teams[0][0].PlayerID, a.PlayerOfWeek[0].PlayerID,
+                       a.PlayerOfWeek[1].PlayerID, a.Awards[4].PlayerID, a.Awards[5].PlayerID),
+              std::make_tuple(2004, 8, 8, 7, 7, 0));
 }
 
 class SeasonSteps : public ::testing::Test {
