@@ -4,7 +4,7 @@
 #include <regex>
 
 #include "season/sim_seasons.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace fs = std::filesystem;
 

@@ -7,7 +7,7 @@
 #include "core/sample_league.h"
 #include "platform/program_folder.h"
 #include "reports/teams_table.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace hv {
 namespace {

@@ -4,7 +4,7 @@
 #include "league/player_import.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace hv {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "core/sample_league.h"
 #include "league/league_options.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace fs = std::filesystem;
 

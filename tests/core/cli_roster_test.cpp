@@ -4,7 +4,7 @@
 #include "core/roster_test_support.h"
 #include "season/lineup_edit.h"
 #include "season/transactions.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace hv {
 namespace {

@@ -2,7 +2,7 @@
 // season and its playoffs to the champion and the rookie draft; the saved file reloads at every phase.
 #include <gtest/gtest.h>
 
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace hv {
 namespace {

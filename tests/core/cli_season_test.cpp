@@ -1,7 +1,7 @@
 // The season and honours commands of hoopvale-cli on a bench league of real games, and their refusals.
 #include <gtest/gtest.h>
 
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace hv {
 namespace {

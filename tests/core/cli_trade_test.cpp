@@ -5,7 +5,7 @@
 
 #include "personnel/trade_value.h"
 #include "support/trade_league.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace hv {
 namespace {

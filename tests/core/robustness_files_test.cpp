@@ -10,7 +10,7 @@
 #include "league/saved_games.h"
 #include "platform/scripted_host.h"
 #include "platform/sqlite_db.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace fs = std::filesystem;
 

@@ -11,7 +11,7 @@
 #include "league/league_lock.h"
 #include "league/saved_games.h"
 #include "platform/scripted_host.h"
-#include "support/trim_a_cli.h"
+#include "support/cli_test.h"
 
 namespace fs = std::filesystem;
 
