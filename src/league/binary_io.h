@@ -14,7 +14,7 @@ struct FormatError : std::runtime_error {
 };
 
 class ByteWriter {
-public:
+  public:
     void I16(int16_t v) { Raw(&v, 2); }
     void I32(int32_t v) { Raw(&v, 4); }
     void F64(double v) { Raw(&v, 8); }
@@ -30,7 +30,7 @@ public:
     std::string& Bytes() { return bytes_; }
     void Reserve(size_t n) { bytes_.reserve(n); }
 
-private:
+  private:
     void Raw(const void* p, size_t n) { bytes_.append(static_cast<const char*>(p), n); } // little-endian host
     std::string bytes_;
 };
@@ -68,12 +68,28 @@ inline bool IsValidUtf8(std::string_view s) {
 }
 
 class ByteReader {
-public:
+  public:
     explicit ByteReader(std::string_view data) : data_(data) {}
-    int16_t I16() { int16_t v; Raw(&v, 2); return v; }
-    uint16_t U16() { uint16_t v; Raw(&v, 2); return v; }
-    int32_t I32() { int32_t v; Raw(&v, 4); return v; }
-    double F64() { double v; Raw(&v, 8); return v; }
+    int16_t I16() {
+        int16_t v;
+        Raw(&v, 2);
+        return v;
+    }
+    uint16_t U16() {
+        uint16_t v;
+        Raw(&v, 2);
+        return v;
+    }
+    int32_t I32() {
+        int32_t v;
+        Raw(&v, 4);
+        return v;
+    }
+    double F64() {
+        double v;
+        Raw(&v, 8);
+        return v;
+    }
     bool Bool() { return I16() != 0; }
     std::string Str() {
         uint16_t n = U16();
@@ -86,7 +102,7 @@ public:
     size_t Remaining() const { return data_.size() - pos_; }
     bool AtEnd() const { return pos_ == data_.size(); }
 
-private:
+  private:
     void Need(size_t n) const {
         if (Remaining() < n) throw FormatError("unexpected end of file");
     }

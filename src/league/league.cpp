@@ -10,36 +10,53 @@ League::League() : players(kPlayerSlots) {}
 
 int32_t& Player::Contract(int year) {
     switch (year) {
-    case 1: return contract1;
-    case 2: return contract2;
-    case 3: return contract3;
-    case 4: return contract4;
-    case 5: return contract5;
-    case 6: return contract6;
-    case 7: return contract7;
-    case 8: return contract8;
+    case 1:
+        return contract1;
+    case 2:
+        return contract2;
+    case 3:
+        return contract3;
+    case 4:
+        return contract4;
+    case 5:
+        return contract5;
+    case 6:
+        return contract6;
+    case 7:
+        return contract7;
+    case 8:
+        return contract8;
     }
     throw std::out_of_range("contract year");
 }
 
-int32_t Player::Contract(int year) const { return const_cast<Player*>(this)->Contract(year); }
+int32_t Player::Contract(int year) const {
+    return const_cast<Player*>(this)->Contract(year);
+}
 
 int16_t& Team::Depth(int position, int depth) {
-    int16_t* rows[5][3] = {{&C1, &C2, &C3}, {&PF1, &PF2, &PF3}, {&SF1, &SF2, &SF3},
-                           {&SG1, &SG2, &SG3}, {&PG1, &PG2, &PG3}};
+    int16_t* rows[5][3] = {
+        {&C1, &C2, &C3}, {&PF1, &PF2, &PF3}, {&SF1, &SF2, &SF3}, {&SG1, &SG2, &SG3}, {&PG1, &PG2, &PG3}};
     if (position < 1 || position > 5 || depth < 1 || depth > 3) throw std::out_of_range("depth chart slot");
     return *rows[position - 1][depth - 1];
 }
 
-int16_t Team::Depth(int position, int depth) const { return const_cast<Team*>(this)->Depth(position, depth); }
+int16_t Team::Depth(int position, int depth) const {
+    return const_cast<Team*>(this)->Depth(position, depth);
+}
 
 int16_t& Team::PositionCount(int position) {
     switch (position) {
-    case 1: return Cs;
-    case 2: return PFs;
-    case 3: return SFs;
-    case 4: return SGs;
-    case 5: return PGs;
+    case 1:
+        return Cs;
+    case 2:
+        return PFs;
+    case 3:
+        return SFs;
+    case 4:
+        return SGs;
+    case 5:
+        return PGs;
     }
     throw std::out_of_range("position");
 }
@@ -50,7 +67,9 @@ void League::RebuildFreeIDs() {
         if (player(id).IsEmpty()) freeIDs.push_back(static_cast<int16_t>(id));
 }
 
-void League::ReleasePlayerID(int16_t id) { freeIDs.push_back(id); }
+void League::ReleasePlayerID(int16_t id) {
+    freeIDs.push_back(id);
+}
 
 int16_t League::AllocatePlayerID() {
     if (!freeIDs.empty()) {

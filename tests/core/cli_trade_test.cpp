@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "personnel/trade_value.h"
-#include "support/trade_league.h"
 #include "support/cli_test.h"
+#include "support/trade_league.h"
 
 namespace hv {
 namespace {
