@@ -70,26 +70,10 @@ inline bool IsValidUtf8(std::string_view s) {
 class ByteReader {
   public:
     explicit ByteReader(std::string_view data) : data_(data) {}
-    int16_t I16() {
-        int16_t v;
-        Raw(&v, 2);
-        return v;
-    }
-    uint16_t U16() {
-        uint16_t v;
-        Raw(&v, 2);
-        return v;
-    }
-    int32_t I32() {
-        int32_t v;
-        Raw(&v, 4);
-        return v;
-    }
-    double F64() {
-        double v;
-        Raw(&v, 8);
-        return v;
-    }
+    int16_t I16() { return Value<int16_t>(); }
+    uint16_t U16() { return Value<uint16_t>(); }
+    int32_t I32() { return Value<int32_t>(); }
+    double F64() { return Value<double>(); }
     bool Bool() { return I16() != 0; }
     std::string Str() {
         uint16_t n = U16();
@@ -106,10 +90,12 @@ class ByteReader {
     void Need(size_t n) const {
         if (Remaining() < n) throw FormatError("unexpected end of file");
     }
-    void Raw(void* p, size_t n) {
-        Need(n);
-        std::memcpy(p, data_.data() + pos_, n);
-        pos_ += n;
+    template <class T> T Value() { // little-endian host
+        Need(sizeof(T));
+        T v;
+        std::memcpy(&v, data_.data() + pos_, sizeof(T));
+        pos_ += sizeof(T);
+        return v;
     }
     std::string_view data_;
     size_t pos_ = 0;
