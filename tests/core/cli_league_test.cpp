@@ -83,6 +83,7 @@ TEST_F(CliLeague, RefusalsExitOneAndChangeNothing) {
          {{"options", "Locked", "--injuries", "on"}, 1, "League Options: Only the league commissioner"},
          {{"options", "Test League", "--salary-cap", "-5"}, 1, "League Options: The salary cap must be"},
          {{"options", "Test League", "--injuries", "maybe"}, 2, ""},
+         {{"password", "Test League", "--set", "N/A"}, 1, "Invalid Password"},
          {{"password", "Test League", "--set", "a", "--none"}, 2, ""}});
     EXPECT_TRUE(Bytes("Locked") == locked);
     EXPECT_TRUE(fs::exists(home / "outside.sav"));
