@@ -9,25 +9,10 @@ namespace hv {
 League::League() : players(kPlayerSlots) {}
 
 int32_t& Player::Contract(int year) {
-    switch (year) {
-    case 1:
-        return contract1;
-    case 2:
-        return contract2;
-    case 3:
-        return contract3;
-    case 4:
-        return contract4;
-    case 5:
-        return contract5;
-    case 6:
-        return contract6;
-    case 7:
-        return contract7;
-    case 8:
-        return contract8;
-    }
-    throw std::out_of_range("contract year");
+    int32_t* years[8] = {&contract1, &contract2, &contract3, &contract4,
+                         &contract5, &contract6, &contract7, &contract8};
+    if (year < 1 || year > 8) throw std::out_of_range("contract year");
+    return *years[year - 1];
 }
 
 int32_t Player::Contract(int year) const {
@@ -46,19 +31,9 @@ int16_t Team::Depth(int position, int depth) const {
 }
 
 int16_t& Team::PositionCount(int position) {
-    switch (position) {
-    case 1:
-        return Cs;
-    case 2:
-        return PFs;
-    case 3:
-        return SFs;
-    case 4:
-        return SGs;
-    case 5:
-        return PGs;
-    }
-    throw std::out_of_range("position");
+    int16_t* counts[5] = {&Cs, &PFs, &SFs, &SGs, &PGs};
+    if (position < 1 || position > 5) throw std::out_of_range("position");
+    return *counts[position - 1];
 }
 
 void League::RebuildFreeIDs() {
