@@ -9,6 +9,7 @@
 #include "league/default_league.h"
 #include "league/startup.h"
 #include "platform/scripted_host.h"
+#include "support/build_paths.h"
 
 namespace hv::bench {
 
@@ -18,7 +19,7 @@ class BenchLeague {
         namespace fs = std::filesystem;
         std::random_device rd;
         home_ = fs::temp_directory_path() / ("hoopvale-bench-" + std::to_string(rd()));
-        fs::copy(HOOPVALE_TEST_DATA, home_, fs::copy_options::recursive);
+        fs::copy(hv::build_paths::kTestData, home_, fs::copy_options::recursive);
         session_.league.programFolder = home_;
         if (!RunStartup(session_, host_) || !LoadDefaultLeagueKeepingRosters(session_, host_, "benchmark"))
             throw std::runtime_error("cannot set up the benchmark league");

@@ -4,12 +4,13 @@
 #include "platform/scripted_host.h"
 #include "season/schedule.h"
 #include "season/standings.h"
+#include "support/build_paths.h"
 
 namespace {
 
 hv::League NamedLeague() {
     hv::League league;
-    league.programFolder = HOOPVALE_TEST_DATA;
+    league.programFolder = hv::build_paths::kTestData;
     for (int t = 1; t <= hv::kLeagueTeams; ++t) {
         hv::Team& team = league.team(t);
         team.Name = "T" + std::to_string(t);

@@ -7,6 +7,7 @@
 #include "core/sample_league.h"
 #include "platform/program_folder.h"
 #include "reports/teams_table.h"
+#include "support/build_paths.h"
 #include "support/cli_test.h"
 
 namespace hv {
@@ -35,7 +36,7 @@ class CliConventions : public test::CliTest {
 
 TEST_F(CliConventions, VersionNeedsNoProgramFolder) {
     std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"--home", "/nonexistent/place", "--version"}, out, err, HOOPVALE_CLI_PATH), 0);
+    EXPECT_EQ(RunCli({"--home", "/nonexistent/place", "--version"}, out, err, hv::build_paths::kCli), 0);
     EXPECT_EQ(out.str() + err.str(), "Hoopvale Version " + VersionText() + "\n");
 }
 

@@ -9,13 +9,14 @@
 #include "league/binary_io.h"
 #include "league/league.h"
 #include "platform/sqlite_db.h"
+#include "support/build_paths.h"
 
 namespace hv {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kHome = HOOPVALE_TEST_DATA;
+const fs::path kHome = hv::build_paths::kTestData;
 
 std::string ReadBytes(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -53,7 +54,7 @@ TEST(InstalledDataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
 
 // The committed sources are what their seeded generators make of today's inputs.
 TEST(InstalledDataFiles, GeneratedSourcesAreUpToDate) {
-    const fs::path tools = fs::path(HOOPVALE_SOURCE_DIR) / "tools";
+    const fs::path tools = fs::path(hv::build_paths::kSourceDir) / "tools";
     if (std::system("python3 -c pass > /dev/null 2>&1") != 0) GTEST_SKIP() << "python3 is not installed";
     for (const char* script : {"generate_schedule.py", "generate_default_league.py"})
         EXPECT_EQ(std::system(("python3 \"" + (tools / script).string() + "\" --check").c_str()), 0)

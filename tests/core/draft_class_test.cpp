@@ -9,6 +9,7 @@
 #include "personnel/draft_class.h"
 #include "personnel/ratings.h"
 #include "platform/sqlite_db.h"
+#include "support/build_paths.h"
 
 namespace fs = std::filesystem;
 
@@ -75,7 +76,7 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
 // points (rounding and the attribute limits) passes, and the spread itself within a factor of 1.6. The
 // overall rating is compared the same way.
 TEST(GeneratedPlayers, MatchTheShippedLeagueByPosition) {
-    fs::path shipped = fs::path(HOOPVALE_TEST_DATA) / "default.lge";
+    fs::path shipped = fs::path(hv::build_paths::kTestData) / "default.lge";
     ASSERT_TRUE(fs::exists(shipped)) << shipped;
 #define FIELD(name) std::pair<std::string, int16_t Player::*>(#name, &Player::name)
     const std::pair<std::string, int16_t Player::*> fields[] = {

@@ -9,6 +9,7 @@
 #include "league/binary_io.h"
 #include "platform/scripted_host.h"
 #include "season/schedule.h"
+#include "support/build_paths.h"
 #include "support/temp_home.h"
 
 namespace fs = std::filesystem;
@@ -37,7 +38,7 @@ std::string Records(const std::vector<Pair>& games) {
 }
 
 TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
-    std::ifstream in(fs::path(HOOPVALE_TEST_DATA) / "Schedule.dat", std::ios::binary);
+    std::ifstream in(fs::path(hv::build_paths::kTestData) / "Schedule.dat", std::ios::binary);
     std::string bytes((std::istreambuf_iterator<char>(in)), {});
     std::map<Pair, int> listed;
     for (ByteReader r(bytes); !r.AtEnd(); r.F64()) {
@@ -47,7 +48,7 @@ TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
     std::set<std::string> firstDays; // the list is shuffled: each seed opens the season differently
     for (uint64_t seed = 1; seed <= 6; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        League league = LeagueAt(HOOPVALE_TEST_DATA);
+        League league = LeagueAt(hv::build_paths::kTestData);
         league.rng.Seed(seed);
         ScriptedHost host;
         ASSERT_TRUE(GenerateSchedule(league, host)) << host.LastMessage();

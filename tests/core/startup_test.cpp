@@ -7,6 +7,7 @@
 #include "cli/cli_app.h"
 #include "league/startup.h"
 #include "platform/scripted_host.h"
+#include "support/build_paths.h"
 #include "support/temp_home.h"
 
 namespace hv {
@@ -77,7 +78,7 @@ TEST(Startup, EachMissingFileStopsTheProgramWithItsMessage) {
         }
         if (what != "mistyped" && *c.title) continue; // the command line, with and without a title
         std::ostringstream out, err;
-        EXPECT_EQ(RunCli({"--home", folder.string(), "info"}, out, err, HOOPVALE_CLI_PATH), kExitStartup);
+        EXPECT_EQ(RunCli({"--home", folder.string(), "info"}, out, err, hv::build_paths::kCli), kExitStartup);
         std::replace(text.begin(), text.end(), '\n', ' ');
         EXPECT_EQ(err.str(), std::string(*c.title ? c.title : "Hoopvale") + ": " + text + "\n");
         EXPECT_FALSE(fs::exists(home / "mistyped"));

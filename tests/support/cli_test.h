@@ -13,6 +13,7 @@
 #include "cli/cli_app.h"
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
+#include "support/build_paths.h"
 #include "support/temp_home.h"
 
 namespace hv::test {
@@ -34,7 +35,7 @@ class CliTest : public ::testing::Test {
         head.insert(head.end(), options.begin(), options.end());
         args.insert(args.begin(), head.begin(), head.end());
         std::ostringstream out, err;
-        const int status = RunCli(args, out, err, HOOPVALE_CLI_PATH);
+        const int status = RunCli(args, out, err, hv::build_paths::kCli);
         return {status, out.str(), err.str()};
     }
     std::string Bytes(const std::string& league) const {

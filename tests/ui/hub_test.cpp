@@ -221,7 +221,7 @@ class HubTest : public QObject {
         for (const char* option : {"--help", "--version"}) {
             QProcess program;
             program.setProcessEnvironment(env);
-            program.start(QStringLiteral(HOOPVALE_GUI_PATH), {QString::fromLatin1(option)});
+            program.start(QString::fromUtf8(hv::build_paths::kGui), {QString::fromLatin1(option)});
             QVERIFY(program.waitForFinished(60000));
             QCOMPARE(program.exitStatus(), QProcess::NormalExit);
             QCOMPARE(program.exitCode(), 0);
@@ -257,3 +257,4 @@ class HubTest : public QObject {
 
 QTEST_MAIN(HubTest)
 #include "hub_test.moc"
+#include "support/build_paths.h"
