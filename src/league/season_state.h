@@ -53,4 +53,10 @@ struct SeasonState {
     void SetSalaryCapDollars(int64_t dollars) { SalaryCap = dollars * 10000; }
 };
 
+// The season whose games were played last: the current one until the end of the season, which moves the
+// season number on and the league to the rookie draft in one step; from then on the one before.
+inline int16_t LastPlayedSeason(const SeasonState& s) {
+    return s.SeasonDay >= Phase::RookieDraft ? static_cast<int16_t>(s.Season - 1) : s.Season;
+}
+
 } // namespace hv

@@ -27,11 +27,6 @@ void MoveCutSalaryOn(Team& t) {
     t.CutSalary.back() = 0;
 }
 
-// The season that has just ended: the one before the current season once the season number moved on.
-int16_t EndedSeason(const SeasonState& s) {
-    return s.SeasonDay >= Phase::RookieDraft ? static_cast<int16_t>(s.Season - 1) : s.Season;
-}
-
 } // namespace
 
 void AddSeasonToCareer(Player& p, int16_t season) {
@@ -94,7 +89,7 @@ bool RetiresAtSeasonEnd(const Player& p, double r) {
 }
 
 bool ProcessSeasonEnd(League& league, Host& host) {
-    const int16_t ended = EndedSeason(league.state);
+    const int16_t ended = LastPlayedSeason(league.state);
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
         Player& p = league.player(id);
         if (p.IsEmpty()) continue;

@@ -16,19 +16,15 @@ namespace hv {
 
 namespace {
 
-// The first steps of both orders: the new season, at the rookie draft, with no draft under way.
-void OpenNextSeason(League& league, bool atRookieDraft) {
+// The first steps of both orders: the new season, at the rookie draft, with no draft under way. The season
+// number and the day move together, so that every later step sees the season just played as LastPlayedSeason.
+void OpenNextSeason(League& league) {
     SeasonState& s = league.state;
     ++s.Season;
-    if (atRookieDraft) s.SeasonDay = Phase::RookieDraft;
+    s.SeasonDay = Phase::RookieDraft;
     s.DraftState = 0;
     s.DraftPickState = 0;
     ClearTradingState(league);
-}
-
-// The end of the season raises Season first: the records and box files belong to the one before.
-int16_t SeasonJustPlayed(const League& league) {
-    return static_cast<int16_t>(league.state.Season - 1);
 }
 
 } // namespace
@@ -50,11 +46,11 @@ bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption) {
         host.PumpEvents();
     };
     host.SetBusy(true);
-    OpenNextSeason(league, true);
+    OpenNextSeason(league);
     step("Processing Injuries");
     ClearInjuredReserve(league);
     step("Processing Records");
-    UpdateSeasonRecords(league, SeasonJustPlayed(league));
+    UpdateSeasonRecords(league, LastPlayedSeason(league.state));
     step("Aging Players");
     ProcessSeasonEnd(league, host);
     step("Processing Career Records");
@@ -69,16 +65,16 @@ bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption) {
 }
 
 void CloseEndSeason(League& league, Host& host) {
-    FileSeasonBoxScores(league, SeasonJustPlayed(league), host);
+    FileSeasonBoxScores(league, LastPlayedSeason(league.state), host);
 }
 
 bool EndSeasonUnattended(League& league, Host& host) {
     if (!SeasonReadyToEnd(league)) return false;
     League before = league;
-    OpenNextSeason(league, false);
-    FileSeasonBoxScores(league, SeasonJustPlayed(league), host);
+    OpenNextSeason(league);
+    FileSeasonBoxScores(league, LastPlayedSeason(league.state), host);
     ClearInjuredReserve(league);
-    UpdateSeasonRecords(league, SeasonJustPlayed(league));
+    UpdateSeasonRecords(league, LastPlayedSeason(league.state));
     ProcessSeasonEnd(league, host);
     UpdateAllCareerRecords(league);
     ClearSchedule(league);
@@ -87,7 +83,6 @@ bool EndSeasonUnattended(League& league, Host& host) {
         return false;
     }
     EnsureComingDraftClass(league);
-    league.state.SeasonDay = Phase::RookieDraft;
     RunComputerTrades(league, host);
     return true;
 }

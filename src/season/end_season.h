@@ -28,10 +28,10 @@ bool EndSeason(League& league, Host& host, const EndSeasonCaption& caption = {})
 // play-by-play files deleted.
 void CloseEndSeason(League& league, Host& host);
 
-// The same steps for seasons simulated unattended, in their order: Season + 1, the draft's progress values,
-// the trading state, the season's files, injured reserve, season records, aging, career records, the
-// schedule, the draft lottery, the draft class, day 170, computer trades. When the lottery cannot be drawn
-// its message has been shown, the result is false and the league is as it was.
+// The same steps for seasons simulated unattended, in their order: Season + 1 and day 170 at once, the
+// draft's progress values, the trading state, the season's files, injured reserve, season records, aging,
+// career records, the schedule, the draft lottery, the draft class, computer trades. When the lottery cannot
+// be drawn its message has been shown, the result is false and the league is as it was.
 bool EndSeasonUnattended(League& league, Host& host);
 
 } // namespace hv

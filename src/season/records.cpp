@@ -128,7 +128,8 @@ void UpdateCareerRecords(League& league, int playerID) {
                                         double(c.Turnovers)};
     const std::string team = p.Team == kFreeAgent ? p.LastTeam : p.Team;
     // The entry's season: his latest season of statistics.
-    const int16_t season = p.SeasonHistory.empty() ? league.state.Season : p.SeasonHistory.back().Season;
+    const int16_t season =
+        p.SeasonHistory.empty() ? LastPlayedSeason(league.state) : p.SeasonHistory.back().Season;
     for (size_t k = 0; k < values.size(); ++k) {
         auto entries = CategoryEntries(league, RecordBookKind::Career, static_cast<int>(k + 1));
         for (size_t i = 0; i < entries.size(); ++i)

@@ -46,7 +46,7 @@ int TeamOfPlayer(const League& league, int id) {
 }
 
 int16_t SigningSeason(const SeasonState& state) {
-    return state.SeasonDay < 168 ? state.Season : static_cast<int16_t>(state.Season - 1);
+    return LastPlayedSeason(state);
 }
 
 void LogTransaction(League& league, const std::string& team, std::string action) {

@@ -17,8 +17,8 @@ constexpr int kMaxRoster = 15;     // a signing is refused at this size
 // Slot 1 to 29 of the player's team; 0 for a free agent, a prospect or an empty slot.
 int TeamOfPlayer(const League& league, int id);
 
-// The season a signing made now is filed under (the SignYear it gives): the current one until the season's
-// end (day 168), the one just ended from then on, so that the off-season follows its season on the day scale.
+// The season a signing made now is filed under (the SignYear it gives): the season played last
+// (LastPlayedSeason), so that the off-season follows its season on the day scale.
 int16_t SigningSeason(const SeasonState& state);
 
 // The most lines the log holds: as many as the saved game can store. A league run for decades makes room by

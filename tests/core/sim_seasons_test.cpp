@@ -7,6 +7,7 @@
 #include "league/season_archive.h"
 #include "league/team_control.h"
 #include "reports/league_census.h"
+#include "season/end_season.h"
 #include "season/sim_seasons.h"
 
 namespace hv {
@@ -154,6 +155,63 @@ TEST(SimSeasons, StoppedThenRunFromMidSeasonCompletesThatSeason) {
               "Season: " + std::to_string(first) + " - Simming day " + std::to_string(stoppedOn));
     EXPECT_EQ(std::tie(l.state.Season, l.state.SeasonDay), std::make_tuple(first + 1, Phase::BeforeSeason));
     EXPECT_EQ(season.host.lastValue, season.host.lastMaximum); // the progress ends full
+}
+
+TEST(SimSeasons, SeasonsEndedUnattendedAndByHandAreFiledUnderTheirOwnNumbers) {
+    test::SeasonLeague season;
+    ASSERT_TRUE(season.Load(5));
+    League& l = season.league();
+    const int16_t first = l.state.Season;
+    // A season's end as its games would leave it: every player of a team with a line, the playoffs over,
+    // and a 45-year-old scorer of a team who retires into the Hall of Fame.
+    std::vector<std::pair<int, std::string>> veterans;
+    auto seasonPlayed = [&] {
+        int veteran = 0;
+        for (int id = kLastLeaguePlayer; id >= 1; --id) {
+            Player& p = l.player(id);
+            if (p.IsEmpty() || l.FindTeam(p.Team) == 0) continue;
+            p.SeasonStats.Games = 60, p.SeasonStats.Points = 600;
+            if (p.Age < 40) veteran = id;
+        }
+        Player& p = l.player(veteran);
+        p.Age = 45, p.CAREERPOINTS = 40000, p.Career.Points = 40000;
+        veterans.emplace_back(veteran, p.Name);
+        l.state.SeasonDay = Phase::FirstEndSeason + 1;
+    };
+    seasonPlayed();
+    ASSERT_EQ(SimSeasons(l, season.host, 1), SeasonsOutcome::Done);
+    ASSERT_EQ(std::tie(l.state.Season, l.state.SeasonDay), std::make_tuple(first + 1, Phase::BeforeSeason));
+    seasonPlayed();
+    ASSERT_TRUE(EndSeason(l, season.host));
+
+    // One career line per season, under its own number.
+    const std::vector<int16_t> one{first}, two{static_cast<int16_t>(first + 1)}, both{first, two[0]};
+    int withBoth = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+        std::vector<int16_t> seasons;
+        for (const SeasonHistoryEntry& h : l.player(id).SeasonHistory)
+            seasons.push_back(h.Season);
+        EXPECT_TRUE(seasons.empty() || seasons == one || seasons == two || seasons == both) << id;
+        withBoth += seasons == both;
+    }
+    EXPECT_GT(withBoth, 200);
+    for (int k = 0; k < 2; ++k) {
+        const auto& [id, name] = veterans[static_cast<size_t>(k)];
+        const int16_t retired = static_cast<int16_t>(first + k);
+        auto r = std::find_if(l.tables.retiredPlayers.begin(), l.tables.retiredPlayers.end(),
+                              [&](const RetiredPlayer& r) { return r.ID == id && r.Name == name; });
+        ASSERT_NE(r, l.tables.retiredPlayers.end()) << name;
+        EXPECT_EQ(std::make_pair(r->RetiredSeason, r->Seasons.back().Season),
+                  std::make_pair(retired, retired))
+            << name;
+        int entries = 0;
+        for (const RecordEntry& e : l.tables.careerRecords.entries)
+            if (e.PlayerID == id && e.Name == name) {
+                EXPECT_EQ(e.Season, retired) << name;
+                ++entries;
+            }
+        EXPECT_GT(entries, 0) << name;
+    }
 }
 
 } // namespace

@@ -40,8 +40,9 @@ TEST(Transactions, SignSetsTheContractCountsTheTeamAndLogs) {
                               before.TotalSalary + 590850));
     EXPECT_EQ(Log(rl.league).back(), "Hawks 2005/167: Sign PG " + p.Name + " for $590,850 over one year.");
 
-    // From day 168 on the signing counts for the season before.
-    rl.league.state.SeasonDay = 168;
+    // From the end of the season on (the season number has moved on) the signing counts for the season
+    // just played.
+    rl.league.state.SeasonDay = Phase::RookieDraft;
     const int late = rl.Add(0, 1, 50);
     ASSERT_TRUE(SignPlayer(rl.league, late, "Hawks"));
     EXPECT_EQ(rl.league.player(late).SignYear, 2004);
