@@ -44,11 +44,16 @@ int32_t SalaryBeforeResigning(const League& league, const Player& p) {
     return SeasonEnded(league) ? p.LastSalary : p.contract1;
 }
 
+int OfferExperience(const League& league, const Player& p) {
+    return SeasonEnded(league) ? p.Experience : p.Experience + 1;
+}
+
 std::optional<ContractOffer> ComputerOffer(League& league, int id, int team, BidKind kind) {
     const Player& p = league.player(id);
     const Team& t = league.team(team);
-    const int64_t maximum = MaximumSalary(league.state, p.Experience);
-    const int64_t minimum = MinimumSalary(p.Experience);
+    const int experience = OfferExperience(league, p);
+    const int64_t maximum = MaximumSalary(league.state, experience);
+    const int64_t minimum = MinimumSalary(experience);
     const double w = PlayerWorth(league, id);
     const double factor = TeamFactor(league, team, id);
     const int64_t room = OfferRoom(league, team);

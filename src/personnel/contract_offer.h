@@ -32,6 +32,10 @@ int64_t OfferRoom(const League& league, int team);
 // last one.
 int32_t SalaryBeforeResigning(const League& league, const Player& p);
 
+// The experience an offer is priced by (its minimum and maximum salary): the player's experience in the
+// contract's first season, one more than now before the season has ended.
+int OfferExperience(const League& league, const Player& p);
+
 // What a computer team offers player `id` for an offer of `kind`: the same amount every year, for a length
 // drawn from the amount's share of his maximum salary. Nothing for an exception the team has used.
 std::optional<ContractOffer> ComputerOffer(League& league, int id, int team, BidKind kind);

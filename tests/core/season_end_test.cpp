@@ -177,6 +177,33 @@ TEST_F(SeasonEnd, ExpiredContractsAtTheEndOfTheSeason) {
     EXPECT_FALSE(UserResign(league(), 2, waits, true, host)) << "already decided";
 }
 
+TEST_F(SeasonEnd, ResignedAtLeastTheMinimumOfTheComingExperience) {
+    // The minimum salary by experience. A cap of 1,000,000 holds every maximum below it, so each demand is
+    // the minimum of the contract's first season, when the player has one more season in the league.
+    const int32_t minimum[] = {332817, 465850, 540850, 565850, 590850, 653350,
+                               715850, 778350, 840850, 965850, 1000000};
+    SetHuman(league().team(2), true);
+    league().state.SetSalaryCapDollars(1000000);
+    league().state.Season = 2005, league().state.SeasonDay = 121;
+    std::vector<int> ids;
+    for (int experience = 0; experience <= 10; ++experience) {
+        const int id = Add(experience % 2 + 1, 27, {100000});
+        league().player(id).Experience = static_cast<int16_t>(experience);
+        league().player(id).BirdYears = 3;
+        ids.push_back(id);
+    }
+    SetContractValues(league());
+    for (int id : ids)
+        league().player(id).Resign = true;
+    league().state.Season = 2006, league().state.SeasonDay = Phase::RookieDraft;
+    ProcessSeasonEnd(league(), host);
+    for (int id : PlayersAwaitingResign(league(), 2))
+        ASSERT_TRUE(UserResign(league(), 2, id, true, host));
+    for (size_t e = 0; e < ids.size(); ++e)
+        EXPECT_EQ(league().player(ids[e]).contract1, minimum[std::min<size_t>(e + 1, 10)])
+            << e << " seasons before, re-signed by the " << league().player(ids[e]).Team;
+}
+
 TEST_F(SeasonEnd, UserResigningKeepsToTheCap) {
     SetHuman(league().team(2), true);
     const int id = Add(2, 28, {});
