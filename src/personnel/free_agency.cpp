@@ -71,11 +71,11 @@ std::vector<int> PlayersWithBids(const League& league, const std::vector<int>& l
 }
 
 // The free agent signs his best valid bid when `takeAny` or when its first year meets his asking value.
-void Decide(League& league, int id, bool takeAny) {
-    const int best = BestBid(league, id);
+void Decide(League& league, int id, bool takeAny, Host& host) {
+    const int best = BestBid(league, id, host);
     if (best < 0) return;
     const FreeAgentBid bid = league.tables.bids[static_cast<size_t>(best)];
-    if (takeAny || bid.Amounts[0] >= AskingSalary(league, id)) SignBid(league, bid);
+    if (takeAny || bid.Amounts[0] >= AskingSalary(league, id)) SignBid(league, bid, host);
 }
 
 void OpenFreeAgency(League& league) {
@@ -127,10 +127,15 @@ int32_t OpeningAsk(const League& league, int id) {
 
 int32_t AskingSalary(const League& league, int id) {
     const Player& p = league.player(id);
+    // The first day of free agency keeps the opening asks; before it a demand he holds is the one his old
+    // team was asked, so the ask is worked out afresh.
+    const bool opened = league.state.SeasonDay > Phase::FirstFreeAgency && FreeAgencyOpen(league.state);
     const int32_t opening =
-        p.Team == kFreeAgent && p.ResignDemand[0] > 0 ? p.ResignDemand[0] : OpeningAsk(league, id);
+        opened && p.Team == kFreeAgent && p.ResignDemand[0] > 0 ? p.ResignDemand[0] : OpeningAsk(league, id);
     const int day = std::clamp(FreeAgencyDayNumber(league.state), 1, 5);
-    return std::max(MinimumSalary(p.Experience), static_cast<int32_t>(Nearest(opening * (1.3 - 0.1 * day))));
+    const int32_t minimum = MinimumSalary(p.Experience);
+    const int32_t maximum = std::max(minimum, MaximumSalary(league.state, p.Experience));
+    return std::clamp(static_cast<int32_t>(Nearest(opening * (1.3 - 0.1 * day))), minimum, maximum);
 }
 
 std::optional<FreeAgentBid> ComputerBid(League& league, int team, int id) {
@@ -201,7 +206,7 @@ bool RunFreeAgencyDay(League& league, Host& host) {
             host.PumpEvents();
         }
         for (int id : PlayersWithBids(league, listed))
-            Decide(league, id, false);
+            Decide(league, id, false, host);
     } else {
         // The last day: each listed free agent hears the computer teams' final offers, then chooses.
         for (int id : listed) {
@@ -212,11 +217,11 @@ bool RunFreeAgencyDay(League& league, Host& host) {
                 else
                     WithdrawBid(league, id, team);
             }
-            Decide(league, id, true);
+            Decide(league, id, true, host);
             host.PumpEvents();
         }
         for (int id : PlayersWithBids(league, {}))
-            Decide(league, id, true);
+            Decide(league, id, true, host);
     }
     RecountPayrolls(league);
     ++s.SeasonDay;

@@ -29,7 +29,7 @@ std::vector<int> FreeAgentsByRating(const League& league, int limit = kLastLeagu
 // salary, within his minimum and maximum. Kept in his ResignDemand during free agency.
 int32_t OpeningAsk(const League& league, int id);
 // His asking value on the current day: the opening ask falls by a tenth of it each day, from 120 % on day 1
-// to 80 % on day 5, never below his minimum salary.
+// to 80 % on day 5, never below his minimum salary nor above his maximum.
 int32_t AskingSalary(const League& league, int id);
 
 // The bid computer team `team` makes for free agent `id` today, or nothing when it does not want him.

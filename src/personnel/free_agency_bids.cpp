@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "league/league_options.h"
+#include "league/team_control.h"
 #include "personnel/salary.h"
 #include "season/transactions.h"
 
@@ -31,6 +32,17 @@ double MoneyTerm(const League& league, const Player& p, const FreeAgentBid& bid)
         most += MaximumSalary(league.state, p.Experience + y);
     }
     return most > 0 ? (0.5 + p.Greed / 100.0) * offered / most : 0;
+}
+
+// A human team hears of its bid that a free agent no longer takes, and why.
+void TellBidLost(const League& league, const FreeAgentBid& bid, const std::string& reason, Host& host) {
+    if (bid.TeamID < 1 || bid.TeamID > kLeagueTeams || !IsHuman(league.team(bid.TeamID))) return;
+    const std::string player = bid.PlayerID >= 1 && bid.PlayerID <= kLastLeaguePlayer
+                                   ? league.player(bid.PlayerID).Name
+                                   : "player " + std::to_string(bid.PlayerID);
+    host.ShowMessage("The bid of the " + league.team(bid.TeamID).Name + " for " + player +
+                         " no longer holds. " + reason,
+                     "Free Agency", MessageIcon::Information);
 }
 
 } // namespace
@@ -96,22 +108,38 @@ CapPass HowBidFitsCap(const League& league, const FreeAgentBid& bid) {
     const int32_t first = bid.Amounts[0];
     if (first <= CapRoom(league, bid.TeamID)) return CapPass::Room;
     if (HoldsBirdRights(p, t)) return CapPass::BirdRights;
+    const OfferYears amounts = BidAmounts(bid);
+    const bool minimum = bid.Years >= 1 && bid.Years <= 2 &&
+                         std::all_of(amounts.begin(), amounts.begin() + bid.Years,
+                                     [&](int32_t a) { return a == MinimumSalary(p.Experience); });
+    if (minimum) return CapPass::Minimum;
     if (bid.Kind == BidKind::Mid && !t.UsedMidException && first <= kMidLevelException)
         return CapPass::MidException;
     if (bid.Kind == BidKind::Low && !t.UsedLowException && first <= kLowLevelException)
         return CapPass::LowException;
-    if (first == MinimumSalary(p.Experience) && bid.Years <= 2) return CapPass::Minimum;
     return CapPass::None;
 }
 
-bool BidIsValid(const League& league, const FreeAgentBid& bid) {
+std::string BidFault(const League& league, const FreeAgentBid& bid) {
     if (bid.PlayerID < 1 || bid.PlayerID > kLastLeaguePlayer || bid.TeamID < 1 || bid.TeamID > kLeagueTeams)
-        return false;
+        return "The bid names no player or no team of the league.";
     const Player& p = league.player(bid.PlayerID);
-    if (p.IsEmpty() || p.Team != kFreeAgent || bid.Years < 1 || bid.Years > 7) return false;
-    if (league.team(bid.TeamID).NumPlayers >= kMaxRoster) return false;
-    if (bid.Amounts[0] < MinimumSalary(p.Experience)) return false;
-    return HowBidFitsCap(league, bid) != CapPass::None;
+    const Team& t = league.team(bid.TeamID);
+    if (p.IsEmpty() || p.Team != kFreeAgent) return p.Name + " is not a free agent.";
+    if (bid.Years < 1 || bid.Years > 7) return "A contract runs for 1 to 7 years.";
+    if (t.NumPlayers >= kMaxRoster) return "The " + t.Name + " have 15 players.";
+    if (bid.Amounts[0] < MinimumSalary(p.Experience))
+        return "Illegal Contract: Year 1 is lower than the minimum salary";
+    if (HowBidFitsCap(league, bid) != CapPass::None) return "";
+    if (bid.Kind == BidKind::Mid && t.UsedMidException)
+        return "The " + t.Name + " have used their mid-level exception.";
+    if (bid.Kind == BidKind::Low && t.UsedLowException)
+        return "The " + t.Name + " have used their low-level exception.";
+    return "The " + t.Name + " do not have the cap room for " + SalaryCapText(bid.Amounts[0]) + ".";
+}
+
+bool BidIsValid(const League& league, const FreeAgentBid& bid) {
+    return BidFault(league, bid).empty();
 }
 
 double BidValue(const League& league, const FreeAgentBid& bid) {
@@ -127,12 +155,16 @@ double BidScore(League& league, const FreeAgentBid& bid) {
     return BidValue(league, bid) * (1 + 0.1 * league.rng.Uniform());
 }
 
-int BestBid(League& league, int id) {
+int BestBid(League& league, int id, Host& host) {
     auto& bids = league.tables.bids;
-    bids.erase(
-        std::remove_if(bids.begin(), bids.end(),
-                       [&](const FreeAgentBid& b) { return b.PlayerID == id && !BidIsValid(league, b); }),
-        bids.end());
+    bids.erase(std::remove_if(bids.begin(), bids.end(),
+                              [&](const FreeAgentBid& b) {
+                                  if (b.PlayerID != id) return false;
+                                  const std::string fault = BidFault(league, b);
+                                  if (!fault.empty()) TellBidLost(league, b, fault, host);
+                                  return !fault.empty();
+                              }),
+               bids.end());
     int best = -1;
     for (size_t i : BidsFor(league, id)) {
         bids[i].Score = BidScore(league, bids[i]);
@@ -146,7 +178,7 @@ std::string SigningLine(const Player& p, int32_t firstYear, int years) {
            (years == 1 ? std::string(" over one year.") : " over " + std::to_string(years) + " years.");
 }
 
-void SignBid(League& league, const FreeAgentBid& bid) {
+void SignBid(League& league, const FreeAgentBid& bid, Host& host) {
     const FreeAgentBid b = bid; // the bid itself is removed below
     Player& p = league.player(b.PlayerID);
     Team& t = league.team(b.TeamID);
@@ -158,7 +190,7 @@ void SignBid(League& league, const FreeAgentBid& bid) {
     p.LastFASeason = s.Season;
     p.BirdYears = 0;
     p.Signday = s.SeasonDay;
-    p.SignYear = s.SeasonDay < 168 ? s.Season : static_cast<int16_t>(s.Season - 1);
+    p.SignYear = SigningSeason(s);
     p.IR = false;
     p.ResignDemand = {};
     p.Exception = pass == CapPass::MidException || pass == CapPass::LowException;
@@ -167,6 +199,9 @@ void SignBid(League& league, const FreeAgentBid& bid) {
     league.AddToRoster(b.PlayerID);
     t.TotalSalary += p.contract1;
     LogTransaction(league, t.Name, SigningLine(p, p.contract1, b.Years));
+    for (size_t i : BidsFor(league, b.PlayerID))
+        if (league.tables.bids[i].TeamID != b.TeamID)
+            TellBidLost(league, league.tables.bids[i], p.Name + " signed with the " + t.Name + ".", host);
     RemoveBidsFor(league, b.PlayerID);
 }
 

@@ -2,10 +2,12 @@
 // the signing of the one he takes.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "league/league.h"
 #include "personnel/contract_offer.h"
+#include "platform/host.h"
 
 namespace hv {
 
@@ -24,26 +26,29 @@ std::vector<size_t> BidsFor(const League& league, int id);
 OfferYears BidAmounts(const FreeAgentBid& bid);
 
 // Whether the bid needs cap room the team does not have, and then what lets the team go over the cap: his
-// Bird rights, the mid-level or low-level exception it still has for an amount within it, or a contract at
-// his minimum salary.
+// Bird rights, a contract at his minimum salary every year for at most two years (which needs no
+// exception), or for a bid of that kind the mid-level or low-level exception the team still has for an
+// amount within it.
 enum class CapPass { Room, BirdRights, MidException, LowException, Minimum, None };
 CapPass HowBidFitsCap(const League& league, const FreeAgentBid& bid);
 
-// A bid holds while the player is a free agent, the team has fewer than 15 players, the first year is at
-// least his minimum salary and it fits the cap.
+// Why a bid does not hold, as a sentence for the user; empty while it holds: the player is a free agent,
+// the team has fewer than 15 players, the first year is at least his minimum salary and it fits the cap.
+std::string BidFault(const League& league, const FreeAgentBid& bid);
 bool BidIsValid(const League& league, const FreeAgentBid& bid);
 
 // The player's rating of a valid bid (see docs/free_agency.md), without and with its random part.
 double BidValue(const League& league, const FreeAgentBid& bid);
 double BidScore(League& league, const FreeAgentBid& bid);
 
-// The free agent weighs the bids he holds: invalid ones are removed, the others scored (Score). Returns the
-// position of the best in league.tables.bids, or -1 when none holds.
-int BestBid(League& league, int id);
+// The free agent weighs the bids he holds: invalid ones are removed (a human team is told why), the others
+// scored (Score). Returns the position of the best in league.tables.bids, or -1 when none holds.
+int BestBid(League& league, int id, Host& host);
 
 // He signs the bid: its amounts become his contract, he joins the team (an exception used is marked on the
-// team and on him), the "Sign" line is logged and his bids are removed.
-void SignBid(League& league, const FreeAgentBid& bid);
+// team and on him), the "Sign" line is logged and his bids are removed; a human team whose bid he passed
+// over is told.
+void SignBid(League& league, const FreeAgentBid& bid, Host& host);
 
 // "Sign PF Joe Smith for $1,250,000 over 3 years." / "... over one year."
 std::string SigningLine(const Player& p, int32_t firstYear, int years);

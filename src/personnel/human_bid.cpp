@@ -1,10 +1,12 @@
 #include "personnel/human_bid.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "league/team_control.h"
 #include "personnel/free_agency.h"
+#include "personnel/free_agency_bids.h"
 #include "personnel/salary.h"
 
 namespace hv {
@@ -18,12 +20,14 @@ bool Refuse(Host& host, const std::string& text) {
     return false;
 }
 
-// A bid that needs cap room the team lacks is covered by his Bird rights or an exception still unused.
-bool OverCapCovered(const League& league, int id, int team, int32_t firstYear) {
-    const Team& t = league.team(team);
-    return HoldsBirdRights(league.player(id), t) ||
-           (!t.UsedMidException && firstYear <= kMidLevelException) ||
-           (!t.UsedLowException && firstYear <= kLowLevelException);
+FreeAgentBid UserBid(int id, int team, const std::vector<int32_t>& amounts) {
+    FreeAgentBid bid;
+    bid.PlayerID = static_cast<int16_t>(id);
+    bid.TeamID = static_cast<int16_t>(team);
+    bid.Years = static_cast<int16_t>(std::min<size_t>(amounts.size(), bid.Amounts.size()));
+    for (size_t y = 0; y < static_cast<size_t>(bid.Years); ++y)
+        bid.Amounts[y] = amounts[y];
+    return bid;
 }
 
 } // namespace
@@ -58,15 +62,17 @@ bool ValidateHumanBid(const League& league, int id, int team, const std::vector<
         if (amounts[y] < amounts[y - 1])
             return Refuse(host, "Contract Value may not decrease from year to year");
     const bool longTimeOwnPlayer = p.LastTeam == t.Name && league.state.Season - p.LastFASeason >= 3;
-    const double limit = longTimeOwnPlayer ? 0.1251 : 0.1001;
+    // Raises are compared in tenths of a percent, the figures the message shows.
+    const long limit = longTimeOwnPlayer ? 125 : 100;
     for (size_t y = 1; y < years; ++y) {
-        const double raise = static_cast<double>(amounts[y] - amounts[y - 1]) / amounts[y - 1];
+        const long raise = std::lround(1000.0 * (amounts[y] - amounts[y - 1]) / amounts[y - 1]);
         if (raise > limit)
-            return Refuse(host, PercentText(raise) + "% raise from year " + std::to_string(y) + " to year " +
-                                    std::to_string(y + 1) + " is greater than the maximum raise of " +
-                                    (longTimeOwnPlayer ? "12.5%" : "10%"));
+            return Refuse(host, PercentText(raise / 1000.0) + "% raise from year " + std::to_string(y) +
+                                    " to year " + std::to_string(y + 1) +
+                                    " is greater than the maximum raise of " + PercentText(limit / 1000.0) +
+                                    "%");
     }
-    if (amounts[0] > CapRoom(league, team) && !OverCapCovered(league, id, team, amounts[0])) {
+    if (HumanBidKind(league, UserBid(id, team, amounts)) == BidKind::None) {
         for (int32_t a : amounts)
             if (a != minimum)
                 return Refuse(
@@ -76,13 +82,18 @@ bool ValidateHumanBid(const League& league, int id, int team, const std::vector<
     return true;
 }
 
-BidKind HumanBidKind(const League& league, int id, int team, int32_t firstYear) {
-    const Team& t = league.team(team);
-    if (league.player(id).LastTeam == t.Name) return BidKind::Resign;
-    if (firstYear <= CapRoom(league, team)) return BidKind::New;
-    if (!t.UsedMidException && firstYear <= kMidLevelException) return BidKind::Mid;
-    if (!t.UsedLowException && firstYear <= kLowLevelException) return BidKind::Low;
-    return BidKind::Min;
+BidKind HumanBidKind(const League& league, const FreeAgentBid& bid) {
+    FreeAgentBid b = bid;
+    const bool formerTeam = league.player(bid.PlayerID).LastTeam == league.team(bid.TeamID).Name;
+    b.Kind = formerTeam ? BidKind::Resign : BidKind::New;
+    const CapPass pass = HowBidFitsCap(league, b);
+    if (pass == CapPass::Room || pass == CapPass::BirdRights) return b.Kind;
+    if (pass == CapPass::Minimum) return BidKind::Min;
+    for (BidKind exception : {BidKind::Mid, BidKind::Low}) {
+        b.Kind = exception;
+        if (HowBidFitsCap(league, b) != CapPass::None) return exception;
+    }
+    return BidKind::None;
 }
 
 bool PlaceHumanBid(League& league, int team, int id, const std::vector<int32_t>& amounts, Host& host) {
@@ -93,13 +104,10 @@ bool PlaceHumanBid(League& league, int team, int id, const std::vector<int32_t>&
     const Player& p = league.player(id);
     if (p.IsEmpty() || p.Team != kFreeAgent) return Refuse(host, p.Name + " is not a free agent.");
     if (!ValidateHumanBid(league, id, team, amounts, host)) return false;
-    FreeAgentBid bid;
-    bid.PlayerID = static_cast<int16_t>(id);
-    bid.TeamID = static_cast<int16_t>(team);
-    bid.Kind = HumanBidKind(league, id, team, amounts[0]);
-    bid.Years = static_cast<int16_t>(amounts.size());
-    for (size_t y = 0; y < amounts.size(); ++y)
-        bid.Amounts[y] = amounts[y];
+    FreeAgentBid bid = UserBid(id, team, amounts);
+    bid.Kind = HumanBidKind(league, bid);
+    // A bid he could not take (a full roster) is refused now rather than dropped when he decides.
+    if (const std::string fault = BidFault(league, bid); !fault.empty()) return Refuse(host, fault);
     PlaceBid(league, bid);
     return true;
 }

@@ -47,6 +47,9 @@ class FreeAgency : public ::testing::Test {
         host.messages.clear();
         return ValidateHumanBid(league(), id, team, amounts, host);
     }
+    BidKind Kind(int team, std::vector<int32_t> amounts) {
+        return HumanBidKind(league(), Bid(team, BidKind::None, amounts));
+    }
 
     test::RosterLeague roster;
     ScriptedHost host;
@@ -92,14 +95,14 @@ TEST_F(FreeAgency, TheBestValidBidIsSigned) {
     PlaceBid(league(), Bid(1, BidKind::New, {2000000, 2000000}));
     PlaceBid(league(), Bid(6, BidKind::Min, {565850}));
     league().team(6).TotalSalary = 50000000;
-    const int best = BestBid(league(), id);
+    const int best = BestBid(league(), id, host);
     ASSERT_EQ(league().tables.bids.size(), 2u);
     ASSERT_GE(best, 0);
     // The money term decides between two teams alike: 2,000,000 for two years against the minimum.
     const FreeAgentBid chosen = league().tables.bids[static_cast<size_t>(best)];
     EXPECT_EQ(chosen.TeamID, 1);
     const int16_t players = league().team(1).NumPlayers;
-    SignBid(league(), chosen);
+    SignBid(league(), chosen, host);
     const Player& p = league().player(id);
     EXPECT_EQ(
         std::tie(p.Team, p.contract1, p.contract2, p.contract3, p.LastFASeason, p.BirdYears, p.Exception),
@@ -110,22 +113,33 @@ TEST_F(FreeAgency, TheBestValidBidIsSigned) {
     EXPECT_EQ(league().tables.transactions.back().Action,
               "Sign PF " + p.Name + " for $2,000,000 over 2 years.");
     // An exception is used up by the signing.
-    SignBid(league(), Bid(4, BidKind::Mid, {4000000, 4200000, 4400000}));
+    SignBid(league(), Bid(4, BidKind::Mid, {4000000, 4200000, 4400000}), host);
     EXPECT_EQ(std::tie(p.Exception, league().team(4).UsedMidException, league().team(4).UsedLowException),
               std::make_tuple(true, true, false));
 }
 
 TEST_F(FreeAgency, AskingFallsThroughTheDays) {
     Player& p = league().player(id);
-    p.ResignDemand = {5000000};
-    const int32_t asks[] = {6000000, 5500000, 5000000, 4500000, 4000000, 4000000};
-    for (int day = 0; day < 6; ++day) {
-        league().state.SeasonDay = static_cast<int16_t>(Phase::FirstFreeAgency + day);
-        EXPECT_EQ(AskingSalary(league(), id), asks[day]) << "day " << day + 1;
+    p.ResignDemand = {5000000}; // his opening ask, kept from the first day on
+    const int32_t asks[] = {5500000, 5000000, 4500000, 4000000, 4000000};
+    for (int day = 2; day <= 6; ++day) {
+        league().state.SeasonDay = static_cast<int16_t>(Phase::FirstFreeAgency + day - 1);
+        EXPECT_EQ(AskingSalary(league(), id), asks[day - 2]) << "day " << day;
     }
     p.ResignDemand = {500000};
     league().state.SeasonDay = 184;
     EXPECT_EQ(AskingSalary(league(), id), 565850) << "never below his minimum";
+    p.ResignDemand = {10000000};
+    league().state.SeasonDay = 181;
+    EXPECT_EQ(AskingSalary(league(), id), 10000000) << "110 % of his maximum is his maximum";
+    // Up to the first day the demand he holds is the one his old team heard: the best power forward opens
+    // at 150 % of his worth, held to his maximum of 10,000,000, and asks no more on day 1.
+    p.ResignDemand = {2000000};
+    p.CurrentRating = p.FutureRating = 100;
+    for (int16_t day : {Phase::RookieDraft, Phase::FirstFreeAgency}) {
+        league().state.SeasonDay = day;
+        EXPECT_EQ(AskingSalary(league(), id), 10000000) << day;
+    }
 }
 
 TEST_F(FreeAgency, UndecidedPlayersBecomeFreeAgentsWhenFreeAgencyOpens) {
@@ -153,6 +167,7 @@ TEST_F(FreeAgency, HumanBidsRefused) {
         {2, {2000000, 1999999}, "Contract Value may not decrease from year to year"},
         {2, {1000000, 1100000, 1240000}, "12.7%" + raise + "the maximum raise of 10%"},
         {1, {1000000, 1100000, 1240000}, "12.7%" + raise + "the maximum raise of 12.5%"},
+        {1, {1000000, 1000000, 1125600}, "12.6%" + raise + "the maximum raise of 12.5%"},
         {3, {1000000}, "You may only sign players for two years at the minimum salary when over the cap."},
         {3, {565850, 565850, 565850}, name + " will only sign for two years at the minimum salary"},
         {2, std::vector<int32_t>(8, 1000000), "A contract runs for 1 to 7 years."},
@@ -166,18 +181,20 @@ TEST_F(FreeAgency, HumanBidsRefused) {
 
 TEST_F(FreeAgency, HumanBidsAcceptedAndTheirKind) {
     EXPECT_TRUE(Check(1, {1000000, 1100000, 1237000})) << "his former team may raise by 12.5 %";
+    EXPECT_TRUE(Check(1, {1000000, 1125400})) << "12.54 % shows as 12.5 %";
     EXPECT_TRUE(Check(2, {1000000, 1100000, 1210000})) << "10 % exactly";
     EXPECT_TRUE(Check(2, std::vector<int32_t>(7, 10000000)));
     EXPECT_TRUE(Check(3, {565850, 565850})) << "over the cap: the minimum for two years";
-    EXPECT_EQ(std::make_pair(HumanBidKind(league(), id, 1, 6000000), HumanBidKind(league(), id, 2, 6000000)),
+    EXPECT_EQ(std::make_pair(Kind(1, {6000000}), Kind(2, {6000000})),
               std::make_pair(BidKind::Resign, BidKind::New));
     league().team(3).UsedLowException = false;
     EXPECT_TRUE(Check(3, {1200000, 1300000})) << "the low-level exception covers the first year";
-    EXPECT_EQ(std::make_pair(HumanBidKind(league(), id, 3, 1200000), HumanBidKind(league(), id, 3, 1200001)),
-              std::make_pair(BidKind::Low, BidKind::Min));
+    EXPECT_EQ(std::make_tuple(Kind(3, {1200000}), Kind(3, {1200001}), Kind(3, {565850})),
+              std::make_tuple(BidKind::Low, BidKind::None, BidKind::Min));
     league().team(3).UsedMidException = false;
     EXPECT_TRUE(Check(3, {4500000})) << "the mid-level exception";
-    EXPECT_EQ(HumanBidKind(league(), id, 3, 4500000), BidKind::Mid);
+    EXPECT_EQ(std::make_pair(Kind(3, {4500000}), Kind(3, {565850, 565850})),
+              std::make_pair(BidKind::Mid, BidKind::Min));
     // Without three seasons since his last signing his former team is held to 10 % as well.
     league().player(id).LastFASeason = 2004;
     EXPECT_FALSE(Check(1, {1000000, 1100000, 1237000}));
@@ -202,6 +219,46 @@ TEST_F(FreeAgency, HumanBidsPlacedAndWithdrawn) {
     EXPECT_EQ(league().tables.bids[0].Amounts[0], 4000000);
     EXPECT_TRUE(WithdrawHumanBid(league(), 2, id, host) && league().tables.bids.empty());
     EXPECT_FALSE(PlaceHumanBid(league(), 4, id, {4000000}, host)) << "a computer team";
+    roster.Fill(2, 15);
+    EXPECT_FALSE(PlaceHumanBid(league(), 2, id, {4000000}, host));
+    EXPECT_EQ(host.LastMessage(), "The Owls have 15 players.");
+}
+
+TEST_F(FreeAgency, ExceptionBidsThroughTheDays) {
+    // Every team is human, so only these bids are made. Over the cap with their exceptions unused (a player
+    // holds the payroll, which each day recounts): his former team the Hawks, team 4 and team 5.
+    for (int team = 1; team <= kLeagueTeams; ++team)
+        SetHuman(league().team(team), true);
+    for (int team : {1, 4, 5})
+        league().player(roster.Add(team, 1, 50)).contract1 = 41000000 + team;
+    RecountPayrolls(league());
+    const int rookie = roster.Add(0, 3, 40), first = roster.Add(0, 4, 60), second = roster.Add(0, 5, 50);
+    league().player(rookie).Experience = 0;
+    ASSERT_TRUE(PlaceHumanBid(league(), 1, id, {4000000}, host)) << "his former team, the mid-level";
+    ASSERT_TRUE(PlaceHumanBid(league(), 4, rookie, {332817, 332817}, host)) << "the minimum";
+    ASSERT_TRUE(PlaceHumanBid(league(), 5, first, {3000000}, host));
+    ASSERT_TRUE(PlaceHumanBid(league(), 5, second, {2500000}, host)) << "the same exception again";
+    for (int step = 0; step < 10 && FreeAgencyOpen(league().state); ++step)
+        ASSERT_TRUE(FreeAgencyStep(league(), host));
+
+    const Player &p = league().player(id), &r = league().player(rookie);
+    EXPECT_EQ(std::tie(p.Team, p.contract1, p.contract2, p.Exception, league().team(1).UsedMidException),
+              std::make_tuple("Hawks", 4000000, 0, true, true));
+    EXPECT_EQ(std::tie(r.Team, r.contract1, r.contract2, r.Exception),
+              std::make_tuple("Team4", 332817, 332817, false));
+    EXPECT_EQ(std::tie(league().team(4).UsedMidException, league().team(4).UsedLowException),
+              std::make_tuple(false, false))
+        << "a minimum contract uses no exception";
+    // Team 5's exception went to one of its two players; the other's bid was lost, and the user told why.
+    const bool firstSigned = league().player(first).Team == "Team5";
+    const Player& lost = league().player(firstSigned ? second : first);
+    EXPECT_EQ(std::make_tuple(league().player(firstSigned ? first : second).Exception, lost.Team),
+              std::make_tuple(true, "FA"));
+    const std::string told = "The bid of the Team5 for " + lost.Name +
+                             " no longer holds. The Team5 have used their mid-level exception.";
+    EXPECT_EQ(std::count_if(host.messages.begin(), host.messages.end(),
+                            [&](const auto& m) { return m.title == "Free Agency" && m.text == told; }),
+              1);
 }
 
 // Whole periods of the default league, which opens at free-agency day 1.
