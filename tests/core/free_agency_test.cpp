@@ -102,6 +102,7 @@ TEST_F(FreeAgency, TheBestValidBidIsSigned) {
     const FreeAgentBid chosen = league().tables.bids[static_cast<size_t>(best)];
     EXPECT_EQ(chosen.TeamID, 1);
     const int16_t players = league().team(1).NumPlayers;
+    SetHuman(league().team(6), true);
     SignBid(league(), chosen, host);
     const Player& p = league().player(id);
     EXPECT_EQ(
@@ -110,6 +111,8 @@ TEST_F(FreeAgency, TheBestValidBidIsSigned) {
     EXPECT_EQ(std::tie(league().team(1).NumPlayers, league().team(1).TotalSalary),
               std::make_tuple(players + 1, 32000000));
     EXPECT_TRUE(league().tables.bids.empty()) << "his other bids go";
+    EXPECT_EQ(host.LastMessage(), "The bid of the Team6 for " + p.Name + " no longer holds. " + p.Name +
+                                      " signed with the Hawks.");
     EXPECT_EQ(league().tables.transactions.back().Action,
               "Sign PF " + p.Name + " for $2,000,000 over 2 years.");
     // An exception is used up by the signing.
