@@ -2,6 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "cli/commands.h"
 #include "league/league_lock.h"
 #include "platform/program_folder.h"
@@ -13,7 +16,7 @@ bool CliContext::Start() {
     session.league.programFolder = ResolveProgramFolder(home, executable);
     if (seed) session.league.rng.Seed(*seed);
     try {
-        return RunStartup(session, *host);
+        return RunStartup(session, *host, {}, working);
     } catch (const std::exception& e) {
         host->ShowMessage(e.what(), "Error", MessageIcon::Critical);
         return false;
@@ -37,6 +40,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     double lockWait = LeagueLockWait().count() / 1000.0;
     app.add_option("--lock-wait", lockWait,
                    "Seconds a command that changes a league waits while another program holds it (default 2)")
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                // "nan" reads as a number and passes every range, yet no wait can be told from it.
+                return std::isnan(std::strtod(text.c_str(), nullptr)) ? "Not a number of seconds: " + text
+                                                                      : std::string();
+            },
+            "", "not NaN"))
         ->check(CLI::Range(0.0, 3600.0));
     app.set_version_flag("--version", WindowCaption(), "Show the program's version and exit");
 

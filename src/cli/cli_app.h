@@ -31,6 +31,9 @@ struct CliContext {
     bool answerYes = true;
     std::string commishPassword;
     bool commishGiven = false;
+    // Only the commands that read the default league database (new, bench) have start-up copy it to
+    // current.lge; the others run in a full or read-only program folder.
+    WorkingDatabase working = WorkingDatabase::CheckOnly;
 
     Session session;
     std::optional<ConsoleHost> host;

@@ -123,7 +123,7 @@ int RunBench(CliContext& ctx, const BenchOptions& o) {
 
 } // namespace
 
-void AddBenchCommand(CLI::App& app, CliContext&, CommandRunner& run) {
+void AddBenchCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
     auto options = std::make_shared<BenchOptions>();
     auto* cmd = app.add_subcommand("bench", "Play many games of the default league and report speed, league "
                                             "averages and a checksum of the scores");
@@ -143,7 +143,8 @@ void AddBenchCommand(CLI::App& app, CliContext&, CommandRunner& run) {
                         ->check(CLI::Range(1, kMostSeasonsPerRun));
     season->excludes(games)->excludes(pbp)->excludes(save);
     seasons->excludes(season)->excludes(games)->excludes(pbp)->excludes(save);
-    cmd->callback([&run, options, seed, save] {
+    cmd->callback([&run, &ctx, options, seed, save] {
+        ctx.working = WorkingDatabase::Copy; // the games are played by the default league
         options->seedGiven = seed->count() > 0;
         options->save = save->count() > 0;
         run = [options](CliContext& ctx) {

@@ -5,7 +5,9 @@
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
+#include "league/league_lock.h"
 #include "league/new_league.h"
+#include "league/player_import.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "league/status_line.h"
@@ -40,6 +42,13 @@ int RunNew(CliContext& ctx, const NewRequest& r) {
         host.ShowMessage(*problem, "Error", MessageIcon::Warning);
         return kExitRefused;
     }
+    // Held from before the name is checked until the league is saved: of two programs creating the same
+    // league, the second waits and then finds the name taken, instead of replacing the first one's league.
+    std::shared_ptr<FileLock> lock;
+    if (!r.name.empty()) {
+        lock = LockLeague(session.league.programFolder, r.name, host);
+        if (!lock) return kExitRefused;
+    }
     if (!r.name.empty() && fs::exists(session.league.SaveFolder() / SaveFileName(r.name))) {
         host.ShowMessage("A saved league named \"" + r.name +
                              "\" exists; delete it first or choose another name.",
@@ -60,13 +69,9 @@ int RunNew(CliContext& ctx, const NewRequest& r) {
         choices.source = PlayerSource::Fictional;
     } else {
         choices.source = PlayerSource::ImportFile;
-        choices.importFile = fs::path(r.source).filename().string();
-        if (!fs::exists(session.league.programFolder / "import" / choices.importFile)) {
-            host.ShowMessage("There is no file " + choices.importFile + " in " +
-                                 (session.league.programFolder / "import").string() + ".",
-                             "File Not Found", MessageIcon::Warning);
-            return kExitRefused;
-        }
+        auto file = FindImportFile(session.league.programFolder, r.source, host);
+        if (!file) return kExitRefused;
+        choices.importFile = file->filename().string();
     }
 
     NewLeagueTeams teams;
@@ -103,7 +108,7 @@ int RunNew(CliContext& ctx, const NewRequest& r) {
 
 } // namespace
 
-void AddNewCommand(CLI::App& app, CliContext&, CommandRunner& run) {
+void AddNewCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
     auto* cmd = app.add_subcommand("new", "Create a new league and save it");
     auto r = std::make_shared<NewRequest>();
     cmd->add_option("NAME", r->name, "League name")->required();
@@ -115,7 +120,10 @@ void AddNewCommand(CLI::App& app, CliContext&, CommandRunner& run) {
         ->check(CLI::IsMember({"normal", "small", "none"}));
     cmd->add_option("--password", r->password, "League password (default: none)");
     cmd->add_option("--human", r->humans, "A team the user runs (repeatable); default: as in the database");
-    cmd->callback([&run, r] { run = [r](CliContext& ctx) { return RunNew(ctx, *r); }; });
+    cmd->callback([&run, &ctx, r] {
+        ctx.working = WorkingDatabase::Copy; // the teams and players come from the default league database
+        run = [r](CliContext& c) { return RunNew(c, *r); };
+    });
 }
 
 } // namespace hv

@@ -8,8 +8,6 @@
 #include "league/player_import.h"
 #include "reports/draft_reports.h"
 
-namespace fs = std::filesystem;
-
 namespace hv {
 
 namespace {
@@ -28,14 +26,9 @@ int RunImportRookies(CliContext& ctx, const std::string& name, const std::string
     auto opened = OpenedLeague::Open(ctx, name, status);
     if (!opened) return status;
     League& league = opened->league();
-    // A file given by name alone is looked for in the import folder.
-    fs::path path = file;
-    if (!fs::exists(path) && !path.has_parent_path()) path = league.programFolder / "import" / file;
-    if (!fs::exists(path)) {
-        ctx.host->ShowMessage("The file " + file + " was not found.", "File Not Found", MessageIcon::Warning);
-        return kExitRefused;
-    }
-    int imported = ImportRookies(league, *ctx.host, path);
+    auto path = FindImportFile(league.programFolder, file, *ctx.host);
+    if (!path) return kExitRefused;
+    int imported = ImportRookies(league, *ctx.host, *path);
     if (imported == 0) return kExitRefused;
     ctx.out << "Imported " << imported << " prospects.\n";
     return opened->SaveIfChanged();
@@ -70,7 +63,7 @@ void AddImportRookiesCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     auto name = std::make_shared<std::string>();
     auto file = std::make_shared<std::string>();
     cmd->add_option("NAME", *name, "League name")->required();
-    cmd->add_option("FILE", *file, "Draft file (a path, or a file name of the import folder)")->required();
+    cmd->add_option("FILE", *file, "Draft file: a file name of the import folder")->required();
     cmd->callback([&run, name, file] {
         run = [name, file](CliContext& ctx) { return RunImportRookies(ctx, *name, *file); };
     });

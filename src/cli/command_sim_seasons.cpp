@@ -39,7 +39,7 @@ int RunSimSeasons(CliContext& ctx, const std::string& name, const std::string& c
     if (!opened) return status;
     League& league = opened->league();
     if (!MaySimSeasons(league, host)) return kExitRefused;
-    const std::optional<int> seasons = ParseSeasonCount(count, host);
+    const std::optional<int> seasons = ParseSeasonCount(count, host, true);
     if (!seasons) return kExitRefused;
 
     InterruptStopsRun interrupt;

@@ -50,7 +50,35 @@ double SalaryCapTextValue(std::string_view text) {
     return std::strtod(number.c_str(), nullptr);
 }
 
+bool SalaryCapSeparatorsGroupThousands(std::string_view text) {
+    // The run of digits and commas that the number begins with, after any "$", sign and blanks.
+    size_t i = text.find_first_not_of("$+- \t");
+    if (i == std::string_view::npos) return true;
+    size_t end = text.find_first_not_of("0123456789,", i);
+    std::string_view run = text.substr(i, end == std::string_view::npos ? text.npos : end - i);
+    if (run.find(',') == std::string_view::npos) return true;
+    size_t group = 0; // digits since the last comma
+    bool first = true;
+    for (char c : run) {
+        if (c != ',') {
+            ++group;
+            continue;
+        }
+        if (group == 0 || group > 3 || (!first && group != 3)) return false;
+        first = false;
+        group = 0;
+    }
+    return group == 3;
+}
+
 bool SetSalaryCapFromText(SeasonState& state, std::string_view text, Host& host) {
+    if (!SalaryCapSeparatorsGroupThousands(text)) {
+        host.ShowMessage("The salary cap \"" + std::string(text) +
+                             "\" is not a sum of dollars: commas may only separate thousands, as in "
+                             "$42,500,000.",
+                         "League Options", MessageIcon::Warning);
+        return false;
+    }
     double value = Nearest(SalaryCapTextValue(text));
     if (!(value >= 0 && value <= static_cast<double>(kMaxSalaryCapDollars))) {
         host.ShowMessage("The salary cap must be between $0 and " + SalaryCapText(kMaxSalaryCapDollars) + ".",

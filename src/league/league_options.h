@@ -24,8 +24,13 @@ std::string SalaryCapText(int64_t dollars);
 // (sign, digits, decimal point, exponent); 0 when there is none.
 double SalaryCapTextValue(std::string_view text);
 
-// Leaving the cap field: stores the typed cap rounded to whole dollars and returns true. A value below 0 or
-// above kMaxSalaryCapDollars is refused with a message (title "League Options") and the cap stays.
+// True unless the commas of the typed cap's number stand elsewhere than between groups of thousands
+// ("$1,2,3", "42,50,000" and "1," are refused; "$42,500,000" and "42500000" pass).
+bool SalaryCapSeparatorsGroupThousands(std::string_view text);
+
+// Leaving the cap field: stores the typed cap rounded to whole dollars and returns true. Misplaced commas
+// and a value below 0 or above kMaxSalaryCapDollars are refused with a message (title "League Options") and
+// the cap stays.
 bool SetSalaryCapFromText(SeasonState& state, std::string_view text, Host& host);
 
 // ---- Password ----

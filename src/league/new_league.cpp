@@ -104,8 +104,11 @@ bool FillFromImport(League& league, Host& host, const NewLeagueChoices& choices,
         Player& p = league.player(id);
         p = Player{};
         AdmitSourcePlayer(league, p, read.players[i], mode);
+        // A league that keeps its rosters starts in free agency: the next draft it holds is the class
+        // "Draft".
+        if (!mode.creationDraft && p.Team == kNextDraft) p.Team = kDraft;
         CalculatePlayerRatings(p);
-        if (p.Team != kFreeAgent && p.Team != kDraft) league.AddToRoster(id);
+        league.AddToRoster(id);
     }
     return true;
 }
@@ -261,13 +264,6 @@ bool CreateNewLeague(Session& session, Host& host, const NewLeagueChoices& choic
         !host.AskYesNo("You have not selected a human team. Would you like to continue?", "Warning"))
         return false;
 
-    try {
-        EnsureLeagueFolders(league.programFolder, choices.name);
-    } catch (const fs::filesystem_error& e) {
-        host.ShowMessage(std::string("Cannot create the league's folders: ") + e.what(), "Error",
-                         MessageIcon::Critical);
-        return false;
-    }
     league.leagueOpen = true;
     s.LeagueFolder = league.LeagueFolderOf(choices.name).string();
 
@@ -277,6 +273,14 @@ bool CreateNewLeague(Session& session, Host& host, const NewLeagueChoices& choic
     } catch (const FatalError& fatal) {
         // No slot left for the draft class or the pool: the new league cannot be made, the running one stays.
         host.ShowMessage(fatal.text, fatal.title.empty() ? "Error" : fatal.title, fatal.icon);
+        return false;
+    }
+    // Only a league that could be made gets its folders: a refused file leaves nothing behind.
+    try {
+        EnsureLeagueFolders(league.programFolder, choices.name);
+    } catch (const fs::filesystem_error& e) {
+        host.ShowMessage(std::string("Cannot create the league's folders: ") + e.what(), "Error",
+                         MessageIcon::Critical);
         return false;
     }
     session.league = std::move(league);

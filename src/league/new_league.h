@@ -47,8 +47,8 @@ struct NewLeagueChoices {
 // the draft picks made, the players filled from the source, the pool topped up to 450 (not for generated
 // leagues), the coming draft class completed. A creation-draft league then stands at the creation draft
 // (day -5) with its draft order list in team order; otherwise at free agency day 1 (day 180) with every
-// team's line-up set. On any refusal the message is shown, the running league stays as it was, and the
-// result is false.
+// team's line-up set. On any refusal the message is shown, the running league stays as it was, no league
+// folder is made for it, and the result is false.
 bool CreateNewLeague(Session& session, Host& host, const NewLeagueChoices& choices,
                      const NewLeagueTeams& teams);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <fstream>
 #include <sstream>
@@ -116,7 +117,29 @@ std::optional<std::string> ReadPlayerLine(const std::vector<std::string>& fields
     return std::nullopt;
 }
 
+// Why a league-import file holds fewer players than the league has slots.
+const std::string kRoomForDraftClass = " (a new league keeps " + std::to_string(5 * kProspectsPerPosition) +
+                                       " of its " + std::to_string(kLastLeaguePlayer) +
+                                       " player slots for its draft class)";
+
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    if (text.substr(0, mark.size()) == mark) text.remove_prefix(mark.size());
+    return text;
+}
+
+bool HasCsvExtension(const fs::path& file) {
+    std::string extension = file.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".csv";
+}
+
 } // namespace
+
+int MostImportedPlayers(ImportFormat format) {
+    return format == ImportFormat::League ? kLastLeaguePlayer - 5 * kProspectsPerPosition : kLastLeaguePlayer;
+}
 
 const std::string& ImportHeader(ImportFormat format) {
     return format == ImportFormat::League ? kLeagueHeader : kDraftHeader;
@@ -131,6 +154,8 @@ ImportResult ParseImportText(std::string_view text, ImportFormat format,
         return result;
     };
     if (!IsValidUtf8(text)) return fail(0, "the file's text is not UTF-8");
+    text = WithoutByteOrderMark(text);
+    const size_t most = static_cast<size_t>(MostImportedPlayers(format));
     const std::vector<std::string> columns = Split(ImportHeader(format));
     size_t start = 0;
     int lineNumber = 0;
@@ -151,9 +176,9 @@ ImportResult ParseImportText(std::string_view text, ImportFormat format,
         for (char c : line)
             if (static_cast<unsigned char>(c) < 32 && c != '\t')
                 return fail(lineNumber, "the line holds a control character");
-        if (result.players.size() == static_cast<size_t>(kLastLeaguePlayer))
-            return fail(lineNumber,
-                        "the file holds more than " + std::to_string(kLastLeaguePlayer) + " players");
+        if (result.players.size() == most)
+            return fail(lineNumber, "the file holds more than " + std::to_string(most) + " players" +
+                                        (format == ImportFormat::League ? kRoomForDraftClass : ""));
         SourcePlayer s;
         if (auto problem = ReadPlayerLine(Split(line), columns, format, knownTeam, s))
             return fail(lineNumber, *problem);
@@ -184,15 +209,35 @@ std::vector<std::string> LeagueImportFiles(const fs::path& programFolder) {
     fs::path folder = programFolder / "import";
     if (!fs::is_directory(folder, ec)) return names;
     for (const auto& entry : fs::directory_iterator(folder, ec)) {
-        if (!entry.is_regular_file(ec) || entry.path().extension() != ".csv") continue;
+        if (!entry.is_regular_file(ec) || !HasCsvExtension(entry.path())) continue;
         std::ifstream in(entry.path(), std::ios::binary);
         std::string first;
         std::getline(in, first);
         if (!first.empty() && first.back() == '\r') first.pop_back();
-        if (first == kLeagueHeader) names.push_back(entry.path().filename().string());
+        if (WithoutByteOrderMark(first) == kLeagueHeader) names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     return names;
+}
+
+std::optional<fs::path> FindImportFile(const fs::path& programFolder, const std::string& given, Host& host) {
+    const fs::path folder = programFolder / "import";
+    const fs::path name = fs::path(given).filename();
+    const fs::path file = folder / name;
+    std::error_code ec;
+    // A path elsewhere is refused rather than cut to its name: it would quietly read another file.
+    if (fs::path(given).has_parent_path() && !fs::equivalent(given, file, ec)) {
+        host.ShowMessage("Only the files of the import folder " + folder.string() + " are read; put " +
+                             name.string() + " there.",
+                         "Import Error", MessageIcon::Warning);
+        return std::nullopt;
+    }
+    if (name.empty() || !fs::is_regular_file(file, ec)) {
+        host.ShowMessage("There is no file " + name.string() + " in " + folder.string() + ".",
+                         "File Not Found", MessageIcon::Warning);
+        return std::nullopt;
+    }
+    return file;
 }
 
 int ImportRookies(League& league, Host& host, const fs::path& file) {

@@ -188,6 +188,20 @@ bool SaveLeague(const League& league, const std::string& leagueName, Host& host,
     return true;
 }
 
+bool SaveFileIsThere(const fs::path& file, Host& host, MessageIcon icon) {
+    const std::string fileName = file.filename().string();
+    std::error_code ec;
+    if (fs::is_directory(file, ec)) {
+        host.ShowMessage("The file " + fileName + " is a folder, not a saved game.", "Error", icon);
+        return false;
+    }
+    if (!fs::is_regular_file(file, ec)) {
+        host.ShowMessage("The file " + fileName + " was not found.", "File Not Found", icon);
+        return false;
+    }
+    return true;
+}
+
 bool LoadLeague(League& league, const std::string& fileName, Host& host) {
     const fs::path file = league.SaveFolder() / fileName;
     const std::string invalid = "The file " + fileName + " is not a valid saved game.";
@@ -196,11 +210,8 @@ bool LoadLeague(League& league, const std::string& fileName, Host& host) {
         host.ShowMessage(invalid, "Error", MessageIcon::Critical);
         return false;
     }
+    if (!SaveFileIsThere(file, host, MessageIcon::Critical)) return false;
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
-        host.ShowMessage("The file " + fileName + " was not found.", "File Not Found", MessageIcon::Critical);
-        return false;
-    }
     if (uintmax_t size = fs::file_size(file, ec); !ec && size > kMaxSaveFileBytes) {
         host.ShowMessage("The file " + fileName + " is too large to be a saved game.", "Error",
                          MessageIcon::Critical);

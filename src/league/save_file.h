@@ -66,10 +66,14 @@ bool SaveLeague(const League& league, const std::string& leagueName, Host& host,
 // Removes save/.NAME.sav.*.tmp, the leftovers of interrupted saves of that league.
 void RemoveStaleSaveFiles(const std::filesystem::path& saveFolder, const std::string& fileName);
 
+// True when `file` is a file; otherwise shows "The file FILENAME was not found." (title "File Not Found") or,
+// for a folder of that name, "The file FILENAME is a folder, not a saved game." (title "Error").
+bool SaveFileIsThere(const std::filesystem::path& file, Host& host, MessageIcon icon);
+
 // Replaces the league by the saved game save/FILENAME ("NAME.sav"): reads into a fresh league object, makes
 // sure the league's folders exist, sets the league folder, and only then moves the result in. A missing
-// file shows "The file FILENAME was not found." (title "File Not Found"); a damaged one "The file FILENAME is
-// not a valid saved game." (title "Error"); one larger than kMaxSaveFileBytes "The file FILENAME is too large
+// file or a folder is refused as SaveFileIsThere says; a damaged one shows "The file FILENAME is not a valid
+// saved game." (title "Error"); one larger than kMaxSaveFileBytes "The file FILENAME is too large
 // to be a saved game." without being read. On failure the league is left exactly as it was.
 bool LoadLeague(League& league, const std::string& fileName, Host& host);
 

@@ -19,8 +19,14 @@ std::optional<std::string> LeagueNameProblem(const std::string& name) {
         auto u = static_cast<unsigned char>(c);
         return u < 32 || u == 127;
     });
-    if (name == "." || control || name.find('/') != std::string::npos ||
-        name.find('\\') != std::string::npos || name.find("..") != std::string::npos)
+    // A name of blanks alone shows as nothing in every list; one beginning with "." would be a hidden file,
+    // like the lock files that sit beside the saved games.
+    if (name.find_first_not_of(' ') == std::string::npos)
+        return "The league name \"" + name + "\" cannot be used: it must hold more than blanks.";
+    if (name[0] == '.')
+        return "The league name \"" + name + "\" cannot be used: it must not begin with \".\".";
+    if (control || name.find('/') != std::string::npos || name.find('\\') != std::string::npos ||
+        name.find("..") != std::string::npos)
         return "The league name \"" + name +
                "\" cannot be used: it must not contain \"/\", \"\\\", \"..\" or "
                "control characters.";
@@ -96,6 +102,8 @@ bool LoadSavedGame(League& league, const std::string& fileName, Host& host, bool
         if (!lock) return false;
     }
     if (!LoadLeague(league, fileName, host)) return false;
+    // Holding the lock, this program is the league's only writer: what an interrupted save left is stale.
+    if (lock) RemoveStaleSaveFiles(league.SaveFolder(), fileName);
     league.leagueOpen = true;
     std::optional<uint64_t> digest;
     try {
@@ -115,11 +123,8 @@ bool DeleteSavedGame(const fs::path& programFolder, const std::string& fileName,
         return false;
     }
     const fs::path file = programFolder / "save" / fileName;
+    if (!SaveFileIsThere(file, host, MessageIcon::Warning)) return false;
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
-        host.ShowMessage("The file " + fileName + " was not found.", "File Not Found", MessageIcon::Warning);
-        return false;
-    }
     auto lock = LockLeague(programFolder, LeagueNameOfFile(fileName), host);
     if (!lock) return false;
     if (!host.AskYesNo("Are you sure you want to delete " + fileName + "?")) return false;

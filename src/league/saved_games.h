@@ -15,8 +15,9 @@ namespace hv {
 
 constexpr size_t kMaxLeagueNameBytes = 100;
 
-// Why a league name cannot be used as a file name, or nothing when it can. Refused: empty, ".", longer than
-// kMaxLeagueNameBytes bytes, not UTF-8, or holding "/", "\", ".." or a control character.
+// Why a league name cannot be used as a file name, or nothing when it can. Refused: empty, blanks alone,
+// beginning with ".", longer than kMaxLeagueNameBytes bytes, not UTF-8, or holding "/", "\", ".." or a
+// control character.
 std::optional<std::string> LeagueNameProblem(const std::string& name);
 
 // One saved game of the save folder.
@@ -43,14 +44,16 @@ bool SaveGameAs(League& league, const std::string& name, Host& host);
 
 // Load screen, Load button or double click. No file selected (empty name): nothing happens, false. Otherwise
 // takes the league's lock (refused while another program holds it), loads save/FILENAME and marks the league
-// open; the lock is then held while the league stays open. On failure the league is unchanged (the message
-// comes from LoadLeague). Returns true when a league was loaded (the screen closes). With `holdLock` false
-// (a command that only reads) no lock is taken.
+// open; the lock is then held while the league stays open, and the leftovers of interrupted saves of that
+// league are removed. On failure the league is unchanged (the message comes from LoadLeague). Returns true
+// when a league was loaded (the screen closes). With `holdLock` false (a command that only reads) no lock is
+// taken.
 bool LoadSavedGame(League& league, const std::string& fileName, Host& host, bool holdLock = true);
 
-// Load screen, Delete button. A file name that could leave the save folder or does not exist is refused with
-// a message; a league another program holds is refused as in use. Otherwise asks "Are you sure you want to
-// delete FILENAME?" (Yes/No) and on Yes deletes save/FILENAME and the leftovers of its interrupted saves.
+// Load screen, Delete button. A file name that could leave the save folder, does not exist or names a folder
+// is refused with a message; a league another program holds is refused as in use. Otherwise asks "Are you
+// sure you want to delete FILENAME?" (Yes/No) and on Yes deletes save/FILENAME and the leftovers of its
+// interrupted saves.
 // Returns true when a file was deleted (the list is then refreshed).
 bool DeleteSavedGame(const std::filesystem::path& programFolder, const std::string& fileName, Host& host);
 

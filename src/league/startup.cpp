@@ -1,8 +1,11 @@
 #include "league/startup.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <charconv>
 
 #include "personnel/colleges.h"
 #include "platform/ini_file.h"
@@ -83,25 +86,58 @@ bool DatabaseIsDefault(SqliteDb& db) {
     return stmt->ExactInt("Season") == 2001 && stmt->ExactInt("SeasonDay") == 0;
 }
 
+const char* const kWorkingCopyPrefix = ".current.lge.";
+const char* const kWorkingCopySuffix = ".tmp";
+
+// The process that writes a working copy under this name, or 0 when the name is no working copy's.
+pid_t WorkingCopyWriter(const std::string& name) {
+    const std::string prefix = kWorkingCopyPrefix, suffix = kWorkingCopySuffix;
+    if (name.size() <= prefix.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return 0;
+    const char* begin = name.data() + prefix.size();
+    const char* end = name.data() + name.size() - suffix.size();
+    pid_t pid = 0;
+    auto [ptr, ec] = std::from_chars(begin, end, pid);
+    return ec == std::errc() && ptr == end && pid > 0 ? pid : 0;
+}
+
+// Removes the working copies of start-ups that were killed mid-copy. A copy whose process still runs is
+// being written by a program starting at this moment and stays. Best effort: a folder that cannot be
+// changed keeps them.
+void RemoveStaleWorkingCopies(const fs::path& home) {
+    std::error_code ec;
+    for (fs::directory_iterator it(home, ec), end; !ec && it != end; it.increment(ec)) {
+        const pid_t writer = WorkingCopyWriter(it->path().filename().string());
+        if (writer == 0) continue;
+        if (writer != ::getpid() && !(::kill(writer, 0) != 0 && errno == ESRCH)) continue;
+        std::error_code ignored;
+        fs::remove(it->path(), ignored);
+    }
+}
+
 // Replaces current.lge by a fresh copy of default.lge in one step: the copy is written under a name of this
 // process's own and renamed over the old one, so a program starting at the same time never opens a half-
-// written database.
+// written database. A failure names the working copy, not default.lge, which is only read.
 void CopyWorkingDatabase(const fs::path& home) {
-    const fs::path temporary = home / (".current.lge." + std::to_string(::getpid()) + ".tmp");
-    try {
-        fs::copy_file(home / "default.lge", temporary, fs::copy_options::overwrite_existing);
-        fs::permissions(temporary, fs::perms::owner_write, fs::perm_options::add);
-        fs::rename(temporary, home / "current.lge");
-    } catch (...) {
+    const fs::path working = home / "current.lge";
+    const fs::path temporary = home / (kWorkingCopyPrefix + std::to_string(::getpid()) + kWorkingCopySuffix);
+    std::error_code ec;
+    fs::copy_file(home / "default.lge", temporary, fs::copy_options::overwrite_existing, ec);
+    if (!ec) fs::permissions(temporary, fs::perms::owner_write, fs::perm_options::add, ec);
+    if (!ec) fs::rename(temporary, working, ec);
+    if (ec) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        throw;
+        throw FatalError{"The working database " + working.string() +
+                             " could not be made from default.lge: " + ec.message() + ".",
+                         "Error", MessageIcon::Critical};
     }
 }
 
 } // namespace
 
-bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
+bool RunStartup(Session& session, Host& host, const StartupHooks& hooks, WorkingDatabase working) {
     League& league = session.league;
     const fs::path home = league.programFolder;
     try {
@@ -124,15 +160,31 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
 
         if (hooks.setCaption) hooks.setCaption(WindowCaption());
 
-        CopyWorkingDatabase(home);
-        session.database = std::make_shared<SqliteDb>(home / "current.lge");
+        RemoveStaleWorkingCopies(home);
+        const bool copy = working == WorkingDatabase::Copy;
+        if (copy) {
+            CopyWorkingDatabase(home);
+            session.database = std::make_shared<SqliteDb>(home / "current.lge");
+        } else {
+            session.database = std::make_shared<SqliteDb>(home / "default.lge", true);
+        }
 
         league.state.LeagueName = "default";
-        EnsureLeagueFolders(home, league.state.LeagueName);
         league.state.LeagueFolder = league.LeagueFolderOf("default").string();
-
-        for (const auto& folder : ProgramFolders())
-            fs::create_directories(home / folder);
+        auto makeFolders = [&] {
+            EnsureLeagueFolders(home, league.state.LeagueName);
+            for (const auto& folder : ProgramFolders())
+                fs::create_directories(home / folder);
+        };
+        if (copy) {
+            makeFolders();
+        } else {
+            // Missing folders are made when the folder allows it; a program that only reads needs none.
+            try {
+                makeFolders();
+            } catch (const fs::filesystem_error&) {
+            }
+        }
 
         ReadNames(home / "gamedata" / "Firstnames.txt", league.firstNames);
         ReadNames(home / "gamedata" / "lastnames.txt", league.lastNames);
@@ -147,6 +199,7 @@ bool RunStartup(Session& session, Host& host, const StartupHooks& hooks) {
             session.database.reset();
             return Fail(host, "Invalid default.lge file", "Error");
         }
+        if (!copy) session.database.reset(); // only checked: nothing of this program reads it
     } catch (const FatalError& fatal) {
         session.database.reset();
         host.ShowMessage(fatal.text, fatal.title, fatal.icon);

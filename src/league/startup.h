@@ -48,9 +48,17 @@ void EnsureLeagueFolders(const std::filesystem::path& programFolder, const std::
 // The program folders created at start-up, in order.
 const std::vector<std::string>& ProgramFolders();
 
+// What start-up does with the working database current.lge.
+enum class WorkingDatabase {
+    Copy,     // a fresh copy of default.lge replaces it and stays open in the session (new leagues read it)
+    CheckOnly // default.lge is only checked, read-only, and nothing is written: for programs that never read
+              // the database, so that they run in a full or read-only program folder
+};
+
 // Runs start-up in the program folder already set in session.league.programFolder.
 // On failure shows the message through the host and returns false; nothing is written before the
-// working database is copied.
-bool RunStartup(Session& session, Host& host, const StartupHooks& hooks = {});
+// working database is copied. Working copies that a start-up killed mid-copy left behind are removed.
+bool RunStartup(Session& session, Host& host, const StartupHooks& hooks = {},
+                WorkingDatabase working = WorkingDatabase::Copy);
 
 } // namespace hv

@@ -9,12 +9,12 @@ namespace hv {
 
 namespace {
 
-// The regular files of `folder` ending in ".txt"; none when the folder is missing.
-std::vector<fs::path> TextFilesIn(const fs::path& folder, std::error_code& ec) {
+// The regular files of `folder` ending in `extension`; none when the folder is missing.
+std::vector<fs::path> FilesIn(const fs::path& folder, const char* extension, std::error_code& ec) {
     std::vector<fs::path> files;
     if (!fs::is_directory(folder, ec)) return files;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-        if (it->is_regular_file() && it->path().extension() == ".txt") files.push_back(it->path());
+        if (it->is_regular_file() && it->path().extension() == extension) files.push_back(it->path());
     return files;
 }
 
@@ -24,35 +24,36 @@ bool Fail(Host& host, const fs::path& file, const std::error_code& ec) {
     return false;
 }
 
-} // namespace
-
-bool FileSeasonBoxScores(League& league, int16_t season, Host& host) {
-    const fs::path folder = league.LeagueFolderOf(league.state.LeagueName);
-    const fs::path box = folder / "box";
+// Moves the season's files of one kind into the subfolder named after the season when the league keeps its
+// box scores, and deletes them otherwise.
+bool FileOrDelete(const fs::path& folder, const char* extension, bool keep, int16_t season, Host& host) {
     std::error_code ec;
-    std::vector<fs::path> boxFiles = TextFilesIn(box, ec);
-    if (ec) return Fail(host, box, ec);
-    const fs::path archive = box / std::to_string(season);
-    if (league.state.SaveBoxScores && !boxFiles.empty()) {
+    std::vector<fs::path> files = FilesIn(folder, extension, ec);
+    if (ec) return Fail(host, folder, ec);
+    const fs::path archive = folder / std::to_string(season);
+    if (keep && !files.empty()) {
         fs::create_directories(archive, ec);
         if (ec) return Fail(host, archive, ec);
     }
-    for (const fs::path& file : boxFiles) {
-        if (league.state.SaveBoxScores) {
+    for (const fs::path& file : files) {
+        if (keep) {
             fs::copy_file(file, archive / file.filename(), fs::copy_options::overwrite_existing, ec);
             if (ec) return Fail(host, file, ec);
         }
         fs::remove(file, ec);
         if (ec) return Fail(host, file, ec);
     }
-    const fs::path pbp = folder / "pbp";
-    std::vector<fs::path> pbpFiles = TextFilesIn(pbp, ec);
-    if (ec) return Fail(host, pbp, ec);
-    for (const fs::path& file : pbpFiles) {
-        fs::remove(file, ec);
-        if (ec) return Fail(host, file, ec);
-    }
     return true;
+}
+
+} // namespace
+
+bool FileSeasonBoxScores(League& league, int16_t season, Host& host) {
+    const fs::path folder = league.LeagueFolderOf(league.state.LeagueName);
+    const bool keep = league.state.SaveBoxScores;
+    return FileOrDelete(folder / "box", ".txt", keep, season, host) &&
+           FileOrDelete(folder / "html" / "boxes", ".html", keep, season, host) &&
+           FileOrDelete(folder / "pbp", ".txt", false, season, host);
 }
 
 } // namespace hv

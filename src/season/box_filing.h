@@ -8,10 +8,10 @@
 
 namespace hv {
 
-// With the league's "save box scores" option on, every box text file of the league's box folder is moved
-// into its subfolder named after `season` (the season the games belong to); with the option off they are
-// deleted. The play-by-play text files are deleted either way. A file that cannot be filed or deleted stops
-// the step with a message (title "Error"): false.
+// With the league's "save box scores" option on, every box text file of the league's box folder and every box
+// page of its html/boxes folder is moved into that folder's subfolder named after `season` (the season the
+// games belong to); with the option off they are deleted. The play-by-play text files are deleted either way.
+// A file that cannot be filed or deleted stops the step with a message (title "Error"): false.
 bool FileSeasonBoxScores(League& league, int16_t season, Host& host);
 
 } // namespace hv

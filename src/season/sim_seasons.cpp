@@ -178,7 +178,7 @@ long CyclePosition(const SeasonState& s, int season) {
 
 } // namespace
 
-std::optional<int> ParseSeasonCount(const std::string& text, Host& host) {
+std::optional<int> ParseSeasonCount(const std::string& text, Host& host, bool tellLimit) {
     const size_t first = text.find_first_not_of(' ');
     const size_t last = text.find_last_not_of(' ');
     int value = 0;
@@ -191,7 +191,10 @@ std::optional<int> ParseSeasonCount(const std::string& text, Host& host) {
         number = ec == std::errc() && ptr == end && value <= kMostSeasonsPerRun;
     }
     if (!number) {
-        host.ShowMessage(kSeasonValueInvalid, "Error", MessageIcon::Critical);
+        const std::string limit =
+            " Give a whole number of seasons from 1 to " + std::to_string(kMostSeasonsPerRun) + ".";
+        host.ShowMessage(kSeasonValueInvalid + (tellLimit ? limit : std::string()), "Error",
+                         MessageIcon::Critical);
         return std::nullopt;
     }
     if (value < 1) {

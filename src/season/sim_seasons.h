@@ -21,7 +21,9 @@ inline constexpr int kMostSeasonsPerRun = 1000;
 // The number of seasons typed by the user: shows "Please input a valid season value." for anything that is
 // not a whole number (or more than a run takes) and "You must sim at least one season." below 1, both with
 // the title "Error", and gives nothing then.
-std::optional<int> ParseSeasonCount(const std::string& text, Host& host);
+// With `tellLimit` (the command line, where no screen shows the field) the first message also names the
+// numbers a run takes.
+std::optional<int> ParseSeasonCount(const std::string& text, Host& host, bool tellLimit = false);
 
 // The refusals that come before the number of seasons is read: the commissioner's locks of simulation and of
 // the end of season, and a league still in its creation draft. Each shows its message.

@@ -55,11 +55,14 @@ TEST_F(CliBench, RefusalsExitOneAndUsageErrorsTwo) {
 
 TEST_F(CliBench, SimSeasonsRefusalsExitOneAndChangeNothing) {
     ASSERT_EQ(Run({"new", "Decades"}).status, kExitOk);
-    ExpectRefusals("Decades",
-                   {{{"sim-seasons", "Decades", "many"}, 1, std::string("Error: ") + kSeasonValueInvalid},
-                    {{"sim-seasons", "Decades", "0"}, 1, std::string("Error: ") + kSeasonValueTooSmall},
-                    {{"sim-seasons", "Nowhere", "2"}, 1, "Nowhere.sav"},
-                    {{"sim-seasons", "Decades"}, 2, "N"}});
+    ExpectRefusals(
+        "Decades",
+        {{{"sim-seasons", "Decades", "many"},
+          1,
+          std::string("Error: ") + kSeasonValueInvalid + " Give a whole number of seasons from 1 to 1000."},
+         {{"sim-seasons", "Decades", "0"}, 1, std::string("Error: ") + kSeasonValueTooSmall},
+         {{"sim-seasons", "Nowhere", "2"}, 1, "Nowhere.sav"},
+         {{"sim-seasons", "Decades"}, 2, "N"}});
 }
 
 TEST_F(CliBench, BenchOfOneSeasonReportsItsLineAndLeavesNothing) {

@@ -69,6 +69,13 @@ TEST_F(CliDraft, ResetAndImportRookies) {
     home.Write("import/class.csv",
                ImportHeader(ImportFormat::Draft) +
                    "\nNew,Kid,75,180,19,PG,High School,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,90\n");
+    home.Write("elsewhere/class.csv", "any file the user may read");
+    ExpectRefusals("Again", {{{"import-rookies", "Again", (home / "elsewhere/class.csv").string()},
+                              1,
+                              "Import Error: Only the files of the import folder"},
+                             {{"new", "Other", "--source", (home / "elsewhere/class.csv").string()},
+                              1,
+                              "Import Error: Only the files of the import folder"}});
     EXPECT_EQ(Run({"import-rookies", "Again", "class.csv"}).out, "Imported 1 prospects.\n");
     EXPECT_EQ(Run({"--no", "reset", "Again"}).status, 1);
     EXPECT_EQ(Run({"reset", "Again"}).out, "Season 2003 - Creation Draft\n");

@@ -74,6 +74,7 @@ TEST_F(CliLeague, OptionsAndPasswordChangeAndSaveTheLeagueOnlyWhenAsked) {
 TEST_F(CliLeague, RefusalsExitOneAndChangeNothing) {
     home.Write("save/Bad.sav", std::string(5000, '\x01'));
     home.Write("outside.sav", "x");
+    fs::create_directories(home / "save/Folder.sav");
     const std::string locked = Bytes("Locked");
     ExpectRefusals(
         "Test League",
@@ -82,6 +83,11 @@ TEST_F(CliLeague, RefusalsExitOneAndChangeNothing) {
          {{"show", "Bad"}, 1, "Error: The file Bad.sav is not a valid saved game."},
          {{"options", "Locked", "--injuries", "on"}, 1, "League Options: Only the league commissioner"},
          {{"options", "Test League", "--salary-cap", "-5"}, 1, "League Options: The salary cap must be"},
+         {{"options", "Test League", "--salary-cap", "$1,2,3"}, 1, "commas may only separate thousands"},
+         {{"--lock-wait", "nan", "options", "Test League", "--injuries", "on"}, 2, "Not a number of seconds"},
+         {{"show", "Folder"}, 1, "Error: The file Folder.sav is a folder, not a saved game."},
+         {{"new", ".hidden"}, 1, "must not begin with \".\""},
+         {{"new", " "}, 1, "more than blanks"},
          {{"options", "Test League", "--injuries", "maybe"}, 2, ""},
          {{"password", "Test League", "--set", "N/A"}, 1, "Invalid Password"},
          {{"password", "Test League", "--set", "a", "--none"}, 2, ""}});

@@ -7,16 +7,25 @@
 namespace hv {
 namespace {
 
-TEST(SalaryCapField, ShownWithSeparatorsTypedTextKeepsItsLeadingNumberAndTooLargeIsRefused) {
+TEST(SalaryCapField,
+     ShownWithSeparatorsTypedTextKeepsItsLeadingNumberAndMisplacedCommasOrTooLargeAreRefused) {
     const std::pair<int64_t, const char*> shown[] = {
         {999, "$999"}, {1000, "$1,000"}, {2147483647, "$2,147,483,647"}, {-1500, "-$1,500"}};
     for (auto [dollars, text] : shown)
         EXPECT_EQ(SalaryCapText(dollars), text);
     SeasonState state;
     ScriptedHost host;
-    const std::pair<const char*, int64_t> cases[] = {
-        {"$1,2,3", 123}, {"  $ 50 000 000", 50000000}, {"3e7", 30000000}, {"12.5abc", 12}, {"1001.5", 1002},
-        {"-5", -1},      {"$2,147,483,648", -1}};
+    const std::pair<const char*, int64_t> cases[] = {{"$1,2,3", -1},
+                                                     {"42,50,000", -1},
+                                                     {"1,", -1},
+                                                     {",500", -1},
+                                                     {"  $ 50 000 000", 50000000},
+                                                     {"3e7", 30000000},
+                                                     {"12.5abc", 12},
+                                                     {"1001.5", 1002},
+                                                     {"$12,345.6", 12346},
+                                                     {"-5", -1},
+                                                     {"$2,147,483,648", -1}};
     for (auto [text, dollars] : cases) {
         host.messages.clear();
         state.SetSalaryCapDollars(77);
@@ -25,6 +34,10 @@ TEST(SalaryCapField, ShownWithSeparatorsTypedTextKeepsItsLeadingNumberAndTooLarg
         EXPECT_EQ(host.messages.size(), dollars >= 0 ? 0u : 1u) << text;
     }
     EXPECT_EQ(host.LastMessage(), "The salary cap must be between $0 and $2,147,483,647.");
+    ScriptedHost separators;
+    EXPECT_FALSE(SetSalaryCapFromText(state, "$1,2,3", separators));
+    EXPECT_EQ(separators.LastMessage(), "The salary cap \"$1,2,3\" is not a sum of dollars: commas may only "
+                                        "separate thousands, as in $42,500,000.");
     EXPECT_EQ(SalaryCapTextValue("12.5abc"), 12.5);
     ASSERT_TRUE(SetSalaryCapFromText(state, "$2,147,483,647", host));
     EXPECT_EQ(state.SalaryCap, 21474836470000LL) << "stored in ten-thousandths of a dollar";

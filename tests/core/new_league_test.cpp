@@ -10,6 +10,8 @@
 namespace hv {
 namespace {
 
+namespace fs = std::filesystem;
+
 using test::StartedHome;
 
 // Everything that must hold together in a new league.
@@ -128,6 +130,34 @@ TEST_F(NewLeague, DefaultLeagueKeepingRostersAndRefusalsThatLeaveIt) {
     ASSERT_TRUE(CreateNewLeague(session, host, c, teams));
     EXPECT_EQ(league().state.Password, "secret");
     EXPECT_FALSE(league().state.CommissionerRights);
+}
+
+// A league-import file may begin with a byte-order mark and end in ".CSV"; it leaves room for the draft
+// class, and its next-draft prospects join the draft that a league kept on its rosters holds next.
+TEST_F(NewLeague, ImportFilesLeaveRoomForTheDraftClass) {
+    auto file = [](int players) {
+        std::string text = "\xEF\xBB\xBF" + ImportHeader(ImportFormat::League) + "\r\n";
+        for (int k = 1; k <= players; ++k)
+            text += "P" + std::to_string(k) + ",Lee,80,220,25,C,State,3," + (k <= 2 ? "NextDraft" : "FA") +
+                    ",50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,70,0,0,0,0,0,0,0\r\n";
+        return text;
+    };
+    home.Write("import/Big.CSV", file(551));
+    EXPECT_FALSE(Create(PlayerSource::ImportFile, LeagueType::CreationDraft, 0, "Big.CSV"));
+    EXPECT_EQ(host.LastMessage(),
+              "Invalid File Format\nLine 552: the file holds more than 550 players (a new "
+              "league keeps 100 of its 650 player slots for its draft class).");
+    EXPECT_FALSE(fs::exists(home / "leaguedata/Test League")) << "no folder for a league not made";
+
+    home.Write("import/Big.CSV", file(550));
+    EXPECT_EQ(PlayerSourceItems(home.path()),
+              (std::vector<std::string>{"Default League", "Fictional League", "Big.CSV"}));
+    ASSERT_TRUE(Create(PlayerSource::ImportFile, LeagueType::KeepRosters, 0, "Big.CSV"))
+        << host.LastMessage();
+    EXPECT_EQ(std::make_tuple(CountTeam(kFreeAgent), CountTeam(kNextDraft), league().player(1).Team),
+              std::make_tuple(548, 0, std::string(kDraft)));
+    ExpectConsistent(league());
+    EXPECT_TRUE(fs::is_directory(home / "leaguedata/Test League/box"));
 }
 
 TEST(NewLeagueChoices, FirstSeasonText) {

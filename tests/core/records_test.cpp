@@ -183,14 +183,15 @@ TEST(GameRecords, AGameSetsRecordsThatSurviveSaveAndLoad) {
     EXPECT_EQ(l.tables.gameRecords, regular);
 }
 
-TEST(BoxFiling, TheSeasonsBoxScoresAreFiledOrDeleted) {
+TEST(BoxFiling, TheSeasonsBoxScoresAndBoxPagesAreFiledOrDeleted) {
     for (bool keep : {true, false}) {
         SCOPED_TRACE(keep);
         test::TempHome home;
         League l;
         l.programFolder = home.path(), l.state.LeagueName = "Files", l.state.SaveBoxScores = keep;
         const fs::path folder = l.LeagueFolderOf("Files");
-        for (const char* file : {"box/1-1.txt", "box/AllStar-Rookie.txt", "pbp/1-1.txt", "box/2002/old.txt"})
+        for (const char* file : {"box/1-1.txt", "box/AllStar-Rookie.txt", "pbp/1-1.txt", "box/2002/old.txt",
+                                 "html/boxes/1-1.html", "html/boxes/allstar.html", "html/index.html"})
             home.Write(fs::relative(folder / file, home.path()).string(), "x\n");
         ScriptedHost host;
         ASSERT_TRUE(FileSeasonBoxScores(l, 2003, host)) << host.LastMessage();
@@ -198,7 +199,11 @@ TEST(BoxFiling, TheSeasonsBoxScoresAreFiledOrDeleted) {
                                    {"pbp/1-1.txt", false},
                                    {"box/2003/1-1.txt", keep},
                                    {"box/2003/AllStar-Rookie.txt", keep},
-                                   {"box/2002/old.txt", true}})
+                                   {"box/2002/old.txt", true},
+                                   {"html/boxes/1-1.html", false},
+                                   {"html/boxes/2003/1-1.html", keep},
+                                   {"html/boxes/2003/allstar.html", keep},
+                                   {"html/index.html", true}})
             EXPECT_EQ(fs::exists(folder / file), there) << file;
     }
 }

@@ -1,6 +1,7 @@
 // Bad files around the program: the save folder, the installation's data files, the working database.
 // Each is refused with a clear message, or read past safely, and changes nothing.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <functional>
@@ -82,6 +83,14 @@ TEST_F(SaveFolder, ASaveRemovesItsOwnStaleTemporaryFilesAndKeepsThePermissions) 
     for (const char* name : others)
         EXPECT_TRUE(fs::exists(home / "save" / name)) << name;
     EXPECT_EQ(fs::status(home / "save/Good.sav").permissions() & fs::perms::all, privateMode);
+
+    // A reader leaves them (a writer may be saving); a load under the league's lock removes them.
+    home.Write(std::string("save/") + ours[0], "left over");
+    EXPECT_EQ(Run({"show", "Good"}).status, 0);
+    EXPECT_TRUE(fs::exists(home / "save" / ours[0]));
+    ASSERT_TRUE(LoadSavedGame(league, "Good.sav", host)) << host.LastMessage();
+    EXPECT_FALSE(fs::exists(home / "save" / ours[0]));
+    EXPECT_TRUE(fs::exists(home / "save" / others[0]));
 }
 
 // ---- The installation's data files ----
@@ -93,6 +102,31 @@ TEST_F(SaveFolder, TheWorkingDatabaseIsReplacedWholeNotOverwrittenInPlace) {
     ASSERT_TRUE(Start(home.path()).first);
     EXPECT_EQ(FileBytes(home / "reader.lge"), "the old working copy");
     EXPECT_EQ(FileBytes(home / "current.lge"), FileBytes(home / "default.lge"));
+}
+
+// A program folder where no working copy can be made (a folder stands in its place, which stops even the
+// super-user) still serves the commands that only read; a command that needs the copy names it. Copies left
+// by start-ups killed mid-copy are removed, those of a program starting now are not.
+TEST_F(SaveFolder, TheCommandsThatOnlyReadNeedNoWorkingCopy) {
+    fs::create_directories(home / "current.lge/in the way");
+    const std::string dead = ".current.lge.999999999.tmp",
+                      alive = ".current.lge." + std::to_string(::getppid()) + ".tmp";
+    home.Write(dead, "killed mid-copy");
+    home.Write(alive, "being copied");
+    for (auto args : {std::vector<std::string>{"show", "Good"}, {"players", "Good"}, {"info"}}) {
+        const test::CliResult r = Run(args);
+        EXPECT_EQ(r.status, kExitOk) << args[0] << ": " << r.err;
+    }
+    EXPECT_FALSE(fs::exists(home / dead));
+    EXPECT_TRUE(fs::exists(home / alive));
+    const test::CliResult made = Run({"new", "Fresh"});
+    EXPECT_EQ(made.status, kExitStartup);
+    EXPECT_EQ(made.err.rfind("Error: The working database " + (home / "current.lge").string() +
+                                 " could not be made from default.lge: ",
+                             0),
+              0u)
+        << made.err;
+    EXPECT_FALSE(fs::exists(home / (".current.lge." + std::to_string(::getpid()) + ".tmp")));
 }
 
 TEST_F(SaveFolder, EveryDamagedDataFileIsRefusedWithItsMessage) {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <thread>
@@ -55,7 +56,9 @@ TEST_F(SharedLeague, AWriterIsRefusedWhileAnotherProgramHoldsTheLeagueAndReaders
     const std::string before = Bytes("Open");
     int desktop = OtherProgramLocks(Lock("Open"));
     ASSERT_GE(desktop, 0);
-    for (auto args : {std::vector<std::string>{"options", "Open", "--injuries", "on"}, {"delete", "Open"}}) {
+    for (auto args : {std::vector<std::string>{"options", "Open", "--injuries", "on"},
+                      {"delete", "Open"},
+                      {"new", "Open"}}) {
         const test::CliResult r = Run(args);
         EXPECT_TRUE(r.status == 1 &&
                     r.Says("League In Use: The league Open is in use: it is open in Hoopvale or "
@@ -68,6 +71,32 @@ TEST_F(SharedLeague, AWriterIsRefusedWhileAnotherProgramHoldsTheLeagueAndReaders
     ::close(desktop);
     EXPECT_EQ(Run({"options", "Open", "--injuries", "on"}).status, 0);
     EXPECT_FALSE(Bytes("Open") == before);
+}
+
+// Two programs creating the same league at once: one makes it, the other waits for it and is then refused,
+// and the saved league is the maker's (its human team tells which).
+TEST_F(SharedLeague, TwoNewCommandsRacingForOneNameMakeOneLeague) {
+    options = {"--lock-wait", "600"};
+    const char* humans[] = {"Ospreys", "Gulls"};
+    pid_t racers[2];
+    for (int i = 0; i < 2; ++i) {
+        racers[i] = ::fork();
+        ASSERT_GE(racers[i], 0);
+        if (racers[i] == 0) ::_exit(Run({"new", "Race", "--human", humans[i]}).status);
+    }
+    int made = -1, refused = 0;
+    for (int i = 0; i < 2; ++i) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(racers[i], &status, 0), racers[i]);
+        ASSERT_TRUE(WIFEXITED(status));
+        if (WEXITSTATUS(status) == kExitOk) made = made < 0 ? i : 2;
+        refused += WEXITSTATUS(status) == kExitRefused;
+    }
+    ASSERT_TRUE((made == 0 || made == 1) && refused == 1) << made << " " << refused;
+    const auto race = Load("Race");
+    EXPECT_EQ(std::make_tuple(race->team(race->FindTeam(humans[made])).Owner,
+                              race->team(race->FindTeam(humans[1 - made])).Owner),
+              std::make_tuple("Human", "Computer"));
 }
 
 TEST_F(SharedLeague, AWaitingWriterTakesTheLockOnceTheOtherProgramLetsGo) {

@@ -13,14 +13,13 @@ namespace hv {
 namespace {
 
 TEST(LeagueNames, OrdinaryNamesPassAndNamesThatCouldLeaveTheirFolderAreRefused) {
-    const std::string ok[] = {"Liga Española", "dots.are.fine", std::string(kMaxLeagueNameBytes, 'n')};
-    const std::string refused[] = {"../up",
-                                   "a\\b",
-                                   "..",
-                                   "tab\tname",
-                                   std::string("nul\0x", 5),
-                                   "\xC3",
-                                   std::string(kMaxLeagueNameBytes + 1, 'n')};
+    const std::string ok[] = {"Liga Española", "dots.are.fine", " padded ",
+                              std::string(kMaxLeagueNameBytes, 'n')};
+    const std::string refused[] = {"../up",     ".hidden",
+                                   " ",         "   ",
+                                   "a\\b",      "..",
+                                   "tab\tname", std::string("nul\0x", 5),
+                                   "\xC3",      std::string(kMaxLeagueNameBytes + 1, 'n')};
     for (const std::string& name : ok)
         EXPECT_FALSE(LeagueNameProblem(name).has_value()) << name;
     for (const std::string& name : refused)
@@ -28,6 +27,8 @@ TEST(LeagueNames, OrdinaryNamesPassAndNamesThatCouldLeaveTheirFolderAreRefused) 
     EXPECT_EQ(LeagueNameProblem(""), "Please enter a league name.");
     EXPECT_NE(LeagueNameProblem("a/b")->find("must not contain"), std::string::npos);
     EXPECT_NE(LeagueNameProblem(std::string(101, 'n'))->find("too long"), std::string::npos);
+    EXPECT_NE(LeagueNameProblem(".hidden")->find("must not begin with \".\""), std::string::npos);
+    EXPECT_NE(LeagueNameProblem(" ")->find("more than blanks"), std::string::npos);
 }
 
 class SavedGames : public ::testing::Test {
