@@ -1,12 +1,14 @@
-// hoopvale-cli draft NAME (--list | --pick PLAYER | --auto [--to-user])
-// The creation draft (day -5) and the rookie draft (day 170): the state of the draft, the user's pick for
-// the human team on the clock, or the computer's picks to the end (or to the next human team).
+// hoopvale-cli draft NAME (--list | --pick PLAYER | --auto [--to-user] | --prefer P1,P2,...) [--team TEAM]
+// The creation draft (day -5) and the rookie draft (day 170): the state of the draft with the human teams'
+// draft lists, the user's pick for the human team on the clock, the computer's picks to the end (or to the
+// next human team), or a human team's draft list.
 #include <CLI/CLI.hpp>
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
 #include "league/status_line.h"
 #include "personnel/draft.h"
+#include "personnel/draft_list.h"
 #include "reports/draft_reports.h"
 
 namespace hv {
@@ -19,7 +21,49 @@ struct DraftRequest {
     std::optional<std::string> pick;
     bool autoPick = false;
     bool toUser = false;
+    std::optional<std::string> prefer; // players by ID or name, separated by commas
+    std::optional<std::string> team;
 };
+
+// The human team a draft list belongs to: the one named, else the human team on the clock, else the only
+// human team. 0, with a message, when there is none or the choice is not clear.
+int DraftListTeam(CliContext& ctx, const League& league, const std::optional<std::string>& named) {
+    if (named) return ResolveTeam(ctx, league, *named);
+    if (IsHumanTeam(league, TeamOnClock(league))) return TeamOnClock(league);
+    std::vector<int> human;
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        if (IsHumanTeam(league, t)) human.push_back(t);
+    if (human.size() == 1) return human.front();
+    ctx.host->ShowMessage(human.empty() ? "The league has no human team to keep a draft list for."
+                                        : "Name the human team whose draft list this is with --team.",
+                          "Draft List", MessageIcon::Warning);
+    return 0;
+}
+
+// The players of a comma-separated list; nothing when one of them is no prospect (with a message).
+std::optional<std::vector<int>> ListedProspects(CliContext& ctx, const League& league,
+                                                const std::string& text) {
+    std::vector<int> ids;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = std::min(text.find(',', start), text.size());
+        std::string item = text.substr(start, end - start);
+        item.erase(0, item.find_first_not_of(' '));
+        item.erase(item.find_last_not_of(' ') + 1);
+        start = end + 1;
+        if (item.empty()) continue;
+        int id = ResolvePlayer(ctx, league, item, [](const Player& p) { return p.Team == kDraft; });
+        if (id == 0) return std::nullopt;
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+void PrintDraftList(CliContext& ctx, const League& league, int team) {
+    ReportTable table = DraftListTable(league, team);
+    ctx.out << table.title << (table.rows.empty() ? ": empty\n" : "\n");
+    if (!table.rows.empty()) WriteText(ctx.out, table);
+}
 
 void PrintClock(CliContext& ctx, const League& league) {
     if (!DraftUnderWay(league)) {
@@ -41,9 +85,10 @@ void PrintLines(CliContext& ctx, const std::vector<std::string>& lines) {
 }
 
 int RunDraft(CliContext& ctx, const DraftRequest& r) {
-    int chosen = int(r.list) + int(r.pick.has_value()) + int(r.autoPick);
-    if (chosen != 1 || (r.toUser && !r.autoPick)) {
-        ctx.err << "draft: give one of --list, --pick PLAYER or --auto [--to-user]\n";
+    int chosen = int(r.list) + int(r.pick.has_value()) + int(r.autoPick) + int(r.prefer.has_value());
+    if (chosen != 1 || (r.toUser && !r.autoPick) || (r.team && !r.list && !r.prefer)) {
+        ctx.err << "draft: give one of --list [--team TEAM], --pick PLAYER, --auto [--to-user] or --prefer "
+                   "P1,P2,... [--team TEAM]\n";
         return kExitUsage;
     }
     int status;
@@ -59,13 +104,26 @@ int RunDraft(CliContext& ctx, const DraftRequest& r) {
     }
 
     if (r.list) {
+        int listed = 0;
+        if (r.team && (listed = ResolveTeam(ctx, league, *r.team)) == 0) return kExitRefused;
         PrintClock(ctx, league);
         ctx.out << "Best available:\n";
         WriteText(ctx.out, RecommendationsTable(league));
+        for (int t = 1; t <= kLeagueTeams; ++t)
+            if (t == listed || (listed == 0 && IsHumanTeam(league, t))) PrintDraftList(ctx, league, t);
         auto lines = DraftResultLines(league);
         if (!lines.empty()) ctx.out << "Picks made:\n";
         PrintLines(ctx, lines);
         return kExitOk;
+    }
+
+    if (r.prefer) {
+        int team = DraftListTeam(ctx, league, r.team);
+        if (team == 0) return kExitRefused;
+        auto ids = ListedProspects(ctx, league, *r.prefer);
+        if (!ids || !SetDraftList(league, host, team, *ids)) return kExitRefused;
+        PrintDraftList(ctx, league, team);
+        return opened->SaveIfChanged();
     }
 
     if (!DraftUnderWay(league) && !StartDraft(league, host)) return kExitRefused;
@@ -103,6 +161,11 @@ void AddDraftCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     cmd->add_option("--pick", r->pick, "Select this prospect (ID or name) for the human team on the clock");
     cmd->add_flag("--auto", r->autoPick, "Let the computer make the picks, to the end of the draft");
     cmd->add_flag("--to-user", r->toUser, "With --auto: stop when a human team is on the clock");
+    cmd->add_option(
+        "--prefer", r->prefer,
+        "Set a human team's draft list: prospects by ID or name, first choice first, separated by "
+        "commas (an empty list clears it)");
+    cmd->add_option("--team", r->team, "With --prefer or --list: the human team whose draft list it is");
     cmd->callback([&run, r] { run = [r](CliContext& ctx) { return RunDraft(ctx, *r); }; });
 }
 

@@ -146,6 +146,13 @@ void ReadPerOpponent(SaveReader& r, PerOpponent& values) {
         values[opp] = r.I16();
 }
 
+// The draft list's 29 places: player IDs, the empty places (0) left out.
+void ReadDraftList(SaveReader& r, std::vector<int16_t>& list) {
+    list.clear();
+    for (int place = 0; place < kLeagueTeams; ++place)
+        if (int16_t id = PlayerRef(r)) list.push_back(id);
+}
+
 // Reads one team entry into the slot it names; each slot must come exactly once.
 void ReadTeam(SaveReader& r, League& league, std::set<int>& seen) {
     int slot = r.I16In(1, kStoredTeams, "a team slot");
@@ -165,7 +172,7 @@ void ReadTeam(SaveReader& r, League& league, std::set<int>& seen) {
     t.DraftFocus = r.I16();
     for (int16_t& v : t.ExtraValues)
         v = r.I16();
-    ReadPerOpponent(r, t.OpponentValues);
+    ReadDraftList(r, t.DraftList);
     t.TotalSalary = r.I32();
     for (int32_t& cut : t.CutSalary)
         cut = r.I32();

@@ -51,6 +51,12 @@ void WritePerOpponent(ByteWriter& w, const PerOpponent& values) {
         w.I16(values[opp]);
 }
 
+// The draft list in its 29 places, first choice first, the places after it 0.
+void WriteDraftList(ByteWriter& w, const std::vector<int16_t>& list) {
+    for (size_t place = 0; place < kLeagueTeams; ++place)
+        w.I16(place < list.size() ? list[place] : int16_t{0});
+}
+
 void WriteTeam(ByteWriter& w, int slot, const Team& t) {
     w.I16(static_cast<int16_t>(slot));
     for (const std::string* s : {&t.City, &t.Name, &t.Owner, &t.Conference, &t.Division})
@@ -65,7 +71,7 @@ void WriteTeam(ByteWriter& w, int slot, const Team& t) {
     w.I16(t.DraftFocus);
     for (int16_t v : t.ExtraValues)
         w.I16(v);
-    WritePerOpponent(w, t.OpponentValues);
+    WriteDraftList(w, t.DraftList);
     w.I32(t.TotalSalary);
     for (int32_t cut : t.CutSalary)
         w.I32(cut);

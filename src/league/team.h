@@ -43,7 +43,6 @@ struct Team {
     int16_t DraftFocus = 0;
     // Working values carried in the save file beside the draft focus.
     std::array<int16_t, 2> ExtraValues{};
-    PerOpponent OpponentValues{};
     int32_t TotalSalary = 0;
     std::array<int32_t, 8> CutSalary{}; // CutSalary, CutSalary2 ... CutSalary8
     bool UsedMidException = false, UsedLowException = false;
@@ -70,8 +69,8 @@ struct Team {
     std::array<TeamGameRecord, 8> GameRecords{};
     int16_t GameRecordsExtra = 0;
     std::array<TeamPlayerRecord, 12> PlayerRecords{};
-    // The user's ranked prospects (player IDs, at most 29), used when the computer picks for a human team.
-    // A working value: not part of the saved game.
+    // The user's ranked prospects (player IDs, at most 29), used when the computer picks for a human team;
+    // saved in the team entry's 29 list places.
     std::vector<int16_t> DraftList;
     // The players of an All-Star weekend squad (team slots 30 and 31), who stay on their own teams' rosters
     // meanwhile. A working value: not part of the saved game.

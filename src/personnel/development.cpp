@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "personnel/computer_trades.h"
 #include "personnel/ratings.h"
 #include "personnel/salary.h"
 
@@ -238,6 +239,8 @@ bool RunTrainingCamps(League& league, Host& host) {
         RecountPayrolls(league);
     }
     s.SeasonDay = Phase::BeforeSeason;
+    // The computer teams trade once more on the ratings the camps have left.
+    RunComputerTrades(league, host);
     return true;
 }
 

@@ -56,8 +56,8 @@ void Rescout(Player& p, Random& rng);                // KnownPotential and Poten
 void DevelopPlayer(League& league, int id);
 
 // The camps: injuries heal by 50 days; after the league's first season every player 1 to 650 develops and
-// the ratings and payrolls are brought up to date. The league then moves to day 0 of the season. Returns
-// true.
+// the ratings and payrolls are brought up to date. The league then moves to day 0 of the season and the
+// computer trade pass runs. Returns true.
 bool RunTrainingCamps(League& league, Host& host);
 
 } // namespace hv

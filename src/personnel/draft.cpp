@@ -4,7 +4,9 @@
 #include <numeric>
 
 #include "league/season_archive.h"
+#include "personnel/computer_trades.h"
 #include "personnel/draft_class.h"
+#include "personnel/draft_list.h"
 #include "personnel/draft_picks.h"
 #include "personnel/draft_roster.h"
 #include "personnel/lottery.h"
@@ -237,8 +239,8 @@ bool StartDraft(League& league, Host& host) {
 int ComputerChoice(const League& league, int teamSlot) {
     const Team& team = league.team(teamSlot);
     if (team.Owner == "Human") {
-        for (int16_t id : team.DraftList)
-            if (id >= 1 && id <= kLastLeaguePlayer && IsProspect(league.player(id))) return id;
+        const std::vector<int> listed = AvailableOnDraftList(league, teamSlot);
+        if (!listed.empty()) return listed.front();
     }
     std::array<std::vector<const Player*>, 6> roster;
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
@@ -250,16 +252,15 @@ int ComputerChoice(const League& league, int teamSlot) {
         int id;
         double base;
     };
-    std::vector<Candidate> candidates, anyPosition;
+    // Only positions with room are considered: when no prospect is left at any of them the team passes,
+    // rather than take a fourth player at a full position.
+    std::vector<Candidate> candidates;
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
         const Player& p = league.player(id);
         if (!IsProspect(p) || p.PositionNumber < 1 || p.PositionNumber > 5) continue;
-        Candidate c{id, BaseValue(league, team, p)};
-        anyPosition.push_back(c);
-        if (roster[static_cast<size_t>(p.PositionNumber)].size() < 3) candidates.push_back(c);
+        if (roster[static_cast<size_t>(p.PositionNumber)].size() < kDraftPositionLimit)
+            candidates.push_back({id, BaseValue(league, team, p)});
     }
-    // When nobody is left at the positions the team needs, it takes the best prospect of any position.
-    if (candidates.empty()) candidates = anyPosition;
     if (candidates.empty()) return 0;
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate& a, const Candidate& b) { return a.base > b.base; });
@@ -283,6 +284,13 @@ bool MakeSelection(League& league, Host& host, int id, std::string* line) {
     SeasonState& s = league.state;
     int round = s.DraftState, pick = s.DraftPickState;
     DraftSlot& slot = CurrentSlotRef(league);
+    const Team& team = league.team(slot.Team);
+    if (team.NumPlayers >= kMaxRoster) {
+        host.ShowMessage("The " + team.Name + " have " + std::to_string(kMaxRoster) +
+                             " players, a full roster: skip this pick.",
+                         "Draft", MessageIcon::Warning);
+        return false;
+    }
     Player& p = league.player(id);
     p.Round = static_cast<int16_t>(round);
     p.Pick = static_cast<int16_t>(pick);
@@ -362,12 +370,13 @@ void EndCreationDraft(League& league) {
     s.SeasonDay = Phase::BeforeSeason;
     s.DraftState = 0;
     s.DraftPickState = 0;
+    ClearDraftLists(league);
     GenerateDraftClass(league);
     for (int team = 1; team <= kLeagueTeams; ++team)
         SetLineup(league, team);
 }
 
-void EndRookieDraft(League& league, Host&) {
+void EndRookieDraft(League& league, Host& host) {
     int year = NextDraftYear(league);
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
         Player& p = league.player(id);
@@ -375,11 +384,13 @@ void EndRookieDraft(League& league, Host&) {
     }
     RenewDraftPicks(league, year);
     TopUpPlayerPool(league);
-    // The computer trade pass of the trades module runs here, once that module exists.
+    ClearDraftLists(league);
     SeasonState& s = league.state;
     s.SeasonDay = Phase::FirstFreeAgency;
     s.DraftState = 0;
     s.DraftPickState = 0;
+    // With the rookies on their rosters, the computer teams trade once before free agency.
+    RunComputerTrades(league, host);
 }
 
 bool RunRookieDraftUnattended(League& league, Host& host) {

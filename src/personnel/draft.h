@@ -52,8 +52,12 @@ void BuildCreationDraftOrder(League& league);
 // already under way (with a message).
 bool StartDraft(League& league, Host& host);
 
+// The most players at one position a team drafts for itself.
+constexpr size_t kDraftPositionLimit = 3;
+
 // The prospect the computer takes for `team`: from a human team's own draft list first, else by value and
-// positional need. 0 when nobody is left.
+// positional need among the positions where the team has fewer than three players. 0 when nobody is left
+// there: the team then passes.
 int ComputerChoice(const League& league, int team);
 
 // One pick of the draft under way. `line` gets the result line of the draft list.
@@ -65,7 +69,7 @@ struct PickResult {
 // The computer picks for the team on the clock (or skips it when its roster is full).
 PickResult ComputerPick(League& league, Host& host);
 // Gives prospect `id` to the team on the clock. False, changing nothing, when he is no prospect of the
-// class or no draft is under way.
+// class, no draft is under way, or the team already has a full roster (told through the host).
 bool MakeSelection(League& league, Host& host, int id, std::string* line = nullptr);
 // The user passes the pick of the team on the clock.
 PickResult SkipPick(League& league, Host& host);
@@ -76,7 +80,8 @@ enum class DraftUntil { End, EndOfRound, HumanTeam };
 // `ignoreStop`.
 std::vector<std::string> AutoDraft(League& league, Host& host, DraftUntil until, bool ignoreStop = false);
 
-// The clean-ups when a draft ends; both run by themselves after the last pick.
+// The clean-ups when a draft ends; both run by themselves after the last pick. Both empty the draft lists;
+// the rookie draft's ends with the computer trade pass, at the first day of free agency.
 void EndCreationDraft(League& league);
 void EndRookieDraft(League& league, Host& host);
 

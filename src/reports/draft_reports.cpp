@@ -159,6 +159,33 @@ ReportTable RecommendationsTable(const League& league) {
     return table;
 }
 
+ReportTable DraftListTable(const League& league, int team) {
+    ReportTable table;
+    const Team& t = league.team(team);
+    table.title = "Draft List: " + t.Name;
+    table.Column("#", Align::Right)
+        .Column("ID", Align::Right, false)
+        .Column("Name")
+        .Column("Pos")
+        .Column("Future", Align::Right)
+        .Column("Status");
+    int place = 0;
+    for (int16_t id : t.DraftList) {
+        if (id < 1 || id > kLastLeaguePlayer || league.player(id).IsEmpty()) continue;
+        const Player& p = league.player(id);
+        table.Row(id)
+            .Add(++place)
+            .Add(int(id))
+            .Add(p.Name)
+            .Add(ReportTable::Keyed(p.DefaultPosition, p.PositionNumber))
+            .Add(p.FutureRating)
+            .Add(p.Team == kDraft               ? std::string("available")
+                 : league.FindTeam(p.Team) != 0 ? "taken by the " + p.Team
+                                                : std::string("gone"));
+    }
+    return table;
+}
+
 ReportTable FirstPicksTable(const League& league) {
     ReportTable table;
     table.title = "Past #1 Overall Picks";

@@ -25,6 +25,10 @@ std::string PickHolderText(const League& league, const DraftSlot& slot);
 // The best prospect at each position by future rating (RecommendPlayers), keyed by player ID.
 ReportTable RecommendationsTable(const League& league);
 
+// A human team's draft list ("Draft List: TEAM"), first choice first: place, ID, name, position, future
+// rating and whether he is still to be had; keyed by player ID.
+ReportTable DraftListTable(const League& league, int team);
+
 // "Past #1 Overall Picks": season, player, position, team, from the season archive.
 ReportTable FirstPicksTable(const League& league);
 

@@ -22,7 +22,7 @@ Squad PickSquad(const League& league, const std::string& name,
     std::vector<int> pool;
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
         const Player& p = league.player(id);
-        if (FitForAllStarWeekend(league, p) && belongs(p)) pool.push_back(id);
+        if (belongs(p)) pool.push_back(id);
     }
     std::stable_sort(pool.begin(), pool.end(), [&](int a, int b) {
         return AllStarMerit(league.player(a)) > AllStarMerit(league.player(b));
@@ -66,15 +66,20 @@ double AllStarMerit(const Player& p) {
 std::array<Squad, 2> ChooseAllStarSquads(const League& league) {
     auto conference = [&](const char* name) {
         return [&league, name](const Player& p) {
-            return league.team(league.FindTeam(p.Team)).Conference == name;
+            return FitForAllStarWeekend(league, p) && league.team(league.FindTeam(p.Team)).Conference == name;
         };
     };
     return {PickSquad(league, "West", conference("West")), PickSquad(league, "East", conference("East"))};
 }
 
 std::array<Squad, 2> ChooseRookieSquads(const League& league) {
-    return {PickSquad(league, "Rookies", [](const Player& p) { return p.Experience == 0; }),
-            PickSquad(league, "Sophomores", [](const Player& p) { return p.Experience == 1; })};
+    // The engine dresses injured players in this game, so an injury keeps no one out of it.
+    auto inYear = [&league](int experience) {
+        return [&league, experience](const Player& p) {
+            return MayPlayInAllStarWeekend(league, p) && p.Experience == experience;
+        };
+    };
+    return {PickSquad(league, "Rookies", inYear(0)), PickSquad(league, "Sophomores", inYear(1))};
 }
 
 void SetUpSquad(League& league, int slot, const Squad& squad) {

@@ -35,10 +35,10 @@ struct Squad {
 // The All-Star measure: the season performance rating over his games, counting at least 30 games.
 double AllStarMerit(const Player& p);
 
-// Two squads of two players a position, the best by AllStarMerit among players fit for the weekend (home
-// side first): West and East by their team's conference; Rookies (Experience 0) and Sophomores
-// (Experience 1). A position short of players is made up from the best left at other positions. Uses the
-// players' SeasonRating (RatePlayers first).
+// Two squads of two players a position, the best by AllStarMerit (home side first): West and East by their
+// team's conference, among players fit for the weekend; Rookies (Experience 0) and Sophomores
+// (Experience 1), injured or not. A position short of players is made up from the best left at other
+// positions. Uses the players' SeasonRating (RatePlayers first).
 std::array<Squad, 2> ChooseAllStarSquads(const League& league);
 std::array<Squad, 2> ChooseRookieSquads(const League& league);
 

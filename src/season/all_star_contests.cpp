@@ -44,8 +44,12 @@ Contest Choose(const League& league, const char* title, int rounds,
 
 } // namespace
 
+bool MayPlayInAllStarWeekend(const League& league, const Player& p) {
+    return MayWinHonours(p) && league.FindTeam(p.Team) != 0;
+}
+
 bool FitForAllStarWeekend(const League& league, const Player& p) {
-    return MayWinHonours(p) && league.FindTeam(p.Team) != 0 && p.TimeInjured < 1 && !p.IR;
+    return MayPlayInAllStarWeekend(league, p) && p.TimeInjured < 1 && !p.IR;
 }
 
 Contest ChooseShootoutEntrants(const League& league) {

@@ -31,8 +31,10 @@ struct Contest {
     bool Held() const { return Winner != 0; }
 };
 
-// A player who may take part in a contest or an All-Star game: he may win honours, plays for a league team
-// and is fit (no injury days, not on injured reserve).
+// A player who may be chosen for the weekend at all: he may win honours and plays for a league team.
+bool MayPlayInAllStarWeekend(const League& league, const Player& p);
+// One who may take part in a contest or the All-Star Game: he is also fit (no injury days, not on injured
+// reserve).
 bool FitForAllStarWeekend(const League& league, const Player& p);
 
 // The entrants, best first; fewer than eight when fewer players qualify. Shootout entrants need a

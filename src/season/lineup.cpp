@@ -190,6 +190,7 @@ std::vector<int> RosterOf(const League& league, int team) {
 }
 
 std::vector<int> AvailablePlayersOf(const League& league, int team) {
+    if (team > kLeagueTeams && !league.team(team).SquadPlayers.empty()) return RosterOf(league, team);
     std::vector<int> available;
     for (int id : RosterOf(league, team)) {
         const Player& p = league.player(id);

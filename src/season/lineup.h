@@ -23,7 +23,8 @@ int16_t TrapFor(int forwardsStealing);
 
 // The team's players in roster order (player slot order), and those of them fit to play
 // (no injury days left, not on injured reserve). An All-Star weekend squad (team slot 30 or 31 with
-// SquadPlayers) has its listed players; the exhibition teams have their players of slots 651 to 680.
+// SquadPlayers) has its listed players, all of them available: they were chosen for their game, and the
+// rookie game dresses injured players too. The exhibition teams have their players of slots 651 to 680.
 std::vector<int> RosterOf(const League& league, int team);
 std::vector<int> AvailablePlayersOf(const League& league, int team);
 

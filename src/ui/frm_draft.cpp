@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "personnel/draft.h"
+#include "personnel/draft_list.h"
 #include "reports/draft_reports.h"
 
 namespace hv {
@@ -71,8 +72,9 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     tabs->addTab(board_, QStringLiteral("Draft &Board"));
 
     auto* side = new QVBoxLayout;
-    side->addWidget(new QLabel(QStringLiteral("Draft list:"), this));
+    side->addWidget(new QLabel(QStringLiteral("Picks made:"), this));
     side->addWidget(results_, 1);
+    side->addWidget(ListPanel(), 1);
 
     struct Action {
         const char* name;
@@ -120,6 +122,70 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     resize(1100, 680);
 }
 
+QWidget* frmDraft::ListPanel() {
+    auto* panel = new QWidget(this);
+    listTeam_ = new QComboBox(panel);
+    listTeam_->setObjectName(QStringLiteral("cboListTeam"));
+    for (int t = 1; t <= kLeagueTeams; ++t)
+        if (IsHumanTeam(league_, t)) listTeam_->addItem(Q(league_.team(t).Name), t);
+    connect(listTeam_, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    auto* teamLabel = new QLabel(QStringLiteral("Draft &list of:"), panel);
+    teamLabel->setBuddy(listTeam_);
+    list_ = NewReportView("lstDraftList", panel);
+    list_->setMinimumWidth(260);
+
+    const std::pair<const char*, const char*> buttons[] = {
+        {"cmdListAdd", "Add"}, {"cmdListUp", "Up"}, {"cmdListDown", "Down"}, {"cmdListRemove", "Remove"}};
+    auto* row = new QHBoxLayout;
+    for (const auto& [name, caption] : buttons) {
+        auto* button = new QPushButton(QLatin1String(caption), panel);
+        button->setObjectName(QLatin1String(name));
+        row->addWidget(button);
+        listButtons_.append(button);
+    }
+    // Add puts the prospect selected on the left at the end of the list.
+    connect(listButtons_[0], &QPushButton::clicked, this, [this] {
+        const int id = SelectedProspect();
+        if (id == 0) {
+            host_.ShowMessage("Select a prospect in the list first.", "Draft List", MessageIcon::Information);
+            return;
+        }
+        std::vector<int> ids = AvailableOnDraftList(league_, ListTeamSlot());
+        ids.push_back(id);
+        SetList(ids);
+    });
+    connect(listButtons_[1], &QPushButton::clicked, this, [this] { MoveInList(-1); });
+    connect(listButtons_[2], &QPushButton::clicked, this, [this] { MoveInList(1); });
+    connect(listButtons_[3], &QPushButton::clicked, this, [this] { MoveInList(0); });
+
+    auto* chooser = new QHBoxLayout;
+    chooser->addWidget(teamLabel);
+    chooser->addWidget(listTeam_, 1);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(chooser);
+    layout->addWidget(list_, 1);
+    layout->addLayout(row);
+    return panel;
+}
+
+int frmDraft::ListTeamSlot() const {
+    return listTeam_->count() == 0 ? 0 : listTeam_->currentData().toInt();
+}
+
+void frmDraft::SetList(const std::vector<int>& ids) {
+    const int team = ListTeamSlot();
+    if (team == 0 || !SetDraftList(league_, host_, team, ids)) return;
+    Refresh();
+}
+
+void frmDraft::MoveInList(int step) {
+    const int team = ListTeamSlot(), id = list_->SelectedKey();
+    if (team == 0 || id == 0) return;
+    SetList(MovedInDraftList(AvailableOnDraftList(league_, team), id, step));
+    list_->SelectKey(id);
+}
+
 QPushButton* frmDraft::Button(const char* name) const {
     return findChild<QPushButton*>(QLatin1String(name));
 }
@@ -141,6 +207,13 @@ void frmDraft::Refresh() {
     for (const std::string& line : DraftResultLines(league_))
         results_->addItem(Q(line));
     results_->scrollToBottom();
+    const int listTeam = ListTeamSlot();
+    if (listTeam != 0) {
+        list_->SetTable(DraftListTable(league_, listTeam));
+        list_->setColumnHidden(1, true); // the ID: the list is edited by selection here
+    }
+    for (QPushButton* button : listButtons_)
+        button->setEnabled(listTeam != 0);
 
     bool underWay = DraftUnderWay(league_);
     if (underWay) {

@@ -6,6 +6,7 @@
 #include "season/all_star.h"
 #include "season/awards.h"
 #include "season/in_season_awards.h"
+#include "season/lineup.h"
 #include "season/performance_rating.h"
 #include "season/season_awards.h"
 #include "support/roster_league.h"
@@ -150,6 +151,7 @@ TEST(AllStarSelection, TheBestOverAtLeast30GamesWhoAreFit) {
     const int onlyPF = add(1, 2, 40, 100);
     const int rookie = add(2, 5, 40, 200, 0, false, 0);
     const int sophomore = add(1, 5, 40, 150, 0, false, 1);
+    const int injuredRookie = add(1, 4, 40, 100, 5, false, 0); // dressed for the rookie game all the same
 
     auto squads = ChooseAllStarSquads(l);
     EXPECT_EQ(squads[0].Name + squads[1].Name, "WestEast");
@@ -161,7 +163,9 @@ TEST(AllStarSelection, TheBestOverAtLeast30GamesWhoAreFit) {
     EXPECT_EQ(Members(squads[1]).front(), eastC);
 
     auto young = ChooseRookieSquads(l);
-    EXPECT_EQ(Members(young[0]), std::vector<int>{rookie});
+    EXPECT_EQ(Members(young[0]), (std::vector<int>{injuredRookie, rookie}));
+    SetUpSquad(l, 30, young[0]);
+    EXPECT_EQ(AvailablePlayersOf(l, 30), (std::vector<int>{injuredRookie, rookie})) << "both dressed";
     EXPECT_EQ(Members(young[1]), std::vector<int>{sophomore});
     EXPECT_EQ(young[1].Members[0].Label, "SophomoresPG1");
 }

@@ -38,14 +38,26 @@ TEST_F(CliDraft, CreationDraftFromTheCommandLine) {
     EXPECT_TRUE(Run({"draft", "Pool", "--auto", "--to-user"}).Says("On the clock: Gulls"));
     EXPECT_TRUE(Run({"draft", "Pool", "--list"}).Says("Best available:"));
     const auto pool = Load("Pool");
-    int prospect = 0;
-    for (int id = 1; id <= kLastLeaguePlayer && !prospect; ++id)
-        if (pool->player(id).Team == kDraft) prospect = id;
+    std::vector<int> prospects;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        if (pool->player(id).Team == kDraft) prospects.push_back(id);
+    const int prospect = prospects[0];
+    // The user's draft list, by ID or name; a name that is no prospect changes nothing.
+    const std::string computer = pool->team(pool->team(1).Name == "Gulls" ? 2 : 1).Name;
+    const std::string listed = std::to_string(prospects[2]) + ", " + pool->player(prospects[1]).Name;
+    EXPECT_TRUE(Run({"draft", "Pool", "--prefer", listed}).Says("Draft List: Gulls\n"));
+    ExpectRefusals("Pool", {{{"draft", "Pool", "--prefer", listed + ",Nobody At All"}, 1, "Nobody At All"},
+                            {{"draft", "Pool", "--prefer", std::to_string(prospects[3]), "--team", computer},
+                             1,
+                             "run by the computer"}});
+    EXPECT_EQ(Load("Pool")->team(pool->FindTeam("Gulls")).DraftList,
+              (std::vector<int16_t>{int16_t(prospects[2]), int16_t(prospects[1])}));
+    EXPECT_TRUE(Run({"draft", "Pool", "--list"}).Says(pool->player(prospects[1]).Name));
     EXPECT_EQ(Run({"draft", "Pool", "--pick", std::to_string(prospect)}).out.rfind("Gulls take ", 0), 0u);
     EXPECT_TRUE(Run({"draft", "Pool", "--auto"}).Says("The draft is over: Season 2003 - Begin Season"));
     EXPECT_EQ(Run({"draft", "Pool", "--auto"}).status, 1) << "no draft at day 0";
-    const std::string prospects = Run({"prospects", "Pool", "--csv"}).out;
-    EXPECT_EQ(std::count(prospects.begin(), prospects.end(), '\n'), 101); // the next class
+    const std::string preview = Run({"prospects", "Pool", "--csv"}).out;
+    EXPECT_EQ(std::count(preview.begin(), preview.end(), '\n'), 101); // the next class
 }
 
 TEST_F(CliDraft, RookieDraftLotteryAndHistory) {

@@ -12,6 +12,8 @@
 #include "league/save_file.h"
 #include "league/team_control.h"
 #include "personnel/computer_trades.h"
+#include "personnel/development.h"
+#include "personnel/draft.h"
 #include "personnel/draft_class.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
@@ -119,6 +121,29 @@ TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
         auto reloaded = std::make_unique<League>();
         EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trade Test"), *reloaded));
     }
+}
+
+// The rookie draft and the camps each end with a pass, the same one for the same seed.
+TEST_F(ComputerTrades, TheRookieDraftAndTheCampsEndWithAPass) {
+    auto tradeLines = [](const League& league) {
+        std::vector<std::string> lines;
+        for (const Transaction& t : league.tables.transactions)
+            if (t.Action.rfind("Trade ", 0) == 0) lines.push_back(t.Team + ": " + t.Action);
+        return lines;
+    };
+    std::vector<std::string> runs[2];
+    for (auto& lines : runs) {
+        auto fresh = Fresh(21, Phase::RookieDraft);
+        ASSERT_TRUE(RunRookieDraftUnattended(*fresh, host));
+        const size_t afterDraft = tradeLines(*fresh).size();
+        EXPECT_GT(afterDraft, 0u) << "the pass after the draft";
+        GoTo(*fresh, Phase::TrainingCamps);
+        RunTrainingCamps(*fresh, host);
+        EXPECT_EQ(fresh->state.SeasonDay, Phase::BeforeSeason);
+        lines = tradeLines(*fresh);
+        EXPECT_GT(lines.size(), afterDraft) << "the pass after the camps";
+    }
+    EXPECT_EQ(runs[0], runs[1]);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "league/season_archive.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
+#include "personnel/draft_list.h"
 #include "personnel/draft_picks.h"
 #include "personnel/lottery.h"
 #include "personnel/ratings.h"
@@ -56,6 +57,10 @@ TEST(ComputerChoice, NeedFocusAndTheUsersList) {
     const int centre = AddPlayer(*league, kDraft, 1, 80, 90), forward = AddPlayer(*league, kDraft, 2, 40, 50);
     EXPECT_EQ(ComputerChoice(*league, 1), forward) << "three centres: no centre is a candidate";
     EXPECT_EQ(ComputerChoice(*league, 2), centre);
+    league->player(forward).Team = kFreeAgent;
+    EXPECT_EQ(ComputerChoice(*league, 1), 0)
+        << "only a centre left: the team passes rather than take a fourth";
+    league->player(forward).Team = kDraft;
     // The user's list comes first, its players no longer in the draft skipped.
     league->team(6).Owner = "Human";
     league->team(6).DraftList = {static_cast<int16_t>(AddPlayer(*league, "Team9", 2, 50, 50)),
@@ -141,6 +146,57 @@ TEST_F(RookieDraft, SelectionPaysTheScaleAndRecordsThePick) {
     EXPECT_EQ(std::make_tuple(league->tables.draftPick(league->tables.draftOrder[1].PickID).Selection,
                               ArchiveOf(*league, 2005).FirstPick.PlayerID, league->state.DraftPickState),
               std::make_tuple(1, prospect, 2));
+}
+
+TEST_F(RookieDraft, AHumanTeamWithAFullRosterCannotPick) {
+    ASSERT_TRUE(StartDraft(*league, host));
+    const int team = TeamOnClock(*league);
+    league->team(team).Owner = "Human";
+    for (int k = 0; k < 3; ++k) { // 15 players
+        const int id = Prospect();
+        league->player(id).Team = league->team(team).Name, league->AddToRoster(id);
+    }
+    const int prospect = Prospect();
+    EXPECT_FALSE(MakeSelection(*league, host, prospect));
+    EXPECT_EQ(host.LastMessage(),
+              "The " + league->team(team).Name + " have 15 players, a full roster: skip this pick.");
+    EXPECT_EQ(std::make_tuple(league->player(prospect).Team, league->team(team).NumPlayers,
+                              league->state.DraftPickState),
+              std::make_tuple(std::string(kDraft), 15, 1));
+}
+
+// The user's list: checked when set, followed when the computer picks for his team, emptied after the draft.
+TEST_F(RookieDraft, TheUsersDraftList) {
+    league->team(5).Owner = "Human";
+    const int rostered = RosterOf(*league, 3)[0], first = Prospect();
+    std::vector<int> worst; // the two lowest future ratings, whom no computer team takes early
+    for (int id = 1; id <= kLastLeaguePlayer; ++id)
+        if (league->player(id).Team == kDraft) worst.push_back(id);
+    std::stable_sort(worst.begin(), worst.end(), [&](int a, int b) {
+        return league->player(a).FutureRating < league->player(b).FutureRating;
+    });
+    const std::pair<int, std::vector<int>> refused[] = {
+        {6, {first}}, {5, {first, rostered}}, {5, {first, first}}, {5, std::vector<int>(30, first)}};
+    for (const auto& [team, ids] : refused) {
+        EXPECT_FALSE(SetDraftList(*league, host, team, ids)) << host.LastMessage();
+        EXPECT_TRUE(league->team(5).DraftList.empty() && league->team(6).DraftList.empty());
+    }
+    ASSERT_TRUE(SetDraftList(*league, host, 5, {worst[1], first, worst[0]}));
+    EXPECT_EQ(MovedInDraftList(AvailableOnDraftList(*league, 5), first, 1),
+              (std::vector<int>{worst[1], worst[0], first}));
+    EXPECT_EQ(MovedInDraftList({worst[1], first}, worst[1], -1), (std::vector<int>{worst[1], first}));
+    EXPECT_EQ(MovedInDraftList({worst[1], first}, worst[1], 0), std::vector<int>{first});
+    league->player(first).Team = kFreeAgent; // gone before the draft: passed over
+    ASSERT_TRUE(StartDraft(*league, host));
+    AutoDraft(*league, host, DraftUntil::End);
+    std::vector<int> taken;
+    for (int id : {worst[1], first, worst[0]})
+        if (league->player(id).Team == "Team5") taken.push_back(id);
+    EXPECT_EQ(taken, (std::vector<int>{worst[1], worst[0]}));
+    EXPECT_EQ(std::make_pair(league->player(worst[1]).Round, league->player(worst[0]).Round),
+              std::make_pair(int16_t{1}, int16_t{2}))
+        << "his picks in the order of his list";
+    EXPECT_TRUE(league->team(5).DraftList.empty());
 }
 
 TEST_F(RookieDraft, RunToTheEndSkipsAFullRosterRenewsPicksAndFillsThePool) {

@@ -139,8 +139,8 @@ inline void FillSampleTeam(Team& t, int slot, SampleFiller& f) {
     t.DraftFocus = f.Small(1, 3);
     for (auto& v : t.ExtraValues)
         v = f.Small(-50, 50);
+    t.DraftList = {f.Small(1, 650), f.Small(1, 650), f.Small(1, 650)};
     for (int opp = 1; opp <= kLeagueTeams; ++opp) {
-        t.OpponentValues[opp] = f.Small(-9, 9);
         FillSmall(f, 0, 4, &t.SeasonWinsVs[opp], &t.SeasonLossesVs[opp]);
         FillSmall(f, 0, 40, &t.AllTimeWinsVs[opp], &t.AllTimeLossesVs[opp]);
         t.PointsVs[opp] = f.Small(0, 3000);

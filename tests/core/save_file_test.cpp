@@ -115,7 +115,9 @@ void WriteDocumentedTeam(LayoutWriter& w, Team& t) {
     w.I16(&t.LastPlayoffYear);
     w.Bool(&t.pbp, &t.CoachTeam);
     w.I16(&t.DraftFocus, &t.ExtraValues[0], &t.ExtraValues[1]);
-    w.Opponents(t.OpponentValues);
+    t.DraftList = {3, 1, 2}; // then 26 empty places
+    for (size_t place = 0; place < kLeagueTeams; ++place)
+        w.doc.I16(place < t.DraftList.size() ? t.DraftList[place] : int16_t{0});
     w.I32(&t.TotalSalary);
     for (int32_t& cut : t.CutSalary)
         w.I32(&cut);

@@ -67,6 +67,19 @@ class DraftScreensTest : public QObject {
         screen.Button("cmdNextHuman")->click();
         QVERIFY(screen.TeamLabel()->text().endsWith(QStringLiteral("(your pick)")));
         const int id = screen.ProspectList()->model()->index(0, 0).data(ReportTableModel::kKeyRole).toInt();
+        // The draft list: two prospects added, the later one moved up; one twice is refused.
+        const int other =
+            screen.ProspectList()->model()->index(1, 0).data(ReportTableModel::kKeyRole).toInt();
+        QCOMPARE(screen.ListTeam()->currentText(), QString::fromStdString(session->league.team(2).Name));
+        for (int listed : {other, id, id}) {
+            screen.SelectProspect(listed);
+            screen.Button("cmdListAdd")->click();
+        }
+        QVERIFY(host.LastMessage().find("on the list twice") != std::string::npos);
+        screen.DraftList()->SelectKey(id);
+        screen.Button("cmdListUp")->click();
+        QCOMPARE(session->league.team(2).DraftList, (std::vector<int16_t>{int16_t(id), int16_t(other)}));
+        QCOMPARE(screen.DraftList()->model()->rowCount(), 2);
         screen.SelectProspect(id);
         test::Screenshot(screen, QStringLiteral("draft"));
         host.answers = {false, true};
@@ -75,6 +88,9 @@ class DraftScreensTest : public QObject {
         QCOMPARE(TeamOnClock(session->league), 2); // No keeps the pick open
         screen.Button("cmdSelect")->click();
         QCOMPARE(session->league.player(id).Team, session->league.team(2).Name);
+        screen.DraftList()->SelectKey(other);
+        screen.Button("cmdListRemove")->click();
+        QVERIFY(session->league.team(2).DraftList.empty()); // the drafted player goes with the change
         screen.PositionList()->setCurrentIndex(5);
         QCOMPARE(screen.ProspectList()->model()->index(0, 2).data().toString(), QStringLiteral("PG"));
         screen.Button("cmdEndDraft")->click();
@@ -103,10 +119,18 @@ void DraftScreensTest::hubRunsBothDraftsAndItsLists() {
         hub.Command(QLatin1String(command))->trigger();
         return rows;
     };
+    // The computer teams' trade offers after the rookie draft declined, then the closing message closed.
+    std::function<void()> closeDraft = [&closeDraft] {
+        test::WhenModal<QDialog>([&closeDraft](QDialog* modal) {
+            if (auto* over = qobject_cast<QMessageBox*>(modal)) return over->accept();
+            modal->reject();
+            closeDraft();
+        });
+    };
     // The draft screen run to its end.
-    auto endDraft = [] {
+    auto endDraft = [&closeDraft] {
         test::WhenModal<frmDraft>([&](frmDraft* draft) {
-            test::WhenModal<QMessageBox>([](QMessageBox* over) { over->accept(); });
+            closeDraft();
             draft->Button("cmdEndDraft")->click();
             draft->accept();
         });
