@@ -8,6 +8,7 @@
 #include <string>
 
 #include "cli/cli_app.h"
+#include "season/checkpoint.h"
 
 namespace hv {
 
@@ -31,6 +32,10 @@ class OpenedLeague {
     // only to read is locked first and saved only while its file still holds what was loaded.
     // Returns kExitOk, or kExitRefused when the save failed (its message has been shown).
     int SaveIfChanged();
+    // SaveIfChanged as a long run's checkpoint: true when the league was saved (or had not changed).
+    SaveCheckpoint Checkpoint() {
+        return [this] { return SaveIfChanged() == kExitOk; };
+    }
 
   private:
     OpenedLeague(CliContext& ctx, std::string name, LeagueAccess access)

@@ -2,7 +2,8 @@
 // hoopvale-cli playoffs NAME (--day | --all | --game G), hoopvale-cli bracket NAME
 // The schedule screen's and the playoffs screen's commands: the same spans, questions (answered by --yes or
 // --no) and refusals; each day's result lines are printed as they are played, then where the league stands.
-// The league is saved after the run, also when it stopped on the way.
+// The league is saved after the run, also when it stopped on the way, and a run of more than a week after
+// every week.
 #include <CLI/CLI.hpp>
 
 #include "cli/command_league_file.h"
@@ -22,9 +23,12 @@ struct SimRequest {
     std::optional<int> toDay, game;
 };
 
-// Result lines under a heading per day, as the screens list them.
-SimRun PrintingRun(CliContext& ctx) {
+// Result lines under a heading per day, as the screens list them; a long run saves on its way, each save
+// told on stderr.
+SimRun PrintingRun(CliContext& ctx, OpenedLeague& opened) {
     SimRun run;
+    run.checkpoint = opened.Checkpoint();
+    run.onSaved = [&ctx](const std::string& line) { ctx.err << line << '\n'; };
     run.onDayStart = [&ctx](int day) { ctx.out << "Day " << day << ":\n"; };
     run.onResult = [&ctx](const std::string& line) { ctx.out << "  " << VisibleText(line) << '\n'; };
     return run;
@@ -62,7 +66,7 @@ int RunSim(CliContext& ctx, const SimRequest& r) {
     auto opened = OpenedLeague::Open(ctx, r.name, status);
     if (!opened) return status;
     League& league = opened->league();
-    SimRun run = PrintingRun(ctx);
+    SimRun run = PrintingRun(ctx, *opened);
     if (r.game) {
         if (run.onDayStart) run.onDayStart(league.state.SeasonDay);
         return Finish(ctx, *opened, RunSimGame(league, *ctx.host, run, *r.game));
@@ -85,8 +89,8 @@ int RunPlayoffs(CliContext& ctx, const SimRequest& r) {
     auto opened = OpenedLeague::Open(ctx, r.name, status);
     if (!opened) return status;
     League& league = opened->league();
-    SimRun run = PrintingRun(ctx);
-    if (r.game) return Finish(ctx, *opened, RunSimGame(league, *ctx.host, run, *r.game));
+    SimRun run = PrintingRun(ctx, *opened);
+    if (r.game) return Finish(ctx, *opened, RunPlayoffGame(league, *ctx.host, run, *r.game));
     return Finish(ctx, *opened,
                   RunPlayoffCommand(league, *ctx.host, run, r.all ? PlayoffSpan::All : PlayoffSpan::Day));
 }
@@ -96,19 +100,26 @@ int RunBracket(CliContext& ctx, const std::string& name, bool csv) {
     auto opened = OpenedLeague::Open(ctx, name, status, LeagueAccess::Read);
     if (!opened) return status;
     const League& league = opened->league();
-    if (league.state.SeasonDay <= Phase::FirstPlayoffDay || league.state.SeasonDay > Phase::LastEndSeason) {
+    const int day = league.state.SeasonDay;
+    if (day < Phase::FirstPlayoffDay || day > Phase::LastEndSeason) {
         ctx.host->ShowMessage("The playoffs of this season have not begun (" + StatusLine(league.state) +
                                   ").",
                               "Playoffs", MessageIcon::Information);
         return kExitRefused;
     }
-    ReportTable table = BracketTable(league);
+    // On day 121 the series are those the playoffs will begin with; the league itself is only read.
+    std::unique_ptr<League> drawn;
+    if (day == Phase::FirstPlayoffDay && !(drawn = PlayoffsDrawnOnCopy(league, *ctx.host)))
+        return kExitRefused;
+    const League& shown = drawn ? *drawn : league;
+    ReportTable table = BracketTable(shown);
     if (csv) {
         WriteCsv(ctx.out, table);
         return kExitOk;
     }
     WriteText(ctx.out, table);
-    for (const std::string& line : ChampionLines(league))
+    if (drawn) ctx.out << "The playoffs begin with these series.\n";
+    for (const std::string& line : ChampionLines(shown))
         ctx.out << line << '\n';
     return kExitOk;
 }

@@ -1,6 +1,6 @@
 // hoopvale-cli sim-seasons NAME N: simulates N whole seasons unattended from where the league stands, with
-// the Sim Multiple Seasons screen's refusals. Each step's status line goes to stderr; Ctrl-C stops the run
-// before its next step, and the league is saved as far as it got.
+// the Sim Multiple Seasons screen's refusals. Each step's status line goes to stderr; the league is saved
+// after every season; Ctrl-C stops the run before its next step, and the league is saved as far as it got.
 #include <CLI/CLI.hpp>
 
 #include <csignal>
@@ -48,6 +48,7 @@ int RunSimSeasons(CliContext& ctx, const std::string& name, const std::string& c
         ctx.err << line << '\n';
         if (interrupted) host.RequestStop();
     };
+    hooks.checkpoint = opened->Checkpoint();
     const SeasonsOutcome outcome = SimSeasons(league, host, *seasons, hooks);
     if (outcome == SeasonsOutcome::Refused) return kExitRefused;
     ctx.out << (outcome == SeasonsOutcome::Done ? "" : "Stopped: ") << StatusLine(league.state) << '\n';

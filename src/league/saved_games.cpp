@@ -90,6 +90,11 @@ bool SaveGameAs(League& league, const std::string& name, Host& host) {
     return true;
 }
 
+bool SaveUnderItsName(League& league, Host& host) {
+    return SaveGameAs(league, league.savedGame.name.empty() ? league.state.LeagueName : league.savedGame.name,
+                      host);
+}
+
 bool LoadSavedGame(League& league, const std::string& fileName, Host& host, bool holdLock) {
     if (fileName.empty()) return false;
     const std::string name = LeagueNameOfFile(fileName);
@@ -151,7 +156,7 @@ bool OfferToSaveChanges(League& league, Host& host) {
     const std::string name = league.savedGame.name.empty() ? league.state.LeagueName : league.savedGame.name;
     switch (host.AskYesNoCancel("Do you want to save the changes to the league " + name + "?", "Save Game")) {
     case Answer::Yes:
-        return SaveGameAs(league, name, host);
+        return SaveUnderItsName(league, host);
     case Answer::No:
         return true;
     case Answer::Cancel:

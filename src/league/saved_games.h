@@ -42,6 +42,10 @@ std::vector<SavedGameEntry> ListSavedGames(const std::filesystem::path& programF
 // when the league was saved (the screen closes).
 bool SaveGameAs(League& league, const std::string& name, Host& host);
 
+// The league saved again under its own name, as SaveGameAs saves it: the name of its saved game, or, for a
+// league not saved yet, the name it was created with. The desktop's checkpoints of long runs save this way.
+bool SaveUnderItsName(League& league, Host& host);
+
 // Load screen, Load button or double click. No file selected (empty name): nothing happens, false. Otherwise
 // takes the league's lock (refused while another program holds it), loads save/FILENAME and marks the league
 // open; the lock is then held while the league stays open, and the leftovers of interrupted saves of that

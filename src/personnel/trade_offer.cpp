@@ -6,6 +6,7 @@
 #include "league/team_control.h"
 #include "personnel/trade_value.h"
 #include "season/lineup.h"
+#include "season/lineup_repair.h"
 
 namespace hv {
 
@@ -17,9 +18,13 @@ bool Holds(const TradeSide& side, int id) {
     return std::any_of(side.items.begin(), side.items.end(), [id](const TradeItem& i) { return i.id == id; });
 }
 
-void Accepted(League& league, const TradeProposal& proposal, Host& host) {
+// An agreed trade with a human team: made, then the places its departed players held in a human team's
+// line-up are filled, so that the next game does not stop for them.
+void MakeTrade(League& league, const TradeProposal& proposal, Host& host, bool announce) {
     ExecuteTrade(league, proposal);
-    host.ShowMessage("Trade Accepted", kTradeTitle, MessageIcon::Information);
+    if (announce) host.ShowMessage("Trade Accepted", kTradeTitle, MessageIcon::Information);
+    RepairHumanLineup(league, proposal.first.team, host);
+    RepairHumanLineup(league, proposal.second.team, host);
 }
 
 std::vector<int16_t> SortedIds(const TradeSide& side) {
@@ -69,7 +74,7 @@ TradeOutcome ProposeTrade(League& league, const TradeProposal& proposal, Host& h
     if (IsHuman(league.team(to))) {
         if (!host.AskYesNo("Do both human teams agree to this trade?", kTradeTitle))
             return TradeOutcome::Declined;
-        Accepted(league, proposal, host);
+        MakeTrade(league, proposal, host, true);
         return TradeOutcome::Done;
     }
     const int shortfall = EvaluateTrade(league, proposal, to);
@@ -80,7 +85,7 @@ TradeOutcome ProposeTrade(League& league, const TradeProposal& proposal, Host& h
     }
     if (!host.AskYesNo(TradeAnswer(shortfall, league.team(to).Name), kTradeTitle))
         return TradeOutcome::Declined;
-    Accepted(league, proposal, host);
+    MakeTrade(league, proposal, host, true);
     return TradeOutcome::Done;
 }
 
@@ -146,7 +151,7 @@ bool PutOfferToUser(League& league, const TradeProposal& offer, Host& host) {
         league.trading.declined.push_back(KeyOf(offer));
         return false;
     }
-    ExecuteTrade(league, offer);
+    MakeTrade(league, offer, host, false);
     return true;
 }
 

@@ -55,8 +55,9 @@ ReportTable BracketTable(const League& league) {
         if (s.TeamA == 0 || s.TeamB == 0) continue;
         auto name = [&](int team) {
             const Team& t = league.team(team);
-            // The first round shows each team's bracket number.
-            return n <= 8 ? "(" + std::to_string(t.PlayoffBracket()) + ") " + t.Name : t.Name;
+            // Each team with its seed in its conference, in every round.
+            const int seed = PlayoffSeedOf(t);
+            return seed > 0 ? "(" + std::to_string(seed) + ") " + t.Name : t.Name;
         };
         table.Row(n)
             .Add(n)

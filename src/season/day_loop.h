@@ -11,6 +11,7 @@
 
 #include "league/league.h"
 #include "platform/host.h"
+#include "season/checkpoint.h"
 
 namespace hv {
 
@@ -26,6 +27,10 @@ struct SimRun {
     // Told each game's result line ("Hawks 101, @Bulls 99") as it is played, and "No games today." for a
     // playoff day without games.
     std::function<void(const std::string& line)> onResult;
+    // A run of more than a week of days saves through this after every week (none: nothing is saved on the
+    // way), and tells onSaved the line "Saved: Season 2005 - Day 8".
+    SaveCheckpoint checkpoint;
+    std::function<void(const std::string& line)> onSaved;
 };
 
 enum class DayResult {

@@ -44,6 +44,19 @@ LineupChoice LineupOf(const Team& team) {
     return c;
 }
 
+void StoreLineup(Team& team, const LineupChoice& choice) {
+    for (int pos = 1; pos <= 5; ++pos)
+        for (int row = 1; row <= 3; ++row)
+            team.Depth(pos, row) = choice.Depth(pos, row);
+    team.keyplayer1 = choice.keys[0];
+    team.keyplayer2 = choice.keys[1];
+    team.keyplayer3 = choice.keys[2];
+    team.Pace = choice.Pace;
+    team.Press = choice.Press;
+    team.Trap = choice.Trap;
+    team.Offense = choice.Offense;
+}
+
 std::string DepthSlotName(int position, int row) {
     return PositionText(position) + std::to_string(row);
 }
@@ -107,16 +120,7 @@ bool SaveLineup(League& league, int team, const LineupChoice& choice, Host& host
         host.ShowMessage(*problem, kRosterError, MessageIcon::Warning);
         return false;
     }
-    for (int pos = 1; pos <= 5; ++pos)
-        for (int row = 1; row <= 3; ++row)
-            t.Depth(pos, row) = choice.Depth(pos, row);
-    t.keyplayer1 = choice.keys[0];
-    t.keyplayer2 = choice.keys[1];
-    t.keyplayer3 = choice.keys[2];
-    t.Pace = choice.Pace;
-    t.Press = choice.Press;
-    t.Trap = choice.Trap;
-    t.Offense = choice.Offense;
+    StoreLineup(t, choice);
     return true;
 }
 

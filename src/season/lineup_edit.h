@@ -26,8 +26,9 @@ struct LineupChoice {
     }
 };
 
-// The team's stored line-up.
+// The team's stored line-up, and the choice stored as it is (unchecked: SaveLineup checks first).
 LineupChoice LineupOf(const Team& team);
+void StoreLineup(Team& team, const LineupChoice& choice);
 
 // Position 1 to 5 of "C" .. "PG" in any case; 0 for anything else.
 int PositionFromText(const std::string& text);

@@ -166,6 +166,22 @@ bool BeginPlayoffs(League& league, Host& host) {
     return true;
 }
 
+std::unique_ptr<League> PlayoffsDrawnOnCopy(const League& league, Host& host) {
+    auto copy = std::make_unique<League>(league);
+    if (!BeginPlayoffs(*copy, host)) return nullptr;
+    return copy;
+}
+
+int PlayoffSeedOf(const Team& team) {
+    // Team A of the k-th series of its conference has bracket number k, team B 9 - k.
+    const int bracket = team.PlayoffBracket();
+    const int pairs = static_cast<int>(kFirstStagePairs.size());
+    if (bracket >= 1 && bracket <= pairs) return kFirstStagePairs[static_cast<size_t>(bracket - 1)][0];
+    if (bracket > pairs && bracket <= kPlayoffSeeds)
+        return kFirstStagePairs[static_cast<size_t>(kPlayoffSeeds - bracket)][1];
+    return 0;
+}
+
 void SchedulePlayoffDay(League& league, Host& host) {
     const int day = league.state.SeasonDay + 1;
     for (const PlayoffStage& stage : kPlayoffStages)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 
 #include "league/league.h"
@@ -44,6 +45,15 @@ std::array<int, kPlayoffSeeds + 1> PlayoffSeeds(const League& league, const std:
 // the computer teams prepare their playoff rosters. Refused with a message outside day 121 or when a
 // conference has fewer than eight teams.
 bool BeginPlayoffs(League& league, Host& host);
+
+// The series that BeginPlayoffs would draw for a league standing on day 121, shown without beginning the
+// playoffs: they are drawn on a copy of the league (its random numbers included, so the draw is the one the
+// playoffs will begin with), which is returned. Null when they cannot be drawn (the message has been shown).
+std::unique_ptr<League> PlayoffsDrawnOnCopy(const League& league, Host& host);
+
+// A first-stage team's seed (1 to 8) in its conference, from its bracket number; 0 for a team outside the
+// playoffs.
+int PlayoffSeedOf(const Team& team);
 
 // Writes the games of day SeasonDay + 1: one per open series of its stage, at team A's home on an A day and
 // at team B's home on a B day. On a stage's end day the next stage is drawn (AdvanceStage) instead.

@@ -20,12 +20,15 @@ SimReport Refuse(Host& host, const std::string& text, const char* title = "Sim G
 
 // Plays `step` (one day or span) repeatedly while the league stands on a day up to `last` and the stop
 // request is clear; a stopped step sets the stop request. `first` and `last` give the progress of a
-// multi-day run.
+// multi-day run, and its checkpoints: a failed one stops the run.
 template <class Step>
-SimReport RunDays(League& league, Host& host, int first, int last, bool showProgress, Step step) {
+SimReport RunDays(League& league, Host& host, SimRun& run, int first, int last, bool showProgress,
+                  Step step) {
     SimReport report;
     const int total = last - first + 1;
     SeasonState& s = league.state;
+    WeeklyCheckpoints checkpoints(first, last);
+    bool unsaved = false;
     host.SetBusy(true);
     while (s.SeasonDay >= first && s.SeasonDay <= last && !host.StopRequested()) {
         const int before = s.SeasonDay;
@@ -38,12 +41,32 @@ SimReport RunDays(League& league, Host& host, int first, int last, bool showProg
         }
         if (s.SeasonDay == before) break; // nothing moved the day on: never loop in place
         report.daysPlayed += s.SeasonDay - before;
+        if (checkpoints.Due(s.SeasonDay)) {
+            unsaved = !TakeCheckpoint(league, host, run.checkpoint, run.onSaved);
+            if (unsaved) break;
+            checkpoints.Saved(s.SeasonDay);
+        }
     }
     if (showProgress)
         host.SetProgress("Day " + std::to_string(s.SeasonDay), std::min(s.SeasonDay - first, total), total);
     host.SetBusy(false);
-    report.outcome = s.SeasonDay > last ? SimOutcome::Done : SimOutcome::Stopped;
+    report.outcome = s.SeasonDay > last && !unsaved ? SimOutcome::Done : SimOutcome::Stopped;
     return report;
+}
+
+// The playoffs' refusals, then on day 121 the bracket is drawn; false when refused (the message shown).
+bool ReadyToPlayPlayoffs(League& league, Host& host) {
+    if (!CheckMaySimulate(league.state, host)) return false;
+    const int day = league.state.SeasonDay;
+    if (day < Phase::FirstPlayoffDay) {
+        Refuse(host, "The playoffs begin when the regular season is over.", "Playoffs");
+        return false;
+    }
+    if (day >= kPlayoffsOver) {
+        Refuse(host, "The playoffs are over.", "Playoffs");
+        return false;
+    }
+    return day != Phase::FirstPlayoffDay || BeginPlayoffs(league, host);
 }
 
 } // namespace
@@ -108,7 +131,7 @@ SimReport RunSimCommand(League& league, Host& host, SimRun& run, SimSpan span, i
 
     host.ClearStop();
     run.allStarPause = span == SimSpan::Day;
-    SimReport report = RunDays(league, host, current, target, target > current,
+    SimReport report = RunDays(league, host, run, current, target, target > current,
                                [&](int day) { return SimDay(league, host, run, day); });
     if (run.allStarPause && league.state.SeasonDay == Phase::AllStarDay &&
         report.outcome == SimOutcome::Stopped)
@@ -117,19 +140,18 @@ SimReport RunSimCommand(League& league, Host& host, SimRun& run, SimSpan span, i
 }
 
 SimReport RunPlayoffCommand(League& league, Host& host, SimRun& run, PlayoffSpan span) {
-    if (!CheckMaySimulate(league.state, host)) return {};
-    const int day = league.state.SeasonDay;
-    if (day < Phase::FirstPlayoffDay)
-        return Refuse(host, "The playoffs begin when the regular season is over.", "Playoffs");
-    if (day >= kPlayoffsOver) return Refuse(host, "The playoffs are over.", "Playoffs");
-    if (day == Phase::FirstPlayoffDay && !BeginPlayoffs(league, host)) return {};
-
+    if (!ReadyToPlayPlayoffs(league, host)) return {};
     host.ClearStop();
     run.allStarPause = false;
     const int first = league.state.SeasonDay;
     const int last = span == PlayoffSpan::Day ? first : kPlayoffsOver - 1;
-    return RunDays(league, host, first, last, span == PlayoffSpan::All,
+    return RunDays(league, host, run, first, last, span == PlayoffSpan::All,
                    [&](int d) { return SimPlayoffDay(league, host, run, d); });
+}
+
+SimReport RunPlayoffGame(League& league, Host& host, SimRun& run, int game) {
+    if (!ReadyToPlayPlayoffs(league, host)) return {};
+    return RunSimGame(league, host, run, game);
 }
 
 SimReport RunSimGame(League& league, Host& host, SimRun& run, int game) {

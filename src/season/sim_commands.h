@@ -55,6 +55,10 @@ enum class PlayoffSpan { Day, All };
 // playoffs. Sim All shows its progress through the host.
 SimReport RunPlayoffCommand(League& league, Host& host, SimRun& run, PlayoffSpan span);
 
+// The playoffs' Sim Game: refused as the other playoffs commands are; from day 121 the playoffs are begun
+// first and the game is one of day 122. Then as RunSimGame.
+SimReport RunPlayoffGame(League& league, Host& host, SimRun& run, int game);
+
 // Sim Game, on either screen: plays game `game` of the current day alone (regular season or playoffs), and
 // when every game of the day has then been played runs the end-of-day step. Refused as the other commands
 // are, and for a game the day does not hold or that has been played.

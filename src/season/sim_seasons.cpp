@@ -246,6 +246,8 @@ SeasonsOutcome SimSeasons(League& league, Host& host, int seasons, const SimSeas
         if (unattended.StopRequested()) return SeasonsOutcome::Stopped;
         const int16_t season = s.Season, day = s.SeasonDay;
         if (!stepper.Step()) return SeasonsOutcome::Failed;
+        if (SeasonCompleted(day, s) && !TakeCheckpoint(league, unattended, hooks.checkpoint, told.onStatus))
+            return SeasonsOutcome::Failed;
         if (unattended.StopRequested()) return SeasonsOutcome::Stopped;
         if (s.Season == season && s.SeasonDay == day) {
             host.ShowMessage("The simulation could not move on from day " + std::to_string(day) + ".", kTitle,

@@ -10,6 +10,7 @@
 
 #include "league/league.h"
 #include "platform/host.h"
+#include "season/checkpoint.h"
 
 namespace hv {
 
@@ -35,18 +36,22 @@ struct SimSeasonsHooks {
     // The playoffs are over and the season is about to be closed: the season's games, standings and totals
     // are still there to be read.
     std::function<void(League& league)> onSeasonPlayed;
+    // Saves the league after every season (the league on day 0 of the next); a failed save ends the run.
+    SaveCheckpoint checkpoint;
 };
 
 enum class SeasonsOutcome {
     Refused, // under the commissioner's lock or in the creation draft: the message has been shown
     Done,    // the league stands on day 0 of the target season
     Stopped, // the stop request ended the run (Stop, or a human team's roster error)
-    Failed,  // a step could not be taken (its message has been shown): the league stands where it failed
+    Failed,  // a step could not be taken or the league not saved after a season (its message has been
+             // shown): the league stands where it failed
 };
 
 // Simulates `seasons` seasons from where the league stands (refused as MaySimSeasons refuses); the target is
-// Season + seasons at day 0. Clears the stop request first, pumps events and tests it before each step. At
-// the end the status reads "Done." when the target was reached.
+// Season + seasons at day 0. Clears the stop request first, pumps events and tests it before each step, and
+// saves through the checkpoint after each completed season ("Saved: Season 2005 - Begin Season"). At the
+// end the status reads "Done." when the target was reached.
 SeasonsOutcome SimSeasons(League& league, Host& host, int seasons, const SimSeasonsHooks& hooks = {});
 
 } // namespace hv

@@ -148,7 +148,8 @@ bool ArchiveStandings(League& league, Host& host) {
 WinLoss LastTenRecord(const League& league, int team) {
     WinLoss record;
     const std::string& name = league.team(team).Name;
-    int day = std::min<int>(league.state.SeasonDay, kScheduleDays);
+    // The regular season's games only: the playoff days of the schedule do not count.
+    int day = std::min<int>(league.state.SeasonDay, Phase::LastDay);
     for (; day >= 1 && record.wins + record.losses < 10; --day) {
         const ScheduleDay& d = league.schedule[static_cast<size_t>(day)];
         for (int g = 1; g <= std::min<int>(d.NumGames, kGamesPerDay); ++g) {

@@ -2,6 +2,7 @@
 
 #include "league/hub_commands.h"
 #include "personnel/ratings.h"
+#include "season/lineup_repair.h"
 #include "season/transactions.h"
 
 namespace hv {
@@ -37,6 +38,12 @@ bool NotOnTeamRefused(const League& league, int team, int id, Host& host) {
     return true;
 }
 
+// A move made leaves no open place in the team's line-up: the computer fills what the move opened.
+bool Moved(League& league, int team, bool made, Host& host) {
+    if (made) RepairHumanLineup(league, team, host);
+    return made;
+}
+
 } // namespace
 
 bool UserSign(League& league, int team, int id, Host& host) {
@@ -50,7 +57,7 @@ bool UserSign(League& league, int team, int id, Host& host) {
         return Refuse("The " + t.Name + " already have " + std::to_string(kMaxRoster) +
                           " players; cut a player before signing another.",
                       host);
-    return SignPlayer(league, id, t.Name);
+    return Moved(league, team, SignPlayer(league, id, t.Name), host);
 }
 
 bool UserCut(League& league, int team, int id, Host& host) {
@@ -60,21 +67,21 @@ bool UserCut(League& league, int team, int id, Host& host) {
         return Refuse("Players cannot be cut at this point of the season.", host);
     if (!host.AskYesNo("Are you sure you want to release " + league.player(id).Name + "?", "Cut Players"))
         return false;
-    return CutPlayer(league, id);
+    return Moved(league, team, CutPlayer(league, id), host);
 }
 
 bool UserActivate(League& league, int team, int id, Host& host) {
     if (ComputerTeamRefused(league.team(team), host) || NotOnTeamRefused(league, team, id, host))
         return false;
     if (!league.player(id).IR) return Refuse(league.player(id).Name + " is not on injured reserve.", host);
-    return ActivatePlayer(league, id);
+    return Moved(league, team, ActivatePlayer(league, id), host);
 }
 
 bool UserPlaceOnIR(League& league, int team, int id, Host& host) {
     if (ComputerTeamRefused(league.team(team), host) || NotOnTeamRefused(league, team, id, host))
         return false;
     if (league.player(id).IR) return Refuse(league.player(id).Name + " is already on injured reserve.", host);
-    return PlaceOnIR(league, id);
+    return Moved(league, team, PlaceOnIR(league, id), host);
 }
 
 bool UserChangePosition(League& league, int id, int position, Host& host) {

@@ -50,7 +50,7 @@ frmPlayoffs::frmPlayoffs(League& league, Host& host, QWidget* parent)
             host_.ShowMessage("Every game of today has been played.", "Sim Game", MessageIcon::Information);
             return {};
         }
-        return RunSimGame(league_, RunHost(), run_, game);
+        return RunPlayoffGame(league_, RunHost(), run_, game);
     });
     AddViewButton("cmdBox", QStringLiteral("&Box Score"), [this] {
         OpenBox(tabs_->currentIndex() == 0 ? series_->SelectedKey() : today_->SelectedKey());

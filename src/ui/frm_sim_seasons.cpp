@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "dialog_fit.h"
+#include "league/saved_games.h"
 #include "season/sim_seasons.h"
 
 namespace hv {
@@ -80,6 +81,8 @@ void frmSimSeasons::Sim() {
     SetRunning(true);
     SimSeasonsHooks hooks;
     hooks.onStatus = [this](const std::string& line) { status_->setText(QString::fromStdString(line)); };
+    // The league is saved after every season, as the Save command saves it.
+    hooks.checkpoint = [this] { return SaveUnderItsName(league_, host_); };
     const SeasonsOutcome outcome = SimSeasons(league_, runHost_, *seasons, hooks);
     if (outcome == SeasonsOutcome::Stopped)
         status_->setText(QStringLiteral("Stopped: season %1, day %2.")

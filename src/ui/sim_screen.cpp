@@ -1,6 +1,7 @@
 #include "sim_screen.h"
 
 #include "frm_box_score.h"
+#include "league/saved_games.h"
 
 namespace hv {
 
@@ -46,6 +47,15 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
     };
     run_.onResult = [this](const std::string& line) {
         results_->addItem(QStringLiteral("    ") + Q(line));
+        results_->scrollToBottom();
+    };
+    // A run of more than a week saves the league after every week, as the Save command does.
+    run_.checkpoint = [this] { return SaveUnderItsName(league_, host_); };
+    run_.onSaved = [this](const std::string& line) {
+        auto* item = new QListWidgetItem(Q(line), results_);
+        QFont italic = item->font();
+        italic.setItalic(true);
+        item->setFont(italic);
         results_->scrollToBottom();
     };
 

@@ -43,7 +43,12 @@ TEST_F(CliSeasonRun, ANewLeagueReachesItsChampionAndTheRookieDraft) {
                             1,
                             "Warning: Simming would put you past the trade deadline(Day 100). Would you like "
                             "to continue? [no]\n"}});
-    Step({"sim", "Run", "--season"}, Phase::FirstPlayoffDay);
+    // A run of more than a week saves after every week, and says so.
+    const test::CliResult season = Run({"sim", "Run", "--season"});
+    EXPECT_EQ(season.status, 0) << season.err;
+    EXPECT_EQ(season.err, "Saved: Season 2003 - Day 103\nSaved: Season 2003 - Day 110\n"
+                          "Saved: Season 2003 - Day 117\n");
+    EXPECT_EQ(Load("Run")->state.SeasonDay, Phase::FirstPlayoffDay);
 
     // A played game's box score; its play-by-play was kept for the Ospreys' games only.
     const auto league = Load("Run");
@@ -60,6 +65,19 @@ TEST_F(CliSeasonRun, ANewLeagueReachesItsChampionAndTheRookieDraft) {
                             1,
                             "Play-By-Play: Play-By-Play file not found\n"}});
 
+    // On day 121 the bracket shows the series the playoffs will begin with, each team with its seed, and
+    // leaves the league where it was; a single game then begins the playoffs.
+    const std::string drawn = Step({"bracket", "Run", "--csv"}, Phase::FirstPlayoffDay);
+    EXPECT_NE(drawn.find("\n2,First Round,East,(4) "), std::string::npos) << drawn;
+    EXPECT_NE(drawn.find(",(5) "), std::string::npos) << drawn;
+    EXPECT_TRUE(Run({"bracket", "Run"}).Says("The playoffs begin with these series."));
+    Step({"playoffs", "Run", "--game", "1"}, 122);
+    // Series 2 (game 1 is series 1's) as drawn on day 121.
+    auto second = [](const std::string& csv) {
+        const size_t start = csv.find("\n2,");
+        return csv.substr(start, csv.find('\n', start + 1) - start);
+    };
+    EXPECT_EQ(second(Step({"bracket", "Run", "--csv"}, 122)), second(drawn));
     EXPECT_TRUE(Step({"playoffs", "Run", "--day"}, 123).find("Day 122:\n") != std::string::npos);
     EXPECT_TRUE(Run({"bracket", "Run"}).Says("lead 1-0"));
     out = Step({"playoffs", "Run", "--all"}, 168);

@@ -53,7 +53,12 @@ TEST_F(CliTrade, AVerdictThenTheTradeIsMadeAndSaved) {
     EXPECT_TRUE(Bytes("Test") == before);
 
     const test::CliResult made = Run(Generous({"trade", "Test"}));
-    EXPECT_EQ(made.err, "Trade: Would you like to proceed with the trade? [yes]\nTrade: Trade Accepted\n");
+    // The places the departed players held in the human Hawks' line-up are filled, and said so.
+    EXPECT_EQ(made.err.rfind("Trade: Would you like to proceed with the trade? [yes]\nTrade: Trade Accepted\n"
+                             "Line-up: The Hawks line-up had open places, which the computer filled: ",
+                             0),
+              0u)
+        << made.err;
     EXPECT_TRUE(made.Says(" and one draft pick to the Owls for "));
     const auto league = Load("Test");
     EXPECT_EQ(

@@ -32,6 +32,16 @@ TEST(SimSpans, TargetsAndTheDeadlineQuestion) {
     }
 }
 
+TEST(SimSpans, ARunSavesAfterEveryWeekOnlyWhenItSpansMoreThanAWeek) {
+    const WeeklyCheckpoints week(1, 7), longer(1, 8), month(96, 115);
+    EXPECT_FALSE(week.Due(8));
+    EXPECT_EQ(std::make_tuple(longer.Due(7), longer.Due(8), month.Due(102), month.Due(103), month.Due(104)),
+              std::make_tuple(false, true, false, true, true));
+    WeeklyCheckpoints saved(96, 115);
+    saved.Saved(104); // the All-Star weekend can move a step on by two days
+    EXPECT_EQ(std::make_tuple(saved.Due(110), saved.Due(111)), std::make_tuple(false, true));
+}
+
 class DayLoop : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(season.Begin(31)) << season.host.LastMessage(); }
@@ -93,6 +103,32 @@ TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
     EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Done);
     EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(day)),
               std::make_pair(day + 1, int(Day(day).NumGames)));
+}
+
+TEST_F(DayLoop, ALongRunSavesWeeklyAndAFailedSaveStopsIt) {
+    std::vector<int> savedOn;
+    std::vector<std::string> told;
+    bool saves = false;
+    run.checkpoint = [&] {
+        savedOn.push_back(league().state.SeasonDay);
+        return saves;
+    };
+    run.onSaved = [&](const std::string& line) { told.push_back(line); };
+    const std::string season = std::to_string(league().state.Season);
+
+    // Nine days from day 1: the save after the first week fails, and the run stops there.
+    EXPECT_EQ(Sim(SimSpan::ToDay, 9).outcome, SimOutcome::Stopped);
+    EXPECT_EQ(std::make_pair(savedOn, int(league().state.SeasonDay)), std::make_pair(std::vector<int>{8}, 8));
+    EXPECT_EQ(host().LastMessage(), "The league could not be saved at Season " + season +
+                                        " - Day 8, so the simulation has stopped there. Free some disk space "
+                                        "or put the save folder right, then simulate on.");
+    EXPECT_TRUE(told.empty());
+
+    saves = true, savedOn.clear();
+    EXPECT_EQ(Sim(SimSpan::ToDay, 16).outcome, SimOutcome::Done);
+    EXPECT_EQ(std::make_pair(savedOn, int(league().state.SeasonDay)),
+              std::make_pair(std::vector<int>{15}, 17));
+    EXPECT_EQ(told, std::vector<std::string>{"Saved: Season " + season + " - Day 15"});
 }
 
 TEST_F(DayLoop, TheCommissionersLockRefusesEveryCommandAndChangesNothing) {

@@ -210,7 +210,9 @@ TEST_F(FinishedGameTest, PlayoffAndAllStarResultsLeaveTheSeasonRecordsAlone) {
     const GameSummary s = SummarizeGame(league, game);
     RecordTeamResult(league, game, s);
     EXPECT_EQ(std::tie(league.team(3).PlayoffLosses, league.team(8).PlayoffWins), std::make_tuple(1, 1));
-    EXPECT_EQ(league.team(3).HomeLosses + league.team(8).RoadWins + league.team(8).Points, 0);
+    EXPECT_EQ(league.team(3).HomeLosses + league.team(8).RoadWins + league.team(8).Points +
+                  league.team(3).Streak + league.team(8).Streak,
+              0);
     CountPlayerOfGame(league, game, s); // the count rises in regular games only
     game.Type = GameType::Regular;
     CountPlayerOfGame(league, game, s);

@@ -3,6 +3,7 @@
 
 #include "league/season_archive.h"
 #include "platform/scripted_host.h"
+#include "reports/playoff_tables.h"
 #include "season/performance_rating.h"
 #include "season/playoffs.h"
 
@@ -100,6 +101,23 @@ TEST_F(PlayoffTree, ADayHoldsOneGameForEachOpenSeriesOfItsStage) {
         const ScheduledGame& game = day.Games[static_cast<size_t>(g)];
         EXPECT_EQ(game.HomeTeam + "-" + game.AwayTeam, l.team(s.TeamB).Name + "-" + l.team(s.TeamA).Name);
     }
+}
+
+TEST_F(PlayoffTree, TheBracketShowsEachTeamsSeedInEveryRound) {
+    // Bracket numbers as the draw writes them: team A of the k-th series of a conference k, team B 9 - k.
+    for (int k = 1; k <= 4; ++k)
+        l.team(2 * k - 1).PlayoffBracket() = int16_t(k), l.team(2 * k).PlayoffBracket() = int16_t(9 - k);
+    Series(9) = {3, 1, 0, 0, false}; // a later round: the 4th seed against the 1st
+    Series(5).TeamA = 0;             // an empty series is not listed
+    const ReportTable table = BracketTable(l);
+    std::vector<std::string> pairs;
+    for (const auto& row : table.rows)
+        pairs.push_back(row[3].text + " v " + row[4].text);
+    // The pairings (1 v 8), (4 v 5), (2 v 7), (3 v 6); teams without a bracket number show none.
+    EXPECT_EQ(pairs,
+              (std::vector<std::string>{"(1) Team1 v (8) Team2", "(4) Team3 v (5) Team4",
+                                        "(2) Team5 v (7) Team6", "(3) Team7 v (6) Team8", "Team11 v Team12",
+                                        "Team13 v Team14", "Team15 v Team16", "(4) Team3 v (1) Team1"}));
 }
 
 TEST_F(PlayoffTree, TheNextStageGivesHomeCourtToTheWinnerWithMoreWins) {

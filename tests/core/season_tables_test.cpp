@@ -278,9 +278,16 @@ TEST(Standings, LastTenWalksBackFromTheCurrentDay) {
         games[2].Played = d < 14, games[2].HomeScore = d % 3 ? two : one,
         games[2].AwayScore = d % 3 ? one : two;
     }
+    // Playoff games, which team 5 loses, count nowhere.
+    for (int d = 122; d <= 125; ++d) {
+        AddScheduledGame(league, d, "T6", "T5");
+        auto& game = league.schedule[static_cast<size_t>(d)].Games[1];
+        game.Played = true, game.HomeScore = 99, game.AwayScore = 88;
+    }
     const std::vector<std::tuple<int, int, std::string>> cases{
         {14, 1, "5-5"},                  // days 13 back to 4
         {14, 2, "5-5"},   {4, 1, "2-2"}, // the current day's game counts once played
+        {126, 5, "10-0"},                // in the playoffs: from the regular season's last day
         {190, 5, "10-0"},                // past the schedule: from its last day
         {190, 6, "0-10"}, {190, 9, "0-0"}};
     for (const auto& [day, team, expected] : cases) {

@@ -107,15 +107,23 @@ TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
     const int16_t first = l.state.Season;
     std::vector<std::string> status;
     int seasonsPlayed = 0;
+    std::vector<std::pair<int, int>> saved;
     SimSeasonsHooks hooks{[&](const std::string& line) { status.push_back(line); },
                           [&](League& played) {
                               ++seasonsPlayed;
                               EXPECT_EQ(played.state.SeasonDay, 168);
+                          },
+                          [&] {
+                              saved.emplace_back(l.state.Season, l.state.SeasonDay);
+                              return true;
                           }};
     ASSERT_EQ(SimSeasons(l, season.host, 1, hooks), SeasonsOutcome::Done);
 
     EXPECT_EQ(std::tie(l.state.Season, l.state.SeasonDay, seasonsPlayed, status.back()),
               std::make_tuple(first + 1, Phase::BeforeSeason, 1, "Done."));
+    // Saved once, when the season was complete, and told so.
+    EXPECT_EQ(saved, (std::vector<std::pair<int, int>>{{first + 1, Phase::BeforeSeason}}));
+    EXPECT_EQ(status[status.size() - 2], "Saved: Season " + std::to_string(first + 1) + " - Begin Season");
     EXPECT_EQ(status.front(), "Season: " + std::to_string(first) + " - Processing New Season");
     EXPECT_EQ(StepTexts(status),
               (std::vector<std::string>{
@@ -137,6 +145,23 @@ TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
     EXPECT_GT(l.team(7).Wins() + l.team(7).Losses(), 80);
 }
 
+TEST(SimSeasons, ASeasonThatCannotBeSavedEndsTheRun) {
+    test::SeasonLeague season;
+    ASSERT_TRUE(season.Load(43));
+    League& l = season.league();
+    l.state.SeasonDay = Phase::TrainingCamps; // the camps complete the season
+    const int16_t current = l.state.Season;
+    SimSeasonsHooks hooks;
+    hooks.checkpoint = [] { return false; };
+    EXPECT_EQ(SimSeasons(l, season.host, 2, hooks), SeasonsOutcome::Failed);
+    EXPECT_EQ(std::tie(l.state.Season, l.state.SeasonDay), std::make_tuple(current, Phase::BeforeSeason));
+    EXPECT_EQ(season.host.LastMessage().rfind("The league could not be saved at Season " +
+                                                  std::to_string(current) +
+                                                  " - Begin Season, so the simulation",
+                                              0),
+              0u);
+}
+
 TEST(SimSeasons, StoppedThenRunFromMidSeasonCompletesThatSeason) {
     test::SeasonLeague season;
     ASSERT_TRUE(season.Load(7));
@@ -149,8 +174,9 @@ TEST(SimSeasons, StoppedThenRunFromMidSeasonCompletesThatSeason) {
 
     season.host.stopAfterPumps = -1;
     std::vector<std::string> status;
-    ASSERT_EQ(SimSeasons(l, season.host, 1, {[&](const std::string& line) { status.push_back(line); }, {}}),
-              SeasonsOutcome::Done);
+    ASSERT_EQ(
+        SimSeasons(l, season.host, 1, {[&](const std::string& line) { status.push_back(line); }, {}, {}}),
+        SeasonsOutcome::Done);
     EXPECT_EQ(status.front(),
               "Season: " + std::to_string(first) + " - Simming day " + std::to_string(stoppedOn));
     EXPECT_EQ(std::tie(l.state.Season, l.state.SeasonDay), std::make_tuple(first + 1, Phase::BeforeSeason));

@@ -8,6 +8,7 @@
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
 #include "season/lineup.h"
+#include "season/lineup_edit.h"
 #include "season/transactions.h"
 #include "support/trade_league.h"
 
@@ -139,6 +140,10 @@ TEST(ComputerOffer, TextDeclineAndAccept) {
     host.answers = {true};
     EXPECT_TRUE(PutOfferToUser(league, offer, host));
     EXPECT_EQ(league.player(PlayerOf(1, 2)).Team, "Owls");
+    // The places he held in the Hawks' line-up are filled, so that their next game is played; they are told.
+    EXPECT_EQ(LineupProblem(league, 1, LineupOf(league.team(1))), std::nullopt);
+    EXPECT_EQ(host.messages.back().title, "Line-up");
+    EXPECT_NE(host.LastMessage().find("PF1 "), std::string::npos);
 }
 
 using Prepare = std::function<void(test::TradeLeague&)>;

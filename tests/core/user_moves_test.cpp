@@ -6,6 +6,7 @@
 #include "core/roster_test_support.h"
 #include "personnel/ratings.h"
 #include "platform/scripted_host.h"
+#include "season/lineup_edit.h"
 #include "season/transactions.h"
 #include "season/user_moves.h"
 
@@ -75,11 +76,14 @@ TEST_F(UserMoves, EachRefusalHasItsMessageAndChangesNothing) {
 TEST_F(UserMoves, MovesThatFitAreMadeLoggedAndCounted) {
     ASSERT_TRUE(UserSign(rl.league, 1, fa, host));
     ASSERT_TRUE(UserActivate(rl.league, 1, hurt, host));
+    EXPECT_TRUE(host.messages.empty()) << "no place of the line-up opened";
     ASSERT_TRUE(UserPlaceOnIR(rl.league, 1, first + 1, host));
     host.answers = {true};
     ASSERT_TRUE(UserCut(rl.league, 1, first + 2, host));
     EXPECT_EQ(host.questions.size(), 1u);
-    EXPECT_TRUE(host.messages.empty());
+    // Each move opened places in the line-up, which were filled.
+    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(LineupProblem(rl.league, 1, LineupOf(rl.league.team(1))), std::nullopt);
     std::vector<std::string> starts;
     for (const Transaction& t : rl.league.tables.transactions)
         starts.push_back(t.Action.substr(0, t.Action.find(' ')));
@@ -92,6 +96,40 @@ TEST_F(UserMoves, MovesThatFitAreMadeLoggedAndCounted) {
     EXPECT_EQ(p.CurrentRating, PositionRating(p, 5)) << "rated again as a point guard";
     ASSERT_TRUE(UserChangePosition(rl.league, first + 1, 1, host)) << "a player on injured reserve";
     test::ExpectCountsAgree(rl.league, 1);
+}
+
+// The Hawks' chart as set: C first, +5, +10; PF +1, +6, +11; SF +2, +7; SG +3, +8; PG +4, +9.
+TEST_F(UserMoves, APlaceAMoveOpensIsFilledAsTheComputerWouldAndTheUserIsTold) {
+    Team& hawks = rl.league.team(1);
+    hawks.keyplayer1 = int16_t(first), hawks.keyplayer2 = int16_t(first + 1),
+    hawks.keyplayer3 = int16_t(first + 3);
+    hawks.Pace = 75, hawks.Offense = 0;
+    const LineupChoice before = LineupOf(hawks);
+    ASSERT_EQ(std::tie(before.depth[1][0], before.depth[1][1], before.depth[1][2]),
+              std::make_tuple(first + 1, first + 6, first + 11));
+
+    ASSERT_TRUE(UserPlaceOnIR(rl.league, 1, first + 1, host)); // the starting PF and key player 2
+    const LineupChoice after = LineupOf(hawks);
+    // His backups move up; the third place takes the best PF fit of the others, as the computer's does.
+    int third = 0;
+    for (int id = first; id < first + 12; ++id)
+        if (id != first + 1 && id != first + 6 && id != first + 11 &&
+            (third == 0 || FitAt(rl.league.player(id), 2) > FitAt(rl.league.player(third), 2)))
+            third = id;
+    EXPECT_EQ(std::tie(after.depth[1][0], after.depth[1][1], after.depth[1][2]),
+              std::make_tuple(first + 6, first + 11, third));
+    // Everything else stays as the user chose it.
+    EXPECT_EQ(std::make_tuple(after.depth[0], after.depth[2], after.keys[0], after.keys[2], after.Pace,
+                              after.Offense),
+              std::make_tuple(before.depth[0], before.depth[2], first, first + 3, 75, 0));
+    EXPECT_EQ(LineupProblem(rl.league, 1, after), std::nullopt);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, "Line-up");
+    EXPECT_EQ(host.messages[0].text.rfind(
+                  "The Hawks line-up had open places, which the computer filled: PF1 " + Name(first + 6) +
+                      ", PF2 " + Name(first + 11) + ", PF3 " + Name(third) + ", key player 2 ",
+                  0),
+              0u);
 }
 
 } // namespace

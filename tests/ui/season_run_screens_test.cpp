@@ -134,6 +134,13 @@ class SeasonRunScreensTest : public QObject {
             QCOMPARE(league().state.SeasonDay, int16_t(123));
             screen->Button("cmdSimAll")->click();
             QCOMPARE(league().state.SeasonDay, int16_t(kPlayoffsOver));
+            // A run of more than a week saved the league after every week, and listed each save.
+            QCOMPARE(
+                screen->Results()
+                    ->findItems(QStringLiteral("Saved: Season 2003 - Playoffs: Day 130"), Qt::MatchExactly)
+                    .size(),
+                1);
+            QVERIFY(std::filesystem::exists(home.path() / "save" / "Screens Run.sav"));
             QCOMPARE(screen->Bracket()->model()->rowCount(), 15);
             QVERIFY(screen->Champion()->text().startsWith(QStringLiteral("Champion: ")));
             test::Screenshot(*screen, QStringLiteral("playoffs_after_run"));

@@ -49,7 +49,9 @@ class TradeScreensTest : public QObject {
         QVERIFY(screen.Verdict()->text().isEmpty());
         host.answers = {true};
         screen.ProposeButton()->click();
-        QCOMPARE(host.LastMessage(), std::string("Trade Accepted"));
+        // Accepted, then the places the departed players held in the Hawks' line-up are filled.
+        QCOMPARE(host.messages.at(host.messages.size() - 2).text, std::string("Trade Accepted"));
+        QCOMPARE(host.messages.back().title, std::string("Line-up"));
         QCOMPARE(QString::fromStdString(league.player(13).Team), QStringLiteral("Hawks"));
         QVERIFY(screen.Proposal().first.items.empty());
         test::Screenshot(screen, QStringLiteral("trade_accepted"));
