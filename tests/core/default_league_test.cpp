@@ -198,8 +198,8 @@ TEST_F(DefaultLeagueSource, ACreationDraftPoolsEveryPlayerHealthyWithContractsBy
         ReadAll(true, PotentialRandomization::None, salaryStyle);
         const Player& p = P(1);
         EXPECT_EQ(std::tie(p.Team, P(2).Team, P(3).Team), std::make_tuple("Draft", "NextDraft", "Draft"));
-        EXPECT_EQ(std::tie(p.Injury, p.TimeInjured, p.IR, p.Exception, p.Scoring),
-                  std::make_tuple("None", 0, false, false, 0));
+        EXPECT_EQ(std::tie(p.Injury, p.TimeInjured, p.IR, p.Exception),
+                  std::make_tuple("None", 0, false, false));
         EXPECT_EQ(std::tie(p.contract1, p.contract2, p.contract3),
                   salaryStyle > 0 ? std::make_tuple(1000000, 2000000, 3000000) : std::make_tuple(0, 0, 0));
         EXPECT_NE(session.league.FindTeam(p.HomeTeam), 0) << p.HomeTeam;
