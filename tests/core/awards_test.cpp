@@ -1,8 +1,10 @@
 // The honours: weekly and monthly awards, season awards from hand-made statistics, the All-Star choices.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
+#include "core/season_run_support.h"
 #include "season/all_star.h"
 #include "season/awards.h"
 #include "season/in_season_awards.h"
@@ -188,6 +190,50 @@ TEST(AllStarContests, RoundsHalveTheFieldAndTiesGoToTheHigherSeed) {
     for (const ContestEntrant& e : c.Entrants)
         rounds.push_back(e.RoundScores.size());
     EXPECT_EQ(rounds, (std::vector<size_t>{3, 3, 1, 1, 1, 1, 2, 2}));
+}
+
+// Each entrant of a contest gets 250 career points and the winner 1000 more with his title; every member of
+// a squad that plays gets the game's participant text.
+TEST(AllStarContests, BonusesAndParticipantTexts) {
+    test::SeasonLeague season;
+    ASSERT_TRUE(season.Load(17, "Weekend"));
+    League& l = season.league();
+    l.state.SeasonDay = Phase::AllStarDay;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) // everybody has shot threes: a full shootout
+        l.player(id).SeasonStats.ThreePA = 20, l.player(id).SeasonStats.ThreeP = int16_t(id % 13);
+    AllStarWeekend weekend(l, season.host);
+    auto holds = [&](int id, const std::string& text) {
+        const auto& list = l.player(id).Awards;
+        return std::count(list.begin(), list.end(), Award{l.state.Season, text}) == 1;
+    };
+    auto participants = [&](const std::array<Squad, 2>& squads, const std::string& text) {
+        for (const Squad& squad : squads) {
+            EXPECT_GE(squad.Members.size(), size_t(kSquadMinimum)) << squad.Name;
+            for (const SquadMember& m : squad.Members)
+                EXPECT_TRUE(holds(m.PlayerID, text)) << m.Label;
+        }
+    };
+    ASSERT_TRUE(weekend.RunNextStep());
+    participants(weekend.RookieSquads(), "All-Star Rookie Game Participant");
+    for (const char* champion : {"3-Point Shootout Champion", "Slam-Dunk Contest Champion"}) {
+        std::vector<int32_t> before(kLastLeaguePlayer + 1);
+        for (int id = 1; id <= kLastLeaguePlayer; ++id)
+            before[size_t(id)] = l.player(id).CAREERPOINTS;
+        ASSERT_TRUE(weekend.RunNextStep());
+        const Contest& c =
+            weekend.Next() == WeekendStep::DunkContest ? weekend.Shootout() : weekend.DunkContest();
+        ASSERT_EQ(c.Entrants.size(), size_t(kContestEntrants));
+        std::map<int, int32_t> bonus;
+        for (const ContestEntrant& e : c.Entrants)
+            bonus[e.PlayerID] = 250;
+        bonus[c.Winner] += 1000;
+        for (int id = 1; id <= kLastLeaguePlayer; ++id)
+            EXPECT_EQ(l.player(id).CAREERPOINTS - before[size_t(id)], bonus.count(id) ? bonus[id] : 0) << id;
+        EXPECT_TRUE(holds(c.Winner, champion)) << champion;
+    }
+    ASSERT_TRUE(weekend.RunNextStep());
+    participants(weekend.AllStarSquads(), "All-Star Game Participant");
+    EXPECT_EQ(l.state.SeasonDay, Phase::AllStarDay + 1);
 }
 
 TEST(AllStarContests, DunkTiersByJumping) {

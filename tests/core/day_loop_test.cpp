@@ -5,6 +5,7 @@
 #include "league/league_options.h"
 #include "league/season_archive.h"
 #include "season/day_loop.h"
+#include "season/playoffs.h"
 #include "season/sim_commands.h"
 #include "season/transactions.h"
 
@@ -75,6 +76,29 @@ TEST_F(DayLoop, ADayPlayedGameByGameEndsOnlyWithItsLastGame) {
     }
     EXPECT_EQ(PlayedOn(5), games);
     EXPECT_EQ(PlayedOn(6), 0);
+}
+
+// One playoff game played on its own counts once in its series, and the day goes on with the others.
+TEST_F(DayLoop, APlayoffGamePlayedAloneCountsInItsSeries) {
+    league().state.SeasonDay = Phase::FirstPlayoffDay;
+    ASSERT_TRUE(BeginPlayoffs(league(), host())) << host().LastMessage();
+    ASSERT_EQ(Day(122).NumGames, 8);
+    ASSERT_EQ(RunSimGame(league(), host(), run, 3).outcome, SimOutcome::Done) << host().LastMessage();
+    EXPECT_EQ(RunSimGame(league(), host(), run, 3).outcome, SimOutcome::Refused) << "played already";
+    const ScheduledGame& game = Day(122).Games[3];
+    const int home = league().FindTeam(game.HomeTeam), away = league().FindTeam(game.AwayTeam);
+    const int winner = game.HomeScore > game.AwayScore ? home : away;
+    int counted = 0, itsSeries = 0;
+    for (int n = 1; n <= kPlayoffSeries; ++n) {
+        const PlayoffSeries& s = league().tables.playoffTree[static_cast<size_t>(n)];
+        counted += s.WinsA + s.WinsB;
+        if (s.TeamA != home) continue; // team A has the first games at home
+        ++itsSeries;
+        EXPECT_EQ(std::make_tuple(int(s.TeamB), int(s.WinsA), int(s.WinsB), s.Finished),
+                  std::make_tuple(away, winner == home ? 1 : 0, winner == away ? 1 : 0, false));
+    }
+    EXPECT_EQ(std::make_pair(counted, itsSeries), std::make_pair(1, 1));
+    EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(122)), std::make_pair(122, 1));
 }
 
 TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {

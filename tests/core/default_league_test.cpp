@@ -127,6 +127,7 @@ TEST_F(DefaultLeagueSource, PotentialRandomizationByModeAndExperience) {
     AddPlayer({.id = 400, .potential = 140});
     const std::pair<PotentialRandomization, std::array<int, 8>> modes[] = {
         {PotentialRandomization::Normal, {32, 99, 48, 99, 64, 96, 72, 88}},
+        {PotentialRandomization::Small, {64, 96, 72, 88, 76, 84, 78, 82}},
         {PotentialRandomization::None, {80, 80, 80, 80, 80, 80, 80, 80}}};
     for (const auto& [mode, ranges] : modes) {
         ReadAll(false, mode);
@@ -183,6 +184,27 @@ TEST_F(DefaultLeagueSource, KeepingRostersCopiesContractsInjuriesAndCounts) {
     const Team& t1 = session.league.team(1);
     EXPECT_EQ(std::make_tuple(t1.NumPlayers, t1.ActivePlayers, t1.Cs, t1.PGs), std::make_tuple(3, 2, 2, 1));
     EXPECT_EQ(session.league.team(2).NumPlayers, 0);
+}
+
+// A creation draft pools every player: the database's class becomes the next one, the rest the draft pool,
+// healthy and unsigned unless the salary style keeps the contracts.
+TEST_F(DefaultLeagueSource, ACreationDraftPoolsEveryPlayerHealthyWithContractsByTheSalaryStyle) {
+    AddTeams();
+    AddPlayer({.id = 1, .injury = 7, .timeInjured = 30, .ir = -1});
+    AddPlayer({.id = 2, .team = "Draft", .contract1 = 0});
+    AddPlayer({.id = 3, .team = "FA", .lastTeam = "Team9", .contract1 = 0});
+    for (int salaryStyle : {0, 1}) {
+        SCOPED_TRACE(salaryStyle);
+        ReadAll(true, PotentialRandomization::None, salaryStyle);
+        const Player& p = P(1);
+        EXPECT_EQ(std::tie(p.Team, P(2).Team, P(3).Team), std::make_tuple("Draft", "NextDraft", "Draft"));
+        EXPECT_EQ(std::tie(p.Injury, p.TimeInjured, p.IR, p.Exception),
+                  std::make_tuple("None", 0, false, false));
+        EXPECT_EQ(std::tie(p.contract1, p.contract2, p.contract3),
+                  salaryStyle > 0 ? std::make_tuple(1000000, 2000000, 3000000) : std::make_tuple(0, 0, 0));
+        EXPECT_NE(session.league.FindTeam(p.HomeTeam), 0) << p.HomeTeam;
+        EXPECT_EQ(session.league.team(1).NumPlayers, 0);
+    }
 }
 
 } // namespace

@@ -86,6 +86,29 @@ TEST(Development, BodyAgesFromThirty) {
     }
 }
 
+// A potential far below 0 stays negative (-45 to -35 from -40 at 24) and gives no band: body and skills stay.
+TEST(Development, ANegativePotentialSkipsDevelopment) {
+    League league;
+    std::mt19937 gen(8);
+    test::MakePlayer(league.player(1), 1, 5, "FA", gen);
+    Player& p = league.player(1);
+    p.Age = 24, p.Potential = -40;
+    CalculatePlayerRatings(p); // within the attribute limits
+    const Player before = p;
+    for (int year = 0; year < 50; ++year) {
+        p.Potential = -40;
+        DevelopPlayer(league, 1);
+        ASSERT_TRUE(p.Potential >= -45 && p.Potential <= -35) << p.Potential;
+        const int16_t Player::*fields[] = {
+            &Player::InsideScoring, &Player::JumpShot,     &Player::ThreePointShot,   &Player::Handling,
+            &Player::Passing,       &Player::PostDefense,  &Player::PerimeterDefense, &Player::DriveDefense,
+            &Player::Stealing,      &Player::ShotBlocking, &Player::OffenseRebound,   &Player::DefenseRebound,
+            &Player::Quickness,     &Player::Strength,     &Player::Jumping};
+        for (auto field : fields)
+            ASSERT_EQ(p.*field, before.*field);
+    }
+}
+
 TEST(Development, FirstSeasonCampsOnlyHeal) {
     League league;
     std::mt19937 gen(4);

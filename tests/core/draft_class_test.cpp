@@ -1,12 +1,14 @@
 // Generated players: draft classes, professionals against the shipped league, the pool top-up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <map>
 
 #include "league/default_league.h"
 #include "personnel/draft_class.h"
+#include "personnel/draft_class_tables.h"
 #include "personnel/ratings.h"
 #include "platform/sqlite_db.h"
 #include "support/build_paths.h"
@@ -35,6 +37,84 @@ int Count(const League& league, const std::string& team, int position) {
     return n;
 }
 
+// The scouting tables, transcribed: by position C to PG, Quickness, Jumping, Strength and Handling as p1, p2
+// and the three tiers' base and width.
+struct PhysicalRow {
+    double p1, p2;
+    int base1, width1, base2, width2, base3, width3;
+};
+constexpr PhysicalRow kPhysical[5][4] = {{{0.3, 0.9, 25, 10, 35, 10, 35, 20},
+                                          {0.3, 0.95, 30, 10, 40, 10, 45, 20},
+                                          {0.3, 0.95, 65, 10, 75, 10, 85, 20},
+                                          {0.2, 0.95, 5, 30, 25, 35, 60, 20}},
+                                         {{0.3, 0.9, 35, 10, 45, 10, 45, 20},
+                                          {0.3, 0.95, 35, 10, 55, 10, 65, 20},
+                                          {0.3, 0.95, 55, 10, 65, 10, 75, 20},
+                                          {0.2, 0.95, 5, 30, 25, 35, 60, 20}},
+                                         {{0.3, 0.9, 45, 10, 55, 10, 55, 20},
+                                          {0.3, 0.95, 45, 10, 65, 10, 75, 20},
+                                          {0.3, 0.95, 45, 10, 55, 10, 65, 20},
+                                          {0.2, 0.9, 5, 30, 25, 35, 60, 20}},
+                                         {{0.3, 0.95, 55, 10, 65, 10, 65, 20},
+                                          {0.3, 0.95, 55, 10, 70, 10, 85, 20},
+                                          {0.3, 0.95, 35, 10, 45, 10, 55, 20},
+                                          {0.2, 0.9, 5, 30, 30, 35, 60, 20}},
+                                         {{0.3, 0.95, 65, 10, 75, 10, 85, 20},
+                                          {0.3, 0.95, 35, 10, 55, 10, 65, 20},
+                                          {0.3, 0.95, 25, 10, 35, 10, 45, 20},
+                                          {0.2, 0.8, 5, 30, 35, 35, 70, 20}}};
+
+// The lowest and highest value a row can give.
+std::pair<int, int> RangeOf(const PhysicalRow& r) {
+    return {std::min({r.base1, r.base2, r.base3}),
+            std::max({r.base1 + r.width1, r.base2 + r.width2, r.base3 + r.width3})};
+}
+
+TEST(DraftClass, ScoutingTablesByPosition) {
+    using namespace generator;
+    auto same = [](Span s, int base, int width) { return s.base == base && s.width == width; };
+    auto sameTiers = [&](const ThreeTier& t, const PhysicalRow& r) {
+        return t.p1 == r.p1 && t.p2 == r.p2 && same(t.low, r.base1, r.width1) &&
+               same(t.middle, r.base2, r.width2) && same(t.high, r.base3, r.width3);
+    };
+    for (int position = 1; position <= 5; ++position) {
+        const ProspectTable& t = Prospects(position);
+        const ThreeTier* physical[] = {&t.quickness, &t.jumping, &t.strength, &t.handling};
+        for (size_t a = 0; a < 4; ++a)
+            EXPECT_TRUE(sameTiers(*physical[a], kPhysical[position - 1][a])) << position << "/" << a;
+    }
+    // The telling skill rows: C in tiers A and C, PG in tiers A and D (base, width; Stealing of PG in tier D
+    // is not given).
+    const ProspectTable &c = Prospects(1), &pg = Prospects(5);
+    EXPECT_TRUE(same(c.insideAB[0], 15, 45) && same(pg.insideAB[0], 10, 45));
+    EXPECT_TRUE(sameTiers(c.insideCD, {0.6, 0.9, 45, 25, 60, 25, 70, 20}));
+    EXPECT_TRUE(sameTiers(pg.insideCD, {0.7, 0.9, 25, 25, 40, 25, 60, 25}));
+    const struct {
+        const ProspectTable& table;
+        int tier;
+        std::array<int, 8> jumpPassPostSteal;
+    } rows[] = {{c, 0, {35, 40, 15, 45, 25, 45, 15, 45}},
+                {c, 2, {40, 40, 15, 35, 35, 35, 25, 35}},
+                {pg, 0, {40, 45, 25, 45, 10, 45, 35, 45}},
+                {pg, 3, {55, 35, 55, 25, 10, 25, 0, 0}}};
+    for (const auto& r : rows) {
+        const auto& s = r.table.tiers[static_cast<size_t>(r.tier)];
+        const auto& v = r.jumpPassPostSteal;
+        EXPECT_TRUE(same(s[kJumpShot], v[0], v[1]) && same(s[kPassing], v[2], v[3]) &&
+                    same(s[kPostDefense], v[4], v[5]) && (v[6] == 0 || same(s[kStealing], v[6], v[7])))
+            << r.tier;
+    }
+    // Point guards' weight by height: up to 72, 73 to 76, taller.
+    const std::array<WeightBand, 3> guards{
+        {{72, 0.5, {150, 25}, {175, 35}}, {76, 0.3, {170, 30}, {180, 35}}, {0, 0.5, {180, 30}, {190, 30}}}};
+    for (size_t b = 0; b < guards.size(); ++b) {
+        const WeightBand &w = pg.weights[b], &g = guards[b];
+        EXPECT_TRUE(w.maxHeight == g.maxHeight && w.p == g.p && same(w.light, g.light.base, g.light.width) &&
+                    same(w.heavy, g.heavy.base, g.heavy.width))
+            << b;
+    }
+}
+
 TEST(DraftClass, ProspectsFollowTheScoutingTables) {
     League league = NamedLeague(77);
     const int classes = 100;
@@ -61,6 +141,17 @@ TEST(DraftClass, ProspectsFollowTheScoutingTables) {
             if (p.PositionNumber == 1) shortestCentre = std::min<int>(shortestCentre, p.Height);
             if (p.PositionNumber == 5) shortestGuard = std::min<int>(shortestGuard, p.Height);
             ASSERT_TRUE(p.PositionNumber != 5 || p.Height <= 77) << p.Height;
+            // Each physical attribute within its own row's range (the attribute limits only lower it).
+            const int16_t physical[] = {p.Quickness, p.Jumping, p.Strength, p.Handling};
+            for (size_t a = 0; a < 4; ++a) {
+                const auto [lowest, highest] = RangeOf(kPhysical[p.PositionNumber - 1][a]);
+                ASSERT_TRUE(physical[a] >= lowest && physical[a] <= highest) << a << ": " << physical[a];
+            }
+            if (p.PositionNumber == 5) {
+                const int lightest = p.Height <= 72 ? 150 : p.Height <= 76 ? 170 : 180;
+                const int heaviest = p.Height <= 72 ? 210 : p.Height <= 76 ? 215 : 220;
+                ASSERT_TRUE(p.Weight >= lightest && p.Weight <= heaviest) << p.Height << "/" << p.Weight;
+            }
         }
     }
     ASSERT_EQ(prospects, classes * 100);

@@ -4,6 +4,7 @@
 #include "core/roster_test_support.h"
 #include "platform/scripted_host.h"
 #include "season/injuries.h"
+#include "season/playoffs.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"
 #include "season/transactions.h"
@@ -87,21 +88,34 @@ TEST_F(InjuryReports, HealingReturnsComputerPlayersAndTellsTheUser) {
     EXPECT_TRUE(host.questions.size() == 2 && host.messages.size() == 1 && rl.league.player(stillOut).IR);
 }
 
-TEST_F(InjuryReports, PlayoffHealingOnlyCountsTheDaysDownAndTheSeasonsEndClearsInjuredReserve) {
+// A playoff day ends with the day's injury reports and a day of healing that brings nobody back from
+// injured reserve.
+TEST_F(InjuryReports, APlayoffDayReportsInjuriesButReturnsNobodyAndTheSeasonsEndClearsInjuredReserve) {
+    rl.league.state.SiteDuringSim = false;
+    rl.league.state.SeasonDay = 123; // the next day, 124, has no games
     const int hawk = rl.Add(1, 3, 90, 1, true);
-    rl.league.player(hawks).TimeInjured = 3;
-    HealOneDayPlayoffs(rl.league);
+    Hurt(hawks + 1, 1, 6);
+    Hurt(owls, 2, 5);
+    host.answers = {true};
+    EndPlayoffDay(rl.league, host);
     EXPECT_EQ(std::tie(rl.league.player(hawk).TimeInjured, rl.league.player(hawk).IR,
-                       rl.league.player(hawks).TimeInjured),
-              std::make_tuple(0, true, 2));
-    EXPECT_TRUE(rl.league.tables.transactions.empty());
+                       rl.league.player(hawks + 1).TimeInjured, rl.league.player(hawks + 1).IR),
+              std::make_tuple(0, true, 5, true));
+    // The PF out for six days goes on injured reserve and the manager signs a PF in his place.
+    ASSERT_EQ(rl.league.tables.transactions.size(), 2u);
+    EXPECT_EQ(rl.league.tables.transactions[0].Action,
+              "Place PF " + rl.league.player(hawks + 1).Name + " on Injured Reserve.");
+    EXPECT_EQ(rl.league.tables.transactions[1].Action.rfind("Sign PF ", 0), 0u);
+    EXPECT_EQ(rl.league.team(1).ActivePlayers, 12);
+    EXPECT_EQ(host.questions.size(), 1u) << "the user is told of his player";
+    EXPECT_EQ(rl.league.state.SeasonDay, 124);
 
     const int hurt = rl.Add(1, 3, 90, 25, true), stashed = rl.Add(2, 5, 60, 0, true);
     rl.league.player(stashed).Injury = "Flu";
     ClearInjuredReserve(rl.league);
     const Player &a = rl.league.player(hurt), &b = rl.league.player(stashed);
     EXPECT_EQ(std::tie(a.IR, b.IR, a.TimeInjured, a.Injury, b.Injury, rl.league.team(1).ActivePlayers),
-              std::make_tuple(false, false, 25, "Bruised Knee", "Flu", 14));
+              std::make_tuple(false, false, 25, "Bruised Knee", "Flu", 15));
     test::ExpectCountsAgree(rl.league, 1);
     test::ExpectCountsAgree(rl.league, 2);
 }

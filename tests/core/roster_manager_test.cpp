@@ -87,6 +87,22 @@ TEST(RosterManager, SurplusHealthyPlayersAreStashedThenCut) {
     }
 }
 
+// Fourteen healthy and one injured: the injured one counts as the first on reserve, so only the thirteenth
+// is stashed and the fourteenth is cut.
+TEST(RosterManager, OneInjuredLeavesRoomForOneStashed) {
+    test::RosterLeague rl;
+    const int first = rl.Fill(1, 14);
+    const int hurt = rl.Add(1, 2, 75, 5);
+    ASSERT_TRUE(ManageRoster(rl.league, 1));
+    EXPECT_EQ(Actions(rl.league),
+              (std::vector<std::string>{"Place " + Named(rl.league, hurt) + " on Injured Reserve.",
+                                        "Place " + Named(rl.league, first + 12) + " on Injured Reserve.",
+                                        "Cut " + Named(rl.league, first + 13)}));
+    EXPECT_EQ(std::tie(rl.league.team(1).ActivePlayers, rl.league.team(1).NumPlayers),
+              std::make_tuple(12, 14));
+    test::ExpectCountsAgree(rl.league, 1);
+}
+
 TEST(RosterManager, AFullRosterActivatesTheSoonestBackInsteadOfSigning) {
     test::RosterLeague rl;
     rl.Fill(1, 11);
