@@ -97,6 +97,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddHistoryCommand(app, ctx, run);
     AddAllStarCommand(app, ctx, run);
     AddSimSeasonsCommand(app, ctx, run);
+    AddStatsCommand(app, ctx, run);
+    AddPlayerCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -13,7 +13,6 @@ namespace hv {
 namespace {
 
 void PrintTable(CliContext& ctx, const ReportTable& table) {
-    ctx.out << table.title << '\n';
     WriteText(ctx.out, table);
     ctx.out << '\n';
 }

@@ -24,7 +24,7 @@ int RunAwards(CliContext& ctx, const AwardsRequest& r) {
     auto opened = OpenedLeague::Open(ctx, r.name, status, LeagueAccess::Read);
     if (!opened) return status;
     const League& league = opened->league();
-    std::vector<int16_t> seasons = ArchivedSeasons(league);
+    std::vector<int16_t> seasons = SeasonsWithAwards(league, r.weekly);
     int16_t season = seasons.empty() ? league.state.Season : seasons.front();
     if (r.season) {
         if (std::find(seasons.begin(), seasons.end(), *r.season) == seasons.end()) {
@@ -40,7 +40,7 @@ int RunAwards(CliContext& ctx, const AwardsRequest& r) {
         season = static_cast<int16_t>(*r.season);
     }
     ReportTable table = r.weekly ? InSeasonAwardsTable(league, season) : SeasonAwardsTable(league, season);
-    WriteTable(ctx.out, table, r.csv, true);
+    WriteTable(ctx.out, table, r.csv);
     return kExitOk;
 }
 

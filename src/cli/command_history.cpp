@@ -40,7 +40,7 @@ int RunHistory(CliContext& ctx, const HistoryRequest& r) {
     } else {
         table = TeamPerformanceTable(league, 0);
     }
-    WriteTable(ctx.out, table, r.csv, true);
+    WriteTable(ctx.out, table, r.csv);
     return kExitOk;
 }
 

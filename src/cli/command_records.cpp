@@ -54,11 +54,11 @@ int RunRecords(CliContext& ctx, const RecordsRequest& r) {
     if (r.teamGiven) {
         int team = 0;
         if (!r.team.empty() && (team = ResolveTeam(ctx, league, r.team)) == 0) return kExitRefused;
-        WriteTable(ctx.out, TeamRecordsTable(league, team), r.csv, true);
+        WriteTable(ctx.out, TeamRecordsTable(league, team), r.csv);
         return kExitOk;
     }
     const int top = r.top > 0 ? r.top : category < 0 ? 10 : RecordPositions(kind);
-    WriteTable(ctx.out, PlayerRecordsTable(league, kind, category, top), r.csv, true);
+    WriteTable(ctx.out, PlayerRecordsTable(league, kind, category, top), r.csv);
     return kExitOk;
 }
 

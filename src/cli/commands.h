@@ -57,5 +57,7 @@ void AddRecordsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddHistoryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddAllStarCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddSimSeasonsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddPlayerCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -60,6 +60,14 @@ std::vector<int16_t> ArchivedSeasons(const League& league) {
     return seasons;
 }
 
+std::vector<int16_t> SeasonsWithAwards(const League& league, bool weekly) {
+    std::vector<int16_t> seasons;
+    for (int16_t season : ArchivedSeasons(league))
+        if (!(weekly ? InSeasonAwardsTable(league, season) : SeasonAwardsTable(league, season)).rows.empty())
+            seasons.push_back(season);
+    return seasons;
+}
+
 ReportTable SeasonAwardsTable(const League& league, int16_t season) {
     ReportTable table;
     table.title = "Regular Season Awards " + std::to_string(season);

@@ -13,6 +13,10 @@ namespace hv {
 // The seasons of the archive, latest first.
 std::vector<int16_t> ArchivedSeasons(const League& league);
 
+// The seasons whose archive holds season awards (with `weekly`, weekly or monthly honours), latest first.
+// The archive of a new season opens with the draft's first pick, before any of these is named.
+std::vector<int16_t> SeasonsWithAwards(const League& league, bool weekly);
+
 // The season's awards: MVP, Rookie of the Year, Defensive Player of the Year, Sixth Man, Playoff MVP, then
 // the All-League, All-Defensive and All-Rookie teams by position. Awards not given are left out; each row's
 // key is the player ID.

@@ -123,13 +123,11 @@ void WriteCsv(std::ostream& out, const ReportTable& table) {
     }
 }
 
-void WriteTable(std::ostream& out, const ReportTable& table, bool csv, bool titled) {
-    if (csv) {
+void WriteTable(std::ostream& out, const ReportTable& table, bool csv) {
+    if (csv)
         WriteCsv(out, table);
-        return;
-    }
-    if (titled) out << table.title << '\n';
-    WriteText(out, table);
+    else
+        WriteText(out, table);
 }
 
 } // namespace hv

@@ -55,13 +55,14 @@ struct ReportTable {
 // "1,200,000"
 std::string GroupThousands(int64_t value);
 
-// Aligned columns with a header line; with briefOnly the columns marked brief alone. Control characters in
-// the texts are shown as "^X" rather than sent to the terminal.
+// The title line (when the table has a title), then aligned columns with a header line; with briefOnly the
+// columns marked brief alone. Control characters in the texts are shown as "^X" rather than sent to the
+// terminal.
 void WriteText(std::ostream& out, const ReportTable& table, bool briefOnly = true);
 // Comma-separated values with a header line, every column; control characters shown as WriteText shows them.
 void WriteCsv(std::ostream& out, const ReportTable& table);
-// The command line's choice of the two: CSV, or the aligned text (below its title line when `titled`).
-void WriteTable(std::ostream& out, const ReportTable& table, bool csv, bool titled = false);
+// The command line's choice of the two: CSV, or the aligned text under its title.
+void WriteTable(std::ostream& out, const ReportTable& table, bool csv);
 
 // A CSV field: quoted, with doubled quotes, when it holds a comma, a quote or a line break.
 std::string CsvField(const std::string& text);

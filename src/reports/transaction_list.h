@@ -11,4 +11,7 @@ namespace hv {
 // The log's lines for the team named `team` (every team when empty); row keys are the lines' numbers from 1.
 ReportTable TransactionTable(const League& league, const std::string& team = {});
 
+// The log's lines that name the player `playerName` as a whole name (a trade shows under both teams).
+ReportTable PlayerTransactionTable(const League& league, const std::string& playerName);
+
 } // namespace hv

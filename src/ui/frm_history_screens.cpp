@@ -9,16 +9,16 @@ namespace hv {
 
 namespace {
 
-// The seasons with awards, latest first; the current season when there is none yet.
-std::vector<int16_t> AwardSeasons(const League& league) {
-    std::vector<int16_t> seasons = ArchivedSeasons(league);
+// The seasons with awards of the kind, latest first; the current season when there is none yet.
+std::vector<int16_t> AwardSeasons(const League& league, bool weekly) {
+    std::vector<int16_t> seasons = SeasonsWithAwards(league, weekly);
     if (seasons.empty()) seasons.push_back(league.state.Season);
     return seasons;
 }
 
-std::unique_ptr<TableScreen> SeasonScreen(const League& league, const QString& title,
+std::unique_ptr<TableScreen> SeasonScreen(const League& league, const QString& title, bool weekly,
                                           ReportTable (*table)(const League&, int16_t), QWidget* parent) {
-    std::vector<int16_t> seasons = AwardSeasons(league);
+    std::vector<int16_t> seasons = AwardSeasons(league, weekly);
     auto screen = std::make_unique<TableScreen>(
         title, [&league, seasons, table](int choice) { return table(league, seasons.at(size_t(choice))); },
         parent);
@@ -32,11 +32,11 @@ std::unique_ptr<TableScreen> SeasonScreen(const League& league, const QString& t
 } // namespace
 
 std::unique_ptr<TableScreen> MakeSeasonAwardsScreen(const League& league, QWidget* parent) {
-    return SeasonScreen(league, QStringLiteral("Regular Season Awards"), SeasonAwardsTable, parent);
+    return SeasonScreen(league, QStringLiteral("Regular Season Awards"), false, SeasonAwardsTable, parent);
 }
 
 std::unique_ptr<TableScreen> MakeInSeasonAwardsScreen(const League& league, QWidget* parent) {
-    return SeasonScreen(league, QStringLiteral("Weekly/Monthly Awards"), InSeasonAwardsTable, parent);
+    return SeasonScreen(league, QStringLiteral("Weekly/Monthly Awards"), true, InSeasonAwardsTable, parent);
 }
 
 std::unique_ptr<TableScreen> MakeTeamPerformanceScreen(const League& league, QWidget* parent) {

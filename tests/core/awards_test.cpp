@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/season_run_support.h"
+#include "reports/awards_tables.h"
 #include "season/all_star.h"
 #include "season/awards.h"
 #include "season/in_season_awards.h"
@@ -129,6 +130,21 @@ std::vector<int> Members(const Squad& squad) {
     for (const SquadMember& m : squad.Members)
         ids.push_back(m.PlayerID);
     return ids;
+}
+
+TEST(AwardTables, TheSeasonsListedAreThoseWithAwardsOfTheKind) {
+    League league;
+    // 2004 complete; 2006 under way with a player of the week; 2005 opened by the draft's first pick only.
+    for (int16_t season : {2004, 2006, 2005})
+        league.tables.archive.emplace_back().Season = season;
+    auto& a = league.tables.archive;
+    a[0].Awards[4] = {7, "Mo Vee", "SF", "Hawks"}; // MVP
+    a[0].PlayerOfWeek[2] = {8, "Wes Week", "PG", "Owls"};
+    a[1].PlayerOfWeek[0] = {9, "Newt Week", "C", "Owls"};
+    a[2].FirstPick = {10, "Top Pick", "PF", "Hawks"};
+    EXPECT_EQ(SeasonsWithAwards(league, false), std::vector<int16_t>{2004});
+    EXPECT_EQ(SeasonsWithAwards(league, true), (std::vector<int16_t>{2006, 2004}));
+    EXPECT_EQ(ArchivedSeasons(league), (std::vector<int16_t>{2006, 2005, 2004}));
 }
 
 TEST(AllStarSelection, TheBestOverAtLeast30GamesWhoAreFit) {

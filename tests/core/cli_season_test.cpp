@@ -36,6 +36,11 @@ TEST_F(CliSeason, EachListShowsItsKeyLines) {
          "Rank,Player,Value,Team,Opponent,Season\n1,",
          4},
         {{"history", "Demo", "--csv"}, "Team,W,L,Pct,Playoffs", 30},
+        {{"history", "Demo"}, "Historical Team Performance\nTeam ", 31},
+        {{"stats", "Demo", "--team", "ospreys", "--csv"},
+         "ID,Player,Pos,Team,G,GS,MIN,FG,FGA,3P,3PA,FT,FTA,REB,AST,STL,BLK,TO,PF,PTS,MPG,FG%,3P%,FT%,RPG,APG,"
+         "SPG,BPG,TOPG,PPG\n",
+         0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.front());
@@ -45,6 +50,9 @@ TEST_F(CliSeason, EachListShowsItsKeyLines) {
         EXPECT_TRUE(c.lines == 0 || LineCount(r.out) == c.lines) << LineCount(r.out);
     }
     EXPECT_TRUE(Run({"schedule", "Demo", "--team", "hartford lamplighters", "--day", "1"}).Says("Result"));
+    const test::CliResult card = Run({"player", "Demo", "1"});
+    EXPECT_EQ(card.status, 0) << card.err;
+    EXPECT_TRUE(card.Says(" (ID 1)\nItem ") && card.Says("\n\nCareer Statistics\nSeason ")) << card.out;
 }
 
 TEST_F(CliSeason, BadRequestsAreRefusedAndChangeNothing) {
@@ -56,17 +64,20 @@ TEST_F(CliSeason, BadRequestsAreRefusedAndChangeNothing) {
     ExpectRefusals("Played",
                    {{{"schedule", "Played", "--generate"}, 1, "The schedule already holds played games"}});
     ASSERT_EQ(Run({"schedule", "Demo", "--generate"}).status, 0);
-    ExpectRefusals("Demo",
-                   {{{"--no", "schedule", "Demo", "--generate"},
-                     1,
-                     "Schedule: The league already has a schedule. Would you like to replace it? [no]\n"},
-                    {{"team-info", "Demo", "Nobody"}, 1, "Error: There is no team named \"Nobody\"."},
-                    {{"schedule", "Demo", "--day", "170"}, 2, "schedule: --day must be 1 to 169\n"},
-                    {{"leaders", "Demo", "--category", "dunks"}, 2, "leaders: unknown category \"dunks\""},
-                    {{"records", "Demo", "--season", "--career"}, 2, "choose one of"},
-                    {{"awards", "Demo", "--season", "1990"}, 1, "No awards have been given yet."},
-                    {{"allstar", "Demo"}, 1, "day 60 of the regular season; the league is at Season"},
-                    {{"standings", "Missing"}, 1, "File Not Found: The file Missing.sav was not found.\n"}});
+    ExpectRefusals(
+        "Demo", {{{"--no", "schedule", "Demo", "--generate"},
+                  1,
+                  "Schedule: The league already has a schedule. Would you like to replace it? [no]\n"},
+                 {{"team-info", "Demo", "Nobody"}, 1, "Error: There is no team named \"Nobody\"."},
+                 {{"schedule", "Demo", "--day", "170"}, 2, "schedule: --day must be 1 to 169\n"},
+                 {{"leaders", "Demo", "--category", "dunks"}, 2, "leaders: unknown category \"dunks\""},
+                 {{"records", "Demo", "--season", "--career"}, 2, "choose one of"},
+                 {{"awards", "Demo", "--season", "1990"}, 1, "No awards have been given yet."},
+                 {{"allstar", "Demo"}, 1, "day 60 of the regular season; the league is at Season"},
+                 {{"stats", "Demo", "--season", "1990"}, 1, "The league has no statistics of season 1990."},
+                 {{"stats", "Demo", "--team", "Nobody"}, 1, "There is no team named \"Nobody\""},
+                 {{"player", "Demo", "Nobody Here"}, 1, "There is no such player: \"Nobody Here\"."},
+                 {{"standings", "Missing"}, 1, "File Not Found: The file Missing.sav was not found.\n"}});
 }
 
 TEST_F(CliSeason, TheAllStarWeekendIsPlayedOnDay60AndSaved) {
