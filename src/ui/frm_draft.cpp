@@ -135,7 +135,7 @@ QWidget* frmDraft::ListPanel() {
     list_->setMinimumWidth(260);
 
     const std::pair<const char*, const char*> buttons[] = {
-        {"cmdListAdd", "Add"}, {"cmdListUp", "Up"}, {"cmdListDown", "Down"}, {"cmdListRemove", "Remove"}};
+        {"cmdListAdd", "A&dd"}, {"cmdListUp", "&Up"}, {"cmdListDown", "Do&wn"}, {"cmdListRemove", "Re&move"}};
     auto* row = new QHBoxLayout;
     for (const auto& [name, caption] : buttons) {
         auto* button = new QPushButton(QLatin1String(caption), panel);
