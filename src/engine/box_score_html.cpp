@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "engine/box_score.h"
-#include "reports/html_text.h"
+#include "league/html_text.h"
 
 namespace hv {
 

@@ -1,4 +1,4 @@
-#include "reports/html_text.h"
+#include "league/html_text.h"
 
 #include <algorithm>
 #include <cctype>
