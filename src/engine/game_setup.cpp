@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/game.h"
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 
 namespace hv {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <limits>
 
+#include "league/ratings.h"
 #include "league/saved_games.h"
 #include "personnel/draft_picks.h"
-#include "personnel/ratings.h"
 #include "personnel/salary.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"

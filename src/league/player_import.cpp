@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "league/binary_io.h"
+#include "league/ratings.h"
 #include "personnel/draft_class.h"
-#include "personnel/ratings.h"
 
 namespace fs = std::filesystem;
 

@@ -5,11 +5,11 @@
 
 #include "league/html_text.h"
 #include "league/league_options.h"
+#include "league/ratings.h"
 #include "league/save_file.h"
 #include "league/save_file_format.h"
 #include "league/saved_games.h"
 #include "personnel/draft_picks.h"
-#include "personnel/ratings.h"
 
 namespace hv {
 

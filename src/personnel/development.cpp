@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "league/ratings.h"
 #include "personnel/computer_trades.h"
-#include "personnel/ratings.h"
 #include "personnel/salary.h"
 
 namespace hv {

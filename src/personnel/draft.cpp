@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "league/ratings.h"
 #include "league/season_archive.h"
 #include "personnel/computer_trades.h"
 #include "personnel/draft_class.h"
@@ -10,7 +11,6 @@
 #include "personnel/draft_picks.h"
 #include "personnel/draft_roster.h"
 #include "personnel/lottery.h"
-#include "personnel/ratings.h"
 #include "personnel/salary.h"
 #include "season/lineup.h"
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "league/ratings.h"
 #include "personnel/draft_class_tables.h"
-#include "personnel/ratings.h"
 
 namespace hv {
 

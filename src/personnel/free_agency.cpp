@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "league/ratings.h"
 #include "league/team_control.h"
-#include "personnel/ratings.h"
 #include "personnel/resign.h"
 #include "personnel/salary.h"
 #include "season/team_rankings.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "league/ratings.h"
 #include "personnel/draft.h"
-#include "personnel/ratings.h"
 
 namespace hv {
 

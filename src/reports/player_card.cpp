@@ -1,6 +1,6 @@
 #include "reports/player_card.h"
 
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 #include "reports/player_stats_tables.h"
 #include "reports/transaction_list.h"
 

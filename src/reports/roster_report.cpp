@@ -1,6 +1,6 @@
 #include "reports/roster_report.h"
 
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 #include "season/lineup.h"
 
 namespace hv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 
 namespace hv {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "league/ratings.h"
 #include "league/team_control.h"
-#include "personnel/ratings.h"
 #include "season/lineup.h"
 #include "season/lineup_edit.h"
 #include "season/transactions.h"

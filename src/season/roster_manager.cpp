@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "league/ratings.h"
 #include "personnel/draft_class.h"
-#include "personnel/ratings.h"
 #include "season/lineup.h"
 #include "season/transactions.h"
 

@@ -1,7 +1,7 @@
 #include "season/user_moves.h"
 
 #include "league/hub_commands.h"
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 #include "season/lineup_repair.h"
 #include "season/transactions.h"
 

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "league/default_league.h"
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 #include "platform/scripted_host.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "core/engine_test_support.h"
+#include "league/ratings.h"
 #include "personnel/development.h"
-#include "personnel/ratings.h"
 #include "platform/scripted_host.h"
 
 namespace hv {

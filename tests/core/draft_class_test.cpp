@@ -7,9 +7,9 @@
 #include <map>
 
 #include "league/default_league.h"
+#include "league/ratings.h"
 #include "personnel/draft_class.h"
 #include "personnel/draft_class_tables.h"
-#include "personnel/ratings.h"
 #include "platform/sqlite_db.h"
 #include "support/build_paths.h"
 

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/sample_league.h"
+#include "league/ratings.h"
 #include "league/save_file.h"
 #include "league/season_archive.h"
 #include "personnel/draft.h"
@@ -13,7 +14,6 @@
 #include "personnel/draft_list.h"
 #include "personnel/draft_picks.h"
 #include "personnel/lottery.h"
-#include "personnel/ratings.h"
 #include "platform/scripted_host.h"
 #include "reports/draft_reports.h"
 #include "season/lineup.h"

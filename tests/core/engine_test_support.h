@@ -11,7 +11,7 @@
 
 #include "engine/game.h"
 #include "league/league.h"
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 
 namespace hv::test {
 

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "league/league.h"
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 #include "season/lineup.h"
 
 namespace hv {

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "league/league.h"
-#include "personnel/ratings.h"
-#include "personnel/ratings_internal.h"
+#include "league/ratings.h"
+#include "league/ratings_internal.h"
 
 namespace hv {
 namespace {

@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "core/roster_test_support.h"
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 #include "platform/scripted_host.h"
 #include "season/lineup_edit.h"
 #include "season/transactions.h"

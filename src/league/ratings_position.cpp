@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "personnel/ratings.h"
-#include "personnel/ratings_internal.h"
+#include "league/ratings.h"
+#include "league/ratings_internal.h"
 
 namespace hv {
 

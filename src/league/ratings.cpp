@@ -1,10 +1,10 @@
-#include "personnel/ratings.h"
+#include "league/ratings.h"
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
 
-#include "personnel/ratings_internal.h"
+#include "league/ratings_internal.h"
 
 namespace hv {
 
