@@ -9,11 +9,11 @@
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
 #include "league/league_options.h"
+#include "league/salary.h"
 #include "league/status_line.h"
 #include "personnel/free_agency.h"
 #include "personnel/human_bid.h"
 #include "personnel/resign.h"
-#include "personnel/salary.h"
 #include "reports/free_agency_tables.h"
 
 namespace hv {

@@ -6,9 +6,9 @@
 #include <limits>
 
 #include "league/ratings.h"
+#include "league/salary.h"
 #include "league/saved_games.h"
 #include "personnel/draft_picks.h"
-#include "personnel/salary.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"
 

@@ -6,11 +6,11 @@
 
 #include "league/player_import.h"
 #include "league/ratings.h"
+#include "league/salary.h"
 #include "league/saved_games.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
 #include "personnel/draft_picks.h"
-#include "personnel/salary.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"
 

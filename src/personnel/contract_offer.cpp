@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "personnel/salary.h"
+#include "league/salary.h"
 
 namespace hv {
 

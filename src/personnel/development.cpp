@@ -4,8 +4,8 @@
 #include <array>
 
 #include "league/ratings.h"
+#include "league/salary.h"
 #include "personnel/computer_trades.h"
-#include "personnel/salary.h"
 
 namespace hv {
 

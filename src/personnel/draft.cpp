@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "league/ratings.h"
+#include "league/salary.h"
 #include "league/season_archive.h"
 #include "personnel/computer_trades.h"
 #include "personnel/draft_class.h"
@@ -11,7 +12,6 @@
 #include "personnel/draft_picks.h"
 #include "personnel/draft_roster.h"
 #include "personnel/lottery.h"
-#include "personnel/salary.h"
 #include "season/lineup.h"
 
 namespace hv {

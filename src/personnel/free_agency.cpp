@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "league/ratings.h"
+#include "league/salary.h"
 #include "league/team_control.h"
 #include "personnel/resign.h"
-#include "personnel/salary.h"
 #include "season/team_rankings.h"
 #include "season/transactions.h"
 

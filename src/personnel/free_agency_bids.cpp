@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "league/league_options.h"
+#include "league/salary.h"
 #include "league/team_control.h"
-#include "personnel/salary.h"
 #include "season/transactions.h"
 
 namespace hv {

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "league/salary.h"
 #include "league/team_control.h"
 #include "personnel/free_agency.h"
 #include "personnel/free_agency_bids.h"
-#include "personnel/salary.h"
 
 namespace hv {
 

@@ -3,9 +3,9 @@
 #include <fstream>
 
 #include "league/league_options.h"
+#include "league/salary.h"
 #include "league/team_control.h"
 #include "personnel/contract_offer.h"
-#include "personnel/salary.h"
 #include "season/transactions.h"
 
 namespace hv {

@@ -1,8 +1,8 @@
 #include "personnel/season_end.h"
 
+#include "league/salary.h"
 #include "personnel/resign.h"
 #include "personnel/retirement.h"
-#include "personnel/salary.h"
 #include "season/transactions.h"
 
 namespace hv {

@@ -1,9 +1,9 @@
 #include "reports/contract_tables.h"
 
 #include "league/league_options.h"
+#include "league/salary.h"
 #include "personnel/contract_offer.h"
 #include "personnel/resign.h"
-#include "personnel/salary.h"
 #include "season/lineup.h"
 #include "season/transactions.h"
 

@@ -1,8 +1,8 @@
 #include "reports/free_agency_tables.h"
 
+#include "league/salary.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
-#include "personnel/salary.h"
 #include "season/transactions.h"
 
 namespace hv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "personnel/salary.h"
+#include "league/salary.h"
 
 namespace hv {
 

@@ -1,6 +1,6 @@
 #include "reports/trade_tables.h"
 
-#include "personnel/salary.h"
+#include "league/salary.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
 #include "reports/team_info_table.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "league/league_options.h"
+#include "league/salary.h"
 #include "league/save_file_format.h"
-#include "personnel/salary.h"
 
 namespace hv {
 

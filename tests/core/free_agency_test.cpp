@@ -4,12 +4,12 @@
 #include <array>
 
 #include "core/draft_support.h"
+#include "league/salary.h"
 #include "league/team_control.h"
 #include "personnel/free_agency.h"
 #include "personnel/free_agency_bids.h"
 #include "personnel/human_bid.h"
 #include "personnel/resign.h"
-#include "personnel/salary.h"
 #include "platform/scripted_host.h"
 #include "support/roster_league.h"
 

@@ -1,8 +1,8 @@
 // Salaries, the drafts' pay scales and the computer's contract offers.
 #include <gtest/gtest.h>
 
+#include "league/salary.h"
 #include "personnel/contract_offer.h"
-#include "personnel/salary.h"
 #include "support/roster_league.h"
 
 namespace hv {

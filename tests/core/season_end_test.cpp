@@ -3,9 +3,9 @@
 
 #include "core/engine_test_support.h"
 #include "league/league_options.h"
+#include "league/salary.h"
 #include "personnel/resign.h"
 #include "personnel/retirement.h"
-#include "personnel/salary.h"
 #include "personnel/season_end.h"
 #include "platform/scripted_host.h"
 #include "season/transactions.h"

@@ -6,9 +6,9 @@
 #include "frm_free_agency.h"
 #include "frm_start.h"
 #include "league/new_league.h"
+#include "league/salary.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
-#include "personnel/salary.h"
 #include "qt_host.h"
 #include "screen_test.h"
 

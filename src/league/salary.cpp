@@ -1,4 +1,4 @@
-#include "personnel/salary.h"
+#include "league/salary.h"
 
 #include <algorithm>
 #include <cmath>
