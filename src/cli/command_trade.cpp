@@ -7,8 +7,8 @@
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
+#include "league/draft_picks.h"
 #include "league/team_control.h"
-#include "personnel/draft_picks.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
 #include "reports/trade_tables.h"

@@ -5,10 +5,10 @@
 #include <filesystem>
 #include <limits>
 
+#include "league/draft_picks.h"
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/saved_games.h"
-#include "personnel/draft_picks.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"
 

@@ -4,13 +4,13 @@
 #include <charconv>
 #include <functional>
 
+#include "league/draft_picks.h"
 #include "league/player_import.h"
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/saved_games.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
-#include "personnel/draft_picks.h"
 #include "platform/sqlite_db.h"
 #include "season/lineup.h"
 

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <set>
 
+#include "league/draft_picks.h"
 #include "league/html_text.h"
 #include "league/league_options.h"
 #include "league/ratings.h"
 #include "league/save_file.h"
 #include "league/save_file_format.h"
 #include "league/saved_games.h"
-#include "personnel/draft_picks.h"
 
 namespace hv {
 

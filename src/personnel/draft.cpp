@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <numeric>
 
+#include "league/draft_picks.h"
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/season_archive.h"
 #include "personnel/computer_trades.h"
 #include "personnel/draft_class.h"
 #include "personnel/draft_list.h"
-#include "personnel/draft_picks.h"
 #include "personnel/draft_roster.h"
 #include "personnel/lottery.h"
 #include "season/lineup.h"

@@ -4,7 +4,7 @@
 #include <numeric>
 #include <vector>
 
-#include "personnel/draft_picks.h"
+#include "league/draft_picks.h"
 
 namespace hv {
 

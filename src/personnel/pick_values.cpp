@@ -5,7 +5,7 @@
 #include <numeric>
 #include <vector>
 
-#include "personnel/draft_picks.h"
+#include "league/draft_picks.h"
 #include "personnel/trade_value.h"
 
 namespace hv {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <set>
 
+#include "league/draft_picks.h"
 #include "league/team_control.h"
-#include "personnel/draft_picks.h"
 #include "season/lineup.h"
 #include "season/transactions.h"
 

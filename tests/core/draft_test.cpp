@@ -6,13 +6,13 @@
 #include <tuple>
 
 #include "core/sample_league.h"
+#include "league/draft_picks.h"
 #include "league/ratings.h"
 #include "league/save_file.h"
 #include "league/season_archive.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
 #include "personnel/draft_list.h"
-#include "personnel/draft_picks.h"
 #include "personnel/lottery.h"
 #include "platform/scripted_host.h"
 #include "reports/draft_reports.h"

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "core/draft_support.h"
+#include "league/draft_picks.h"
 #include "league/player_import.h"
 #include "league/save_file.h"
 #include "personnel/draft.h"
-#include "personnel/draft_picks.h"
 
 namespace hv {
 namespace {

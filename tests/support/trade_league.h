@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "league/draft_picks.h"
 #include "league/save_file.h"
 #include "league/team_control.h"
-#include "personnel/draft_picks.h"
 #include "personnel/trade_offer.h"
 #include "reports/team_info_table.h"
 #include "support/roster_league.h"

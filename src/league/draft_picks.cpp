@@ -1,4 +1,4 @@
-#include "personnel/draft_picks.h"
+#include "league/draft_picks.h"
 
 #include <algorithm>
 #include <set>
