@@ -5,11 +5,11 @@
 #include <numeric>
 
 #include "league/team_control.h"
+#include "league/transactions.h"
 #include "personnel/pick_values.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
 #include "season/lineup.h"
-#include "season/transactions.h"
 
 namespace hv {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "league/league.h"
+#include "league/transactions.h" // kMaxRoster
 #include "platform/host.h"
-#include "season/transactions.h" // kMaxRoster
 
 namespace hv {
 

@@ -1,6 +1,6 @@
 #include "personnel/draft_roster.h"
 
-#include "season/transactions.h"
+#include "league/transactions.h"
 
 namespace hv {
 

@@ -5,7 +5,7 @@
 #include "league/league_options.h"
 #include "league/salary.h"
 #include "league/team_control.h"
-#include "season/transactions.h"
+#include "league/transactions.h"
 
 namespace hv {
 

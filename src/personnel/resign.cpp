@@ -5,8 +5,8 @@
 #include "league/league_options.h"
 #include "league/salary.h"
 #include "league/team_control.h"
+#include "league/transactions.h"
 #include "personnel/contract_offer.h"
-#include "season/transactions.h"
 
 namespace hv {
 

@@ -1,9 +1,9 @@
 #include "personnel/season_end.h"
 
 #include "league/salary.h"
+#include "league/transactions.h"
 #include "personnel/resign.h"
 #include "personnel/retirement.h"
-#include "season/transactions.h"
 
 namespace hv {
 

@@ -5,8 +5,8 @@
 
 #include "league/draft_picks.h"
 #include "league/team_control.h"
+#include "league/transactions.h"
 #include "season/lineup.h"
-#include "season/transactions.h"
 
 namespace hv {
 

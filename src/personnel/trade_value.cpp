@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "league/transactions.h"
 #include "season/lineup.h"
-#include "season/transactions.h"
 
 namespace hv {
 

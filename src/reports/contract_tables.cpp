@@ -2,10 +2,10 @@
 
 #include "league/league_options.h"
 #include "league/salary.h"
+#include "league/transactions.h"
 #include "personnel/contract_offer.h"
 #include "personnel/resign.h"
 #include "season/lineup.h"
-#include "season/transactions.h"
 
 namespace hv {
 

@@ -1,9 +1,9 @@
 #include "reports/free_agency_tables.h"
 
 #include "league/salary.h"
+#include "league/transactions.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
-#include "season/transactions.h"
 
 namespace hv {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "league/transactions.h"
 #include "season/roster_manager.h"
-#include "season/transactions.h"
 
 namespace hv {
 

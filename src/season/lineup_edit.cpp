@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "league/transactions.h"
 #include "season/lineup.h"
-#include "season/transactions.h"
 
 namespace hv {
 

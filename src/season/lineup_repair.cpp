@@ -4,9 +4,9 @@
 
 #include "league/ratings.h"
 #include "league/team_control.h"
+#include "league/transactions.h"
 #include "season/lineup.h"
 #include "season/lineup_edit.h"
-#include "season/transactions.h"
 
 namespace hv {
 

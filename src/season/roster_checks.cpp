@@ -1,8 +1,8 @@
 #include "season/roster_checks.h"
 
+#include "league/transactions.h"
 #include "season/lineup.h"
 #include "season/roster_manager.h"
-#include "season/transactions.h"
 
 namespace hv {
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "league/ratings.h"
+#include "league/transactions.h"
 #include "personnel/draft_class.h"
 #include "season/lineup.h"
-#include "season/transactions.h"
 
 namespace hv {
 

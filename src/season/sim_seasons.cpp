@@ -4,6 +4,7 @@
 
 #include "league/league_options.h"
 #include "league/team_control.h"
+#include "league/transactions.h"
 #include "personnel/development.h"
 #include "personnel/draft.h"
 #include "personnel/free_agency.h"
@@ -14,7 +15,6 @@
 #include "season/playoffs.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"
-#include "season/transactions.h"
 
 namespace hv {
 

@@ -2,8 +2,8 @@
 
 #include "league/hub_commands.h"
 #include "league/ratings.h"
+#include "league/transactions.h"
 #include "season/lineup_repair.h"
-#include "season/transactions.h"
 
 namespace hv {
 

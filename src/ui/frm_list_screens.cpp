@@ -1,10 +1,10 @@
 #include "frm_list_screens.h"
 
 #include "cautious_host.h"
+#include "league/transactions.h"
 #include "reports/injury_report.h"
 #include "reports/roster_report.h"
 #include "reports/transaction_list.h"
-#include "season/transactions.h"
 #include "season/user_moves.h"
 #include "team_choices.h"
 

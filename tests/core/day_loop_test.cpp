@@ -4,10 +4,10 @@
 #include "core/season_run_support.h"
 #include "league/league_options.h"
 #include "league/season_archive.h"
+#include "league/transactions.h"
 #include "season/day_loop.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
-#include "season/transactions.h"
 
 namespace hv {
 namespace {

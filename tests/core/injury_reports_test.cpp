@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/roster_test_support.h"
+#include "league/transactions.h"
 #include "platform/scripted_host.h"
 #include "season/injuries.h"
 #include "season/playoffs.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"
-#include "season/transactions.h"
 
 namespace hv {
 namespace {

@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "core/roster_test_support.h"
+#include "league/transactions.h"
 #include "platform/scripted_host.h"
 #include "season/roster_checks.h"
-#include "season/transactions.h"
 
 namespace hv {
 namespace {

@@ -4,9 +4,9 @@
 #include <set>
 
 #include "core/roster_test_support.h"
+#include "league/transactions.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"
-#include "season/transactions.h"
 
 namespace hv {
 namespace {

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/roster_test_support.h"
+#include "league/transactions.h"
 #include "personnel/season_end.h"
 #include "reports/injury_report.h"
 #include "reports/player_card.h"
@@ -13,7 +14,6 @@
 #include "reports/roster_report.h"
 #include "reports/team_control_table.h"
 #include "reports/transaction_list.h"
-#include "season/transactions.h"
 
 namespace hv {
 namespace {

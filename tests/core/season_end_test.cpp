@@ -4,11 +4,11 @@
 #include "core/engine_test_support.h"
 #include "league/league_options.h"
 #include "league/salary.h"
+#include "league/transactions.h"
 #include "personnel/resign.h"
 #include "personnel/retirement.h"
 #include "personnel/season_end.h"
 #include "platform/scripted_host.h"
-#include "season/transactions.h"
 #include "support/roster_league.h"
 
 namespace hv {

@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "core/roster_test_support.h"
+#include "league/transactions.h"
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
 #include "season/lineup.h"
 #include "season/lineup_edit.h"
-#include "season/transactions.h"
 #include "support/trade_league.h"
 
 namespace hv {

@@ -7,8 +7,8 @@
 #include "league/default_league.h"
 #include "league/save_file.h"
 #include "league/startup.h"
+#include "league/transactions.h"
 #include "platform/scripted_host.h"
-#include "season/transactions.h"
 #include "support/temp_home.h"
 
 namespace hv {

@@ -5,9 +5,9 @@
 
 #include "core/roster_test_support.h"
 #include "league/ratings.h"
+#include "league/transactions.h"
 #include "platform/scripted_host.h"
 #include "season/lineup_edit.h"
-#include "season/transactions.h"
 #include "season/user_moves.h"
 
 namespace hv {

@@ -1,4 +1,4 @@
-#include "season/transactions.h"
+#include "league/transactions.h"
 
 #include <algorithm>
 
