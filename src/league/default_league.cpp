@@ -6,11 +6,11 @@
 #include <limits>
 
 #include "league/draft_picks.h"
+#include "league/lineup.h"
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/saved_games.h"
 #include "platform/sqlite_db.h"
-#include "season/lineup.h"
 
 namespace hv {
 

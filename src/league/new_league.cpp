@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "league/draft_picks.h"
+#include "league/lineup.h"
 #include "league/player_import.h"
 #include "league/ratings.h"
 #include "league/salary.h"
@@ -12,7 +13,6 @@
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
 #include "platform/sqlite_db.h"
-#include "season/lineup.h"
 
 namespace fs = std::filesystem;
 

@@ -4,12 +4,12 @@
 #include <functional>
 #include <numeric>
 
+#include "league/lineup.h"
 #include "league/team_control.h"
 #include "league/transactions.h"
 #include "personnel/pick_values.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
-#include "season/lineup.h"
 
 namespace hv {
 

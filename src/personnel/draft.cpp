@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "league/draft_picks.h"
+#include "league/lineup.h"
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/season_archive.h"
@@ -12,7 +13,6 @@
 #include "personnel/draft_list.h"
 #include "personnel/draft_roster.h"
 #include "personnel/lottery.h"
-#include "season/lineup.h"
 
 namespace hv {
 

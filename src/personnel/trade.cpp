@@ -4,9 +4,9 @@
 #include <set>
 
 #include "league/draft_picks.h"
+#include "league/lineup.h"
 #include "league/team_control.h"
 #include "league/transactions.h"
-#include "season/lineup.h"
 
 namespace hv {
 

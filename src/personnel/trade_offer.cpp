@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "league/hub_commands.h"
+#include "league/lineup.h"
 #include "league/team_control.h"
 #include "personnel/trade_value.h"
-#include "season/lineup.h"
 #include "season/lineup_repair.h"
 
 namespace hv {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "league/lineup.h"
 #include "league/transactions.h"
-#include "season/lineup.h"
 
 namespace hv {
 

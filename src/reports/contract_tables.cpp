@@ -1,11 +1,11 @@
 #include "reports/contract_tables.h"
 
 #include "league/league_options.h"
+#include "league/lineup.h"
 #include "league/salary.h"
 #include "league/transactions.h"
 #include "personnel/contract_offer.h"
 #include "personnel/resign.h"
-#include "season/lineup.h"
 
 namespace hv {
 

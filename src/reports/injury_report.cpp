@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "season/lineup.h"
+#include "league/lineup.h"
 
 namespace hv {
 

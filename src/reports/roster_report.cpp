@@ -1,7 +1,7 @@
 #include "reports/roster_report.h"
 
+#include "league/lineup.h"
 #include "league/ratings.h"
-#include "season/lineup.h"
 
 namespace hv {
 

@@ -1,10 +1,10 @@
 #include "reports/trade_tables.h"
 
+#include "league/lineup.h"
 #include "league/salary.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
 #include "reports/team_info_table.h"
-#include "season/lineup.h"
 
 namespace hv {
 

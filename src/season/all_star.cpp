@@ -5,9 +5,9 @@
 #include <stdexcept>
 
 #include "engine/game.h"
+#include "league/lineup.h"
 #include "league/status_line.h"
 #include "season/awards.h"
-#include "season/lineup.h"
 #include "season/season_hooks.h"
 
 namespace hv {

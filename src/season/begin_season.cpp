@@ -1,8 +1,8 @@
 #include "season/begin_season.h"
 
+#include "league/lineup.h"
 #include "league/team_control.h"
 #include "personnel/draft_class.h"
-#include "season/lineup.h"
 #include "season/schedule.h"
 #include "season/standings.h"
 #include "season/team_rankings.h"

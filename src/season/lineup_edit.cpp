@@ -2,8 +2,8 @@
 
 #include <cctype>
 
+#include "league/lineup.h"
 #include "league/transactions.h"
-#include "season/lineup.h"
 
 namespace hv {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "league/lineup.h"
 #include "league/ratings.h"
 #include "league/team_control.h"
 #include "league/transactions.h"
-#include "season/lineup.h"
 #include "season/lineup_edit.h"
 
 namespace hv {

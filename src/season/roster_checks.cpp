@@ -1,7 +1,7 @@
 #include "season/roster_checks.h"
 
+#include "league/lineup.h"
 #include "league/transactions.h"
-#include "season/lineup.h"
 #include "season/roster_manager.h"
 
 namespace hv {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "league/lineup.h"
 #include "league/ratings.h"
 #include "league/transactions.h"
 #include "personnel/draft_class.h"
-#include "season/lineup.h"
 
 namespace hv {
 

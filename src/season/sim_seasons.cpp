@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "league/league_options.h"
+#include "league/lineup.h"
 #include "league/team_control.h"
 #include "league/transactions.h"
 #include "personnel/development.h"
@@ -11,7 +12,6 @@
 #include "season/begin_season.h"
 #include "season/day_loop.h"
 #include "season/end_season.h"
-#include "season/lineup.h"
 #include "season/playoffs.h"
 #include "season/roster_checks.h"
 #include "season/roster_manager.h"

@@ -9,10 +9,10 @@
 #include <algorithm>
 
 #include "cautious_host.h"
+#include "league/lineup.h"
 #include "league/transactions.h"
 #include "reports/player_search.h"
 #include "reports/roster_report.h"
-#include "season/lineup.h"
 #include "season/user_moves.h"
 #include "table_screen.h"
 

@@ -5,11 +5,11 @@
 #include <map>
 
 #include "core/season_run_support.h"
+#include "league/lineup.h"
 #include "reports/awards_tables.h"
 #include "season/all_star.h"
 #include "season/awards.h"
 #include "season/in_season_awards.h"
-#include "season/lineup.h"
 #include "season/performance_rating.h"
 #include "season/season_awards.h"
 #include "support/roster_league.h"

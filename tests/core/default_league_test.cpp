@@ -6,10 +6,10 @@
 #include <tuple>
 
 #include "league/default_league.h"
+#include "league/lineup.h"
 #include "league/ratings.h"
 #include "platform/scripted_host.h"
 #include "platform/sqlite_db.h"
-#include "season/lineup.h"
 #include "support/temp_home.h"
 
 namespace fs = std::filesystem;

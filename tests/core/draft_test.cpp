@@ -7,6 +7,7 @@
 
 #include "core/sample_league.h"
 #include "league/draft_picks.h"
+#include "league/lineup.h"
 #include "league/ratings.h"
 #include "league/save_file.h"
 #include "league/season_archive.h"
@@ -16,7 +17,6 @@
 #include "personnel/lottery.h"
 #include "platform/scripted_host.h"
 #include "reports/draft_reports.h"
-#include "season/lineup.h"
 
 namespace hv {
 namespace {

@@ -5,8 +5,8 @@
 #include <set>
 
 #include "league/league.h"
+#include "league/lineup.h"
 #include "league/ratings.h"
-#include "season/lineup.h"
 
 namespace hv {
 namespace {

@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "core/roster_test_support.h"
+#include "league/lineup.h"
 #include "league/transactions.h"
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
-#include "season/lineup.h"
 #include "season/lineup_edit.h"
 #include "support/trade_league.h"
 

@@ -7,8 +7,8 @@
 
 #include "core/engine_test_support.h"
 #include "league/league.h"
+#include "league/lineup.h"
 #include "league/team_control.h" // its users choose the owners with SetHuman
-#include "season/lineup.h"
 
 namespace hv::test {
 

@@ -6,9 +6,9 @@
 #include "frm_list_screens.h"
 #include "frm_team_control.h"
 #include "frm_team_roster.h"
+#include "league/lineup.h"
 #include "league/transactions.h"
 #include "screen_test.h"
-#include "season/lineup.h"
 #include "support/roster_league.h"
 
 using namespace hv;

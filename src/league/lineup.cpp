@@ -1,4 +1,4 @@
-#include "season/lineup.h"
+#include "league/lineup.h"
 
 #include <algorithm>
 #include <array>
