@@ -4,8 +4,8 @@
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
+#include "league/lineup_edit.h"
 #include "reports/player_search.h"
-#include "season/lineup_edit.h"
 
 namespace hv {
 

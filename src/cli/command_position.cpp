@@ -4,8 +4,8 @@
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
+#include "league/lineup_edit.h"
 #include "reports/roster_report.h"
-#include "season/lineup_edit.h"
 #include "season/user_moves.h"
 
 namespace hv {

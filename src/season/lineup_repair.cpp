@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "league/lineup.h"
+#include "league/lineup_edit.h"
 #include "league/ratings.h"
 #include "league/team_control.h"
 #include "league/transactions.h"
-#include "season/lineup_edit.h"
 
 namespace hv {
 

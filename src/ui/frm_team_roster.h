@@ -11,9 +11,9 @@
 #include <array>
 
 #include "league/league.h"
+#include "league/lineup_edit.h"
 #include "platform/host.h"
 #include "report_view.h"
-#include "season/lineup_edit.h"
 
 namespace hv {
 

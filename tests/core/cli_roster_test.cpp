@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/roster_test_support.h"
+#include "league/lineup_edit.h"
 #include "league/transactions.h"
-#include "season/lineup_edit.h"
 #include "support/cli_test.h"
 
 namespace hv {

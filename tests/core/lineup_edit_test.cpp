@@ -4,9 +4,9 @@
 #include <functional>
 
 #include "core/roster_test_support.h"
+#include "league/lineup_edit.h"
 #include "league/transactions.h"
 #include "platform/scripted_host.h"
-#include "season/lineup_edit.h"
 
 namespace hv {
 namespace {

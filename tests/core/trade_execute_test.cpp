@@ -6,10 +6,10 @@
 
 #include "core/roster_test_support.h"
 #include "league/lineup.h"
+#include "league/lineup_edit.h"
 #include "league/transactions.h"
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
-#include "season/lineup_edit.h"
 #include "support/trade_league.h"
 
 namespace hv {

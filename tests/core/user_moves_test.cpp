@@ -4,10 +4,10 @@
 #include <functional>
 
 #include "core/roster_test_support.h"
+#include "league/lineup_edit.h"
 #include "league/ratings.h"
 #include "league/transactions.h"
 #include "platform/scripted_host.h"
-#include "season/lineup_edit.h"
 #include "season/user_moves.h"
 
 namespace hv {

@@ -1,4 +1,4 @@
-#include "season/lineup_edit.h"
+#include "league/lineup_edit.h"
 
 #include <cctype>
 
