@@ -4,9 +4,9 @@
 
 #include "league/hub_commands.h"
 #include "league/lineup.h"
+#include "league/lineup_repair.h"
 #include "league/team_control.h"
 #include "personnel/trade_value.h"
-#include "season/lineup_repair.h"
 
 namespace hv {
 

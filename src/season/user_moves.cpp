@@ -1,9 +1,9 @@
 #include "season/user_moves.h"
 
 #include "league/hub_commands.h"
+#include "league/lineup_repair.h"
 #include "league/ratings.h"
 #include "league/transactions.h"
-#include "season/lineup_repair.h"
 
 namespace hv {
 

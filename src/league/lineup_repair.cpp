@@ -1,4 +1,4 @@
-#include "season/lineup_repair.h"
+#include "league/lineup_repair.h"
 
 #include <algorithm>
 
