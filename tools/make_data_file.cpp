@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "league/binary_io.h"
-#include "season/injury_table.h"
+#include "league/injury_table.h"
 
 namespace fs = std::filesystem;
 

@@ -7,11 +7,11 @@
 #include <cerrno>
 #include <charconv>
 
+#include "league/injury_table.h"
 #include "personnel/colleges.h"
 #include "platform/ini_file.h"
 #include "platform/program_folder.h"
 #include "platform/sqlite_db.h"
-#include "season/injury_table.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "season/injury_table.h"
+#include "league/injury_table.h"
 #include "support/build_paths.h"
 
 namespace hv::test {

@@ -1,4 +1,4 @@
-#include "season/injury_table.h"
+#include "league/injury_table.h"
 
 #include <fstream>
 #include <iterator>
