@@ -2,8 +2,8 @@
 #pragma once
 
 #include "league/league.h"
+#include "league/record_books.h"
 #include "reports/report_table.h"
-#include "season/record_books.h"
 
 namespace hv {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "season/record_books.h"
+#include "league/record_books.h"
 
 namespace hv {
 

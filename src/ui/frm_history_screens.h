@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "league/league.h"
-#include "season/record_books.h"
+#include "league/record_books.h"
 #include "table_screen.h"
 
 namespace hv {

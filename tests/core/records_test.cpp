@@ -5,10 +5,10 @@
 
 #include "engine/game.h"
 #include "league/default_league.h"
+#include "league/record_books.h"
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
 #include "season/box_filing.h"
-#include "season/record_books.h"
 #include "season/records.h"
 #include "season/schedule.h"
 #include "support/roster_league.h"

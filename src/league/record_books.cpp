@@ -1,4 +1,4 @@
-#include "season/record_books.h"
+#include "league/record_books.h"
 
 #include <type_traits>
 
