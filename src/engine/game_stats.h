@@ -63,13 +63,7 @@ std::string FinalScoreText(const FinishedGame& game);
 // "Winner 101, @Loser 99" with "@" in front of the home team, left out on a neutral court.
 std::string ResultText(const FinishedGame& game);
 
-// Team totals of one game: the sums over the side's dressed players.
-struct TeamGameLine {
-    int32_t Points = 0, FG = 0, FGA = 0, ThreeP = 0, ThreePA = 0, FT = 0, FTA = 0, Rebounds = 0, Assists = 0,
-            Steals = 0, Blocks = 0, Turnovers = 0, Fouls = 0;
-    bool operator==(const TeamGameLine&) const = default;
-};
-
+// A side's team totals: the sums over its dressed players.
 TeamGameLine SumTeamLine(const League& league, const GameSide& side);
 
 struct GameSummary {

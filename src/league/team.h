@@ -25,6 +25,13 @@ struct TeamPlayerRecord {
     bool operator==(const TeamPlayerRecord&) const = default;
 };
 
+// A team's totals of one game, which the team game records are offered.
+struct TeamGameLine {
+    int32_t Points = 0, FG = 0, FGA = 0, ThreeP = 0, ThreePA = 0, FT = 0, FTA = 0, Rebounds = 0, Assists = 0,
+            Steals = 0, Blocks = 0, Turnovers = 0, Fouls = 0;
+    bool operator==(const TeamGameLine&) const = default;
+};
+
 // Lists indexed by opponent team number 1 to 29 (index 0 unused).
 using PerOpponent = std::array<int16_t, kLeagueTeams + 1>;
 

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/game_stats.h"
 #include "league/league.h"
 
 namespace hv {
