@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "season/records.h"
+#include "league/record_updates.h"
 
 namespace hv {
 

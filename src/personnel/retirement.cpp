@@ -1,9 +1,9 @@
 #include "personnel/retirement.h"
 
+#include "league/record_updates.h"
 #include "league/team_control.h"
 #include "league/transactions.h"
 #include "personnel/free_agency_bids.h"
-#include "season/records.h"
 
 namespace hv {
 

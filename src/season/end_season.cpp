@@ -1,6 +1,7 @@
 #include "season/end_season.h"
 
 #include "league/league_options.h"
+#include "league/record_updates.h"
 #include "personnel/computer_trades.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
@@ -8,7 +9,6 @@
 #include "personnel/trade.h"
 #include "season/box_filing.h"
 #include "season/injuries.h"
-#include "season/records.h"
 #include "season/schedule.h"
 #include "season/season_hooks.h"
 

@@ -2,10 +2,10 @@
 // default league after a few days of real games, an All-Star weekend and a season's awards.
 
 #include "frm_all_star.h"
+#include "league/record_updates.h"
 #include "screen_test.h"
 #include "season/awards.h"
 #include "season/in_season_awards.h"
-#include "season/records.h"
 #include "season/season_awards.h"
 
 using namespace hv;

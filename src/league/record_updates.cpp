@@ -1,4 +1,4 @@
-#include "season/records.h"
+#include "league/record_updates.h"
 
 #include <array>
 
