@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_league.h"
+#include "league/player_injury.h"
 #include "season/injuries.h"
 #include "season/roster_manager.h"
 

@@ -5,7 +5,7 @@
 
 #include "engine/game.h"
 #include "engine/game_bands.h"
-#include "season/injuries.h"
+#include "league/player_injury.h"
 
 namespace hv {
 

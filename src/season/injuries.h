@@ -1,18 +1,11 @@
-// Injuries: hurting a player (the injury of a severity class from the injury table, its length by age), the
-// day's injury reports, daily healing with returns from injured reserve, and the end-of-season clear-out.
+// Injuries between games: the day's injury reports, daily healing with returns from injured reserve, and the
+// end-of-season clear-out. (Hurting a player is league/player_injury.h.)
 #pragma once
 
 #include "league/league.h"
 #include "platform/host.h"
 
 namespace hv {
-
-// Severity class 1 to 10 of an injury from one uniform draw r in [0, 1) (each lower bound included).
-int InjurySeverityClass(double r);
-
-// Gives the player an injury of the class from league.injuryTypes: the candidates are entry 1 and every entry
-// of that class; class 10 also costs up to a tenth of his Potential. Without an injury table nothing happens.
-void InjurePlayer(League& league, int id, int severityClass);
 
 // Works off league.dayInjuries and empties it. A computer team puts a player out for more than 3 days on
 // injured reserve and runs the roster manager. A human team, while the league's screen-injuries option is on,

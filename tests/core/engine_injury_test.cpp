@@ -6,7 +6,7 @@
 
 #include "core/engine_test_access.h"
 #include "core/engine_test_support.h"
-#include "season/injuries.h"
+#include "league/player_injury.h"
 
 namespace hv {
 namespace {
