@@ -131,4 +131,10 @@ inline std::array<const int32_t*, 24> Team::TotalsFields() const {
     return TeamTotalsOf(*this);
 }
 
+// wins / (wins + losses); 0.5 before the team's first game.
+inline double WinningPercentage(const Team& team) {
+    const int games = team.Wins() + team.Losses();
+    return games > 0 ? static_cast<double>(team.Wins()) / games : 0.5;
+}
+
 } // namespace hv

@@ -78,11 +78,6 @@ std::vector<GroupRow> GroupOf(const League& league, const std::string Team::*fie
 
 } // namespace
 
-double WinningPercentage(const Team& team) {
-    int games = team.Wins() + team.Losses();
-    return games > 0 ? static_cast<double>(team.Wins()) / games : 0.5;
-}
-
 void UpdateWinningPercentages(League& league) {
     for (int t = 1; t <= kLeagueTeams; ++t)
         league.team(t).WinPct = WinningPercentage(league.team(t));

@@ -20,9 +20,6 @@ inline constexpr std::array<DivisionInfo, 4> kDivisions{
     {{"Atlantic", "East", 7}, {"Central", "East", 8}, {"Midwest", "West", 7}, {"Pacific", "West", 7}}};
 inline constexpr std::array<const char*, 2> kConferences{"East", "West"};
 
-// wins / (wins + losses); 0.5 before the team's first game.
-double WinningPercentage(const Team& team);
-
 // Win% of teams 1 to 29.
 void UpdateWinningPercentages(League& league);
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "season/standings.h"
+#include "league/team.h"
 
 namespace hv {
 
