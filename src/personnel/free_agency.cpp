@@ -5,9 +5,9 @@
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/team_control.h"
+#include "league/team_rankings.h"
 #include "league/transactions.h"
 #include "personnel/resign.h"
-#include "season/team_rankings.h"
 
 namespace hv {
 

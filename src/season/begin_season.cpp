@@ -2,10 +2,10 @@
 
 #include "league/lineup.h"
 #include "league/team_control.h"
+#include "league/team_rankings.h"
 #include "personnel/draft_class.h"
 #include "season/schedule.h"
 #include "season/standings.h"
-#include "season/team_rankings.h"
 
 namespace hv {
 

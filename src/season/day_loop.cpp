@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "engine/game.h"
+#include "league/team_rankings.h"
 #include "personnel/computer_trades.h"
 #include "personnel/resign.h"
 #include "season/all_star.h"
@@ -15,7 +16,6 @@
 #include "season/season_awards.h"
 #include "season/season_hooks.h"
 #include "season/standings.h"
-#include "season/team_rankings.h"
 
 namespace hv {
 

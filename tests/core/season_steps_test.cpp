@@ -6,11 +6,11 @@
 #include "core/season_run_support.h"
 #include "league/league_options.h"
 #include "league/season_archive.h"
+#include "league/team_rankings.h"
 #include "season/award_record.h"
 #include "season/begin_season.h"
 #include "season/end_season.h"
 #include "season/performance_rating.h"
-#include "season/team_rankings.h"
 
 namespace hv {
 namespace {

@@ -1,4 +1,4 @@
-#include "season/team_rankings.h"
+#include "league/team_rankings.h"
 
 #include <algorithm>
 #include <array>
