@@ -94,6 +94,32 @@ std::filesystem::path League::LeagueFolderOf(const std::string& leagueName) cons
     return programFolder / "leaguedata" / leagueName;
 }
 
+void EnsureLeagueFolders(const std::filesystem::path& programFolder, const std::string& leagueName) {
+    static const char* subfolders[] = {"rosterfiles",
+                                       "box",
+                                       "pbp",
+                                       "html",
+                                       "html/fa",
+                                       "html/boxes",
+                                       "html/pbp",
+                                       "html/rosters",
+                                       "html/players",
+                                       "html/draft",
+                                       "html/retiredplayers",
+                                       "html/tmstats",
+                                       "html/tmstats/defense",
+                                       "html/tmstats/offense",
+                                       "html/tmstats/shdefense",
+                                       "html/tmstats/shoffense",
+                                       "html/hof"};
+    std::filesystem::path root = programFolder / "leaguedata";
+    std::filesystem::create_directories(root);
+    std::filesystem::path own = root / leagueName;
+    std::filesystem::create_directories(own);
+    for (const char* sub : subfolders)
+        std::filesystem::create_directories(own / sub);
+}
+
 std::string FormatHeight(int inches) {
     return std::to_string(inches / 12) + "'" + std::to_string(inches % 12) + "''";
 }

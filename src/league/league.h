@@ -92,6 +92,9 @@ struct League {
     std::filesystem::path SaveFolder() const { return programFolder / "save"; }
 };
 
+// Creates the league's folders under the program folder (leaguedata/NAME and its subfolders).
+void EnsureLeagueFolders(const std::filesystem::path& programFolder, const std::string& leagueName);
+
 std::string FormatHeight(int inches);
 std::string PositionText(int position);
 // Position number 1 to 5 of "C" ... "PG"; 0 for anything else.

@@ -14,7 +14,6 @@
 #include <sstream>
 
 #include "league/saved_games.h"
-#include "league/startup.h"
 
 namespace fs = std::filesystem;
 

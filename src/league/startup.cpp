@@ -39,32 +39,6 @@ const std::vector<std::string>& ProgramFolders() {
     return folders;
 }
 
-void EnsureLeagueFolders(const fs::path& programFolder, const std::string& leagueName) {
-    static const char* subfolders[] = {"rosterfiles",
-                                       "box",
-                                       "pbp",
-                                       "html",
-                                       "html/fa",
-                                       "html/boxes",
-                                       "html/pbp",
-                                       "html/rosters",
-                                       "html/players",
-                                       "html/draft",
-                                       "html/retiredplayers",
-                                       "html/tmstats",
-                                       "html/tmstats/defense",
-                                       "html/tmstats/offense",
-                                       "html/tmstats/shdefense",
-                                       "html/tmstats/shoffense",
-                                       "html/hof"};
-    fs::path root = programFolder / "leaguedata";
-    fs::create_directories(root);
-    fs::path own = root / leagueName;
-    fs::create_directories(own);
-    for (const char* sub : subfolders)
-        fs::create_directories(own / sub);
-}
-
 namespace {
 
 bool Fail(Host& host, const std::string& text, const std::string& title = {}) {

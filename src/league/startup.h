@@ -42,9 +42,6 @@ std::string WindowCaption();
 // The seven site colours a league starts with.
 std::array<std::string, 7> DefaultSiteStyle();
 
-// Creates the league's folders under the program folder (leaguedata/NAME and its subfolders).
-void EnsureLeagueFolders(const std::filesystem::path& programFolder, const std::string& leagueName);
-
 // The program folders created at start-up, in order.
 const std::vector<std::string>& ProgramFolders();
 
