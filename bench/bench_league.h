@@ -6,9 +6,9 @@
 #include <random>
 #include <stdexcept>
 
-#include "league/default_league.h"
-#include "league/startup.h"
 #include "platform/scripted_host.h"
+#include "setup/default_league.h"
+#include "setup/startup.h"
 #include "support/build_paths.h"
 
 namespace hv::bench {

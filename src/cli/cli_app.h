@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/console_host.h"
-#include "league/startup.h"
+#include "setup/startup.h"
 
 namespace CLI {
 class App;

@@ -9,8 +9,8 @@
 #include <QString>
 #include <functional>
 
-#include "league/startup.h"
 #include "qt_host.h"
+#include "setup/startup.h"
 
 namespace hv {
 

@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "league/startup.h"
 #include "qt_host.h"
+#include "setup/startup.h"
 
 namespace hv {
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "league/new_league.h"
-#include "league/startup.h"
 #include "platform/scripted_host.h"
+#include "setup/new_league.h"
+#include "setup/startup.h"
 #include "support/temp_home.h"
 
 namespace hv::test {

@@ -6,9 +6,9 @@
 #include "engine/box_score.h"
 #include "engine/box_score_files.h"
 #include "engine/game.h"
-#include "league/default_league.h"
-#include "league/startup.h"
 #include "platform/scripted_host.h"
+#include "setup/default_league.h"
+#include "setup/startup.h"
 #include "support/seeded_games.h"
 #include "support/temp_home.h"
 

@@ -5,10 +5,10 @@
 
 #include <memory>
 
-#include "league/default_league.h"
-#include "league/startup.h"
 #include "platform/scripted_host.h"
 #include "season/begin_season.h"
+#include "setup/default_league.h"
+#include "setup/startup.h"
 #include "support/temp_home.h"
 
 namespace hv::test {

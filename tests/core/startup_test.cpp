@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "cli/cli_app.h"
-#include "league/startup.h"
 #include "platform/scripted_host.h"
+#include "setup/startup.h"
 #include "support/build_paths.h"
 #include "support/temp_home.h"
 

@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "core/roster_test_support.h"
-#include "league/default_league.h"
 #include "league/save_file.h"
-#include "league/startup.h"
 #include "league/transactions.h"
 #include "platform/scripted_host.h"
+#include "setup/default_league.h"
+#include "setup/startup.h"
 #include "support/temp_home.h"
 
 namespace hv {

@@ -1,4 +1,4 @@
-#include "league/startup.h"
+#include "setup/startup.h"
 
 #include <signal.h>
 #include <unistd.h>
