@@ -12,10 +12,10 @@
 #include "cli/commands.h"
 #include "engine/game.h"
 #include "engine/game_stats_tally.h"
-#include "league/default_league.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "season/sim_seasons.h"
+#include "setup/default_league.h"
 
 namespace fs = std::filesystem;
 

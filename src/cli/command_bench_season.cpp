@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "cli/bench_season.h"
-#include "league/default_league.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "season/begin_season.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
+#include "setup/default_league.h"
 
 namespace fs = std::filesystem;
 

@@ -6,12 +6,12 @@
 #include <filesystem>
 
 #include "cli/bench_season.h"
-#include "league/default_league.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "reports/league_census.h"
 #include "season/playoffs.h"
 #include "season/sim_seasons.h"
+#include "setup/default_league.h"
 
 namespace fs = std::filesystem;
 

@@ -8,7 +8,6 @@
 
 #include "core/draft_support.h"
 #include "core/roster_test_support.h"
-#include "league/default_league.h"
 #include "league/save_file.h"
 #include "league/team_control.h"
 #include "personnel/computer_trades.h"
@@ -19,6 +18,7 @@
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
 #include "reports/team_info_table.h"
+#include "setup/default_league.h"
 
 namespace hv {
 namespace {

@@ -5,11 +5,11 @@
 #include <fstream>
 #include <tuple>
 
-#include "league/default_league.h"
 #include "league/lineup.h"
 #include "league/ratings.h"
 #include "platform/scripted_host.h"
 #include "platform/sqlite_db.h"
+#include "setup/default_league.h"
 #include "support/temp_home.h"
 
 namespace fs = std::filesystem;

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <map>
 
-#include "league/default_league.h"
 #include "league/ratings.h"
 #include "personnel/draft_class.h"
 #include "personnel/draft_class_tables.h"
 #include "platform/sqlite_db.h"
+#include "setup/default_league.h"
 #include "support/build_paths.h"
 
 namespace fs = std::filesystem;

@@ -4,13 +4,13 @@
 #include <algorithm>
 
 #include "engine/game.h"
-#include "league/default_league.h"
 #include "league/record_books.h"
 #include "league/record_updates.h"
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
 #include "season/box_filing.h"
 #include "season/schedule.h"
+#include "setup/default_league.h"
 #include "support/roster_league.h"
 #include "support/temp_home.h"
 

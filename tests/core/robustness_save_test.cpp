@@ -5,11 +5,11 @@
 
 #include "core/sample_league.h"
 #include "engine/box_score.h"
-#include "league/default_league.h"
 #include "league/ratings.h"
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
 #include "platform/sqlite_db.h"
+#include "setup/default_league.h"
 #include "support/temp_home.h"
 
 namespace hv {

@@ -12,9 +12,9 @@
 
 #include "engine/game.h"
 #include "hub_screens.h"
-#include "league/default_league.h"
 #include "platform/scripted_host.h"
 #include "season/schedule.h"
+#include "setup/default_league.h"
 #include "support/temp_home.h"
 #include "table_screen.h"
 

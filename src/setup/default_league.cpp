@@ -1,4 +1,4 @@
-#include "league/default_league.h"
+#include "setup/default_league.h"
 
 #include <algorithm>
 #include <cctype>

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "league/league.h"
-#include "league/startup.h"
 #include "platform/host.h"
+#include "setup/startup.h"
 
 namespace hv {
 
