@@ -6,11 +6,11 @@
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
 #include "league/league_lock.h"
-#include "league/new_league.h"
-#include "league/player_import.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "league/status_line.h"
+#include "setup/new_league.h"
+#include "setup/player_import.h"
 
 namespace fs = std::filesystem;
 

@@ -5,8 +5,8 @@
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
-#include "league/player_import.h"
 #include "reports/draft_reports.h"
+#include "setup/player_import.h"
 
 namespace hv {
 

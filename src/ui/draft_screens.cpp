@@ -5,9 +5,9 @@
 #include "frm_creation_order.h"
 #include "frm_draft.h"
 #include "frm_new_league.h"
-#include "league/player_import.h"
 #include "personnel/draft.h"
 #include "reports/draft_reports.h"
+#include "setup/player_import.h"
 #include "table_screen.h"
 
 namespace hv {

@@ -1,9 +1,9 @@
 // The new-league, draft and off-season commands of hoopvale-cli, each run once, with one refusal of each.
 #include <gtest/gtest.h>
 
-#include "league/player_import.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
+#include "setup/player_import.h"
 #include "support/cli_test.h"
 
 namespace hv {

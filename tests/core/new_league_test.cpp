@@ -3,9 +3,9 @@
 
 #include "core/draft_support.h"
 #include "league/draft_picks.h"
-#include "league/player_import.h"
 #include "league/save_file.h"
 #include "personnel/draft.h"
+#include "setup/player_import.h"
 
 namespace hv {
 namespace {

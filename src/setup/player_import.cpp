@@ -1,4 +1,4 @@
-#include "league/player_import.h"
+#include "setup/player_import.h"
 
 #include <algorithm>
 #include <array>

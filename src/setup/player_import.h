@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "league/default_league.h"
 #include "platform/host.h"
+#include "setup/default_league.h"
 
 namespace hv {
 
