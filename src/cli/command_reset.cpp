@@ -3,8 +3,8 @@
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
-#include "league/new_league.h"
 #include "league/status_line.h"
+#include "setup/new_league.h"
 
 namespace hv {
 

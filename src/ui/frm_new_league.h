@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "league/new_league.h"
 #include "platform/host.h"
+#include "setup/new_league.h"
 
 namespace hv {
 

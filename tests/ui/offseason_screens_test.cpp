@@ -5,12 +5,12 @@
 #include "contract_screens.h"
 #include "frm_free_agency.h"
 #include "frm_start.h"
-#include "league/new_league.h"
 #include "league/salary.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
 #include "qt_host.h"
 #include "screen_test.h"
+#include "setup/new_league.h"
 
 using namespace hv;
 

@@ -1,4 +1,4 @@
-#include "league/new_league.h"
+#include "setup/new_league.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,13 +6,13 @@
 
 #include "league/draft_picks.h"
 #include "league/lineup.h"
-#include "league/player_import.h"
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/saved_games.h"
 #include "personnel/draft.h"
 #include "personnel/draft_class.h"
 #include "platform/sqlite_db.h"
+#include "setup/player_import.h"
 
 namespace fs = std::filesystem;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "league/default_league.h"
-#include "league/startup.h"
+#include "setup/default_league.h"
+#include "setup/startup.h"
 
 namespace hv {
 
