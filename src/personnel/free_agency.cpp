@@ -5,7 +5,7 @@
 #include "league/ratings.h"
 #include "league/salary.h"
 #include "league/team_control.h"
-#include "league/team_rankings.h"
+#include "league/team_passes.h"
 #include "league/transactions.h"
 #include "personnel/resign.h"
 

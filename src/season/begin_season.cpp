@@ -2,7 +2,7 @@
 
 #include "league/lineup.h"
 #include "league/team_control.h"
-#include "league/team_rankings.h"
+#include "league/team_passes.h"
 #include "personnel/draft_class.h"
 #include "season/schedule.h"
 #include "season/standings.h"

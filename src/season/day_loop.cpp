@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "engine/game.h"
-#include "league/team_rankings.h"
+#include "league/team_passes.h"
 #include "personnel/computer_trades.h"
 #include "personnel/resign.h"
 #include "season/all_star.h"

@@ -1,4 +1,4 @@
-#include "league/team_rankings.h"
+#include "league/team_passes.h"
 
 #include <algorithm>
 #include <array>
