@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "../tests/core/sample_league.h"
+#include "../tests/support/sample_league.h"
 #include "league/save_file.h"
 
 int main(int argc, char** argv) {

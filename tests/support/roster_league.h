@@ -5,10 +5,10 @@
 #include <random>
 #include <string>
 
-#include "core/engine_test_support.h"
 #include "league/league.h"
 #include "league/lineup.h"
 #include "league/team_control.h" // its users choose the owners with SetHuman
+#include "support/engine_test_support.h"
 
 namespace hv::test {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/engine_test_support.h"
 #include "engine/box_score.h"
+#include "support/engine_test_support.h"
 
 namespace hv::test {
 

@@ -8,7 +8,6 @@
 #include "league/save_file.h"
 #include "league/team_control.h"
 #include "personnel/trade_offer.h"
-#include "reports/team_info_table.h"
 #include "support/roster_league.h"
 
 namespace hv::test {
