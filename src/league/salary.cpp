@@ -127,4 +127,14 @@ bool HoldsBirdRights(const Player& p, const Team& team) {
     return hisTeam && p.BirdYears >= 3;
 }
 
+int64_t TeamPayroll(const League& league, int team) {
+    const std::string& name = league.team(team).Name;
+    int64_t payroll = 0;
+    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+        const Player& p = league.player(id);
+        if (!p.IsEmpty() && p.Team == name) payroll += p.contract1;
+    }
+    return payroll;
+}
+
 } // namespace hv

@@ -46,6 +46,9 @@ constexpr int32_t kLowLevelException = 1200000;
 int64_t Payroll(const Team& team);
 // Cap minus payroll; negative for a team over the cap.
 int64_t CapRoom(const League& league, int team);
+// The team's payroll counted from its players: the sum of their current salaries (contract1).
+int64_t TeamPayroll(const League& league, int team);
+
 // TotalSalary of teams 1 to 29 from their players' current salaries.
 void RecountPayrolls(League& league);
 

@@ -1,18 +1,9 @@
 #include "reports/team_info_table.h"
 
+#include "league/salary.h"
 #include "season/standings.h"
 
 namespace hv {
-
-int64_t TeamPayroll(const League& league, int team) {
-    const std::string& name = league.team(team).Name;
-    int64_t payroll = 0;
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
-        const Player& p = league.player(id);
-        if (!p.IsEmpty() && p.Team == name) payroll += p.contract1;
-    }
-    return payroll;
-}
 
 ReportTable TeamInfoTable(const League& league, int team) {
     const Team& t = league.team(team);

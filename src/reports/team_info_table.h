@@ -8,9 +8,6 @@
 
 namespace hv {
 
-// The team's payroll: the sum of its players' current salaries (contract1).
-int64_t TeamPayroll(const League& league, int team);
-
 // Two columns, Item and Value, one row per fact: city, name, owner, conference, division, record (home,
 // road), streak, last 10, division and conference rank and games behind (of the last ComputeStandings),
 // roster size, payroll, cap room, and the franchise's history counts.

@@ -4,7 +4,6 @@
 #include "league/salary.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
-#include "reports/team_info_table.h"
 
 namespace hv {
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "league/draft_picks.h"
+#include "league/salary.h"
 #include "league/save_file.h"
 #include "league/team_control.h"
 #include "personnel/trade_offer.h"

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <set>
 
+#include "league/salary.h"
 #include "league/save_file.h"
 #include "league/team_control.h"
 #include "personnel/computer_trades.h"
@@ -15,7 +16,6 @@
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
-#include "reports/team_info_table.h"
 #include "setup/default_league.h"
 #include "support/draft_support.h"
 #include "support/roster_test_support.h"
