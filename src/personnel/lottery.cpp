@@ -14,7 +14,8 @@ namespace {
 constexpr std::array<int, kLotteryTeams> kSeedTop{250, 450, 607, 727, 816, 880, 924,
                                                   953, 971, 981, 989, 995, 1000};
 
-double WinningPercentage(const Team& t) {
+// Unlike the standings' winning percentage, a team without games counts as 0.
+double LotteryPercentage(const Team& t) {
     int games = t.Wins() + t.Losses();
     return games == 0 ? 0.0 : static_cast<double>(t.Wins()) / games;
 }
@@ -53,7 +54,7 @@ std::array<int, kLeagueTeams> TeamsWorstFirst(League& league) {
     std::array<int, kLeagueTeams> order;
     std::iota(order.begin(), order.end(), 1);
     std::sort(order.begin(), order.end(), [&](int a, int b) {
-        double pa = WinningPercentage(league.team(a)), pb = WinningPercentage(league.team(b));
+        double pa = LotteryPercentage(league.team(a)), pb = LotteryPercentage(league.team(b));
         if (pa != pb) return pa < pb;
         return tieBreak[static_cast<size_t>(a)] < tieBreak[static_cast<size_t>(b)];
     });
