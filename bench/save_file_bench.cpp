@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <random>
 
-#include "../tests/core/sample_league.h"
+#include "../tests/support/sample_league.h"
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
 

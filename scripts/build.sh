@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds Hoopvale into build/ (or $BUILD_DIR), passing extra arguments to CMake.
+# Configures and builds Hoopvale into build/ (or $BUILD_DIR), passing extra arguments to CMake; $TARGETS, when
+# set, names the only targets to build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
@@ -7,4 +8,4 @@ launcher=()
 # A compiler cache, when the machine has one, makes rebuilds of other checkouts cheap.
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
-cmake --build "$build_dir" -j "$(nproc)"
+cmake --build "$build_dir" -j "$(nproc)" ${TARGETS:+--target $TARGETS}

@@ -7,7 +7,7 @@ export QT_QPA_PLATFORM=offscreen
 BUILD_DIR=build scripts/build.sh -DHOOPVALE_SANITIZE=OFF
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 # clang's libFuzzer with AddressSanitizer, starting from valid saved games.
-BUILD_DIR=build-fuzz scripts/build.sh -DCMAKE_CXX_COMPILER=clang++ -DHOOPVALE_FUZZ=ON -DHOOPVALE_GUI=OFF \
+BUILD_DIR=build-fuzz TARGETS="load_fuzzer make_seed" scripts/build.sh -DCMAKE_CXX_COMPILER=clang++ -DHOOPVALE_FUZZ=ON -DHOOPVALE_GUI=OFF \
   -DHOOPVALE_TESTS=OFF -DHOOPVALE_BENCH=OFF
 rm -rf build-fuzz/corpus && build-fuzz/bin/make_seed build-fuzz/corpus
 build-fuzz/bin/load_fuzzer build-fuzz/corpus -max_total_time=60 -rss_limit_mb=2048 -artifact_prefix=build-fuzz/
