@@ -73,6 +73,7 @@ ReportTable BracketTable(const League& league) {
 
 ReportTable SeriesGamesTable(const League& league, int series) {
     ReportTable table;
+    table.rowKind = RowKind::Game;
     table.Column("Game", Align::Right)
         .Column("Day", Align::Right)
         .Column("Home")
@@ -96,7 +97,7 @@ ReportTable SeriesGamesTable(const League& league, int series) {
             auto score = [&](int16_t points) {
                 return game.Played ? ReportTable::Number(points) : ReportTable::Keyed("", -1);
             };
-            table.Row(d * 100 + g)
+            table.Row(GameKey(d, g))
                 .Add(++number)
                 .Add(d)
                 .Add(game.HomeTeam)

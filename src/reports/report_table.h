@@ -24,6 +24,14 @@ struct ReportCell {
     bool numeric = false; // sort by sortKey rather than by text
 };
 
+// What a table's row keys name, so that a screen can open it: a player's card, a team's screen, a game's
+// box score (key day * 100 + game, as GameKey makes it).
+enum class RowKind { None, Player, Team, Game };
+
+constexpr int GameKey(int day, int game) {
+    return day * 100 + game;
+}
+
 struct ReportTable {
     std::string title;
     std::vector<ReportColumn> columns;
@@ -31,6 +39,7 @@ struct ReportTable {
     // What each row stands for (a player ID, a team slot, a game number), for screens that act on a
     // selection; 0 when the row stands for nothing.
     std::vector<int> rowKeys;
+    RowKind rowKind = RowKind::None;
 
     ReportTable& Column(std::string title, Align align = Align::Left, bool brief = true);
     // Starts a new row; cells are then added with Add.

@@ -17,6 +17,7 @@ ReportCell Score(const ScheduledGame& game, int16_t score) {
 ReportTable ScheduleTable(const League& league, int team, int day) {
     const std::string name = team ? league.team(team).Name : std::string();
     ReportTable table;
+    table.rowKind = RowKind::Game;
     table.Column("Day", Align::Right)
         .Column("Game", Align::Right)
         .Column("Home")
@@ -38,7 +39,7 @@ ReportTable ScheduleTable(const League& league, int team, int day) {
             int other = home ? game.AwayScore : game.HomeScore;
             if (team && game.Played) ++(own > other ? record.wins : record.losses);
             if (day && d != day) continue;
-            table.Row(d * 100 + g)
+            table.Row(GameKey(d, g))
                 .Add(d)
                 .Add(g)
                 .Add(game.HomeTeam)

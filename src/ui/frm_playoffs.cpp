@@ -23,8 +23,6 @@ frmPlayoffs::frmPlayoffs(League& league, Host& host, QWidget* parent)
     today_ = new ReportView(this);
     today_->setObjectName(QStringLiteral("lstToday"));
     connect(bracket_, &ReportView::selectedKeyChanged, this, [this] { ShowSeries(); });
-    connect(series_, &QTableView::doubleClicked, this, [this] { OpenBox(series_->SelectedKey()); });
-    connect(today_, &QTableView::doubleClicked, this, [this] { OpenBox(today_->SelectedKey()); });
 
     auto* bracketPage = new QWidget(this);
     auto* bracketLayout = new QVBoxLayout(bracketPage);

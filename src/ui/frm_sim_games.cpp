@@ -11,7 +11,6 @@ frmSimGames::frmSimGames(League& league, Host& host, QWidget* parent)
     setObjectName(QStringLiteral("frmSimGames"));
     games_ = new ReportView(this);
     games_->setObjectName(QStringLiteral("lstGames"));
-    connect(games_, &QTableView::doubleClicked, this, [this] { OpenBox(games_->SelectedKey()); });
     auto* gamesLabel = new QLabel(QStringLiteral("&Today's games:"), this);
     gamesLabel->setBuddy(games_);
     lists_->addWidget(gamesLabel);

@@ -14,12 +14,14 @@
 #include <QStatusBar>
 #include <set>
 
+#include "frm_box_score.h"
 #include "help_viewer.h"
 #include "hub_screens.h"
 #include "league/hub_commands.h"
 #include "league/saved_games.h"
 #include "league/status_line.h"
 #include "platform/program_folder.h"
+#include "row_links.h"
 #include "window_placement.h"
 
 namespace hv {
@@ -60,6 +62,9 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     leagueName_->setObjectName(QStringLiteral("leagueName"));
     statusBar()->addPermanentWidget(leagueName_);
     BuildMenus();
+    InstallRowOpeners({.player = {}, .team = {}, .game = [this](QWidget* from, int key) {
+                           frmBoxScore::Show(session_.league, host_, key / 100, key % 100, from);
+                       }});
     Connect("mnuNewGame", [this] { OnNewGame(); });
     Connect("mnuQuit", [this] { OnQuit(); });
     Connect("mnuHelpContents", [this] { OnHelpContents(); });
@@ -71,6 +76,10 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
             opener(hub);
         });
     }
+}
+
+frmStart::~frmStart() {
+    InstallRowOpeners({}); // they reach this window's league
 }
 
 void frmStart::BuildMenus() {

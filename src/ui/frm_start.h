@@ -18,6 +18,7 @@ class frmStart : public QMainWindow {
     Q_OBJECT
   public:
     frmStart(Session& session, QtHost& host, QWidget* parent = nullptr);
+    ~frmStart() override;
 
     // Enables the commands that fit the league's phase and the user's rights, and sets the status line.
     void RefreshFormStart();

@@ -1,7 +1,10 @@
 #include "report_view.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
+
+#include "row_links.h"
 
 namespace hv {
 
@@ -21,6 +24,20 @@ ReportView::ReportView(QWidget* parent) : QTableView(parent) {
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ReportView::selectedKeyChanged);
+    connect(this, &QTableView::doubleClicked, this, [this] { OpenSelectedRow(); });
+}
+
+void ReportView::OpenSelectedRow() {
+    OpenRow(window(), Table().rowKind, SelectedKey());
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && Table().rowKind != RowKind::None && SelectedKey() > 0) {
+        OpenSelectedRow();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void ReportView::SetTable(ReportTable table) {

@@ -1,5 +1,6 @@
-// A sortable list view over a ReportTable, for screens that show a list beside editing widgets (the list
-// screens themselves are TableScreens). Sorting uses the raw keys; the selection is a row's key.
+// A sortable list view over a ReportTable, the one list of every screen. Sorting uses the raw keys; the
+// selection is a row's key. Double-click or Enter on a row opens what it names (see row_links.h) when its
+// table says what its keys are.
 #pragma once
 
 #include <QSortFilterProxyModel>
@@ -26,7 +27,12 @@ class ReportView : public QTableView {
   signals:
     void selectedKeyChanged();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    void OpenSelectedRow();
+
     ReportTableModel* model_;
     QSortFilterProxyModel* proxy_;
 };

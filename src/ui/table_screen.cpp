@@ -14,24 +14,8 @@ TableScreen::TableScreen(const QString& title, Builder builder, QWidget* parent)
     : QDialog(parent), builder_(std::move(builder)) {
     setWindowTitle(title);
     setSizeGripEnabled(true);
-    model_ = new ReportTableModel(this);
-    proxy_ = new QSortFilterProxyModel(this);
-    proxy_->setSourceModel(model_);
-    proxy_->setSortRole(ReportTableModel::kSortRole);
-    view_ = new QTableView(this);
-    view_->setObjectName(QStringLiteral("lstTable"));
-    view_->setModel(proxy_);
-    view_->setSortingEnabled(true);
-    view_->sortByColumn(-1, Qt::AscendingOrder); // the builder's order until a header is clicked
-    view_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view_->setSelectionMode(QAbstractItemView::SingleSelection);
-    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view_->setAlternatingRowColors(true);
-    view_->verticalHeader()->setVisible(false);
-    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
-    view_->horizontalHeader()->setHighlightSections(false);
-    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TableScreen::selectionChanged);
+    view_ = NewReportView("lstTable", this);
+    connect(view_, &ReportView::selectedKeyChanged, this, &TableScreen::selectionChanged);
 
     heading_ = new QLabel(this);
     heading_->setObjectName(QStringLiteral("lblHeading"));
@@ -83,20 +67,15 @@ void TableScreen::SetHeading(const QString& text) {
 }
 
 void TableScreen::Refresh() {
-    int selected = SelectedKey();
-    model_->SetTable(builder_ ? builder_(Choice()) : ReportTable{});
-    if (!model_->Table().title.empty()) SetHeading(QString::fromStdString(model_->Table().title));
-    view_->resizeColumnsToContents();
-    if (selected) SelectKey(selected);
+    view_->SetTable(builder_ ? builder_(Choice()) : ReportTable{});
+    if (!Table().title.empty()) SetHeading(QString::fromStdString(Table().title));
     if (!fitted_) FitToContents();
 }
 
 void TableScreen::FitToContents() {
     fitted_ = true;
-    int width = view_->verticalScrollBar()->sizeHint().width() + 2 * view_->frameWidth() + 40;
-    for (int c = 0; c < model_->columnCount(); ++c)
-        width += view_->columnWidth(c);
-    int rows = std::min(model_->rowCount(), 25);
+    int width = view_->ContentWidth() + 40;
+    int rows = std::min(static_cast<int>(Table().rows.size()), 25);
     int height = view_->horizontalHeader()->height() + rows * view_->verticalHeader()->defaultSectionSize() +
                  2 * view_->frameWidth() + 120;
     QSize available = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableSize()
@@ -104,23 +83,6 @@ void TableScreen::FitToContents() {
     int least = std::max(360, TitleWidth(*this)); // never cutting the title
     resize(std::clamp(width, least, std::max(least, available.width() - 40)),
            std::clamp(height, 240, available.height() - 60));
-}
-
-int TableScreen::SelectedKey() const {
-    QModelIndexList rows = view_->selectionModel()->selectedRows();
-    if (rows.isEmpty()) return 0;
-    return rows.first().data(ReportTableModel::kKeyRole).toInt();
-}
-
-void TableScreen::SelectKey(int key) {
-    for (int r = 0; r < proxy_->rowCount(); ++r) {
-        QModelIndex index = proxy_->index(r, 0);
-        if (index.data(ReportTableModel::kKeyRole).toInt() == key) {
-            view_->selectRow(r);
-            view_->scrollTo(index);
-            return;
-        }
-    }
 }
 
 } // namespace hv

@@ -7,11 +7,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
-#include <QTableView>
 #include <functional>
 
-#include "report_table_model.h"
+#include "report_view.h"
 
 namespace hv {
 
@@ -37,20 +35,18 @@ class TableScreen : public QDialog {
 
     int Choice() const { return choices_ ? choices_->currentIndex() : 0; }
     // The key of the selected row, 0 when nothing is selected.
-    int SelectedKey() const;
-    void SelectKey(int key);
-    QTableView* View() const { return view_; }
+    int SelectedKey() const { return view_->SelectedKey(); }
+    void SelectKey(int key) { view_->SelectKey(key); }
+    ReportView* View() const { return view_; }
     QComboBox* Choices() const { return choices_; }
-    const ReportTable& Table() const { return model_->Table(); }
+    const ReportTable& Table() const { return view_->Table(); }
 
   signals:
     void selectionChanged();
 
   private:
     Builder builder_;
-    ReportTableModel* model_;
-    QSortFilterProxyModel* proxy_;
-    QTableView* view_;
+    ReportView* view_;
     QLabel* heading_;
     QLabel* choiceLabel_ = nullptr;
     QComboBox* choices_ = nullptr;
