@@ -1,5 +1,6 @@
 // hoopvale-cli standings NAME [--conference] [--csv]: computes the standings (the league keeps the ranks, as
-// when the Standings screen opens) and prints one line per team.
+// when the Standings screen opens) and prints one table per division or conference, or with --csv every team
+// in one table.
 #include <CLI/CLI.hpp>
 
 #include "cli/command_league_file.h"
@@ -24,9 +25,18 @@ int RunStandings(CliContext& ctx, const StandingsRequest& r) {
     League& league = opened->league();
     UpdateWinningPercentages(league);
     ComputeStandings(league);
-    ReportTable table =
-        StandingsTable(league, r.conference ? StandingsView::Conference : StandingsView::Division);
-    WriteTable(ctx.out, table, r.csv);
+    const StandingsView view = r.conference ? StandingsView::Conference : StandingsView::Division;
+    if (r.csv) {
+        WriteCsv(ctx.out, StandingsTable(league, view));
+    } else {
+        // One table per division or conference, the human teams marked '*'.
+        bool first = true;
+        for (const ReportTable& table : StandingsGroupTables(league, view)) {
+            if (!first) ctx.out << '\n';
+            first = false;
+            WriteText(ctx.out, table);
+        }
+    }
     return opened->SaveIfChanged();
 }
 

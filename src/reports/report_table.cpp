@@ -18,6 +18,13 @@ ReportTable& ReportTable::Row(int key) {
     return *this;
 }
 
+ReportTable& ReportTable::Highlight(bool on) {
+    if (rows.empty()) return *this;
+    highlighted.resize(rows.size(), false);
+    highlighted.back() = on;
+    return *this;
+}
+
 ReportTable& ReportTable::Add(ReportCell cell) {
     if (rows.empty()) Row();
     rows.back().push_back(std::move(cell));
@@ -29,7 +36,7 @@ ReportCell ReportTable::Decimal(double value, int decimals, bool dropLeadingZero
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     std::string text = buffer;
     if (dropLeadingZero && text.rfind("0.", 0) == 0) text.erase(0, 1);
-    return {text, value, true};
+    return {text, value, true, {}};
 }
 
 std::string GroupThousands(int64_t value) {
@@ -44,7 +51,7 @@ std::string GroupThousands(int64_t value) {
 
 ReportCell ReportTable::Money(int64_t dollars) {
     std::string text = dollars < 0 ? "-$" + GroupThousands(-dollars) : "$" + GroupThousands(dollars);
-    return {text, static_cast<double>(dollars), true};
+    return {text, static_cast<double>(dollars), true, {}};
 }
 
 std::string CsvField(const std::string& text) {
@@ -93,7 +100,7 @@ void WriteText(std::ostream& out, const ReportTable& table, bool briefOnly) {
             width = std::max(width, TextWidth(cellText(r, c)));
         widths.push_back(width);
     }
-    auto writeLine = [&](auto textOf) {
+    auto writeLine = [&](auto textOf, bool marked = false) {
         std::string line;
         for (size_t i = 0; i < shown.size(); ++i) {
             std::string text = textOf(shown[i]);
@@ -104,12 +111,12 @@ void WriteText(std::ostream& out, const ReportTable& table, bool briefOnly) {
         }
         while (!line.empty() && line.back() == ' ')
             line.pop_back();
-        out << line << '\n';
+        out << line << (marked ? " *" : "") << '\n';
     };
     if (!table.title.empty()) out << VisibleText(table.title) << '\n';
     writeLine([&](size_t c) { return VisibleText(table.columns[c].title); });
     for (size_t r = 0; r < table.rows.size(); ++r)
-        writeLine([&](size_t c) { return cellText(r, c); });
+        writeLine([&](size_t c) { return cellText(r, c); }, table.IsHighlighted(r));
 }
 
 void WriteCsv(std::ostream& out, const ReportTable& table) {

@@ -22,6 +22,7 @@ struct ReportCell {
     std::string text;
     double sortKey = 0;
     bool numeric = false; // sort by sortKey rather than by text
+    std::string tip;      // what the cell means, in words, for a screen's tooltip
 };
 
 // What a table's row keys name, so that a screen can open it: a player's card, a team's screen, a game's
@@ -40,24 +41,29 @@ struct ReportTable {
     // selection; 0 when the row stands for nothing.
     std::vector<int> rowKeys;
     RowKind rowKind = RowKind::None;
+    // Rows to stand out (the user's own team): bold on a tinted ground on screens, marked '*' in text.
+    std::vector<bool> highlighted;
 
     ReportTable& Column(std::string title, Align align = Align::Left, bool brief = true);
     // Starts a new row; cells are then added with Add.
     ReportTable& Row(int key = 0);
     ReportTable& Add(ReportCell cell);
+    // Marks the row last started as one to stand out.
+    ReportTable& Highlight(bool on = true);
+    bool IsHighlighted(size_t row) const { return row < highlighted.size() && highlighted[row]; }
     ReportTable& Add(const std::string& text) { return Add(Text(text)); }
     ReportTable& Add(const char* text) { return Add(Text(text)); }
     ReportTable& Add(int64_t value) { return Add(Number(value)); }
     ReportTable& Add(int value) { return Add(Number(value)); }
 
-    static ReportCell Text(std::string text) { return {std::move(text), 0, false}; }
+    static ReportCell Text(std::string text) { return {std::move(text), 0, false, {}}; }
     static ReportCell Number(int64_t value) {
-        return {std::to_string(value), static_cast<double>(value), true};
+        return {std::to_string(value), static_cast<double>(value), true, {}};
     }
     // A value with a fixed number of decimals, e.g. 12.5 or .456 when dropLeadingZero.
     static ReportCell Decimal(double value, int decimals, bool dropLeadingZero = false);
     // Text shown as given, sorted by key.
-    static ReportCell Keyed(std::string text, double key) { return {std::move(text), key, true}; }
+    static ReportCell Keyed(std::string text, double key) { return {std::move(text), key, true, {}}; }
     static ReportCell Money(int64_t dollars); // "$1,200,000"
 };
 
@@ -65,8 +71,8 @@ struct ReportTable {
 std::string GroupThousands(int64_t value);
 
 // The title line (when the table has a title), then aligned columns with a header line; with briefOnly the
-// columns marked brief alone. Control characters in the texts are shown as "^X" rather than sent to the
-// terminal.
+// columns marked brief alone. A highlighted row ends in " *". Control characters in the texts are shown as
+// "^X" rather than sent to the terminal.
 void WriteText(std::ostream& out, const ReportTable& table, bool briefOnly = true);
 // Comma-separated values with a header line, every column; control characters shown as WriteText shows them.
 void WriteCsv(std::ostream& out, const ReportTable& table);

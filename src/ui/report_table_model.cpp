@@ -1,5 +1,10 @@
 #include "report_table_model.h"
 
+#include <QBrush>
+#include <QFont>
+#include <QGuiApplication>
+#include <QPalette>
+
 namespace hv {
 
 void ReportTableModel::SetTable(ReportTable table) {
@@ -29,6 +34,23 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const {
         return QString::fromStdString(cell.text);
     case kSortRole:
         return cell.numeric ? QVariant(cell.sortKey) : QVariant(QString::fromStdString(cell.text).toLower());
+    case Qt::ToolTipRole:
+        return cell.tip.empty() ? QVariant() : QVariant(QString::fromStdString(cell.tip));
+    case Qt::FontRole:
+        if (table_.IsHighlighted(row)) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::BackgroundRole:
+        // A light tint of the selection colour, readable under the text in any palette.
+        if (table_.IsHighlighted(row)) {
+            QColor tint = QGuiApplication::palette().color(QPalette::Highlight);
+            tint.setAlpha(60);
+            return QBrush(tint);
+        }
+        return {};
     case Qt::TextAlignmentRole:
         return table_.columns[column].align == Align::Right ? int(Qt::AlignRight | Qt::AlignVCenter)
                                                             : int(Qt::AlignLeft | Qt::AlignVCenter);

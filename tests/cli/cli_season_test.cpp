@@ -27,8 +27,11 @@ TEST_F(CliSeason, EachListShowsItsKeyLines) {
         size_t lines;      // 0: not counted
     } cases[] = {
         {{"standings", "Demo", "--csv"},
-         "Conference,Division,Team,W,L,PCT,GB,CONF_GB,DIV_RANK,CONF_RANK,LAST_10,STREAK\nEast,Atlantic,",
+         "Conference,Division,Team,W,L,Pct,GB,Conf GB,Div Rank,Conf Rank,Last 10,Streak\nEast,Atlantic,",
          30},
+        // Four division tables: a title and a header line each, 29 teams and three blank lines between.
+        {{"standings", "Demo"}, "East - Atlantic\nTeam ", 40},
+        {{"standings", "Demo", "--conference"}, "East Conference\nTeam ", 34},
         {{"leaders", "Demo", "--category", "ppg", "--top", "5", "--csv"}, "Rank,Player,Pos,Team,G,PPG\n", 6},
         {{"team-stats", "Demo", "--allowed", "--totals", "--csv"}, "", 30},
         {{"team-info", "Demo", "Ospreys"}, "Providence Ospreys\n", 0},
@@ -84,7 +87,7 @@ TEST_F(CliSeason, TheAllStarWeekendIsPlayedOnDay60AndSaved) {
     auto league = Load("Demo");
     league->state.SeasonDay = Phase::AllStarDay;
     Save(*league, "Break");
-    EXPECT_TRUE(Run({"allstar", "Break", "--squads"}).Says("WestC1"));
+    EXPECT_TRUE(Run({"allstar", "Break", "--squads"}).Says(" Center 1 "));
     EXPECT_EQ(Load("Break")->state.SeasonDay, Phase::AllStarDay);
     const test::CliResult played = Run({"allstar", "Break"});
     ASSERT_EQ(played.status, 0) << played.err;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "platform/scripted_host.h"
 #include "reports/leaders_table.h"
@@ -46,12 +47,12 @@ TEST(SeasonTables, StandingsByDivisionOrConference) {
     ASSERT_EQ(division.rows.size(), 29u);
     // Atlantic first, best record first (team 7 is 7-23); then the Central from team 15, and so on.
     const std::vector<std::pair<std::string, std::string>> first{
-        {"Team", "City7 T7"}, {"W", "7"},        {"L", "23"},        {"PCT", ".233"},    {"GB", "-"},
-        {"CONF_GB", "8.0"},   {"DIV_RANK", "1"}, {"CONF_RANK", "9"}, {"LAST_10", "0-0"}, {"STREAK", "W3"}};
+        {"Team", "City7 T7"}, {"W", "7"},        {"L", "23"},        {"Pct", ".233"},    {"GB", "-"},
+        {"Conf GB", "8.0"},   {"Div Rank", "1"}, {"Conf Rank", "9"}, {"Last 10", "0-0"}, {"Streak", "W3"}};
     for (const auto& [column, text] : first)
         EXPECT_EQ(Cell(division, 0, column), text) << column;
     EXPECT_EQ(Cell(division, 1, "GB"), "1.0");
-    EXPECT_EQ(Cell(division, 1, "STREAK"), "L2");
+    EXPECT_EQ(Cell(division, 1, "Streak"), "L2");
     EXPECT_EQ(division.rowKeys[7], 15);
     EXPECT_EQ(Cell(division, 28, "Division"), "Pacific");
 
@@ -60,6 +61,41 @@ TEST(SeasonTables, StandingsByDivisionOrConference) {
     EXPECT_EQ(east, (std::vector<int>{15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
     EXPECT_EQ(Cell(conference, 15, "Conference"), "West");
     EXPECT_EQ(conference.rowKeys[15], 29);
+}
+
+TEST(SeasonTables, StandingsReadAsOneTablePerDivisionOrConference) {
+    League league = FourDivisions(0, 30);
+    league.team(3).Owner = "Human";
+    ComputeStandings(league);
+    std::vector<ReportTable> divisions = StandingsGroupTables(league, StandingsView::Division);
+    ASSERT_EQ(divisions.size(), 4u);
+    EXPECT_EQ(divisions[0].title, "East - Atlantic");
+    EXPECT_EQ(divisions[3].title, "West - Pacific");
+    size_t rows = 0;
+    for (const ReportTable& t : divisions)
+        rows += t.rows.size();
+    EXPECT_EQ(rows, 29u);
+    // The Atlantic from its best, team 7 at 7-23, down to team 1; team 3 (human) alone stands out.
+    EXPECT_EQ(divisions[0].rowKeys, (std::vector<int>{7, 6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(Cell(divisions[0], 1, "GB"), "1.0");
+    EXPECT_EQ(Cell(divisions[0], 0, "Conf GB"), "8.0");
+    EXPECT_EQ(Cell(divisions[0], 0, "Last 10"), "0-0");
+    for (size_t r = 0; r < 7; ++r)
+        EXPECT_EQ(divisions[0].IsHighlighted(r), divisions[0].rowKeys[r] == 3) << r;
+    EXPECT_EQ(divisions[0].rowKind, RowKind::Team);
+
+    std::vector<ReportTable> conferences = StandingsGroupTables(league, StandingsView::Conference);
+    ASSERT_EQ(conferences.size(), 2u);
+    EXPECT_EQ(conferences[0].title, "East Conference");
+    EXPECT_EQ(conferences[0].rows.size(), 15u);
+    // In a conference GB counts from the conference's leader: team 7 is 8 games behind team 15.
+    EXPECT_EQ(conferences[0].rowKeys[8], 7);
+    EXPECT_EQ(Cell(conferences[0], 8, "GB"), "8.0");
+    std::ostringstream text;
+    WriteText(text, conferences[0]);
+    EXPECT_NE(text.str().find("City3 T3"), std::string::npos);
+    const std::string line3 = text.str().substr(text.str().find("City3 T3"));
+    EXPECT_EQ(line3.substr(0, line3.find('\n')).back(), '*');
 }
 
 TEST(SeasonTables, ScheduleShowsScoresOnceAndATeamsResultsAndRecord) {
