@@ -119,10 +119,11 @@ void AddLineupCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     cmd->add_option("--depth", r->depth, "A depth-chart slot C1 .. PG3 and its player (ID or name)")
         ->type_name("SLOT=PLAYER");
     cmd->add_option("--key", r->keys, "Key player 1, 2 or 3 (ID or name)")->type_name("N=PLAYER");
-    cmd->add_option("--pace", r->pace, "Pace: 0, 25, 50, 75 or 100");
-    cmd->add_option("--press", r->press, "Full-court press: 0, 25, 50, 75 or 100");
-    cmd->add_option("--trap", r->trap, "Trap: 0, 25, 50, 75 or 100");
-    cmd->add_option("--offense", r->offense, "Offense: 0, 50 or 100");
+    cmd->add_option("--pace", r->pace, "Pace: 0 Very Slow, 25 Slow, 50 Normal, 75 Fast, 100 Very Fast");
+    cmd->add_option("--press", r->press,
+                    "Full-court press: 0 Never, 25 Sometimes, 50 Often, 75 or 100 Always");
+    cmd->add_option("--trap", r->trap, "Trap: 0 Never, 25 Sometimes, 50 Often, 75 or 100 Always");
+    cmd->add_option("--offense", r->offense, "Offense: 0 Inside, 50 Balanced, 100 Outside");
     cmd->callback([&run, r] { run = [r](CliContext& ctx) { return RunLineup(ctx, *r); }; });
 }
 

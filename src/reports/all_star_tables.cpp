@@ -1,11 +1,33 @@
 #include "reports/all_star_tables.h"
 
+#include <cctype>
 #include <string>
 
 namespace hv {
 
+std::string AllStarSlotName(const std::string& label) {
+    size_t digits = label.size();
+    while (digits > 0 && std::isdigit(static_cast<unsigned char>(label[digits - 1])))
+        --digits;
+    if (digits == label.size()) return label;
+    const std::string head = label.substr(0, digits), number = label.substr(digits);
+    // Two-letter codes first, so that "PF" is not read as a name ending in "F".
+    const std::pair<const char*, const char*> positions[] = {{"PF", "Power Forward"},
+                                                             {"SF", "Small Forward"},
+                                                             {"SG", "Shooting Guard"},
+                                                             {"PG", "Point Guard"},
+                                                             {"C", "Center"}};
+    for (const auto& [code, name] : positions) {
+        const std::string c = code;
+        if (head.size() >= c.size() && head.compare(head.size() - c.size(), c.size(), c) == 0)
+            return std::string(name) + " " + number;
+    }
+    return label;
+}
+
 ReportTable SquadsTable(const League& league, const std::array<Squad, 2>& squads, const std::string& title) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = title;
     table.Column("Squad")
         .Column("Slot")
@@ -20,7 +42,7 @@ ReportTable SquadsTable(const League& league, const std::array<Squad, 2>& squads
             const Player& p = league.player(m.PlayerID);
             table.Row(m.PlayerID)
                 .Add(squad.Name)
-                .Add(m.Label)
+                .Add(ReportTable::Keyed(AllStarSlotName(m.Label), double(&m - squad.Members.data())))
                 .Add(p.Name)
                 .Add(p.DefaultPosition)
                 .Add(p.Team)
@@ -33,6 +55,7 @@ ReportTable SquadsTable(const League& league, const std::array<Squad, 2>& squads
 
 ReportTable ContestTable(const Contest& contest) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = contest.Title;
     table.Column("Seed", Align::Right).Column("Player").Column("Team");
     for (int round = 1; round <= contest.Rounds; ++round)

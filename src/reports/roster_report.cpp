@@ -1,5 +1,8 @@
 #include "reports/roster_report.h"
 
+#include <tuple>
+
+#include "league/coaching_names.h"
 #include "league/lineup.h"
 #include "league/ratings.h"
 
@@ -29,6 +32,7 @@ std::string NameOf(const League& league, int id) {
 
 ReportTable PlayerLinesTable(const League& league, const std::vector<int>& ids, bool withTeam) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.Column("ID", Align::Right, false).Column("Pos").Column("Name");
     if (withTeam) table.Column("Team");
     table.Column("Age", Align::Right)
@@ -94,10 +98,13 @@ ReportTable LineupSettingsTable(const League& league, int team) {
     const int16_t keys[] = {t.keyplayer1, t.keyplayer2, t.keyplayer3};
     for (int k = 0; k < 3; ++k)
         table.Row().Add("Key player " + std::to_string(k + 1)).Add(NameOf(league, keys[k]));
-    const std::pair<const char*, int16_t> settings[] = {
-        {"Pace", t.Pace}, {"Press", t.Press}, {"Trap", t.Trap}, {"Offense", t.Offense}};
-    for (const auto& [name, value] : settings)
-        table.Row().Add(name).Add(std::to_string(value));
+    const std::tuple<const char*, CoachingSetting, int16_t> settings[] = {
+        {"Pace", CoachingSetting::Pace, t.Pace},
+        {"Press", CoachingSetting::Press, t.Press},
+        {"Trap", CoachingSetting::Trap, t.Trap},
+        {"Offense", CoachingSetting::Offense, t.Offense}};
+    for (const auto& [name, setting, value] : settings)
+        table.Row().Add(name).Add(ReportTable::Keyed(CoachingSettingName(setting, value), value));
     return table;
 }
 

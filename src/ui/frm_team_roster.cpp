@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "cautious_host.h"
+#include "league/coaching_names.h"
 #include "league/lineup.h"
 #include "league/transactions.h"
 #include "reports/player_search.h"
@@ -24,11 +25,11 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QComboBox* SettingBox(QWidget* parent, const char* name, std::initializer_list<int> values) {
+QComboBox* SettingBox(QWidget* parent, const char* name, CoachingSetting setting) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
-    for (int v : values)
-        box->addItem(QString::number(v), v);
+    for (int v : CoachingSettingValues(setting))
+        box->addItem(QString::fromStdString(CoachingSettingName(setting, v)), v);
     return box;
 }
 
@@ -155,10 +156,10 @@ void frmTeamRoster::BuildLineupWidgets(QGridLayout* depthGrid, QFormLayout* sett
         keys_[static_cast<size_t>(k - 1)] = box;
         settingsForm->addRow(QStringLiteral("Key player %1:").arg(k), box);
     }
-    pace_ = SettingBox(this, "cboPace", {0, 25, 50, 75, 100});
-    press_ = SettingBox(this, "cboPress", {0, 25, 50, 75, 100});
-    trap_ = SettingBox(this, "cboTrap", {0, 25, 50, 75, 100});
-    offense_ = SettingBox(this, "cboOffense", {0, 50, 100});
+    pace_ = SettingBox(this, "cboPace", CoachingSetting::Pace);
+    press_ = SettingBox(this, "cboPress", CoachingSetting::Press);
+    trap_ = SettingBox(this, "cboTrap", CoachingSetting::Trap);
+    offense_ = SettingBox(this, "cboOffense", CoachingSetting::Offense);
     settingsForm->addRow(QStringLiteral("Pace:"), pace_);
     settingsForm->addRow(QStringLiteral("Full-court press:"), press_);
     settingsForm->addRow(QStringLiteral("Trap:"), trap_);
@@ -214,10 +215,13 @@ void frmTeamRoster::LoadLineup() {
             fill(DepthBox(pos, row), shown_.Depth(pos, row));
     for (int k = 1; k <= 3; ++k)
         fill(KeyBox(k), shown_.keys[static_cast<size_t>(k - 1)]);
-    const std::pair<QComboBox*, int16_t> settings[] = {
-        {pace_, shown_.Pace}, {press_, shown_.Press}, {trap_, shown_.Trap}, {offense_, shown_.Offense}};
-    for (const auto& [box, value] : settings)
-        Select(box, value, QString::number(value));
+    const std::tuple<QComboBox*, CoachingSetting, int16_t> settings[] = {
+        {pace_, CoachingSetting::Pace, shown_.Pace},
+        {press_, CoachingSetting::Press, shown_.Press},
+        {trap_, CoachingSetting::Trap, shown_.Trap},
+        {offense_, CoachingSetting::Offense, shown_.Offense}};
+    for (const auto& [box, setting, value] : settings)
+        Select(box, value, QString::fromStdString(CoachingSettingName(setting, value)));
 
     const bool editable = IsHuman(league_.team(team_));
     for (auto& column : depth_)

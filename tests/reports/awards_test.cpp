@@ -5,6 +5,7 @@
 #include <map>
 
 #include "league/lineup.h"
+#include "reports/all_star_tables.h"
 #include "reports/awards_tables.h"
 #include "season/all_star.h"
 #include "season/awards.h"
@@ -256,6 +257,22 @@ TEST(AllStarContests, DunkTiersByJumping) {
     for (auto [rating, tier] : std::initializer_list<std::pair<int, int>>{
              {0, 0}, {30, 0}, {31, 1}, {50, 1}, {51, 2}, {70, 2}, {71, 3}, {90, 3}, {91, 4}, {100, 4}})
         EXPECT_EQ(DunkTier(rating), tier) << rating;
+}
+
+} // namespace
+} // namespace hv
+
+namespace hv {
+namespace {
+
+TEST(AllStarSlots, EachSlotIsNamedByItsPosition) {
+    EXPECT_EQ(AllStarSlotName("WestC1"), "Center 1");
+    EXPECT_EQ(AllStarSlotName("EastPF2"), "Power Forward 2");
+    EXPECT_EQ(AllStarSlotName("SophomoresSF1"), "Small Forward 1");
+    EXPECT_EQ(AllStarSlotName("RookiesSG2"), "Shooting Guard 2");
+    EXPECT_EQ(AllStarSlotName("WestPG1"), "Point Guard 1");
+    EXPECT_EQ(AllStarSlotName("Reserve"), "Reserve");
+    EXPECT_EQ(AllStarSlotName("West7"), "West7");
 }
 
 } // namespace

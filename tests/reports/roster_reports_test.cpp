@@ -63,7 +63,7 @@ TEST_F(RosterReports, DepthChartAndSettingsNameThePlayers) {
     EXPECT_EQ(Column(settings, "Setting"),
               (std::vector<std::string>{"Key player 1", "Key player 2", "Key player 3", "Pace", "Press",
                                         "Trap", "Offense"}));
-    EXPECT_EQ(Column(settings, "Value")[2] + Column(settings, "Value")[4], "Zoë O'Neil75");
+    EXPECT_EQ(Column(settings, "Value")[2] + Column(settings, "Value")[4], "Zoë O'NeilAlways");
 }
 
 TEST_F(RosterReports, InjuryListsByTeamOrAll) {
@@ -76,19 +76,66 @@ TEST_F(RosterReports, InjuryListsByTeamOrAll) {
     EXPECT_TRUE(InjuredReserveTable(rl.league, 2).rows.empty());
 }
 
-TEST_F(RosterReports, TransactionsFilteredByTeamKeepTheirOrder) {
+TEST_F(RosterReports, TransactionsNewestFirstByTeamAndType) {
     SignPlayer(rl.league, fa, "Owls");
     PlaceOnIR(rl.league, first + 2);
     rl.league.state.SeasonDay = 11;
     CutPlayer(rl.league, owl + 3);
     ReportTable all = TransactionTable(rl.league);
+    // Day 10: the signing, then the Hawks' move; day 11: the cut. Newest first.
+    EXPECT_EQ(all.rowKeys, (std::vector<int>{3, 2, 1}));
     EXPECT_EQ(Column(all, "Team"), (std::vector<std::string>{"Owls", "Hawks", "Owls"}));
-    EXPECT_EQ(Column(all, "Season")[0] + " " + Column(all, "Day")[1] + " " + Column(all, "Day")[2],
-              "2005 10 11");
+    EXPECT_EQ(Column(all, "Season")[0] + " " + Column(all, "Day")[0] + " " + Column(all, "Day")[2],
+              "2005 11 10");
     ReportTable owls = TransactionTable(rl.league, "Owls");
-    EXPECT_EQ(owls.rowKeys, (std::vector<int>{1, 3}));
-    EXPECT_EQ(Column(owls, "Transaction")[1],
+    EXPECT_EQ(owls.rowKeys, (std::vector<int>{3, 1}));
+    EXPECT_EQ(Column(owls, "Transaction")[0],
               "Cut " + rl.league.player(owl + 3).DefaultPosition + " " + rl.league.player(owl + 3).Name);
+    EXPECT_EQ(TransactionTable(rl.league, "", "IR").rowKeys, std::vector<int>{2});
+    EXPECT_EQ(TransactionTable(rl.league, "Owls", "Sign").rowKeys, std::vector<int>{1});
+    EXPECT_TRUE(TransactionTable(rl.league, "Hawks", "Cut").rows.empty());
+}
+
+TEST(TransactionKinds, EachLineIsNamedByItsKind) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Sign PG Al Smith for $1,000,000 over one year.", "Sign"},
+        {"PG Al Smith resigns for $2,000,000 over 3 years", "Re-sign"},
+        {"Cut C Bo Jones", "Cut"},
+        {"Activate SF Cy Young from Injured Reserve.", "Activate"},
+        {"Place SF Cy Young on Injured Reserve.", "IR"},
+        {"Trade PG Al Smith to the Owls for C Bo Jones", "Trade"},
+        {"Draft C Bo Jones with pick #3 of round 1.", "Draft"},
+        {"C Bo Jones retires", "Retire"},
+        {"Something else", ""},
+    };
+    for (const auto& [action, type] : cases)
+        EXPECT_EQ(TransactionTypeOf(action), type) << action;
+}
+
+// Season 2005 ends: its last days (167 to 169) and the off-season that follows (logged as 2006 from day 170)
+// come before 2006's first day, and are shown as its pre-season.
+TEST(TransactionKinds, MovesBeforeTheFirstDayBelongToTheComingSeason) {
+    League league;
+    auto log = [&](int16_t season, int16_t day, const char* action) {
+        league.tables.transactions.push_back({"Owls", season, day, action});
+    };
+    log(2005, 120, "Cut C A");
+    log(2005, 168, "Cut C B");
+    log(2006, 170, "Draft C C with pick #1 of round 1.");
+    log(2006, 190, "Cut C D");
+    log(2006, 0, "Cut C E");
+    log(2006, 3, "Cut C F");
+    EXPECT_EQ(TransactionSeason(league.tables.transactions[1]), 2006);
+    EXPECT_EQ(TransactionSeason(league.tables.transactions[0]), 2005);
+    ReportTable table = TransactionTable(league);
+    EXPECT_EQ(table.rowKeys, (std::vector<int>{6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(Column(table, "Season"),
+              (std::vector<std::string>{"2006", "2006", "2006", "2006", "2006", "2005"}));
+    EXPECT_EQ(Column(table, "Day"),
+              (std::vector<std::string>{"3", "Pre-season", "Pre-season", "Pre-season", "Pre-season", "120"}));
+    // Sorting on the day puts the pre-season before day 1 too.
+    EXPECT_LT(table.rows[1][1].sortKey, 1);
+    EXPECT_LT(table.rows[4][1].sortKey, table.rows[3][1].sortKey);
 }
 
 TEST_F(RosterReports, TeamControlShowsOwnerCoachAndPlayByPlay) {
