@@ -1,5 +1,6 @@
 #include "reports/transaction_list.h"
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 
@@ -7,14 +8,33 @@ namespace hv {
 
 namespace {
 
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.rfind(start, 0) == 0;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 ReportTable TransactionsWhere(const League& league, const std::function<bool(const Transaction&)>& keep) {
     ReportTable table;
     table.Column("Season", Align::Right).Column("Day", Align::Right).Column("Team").Column("Transaction");
     const auto& log = league.tables.transactions;
-    for (size_t i = 0; i < log.size(); ++i) {
+    std::vector<size_t> lines;
+    for (size_t i = 0; i < log.size(); ++i)
+        if (keep(log[i])) lines.push_back(i);
+    // Newest first; lines of one moment keep the log's order, reversed.
+    auto when = [&](size_t i) { return std::tuple{TransactionSeason(log[i]), TransactionMoment(log[i]), i}; };
+    std::sort(lines.begin(), lines.end(), [&](size_t a, size_t b) { return when(a) > when(b); });
+    for (size_t i : lines) {
         const Transaction& t = log[i];
-        if (!keep(t)) continue;
-        table.Row(static_cast<int>(i + 1)).Add(t.Season).Add(t.SeasonDay).Add(t.Team).Add(t.Action);
+        const int moment = TransactionMoment(t);
+        table.Row(static_cast<int>(i + 1))
+            .Add(int{TransactionSeason(t)})
+            .Add(ReportTable::Keyed(moment < Phase::FirstDay ? "Pre-season" : std::to_string(t.SeasonDay),
+                                    moment))
+            .Add(t.Team)
+            .Add(t.Action);
     }
     return table;
 }
@@ -32,8 +52,40 @@ bool MentionsName(const std::string& text, const std::string& name) {
 
 } // namespace
 
-ReportTable TransactionTable(const League& league, const std::string& team) {
-    return TransactionsWhere(league, [&](const Transaction& t) { return team.empty() || t.Team == team; });
+const std::vector<std::string>& TransactionTypes() {
+    static const std::vector<std::string> types{"Sign", "Re-sign", "Cut",   "Activate",
+                                                "IR",   "Trade",   "Draft", "Retire"};
+    return types;
+}
+
+std::string TransactionTypeOf(const std::string& action) {
+    if (action.find(" resigns for ") != std::string::npos) return "Re-sign";
+    if (EndsWith(action, " retires")) return "Retire";
+    const std::pair<const char*, const char*> starts[] = {{"Sign ", "Sign"},         {"Cut ", "Cut"},
+                                                          {"Activate ", "Activate"}, {"Place ", "IR"},
+                                                          {"Trade ", "Trade"},       {"Draft ", "Draft"}};
+    for (const auto& [start, type] : starts)
+        if (StartsWith(action, start)) return type;
+    return "";
+}
+
+int16_t TransactionSeason(const Transaction& t) {
+    const bool afterPlayoffs = t.SeasonDay >= Phase::FirstEndSeason && t.SeasonDay <= Phase::LastEndSeason;
+    return afterPlayoffs ? static_cast<int16_t>(t.Season + 1) : t.Season;
+}
+
+int TransactionMoment(const Transaction& t) {
+    // The end of the season before (days 167 to 169), then the off-season (days 170 on, logged under the
+    // coming season already), then the creation draft and day 0, then the season's days.
+    if (t.SeasonDay >= Phase::FirstEndSeason && t.SeasonDay <= Phase::LastEndSeason) return t.SeasonDay - 300;
+    if (t.SeasonDay >= Phase::RookieDraft) return t.SeasonDay - 200;
+    return t.SeasonDay;
+}
+
+ReportTable TransactionTable(const League& league, const std::string& team, const std::string& type) {
+    return TransactionsWhere(league, [&](const Transaction& t) {
+        return (team.empty() || t.Team == team) && (type.empty() || TransactionTypeOf(t.Action) == type);
+    });
 }
 
 ReportTable PlayerTransactionTable(const League& league, const std::string& playerName) {

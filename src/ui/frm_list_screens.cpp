@@ -53,13 +53,21 @@ std::unique_ptr<TableScreen> MakeInjuredReserveScreen(League& league, Host& host
 }
 
 std::unique_ptr<TableScreen> MakeTransactionsScreen(League& league, QWidget* parent) {
+    auto type = std::make_shared<QComboBox*>(nullptr);
     auto screen = std::make_unique<TableScreen>(
         QStringLiteral("Transactions"),
-        [&league](int team) {
-            return TransactionTable(league, team == 0 ? std::string() : league.team(team).Name);
+        [&league, type](int team) {
+            // Item 0 is every kind; the others are the kinds in their order.
+            const int kind = *type ? (*type)->currentIndex() : 0;
+            return TransactionTable(league, team == 0 ? std::string() : league.team(team).Name,
+                                    kind <= 0 ? std::string() : TransactionTypes().at(size_t(kind - 1)));
         },
         parent);
     screen->SetChoices(QStringLiteral("&Team:"), AllTeamChoices(league));
+    QStringList kinds{QStringLiteral("All Moves")};
+    for (const std::string& t : TransactionTypes())
+        kinds << QString::fromStdString(t);
+    *type = screen->AddFilter(QStringLiteral("T&ype:"), kinds, "cboType");
     return screen;
 }
 

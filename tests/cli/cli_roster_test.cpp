@@ -1,6 +1,8 @@
 // The roster commands of hoopvale-cli: one case per command, and refusals that save nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "league/lineup_edit.h"
 #include "league/transactions.h"
 #include "support/cli_test.h"
@@ -49,6 +51,16 @@ TEST_F(CliRoster, MovesPrintTheirTransactionAndSave) {
     EXPECT_EQ(std::make_tuple(league->player(fa).Team, league->player(1).IR, league->player(2).Team),
               std::make_tuple("Hawks", true, kFreeAgent));
     EXPECT_EQ(Run({"transactions", "Test", "--csv"}).out.rfind("Season,Day,Team,Transaction\n", 0), 0u);
+    // Newest first; a kind in any case.
+    const test::CliResult cuts = Run({"transactions", "Test", "--team", "hawks", "--type", "cut", "--csv"});
+    EXPECT_EQ(cuts.status, 0) << cuts.err;
+    EXPECT_EQ(std::count(cuts.out.begin(), cuts.out.end(), '\n'), 2) << cuts.out;
+    EXPECT_TRUE(cuts.Says(",Hawks,Cut ")) << cuts.out;
+    const std::string all = Run({"transactions", "Test"}).out;
+    EXPECT_LT(all.find("Cut "), all.find("Sign PG Zed Free")) << all;
+    const test::CliResult bad = Run({"transactions", "Test", "--type", "loan"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_TRUE(bad.err.find("unknown type \"loan\"") != std::string::npos) << bad.err;
 }
 
 TEST_F(CliRoster, RosterAndLineupShowAndChangeTheDepthChart) {
