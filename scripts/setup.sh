@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Hoopvale needs to build, run and test, when they are missing.
 set -euo pipefail
-packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libsqlite3-dev sqlite3 libfmt-dev libcli11-dev
+packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
+          sqlite3 libfmt-dev libcli11-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev libgl1-mesa-dev
           xvfb xauth fonts-dejavu-core python3)
 missing=()

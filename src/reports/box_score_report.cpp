@@ -101,6 +101,7 @@ ReportTable QuarterScoresTable(const BoxScore& box) {
 
 ReportTable BoxPlayersTable(const BoxSide& side) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.Column("Player").Column("Pos").Column("Min", Align::Right).Column("FG", Align::Right);
     table.Column("3P", Align::Right).Column("FT", Align::Right).Column("Reb", Align::Right);
     table.Column("Ast", Align::Right).Column("Stl", Align::Right).Column("Blk", Align::Right);

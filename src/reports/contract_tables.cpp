@@ -39,6 +39,7 @@ const char* YesOrBlank(bool value) {
 
 ReportTable ContractsTable(const League& league, int team) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = TeamHeading(league, team, "Player Contracts");
     table.Column("ID", Align::Right, false).Column("Name");
     if (team == 0) table.Column("Team");
@@ -94,6 +95,7 @@ ReportTable CapRoomTable(const League& league) {
 
 ReportTable PotentialFreeAgentsTable(const League& league, int team) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = team == 0
                       ? "Potential Free Agents: all teams"
                       : "Potential Free Agents: " + league.team(team).City + " " + league.team(team).Name;

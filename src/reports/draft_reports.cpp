@@ -61,6 +61,7 @@ void AddProspectRow(ReportTable& table, int id, const Player& p) {
 
 ReportTable ProspectsTable(const League& league, int position) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = "Draft Preview";
     AddProspectColumns(table);
     std::vector<int> ids;
@@ -151,6 +152,7 @@ ReportTable CreationOrderTable(const League& league) {
 
 ReportTable RecommendationsTable(const League& league) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = "Best Available";
     AddProspectColumns(table);
     auto best = RecommendPlayers(league);
@@ -161,6 +163,7 @@ ReportTable RecommendationsTable(const League& league) {
 
 ReportTable DraftListTable(const League& league, int team) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     const Team& t = league.team(team);
     table.title = "Draft List: " + t.Name;
     table.Column("#", Align::Right)

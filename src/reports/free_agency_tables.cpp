@@ -26,6 +26,7 @@ ReportCell Position(const Player& p) {
 ReportTable FreeAgentsTable(const League& league) {
     const bool market = FreeAgencyOpen(league.state);
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = "Free Agents";
     table.Column("ID", Align::Right, false)
         .Column("Name")
@@ -87,6 +88,7 @@ ReportTable BidsTable(const League& league, int id) {
 
 ReportTable ResignTable(const League& league, int team) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = "Re-sign Players: " + league.team(team).City + " " + league.team(team).Name;
     table.Column("ID", Align::Right, false)
         .Column("Name")
@@ -135,6 +137,7 @@ std::vector<int16_t> RatingsSnapshot(const League& league) {
 
 ReportTable CampChangesTable(const League& league, const std::vector<int16_t>& before, int team) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = "Training Camps";
     table.Column("ID", Align::Right, false)
         .Column("Name")

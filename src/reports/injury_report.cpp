@@ -10,6 +10,7 @@ namespace {
 
 ReportTable InjuredPlayers(const League& league, int team, const std::function<bool(const Player&)>& keep) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.Column("ID", Align::Right, false)
         .Column("Team")
         .Column("Pos")

@@ -117,6 +117,7 @@ ReportTable LeadersTable(const League& league, int category, int count) {
     const LeaderMinimums m = LeaderMinimumsOf(league);
     const bool all = category < 0 || category >= static_cast<int>(Categories().size());
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = "Qualified: at least " + std::to_string(m.games) + " games (70% of " +
                   std::to_string(m.teamGames) + "); shooting: at least " + std::to_string(m.fieldGoals) +
                   " field goals, " + std::to_string(m.freeThrows) + " free throws, " +

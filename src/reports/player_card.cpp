@@ -1,6 +1,7 @@
 #include "reports/player_card.h"
 
 #include "league/ratings.h"
+#include "reports/chart_series.h"
 #include "reports/player_stats_tables.h"
 #include "reports/transaction_list.h"
 
@@ -42,24 +43,22 @@ ReportTable ProfileTable(const Player& p, int id) {
     return table;
 }
 
-ReportTable RatingsTable(const Player& p) {
+} // namespace
+
+ReportTable PlayerRatingsTable(const Player& p) {
     ReportTable table;
     table.title = "Ratings";
     table.Column("Rating").Column("Value", Align::Right).Column("Grade");
-    const std::pair<const char*, int> ratings[] = {
-        {"Overall", p.CurrentRating},
-        {"Future", p.FutureRating},
-        {"Inside scoring", p.RatingInsideScoring},
-        {"Outside scoring", p.RatingOutsideScoring},
-        {"Handling", p.RatingHandling},
-        {"Defense", p.RatingDefense},
-        {"Rebounding", p.RatingRebounding},
-    };
-    for (const auto& [name, value] : ratings)
-        table.Row().Add(name).Add(value).Add(LetterGrade(value));
-    table.Row().Add("Potential").Add("").Add(p.PotentialGrade); // only the scouted grade is known
+    for (const NamedRating& r : CurrentRatings(p))
+        table.Row().Add({r.name, 0, false, r.meaning}).Add(r.value).Add(LetterGrade(r.value));
+    table.Row()
+        .Add({"Potential", 0, false, "Potential: the scouts' grade of how good he may become"})
+        .Add("")
+        .Add(p.PotentialGrade); // only the scouted grade is known
     return table;
 }
+
+namespace {
 
 ReportTable AttributesTable(const Player& p) {
     ReportTable table;
@@ -93,7 +92,9 @@ ReportTable ContractTable(const League& league, const Player& p) {
     return table;
 }
 
-ReportTable AwardsTable(const Player& p) {
+} // namespace
+
+ReportTable PlayerAwardsTable(const Player& p) {
     ReportTable table;
     table.title = "Awards";
     table.Column("Season", Align::Right).Column("Award");
@@ -102,16 +103,35 @@ ReportTable AwardsTable(const Player& p) {
     return table;
 }
 
-} // namespace
+std::string ContractText(const League& league, const Player& p) {
+    int years = 0;
+    while (years < 8 && p.Contract(years + 1) > 0)
+        ++years;
+    if (years == 0) return "None";
+    return ReportTable::Money(p.Contract(1)).text + " a year through " +
+           std::to_string(league.state.Season + years - 1);
+}
+
+std::vector<CardFact> PlayerCardFacts(const League& league, int id) {
+    const Player& p = league.player(id);
+    return {{"Team", p.Team},
+            {"Position", p.DefaultPosition},
+            {"Age", std::to_string(p.Age)},
+            {"Height", FormatHeight(p.Height)},
+            {"Weight", std::to_string(p.Weight) + " lbs"},
+            {"College", p.College},
+            {"Contract", ContractText(league, p)},
+            {"Injury", InjuryText(p)}};
+}
 
 std::vector<ReportTable> PlayerCardTables(const League& league, int id) {
     const Player& p = league.player(id);
     return {ProfileTable(p, id),
-            RatingsTable(p),
+            PlayerRatingsTable(p),
             AttributesTable(p),
             ContractTable(league, p),
             CareerStatsTable(league, id),
-            AwardsTable(p),
+            PlayerAwardsTable(p),
             PlayerTransactionTable(league, p.Name)};
 }
 

@@ -73,6 +73,7 @@ const std::vector<PlayerColumn>& Columns() {
 
 ReportTable PlayerListTable(const League& league, const std::function<bool(const Player&)>& keep) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     for (const PlayerColumn& c : Columns())
         table.Column(c.name, c.value(0, Player{}).numeric ? Align::Right : Align::Left, c.brief);
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {

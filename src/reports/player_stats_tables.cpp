@@ -153,6 +153,7 @@ std::vector<int16_t> StatsSeasons(const League& league) {
 
 ReportTable PlayerStatsTable(const League& league, int16_t season, bool playoffs, const std::string& team) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = std::string(playoffs ? "Playoff Statistics " : "Player Statistics ") +
                   std::to_string(season) + (team.empty() ? "" : ": " + team);
     table.Column("ID", Align::Right).Column("Player").Column("Pos").Column("Team");
@@ -209,6 +210,20 @@ ReportTable CareerStatsTable(const League& league, int id) {
     if (currentUnfiled && p.SeasonStats.Games > 0) career += LineOf(p.SeasonStats);
     table.Row(0).Add(ReportTable::Keyed("Career", 1e9)).Add("");
     AddStatCells(table, career);
+    return table;
+}
+
+ReportTable PlayerPlayoffTable(const League& league, int id) {
+    const Player& p = league.player(id);
+    ReportTable table;
+    table.title = "Playoff Statistics";
+    table.Column("Season", Align::Right).Column("Team");
+    AddStatColumns(table);
+    if (p.PlayoffStats.Games > 0) {
+        const int16_t season = TotalsSeason(league.state);
+        table.Row(season).Add(int{season}).Add(p.Team);
+        AddStatCells(table, LineOf(p.PlayoffStats));
+    }
     return table;
 }
 

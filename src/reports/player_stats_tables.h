@@ -30,4 +30,8 @@ ReportTable PlayerStatsTable(const League& league, int16_t season, bool playoffs
 // season, the career row by 0.
 ReportTable CareerStatsTable(const League& league, int id);
 
+// The player's playoff line of the TotalsSeason, the only playoffs whose figures the league keeps; no row
+// when he played in none. Keyed by season.
+ReportTable PlayerPlayoffTable(const League& league, int id);
+
 } // namespace hv

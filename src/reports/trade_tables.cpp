@@ -42,6 +42,7 @@ std::string PickLabel(const League& league, int id, int holder) {
 
 ReportTable TradeAssetsTable(const League& league, int team, const TradeRater& rater) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = league.team(team).City + " " + league.team(team).Name;
     table.Column("Item")
         .Column("Pos")
@@ -85,6 +86,7 @@ ReportTable TradeAssetsTable(const League& league, int team, const TradeRater& r
 
 ReportTable TradeSideTable(const League& league, const TradeSide& side) {
     ReportTable table;
+    table.rowKind = RowKind::Player;
     table.title = league.team(side.team).Name + " give:";
     table.Column("Item").Column("Trade", Align::Right).Column("Salary", Align::Right);
     for (const TradeItem& item : side.items) {

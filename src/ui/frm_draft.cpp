@@ -46,7 +46,6 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     positionLabel->setBuddy(position_);
 
     prospects_ = NewReportView("lstProspects", this);
-    connect(prospects_, &QTableView::doubleClicked, this, [this] { OnSelect(); });
     best_ = NewReportView("lstBest", this);
     board_ = NewReportView("lstBoard", this);
     results_ = new QListWidget(this);

@@ -15,6 +15,7 @@
 #include <set>
 
 #include "frm_box_score.h"
+#include "frm_player_card.h"
 #include "help_viewer.h"
 #include "hub_screens.h"
 #include "league/hub_commands.h"
@@ -62,9 +63,11 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     leagueName_->setObjectName(QStringLiteral("leagueName"));
     statusBar()->addPermanentWidget(leagueName_);
     BuildMenus();
-    InstallRowOpeners({.player = {}, .team = {}, .game = [this](QWidget* from, int key) {
-                           frmBoxScore::Show(session_.league, host_, key / 100, key % 100, from);
-                       }});
+    InstallRowOpeners(
+        {.player = [this](QWidget* from, int id) { frmPlayerCard::Show(session_.league, id, from); },
+         .team = {},
+         .game = [this](QWidget* from,
+                        int key) { frmBoxScore::Show(session_.league, host_, key / 100, key % 100, from); }});
     Connect("mnuNewGame", [this] { OnNewGame(); });
     Connect("mnuQuit", [this] { OnQuit(); });
     Connect("mnuHelpContents", [this] { OnHelpContents(); });

@@ -79,11 +79,7 @@ frmTrade::frmTrade(League& league, Host& host, QWidget* parent)
 
         connect(side.add, &QPushButton::clicked, this,
                 [this, s] { AddItem(s, SideWidgets(s).assets->SelectedKey()); });
-        connect(side.assets, &QTableView::doubleClicked, this,
-                [this, s] { AddItem(s, SideWidgets(s).assets->SelectedKey()); });
         connect(side.remove, &QPushButton::clicked, this,
-                [this, s] { RemoveItem(s, SideWidgets(s).chosen->SelectedKey()); });
-        connect(side.chosen, &QTableView::doubleClicked, this,
                 [this, s] { RemoveItem(s, SideWidgets(s).chosen->SelectedKey()); });
         connect(side.assets, &ReportView::selectedKeyChanged, this, [this] { UpdateButtons(); });
         connect(side.chosen, &ReportView::selectedKeyChanged, this, [this] { UpdateButtons(); });

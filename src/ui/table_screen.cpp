@@ -28,11 +28,22 @@ TableScreen::TableScreen(const QString& title, Builder builder, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons_->addWidget(close);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top_);
-    layout->addWidget(heading_);
-    layout->addWidget(view_, 1);
-    layout->addLayout(buttons_);
+    layout_ = new QVBoxLayout(this);
+    layout_->addLayout(top_);
+    layout_->addWidget(heading_);
+    layout_->addWidget(view_, 1);
+    layout_->addLayout(buttons_);
+}
+
+void TableScreen::AddBeside(QWidget* widget, int stretch) {
+    if (!beside_) {
+        const int at = layout_->indexOf(view_);
+        layout_->removeWidget(view_);
+        beside_ = new QHBoxLayout;
+        beside_->addWidget(view_, 1);
+        layout_->insertLayout(at, beside_, 1);
+    }
+    beside_->addWidget(widget, stretch);
 }
 
 void TableScreen::SetChoices(const QString& label, const QStringList& choices, int current) {
@@ -52,6 +63,21 @@ void TableScreen::SetChoices(const QString& label, const QStringList& choices, i
     choices_->addItems(choices);
     choices_->setCurrentIndex(current);
     Refresh();
+}
+
+QComboBox* TableScreen::AddFilter(const QString& label, const QStringList& items, const char* name) {
+    auto* filter = new QComboBox(this);
+    filter->setObjectName(QLatin1String(name));
+    filter->addItems(items);
+    auto* caption = new QLabel(label, this);
+    caption->setBuddy(filter);
+    // Before the stretch that ends the row of choices, when there is one.
+    int at = top_->count();
+    if (at > 0 && top_->itemAt(at - 1)->spacerItem()) --at;
+    top_->insertWidget(at, caption);
+    top_->insertWidget(at + 1, filter);
+    connect(filter, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+    return filter;
 }
 
 QPushButton* TableScreen::AddButton(const QString& text, std::function<void()> action) {

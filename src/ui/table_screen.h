@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <functional>
 
 #include "report_view.h"
@@ -23,10 +24,15 @@ class TableScreen : public QDialog {
 
     // A choice shown above the list; changing it rebuilds the list.
     void SetChoices(const QString& label, const QStringList& choices, int current = 0);
+    // A further choice beside the first, filtering the list (the builder reads it); changing it rebuilds the
+    // list.
+    QComboBox* AddFilter(const QString& label, const QStringList& items, const char* name);
     // A button below the list, before Close.
     QPushButton* AddButton(const QString& text, std::function<void()> action);
     // A line of text above the list (a summary, a caption).
     void SetHeading(const QString& text);
+    // A widget beside the list, on its right (a chart), with `stretch` shares of the width to the list's one.
+    void AddBeside(QWidget* widget, int stretch = 1);
 
     // Rebuilds the list, keeping the sort order and the selected row's key.
     void Refresh();
@@ -52,6 +58,8 @@ class TableScreen : public QDialog {
     QComboBox* choices_ = nullptr;
     QHBoxLayout* top_;
     QHBoxLayout* buttons_;
+    QVBoxLayout* layout_;
+    QHBoxLayout* beside_ = nullptr;
     bool fitted_ = false;
 };
 
