@@ -15,6 +15,16 @@
 
 using namespace hv;
 
+namespace {
+
+// Closes a modal dialog when a test's look at it ends, however it ends.
+struct Closer {
+    QDialog* dialog;
+    ~Closer() { dialog->reject(); }
+};
+
+} // namespace
+
 class CardsScreensTest : public QObject {
     Q_OBJECT
   private slots:
@@ -38,6 +48,7 @@ class CardsScreensTest : public QObject {
         bool seen = false;
         test::WhenModal<frmPlayerCard>([&](frmPlayerCard* card) {
             seen = true;
+            const Closer closer{card}; // also when a check fails
             QCOMPARE(card->NameLabel()->text(), QString::fromStdString(session.league.player(id).Name));
             // The ratings name themselves in words on hovering.
             const QString tip = card->Ratings()->model()->index(0, 0).data(Qt::ToolTipRole).toString();
@@ -54,7 +65,6 @@ class CardsScreensTest : public QObject {
             test::Screenshot(*card, QStringLiteral("player_card_chart"));
             card->Tabs()->setCurrentIndex(0);
             test::Screenshot(*card, QStringLiteral("player_card"));
-            card->reject();
         });
         const QRect row = view->visualRect(view->model()->index(2, 1));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, row.center());
@@ -71,6 +81,7 @@ class CardsScreensTest : public QObject {
         bool seen = false;
         test::WhenModal<frmStandings>([&](frmStandings* screen) {
             seen = true;
+            const Closer closer{screen};
             QCOMPARE(int(screen->Tables().size()), 4);
             QVERIFY(screen->width() <= 1366 && screen->height() <= 768);
             int rows = 0, highlighted = 0;
@@ -97,7 +108,6 @@ class CardsScreensTest : public QObject {
             QCOMPARE(int(screen->Tables().size()), 2);
             QCOMPARE(screen->Tables()[0]->model()->rowCount() + screen->Tables()[1]->model()->rowCount(), 29);
             test::Screenshot(*screen, QStringLiteral("standings_conference"));
-            screen->reject();
         });
         HubScreens().at("mnuStandings")(ctx);
         QVERIFY(seen);
