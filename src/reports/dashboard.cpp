@@ -187,7 +187,7 @@ Dashboard BuildDashboard(const League& league) {
     d.results = LatestResultsTable(league, kResultsShown);
     d.transactions = WithoutColumns(LatestRows(TransactionTable(league), kTransactionsShown), {"Season"});
     d.transactions.title = "Latest Transactions";
-    d.injuries = InjuryListTable(league, d.team);
+    d.injuries = WithoutColumns(InjuryListTable(league, d.team), {"ID", "Team", "IR", "Rating"});
     if (!d.team) d.injuries.rows.clear(), d.injuries.rowKeys.clear();
     d.injuries.title = "Injuries";
     return d;
@@ -198,17 +198,18 @@ std::string PhaseChangeText(const SeasonState& before, const SeasonState& after)
     if (from == to && before.Season == after.Season) return {};
     const std::string season = "Season " + std::to_string(after.Season);
     if (to == Phase::FirstDay && from == Phase::BeforeSeason) return season + " has begun.";
-    if (to >= Phase::FirstPlayoffDay && from <= Phase::LastDay && from >= Phase::FirstDay)
-        return "The regular season is over: the playoffs are next.";
-    if (to >= Phase::FirstEndSeason && to <= Phase::LastEndSeason && from <= Phase::LastPlayoffDay)
-        return "The playoffs are over: the season can be ended.";
     if (to == Phase::RookieDraft) return "The season has ended: the rookie draft is next.";
-    if (to >= Phase::FirstFreeAgency && from == Phase::RookieDraft)
+    if (to >= Phase::FirstFreeAgency && to <= Phase::LastFreeAgency && from == Phase::RookieDraft)
         return "The draft is over: free agency has begun.";
     if (to == Phase::TrainingCamps) return "Free agency is over: training camps are next.";
     if (to == Phase::BeforeSeason && from == Phase::TrainingCamps) return season + " can begin.";
     if (to == Phase::BeforeSeason && from == Phase::CreationDraft)
         return "The creation draft is over: " + season + " can begin.";
+    if (to >= Phase::FirstEndSeason && to <= Phase::LastEndSeason && from <= Phase::LastPlayoffDay)
+        return "The playoffs are over: the season can be ended.";
+    if (to >= Phase::FirstPlayoffDay && to <= Phase::LastPlayoffDay && from >= Phase::FirstDay &&
+        from <= Phase::LastDay)
+        return "The regular season is over: the playoffs are next.";
     return {};
 }
 

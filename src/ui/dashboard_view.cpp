@@ -25,12 +25,21 @@ QLabel* Heading(const QString& text, QWidget* parent) {
     return label;
 }
 
-// A list exactly as tall as its rows (one at least), its last column taking the width that is left, so that
-// the page neither scrolls sideways nor hides a row.
+// A list exactly as tall as its rows (one at least), its last column of text taking the width that is left
+// (and cutting a long text short, whole in its tip), so that the page neither scrolls sideways nor hides a
+// row.
 void FitList(ReportView* view) {
     view->resizeColumnsToContents();
-    const int columns = view->model()->columnCount();
-    if (columns > 0) view->horizontalHeader()->setSectionResizeMode(columns - 1, QHeaderView::Stretch);
+    const auto& columns = view->Table().columns;
+    int stretch = static_cast<int>(columns.size()) - 1;
+    for (int c = stretch; c >= 0; --c)
+        if (columns[static_cast<size_t>(c)].align == Align::Left) {
+            stretch = c;
+            break;
+        }
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c)
+        view->horizontalHeader()->setSectionResizeMode(c, c == stretch ? QHeaderView::Stretch
+                                                                       : QHeaderView::Interactive);
     const int rows = std::max(1, view->model()->rowCount());
     view->setFixedHeight(view->horizontalHeader()->sizeHint().height() +
                          rows * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth());

@@ -164,6 +164,7 @@ void frmStart::TellChanges() {
     const bool saved = now.digest != seen_.digest && !HasUnsavedChanges(league);
     std::string text;
     if (!now.open) {
+        if (seen_.open) statusBar()->clearMessage();
     } else if (lastCommand_ == QLatin1String("mnuSaveGame")) {
         if (saved) text = "Saved " + now.name + ".";
     } else if (!seen_.open || now.name != seen_.name ||
