@@ -125,6 +125,17 @@ class HubDashboardTest : public QObject {
         QCOMPARE(screen.Games()->Table().rowKind, RowKind::Game);
         QCOMPARE(screen.Games()->model()->rowCount(), int(league().schedule[1].NumGames));
         QCOMPARE(screen.Games()->Table().rowKeys.front(), GameKey(1, 1));
+        // A game to come says so rather than opening an empty box score.
+        screen.DayChooser()->setValue(league().state.SeasonDay);
+        screen.Games()->setFocus();
+        screen.Games()->selectRow(0);
+        QString text;
+        test::WhenModal<QMessageBox>([&](QMessageBox* box) {
+            text = box->text();
+            box->accept();
+        });
+        QTest::keyClick(screen.Games(), Qt::Key_Enter);
+        QVERIFY2(text.endsWith(QStringLiteral("has not been played yet.")), qPrintable(text));
     }
 
     void openByNameKnownAndUnknown() {
