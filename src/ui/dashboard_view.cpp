@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <array>
 
 #include "reports/dashboard.h"
 
@@ -40,6 +42,11 @@ void FitList(ReportView* view) {
     for (int c = 0; c < static_cast<int>(columns.size()); ++c)
         view->horizontalHeader()->setSectionResizeMode(c, c == stretch ? QHeaderView::Stretch
                                                                        : QHeaderView::Interactive);
+    // Never narrower than its other columns and a little of the stretched one, so no column is cut off.
+    int least = 2 * view->frameWidth() + 90;
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c)
+        if (c != stretch) least += view->columnWidth(c);
+    view->setMinimumWidth(least);
     const int rows = std::max(1, view->model()->rowCount());
     view->setFixedHeight(view->horizontalHeader()->sizeHint().height() +
                          rows * view->verticalHeader()->defaultSectionSize() + 2 * view->frameWidth());
@@ -149,14 +156,14 @@ QWidget* DashboardView::BuildPage() {
     auto* left = new QVBoxLayout;
     auto* middle = new QVBoxLayout;
     auto* right = new QVBoxLayout;
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 3);
-    columns->addLayout(middle, 4);
-    columns->addLayout(right, 6);
+    grid_ = new QGridLayout;
+    boxes_ = {left, middle, right};
+    for (int i = 0; i < 3; ++i)
+        grid_->addLayout(boxes_[static_cast<size_t>(i)], 0, i);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(top);
     layout->addSpacing(6);
-    layout->addLayout(columns);
+    layout->addLayout(grid_);
     layout->addStretch();
 
     standings_ = AddList(left, "lstStandings", QStringLiteral("Standings"));
@@ -170,6 +177,29 @@ QWidget* DashboardView::BuildPage() {
     transactions_ = AddList(right, "lstTransactions", QStringLiteral("Latest Transactions"));
     right->addStretch();
     return scroll;
+}
+
+void DashboardView::resizeEvent(QResizeEvent* event) {
+    QStackedWidget::resizeEvent(event);
+    Arrange();
+}
+
+void DashboardView::Arrange() {
+    // Three columns side by side on a wide window; on a narrow one the leaders and transactions go below.
+    const bool wide = width() >= 1100;
+    if (grid_->columnCount() > 0 && wide == wide_ && arranged_) return;
+    arranged_ = true;
+    wide_ = wide;
+    for (QVBoxLayout* box : boxes_)
+        grid_->removeItem(box);
+    grid_->addLayout(boxes_[0], 0, 0);
+    grid_->addLayout(boxes_[1], 0, 1);
+    if (wide)
+        grid_->addLayout(boxes_[2], 0, 2);
+    else
+        grid_->addLayout(boxes_[2], 1, 0, 1, 2);
+    for (int c = 0; c < 3; ++c)
+        grid_->setColumnStretch(c, wide ? std::array{3, 4, 6}[static_cast<size_t>(c)] : (c < 2 ? c + 3 : 0));
 }
 
 void DashboardView::SetBackground(const QPixmap& picture) {

@@ -3,10 +3,12 @@
 // same hub command as its menu entry; a result's row opens its box score.
 #pragma once
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <array>
 #include <functional>
 
 #include "league/league.h"
@@ -29,8 +31,13 @@ class DashboardView : public QStackedWidget {
     ReportView* Standings() const { return standings_; }
     bool ShowsWelcome() const { return currentIndex() == 0; }
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     QWidget* BuildWelcome();
+    // Puts the three columns of lists side by side, or two with the third below on a narrow window.
+    void Arrange();
     QWidget* BuildPage();
     // A heading and its list, added to `column`.
     ReportView* AddList(QVBoxLayout* column, const char* name, const QString& heading);
@@ -45,6 +52,9 @@ class DashboardView : public QStackedWidget {
     ReportView *nextGames_ = nullptr, *standings_ = nullptr, *leaders_ = nullptr, *results_ = nullptr,
                *transactions_ = nullptr, *injuries_ = nullptr;
     QLabel* standingsHeading_ = nullptr;
+    QGridLayout* grid_ = nullptr;
+    std::array<QVBoxLayout*, 3> boxes_{};
+    bool wide_ = true, arranged_ = false;
 };
 
 } // namespace hv

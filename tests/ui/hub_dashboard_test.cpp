@@ -78,6 +78,15 @@ class HubDashboardTest : public QObject {
         QVERIFY(page->widget()->sizeHint().height() <= page->viewport()->height());
         ShotAt(0, QStringLiteral("dashboard_before_season"));
         ShotAt(170, QStringLiteral("dashboard_draft"));
+        // The hub's default size: the page scrolls down, never sideways.
+        hub->resize(722, 606);
+        QTest::qWait(50); // the columns rearranged and laid out again
+        QVERIFY(page->widget()->minimumSizeHint().width() <= page->viewport()->width());
+        for (ReportView* view : d->findChildren<ReportView*>())
+            QVERIFY2(view->horizontalScrollBar()->maximum() == 0, qPrintable(view->objectName()));
+        test::Screenshot(*hub, QStringLiteral("dashboard_default_size"));
+        hub->resize(1366, 768);
+        QCoreApplication::processEvents();
     }
 
     // The button triggers the menu's own action: Sim Games opens (after the human team's roster check, whose
