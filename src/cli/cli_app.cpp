@@ -99,6 +99,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddSimSeasonsCommand(app, ctx, run);
     AddStatsCommand(app, ctx, run);
     AddPlayerCommand(app, ctx, run);
+    AddDashboardCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

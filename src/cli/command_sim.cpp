@@ -30,7 +30,7 @@ SimRun PrintingRun(CliContext& ctx, OpenedLeague& opened) {
     run.checkpoint = opened.Checkpoint();
     run.onSaved = [&ctx](const std::string& line) { ctx.err << line << '\n'; };
     run.onDayStart = [&ctx](int day) { ctx.out << "Day " << day << ":\n"; };
-    run.onResult = [&ctx](const std::string& line) { ctx.out << "  " << VisibleText(line) << '\n'; };
+    run.onResult = [&ctx](const std::string& line, int) { ctx.out << "  " << VisibleText(line) << '\n'; };
     return run;
 }
 

@@ -59,5 +59,6 @@ void AddAllStarCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddSimSeasonsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayerCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddDashboardCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

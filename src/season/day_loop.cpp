@@ -79,7 +79,7 @@ bool PlayGameOfDay(League& league, Host& host, SimRun& run, int day, int game, c
             return false;
         }
     }
-    if (!run.unattended && run.onResult) run.onResult(league.lastResult);
+    if (!run.unattended && run.onResult) run.onResult(league.lastResult, day * 100 + game);
     return true;
 }
 

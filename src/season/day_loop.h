@@ -24,9 +24,9 @@ struct SimRun {
     bool unattended = false;
     // Told when a day's games begin (before the first of them), with the day.
     std::function<void(int day)> onDayStart;
-    // Told each game's result line ("Hawks 101, @Bulls 99") as it is played, and "No games today." for a
-    // playoff day without games.
-    std::function<void(const std::string& line)> onResult;
+    // Told each game's result line ("Hawks 101, @Bulls 99") as it is played, with the game's key (day x 100 +
+    // game), and "No games today." with key 0 for a playoff day without games.
+    std::function<void(const std::string& line, int gameKey)> onResult;
     // A run of more than a week of days saves through this after every week (none: nothing is saved on the
     // way), and tells onSaved the line "Saved: Season 2005 - Day 8".
     SaveCheckpoint checkpoint;

@@ -238,7 +238,7 @@ DayResult SimPlayoffDay(League& league, Host& host, SimRun& run, int day) {
         const int today = s.SeasonDay;
         const ScheduleDay& games = league.schedule.at(static_cast<size_t>(today));
         if (run.onDayStart) run.onDayStart(today);
-        if (games.NumGames == 0 && !run.unattended && run.onResult) run.onResult("No games today.");
+        if (games.NumGames == 0 && !run.unattended && run.onResult) run.onResult("No games today.", 0);
         for (int g = 1; g <= std::min<int>(games.NumGames, kGamesPerDay); ++g) {
             if (games.Games[static_cast<size_t>(g)].Played) continue;
             if (!PlayPlayoffGame(league, host, run, today, g)) return DayResult::Stopped;

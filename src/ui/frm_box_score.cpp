@@ -78,7 +78,10 @@ frmBoxScore::frmBoxScore(const BoxScore& box, const std::vector<std::string>* pb
     tabs_->addTab(boxPage, QStringLiteral("&Box Score"));
     const int pbpTab = tabs_->addTab(pbp_, QStringLiteral("&Play-By-Play"));
     tabs_->setTabEnabled(pbpTab, pbp != nullptr);
-    if (!pbp) tabs_->setTabToolTip(pbpTab, QStringLiteral("No play-by-play was kept for this game"));
+    if (!pbp)
+        tabs_->setTabToolTip(
+            pbpTab, QStringLiteral("No play-by-play was kept for this game: turn Play-by-Play on for "
+                                   "a team in Team Control."));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Close"));

@@ -11,9 +11,20 @@ frmSimGames::frmSimGames(League& league, Host& host, QWidget* parent)
     setObjectName(QStringLiteral("frmSimGames"));
     games_ = new ReportView(this);
     games_->setObjectName(QStringLiteral("lstGames"));
-    auto* gamesLabel = new QLabel(QStringLiteral("&Today's games:"), this);
-    gamesLabel->setBuddy(games_);
-    lists_->addWidget(gamesLabel);
+    // Today's games at first; any other day's, played or to come, on the day chooser.
+    day_ = new QSpinBox(this);
+    day_->setObjectName(QStringLiteral("spnDay"));
+    day_->setRange(1, kScheduleDays);
+    day_->setToolTip(
+        QStringLiteral("Show the games of another day; a played game's row opens its box score"));
+    connect(day_, &QSpinBox::valueChanged, this, [this] { ShowDay(); });
+    auto* gamesLabel = new QLabel(QStringLiteral("Games of &day:"), this);
+    gamesLabel->setBuddy(day_);
+    auto* dayRow = new QHBoxLayout;
+    dayRow->addWidget(gamesLabel);
+    dayRow->addWidget(day_);
+    dayRow->addStretch();
+    lists_->addLayout(dayRow);
     lists_->addWidget(games_);
 
     html_ = new QCheckBox(QStringLiteral("&HTML"), this);
@@ -57,13 +68,21 @@ void frmSimGames::Refresh() {
     const int day = league_.state.SeasonDay;
     heading_->setText(QString::fromStdString(StatusLine(league_.state)));
     const bool scheduleDay = day >= 1 && day <= kScheduleDays;
-    games_->SetTable(ScheduleTable(league_, 0, scheduleDay ? day : -1));
-    games_->resizeColumnsToContents();
+    {
+        QSignalBlocker quiet(day_);
+        day_->setValue(scheduleDay ? day : 1);
+    }
+    ShowDay();
     const bool regular = RegularSeasonDay(league_);
     for (const char* name : {"cmdSim", "cmdSimWeek", "cmdSimMonth", "cmdSimSeason", "cmdSimGame"})
         EnableCommand(name, regular);
     EnableCommand("cmdSimHalf", regular && day < Phase::AllStarDay);
     EnableCommand("cmdAllStar", day == Phase::AllStarDay);
+}
+
+void frmSimGames::ShowDay() {
+    games_->SetTable(ScheduleTable(league_, 0, day_->value()));
+    games_->resizeColumnsToContents();
 }
 
 } // namespace hv

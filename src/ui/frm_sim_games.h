@@ -3,6 +3,8 @@
 // the injuries and HTML check boxes, and the box score of a played game.
 #pragma once
 
+#include <QSpinBox>
+
 #include "report_view.h"
 #include "sim_screen.h"
 
@@ -16,8 +18,13 @@ class frmSimGames : public SimScreen {
     void Refresh() override;
     ReportView* Games() const { return games_; }
     QCheckBox* HtmlBox() const { return html_; }
+    QSpinBox* DayChooser() const { return day_; }
 
   private:
+    // Lists the games of the day chosen.
+    void ShowDay();
+
+    QSpinBox* day_;
     ReportView* games_;
     QCheckBox* html_;
 };

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <filesystem>
 #include <set>
 
 #include "frm_box_score.h"
@@ -19,9 +20,11 @@
 #include "help_viewer.h"
 #include "hub_screens.h"
 #include "league/hub_commands.h"
+#include "league/save_file.h"
 #include "league/saved_games.h"
 #include "league/status_line.h"
 #include "platform/program_folder.h"
+#include "reports/dashboard.h"
 #include "row_links.h"
 #include "window_placement.h"
 
@@ -46,16 +49,8 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     : QMainWindow(parent), session_(session), host_(host) {
     setObjectName(QStringLiteral("frmStart"));
     setWindowTitle(Q(WindowCaption()));
-    background_ = new QLabel(this);
-    background_->setObjectName(QStringLiteral("background"));
-    background_->setAlignment(Qt::AlignCenter);
-    background_->setText(QStringLiteral("<div style='color:#f0f0f0'><h1 style='font-size:36pt'>Hoopvale</h1>"
-                                        "<p style='font-size:14pt'>Basketball league simulation</p></div>"));
-    background_->setAutoFillBackground(true);
-    QPalette palette = background_->palette();
-    palette.setColor(QPalette::Window, QColor(0x1d, 0x3b, 0x5c));
-    background_->setPalette(palette);
-    setCentralWidget(background_);
+    dashboard_ = new DashboardView([this](const QString& name) { return Command(name); }, this);
+    setCentralWidget(dashboard_);
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("statusLine"));
     statusBar()->addWidget(status_, 1);
@@ -105,7 +100,10 @@ void frmStart::BuildMenus() {
             action->setToolTip(NotBuiltTip());
         }
         actions_.insert(Q(c.name), action);
-        if (c.name == "mnuQuit") menu->insertSeparator(action);
+        if (c.name == "mnuQuit") {
+            recentEnd_ = menu->insertSeparator(action);
+            fileMenu_ = menu;
+        }
     }
     Command(QStringLiteral("mnuNewGame"))->setShortcut(QKeySequence::New);
     Command(QStringLiteral("mnuLoadGame"))->setShortcut(QKeySequence::Open);
@@ -128,7 +126,9 @@ bool frmStart::eventFilter(QObject* watched, QEvent* event) {
 
 void frmStart::Connect(const char* name, std::function<void()> action) {
     // No failure of a command may leave the event loop as an exception: it ends with a message instead.
-    connect(Command(QLatin1String(name)), &QAction::triggered, this, [this, action] {
+    const QString command = QLatin1String(name);
+    connect(Command(command), &QAction::triggered, this, [this, action, command] {
+        lastCommand_ = command;
         try {
             action();
         } catch (const FatalError& fatal) {
@@ -152,6 +152,103 @@ void frmStart::RefreshFormStart() {
     }
     status_->setText(StatusText());
     leagueName_->setText(LeagueText());
+    const League& league = session_.league;
+    setWindowTitle(league.leagueOpen ? Q(league.state.LeagueName + ", Season " +
+                                         std::to_string(league.state.Season) + " - " + WindowCaption())
+                                     : Q(WindowCaption()));
+    dashboard_->Refresh(league);
+    TellChanges();
+    RememberLeague();
+}
+
+void frmStart::TellChanges() {
+    const League& league = session_.league;
+    Seen now{league.leagueOpen, league.savedGame.name, league.state, league.savedGame.digest};
+    const bool saved = now.digest != seen_.digest && !HasUnsavedChanges(league);
+    std::string text;
+    if (!now.open) {
+        if (seen_.open) statusBar()->clearMessage();
+    } else if (lastCommand_ == QLatin1String("mnuSaveGame")) {
+        if (saved) text = "Saved " + now.name + ".";
+    } else if (!seen_.open || now.name != seen_.name ||
+               (lastCommand_ == QLatin1String("mnuLoadGame") && saved)) {
+        text = "Opened " + (now.name.empty() ? now.state.LeagueName : now.name) + ": " +
+               StatusLine(now.state) + ".";
+    } else {
+        text = PhaseChangeText(seen_.state, now.state);
+        if (saved) text += (text.empty() ? "" : " ") + std::string("Saved ") + now.name + ".";
+    }
+    if (!text.empty()) statusBar()->showMessage(Q(text), 10000);
+    seen_ = std::move(now);
+    lastCommand_.clear();
+}
+
+QStringList frmStart::RecentLeagues() {
+    QSettings settings(QStringLiteral("Hoopvale"), QStringLiteral("Hoopvale"));
+    return settings.value(QStringLiteral("Recent Leagues/Names")).toStringList();
+}
+
+void frmStart::SetRecentLeagues(const QStringList& names) {
+    QSettings settings(QStringLiteral("Hoopvale"), QStringLiteral("Hoopvale"));
+    settings.setValue(QStringLiteral("Recent Leagues/Names"), names.mid(0, 5));
+}
+
+void frmStart::RememberLeague() {
+    QStringList names = RecentLeagues();
+    const League& league = session_.league;
+    if (league.leagueOpen && !league.savedGame.name.empty()) {
+        const QString name = Q(league.savedGame.name);
+        if (names.value(0) != name) {
+            names.removeAll(name);
+            names.prepend(name);
+            SetRecentLeagues(names);
+        }
+    }
+    BuildRecentMenu();
+}
+
+void frmStart::BuildRecentMenu() {
+    for (QAction* a : recent_)
+        delete a;
+    recent_.clear();
+    const QStringList names = RecentLeagues().mid(0, 5);
+    for (int i = 0; i < names.size(); ++i) {
+        auto* a = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(names[i]), fileMenu_);
+        a->setObjectName(QStringLiteral("mnuRecent%1").arg(i + 1));
+        a->setStatusTip(QStringLiteral("Load the league %1").arg(names[i]));
+        const QString name = names[i];
+        connect(a, &QAction::triggered, this, [this, name] { OpenLeague(name); });
+        fileMenu_->insertAction(recentEnd_, a);
+        recent_ << a;
+    }
+    if (!names.isEmpty()) {
+        auto* separator = new QAction(fileMenu_);
+        separator->setSeparator(true);
+        fileMenu_->insertAction(recent_.first(), separator);
+        recent_.prepend(separator);
+    }
+}
+
+bool frmStart::OpenLeague(const QString& name) {
+    League& league = session_.league;
+    const std::string file = SaveFileName(name.toStdString());
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(league.SaveFolder() / file, ec)) {
+        QStringList names = RecentLeagues();
+        const bool listed = names.removeAll(name) > 0;
+        SetRecentLeagues(names);
+        host_.ShowMessage("There is no saved league named " + name.toStdString() + "." +
+                              (listed ? " It is taken off the recent leagues." : "") +
+                              " File > Load Game lists the saved leagues.",
+                          "Load Game", MessageIcon::Warning);
+        BuildRecentMenu();
+        return false;
+    }
+    if (!OfferToSaveChanges(league, host_)) return false;
+    lastCommand_ = QStringLiteral("mnuLoadGame");
+    const bool loaded = LoadSavedGame(league, file, host_);
+    RefreshFormStart();
+    return loaded;
 }
 
 QString frmStart::StatusText() const {
@@ -166,8 +263,7 @@ QString frmStart::LeagueText() const {
 void frmStart::ShowBackground(const QString& file) {
     QPixmap picture(file);
     if (picture.isNull()) return;
-    background_->setPixmap(picture);
-    background_->setScaledContents(true);
+    dashboard_->SetBackground(picture);
 }
 
 void frmStart::RestorePlacement() {

@@ -8,7 +8,9 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
+#include "dashboard_view.h"
 #include "qt_host.h"
 #include "setup/startup.h"
 
@@ -29,6 +31,14 @@ class frmStart : public QMainWindow {
     QString LeagueText() const;
 
     void ShowBackground(const QString& file);
+    DashboardView* Dashboard() const { return dashboard_; }
+
+    // Loads the saved league NAME as File > Load Game does (its unsaved changes offered a save first); a
+    // name without a saved game is told. True when it was loaded.
+    bool OpenLeague(const QString& name);
+    // The leagues opened or saved lately, latest first, as File lists them.
+    static QStringList RecentLeagues();
+    static void SetRecentLeagues(const QStringList& names);
     void RestorePlacement();
     void StorePlacement();
 
@@ -52,13 +62,29 @@ class frmStart : public QMainWindow {
     void OnQuit();
     void OnHelpContents();
     void OnAbout();
+    // Puts the open league first among the recent leagues and lists them under File.
+    void RememberLeague();
+    void BuildRecentMenu();
+    // Says in the status bar what moved since the last refresh: a new phase, a save, a load.
+    void TellChanges();
 
     Session& session_;
     QtHost& host_;
     QMap<QString, QAction*> actions_;
     QLabel* status_ = nullptr;
     QLabel* leagueName_ = nullptr;
-    QLabel* background_ = nullptr;
+    DashboardView* dashboard_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentEnd_ = nullptr; // the separator after the recent leagues
+    QList<QAction*> recent_;
+    // What the last refresh saw, so that the next one can tell what changed.
+    struct Seen {
+        bool open = false;
+        std::string name;
+        SeasonState state;
+        std::optional<uint64_t> digest;
+    } seen_;
+    QString lastCommand_;
     QPointer<QDialog> help_; // one help window, shown again on every Contents
     bool placementStored_ = false;
 };

@@ -11,6 +11,7 @@ namespace {
 struct Options {
     std::optional<std::filesystem::path> home;
     std::optional<unsigned long long> seed;
+    QString open; // a saved league to load at once
 };
 
 // Reads the command line; --help, --version and a bad option print their text and end the program here.
@@ -23,12 +24,16 @@ Options ParseCommandLine(const QCoreApplication& app) {
                                   QStringLiteral("DIR"));
     QCommandLineOption seedOption(
         QStringLiteral("seed"), QStringLiteral("Seed of the league's random numbers."), QStringLiteral("N"));
+    QCommandLineOption openOption(QStringLiteral("open"), QStringLiteral("Load the saved league NAME."),
+                                  QStringLiteral("NAME"));
     parser.addOption(homeOption);
     parser.addOption(seedOption);
+    parser.addOption(openOption);
     parser.process(app);
     Options options;
     if (parser.isSet(homeOption)) options.home = parser.value(homeOption).toStdString();
     if (parser.isSet(seedOption)) options.seed = parser.value(seedOption).toULongLong();
+    if (parser.isSet(openOption)) options.open = parser.value(openOption);
     return options;
 }
 
@@ -72,5 +77,6 @@ int main(int argc, char** argv) {
     auto hub = hv::StartProgram(session, host, lock);
     if (!hub) return 3;
     hub->show();
+    if (!options.open.isEmpty()) hub->OpenLeague(options.open);
     return app.exec();
 }

@@ -31,6 +31,7 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const {
     const ReportCell& cell = cells[column];
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::ToolTipRole: // the whole text where a narrow column cuts it short
         return QString::fromStdString(cell.text);
     case kSortRole:
         return cell.numeric ? QVariant(cell.sortKey) : QVariant(QString::fromStdString(cell.text).toLower());

@@ -38,6 +38,12 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
     injuries_->setChecked(league.state.ScreenInjuries);
     connect(injuries_, &QCheckBox::toggled, this, [this](bool on) { league_.state.ScreenInjuries = on; });
 
+    // A played game's line opens its box score, as a game's row of a list does.
+    connect(results_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const int key = item->data(Qt::UserRole).toInt();
+        if (key > 0 && !running_) OpenBox(key);
+    });
+
     run_.onDayStart = [this](int day) {
         auto* item = new QListWidgetItem(QStringLiteral("Day %1").arg(day), results_);
         QFont bold = item->font();
@@ -45,8 +51,12 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
         item->setFont(bold);
         results_->scrollToBottom();
     };
-    run_.onResult = [this](const std::string& line) {
-        results_->addItem(QStringLiteral("    ") + Q(line));
+    run_.onResult = [this](const std::string& line, int gameKey) {
+        auto* item = new QListWidgetItem(QStringLiteral("    ") + Q(line), results_);
+        if (gameKey > 0) {
+            item->setData(Qt::UserRole, gameKey);
+            item->setToolTip(QStringLiteral("Double-click or Enter: the box score"));
+        }
         results_->scrollToBottom();
     };
     // A run of more than a week saves the league after every week, as the Save command does.

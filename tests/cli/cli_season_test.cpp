@@ -58,6 +58,20 @@ TEST_F(CliSeason, EachListShowsItsKeyLines) {
     EXPECT_TRUE(card.Says(" (ID 1)\nItem ") && card.Says("\n\nCareer Statistics\nSeason ")) << card.out;
 }
 
+TEST_F(CliSeason, DashboardShowsTheLeagueOnOnePage) {
+    ASSERT_EQ(Run({"schedule", "Demo", "--generate", "--csv"}).status, 0);
+    ASSERT_EQ(Run({"sim", "Demo", "--day"}).status, 0);
+    const test::CliResult r = Run({"dashboard", "Demo"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("Demo - Season ", 0), 0u) << r.out.substr(0, 200);
+    for (const char* part : {"Next: Sim to the All-Star break (mnuSimGames)", "\nLatest Results\nDay  Away",
+                             "\nEast Conference\n"})
+        EXPECT_NE(r.out.find(part), std::string::npos) << part;
+    const test::CliResult csv = Run({"dashboard", "Demo", "--csv"});
+    EXPECT_NE(csv.out.find("Latest Results\nDay,Away,Pts,Home,Pts\n"), std::string::npos) << csv.out;
+    EXPECT_EQ(Run({"dashboard", "Nowhere"}).status, 1);
+}
+
 TEST_F(CliSeason, BadRequestsAreRefusedAndChangeNothing) {
     auto league = Load("Demo");
     league->state.SeasonDay = 12;

@@ -40,7 +40,7 @@ class SeasonRun : public ::testing::Test {
             League& l = played.league();
             Host& host = played.season->host;
             SimRun run;
-            run.onResult = [&played](const std::string& line) {
+            run.onResult = [&played](const std::string& line, int) {
                 if (line != "No games today.") ++played.resultLines;
             };
             played.regular = RunSimCommand(l, host, run, SimSpan::Season);
