@@ -50,15 +50,30 @@ frmSimGames::frmSimGames(League& league, Host& host, QWidget* parent)
     AddViewButton("cmdBox", QStringLiteral("&Box Score"), [this] { OpenBox(games_->SelectedKey()); });
 
     Refresh();
+    heading_->setWordWrap(true);
     resize(760, 620);
+}
+
+void frmSimGames::ShowDay() {
+    const int day = league_.state.SeasonDay;
+    QString heading = QString::fromStdString(StatusLine(league_.state));
+    if (day == Phase::AllStarDay && !Running())
+        heading +=
+            QStringLiteral(" - the All-Star break: press All-Star to play the weekend step by step, or "
+                           "Sim Week to play it at once.");
+    heading_->setText(heading);
+    const bool scheduleDay = day >= 1 && day <= kScheduleDays;
+    games_->SetTable(ScheduleTable(league_, 0, scheduleDay ? day : -1));
+    games_->resizeColumnsToContents();
+}
+
+void frmSimGames::RunMoved() {
+    ShowDay();
 }
 
 void frmSimGames::Refresh() {
     const int day = league_.state.SeasonDay;
-    heading_->setText(QString::fromStdString(StatusLine(league_.state)));
-    const bool scheduleDay = day >= 1 && day <= kScheduleDays;
-    games_->SetTable(ScheduleTable(league_, 0, scheduleDay ? day : -1));
-    games_->resizeColumnsToContents();
+    ShowDay();
     const bool regular = RegularSeasonDay(league_);
     for (const char* name : {"cmdSim", "cmdSimWeek", "cmdSimMonth", "cmdSimSeason", "cmdSimGame"})
         EnableCommand(name, regular);

@@ -17,7 +17,13 @@ class frmSimGames : public SimScreen {
     ReportView* Games() const { return games_; }
     QCheckBox* HtmlBox() const { return html_; }
 
+  protected:
+    void RunMoved() override;
+
   private:
+    // The heading and today's games as the league stands.
+    void ShowDay();
+
     ReportView* games_;
     QCheckBox* html_;
 };
