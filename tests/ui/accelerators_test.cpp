@@ -115,13 +115,19 @@ class AcceleratorsTest : public QObject {
         hub.show();
         QStringList problems = AcceleratorProblems(hub) + MenuProblems(*hub.menuBar());
         QSet<QString> opened;
-        const int days[] = {1, Phase::AllStarDay, Phase::FirstFreeAgency, Phase::TrainingCamps};
+        const int days[] = {1,
+                            Phase::AllStarDay,
+                            Phase::FirstPlayoffDay,
+                            Phase::RookieDraft,
+                            Phase::FirstFreeAgency,
+                            Phase::TrainingCamps};
         for (int day : days) {
             session.league.state.SeasonDay = static_cast<int16_t>(day);
             hub.RefreshFormStart();
             for (const auto& [name, opener] : HubScreens()) {
                 QAction* command = hub.Command(QString::fromStdString(name));
-                if (!command || !command->isEnabled()) continue;
+                // End Season runs the season's closing steps before its one-button window comes up.
+                if (!command || !command->isEnabled() || name == "mnuEndSeason") continue;
                 // Every window that comes up is looked at, then closed as Escape closes it.
                 QSet<QWidget*> seen;
                 QTimer poll;
@@ -139,7 +145,8 @@ class AcceleratorsTest : public QObject {
             }
         }
         // The screens of the off-season and the season are among those looked at.
-        for (const char* title : {"Sim Games", "Free Agency Period", "Training Camps", "Team Roster"})
+        for (const char* title :
+             {"Sim Games", "Free Agency Period", "Training Camps", "Team Roster", "Rookie Draft", "Playoffs"})
             QVERIFY2(opened.contains(QLatin1String(title)), title);
         QVERIFY2(opened.size() >= 20,
                  qPrintable(QStringList(opened.begin(), opened.end()).join(QStringLiteral(", "))));
