@@ -1,6 +1,7 @@
 // The free-agency, re-signing, training-camp and contract screens, driven as a user would and opened from
 // the hub.
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 
 #include "contract_screens.h"
@@ -40,6 +41,28 @@ class OffseasonScreensTest : public QObject {
         }
         return ospreys;
     }
+
+    // Answers, with Escape, any message box left up for a second (nothing the test expects waits that long),
+    // and keeps its text: a test that sees one fails instead of hanging.
+    struct UnexpectedBoxes {
+        QTimer timer;
+        QStringList texts;
+        QPointer<QMessageBox> box;
+        int ticks = 0;
+        UnexpectedBoxes() {
+            QObject::connect(&timer, &QTimer::timeout, [this] {
+                auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (modal != box) {
+                    box = modal;
+                    ticks = 0;
+                } else if (box && ++ticks >= 10) {
+                    texts << box->text();
+                    QTest::keyClick(box, Qt::Key_Escape);
+                }
+            });
+            timer.start(100);
+        }
+    };
 
     static void PressOnModal(Qt::Key key) {
         test::WhenModal<QDialog>([key](QDialog* d) { QTest::keyClick(d, key); });
@@ -87,6 +110,7 @@ class OffseasonScreensTest : public QObject {
     // the dialogs over it in every order leave the day where it was.
     void freeAgencyRunsOnlyFromItsSimButtons() {
         TwoWaiting();
+        UnexpectedBoxes unexpected;
         QtHost qt;
         frmFreeAgency screen(league(), qt);
         qt.SetParent(&screen);
@@ -127,6 +151,7 @@ class OffseasonScreensTest : public QObject {
         QVERIFY(!screen.isVisible());
         QTest::qWait(500);
         QCOMPARE(league().state.SeasonDay, day);
+        QVERIFY2(unexpected.texts.isEmpty(), qPrintable(unexpected.texts.join(QLatin1Char('\n'))));
     }
 
     // The last day's message comes with the progress window gone, and holds the focus.
@@ -134,19 +159,27 @@ class OffseasonScreensTest : public QObject {
         QtHost qt;
         frmFreeAgency screen(league(), qt);
         qt.SetParent(&screen);
-        screen.show();
-        bool seen = false;
+        bool seen = false, covered = false, onTop = false;
+        QString text;
         test::WhenModal<QMessageBox>([&](QMessageBox* box) {
             seen = true;
-            QCOMPARE(box->text(), QStringLiteral("Free agency is over. The training camps come next."));
+            text = box->text();
             QTest::qWait(500); // longer than the progress window's delay before it shows
             for (auto* progress : screen.findChildren<QProgressDialog*>())
-                QVERIFY(!progress->isVisible());
-            QCOMPARE(QApplication::activeModalWidget(), box);
+                covered = covered || progress->isVisible();
+            onTop = QApplication::activeModalWidget() == box;
             box->accept();
         });
-        screen.Button("cmdSimEnd")->click();
+        // Pressed inside the screen's own event loop, as the program runs it: a window left to a deferred
+        // delete would outlive the message there.
+        QTimer::singleShot(0, &screen, [&screen] {
+            screen.Button("cmdSimEnd")->click();
+            screen.accept();
+        });
+        screen.exec();
         QVERIFY(seen);
+        QCOMPARE(text, QStringLiteral("Free agency is over. The training camps come next."));
+        QVERIFY(!covered && onTop);
         QCOMPARE(league().state.SeasonDay, Phase::TrainingCamps);
     }
 
