@@ -1,11 +1,14 @@
 // The season's run on screen: Begin Season, days played and stopped, the All-Star button, a box score, the
 // playoffs to the champion, the end of the season and Past Champs.
 
+#include <QMessageBox>
+
 #include "frm_all_star.h"
 #include "frm_box_score.h"
 #include "frm_end_season.h"
 #include "frm_playoffs.h"
 #include "frm_sim_games.h"
+#include "league/lineup.h"
 #include "league/status_line.h"
 #include "league/transactions.h"
 #include "screen_test.h"
@@ -42,6 +45,34 @@ class SeasonRunScreensTest : public QObject {
 
   private slots:
     void initTestCase() { test::OpenDefaultLeague(home, session, "Screens Run", 12); }
+
+    // A human team that could not play is named before the season begins; No goes back with nothing done.
+    void beginSeasonWarnsOfAnIllegalHumanRoster() {
+        Team& team = league().team(4);
+        team.Owner = "Human";
+        std::vector<int> benched;
+        for (int id : RosterOf(league(), 4))
+            if (team.ActivePlayers > kActiveRoster - 1 && !league().player(id).IR && PlaceOnIR(league(), id))
+                benched.push_back(id);
+        QCOMPARE(int(team.ActivePlayers), kActiveRoster - 1);
+        QtHost qt;
+        QWidget parent;
+        HubContext hub{session, qt, &parent, [] {}};
+        QString asked;
+        test::WhenModal<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            QTest::keyClick(box, Qt::Key_Return); // No is the default
+        });
+        HubScreens().at("mnuBeginSeason")(hub);
+        QVERIFY2(
+            asked.startsWith(QString::fromStdString("The " + team.Name + " have 11 of exactly 12 active / ")),
+            qPrintable(asked));
+        QVERIFY(asked.contains(QStringLiteral("Begin the season anyway?")));
+        QCOMPARE(league().state.SeasonDay, int16_t(0));
+        for (int id : benched)
+            QVERIFY(ActivatePlayer(league(), id));
+        team.Owner = "Computer";
+    }
 
     void beginSeasonFromTheHub() {
         QtHost qt;
