@@ -151,6 +151,8 @@ DayResult SimDay(League& league, Host& host, SimRun& run, int day) {
             continue;
         }
         const int today = s.SeasonDay;
+        // A human team that cannot play stops the run before any game of the day, not in the middle of it.
+        if (!CheckHumanTeamsOfDay(league, host, today)) return DayResult::Stopped;
         if (run.onDayStart) run.onDayStart(today);
         for (int g = 1; g <= std::min<int>(DayOf(league, today).NumGames, kGamesPerDay); ++g) {
             if (DayOf(league, today).Games[static_cast<size_t>(g)].Played) continue;

@@ -7,6 +7,7 @@
 #include "season/award_record.h"
 #include "season/injuries.h"
 #include "season/performance_rating.h"
+#include "season/roster_checks.h"
 #include "season/roster_manager.h"
 #include "season/schedule.h"
 #include "season/season_hooks.h"
@@ -237,6 +238,7 @@ DayResult SimPlayoffDay(League& league, Host& host, SimRun& run, int day) {
     while (s.SeasonDay >= kFirstPlayoffGameDay && s.SeasonDay <= last && !host.StopRequested()) {
         const int today = s.SeasonDay;
         const ScheduleDay& games = league.schedule.at(static_cast<size_t>(today));
+        if (!CheckHumanTeamsOfDay(league, host, today)) return DayResult::Stopped;
         if (run.onDayStart) run.onDayStart(today);
         if (games.NumGames == 0 && !run.unattended && run.onResult) run.onResult("No games today.", 0);
         for (int g = 1; g <= std::min<int>(games.NumGames, kGamesPerDay); ++g) {

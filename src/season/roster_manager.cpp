@@ -185,4 +185,19 @@ bool CampCuts(League& league) {
     return all;
 }
 
+std::vector<std::string> CampCutLines(const League& league) {
+    std::vector<std::string> lines;
+    for (int team = 1; team <= kLeagueTeams; ++team) {
+        const Team& t = league.team(team);
+        if (IsHuman(t)) continue;
+        std::string cuts;
+        for (const Transaction& tr : league.tables.transactions)
+            if (tr.Team == t.Name && tr.Season == league.state.Season &&
+                tr.SeasonDay == league.state.SeasonDay && tr.Action.rfind("Cut ", 0) == 0)
+                cuts += (cuts.empty() ? "" : ", ") + tr.Action.substr(4);
+        if (!cuts.empty()) lines.push_back(t.Name + " cut " + cuts + ".");
+    }
+    return lines;
+}
+
 } // namespace hv

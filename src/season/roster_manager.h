@@ -3,6 +3,9 @@
 // free-agent pickups, the playoff roster step and the computer camp cuts.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "league/league.h"
 
 namespace hv {
@@ -33,5 +36,8 @@ void PreparePlayoffRosters(League& league);
 
 // Every computer team through the manager, in team order; false when one of them could not be filled.
 bool CampCuts(League& league);
+// What the camp cuts of today did, one line per computer team that cut players, in team order: "Hawks cut
+// PF Joe Smith, C Bob Jones."; empty when none cut anyone.
+std::vector<std::string> CampCutLines(const League& league);
 
 } // namespace hv

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "league/league_options.h"
 #include "league/status_line.h"
 #include "personnel/development.h"
 #include "personnel/resign.h"
@@ -93,13 +94,25 @@ std::unique_ptr<TableScreen> MakeResignScreen(League& league, Host& host, QWidge
         QStringLiteral("Each player asks for the yearly amounts shown. Re-sign him on them, or "
                        "release him to free agency."));
     TableScreen* s = screen.get();
+    // Both answers are final, so each asks first; No is the default.
     for (bool accept : {true, false})
         screen
             ->AddButton(accept ? QStringLiteral("&Re-sign") : QStringLiteral("Re&lease"),
                         [&league, &host, s, teams, accept] {
                             const int id = s->SelectedKey();
-                            if (id == 0) return;
+                            if (id == 0) {
+                                host.ShowMessage("Select a player first.", "Re-signing",
+                                                 MessageIcon::Information);
+                                return;
+                            }
                             const int team = teams.at(static_cast<size_t>(s->Choice()));
+                            const Player& p = league.player(id);
+                            const std::string question =
+                                accept ? "Re-sign " + p.Name + " on his demand, " +
+                                             SalaryCapText(p.ResignDemand[0]) + " in the first year?"
+                                       : "Release " + p.Name + " to free agency? The " +
+                                             league.team(team).Name + " lose their Bird rights to him.";
+                            if (!host.AskYesNo(question, "Re-signing")) return;
                             if (UserResign(league, team, id, accept, host)) s->Refresh();
                         })
             ->setObjectName(accept ? QStringLiteral("cmdResign") : QStringLiteral("cmdRelease"));
@@ -117,7 +130,7 @@ std::unique_ptr<TableScreen> MakeTrainingCampsScreen(League& league, Host& host,
     TableScreen* s = screen.get();
     // The camps run once, after the cuts: each button enables the next step.
     auto steps = std::make_shared<std::array<QPushButton*, 2>>();
-    (*steps)[0] = screen->AddButton(QStringLiteral("&Cut Players"), [&league, &host, s, before, steps] {
+    (*steps)[0] = screen->AddButton(QStringLiteral("C&ut Players"), [&league, &host, s, before, steps] {
         host.SetBusy(true);
         host.SetProgress("Processing CPU Cuts...", 0, 1);
         CampCuts(league);
@@ -128,6 +141,12 @@ std::unique_ptr<TableScreen> MakeTrainingCampsScreen(League& league, Host& host,
         (*steps)[1]->setEnabled(true);
         s->SetHeading(QStringLiteral("The computer teams have made their cuts. Run the camps next."));
         s->Refresh();
+        const std::vector<std::string> cuts = CampCutLines(league);
+        std::string text =
+            cuts.empty() ? "No computer team had to cut a player." : "The computer teams' cuts:";
+        for (const std::string& line : cuts)
+            text += "\n" + line;
+        host.ShowMessage(text, "Cut Players", MessageIcon::Information);
     });
     (*steps)[1] = screen->AddButton(QStringLiteral("&Run Camps"), [&league, &host, s, steps] {
         host.SetBusy(true);

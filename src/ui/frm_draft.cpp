@@ -89,7 +89,14 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
         {"cmdEndRound", "End &Round",
          [this] { Run([this] { AutoDraft(league_, host_, DraftUntil::EndOfRound); }); }},
         {"cmdEndDraft", "&End Draft",
-         [this] { Run([this] { AutoDraft(league_, host_, DraftUntil::End); }); }},
+         [this] {
+             // Every pick left is the computer's, the human teams' too: asked first, No the default.
+             if (!host_.AskYesNo("End the draft now? The computer makes every pick that is left, your own "
+                                 "teams' picks too (from their draft lists).",
+                                 "End Draft"))
+                 return;
+             Run([this] { AutoDraft(league_, host_, DraftUntil::End); });
+         }},
     };
     auto* buttons = new QHBoxLayout;
     for (const Action& a : actions) {
@@ -133,8 +140,10 @@ QWidget* frmDraft::ListPanel() {
     list_ = NewReportView("lstDraftList", panel);
     list_->setMinimumWidth(260);
 
-    const std::pair<const char*, const char*> buttons[] = {
-        {"cmdListAdd", "A&dd"}, {"cmdListUp", "&Up"}, {"cmdListDown", "Do&wn"}, {"cmdListRemove", "Re&move"}};
+    const std::pair<const char*, const char*> buttons[] = {{"cmdListAdd", "A&dd to List"},
+                                                           {"cmdListUp", "&Up"},
+                                                           {"cmdListDown", "Do&wn"},
+                                                           {"cmdListRemove", "Re&move"}};
     auto* row = new QHBoxLayout;
     for (const auto& [name, caption] : buttons) {
         auto* button = new QPushButton(QLatin1String(caption), panel);

@@ -27,9 +27,13 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// No button of this screen is a default button: Enter in a list or a box, or a key left over from a closed
+// dialog, never presses one, least of all one that runs days.
 QPushButton* MakeButton(const char* caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(QLatin1String(caption), parent);
     button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
     return button;
 }
 
@@ -84,6 +88,8 @@ frmFreeAgency::frmFreeAgency(League& league, Host& host, QWidget* parent)
             auto* edit = new QLineEdit(group);
             edit->setObjectName(QStringLiteral("txtYear%1").arg(y + 1));
             edit->setEnabled(y == 0);
+            // Enter in an amount places the bid, as Make Bid does.
+            connect(edit, &QLineEdit::returnPressed, this, [this] { OnBid(); });
             auto* label = new QLabel(QStringLiteral("Year &%1:").arg(y + 1), group);
             label->setBuddy(edit);
             grid->addWidget(label, y % 4, (y / 4) * 2);
@@ -141,7 +147,9 @@ frmFreeAgency::frmFreeAgency(League& league, Host& host, QWidget* parent)
     buttons->addWidget(simEnd);
     buttons->addStretch();
     QPushButton* close = MakeButton("&Close", "cmdClose", this);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(close, &QPushButton::clicked, this, [this] {
+        if (!running_) accept();
+    });
     buttons->addWidget(close);
 
     auto* top = new QHBoxLayout;
@@ -207,10 +215,11 @@ void frmFreeAgency::Refresh() {
     }
     const bool bidding = FreeAgencyDayToRun(league_.state);
     for (QPushButton* b : bidButtons_)
-        b->setEnabled(bidding && id != 0);
+        b->setEnabled(!running_ && bidding && id != 0);
     for (QPushButton* b : simButtons_)
-        b->setEnabled(open);
-    Button("cmdResign")->setEnabled(!PlayersAwaitingResign(league_).empty());
+        b->setEnabled(!running_ && open);
+    Button("cmdResign")->setEnabled(!running_ && !PlayersAwaitingResign(league_).empty());
+    Button("cmdClose")->setEnabled(!running_);
 }
 
 void frmFreeAgency::FillAmounts(int32_t amount) {
@@ -220,7 +229,7 @@ void frmFreeAgency::FillAmounts(int32_t amount) {
 
 void frmFreeAgency::OnBid() {
     const int id = SelectedPlayer();
-    if (id == 0) return;
+    if (id == 0 || running_ || !FreeAgencyDayToRun(league_.state)) return;
     std::vector<int32_t> amounts;
     for (int y = 0; y < years_->value(); ++y) {
         const std::string text = amounts_[static_cast<size_t>(y)]->text().toStdString();
@@ -241,15 +250,19 @@ void frmFreeAgency::OnWithdraw() {
         Refresh();
 }
 
-void frmFreeAgency::OnResign() {
-    if (auto screen = MakeResignScreen(league_, host_, this)) screen->exec();
+bool frmFreeAgency::OnResign() {
+    if (running_) return false;
+    bool closed = false;
+    if (auto screen = MakeResignScreen(league_, host_, this)) closed = screen->exec() == QDialog::Accepted;
     Refresh();
+    return closed;
 }
 
 bool frmFreeAgency::ReadyToOpen() {
     if (league_.state.SeasonDay != Phase::FirstFreeAgency || PlayersAwaitingResign(league_).empty())
         return true;
-    OnResign();
+    // Escape on the re-signing screen goes back to this screen: no day runs.
+    if (!OnResign()) return false;
     const size_t waiting = PlayersAwaitingResign(league_).size();
     if (waiting == 0) return true;
     return host_.AskYesNo(std::to_string(waiting) + (waiting == 1 ? " player has" : " players have") +
@@ -258,9 +271,9 @@ bool frmFreeAgency::ReadyToOpen() {
 }
 
 void frmFreeAgency::Simulate(bool toEnd) {
-    if (!ReadyToOpen()) return;
-    for (QPushButton* b : simButtons_)
-        b->setEnabled(false);
+    if (running_ || !FreeAgencyOpen(league_.state) || !ReadyToOpen()) return;
+    running_ = true;
+    Refresh(); // every command is disabled while the days run
     host_.ClearStop();
     host_.SetBusy(true);
     // A step is a day or the end; the period never needs more than its seven days.
@@ -270,11 +283,22 @@ void frmFreeAgency::Simulate(bool toEnd) {
         if (!toEnd) break;
     }
     host_.SetBusy(false);
+    // The progress window goes before any message, so that it never sits over one holding the focus.
     EndProgress(host_);
+    running_ = false;
     Refresh();
     if (!FreeAgencyOpen(league_.state))
         host_.ShowMessage("Free agency is over. The training camps come next.", kTitle,
                           MessageIcon::Information);
+}
+
+void frmFreeAgency::reject() {
+    // Escape or the window's close box while days run stops the run before its next day; the screen stays.
+    if (running_) {
+        host_.RequestStop();
+        return;
+    }
+    QDialog::reject();
 }
 
 } // namespace hv

@@ -1,6 +1,8 @@
 // The Free Agency Period screen: the day, the free agents with their asking salaries, the bids the selected
 // one holds, the signings so far, a human team's bid entry (checked as the bid command checks it) and the
 // commands Sim Day and Sim to End. Players of human teams still waiting to re-sign are settled first.
+// Days run only from Sim Day and Sim to End: no button is a default button, and closing the screen or a
+// dialog over it never runs one.
 #pragma once
 
 #include <QComboBox>
@@ -39,12 +41,19 @@ class frmFreeAgency : public QDialog {
     QLineEdit* AmountBox(int year) const { return amounts_.at(static_cast<size_t>(year - 1)); }
     QPushButton* Button(const char* name) const;
 
+    // True while Sim Day or Sim to End runs.
+    bool Running() const { return running_; }
+
+  protected:
+    void reject() override;
+
   private:
     int BiddingTeam() const;
     void FillAmounts(int32_t amount);
     void OnBid();
     void OnWithdraw();
-    void OnResign();
+    // Opens the re-signing screen; true when the user closed it with Close (not Escape).
+    bool OnResign();
     // False when the user would rather settle the waiting re-signings first.
     bool ReadyToOpen();
     void Simulate(bool toEnd);
@@ -63,6 +72,7 @@ class frmFreeAgency : public QDialog {
     std::array<QLineEdit*, 7> amounts_{};
     QList<QPushButton*> bidButtons_;
     QList<QPushButton*> simButtons_;
+    bool running_ = false;
 };
 
 } // namespace hv

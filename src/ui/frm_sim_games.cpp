@@ -61,18 +61,33 @@ frmSimGames::frmSimGames(League& league, Host& host, QWidget* parent)
     AddViewButton("cmdBox", QStringLiteral("&Box Score"), [this] { OpenBox(games_->SelectedKey()); });
 
     Refresh();
+    heading_->setWordWrap(true);
     resize(760, 620);
+}
+
+void frmSimGames::ShowHeading() {
+    QString heading = QString::fromStdString(StatusLine(league_.state));
+    if (league_.state.SeasonDay == Phase::AllStarDay && !Running())
+        heading +=
+            QStringLiteral(" - the All-Star break: press All-Star to play the weekend step by step, or "
+                           "Sim Week to play it at once.");
+    heading_->setText(heading);
+}
+
+void frmSimGames::RunMoved() {
+    // The heading and the day's games follow the league's day as a run goes on.
+    ShowHeading();
+    const int day = league_.state.SeasonDay;
+    {
+        QSignalBlocker quiet(day_);
+        day_->setValue(day >= 1 && day <= kScheduleDays ? day : 1);
+    }
+    ShowDay();
 }
 
 void frmSimGames::Refresh() {
     const int day = league_.state.SeasonDay;
-    heading_->setText(QString::fromStdString(StatusLine(league_.state)));
-    const bool scheduleDay = day >= 1 && day <= kScheduleDays;
-    {
-        QSignalBlocker quiet(day_);
-        day_->setValue(scheduleDay ? day : 1);
-    }
-    ShowDay();
+    RunMoved();
     const bool regular = RegularSeasonDay(league_);
     for (const char* name : {"cmdSim", "cmdSimWeek", "cmdSimMonth", "cmdSimSeason", "cmdSimGame"})
         EnableCommand(name, regular);

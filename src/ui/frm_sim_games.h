@@ -20,7 +20,12 @@ class frmSimGames : public SimScreen {
     QCheckBox* HtmlBox() const { return html_; }
     QSpinBox* DayChooser() const { return day_; }
 
+  protected:
+    void RunMoved() override;
+
   private:
+    // The league's day and what to press on it.
+    void ShowHeading();
     // Lists the games of the day chosen.
     void ShowDay();
 

@@ -295,7 +295,10 @@ void frmStart::closeEvent(QCloseEvent* event) {
 }
 
 void frmStart::OnNewGame() {
-    if (!host_.AskYesNo(
+    // Only an open league with changes since it was saved has anything to lose.
+    const League& league = session_.league;
+    if (league.leagueOpen && HasUnsavedChanges(league) &&
+        !host_.AskYesNo(
             "Starting a new game will end the current game without saving. Would you like to continue?", {}))
         return;
     // The new-league screen answers this signal; until a build has one, say so instead of doing nothing.

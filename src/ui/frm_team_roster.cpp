@@ -14,6 +14,7 @@
 #include "league/transactions.h"
 #include "reports/player_search.h"
 #include "reports/roster_report.h"
+#include "season/roster_checks.h"
 #include "season/user_moves.h"
 #include "table_screen.h"
 
@@ -62,11 +63,14 @@ frmTeamRoster::frmTeamRoster(League& league, Host& host, QWidget* parent)
     teamLabel->setBuddy(teams_);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lblSummary"));
+    counts_ = new QLabel(this);
+    counts_->setObjectName(QStringLiteral("lblCounts"));
     auto* top = new QHBoxLayout;
     top->addWidget(teamLabel);
     top->addWidget(teams_);
     top->addSpacing(12);
     top->addWidget(summary_, 1);
+    top->addWidget(counts_);
 
     roster_ = new ReportView(this);
     roster_->setObjectName(QStringLiteral("lstRoster"));
@@ -181,6 +185,17 @@ bool frmTeamRoster::ChooseTeam(int team) {
 void frmTeamRoster::Reload() {
     ReportTable table = TeamRosterTable(league_, team_);
     summary_->setText(Q(table.title));
+    // The counts against the limits, in red while the team could not play a game.
+    const bool legal = RosterCountsLegal(league_, team_);
+    counts_->setText(Q(RosterCounts(league_, team_)));
+    counts_->setStyleSheet(legal ? QString() : QStringLiteral("color: #c00000; font-weight: bold;"));
+    counts_->setToolTip(
+        legal ? QString()
+              : QStringLiteral("A team plays with exactly %1 active players and keeps at most %2 "
+                               "on its roster: place players on injured reserve, activate, "
+                               "sign or cut them.")
+                    .arg(kActiveRoster)
+                    .arg(kMaxRoster));
     roster_->SetTable(std::move(table));
     LoadLineup();
     UpdateButtons();

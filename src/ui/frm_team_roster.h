@@ -27,6 +27,8 @@ class frmTeamRoster : public QDialog {
     // Shows another team (1 to 29) after asking about an unsaved line-up; false when the user stays.
     bool ChooseTeam(int team);
     ReportView* Roster() const { return roster_; }
+    // "13 of exactly 12 active / 15 of at most 15 on the roster", red while out of bounds.
+    QLabel* Counts() const { return counts_; }
     QComboBox* TeamChoice() const { return teams_; }
     QComboBox* DepthBox(int position, int row) const { return depth_.at(position - 1).at(row - 1); }
     QComboBox* KeyBox(int k) const { return keys_.at(k - 1); }
@@ -67,6 +69,7 @@ class frmTeamRoster : public QDialog {
     LineupChoice shown_;
     QComboBox* teams_;
     QLabel* summary_;
+    QLabel* counts_; // active and roster counts against the limits
     ReportView* roster_;
     std::array<std::array<QComboBox*, 3>, 5> depth_{};
     std::array<QComboBox*, 3> keys_{};

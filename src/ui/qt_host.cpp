@@ -14,6 +14,7 @@ QString Q(const std::string& s) {
 } // namespace
 
 void QtHost::ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) {
+    EndProgress();
     // Every message box carries an icon: a message that names none is information.
     QMessageBox::Icon qtIcon = QMessageBox::Information;
     switch (icon) {
@@ -37,6 +38,7 @@ void QtHost::ShowMessage(const std::string& text, const std::string& title, Mess
 }
 
 bool QtHost::AskYesNo(const std::string& text, const std::string& title) {
+    EndProgress();
     QMessageBox box(QMessageBox::Question, title.empty() ? QStringLiteral("Hoopvale") : Q(title), Q(text),
                     QMessageBox::Yes | QMessageBox::No, parent_);
     // The safe answer is the default: Enter never deletes, replaces or discards anything.
@@ -46,6 +48,7 @@ bool QtHost::AskYesNo(const std::string& text, const std::string& title) {
 }
 
 Answer QtHost::AskYesNoCancel(const std::string& text, const std::string& title) {
+    EndProgress();
     QMessageBox box(QMessageBox::Question, title.empty() ? QStringLiteral("Hoopvale") : Q(title), Q(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent_);
     // Saving loses nothing, so it is the default; Escape cancels.
@@ -76,7 +79,14 @@ void QtHost::SetProgress(const std::string& caption, int value, int maximum) {
 }
 
 void QtHost::EndProgress() {
-    if (progress_) progress_->deleteLater();
+    // Hidden at once, its show timer stopped: a deferred delete waits for the outer event loop, and a message
+    // box's own loop would otherwise let that timer bring the dialog up over the message.
+    if (progress_) {
+        progress_->disconnect();
+        progress_->reset();
+        progress_->hide();
+        progress_->deleteLater();
+    }
     progress_ = nullptr;
 }
 

@@ -24,7 +24,8 @@ class QtHost : public Host, public TradeOfferPresenter {
     // The trade offer screen, modal over the current window.
     bool PresentTradeOffer(const League& league, const TradeProposal& offer) override;
 
-    // Closes the progress dialog of the finished operation.
+    // Closes the progress dialog of the finished operation. A message or a question closes it first too, so
+    // that no progress window ever sits over a message box; the next progress opens a new one.
     void EndProgress();
     void SetParent(QWidget* parent) { parent_ = parent; }
 

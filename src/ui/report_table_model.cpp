@@ -31,12 +31,11 @@ QVariant ReportTableModel::data(const QModelIndex& index, int role) const {
     const ReportCell& cell = cells[column];
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: // the whole text where a narrow column cuts it short
         return QString::fromStdString(cell.text);
     case kSortRole:
         return cell.numeric ? QVariant(cell.sortKey) : QVariant(QString::fromStdString(cell.text).toLower());
-    case Qt::ToolTipRole:
-        return cell.tip.empty() ? QVariant() : QVariant(QString::fromStdString(cell.tip));
+    case Qt::ToolTipRole: // the cell's own tip, else the whole text where a narrow column cuts it short
+        return QString::fromStdString(cell.tip.empty() ? cell.text : cell.tip);
     case Qt::FontRole:
         if (table_.IsHighlighted(row)) {
             QFont bold;

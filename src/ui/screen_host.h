@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QProgressBar>
+#include <functional>
 
 #include "platform/host.h"
 
@@ -14,6 +15,8 @@ class ScreenHost : public Host {
   public:
     explicit ScreenHost(Host& host) : host_(host) {}
     void SetProgressBar(QProgressBar* bar) { bar_ = bar; }
+    // Told after every progress step, so that a screen's headings follow the run.
+    void SetOnProgress(std::function<void()> told) { onProgress_ = std::move(told); }
 
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
         host_.ShowMessage(text, title, icon);
@@ -26,6 +29,7 @@ class ScreenHost : public Host {
         bar_->setMaximum(maximum);
         bar_->setValue(value);
         bar_->setFormat(QString::fromStdString(caption) + QStringLiteral("  (%p%)"));
+        if (onProgress_) onProgress_();
     }
     void SetBusy(bool busy) override { host_.SetBusy(busy); }
     void PumpEvents() override { QCoreApplication::processEvents(); }
@@ -33,6 +37,7 @@ class ScreenHost : public Host {
   private:
     Host& host_;
     QPointer<QProgressBar> bar_;
+    std::function<void()> onProgress_;
 };
 
 } // namespace hv

@@ -3,6 +3,7 @@
 #include "frm_end_season.h"
 #include "frm_playoffs.h"
 #include "frm_sim_games.h"
+#include "league/transactions.h"
 #include "reports/playoff_tables.h"
 #include "season/begin_season.h"
 #include "season/roster_checks.h"
@@ -11,6 +12,14 @@
 namespace hv {
 
 void OpenBeginSeason(HubContext& hub) {
+    // A human team that could not play its first game is told now, while there is time to put it right.
+    if (const std::string illegal = IllegalHumanRosters(hub.session.league);
+        !illegal.empty() &&
+        !hub.host.AskYesNo(illegal + "\nA team plays with exactly " + std::to_string(kActiveRoster) +
+                               " active players and keeps at most " + std::to_string(kMaxRoster) +
+                               ". Begin the season anyway? (No goes back; Team Roster puts it right.)",
+                           "Begin Season"))
+        return;
     BeginSeason(hub.session.league, hub.host);
     hub.host.EndProgress();
     hub.refreshHub();

@@ -1,7 +1,9 @@
 #include "sim_screen.h"
 
 #include "frm_box_score.h"
+#include "frm_team_roster.h"
 #include "league/saved_games.h"
+#include "season/roster_checks.h"
 
 namespace hv {
 
@@ -31,6 +33,7 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
     progress_->setTextVisible(true);
     progress_->hide();
     runHost_.SetProgressBar(progress_);
+    runHost_.SetOnProgress([this] { RunMoved(); });
 
     injuries_ = new QCheckBox(QStringLiteral("&Injuries"), this);
     injuries_->setObjectName(QStringLiteral("chkInjuries"));
@@ -45,6 +48,7 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
     });
 
     run_.onDayStart = [this](int day) {
+        RunMoved();
         auto* item = new QListWidgetItem(QStringLiteral("Day %1").arg(day), results_);
         QFont bold = item->font();
         bold.setBold(true);
@@ -52,6 +56,7 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
         results_->scrollToBottom();
     };
     run_.onResult = [this](const std::string& line, int gameKey) {
+        RunMoved();
         auto* item = new QListWidgetItem(QStringLiteral("    ") + Q(line), results_);
         if (gameKey > 0) {
             item->setData(Qt::UserRole, gameKey);
@@ -155,6 +160,13 @@ void SimScreen::Run(const std::function<SimReport()>& action) {
     if (report.outcome == SimOutcome::AllStarBreak)
         host_.ShowMessage(kAllStarBreakNotice, "All-Star Break", MessageIcon::Information);
     Refresh();
+    // A run that a human team's roster stopped offers the screen that puts it right.
+    if (report.outcome == SimOutcome::Stopped && !IllegalHumanRosters(league_).empty() &&
+        host_.AskYesNo("Open Team Roster now to put the roster right?", "Roster Error")) {
+        frmTeamRoster roster(league_, host_, this);
+        roster.exec();
+        Refresh();
+    }
 }
 
 void SimScreen::OpenBox(int key) {

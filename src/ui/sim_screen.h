@@ -47,6 +47,9 @@ class SimScreen : public QDialog {
     void Run(const std::function<SimReport()>& action);
     // Opens the box score of the game with key day x 100 + game.
     void OpenBox(int key);
+    // Told when a run begins a day's games and after each game: a screen keeps its headings and lists with
+    // the run.
+    virtual void RunMoved() {}
     // Enables a command unless a run goes on.
     void EnableCommand(const char* name, bool on);
 

@@ -25,6 +25,8 @@ TableScreen::TableScreen(const QString& title, Builder builder, QWidget* parent)
     buttons_->addStretch();
     auto* close = new QPushButton(QStringLiteral("&Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
+    // Enter on a row opens what the row names; it never presses a button of the screen.
+    close->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     buttons_->addWidget(close);
 
@@ -82,6 +84,7 @@ QComboBox* TableScreen::AddFilter(const QString& label, const QStringList& items
 
 QPushButton* TableScreen::AddButton(const QString& text, std::function<void()> action) {
     auto* button = new QPushButton(text, this);
+    button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [action] { action(); });
     buttons_->insertWidget(buttons_->count() - 2, button);
     return button;

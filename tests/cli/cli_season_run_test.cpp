@@ -89,5 +89,32 @@ TEST_F(CliSeasonRun, ANewLeagueReachesItsChampionAndTheRookieDraft) {
     EXPECT_EQ(Run({"champions", "Run", "--csv"}).out.rfind("Season,Champion,Runner-Up,Final\n2003,", 0), 0u);
 }
 
+// A human team with 13 active players: sim refuses before its day's first game, names the limit and the fix,
+// and exits 1 with nothing of that day played.
+TEST_F(CliSeasonRun, SimRefusesAnIllegalHumanRosterBeforeTheDay) {
+    Step({"control", "Run", "--human", "Ospreys"}, Phase::CreationDraft);
+    Step({"draft", "Run", "--auto"}, Phase::BeforeSeason);
+    Step({"begin-season", "Run"}, 1);
+    int freeAgent = 0;
+    {
+        const auto league = Load("Run");
+        for (int id = 1; id <= kLastLeaguePlayer && freeAgent == 0; ++id)
+            if (league->player(id).Team == "FA") freeAgent = id;
+        ASSERT_EQ(league->team(league->FindTeam("Ospreys")).ActivePlayers, 12);
+    }
+    ASSERT_NE(freeAgent, 0);
+    Step({"sign", "Run", "Ospreys", std::to_string(freeAgent)}, 1);
+    const test::CliResult r = Run({"sim", "Run", "--week"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_TRUE(
+        r.Says("Roster Error: Ospreys have too many players. They have 13 active players; a team dresses "
+               "exactly 12. Place players on injured reserve or release them on Team Roster."))
+        << r.err;
+    const auto league = Load("Run");
+    const ScheduleDay& day = league->schedule[static_cast<size_t>(league->state.SeasonDay)];
+    for (int g = 1; g <= day.NumGames; ++g)
+        EXPECT_FALSE(day.Games[static_cast<size_t>(g)].Played) << "game " << g;
+}
+
 } // namespace
 } // namespace hv

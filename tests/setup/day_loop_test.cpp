@@ -101,7 +101,9 @@ TEST_F(DayLoop, APlayoffGamePlayedAloneCountsInItsSeries) {
     EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(122)), std::make_pair(122, 1));
 }
 
-TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
+// A human team that cannot play stops the run before the first game of its day: nothing of the day is played,
+// whichever of the day's games is its own.
+TEST_F(DayLoop, AHumanRosterErrorStopsBeforeAnyGameOfTheDay) {
     const int day = 3;
     league().state.SeasonDay = day;
     ASSERT_GE(Day(day).NumGames, 4);
@@ -116,17 +118,40 @@ TEST_F(DayLoop, AHumanRosterErrorStopsTheDayAndKeepsItsEarlierResults) {
             if (id != 0 && !league().player(id).IR && PlaceOnIR(league(), id)) stashed.push_back(id);
         }
     ASSERT_EQ(team.ActivePlayers, kActiveRoster - 1);
+    const auto transactions = league().tables.transactions.size();
 
     EXPECT_EQ(Sim(SimSpan::Week).outcome, SimOutcome::Stopped);
-    EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(day)),
-              std::make_pair(day, 2)); // games 1, 2
-    EXPECT_EQ(host().LastMessage(), team.Name + " don't have enough players.");
+    EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(day)), std::make_pair(day, 0));
+    EXPECT_EQ(league().tables.transactions.size(), transactions);
+    EXPECT_EQ(host().LastMessage(), team.Name +
+                                        " don't have enough players. They have 11 active players; a team "
+                                        "dresses exactly 12. Activate players from injured reserve or "
+                                        "sign free agents on Team Roster.");
 
-    // Put right, the next run carries on with the game that stopped.
+    // Put right, the next run plays the whole day.
     ASSERT_TRUE(ActivatePlayer(league(), stashed.back()));
     EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Done);
     EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(day)),
               std::make_pair(day + 1, int(Day(day).NumGames)));
+}
+
+// A human team that does not play today does not stop the day; its own day stops the run.
+TEST_F(DayLoop, AHumanTeamWithoutAGameTodayDoesNotStopTheDay) {
+    const int day = 3;
+    league().state.SeasonDay = day;
+    int idle = 0;
+    for (int t = 1; t <= kLeagueTeams && idle == 0; ++t) {
+        bool plays = false;
+        for (int g = 1; g <= Day(day).NumGames; ++g)
+            plays = plays || league().FindTeam(Day(day).Games[size_t(g)].HomeTeam) == t ||
+                    league().FindTeam(Day(day).Games[size_t(g)].AwayTeam) == t;
+        if (!plays) idle = t;
+    }
+    ASSERT_NE(idle, 0);
+    league().team(idle).Owner = "Human";
+    league().team(idle).keyplayer1 = 0;
+    EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Done) << host().LastMessage();
+    EXPECT_EQ(PlayedOn(day), int(Day(day).NumGames));
 }
 
 TEST_F(DayLoop, ALongRunSavesWeeklyAndAFailedSaveStopsIt) {

@@ -93,6 +93,12 @@ class DraftScreensTest : public QObject {
         QVERIFY(session->league.team(2).DraftList.empty()); // the drafted player goes with the change
         screen.PositionList()->setCurrentIndex(5);
         QCOMPARE(screen.ProspectList()->model()->index(0, 2).data().toString(), QStringLiteral("PG"));
+        // End Draft asks first: No leaves the user's picks his own.
+        const int onClock = TeamOnClock(session->league);
+        host.answers = {false};
+        screen.Button("cmdEndDraft")->click();
+        QCOMPARE(host.questions.back().rfind("End the draft now?", 0), size_t(0));
+        QCOMPARE(TeamOnClock(session->league), onClock);
         screen.Button("cmdEndDraft")->click();
         QCOMPARE(QString::fromStdString(host.LastMessage()), QStringLiteral("The draft is over."));
         QCOMPARE(session->league.state.SeasonDay, Phase::BeforeSeason);
@@ -130,7 +136,12 @@ void DraftScreensTest::hubRunsBothDraftsAndItsLists() {
     // The draft screen run to its end.
     auto endDraft = [&closeDraft] {
         test::WhenModal<frmDraft>([&](frmDraft* draft) {
-            closeDraft();
+            // End Draft asks first; Yes runs it.
+            test::WhenModal<QMessageBox>([&](QMessageBox* question) {
+                QCOMPARE(question->windowTitle(), QStringLiteral("End Draft"));
+                closeDraft();
+                question->button(QMessageBox::Yes)->click();
+            });
             draft->Button("cmdEndDraft")->click();
             draft->accept();
         });

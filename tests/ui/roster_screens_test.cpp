@@ -44,11 +44,32 @@ class RosterScreensTest : public QObject {
         host = ScriptedHost();
     }
 
+    // Over the limit the counts turn red, and back when put right.
+    void teamRosterShowsTheCountsAgainstTheLimits() {
+        League& league = rl->league;
+        const int extra = rl->Add(1, 2, 45);
+        frmTeamRoster screen(league, host);
+        screen.show();
+        QCOMPARE(screen.Counts()->text(),
+                 QStringLiteral("13 of exactly 12 active / 14 of at most 15 on the roster"));
+        QVERIFY(screen.Counts()->styleSheet().contains(QStringLiteral("color")));
+        test::Screenshot(screen, QStringLiteral("team_roster_over"));
+        screen.Roster()->SelectKey(extra);
+        screen.ReserveButton()->click();
+        QCOMPARE(screen.Counts()->text(),
+                 QStringLiteral("12 of exactly 12 active / 14 of at most 15 on the roster"));
+        QVERIFY(!screen.Counts()->styleSheet().contains(QStringLiteral("color")));
+    }
+
     void teamRosterSavesAHumanTeamsLineupAndMakesTheMoves() {
         League& league = rl->league;
         frmTeamRoster screen(league, host);
         screen.show();
         QCOMPARE(screen.TeamShown(), 1); // the user's team
+        // 12 active and the one on injured reserve: within the limits, in no warning colour.
+        QCOMPARE(screen.Counts()->text(),
+                 QStringLiteral("12 of exactly 12 active / 13 of at most 15 on the roster"));
+        QVERIFY(!screen.Counts()->styleSheet().contains(QStringLiteral("color")));
         QVERIFY(!screen.LineupChanged());
         test::Screenshot(screen, QStringLiteral("team_roster"));
         Choose(screen.DepthBox(2, 3), 1); // the first centre backs up the forwards too

@@ -1,11 +1,16 @@
 // The season's run on screen: Begin Season, days played and stopped, the All-Star button, a box score, the
 // playoffs to the champion, the end of the season and Past Champs.
 
+#include <QMessageBox>
+
 #include "frm_all_star.h"
 #include "frm_box_score.h"
 #include "frm_end_season.h"
 #include "frm_playoffs.h"
 #include "frm_sim_games.h"
+#include "league/lineup.h"
+#include "league/status_line.h"
+#include "league/transactions.h"
 #include "screen_test.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
@@ -41,6 +46,34 @@ class SeasonRunScreensTest : public QObject {
   private slots:
     void initTestCase() { test::OpenDefaultLeague(home, session, "Screens Run", 12); }
 
+    // A human team that could not play is named before the season begins; No goes back with nothing done.
+    void beginSeasonWarnsOfAnIllegalHumanRoster() {
+        Team& team = league().team(4);
+        team.Owner = "Human";
+        std::vector<int> benched;
+        for (int id : RosterOf(league(), 4))
+            if (team.ActivePlayers > kActiveRoster - 1 && !league().player(id).IR && PlaceOnIR(league(), id))
+                benched.push_back(id);
+        QCOMPARE(int(team.ActivePlayers), kActiveRoster - 1);
+        QtHost qt;
+        QWidget parent;
+        HubContext hub{session, qt, &parent, [] {}};
+        QString asked;
+        test::WhenModal<QMessageBox>([&](QMessageBox* box) {
+            asked = box->text();
+            QTest::keyClick(box, Qt::Key_Return); // No is the default
+        });
+        HubScreens().at("mnuBeginSeason")(hub);
+        QVERIFY2(
+            asked.startsWith(QString::fromStdString("The " + team.Name + " have 11 of exactly 12 active / ")),
+            qPrintable(asked));
+        QVERIFY(asked.contains(QStringLiteral("Begin the season anyway?")));
+        QCOMPARE(league().state.SeasonDay, int16_t(0));
+        for (int id : benched)
+            QVERIFY(ActivatePlayer(league(), id));
+        team.Owner = "Computer";
+    }
+
     void beginSeasonFromTheHub() {
         QtHost qt;
         QWidget parent;
@@ -65,6 +98,10 @@ class SeasonRunScreensTest : public QObject {
         DuringRun(screen, 30, [&] {
             looked = true;
             QVERIFY(!screen.Button("cmdSimWeek")->isEnabled() && screen.Progress()->isVisible());
+            // The heading and today's games follow the run.
+            QCOMPARE(screen.Heading()->text(), QString::fromStdString(StatusLine(league().state)));
+            QCOMPARE(screen.Games()->model()->rowCount(),
+                     int(league().schedule[size_t(league().state.SeasonDay)].NumGames));
             test::Screenshot(screen, QStringLiteral("sim_games_during_run"));
             screen.Button("cmdStop")->click();
         });
@@ -102,6 +139,38 @@ class SeasonRunScreensTest : public QObject {
         QVERIFY(seen);
         QCOMPARE(league().state.SeasonDay, int16_t(Phase::AllStarDay + 1));
         QVERIFY(league().tables.archive.back().Awards[1].PlayerID != 0); // the All-Star Game's MVP
+    }
+
+    // A human team that cannot play stops Sim before any game of its day, says what to do and offers Team
+    // Roster.
+    void aHumanRosterThatCannotPlayStopsBeforeTheDay() {
+        const int day = league().state.SeasonDay;
+        const ScheduleDay& today = league().schedule[size_t(day)];
+        QVERIFY(today.NumGames >= 2 && PlayedOn(day) == 0);
+        const int human = league().FindTeam(today.Games[size_t(today.NumGames)].HomeTeam); // its last game
+        Team& team = league().team(human);
+        team.Owner = "Human";
+        const int benched = team.C1;
+        QVERIFY(PlaceOnIR(league(), benched));
+        frmSimGames screen(league(), host);
+        screen.show();
+        host.messages.clear();
+        host.questions.clear();
+        host.answers = {false};
+        screen.Button("cmdSim")->click();
+        QCOMPARE(int(league().state.SeasonDay), day);
+        QCOMPARE(PlayedOn(day), 0);
+        QCOMPARE(host.LastMessage(), team.Name +
+                                         " don't have enough players. They have 11 active players; a team "
+                                         "dresses exactly 12. Activate players from injured reserve or "
+                                         "sign free agents on Team Roster.");
+        QCOMPARE(host.messages.back().title, std::string("Roster Error"));
+        QCOMPARE(host.questions, std::vector<std::string>{"Open Team Roster now to put the roster right?"});
+        // Put right, the day is played.
+        QVERIFY(ActivatePlayer(league(), benched));
+        screen.Button("cmdSim")->click();
+        QCOMPARE(int(league().state.SeasonDay), day + 1);
+        team.Owner = "Computer";
     }
 
     void aPlayedGameShowsItsBoxScore() {
