@@ -17,6 +17,7 @@
 
 #include "frm_box_score.h"
 #include "frm_player_card.h"
+#include "frm_team_info.h"
 #include "help_viewer.h"
 #include "hub_screens.h"
 #include "league/hub_commands.h"
@@ -60,7 +61,12 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     BuildMenus();
     InstallRowOpeners(
         {.player = [this](QWidget* from, int id) { frmPlayerCard::Show(session_.league, id, from); },
-         .team = {},
+         .team =
+             [this](QWidget* from, int team) {
+                 frmTeamInfo screen(session_.league, from);
+                 screen.Choices()->setCurrentIndex(team - 1);
+                 screen.exec();
+             },
          .game = [this](QWidget* from,
                         int key) { frmBoxScore::Show(session_.league, host_, key / 100, key % 100, from); }});
     Connect("mnuNewGame", [this] { OnNewGame(); });

@@ -5,6 +5,7 @@
 
 #include "gui_startup.h"
 #include "platform/program_folder.h"
+#include "window_memory.h"
 
 namespace {
 
@@ -71,6 +72,11 @@ int main(int argc, char** argv) {
     session.league.programFolder =
         hv::ResolveProgramFolder(options.home, QCoreApplication::applicationFilePath().toStdString());
     if (options.seed) session.league.rng.Seed(*options.seed);
+
+    // Every screen reopens at the size the user left it, kept in the per-user settings store.
+    hv::WindowMemory windows(
+        [] { return std::make_unique<QSettings>(QStringLiteral("Hoopvale"), QStringLiteral("Hoopvale")); });
+    app.installEventFilter(&windows);
 
     hv::QtHost host;
     std::unique_ptr<QLockFile> lock;
