@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "league/game_key.h"
+
 namespace hv {
 
 enum class Align { Left, Right };
@@ -26,12 +28,8 @@ struct ReportCell {
 };
 
 // What a table's row keys name, so that a screen can open it: a player's card, a team's screen, a game's
-// box score (key day * 100 + game, as GameKey makes it).
+// box score (key GameKey(day, game)).
 enum class RowKind { None, Player, Team, Game };
-
-constexpr int GameKey(int day, int game) {
-    return day * 100 + game;
-}
 
 struct ReportTable {
     std::string title;

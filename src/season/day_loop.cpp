@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "engine/game.h"
+#include "league/game_key.h"
 #include "league/team_passes.h"
 #include "personnel/computer_trades.h"
 #include "personnel/resign.h"
@@ -79,7 +80,7 @@ bool PlayGameOfDay(League& league, Host& host, SimRun& run, int day, int game, c
             return false;
         }
     }
-    if (!run.unattended && run.onResult) run.onResult(league.lastResult, day * 100 + game);
+    if (!run.unattended && run.onResult) run.onResult(league.lastResult, GameKey(day, game));
     return true;
 }
 

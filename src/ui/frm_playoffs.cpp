@@ -64,7 +64,8 @@ int frmPlayoffs::GameToPlay() const {
     if (day < 1 || day > kScheduleDays) return 0;
     const int key = today_->SelectedKey();
     const ScheduleDay& games = league_.schedule[static_cast<size_t>(day)];
-    if (key / 100 == day && !games.Games[static_cast<size_t>(key % 100)].Played) return key % 100;
+    if (DayOfGameKey(key) == day && !games.Games[static_cast<size_t>(GameOfGameKey(key))].Played)
+        return GameOfGameKey(key);
     for (int g = 1; g <= std::min<int>(games.NumGames, kGamesPerDay); ++g)
         if (!games.Games[static_cast<size_t>(g)].Played) return g;
     return 0;

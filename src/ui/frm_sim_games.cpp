@@ -46,11 +46,11 @@ frmSimGames::frmSimGames(League& league, Host& host, QWidget* parent)
     AddCommand("cmdSimSeason", QStringLiteral("Sim S&eason"), span(SimSpan::Season));
     AddCommand("cmdSimGame", QStringLiteral("Sim &Game"), [this]() -> SimReport {
         const int key = games_->SelectedKey();
-        if (key / 100 != league_.state.SeasonDay) {
+        if (DayOfGameKey(key) != league_.state.SeasonDay) {
             host_.ShowMessage("Select one of today's games first.", "Sim Game", MessageIcon::Information);
             return {};
         }
-        return RunSimGame(league_, RunHost(), run_, key % 100);
+        return RunSimGame(league_, RunHost(), run_, GameOfGameKey(key));
     });
     // The weekend of day 60 step by step; Sim Week and the longer spans play it at once.
     auto* allStar = AddCommand("cmdAllStar", QStringLiteral("A&ll-Star"), [this]() -> SimReport {

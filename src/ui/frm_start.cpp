@@ -20,6 +20,7 @@
 #include "frm_team_info.h"
 #include "help_viewer.h"
 #include "hub_screens.h"
+#include "league/game_key.h"
 #include "league/hub_commands.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
@@ -67,8 +68,10 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
                  screen.Choices()->setCurrentIndex(team - 1);
                  screen.exec();
              },
-         .game = [this](QWidget* from,
-                        int key) { frmBoxScore::Show(session_.league, host_, key / 100, key % 100, from); }});
+         .game =
+             [this](QWidget* from, int key) {
+                 frmBoxScore::Show(session_.league, host_, DayOfGameKey(key), GameOfGameKey(key), from);
+             }});
     Connect("mnuNewGame", [this] { OnNewGame(); });
     Connect("mnuQuit", [this] { OnQuit(); });
     Connect("mnuHelpContents", [this] { OnHelpContents(); });

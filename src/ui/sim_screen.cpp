@@ -2,6 +2,7 @@
 
 #include "frm_box_score.h"
 #include "frm_team_roster.h"
+#include "league/game_key.h"
 #include "league/saved_games.h"
 #include "season/roster_checks.h"
 
@@ -174,7 +175,7 @@ void SimScreen::OpenBox(int key) {
         host_.ShowMessage("Select a game first.", "Box Score", MessageIcon::Information);
         return;
     }
-    frmBoxScore::Show(league_, host_, key / 100, key % 100, this);
+    frmBoxScore::Show(league_, host_, DayOfGameKey(key), GameOfGameKey(key), this);
 }
 
 void SimScreen::reject() {
