@@ -132,7 +132,9 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
     Refresh();
-    ResizeWithinScreen(*this, {prospects_->ContentWidth() + list_->minimumWidth() + 100, 680});
+    ResizeWithinScreen(
+        *this,
+        {prospects_->ContentWidth() + std::max(list_->ContentWidth(), results_->minimumWidth()) + 100, 680});
 }
 
 QWidget* frmDraft::ListPanel() {
@@ -145,6 +147,7 @@ QWidget* frmDraft::ListPanel() {
     auto* teamLabel = new QLabel(QStringLiteral("Draft &list of:"), panel);
     teamLabel->setBuddy(listTeam_);
     list_ = NewReportView("lstDraftList", panel);
+    list_->setMinimumWidth(260);
     list_->SetStretchColumn(QStringLiteral("Name"));
 
     const std::pair<const char*, const char*> buttons[] = {{"cmdListAdd", "A&dd to List"},

@@ -69,8 +69,11 @@ void ReportView::SelectKey(int key) {
 
 int ReportView::ContentWidth() const {
     int width = verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    // A stretched column counts at its contents' width, not at the width it has been given.
     for (int c = 0; c < model_->columnCount(); ++c)
-        width += columnWidth(c);
+        width += horizontalHeader()->sectionResizeMode(c) == QHeaderView::Stretch
+                     ? std::max(sizeHintForColumn(c), horizontalHeader()->sectionSizeHint(c))
+                     : columnWidth(c);
     return width;
 }
 
@@ -102,14 +105,10 @@ void ReportView::FitColumns() {
     }
     int stretch = -1;
     for (int c = 0; c < columns; ++c)
-        if (!stretchTitle_.isEmpty() && model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == stretchTitle_)
+        if (!stretchTitle_.isEmpty() &&
+            model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == stretchTitle_)
             stretch = c;
-    if (stretch < 0) return;
-    int least = 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 90;
-    for (int c = 0; c < columns; ++c)
-        if (c != stretch) least += columnWidth(c);
-    setMinimumWidth(least);
-    header->setSectionResizeMode(stretch, QHeaderView::Stretch);
+    if (stretch >= 0) header->setSectionResizeMode(stretch, QHeaderView::Stretch);
 }
 
 ReportView* NewReportView(const char* name, QWidget* parent) {

@@ -24,7 +24,7 @@ class ReportView : public QTableView {
     // The width the columns need, with the frame and a scroll bar.
     int ContentWidth() const;
     // The column of this title takes the width the others leave; a text too long for it is cut short,
-    // whole in its tip. The list is never narrower than its other columns and a little of this one.
+    // whole in its tip.
     void SetStretchColumn(const QString& title);
     // Columns as narrow as their cells and titles: no room beside each title for a sort arrow (the style
     // draws it over the title's margin), so that a wide table fits beside other lists.
