@@ -9,6 +9,7 @@
 #include <QTreeView>
 
 #include "hub_walk.h"
+#include "report_view.h"
 
 using namespace hv;
 
@@ -131,6 +132,39 @@ class WindowSizesTest : public QObject {
         d.resize(900, 700);
         QTRY_VERIFY(!view->horizontalScrollBar()->isVisible());
         QCOMPARE(SizeProblems(d), QStringList());
+    }
+
+    // A list's text column takes the width its figures leave, a long name cut short rather than the list
+    // scrolling sideways; compact columns are no wider than their titles and cells need.
+    void aListsTextColumnTakesTheRoomLeft() {
+        ReportTable table;
+        table.Column("Name").Column("Rebounding", Align::Right);
+        table.Row(1).Add("Bartholomew Montgomery-Worthington III").Add(7);
+        QDialog d;
+        auto* wide = new ReportView(&d);
+        wide->SetTable(table);
+        auto* compact = new ReportView(&d);
+        compact->SetCompactColumns(true);
+        compact->SetStretchColumn(QStringLiteral("Name"));
+        compact->SetTable(table);
+        auto* layout = new QVBoxLayout(&d);
+        layout->addWidget(wide);
+        layout->addWidget(compact);
+        d.resize(260, 300);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const int title =
+            compact->horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Rebounding"));
+        QVERIFY(compact->columnWidth(1) >= title);
+        QVERIFY2(
+            compact->columnWidth(1) < wide->columnWidth(1),
+            qPrintable(QStringLiteral("%1 !< %2").arg(compact->columnWidth(1)).arg(wide->columnWidth(1))));
+        QTRY_VERIFY(wide->horizontalScrollBar()->isVisible());
+        QVERIFY(!compact->horizontalScrollBar()->isVisible());
+        QCOMPARE(compact->horizontalHeader()->length(), compact->viewport()->width());
+        // The whole name is the cell's tip.
+        QCOMPARE(compact->model()->index(0, 0).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Bartholomew Montgomery-Worthington III"));
     }
 
     void everyHubWindowFitsTheSmallestScreen() {
