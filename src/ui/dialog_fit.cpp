@@ -1,11 +1,16 @@
 #include "dialog_fit.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLayout>
+#include <QScreen>
 
 namespace hv {
 
 namespace {
+// Room for the window manager's borders and title bar.
+constexpr int kFrameWidth = 40;
+constexpr int kFrameHeight = 60;
 // Room for the window's icon and its minimize, maximize and close buttons.
 constexpr int kTitleBarExtras = 140;
 } // namespace
@@ -22,6 +27,13 @@ void FitToContents(QWidget& window) {
     window.adjustSize();
     window.setMinimumWidth(std::max(window.minimumWidth(), TitleWidth(window)));
     window.resize(std::max(window.width(), TitleWidth(window)), window.height());
+}
+
+void ResizeWithinScreen(QWidget& window, QSize wanted) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableSize() : QSize(1366, 768);
+    window.resize(std::min(wanted.width(), room.width() - kFrameWidth),
+                  std::min(wanted.height(), room.height() - kFrameHeight));
 }
 
 } // namespace hv

@@ -11,4 +11,8 @@ int TitleWidth(const QWidget& window);
 // Sizes a dialog (or any top-level window) to its layout's preferred size, widened for its title.
 void FitToContents(QWidget& window);
 
+// Resizes a top-level window to the size it wants, within the free room of its screen (window-manager
+// decorations left aside).
+void ResizeWithinScreen(QWidget& window, QSize wanted);
+
 } // namespace hv

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialog_fit.h"
 #include "reports/box_score_report.h"
 
 namespace hv {
@@ -90,7 +91,7 @@ frmBoxScore::frmBoxScore(const BoxScore& box, const std::vector<std::string>* pb
     layout->addWidget(final_);
     layout->addWidget(tabs_, 1);
     layout->addWidget(buttons);
-    resize(std::max(away_->ContentWidth(), home_->ContentWidth()) + 40, 720);
+    ResizeWithinScreen(*this, {std::max(away_->ContentWidth(), home_->ContentWidth()) + 40, 720});
 }
 
 void frmBoxScore::Show(const League& league, Host& host, int day, int game, QWidget* parent) {

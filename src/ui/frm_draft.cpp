@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "dialog_fit.h"
 #include "personnel/draft.h"
 #include "personnel/draft_list.h"
 #include "reports/draft_reports.h"
@@ -47,10 +48,16 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
 
     prospects_ = NewReportView("lstProspects", this);
     best_ = NewReportView("lstBest", this);
+    // Every rating shows; the college, the longest text, is cut short where room is short, whole in its tip.
+    for (ReportView* view : {prospects_, best_}) {
+        view->SetCompactColumns(true);
+        view->SetStretchColumn(QStringLiteral("College"));
+    }
     board_ = NewReportView("lstBoard", this);
     results_ = new QListWidget(this);
     results_->setObjectName(QStringLiteral("lstResults"));
-    results_->setMinimumWidth(260);
+    results_->setMinimumWidth(300);
+    results_->setTextElideMode(Qt::ElideMiddle);
 
     auto* tabs = new QTabWidget(this);
     auto* prospectPage = new QWidget(tabs);
@@ -125,7 +132,9 @@ frmDraft::frmDraft(League& league, Host& host, QWidget* parent)
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
     Refresh();
-    resize(1100, 680);
+    ResizeWithinScreen(
+        *this,
+        {prospects_->ContentWidth() + std::max(list_->ContentWidth(), results_->minimumWidth()) + 100, 680});
 }
 
 QWidget* frmDraft::ListPanel() {
@@ -139,6 +148,7 @@ QWidget* frmDraft::ListPanel() {
     teamLabel->setBuddy(listTeam_);
     list_ = NewReportView("lstDraftList", panel);
     list_->setMinimumWidth(260);
+    list_->SetStretchColumn(QStringLiteral("Name"));
 
     const std::pair<const char*, const char*> buttons[] = {{"cmdListAdd", "A&dd to List"},
                                                            {"cmdListUp", "&Up"},

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "contract_screens.h"
+#include "dialog_fit.h"
 #include "league/league_options.h"
 #include "league/salary.h"
 #include "league/status_line.h"
@@ -55,6 +56,9 @@ frmFreeAgency::frmFreeAgency(League& league, Host& host, QWidget* parent)
     room_->setObjectName(QStringLiteral("lblRoom"));
 
     freeAgents_ = NewReportView("lstFreeAgents", this);
+    // Every column from the ID to the bids shows; a long name is cut short, whole in its tip.
+    freeAgents_->SetCompactColumns(true);
+    freeAgents_->SetStretchColumn(QStringLiteral("Name"));
     connect(freeAgents_, &ReportView::selectedKeyChanged, this, [this] { Refresh(); });
     bidsCaption_ = new QLabel(this);
     bids_ = NewReportView("lstBids", this);
@@ -167,7 +171,7 @@ frmFreeAgency::frmFreeAgency(League& league, Host& host, QWidget* parent)
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
     Refresh();
-    resize(1200, 720);
+    ResizeWithinScreen(*this, {1200, 720});
 }
 
 QPushButton* frmFreeAgency::Button(const char* name) const {

@@ -1,6 +1,9 @@
 #include "frm_playoffs.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
+
+#include "dialog_fit.h"
 
 #include "league/league_options.h"
 #include "league/status_line.h"
@@ -9,6 +12,11 @@
 #include "season/playoffs.h"
 
 namespace hv {
+
+namespace {
+// The series of a bracket: eight first-round series, four, two and the finals.
+constexpr int kBracketRows = 15;
+} // namespace
 
 frmPlayoffs::frmPlayoffs(League& league, Host& host, QWidget* parent)
     : SimScreen(league, host, QStringLiteral("Playoffs"), parent) {
@@ -26,11 +34,11 @@ frmPlayoffs::frmPlayoffs(League& league, Host& host, QWidget* parent)
 
     auto* bracketPage = new QWidget(this);
     auto* bracketLayout = new QVBoxLayout(bracketPage);
-    bracketLayout->addWidget(bracket_, 3);
+    bracketLayout->addWidget(bracket_);
     auto* seriesLabel = new QLabel(QStringLiteral("Games of the s&elected series:"), bracketPage);
     seriesLabel->setBuddy(series_);
     bracketLayout->addWidget(seriesLabel);
-    bracketLayout->addWidget(series_, 2);
+    bracketLayout->addWidget(series_, 1);
     tabs_ = new QTabWidget(this);
     tabs_->addTab(bracketPage, QStringLiteral("Brac&ket"));
     tabs_->addTab(today_, QStringLiteral("Today's &Games"));
@@ -56,7 +64,17 @@ frmPlayoffs::frmPlayoffs(League& league, Host& host, QWidget* parent)
 
     Refresh();
     bracket_->SelectKey(1);
-    resize(860, 700);
+    // The bracket shows all its series without scrolling; the result lines below take what is left.
+    bracket_->setMinimumHeight(bracket_->horizontalHeader()->sizeHint().height() +
+                               kBracketRows * bracket_->verticalHeader()->defaultSectionSize() +
+                               2 * bracket_->frameWidth());
+    series_->setMinimumHeight(series_->horizontalHeader()->sizeHint().height() +
+                              3 * series_->verticalHeader()->defaultSectionSize() +
+                              2 * series_->frameWidth());
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    ResizeWithinScreen(*this, {860, 720});
+    splitter_->setSizes({splitter_->widget(0)->minimumSizeHint().height(), height()});
 }
 
 int frmPlayoffs::GameToPlay() const {

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "dialog_fit.h"
 #include "personnel/trade_offer.h"
 #include "personnel/trade_value.h"
 #include "reports/trade_tables.h"
@@ -54,8 +55,12 @@ frmTrade::frmTrade(League& league, Host& host, QWidget* parent)
         label->setBuddy(side.team);
         side.assets = new ReportView(this);
         side.assets->setObjectName(QStringLiteral("lstAssets") + suffix);
+        // The item's name takes what the figures leave, so that both sides fit side by side.
+        side.assets->SetCompactColumns(true);
+        side.assets->SetStretchColumn(QStringLiteral("Item"));
         side.chosen = new ReportView(this);
         side.chosen->setObjectName(QStringLiteral("lstChosen") + suffix);
+        side.chosen->SetStretchColumn(QStringLiteral("Item"));
         side.add = button(s == 0 ? "cmdGive" : "cmdAsk", addTexts[s]);
         side.remove = button(s == 0 ? "cmdRemoveMine" : "cmdRemoveTheirs", removeTexts[s]);
         side.money = new QLabel(this);
@@ -128,7 +133,7 @@ frmTrade::frmTrade(League& league, Host& host, QWidget* parent)
     const int mine = human.empty() ? 1 : human.front();
     ChooseTeams(mine, mine == 1 ? 2 : 1);
     const int width = std::max(sides_[0].assets->ContentWidth(), sides_[1].assets->ContentWidth());
-    resize(std::max(2 * width + 80, sizeHint().width()), 700);
+    ResizeWithinScreen(*this, {std::max(2 * width + 80, sizeHint().width()), 700});
 }
 
 void frmTrade::FillPartners() {

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 
 #include "row_links.h"
 
@@ -43,7 +44,7 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
 void ReportView::SetTable(ReportTable table) {
     int selected = SelectedKey();
     model_->SetTable(std::move(table));
-    resizeColumnsToContents();
+    FitColumns();
     if (selected) SelectKey(selected);
     emit selectedKeyChanged();
 }
@@ -68,9 +69,46 @@ void ReportView::SelectKey(int key) {
 
 int ReportView::ContentWidth() const {
     int width = verticalScrollBar()->sizeHint().width() + 2 * frameWidth();
+    // A stretched column counts at its contents' width, not at the width it has been given.
     for (int c = 0; c < model_->columnCount(); ++c)
-        width += columnWidth(c);
+        width += horizontalHeader()->sectionResizeMode(c) == QHeaderView::Stretch
+                     ? std::max(sizeHintForColumn(c), horizontalHeader()->sectionSizeHint(c))
+                     : columnWidth(c);
     return width;
+}
+
+void ReportView::SetStretchColumn(const QString& title) {
+    stretchTitle_ = title;
+    FitColumns();
+}
+
+void ReportView::SetCompactColumns(bool compact) {
+    compact_ = compact;
+    FitColumns();
+}
+
+void ReportView::FitColumns() {
+    QHeaderView* header = horizontalHeader();
+    const int columns = model_->columnCount();
+    for (int c = 0; c < columns; ++c)
+        header->setSectionResizeMode(c, QHeaderView::Interactive);
+    resizeColumnsToContents();
+    if (compact_) {
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, &option, header) + 4;
+        for (int c = 0; c < columns; ++c) {
+            const QString title = model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+            setColumnWidth(
+                c, std::max(sizeHintForColumn(c), header->fontMetrics().horizontalAdvance(title) + margin));
+        }
+    }
+    int stretch = -1;
+    for (int c = 0; c < columns; ++c)
+        if (!stretchTitle_.isEmpty() &&
+            model_->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() == stretchTitle_)
+            stretch = c;
+    if (stretch >= 0) header->setSectionResizeMode(stretch, QHeaderView::Stretch);
 }
 
 ReportView* NewReportView(const char* name, QWidget* parent) {

@@ -23,6 +23,12 @@ class ReportView : public QTableView {
     void SelectKey(int key);
     // The width the columns need, with the frame and a scroll bar.
     int ContentWidth() const;
+    // The column of this title takes the width the others leave; a text too long for it is cut short,
+    // whole in its tip.
+    void SetStretchColumn(const QString& title);
+    // Columns as narrow as their cells and titles: no room beside each title for a sort arrow (the style
+    // draws it over the title's margin), so that a wide table fits beside other lists.
+    void SetCompactColumns(bool compact);
 
   signals:
     void selectedKeyChanged();
@@ -32,9 +38,13 @@ class ReportView : public QTableView {
 
   private:
     void OpenSelectedRow();
+    // Sizes the columns to their contents, compact and stretched as asked.
+    void FitColumns();
 
     ReportTableModel* model_;
     QSortFilterProxyModel* proxy_;
+    QString stretchTitle_;
+    bool compact_ = false;
 };
 
 // A report view with the object name by which its screen's tests find it.

@@ -90,13 +90,27 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     views_.push_back(close);
 
-    auto* resultsLabel = new QLabel(QStringLiteral("&Results:"), this);
+    // The screen's lists above, the result lines below; the user moves the line between them.
+    auto* upper = new QWidget(this);
+    upper->setLayout(lists_);
+    lists_->setContentsMargins(0, 0, 0, 0);
+    auto* lower = new QWidget(this);
+    auto* lowerLayout = new QVBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    auto* resultsLabel = new QLabel(QStringLiteral("&Results:"), lower);
     resultsLabel->setBuddy(results_);
+    lowerLayout->addWidget(resultsLabel);
+    lowerLayout->addWidget(results_, 1);
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("splResults"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(upper);
+    splitter_->addWidget(lower);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading_);
-    layout->addLayout(lists_, 3);
-    layout->addWidget(resultsLabel);
-    layout->addWidget(results_, 2);
+    layout->addWidget(splitter_, 1);
     layout->addWidget(progress_);
     layout->addLayout(options_);
     layout->addLayout(commandRow_);

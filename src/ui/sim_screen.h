@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <functional>
 #include <vector>
@@ -60,6 +61,7 @@ class SimScreen : public QDialog {
     SimRun run_;
     QLabel* heading_;
     QVBoxLayout* lists_;   // the screen's own lists go here, above the result lines
+    QSplitter* splitter_;  // between the screen's lists and the result lines
     QHBoxLayout* options_; // check boxes beside the injuries box
 
   private:

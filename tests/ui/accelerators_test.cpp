@@ -9,8 +9,7 @@
 #include <map>
 #include <set>
 
-#include "frm_start.h"
-#include "screen_test.h"
+#include "hub_walk.h"
 
 using namespace hv;
 
@@ -109,41 +108,11 @@ class AcceleratorsTest : public QObject {
     }
 
     void everyHubWindowHasUniqueAccelerators() {
-        QtHost host;
-        frmStart hub(session, host);
-        host.SetParent(&hub);
-        hub.show();
-        QStringList problems = AcceleratorProblems(hub) + MenuProblems(*hub.menuBar());
-        QSet<QString> opened;
-        const int days[] = {1,
-                            Phase::AllStarDay,
-                            Phase::FirstPlayoffDay,
-                            Phase::RookieDraft,
-                            Phase::FirstFreeAgency,
-                            Phase::TrainingCamps};
-        for (int day : days) {
-            session.league.state.SeasonDay = static_cast<int16_t>(day);
-            hub.RefreshFormStart();
-            for (const auto& [name, opener] : HubScreens()) {
-                QAction* command = hub.Command(QString::fromStdString(name));
-                // End Season runs the season's closing steps before its one-button window comes up.
-                if (!command || !command->isEnabled() || name == "mnuEndSeason") continue;
-                // Every window that comes up is looked at, then closed as Escape closes it.
-                QSet<QWidget*> seen;
-                QTimer poll;
-                connect(&poll, &QTimer::timeout, [&] {
-                    QWidget* modal = QApplication::activeModalWidget();
-                    if (!modal || seen.contains(modal)) return;
-                    seen.insert(modal);
-                    opened.insert(modal->windowTitle());
-                    problems += AcceleratorProblems(*modal);
-                    if (auto* d = qobject_cast<QDialog*>(modal)) QMetaObject::invokeMethod(d, "reject");
-                });
-                poll.start(10);
-                command->trigger();
-                poll.stop();
-            }
-        }
+        QStringList problems;
+        const QSet<QString> opened = test::WalkHubWindows(
+            session,
+            [&](frmStart& hub) { problems += AcceleratorProblems(hub) + MenuProblems(*hub.menuBar()); },
+            [&](QWidget& window) { problems += AcceleratorProblems(window); });
         // The screens of the off-season and the season are among those looked at.
         for (const char* title :
              {"Sim Games", "Free Agency Period", "Training Camps", "Team Roster", "Rookie Draft", "Playoffs"})
