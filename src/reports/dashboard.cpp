@@ -38,9 +38,8 @@ int Margin(const Team& t) {
 }
 
 // The last rows of a table, newest first.
-ReportTable LatestRows(ReportTable table, size_t count) {
-    std::reverse(table.rows.begin(), table.rows.end());
-    std::reverse(table.rowKeys.begin(), table.rowKeys.end());
+// The first `count` rows of a table that lists the newest first.
+ReportTable FirstRows(ReportTable table, size_t count) {
     if (table.rows.size() > count) {
         table.rows.resize(count);
         table.rowKeys.resize(count);
@@ -185,7 +184,7 @@ Dashboard BuildDashboard(const League& league) {
     d.leaders = WithoutColumns(LeadersTable(league, -1, 1), {"Rank", "Pos", "G"});
     d.leaders.title = "League Leaders";
     d.results = LatestResultsTable(league, kResultsShown);
-    d.transactions = WithoutColumns(LatestRows(TransactionTable(league), kTransactionsShown), {"Season"});
+    d.transactions = WithoutColumns(FirstRows(TransactionTable(league), kTransactionsShown), {"Season"});
     d.transactions.title = "Latest Transactions";
     d.injuries = WithoutColumns(InjuryListTable(league, d.team), {"ID", "Team", "IR", "Rating"});
     if (!d.team) d.injuries.rows.clear(), d.injuries.rowKeys.clear();

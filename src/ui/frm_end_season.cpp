@@ -52,6 +52,8 @@ void frmEndSeason::done(int result) {
 void OpenEndSeason(League& league, Host& host, QWidget* parent) {
     if (!CheckMayEndSeason(league.state, host)) return;
     frmEndSeason screen(league, host, parent);
+    // Modal while its steps run too: the hub's commands must wait for the season to have ended.
+    screen.setWindowModality(Qt::ApplicationModal);
     screen.show();
     if (!screen.RunSteps()) return;
     screen.exec();

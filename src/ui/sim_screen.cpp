@@ -29,6 +29,7 @@ SimScreen::SimScreen(League& league, Host& host, const QString& title, QWidget* 
 
     results_ = new QListWidget(this);
     results_->setObjectName(QStringLiteral("lstResults"));
+    results_->setUniformItemSizes(true); // a season adds thousands of lines: none is measured on its own
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
     progress_->setTextVisible(true);

@@ -181,5 +181,26 @@ TEST(Dashboard, PrintedWithEveryPart) {
         EXPECT_NE(text.find(part), std::string::npos) << part;
 }
 
+// The log lists the newest move first: the season's own moves come before those of the season before,
+// whose pre-season moves are the oldest of all.
+TEST(Dashboard, LatestTransactionsNewestFirst) {
+    League league = SmallLeague();
+    league.tables.transactions = {{"T1", 2004, 185, "Sign SG Old Signing for $1,000,000 over 2 years."},
+                                  {"T2", 2004, 40, "Cut C Midseason Cut"},
+                                  {"T3", 2005, 175, "Draft PG New Pick"},
+                                  {"T4", 2005, 3, "Cut SF Newest Cut"}};
+    for (int i = 0; i < 10; ++i)
+        league.tables.transactions.insert(league.tables.transactions.begin(),
+                                          {"T5", 2003, 50, "Cut PF Ancient " + std::to_string(i)});
+    const Dashboard d = BuildDashboard(league);
+    ASSERT_EQ(d.transactions.rows.size(), size_t(8));
+    const std::vector<std::string> actions = Column(d.transactions, "Transaction");
+    EXPECT_EQ(actions[0], "Cut SF Newest Cut");
+    EXPECT_EQ(actions[1], "Draft PG New Pick");
+    EXPECT_EQ(actions[2], "Cut C Midseason Cut");
+    EXPECT_EQ(actions[3], "Sign SG Old Signing for $1,000,000 over 2 years.");
+    EXPECT_EQ(actions[4], "Cut PF Ancient 0"); // the latest logged of the same day
+}
+
 } // namespace
 } // namespace hv
