@@ -186,18 +186,7 @@ class OffseasonScreensTest : public QObject {
     void resigningScreen() {
         QVERIFY(MakeResignScreen(league(), host) == nullptr);
         QCOMPARE(host.LastMessage(), std::string("No player of a human team waits to re-sign."));
-        // Two of the Ospreys' players wait for the user.
-        std::vector<int> ospreys;
-        for (int id = 1; id <= kLastLeaguePlayer; ++id)
-            if (league().player(id).Team == "Ospreys") ospreys.push_back(id);
-        for (int id : {ospreys[0], ospreys[1]}) {
-            Player& p = league().player(id);
-            league().team(2).TotalSalary -= p.contract1;
-            p.LastSalary = p.contract1;
-            for (int y = 1; y <= 8; ++y)
-                p.Contract(y) = 0;
-            p.ResignDemand = {p.LastSalary, p.LastSalary};
-        }
+        const std::vector<int> ospreys = TwoWaiting();
         auto screen = MakeResignScreen(league(), host);
         QVERIFY(screen != nullptr);
         screen->show();
