@@ -27,6 +27,12 @@ constexpr int16_t TrainingCamps = 190;
 
 constexpr const char* kNoPassword = "N/A";
 
+// How games are played: by the rules as written, or with the calibrated deviations that give a real league's
+// numbers (docs/calibrated_engine.md).
+enum class GameEngine : int16_t { AsSpecified = 0, Calibrated = 1 };
+// How the computer judges a trade: by the rules as written, or by the shrewd valuation.
+enum class TradeJudgement : int16_t { AsSpecified = 0, Shrewd = 1 };
+
 struct SeasonState {
     int16_t Season = 0;
     int16_t SeasonDay = Phase::NoLeague;
@@ -42,6 +48,8 @@ struct SeasonState {
     bool SiteDuringSim = true;
     bool LockSimulation = false;
     bool LockEndSeason = false;
+    GameEngine Engine = GameEngine::AsSpecified;
+    TradeJudgement Trades = TradeJudgement::AsSpecified;
     std::array<bool, 5> SitePages{true, true, true, true, true};
     std::array<std::string, 7> SiteStyle{};
     int16_t DraftState = 0;
