@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that Hoopvale needs to build, run and test, when they are missing.
+# With --browser also headless Chromium, which the league-site test opens pages in (skipped without it).
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
           sqlite3 libfmt-dev libcli11-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev libgl1-mesa-dev
           xvfb xauth fonts-dejavu-core python3)
+[ "${1:-}" = "--browser" ] && packages+=(chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

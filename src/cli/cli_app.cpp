@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "league/league_lock.h"
 #include "platform/program_folder.h"
+#include "reports/league_site.h"
 
 namespace hv {
 
@@ -26,6 +27,7 @@ bool CliContext::Start() {
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const std::filesystem::path& executable) {
     CliContext ctx(out, err, executable);
+    InstallSiteHooks();
     CLI::App app{"Hoopvale basketball league simulation, command-line front end", "hoopvale-cli"};
     app.require_subcommand(1);
     std::string home;
@@ -100,6 +102,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddStatsCommand(app, ctx, run);
     AddPlayerCommand(app, ctx, run);
     AddDashboardCommand(app, ctx, run);
+    AddSiteCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

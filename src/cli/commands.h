@@ -58,6 +58,7 @@ void AddHistoryCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddAllStarCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddSimSeasonsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddSiteCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayerCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddDashboardCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 

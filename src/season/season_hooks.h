@@ -3,6 +3,8 @@
 // subsystem fills it, it does nothing beyond keeping the season's phase moving where the step moves it.
 #pragma once
 
+#include <functional>
+
 #include "league/league.h"
 #include "platform/host.h"
 
@@ -11,8 +13,13 @@ namespace hv {
 // ---- During the regular season ----
 
 // The day's page of the league site, written at the start of each end-of-day step while the site is kept
-// during simulation.
+// during simulation. The site lives in a higher layer, so its front end installs the writer at start-up;
+// without one the step does nothing.
 void WriteDailyPage(League& league, Host& host);
+
+using DailyPageWriter = std::function<void(League&, Host&)>;
+// Installs the day-page writer (an empty one removes it).
+void SetDailyPageWriter(DailyPageWriter writer);
 
 // ---- Coached games ----
 
