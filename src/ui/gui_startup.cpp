@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <filesystem>
 
+#include "reports/league_site.h"
+
 // The compiled-in resources of the static UI library (the program's icon) are registered by name.
 static void RegisterResources() {
     Q_INIT_RESOURCE(hoopvale);
@@ -23,6 +25,8 @@ std::optional<std::string> ScreenSizeProblem(QSize pixels) {
 
 std::unique_ptr<frmStart> StartProgram(Session& session, QtHost& host, std::unique_ptr<QLockFile>& lock) {
     RegisterResources();
+    // The day loop writes the day's page of the league site through the site's writer.
+    InstallSiteHooks();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/hoopvale.png")));
     const auto& home = session.league.programFolder;
     // Only an installed program folder gets the instance lock: a mistyped folder is neither created nor

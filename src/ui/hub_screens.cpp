@@ -10,6 +10,7 @@
 #include "frm_league_options.h"
 #include "frm_list_screens.h"
 #include "frm_load_game.h"
+#include "frm_output_html.h"
 #include "frm_password.h"
 #include "frm_save_game.h"
 #include "frm_sim_seasons.h"
@@ -97,6 +98,7 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
              OpenSimSeasons(h.session.league, h.host, h.parent);
              h.refreshHub();
          }},
+        {"mnuWriteHTML", [](HubContext& h) { OpenOutputHtml(h.session.league, h.host, h.parent); }},
         {"mnuChamps", OpenPastChamps},
         {"mnuSalaries", [](HubContext& h) { ShowBuilt(h, MakeContractsScreen(h.session.league, h.parent)); }},
         {"mnuNeeds", [](HubContext& h) { ShowBuilt(h, MakeCapRoomScreen(h.session.league, h.parent)); }},
