@@ -40,6 +40,12 @@ bool IsRealName(const std::string& name) {
     return !name.empty() && name != "N/A";
 }
 
+// The season whose statistics the pages show: the one under way, or in the off-season the one just played.
+int16_t ShownSeason(const SeasonState& s) {
+    const bool underWay = s.SeasonDay >= Phase::FirstDay && s.SeasonDay <= kScheduleDays;
+    return underWay ? s.Season : static_cast<int16_t>(s.Season - 1);
+}
+
 // One run: the league, the new site's files and what its pages share.
 struct SiteRun {
     const League& league;
@@ -403,7 +409,7 @@ void RecordPage(SiteRun& run, const std::string& path, const std::string& title,
 }
 
 void PlayoffLeaders(SiteRun& run) {
-    ReportTable all = PlayerStatsTable(run.league, LastPlayedSeason(run.league.state), true);
+    ReportTable all = PlayerStatsTable(run.league, ShownSeason(run.league.state), true);
     if (all.rows.size() > 40) {
         all.rows.resize(40);
         all.rowKeys.resize(40);
@@ -697,7 +703,7 @@ void TeamPages(SiteRun& run, int team) {
     page.Heading("Player Abilities", 3, "plyabil");
     page.Table(TeamRosterTable(league, team));
     page.Heading("Player Statistics", 3, "plystats");
-    ReportTable stats = PlayerStatsTable(league, LastPlayedSeason(league.state), false, t.Name);
+    ReportTable stats = PlayerStatsTable(league, ShownSeason(league.state), false, t.Name);
     if (stats.rows.empty())
         page.Paragraph("No games played yet.");
     else

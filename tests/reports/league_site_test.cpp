@@ -150,6 +150,8 @@ void PlayedSeason::EveryPageOfTheTableWithItsTitle() {
     for (const char* anchor : {"ystats", "plyabil", "plystats", "playsal", "draft", "injuries"})
         EXPECT_NE(team.find(std::string("name=\"") + anchor + "\""), std::string::npos) << anchor;
     EXPECT_NE(team.find("<hr width=1000 align=left>"), std::string::npos);
+    // In the off-season the team's player statistics are those of the season just played.
+    EXPECT_EQ(team.find("No games played yet."), std::string::npos);
     EXPECT_TRUE(
         std::regex_search(team, std::regex("<font size=2> Page created: (January|February|March|April|May|"
                                            "June|July|August|September|October|November|December) "
