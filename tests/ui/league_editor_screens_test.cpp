@@ -9,11 +9,13 @@
 #include "dialog_fit.h"
 #include "frm_edit_league.h"
 #include "frm_import_stats.h"
+#include "frm_new_league.h"
 #include "league/league_options.h"
 #include "league/ratings.h"
 #include "league/save_file.h"
 #include "platform/sqlite_db.h"
 #include "screen_test.h"
+#include "setup/default_league_files.h"
 
 using namespace hv;
 
@@ -160,6 +162,23 @@ class LeagueEditorScreensTest : public QObject {
         };
         QCOMPARE(QString::fromStdString(city(*home / "current.lge")), QStringLiteral("Harbour Town"));
         QVERIFY(city(*home / "default.lge") != "Harbour Town");
+    }
+
+    // The edited default league saved as a file of its own is offered on the New League screen, and choosing
+    // it shows its teams.
+    void newLeagueScreenStartsFromASavedDefaultLeague() {
+        host.messages.clear();
+        QCOMPARE(QString::fromStdString(SaveDefaultLeagueAs(session, host, "Harbour")),
+                 QStringLiteral("Harbour.lge"));
+        QVERIFY(UseDefaultLeague(session, host, "default.lge"));
+        frmNewLeague screen(session, host);
+        auto* choice = screen.findChild<QComboBox*>(QStringLiteral("cboDefaultLeague"));
+        auto* teams = screen.findChild<QTableWidget*>(QStringLiteral("lstTeams"));
+        QCOMPARE(choice->count(), 2);
+        QVERIFY(!teams->item(0, 0)->text().startsWith(QStringLiteral("Harbour Town")));
+        choice->setCurrentIndex(choice->findText(QStringLiteral("Harbour.lge")));
+        QVERIFY(teams->item(0, 0)->text().startsWith(QStringLiteral("Harbour Town")));
+        QVERIFY2(host.messages.empty(), host.LastMessage().c_str());
     }
 
   private:
