@@ -103,6 +103,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddPlayerCommand(app, ctx, run);
     AddDashboardCommand(app, ctx, run);
     AddSiteCommand(app, ctx, run);
+    AddEditCommands(app, ctx, run);
+    AddImportStatsCommand(app, ctx, run);
+    AddDefaultLeagueCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

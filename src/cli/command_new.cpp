@@ -1,4 +1,5 @@
-// hoopvale-cli new NAME [--source default|fictional|FILE.csv] [--type keep|draft] [--first-season Y]
+// hoopvale-cli new NAME [--source default|FILE.lge|fictional|FILE.csv|stats:FILE.csv] [--type keep|draft]
+// [--first-season Y]
 //                       [--randomization normal|small|none] [--password P] [--human TEAM]...
 // Creates a league as the new-league screen does and saves it as save/NAME.sav.
 #include <CLI/CLI.hpp>
@@ -9,6 +10,7 @@
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "league/status_line.h"
+#include "setup/default_league_files.h"
 #include "setup/new_league.h"
 #include "setup/player_import.h"
 
@@ -65,8 +67,17 @@ int RunNew(CliContext& ctx, const NewRequest& r) {
     choices.password = r.password;
     if (r.source == "default") {
         choices.source = PlayerSource::DefaultLeague;
+    } else if (r.source.size() > 4 && Lower(r.source.substr(r.source.size() - 4)) == ".lge") {
+        // Another default league file: the working database becomes a copy of it.
+        if (!UseDefaultLeague(session, host, r.source)) return kExitRefused;
+        choices.source = PlayerSource::DefaultLeague;
     } else if (r.source == "fictional") {
         choices.source = PlayerSource::Fictional;
+    } else if (r.source.rfind("stats:", 0) == 0) {
+        choices.source = PlayerSource::StatsFile;
+        auto file = FindImportFile(session.league.programFolder, r.source.substr(6), host);
+        if (!file) return kExitRefused;
+        choices.importFile = file->filename().string();
     } else {
         choices.source = PlayerSource::ImportFile;
         auto file = FindImportFile(session.league.programFolder, r.source, host);
@@ -112,7 +123,10 @@ void AddNewCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
     auto* cmd = app.add_subcommand("new", "Create a new league and save it");
     auto r = std::make_shared<NewRequest>();
     cmd->add_option("NAME", r->name, "League name")->required();
-    cmd->add_option("--source", r->source, "Players: default, fictional, or a FILE.csv of the import folder");
+    cmd->add_option(
+        "--source", r->source,
+        "Players: default, a default league FILE.lge of the program folder, fictional, a FILE.csv of the "
+        "import folder, or stats:FILE.csv (players rated from their season statistics)");
     cmd->add_option("--type", r->type, "keep (the rosters stay) or draft (a creation draft)")
         ->check(CLI::IsMember({"keep", "draft"}));
     cmd->add_option("--first-season", r->firstSeason, "First season (1891 to 3000; default from HVL.ini)");

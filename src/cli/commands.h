@@ -61,5 +61,9 @@ void AddStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddSiteCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayerCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddDashboardCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+// edit-player and edit-team
+void AddEditCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddImportStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddDefaultLeagueCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

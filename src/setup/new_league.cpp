@@ -13,6 +13,7 @@
 #include "personnel/draft_class.h"
 #include "platform/sqlite_db.h"
 #include "setup/player_import.h"
+#include "setup/stats_import.h"
 
 namespace fs = std::filesystem;
 
@@ -36,7 +37,21 @@ std::vector<std::string> PlayerSourceItems(const fs::path& programFolder) {
     std::vector<std::string> items{"Default League", "Fictional League"};
     for (const std::string& file : LeagueImportFiles(programFolder))
         items.push_back(file);
+    for (const std::string& file : StatsFiles(programFolder))
+        items.push_back(StatsSourceItem(file));
     return items;
+}
+
+namespace {
+constexpr std::string_view kStatsItem = "Statistics: ";
+}
+
+std::string StatsSourceItem(const std::string& file) {
+    return std::string(kStatsItem) + file;
+}
+
+std::string StatsSourceFile(const std::string& item) {
+    return item.rfind(kStatsItem, 0) == 0 ? item.substr(kStatsItem.size()) : std::string();
 }
 
 int FirstSeasonFromText(const std::string& text) {
@@ -108,6 +123,38 @@ bool FillFromImport(League& league, Host& host, const NewLeagueChoices& choices,
         // "Draft".
         if (!mode.creationDraft && p.Team == kNextDraft) p.Team = kDraft;
         CalculatePlayerRatings(p);
+        league.AddToRoster(id);
+    }
+    return true;
+}
+
+// Players rated from a statistics file: each gets a first contract by his worth once all are rated.
+bool FillFromStats(League& league, Host& host, const NewLeagueChoices& choices,
+                   const DefaultPlayerChoices& mode) {
+    auto knownTeam = [&](const std::string& name) { return league.FindTeam(name) != 0; };
+    StatsReadResult read = ReadStatsFile(league.programFolder / "import" / choices.importFile, knownTeam,
+                                         static_cast<size_t>(MostImportedPlayers(ImportFormat::League)));
+    if (read.problem) {
+        host.ShowMessage(ImportErrorText(*read.problem), "Import Error", MessageIcon::Critical);
+        return false;
+    }
+    std::vector<SourcePlayer> players = PlayersFromStats(read.lines);
+    std::vector<int> onTeams;
+    for (size_t i = 0; i < players.size(); ++i) {
+        int id = static_cast<int>(i) + 1;
+        Player& p = league.player(id);
+        p = Player{};
+        SourcePlayer& s = players[i];
+        const bool onTeam = league.FindTeam(s.Team) != 0;
+        if (onTeam) s.Contracts[0] = 1; // kept on his team; the real contract follows
+        AdmitSourcePlayer(league, p, s, mode);
+        if (onTeam && !mode.creationDraft) onTeams.push_back(id);
+        for (int year = 1; year <= 8; ++year)
+            p.Contract(year) = 0;
+        CalculatePlayerRatings(p);
+    }
+    for (int id : onTeams) {
+        SetContract(league.player(id), StartingContract(league, id, league.rng));
         league.AddToRoster(id);
     }
     return true;
@@ -185,6 +232,9 @@ bool FillPlayers(Session& session, Host& host, League& league, const NewLeagueCh
         break;
     case PlayerSource::ImportFile:
         if (!FillFromImport(league, host, choices, mode)) return false;
+        break;
+    case PlayerSource::StatsFile:
+        if (!FillFromStats(league, host, choices, mode)) return false;
         break;
     }
     league.RebuildFreeIDs();

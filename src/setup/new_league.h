@@ -13,13 +13,17 @@
 namespace hv {
 
 enum class LeagueType { KeepRosters, CreationDraft, Exhibition };
-enum class PlayerSource { DefaultLeague, Fictional, ImportFile };
+enum class PlayerSource { DefaultLeague, Fictional, ImportFile, StatsFile };
 
 // The texts of the new-league screen's lists, in order.
 const std::vector<std::string>& LeagueTypeItems();    // "Default", "Creation Draft", "Exhibition Game"
 const std::vector<std::string>& RandomizationItems(); // "Default Randomization", ...
-// "Default League", "Fictional League", then every valid file of import/.
+// "Default League", "Fictional League", then every valid file of import/, then every statistics file of
+// import/ as StatsSourceItem names it.
 std::vector<std::string> PlayerSourceItems(const std::filesystem::path& programFolder);
+// "Statistics: FILE.csv", and back: the file an item names, empty for any other item.
+std::string StatsSourceItem(const std::string& file);
+std::string StatsSourceFile(const std::string& item);
 
 // The first season typed on the screen: a whole number is taken, anything else gives 2001; the result is
 // within 1891 to 3000.
@@ -38,7 +42,7 @@ struct NewLeagueChoices {
     int firstSeason = 2003;
     LeagueType type = LeagueType::KeepRosters;
     PlayerSource source = PlayerSource::DefaultLeague;
-    std::string importFile; // a file name of import/ for PlayerSource::ImportFile
+    std::string importFile; // a file name of import/ for PlayerSource::ImportFile and StatsFile
     PotentialRandomization randomization = PotentialRandomization::Normal;
     std::string password; // empty: no password
 };

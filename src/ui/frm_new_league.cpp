@@ -8,6 +8,8 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "setup/default_league_files.h"
+
 namespace hv {
 
 namespace {
@@ -52,6 +54,11 @@ frmNewLeague::frmNewLeague(Session& session, Host& host, QWidget* parent)
     source_->setObjectName(QStringLiteral("cboPlayerSource"));
     for (const std::string& item : PlayerSourceItems(session.league.programFolder))
         source_->addItem(Q(item));
+    defaultLeague_ = new QComboBox(this);
+    defaultLeague_->setObjectName(QStringLiteral("cboDefaultLeague"));
+    for (const std::string& file : DefaultLeagueFiles(session.league.programFolder))
+        defaultLeague_->addItem(Q(file));
+    connect(defaultLeague_, &QComboBox::currentIndexChanged, this, &frmNewLeague::OnDefaultLeagueChanged);
     randomization_ = new QComboBox(this);
     randomization_->setObjectName(QStringLiteral("cboRandomization"));
     for (const std::string& item : RandomizationItems())
@@ -64,6 +71,7 @@ frmNewLeague::frmNewLeague(Session& session, Host& host, QWidget* parent)
     form->addRow(QStringLiteral("League &name:"), name_);
     form->addRow(QStringLiteral("&First season:"), firstSeason_);
     form->addRow(QStringLiteral("League &type:"), type_);
+    form->addRow(QStringLiteral("&Default league:"), defaultLeague_);
     form->addRow(QStringLiteral("Player &source:"), source_);
     form->addRow(QStringLiteral("Potential &randomization:"), randomization_);
     form->addRow(QStringLiteral("&Password:"), password_);
@@ -137,6 +145,13 @@ void frmNewLeague::SetAllOwners(const std::string& owner) {
         teamList_->item(row, kHuman)->setCheckState(owner == "Human" ? Qt::Checked : Qt::Unchecked);
 }
 
+void frmNewLeague::OnDefaultLeagueChanged() {
+    // The working database becomes the chosen league: its teams here, its players if they are the source.
+    if (UseDefaultLeague(session_, host_, defaultLeague_->currentText().toStdString()))
+        ready_ = ReadNewLeagueTeams(session_, host_, teams_);
+    FillTeams();
+}
+
 void frmNewLeague::OnFirstSeasonLeft() {
     firstSeason_->setText(QString::number(FirstSeasonFromText(firstSeason_->text().toStdString())));
 }
@@ -145,6 +160,7 @@ void frmNewLeague::OnTypeChanged() {
     bool exhibition = type_->currentIndex() == static_cast<int>(LeagueType::Exhibition);
     password_->setEnabled(!exhibition);
     source_->setEnabled(!exhibition);
+    defaultLeague_->setEnabled(!exhibition);
 }
 
 NewLeagueChoices frmNewLeague::Choices() const {
@@ -157,6 +173,10 @@ NewLeagueChoices frmNewLeague::Choices() const {
                : source == 1 ? PlayerSource::Fictional
                              : PlayerSource::ImportFile;
     if (c.source == PlayerSource::ImportFile) c.importFile = source_->currentText().toStdString();
+    if (const std::string stats = StatsSourceFile(source_->currentText().toStdString()); !stats.empty()) {
+        c.source = PlayerSource::StatsFile;
+        c.importFile = stats;
+    }
     c.randomization = RandomizationFromChoice(randomization_->currentText().toStdString());
     c.password = password_->text().toStdString();
     return c;

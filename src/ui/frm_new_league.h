@@ -42,6 +42,7 @@ class frmNewLeague : public QDialog {
     void SetAllOwners(const std::string& owner);
     void OnFirstSeasonLeft();
     void OnTypeChanged();
+    void OnDefaultLeagueChanged();
     void OnOk();
 
     Session& session_;
@@ -53,6 +54,7 @@ class frmNewLeague : public QDialog {
     QLineEdit* firstSeason_;
     QComboBox* type_;
     QComboBox* source_;
+    QComboBox* defaultLeague_;
     QComboBox* randomization_;
     QLineEdit* password_;
     QTableWidget* teamList_;

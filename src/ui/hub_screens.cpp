@@ -1,8 +1,11 @@
 #include "hub_screens.h"
 
+#include <QInputDialog>
+
 #include "contract_screens.h"
 #include "draft_screens.h"
 #include "frm_commish.h"
+#include "frm_edit_league.h"
 #include "frm_find_players.h"
 #include "frm_free_agency.h"
 #include "frm_history_screens.h"
@@ -21,7 +24,10 @@
 #include "frm_team_schedules.h"
 #include "frm_team_stats.h"
 #include "frm_trade.h"
+#include "league/league_options.h"
 #include "season_run_screens.h"
+#include "setup/default_league_edit.h"
+#include "setup/default_league_files.h"
 
 namespace hv {
 
@@ -44,6 +50,41 @@ void ShowBuilt(HubContext& hub, std::unique_ptr<TableScreen> screen) {
     if (!screen) return;
     screen->exec();
     hub.refreshHub();
+}
+
+// Edit Default League: the working database's league in the editors; Save League As keeps it as a default
+// league file that new leagues can start from.
+void OpenDefaultLeagueEditor(HubContext& hub) {
+    Session& session = hub.session;
+    if (!session.database) {
+        hub.host.ShowMessage("The default league database is not open.", "Error", MessageIcon::Critical);
+        return;
+    }
+    auto league = std::make_unique<League>();
+    league->programFolder = session.league.programFolder;
+    league->injuryTypes = session.league.injuryTypes;
+    try {
+        ReadDefaultLeagueForEditing(*session.database, *league);
+    } catch (const DatabaseError& e) {
+        hub.host.ShowMessage(std::string("Invalid default league database\n") + e.what(), "Error",
+                             MessageIcon::Critical);
+        return;
+    }
+    auto saveAs = [&hub] {
+        bool ok = false;
+        const QString name =
+            QInputDialog::getText(hub.parent, QStringLiteral("Save Default League As"),
+                                  QStringLiteral("&File name (.lge):"), QLineEdit::Normal, QString(), &ok);
+        if (!ok || name.isEmpty()) return;
+        const std::string saved = SaveDefaultLeagueAs(hub.session, hub.host, name.toStdString());
+        if (!saved.empty())
+            hub.host.ShowMessage("Saved as " + saved +
+                                     ". A new league can start from it (New League, Default "
+                                     "league).",
+                                 kDefaultLeagueTitle, MessageIcon::Information);
+    };
+    frmEditLeague screen(*league, hub.host, *session.database, saveAs, hub.parent);
+    screen.exec();
 }
 
 } // namespace
@@ -89,6 +130,12 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuFirstPicks", OpenFirstPicks},
         {"mnuImportDraft", [](HubContext& h) { OpenImportRookies(h); }},
         {"mnuReset", OpenResetLeague},
+        {"mnuEditLeague", OpenDefaultLeagueEditor},
+        {"mnuEditCurrent",
+         [](HubContext& h) {
+             if (!CheckMayEditLeague(h.session.league.state, h.host)) return;
+             Show<frmEditLeague>(h, h.session.league);
+         }},
         {"mnuBeginSeason", OpenBeginSeason},
         {"mnuSimGames", OpenSimGames},
         {"mnuPlayoffs", OpenPlayoffsScreen},
