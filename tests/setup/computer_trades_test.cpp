@@ -46,9 +46,13 @@ class ComputerTrades : public test::StartedHome {
         if (day == Phase::RookieDraft) ++league.state.Season;
         league.state.SeasonDay = static_cast<int16_t>(day);
     }
+    // Three seasons of trading passes from three seeds under this judgement: no team's strength runs away,
+    // every trade keeps the rules and is one both teams accept. Returns the trades made.
+    int Soak(TradeJudgement judgement);
 };
 
-TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
+int ComputerTrades::Soak(TradeJudgement judgement) {
+    int total = 0;
     auto strengths = [](const League& league) {
         std::vector<double> s(kLeagueTeams + 1);
         for (int t = 1; t <= kLeagueTeams; ++t)
@@ -65,6 +69,7 @@ TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
     for (uint64_t seed = 1; seed <= 3; ++seed) {
         auto fresh = Fresh(100 + seed);
         League& league = *fresh;
+        league.state.Trades = judgement;
         // From the second seed on, team 1 is the user's, who declines every offer.
         SetHuman(league.team(1), seed > 1);
         host.defaultAnswer = false;
@@ -120,7 +125,50 @@ TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
                                   std::set<std::string>(asked.begin(), asked.end()).size() == asked.size()));
         auto reloaded = std::make_unique<League>();
         EXPECT_NO_THROW(DecodeLeague(EncodeLeague(league, "Trade Test"), *reloaded));
+        total += trades;
     }
+    return total;
+}
+
+TEST_F(ComputerTrades, NoTeamsStrengthRunsAwaySeasonAfterSeason) {
+    EXPECT_GT(Soak(TradeJudgement::AsSpecified), 0);
+}
+
+// Shrewd teams still trade, and no more lopsidedly.
+TEST_F(ComputerTrades, NoTeamsStrengthRunsAwayUnderShrewdJudgement) {
+    EXPECT_GT(Soak(TradeJudgement::Shrewd), 0);
+}
+
+// For the user's offers that a shrewd team refuses, the helper still finds the one addition that makes each
+// work, and with it the trade is made.
+TEST_F(ComputerTrades, ShrewdTeamsAcceptWhatTheHelperSuggests) {
+    auto fresh = Fresh(7);
+    League& league = *fresh;
+    league.state.Trades = TradeJudgement::Shrewd;
+    SetHuman(league.team(1), true);
+    host.defaultAnswer = true;
+    int found = 0;
+    for (int other = 2; other <= kLeagueTeams; ++other) {
+        // The user's third-best player for the other team's second-best.
+        auto best = [&](int team, size_t rank) {
+            std::vector<int> roster = RosterOf(league, team);
+            std::sort(roster.begin(), roster.end(), [&](int a, int b) {
+                return league.player(a).CurrentRating > league.player(b).CurrentRating;
+            });
+            return roster.at(rank);
+        };
+        const TradeProposal offer{{1, RatedItems(league, {best(1, 2)})},
+                                  {other, RatedItems(league, {best(other, 1)})}};
+        if (TradeProblem(league, offer) || EvaluateTrade(league, offer, other) <= 0) continue;
+        const auto addition = SuggestAddition(league, offer);
+        if (!addition) continue;
+        TradeProposal more = offer;
+        more.first.items.push_back(*addition);
+        EXPECT_LE(EvaluateTrade(league, more, other), 0) << league.team(other).Name;
+        EXPECT_EQ(ProposeTrade(league, more, host), TradeOutcome::Done) << league.team(other).Name;
+        ++found;
+    }
+    EXPECT_GE(found, 3);
 }
 
 // The rookie draft and the camps each end with a pass, the same one for the same seed.
