@@ -64,7 +64,7 @@ double Worth(const League& league, const TradeItem& item, const std::vector<int>
 // The same item judged shrewdly: quality on the steep curve, every contract year counted.
 double ShrewdWorth(const League& league, const TradeItem& item, const std::vector<int>& after,
                    double salaryUnit) {
-    if (IsPickItem(item.id)) return ShrewdCurve(item.rating - kPickQualityDiscount);
+    if (IsPickItem(item.id)) return ShrewdCurve(item.rating);
     const Player& p = league.player(item.id);
     double value = ShrewdCurve(ShrewdQuality(p)) * AgeFactor(p.Age) * NeedFactor(league, item.id, after);
     if (p.TimeInjured > kLongInjuryDays) value *= kLongInjuryFactor;
@@ -143,8 +143,8 @@ double SalaryUnit(const SeasonState& state) {
 }
 
 double ShrewdCurve(double quality) {
-    const double x = std::max(0.0, (quality - 40) / 50);
-    return 100 * x * x * x;
+    const double x = std::max(0.0, (quality - 20) / 70);
+    return 100 * x * x * x * x;
 }
 
 double ShrewdQuality(const Player& p) {

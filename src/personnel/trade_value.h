@@ -43,12 +43,11 @@ double SalaryUnit(const SeasonState& state);
 
 // ---- Shrewd judgement (docs/trade_judgement.md) ----
 
-// What a player's quality is worth: 100 x ((q - 40) / 50)^3 above a quality of 40, 0 below; a 90 is worth
-// three 75s.
+// What a quality is worth: 100 x ((q - 20) / 70)^4 above a quality of 20, 0 below; a 90 is worth more than
+// two 75s, a 75 more than two 65s.
 double ShrewdCurve(double quality);
-// A player's quality: the mean of his CurrentRating and FutureRating. A pick's: its trade rating less
-// kPickQualityDiscount, for a prospect's rating lies well below his future one.
-constexpr int kPickQualityDiscount = 12;
+// A player's quality: the mean of his CurrentRating and FutureRating. A pick's quality is its trade rating,
+// the future rating of the prospect it should bring.
 double ShrewdQuality(const Player& p);
 // Value points per salary unit of every remaining contract year.
 constexpr double kShrewdSalaryWeight = 0.25;

@@ -2,6 +2,7 @@
 // lopsided trades that the judgement as specified lets through.
 #include <gtest/gtest.h>
 
+#include "league/transactions.h"
 #include "personnel/trade_value.h"
 #include "platform/scripted_host.h"
 #include "support/trade_league.h"
@@ -10,11 +11,12 @@ namespace hv {
 namespace {
 
 TEST(ShrewdTrades, CurveWorkedByHand) {
-    // 100 x ((q - 40) / 50)^3, nothing at or below 40.
-    const std::pair<double, double> table[] = {{20, 0},         {40, 0},    {50, 0.8},     {65, 12.5},
-                                               {67.5, 16.6375}, {75, 34.3}, {83, 63.6056}, {90, 100}};
+    // 100 x ((q - 20) / 70)^4, nothing at or below 20.
+    const std::pair<double, double> table[] = {
+        {10, 0},     {20, 0},  {30, 0.0416493128}, {48, 2.56}, {65, 17.0788213244}, {75, 38.1117242815},
+        {83, 65.61}, {90, 100}};
     for (auto [quality, value] : table)
-        EXPECT_NEAR(ShrewdCurve(quality), value, 1e-9) << quality;
+        EXPECT_NEAR(ShrewdCurve(quality), value, 1e-8) << quality;
     // Faster than linear: a 90 is worth more than two 75s, a 75 more than two 65s.
     EXPECT_GT(ShrewdCurve(90), 2 * ShrewdCurve(75));
     EXPECT_GT(ShrewdCurve(75), 2 * ShrewdCurve(65));
@@ -73,11 +75,11 @@ TEST_F(LopsidedTrades, TwoGoodPlayersForAGreatOneAreRefusedShrewdly) {
     // 1.15 - 1.45 = 35.0625.
     EXPECT_NEAR(TradeBalance(league, offer, 2), 23.9975 + 20.077525 - 35.0625, 1e-9);
     EXPECT_EQ(Verdict(TradeJudgement::AsSpecified, offer), -9);
-    // Shrewd: the veteran 34.3 x 0.9 x 1.15 - 0.25 x 110 = 8.0005, the 65 (quality 67.5) 16.6375 x 1.15 -
-    // 0.5 = 18.633125; the prospect (quality 83) 63.6056 x 1.15 - 0.25 x 11.6 = 70.24644.
+    // Shrewd: the veteran 38.1117242815 x 0.9 x 1.15 - 0.25 x 110, the 65 (quality 67.5) 21.2022659829 x 1.15
+    // - 0.5; the prospect (quality 83) 65.61 x 1.15 - 0.25 x 11.6.
     league.state.Trades = TradeJudgement::Shrewd;
-    EXPECT_NEAR(TradeBalance(league, offer, 2), 8.0005 + 18.633125 - 70.24644, 1e-9);
-    EXPECT_EQ(Verdict(TradeJudgement::Shrewd, offer), 44);
+    EXPECT_NEAR(TradeBalance(league, offer, 2), 11.9456346314 + 23.8826058804 - 72.5515, 1e-8);
+    EXPECT_EQ(Verdict(TradeJudgement::Shrewd, offer), 37);
 }
 
 // The league's best player, 90 now and to come and paid $12,000,000 a year for three more years, for a 75
@@ -93,11 +95,11 @@ TEST_F(LopsidedTrades, TheBestPlayerForAGoodOneAndABenchPlayerIsRefusedShrewdly)
     // 0.106 x 0.9 - 0.5 = 5.0332; given: 130 x 0.25 x 1.15 - 6 = 31.375.
     EXPECT_NEAR(TradeBalance(league, offer, 2), 32.5625 + 5.0332 - 31.375, 1e-9);
     EXPECT_EQ(Verdict(TradeJudgement::AsSpecified, offer), -6);
-    // Shrewd: the 75 (quality 76.5) 38.9017 x 1.15 - 0.25 x 6 and the 58 4.6656 x 0.9 - 1.5 received;
-    // 100 x 1.15 - 0.25 x 72 given.
+    // Shrewd: the 75 (quality 76.5) 42.4425658580 x 1.15 - 0.25 x 6 and the 58 8.6844481466 x 0.9 - 1.5
+    // received; 100 x 1.15 - 0.25 x 72 given.
     league.state.Trades = TradeJudgement::Shrewd;
-    EXPECT_NEAR(TradeBalance(league, offer, 2), 44.736955 - 1.5 + 4.19904 - 1.5 - 97, 1e-9);
-    EXPECT_EQ(Verdict(TradeJudgement::Shrewd, offer), 51);
+    EXPECT_NEAR(TradeBalance(league, offer, 2), 47.3089507367 + 6.3160033319 - 97, 1e-8);
+    EXPECT_EQ(Verdict(TradeJudgement::Shrewd, offer), 43);
 }
 
 // Every remaining year counts: the same player owed more years is worth less to the team that takes him,
