@@ -127,6 +127,8 @@ void PrintLeagueOptions(std::ostream& out, const SeasonState& s) {
     out << "Lock simulation: " << OnOff(s.LockSimulation) << '\n';
     out << "Lock end of season: " << OnOff(s.LockEndSeason) << '\n';
     out << "Salary cap: " << SalaryCapText(s.SalaryCapDollars()) << '\n';
+    out << "Game engine: " << GameEngineText(s.Engine) << '\n';
+    out << "Trade judgement: " << TradeJudgementText(s.Trades) << '\n';
     out << "Password: " << (HasPassword(s) ? "set" : "none") << '\n';
     out << "Commissioner rights: " << (s.CommissionerRights ? "yes" : "no") << '\n';
 }

@@ -1,12 +1,14 @@
 // hoopvale-cli new NAME [--source default|FILE.lge|fictional|FILE.csv|stats:FILE.csv] [--type keep|draft]
 // [--first-season Y]
 //                       [--randomization normal|small|none] [--password P] [--human TEAM]...
+//                       [--engine specified|calibrated] [--trades specified|shrewd]
 // Creates a league as the new-league screen does and saves it as save/NAME.sav.
 #include <CLI/CLI.hpp>
 
 #include "cli/command_league_file.h"
 #include "cli/commands.h"
 #include "league/league_lock.h"
+#include "league/league_options.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "league/status_line.h"
@@ -28,6 +30,7 @@ struct NewRequest {
     std::string randomization = "normal";
     std::string password;
     std::vector<std::string> humans;
+    std::string engine = "specified", trades = "specified";
 };
 
 int CountTeam(const League& league, const std::string& team) {
@@ -65,6 +68,8 @@ int RunNew(CliContext& ctx, const NewRequest& r) {
                             : r.randomization == "none" ? PotentialRandomization::None
                                                         : PotentialRandomization::Normal;
     choices.password = r.password;
+    choices.engine = r.engine == "calibrated" ? GameEngine::Calibrated : GameEngine::AsSpecified;
+    choices.trades = r.trades == "shrewd" ? TradeJudgement::Shrewd : TradeJudgement::AsSpecified;
     if (r.source == "default") {
         choices.source = PlayerSource::DefaultLeague;
     } else if (r.source.size() > 4 && Lower(r.source.substr(r.source.size() - 4)) == ".lge") {
@@ -113,6 +118,8 @@ int RunNew(CliContext& ctx, const NewRequest& r) {
     for (int t = 1; t <= kLeagueTeams; ++t)
         if (league.team(t).Owner == "Human") humans += (humans.empty() ? "" : ", ") + league.team(t).Name;
     ctx.out << "Human teams: " << (humans.empty() ? "none" : humans) << '\n';
+    ctx.out << "Game engine: " << GameEngineText(league.state.Engine)
+            << ", trade judgement: " << TradeJudgementText(league.state.Trades) << '\n';
     ctx.out << "Saved: " << (league.SaveFolder() / SaveFileName(r.name)).string() << '\n';
     return kExitOk;
 }
@@ -134,6 +141,10 @@ void AddNewCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
         ->check(CLI::IsMember({"normal", "small", "none"}));
     cmd->add_option("--password", r->password, "League password (default: none)");
     cmd->add_option("--human", r->humans, "A team the user runs (repeatable); default: as in the database");
+    cmd->add_option("--engine", r->engine, "Game engine: specified (as the rules say) or calibrated")
+        ->check(CLI::IsMember({"specified", "calibrated"}));
+    cmd->add_option("--trades", r->trades, "Trade judgement: specified (as the rules say) or shrewd")
+        ->check(CLI::IsMember({"specified", "shrewd"}));
     cmd->callback([&run, &ctx, r] {
         ctx.working = WorkingDatabase::Copy; // the teams and players come from the default league database
         run = [r](CliContext& c) { return RunNew(c, *r); };

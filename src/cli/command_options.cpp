@@ -1,5 +1,5 @@
 // hoopvale-cli options NAME [--injuries on|off] [--save-boxes on|off] [--lock-sim on|off] [--lock-end on|off]
-//                           [--salary-cap TEXT]
+//                           [--salary-cap TEXT] [--engine specified|calibrated] [--trades specified|shrewd]
 // hoopvale-cli password NAME (--set PASSWORD | --none)
 // Both change the league only with the commissioner's rights (or in a league without a password).
 #include <CLI/CLI.hpp>
@@ -12,13 +12,18 @@ namespace hv {
 
 namespace {
 
+constexpr const char* kCommissionerOnly =
+    "Only the league commissioner may change the league options; log in with --commish PASSWORD.";
+
 struct OptionChanges {
     std::string name;
     std::string injuries, saveBoxes, lockSim, lockEnd; // "on", "off" or "" (unchanged)
     std::optional<std::string> salaryCap;
+    std::string engine, trades; // "specified", "calibrated"/"shrewd" or "" (unchanged)
     bool Any() const {
         return !injuries.empty() || !saveBoxes.empty() || !lockSim.empty() || !lockEnd.empty() || salaryCap;
     }
+    bool AnyRules() const { return !engine.empty() || !trades.empty(); }
 };
 
 void Apply(const std::string& choice, bool& value) {
@@ -30,11 +35,12 @@ int RunOptions(CliContext& ctx, const OptionChanges& o) {
     auto opened = OpenedLeague::Open(ctx, o.name, status);
     if (!opened) return status;
     SeasonState& state = opened->league().state;
-    if (o.Any()) {
-        if (!CanEditOptions(state)) {
-            ctx.host->ShowMessage("Only the league commissioner may change the league options; log in with "
-                                  "--commish PASSWORD.",
-                                  "League Options", MessageIcon::Warning);
+    if (o.Any() || o.AnyRules()) {
+        // The game engine and the trade judgement: once the season has begun, the commissioner's alone.
+        const bool allowed =
+            (!o.Any() || CanEditOptions(state)) && (!o.AnyRules() || MayChangeLeagueRules(state));
+        if (!allowed) {
+            ctx.host->ShowMessage(kCommissionerOnly, "League Options", MessageIcon::Warning);
             return kExitRefused;
         }
         // Everything is checked on a copy, so a refused cap changes nothing at all.
@@ -43,6 +49,10 @@ int RunOptions(CliContext& ctx, const OptionChanges& o) {
         Apply(o.saveBoxes, changed.SaveBoxScores);
         Apply(o.lockSim, changed.LockSimulation);
         Apply(o.lockEnd, changed.LockEndSeason);
+        if (!o.engine.empty())
+            changed.Engine = o.engine == "calibrated" ? GameEngine::Calibrated : GameEngine::AsSpecified;
+        if (!o.trades.empty())
+            changed.Trades = o.trades == "shrewd" ? TradeJudgement::Shrewd : TradeJudgement::AsSpecified;
         if (o.salaryCap && !SetSalaryCapFromText(changed, *o.salaryCap, *ctx.host)) return kExitRefused;
         state = changed;
     }
@@ -89,6 +99,10 @@ void AddOptionsCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     cmd->add_option("--lock-end", o->lockEnd, "Only the commissioner may end the season")->check(onOff);
     // The example survives a shell: a "$" inside double quotes would be expanded.
     cmd->add_option("--salary-cap", o->salaryCap, "Salary cap in dollars, e.g. 42500000 or '$42,500,000'");
+    cmd->add_option("--engine", o->engine, "Game engine: specified (as the rules say) or calibrated")
+        ->check(CLI::IsMember({"specified", "calibrated"}));
+    cmd->add_option("--trades", o->trades, "Trade judgement: specified (as the rules say) or shrewd")
+        ->check(CLI::IsMember({"specified", "shrewd"}));
     cmd->callback([&run, o] { run = [o](CliContext& ctx) { return RunOptions(ctx, *o); }; });
 }
 

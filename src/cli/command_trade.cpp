@@ -115,8 +115,7 @@ int RunTrade(CliContext& ctx, const TradeRequest& r) {
         if (IsHuman(other))
             ctx.out << "The " << other.Name << " are a human team: both teams must agree to this trade.\n";
         else
-            ctx.out << TradeAnswer(EvaluateTrade(league, *proposal, proposal->second.team), other.Name)
-                    << '\n';
+            ctx.out << VerdictText(league, *proposal, proposal->second.team) << '\n';
         return kExitOk;
     }
     const size_t logged = league.tables.transactions.size();

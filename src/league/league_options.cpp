@@ -185,6 +185,28 @@ bool CheckMayEditLeague(const SeasonState& state, Host& host) {
     return false;
 }
 
+std::string GameEngineText(GameEngine engine) {
+    return engine == GameEngine::Calibrated ? "Calibrated" : "As specified";
+}
+
+std::string TradeJudgementText(TradeJudgement trades) {
+    return trades == TradeJudgement::Shrewd ? "Shrewd" : "As specified";
+}
+
+bool MayChangeLeagueRules(const SeasonState& state) {
+    // A league made with its rosters waits at free agency of its first season; a season under way moves
+    // the season number on at the rookie draft.
+    const bool begun = state.Season != state.FirstSeason ||
+                       (state.SeasonDay >= Phase::FirstDay && state.SeasonDay <= Phase::LastEndSeason);
+    return !begun || Rights(state);
+}
+
+bool CheckMayChangeLeagueRules(const SeasonState& state, Host& host) {
+    if (MayChangeLeagueRules(state)) return true;
+    host.ShowMessage(kEditLeagueRefusal, "League Options");
+    return false;
+}
+
 bool CheckMayEndSeason(const SeasonState& state, Host& host) {
     if (MayEndSeason(state)) return true;
     host.ShowMessage(kEndSeasonRefusal);

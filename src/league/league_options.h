@@ -53,6 +53,20 @@ bool SetLeaguePassword(SeasonState& state, const std::optional<std::string>& new
 // "Login Complete"; different: rights off and "Login Failed". Returns whether the login succeeded.
 bool CommishLogin(SeasonState& state, const std::string& entered, Host& host);
 
+// ---- Game engine and trade judgement ----
+
+// The choices as the screens and the command line name them: "As specified" and "Calibrated"; "As
+// specified" and "Shrewd".
+std::string GameEngineText(GameEngine engine);
+std::string TradeJudgementText(TradeJudgement trades);
+
+// Until the league's first season has begun (day 1 of its first season) whoever holds the league may choose
+// them; from then on only the commissioner (or anyone in a league without a password), since they change
+// how the league's results come about.
+bool MayChangeLeagueRules(const SeasonState& state);
+// Refused with kEditLeagueRefusal (title "League Options") when MayChangeLeagueRules fails.
+bool CheckMayChangeLeagueRules(const SeasonState& state, Host& host);
+
 // ---- Commissioner gating ----
 
 // League Options, Set/Change League Password and Output MDB: on without a password or with rights.

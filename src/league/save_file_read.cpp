@@ -126,7 +126,7 @@ void ReadHeader(SaveReader& r, SeasonState& s) {
     if (!IsPhaseCode(s.SeasonDay)) SaveReader::Fail("an unknown season day");
     s.Season = r.I16();
     s.FirstSeason = r.I16();
-    s.Reserved1 = r.I32();
+    savefile::ReadRulesField(s, r.I32());
     s.Reserved2 = r.I32();
     s.DraftState = r.I16();
     s.DraftPickState = r.I16();

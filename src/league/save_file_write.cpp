@@ -35,7 +35,7 @@ void WriteHeader(ByteWriter& w, const SeasonState& s, const std::string& leagueN
     w.I16(s.SeasonDay);
     w.I16(s.Season);
     w.I16(s.FirstSeason);
-    w.I32(s.Reserved1);
+    w.I32(savefile::RulesField(s));
     w.I32(s.Reserved2);
     w.I16(s.DraftState);
     w.I16(s.DraftPickState);

@@ -79,8 +79,7 @@ TradeOutcome ProposeTrade(League& league, const TradeProposal& proposal, Host& h
     }
     const int shortfall = EvaluateTrade(league, proposal, to);
     if (shortfall > 0) {
-        host.ShowMessage(TradeAnswer(shortfall, league.team(to).Name), "Trade Rejected",
-                         MessageIcon::Information);
+        host.ShowMessage(VerdictText(league, proposal, to), "Trade Rejected", MessageIcon::Information);
         return TradeOutcome::Refused;
     }
     if (!host.AskYesNo(TradeAnswer(shortfall, league.team(to).Name), kTradeTitle))

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "league/lineup.h"
+#include "league/salary.h"
 #include "league/transactions.h"
 
 namespace hv {
@@ -58,6 +59,27 @@ double Worth(const League& league, const TradeItem& item, const std::vector<int>
     value *= AgeFactor(p.Age) * NeedFactor(league, item.id, after);
     if (p.TimeInjured > kLongInjuryDays) value *= kLongInjuryFactor;
     return value - kSalaryWeight * p.contract1 / salaryUnit;
+}
+
+// The same item judged shrewdly: quality on the steep curve, every contract year counted.
+double ShrewdWorth(const League& league, const TradeItem& item, const std::vector<int>& after,
+                   double salaryUnit) {
+    if (IsPickItem(item.id)) return ShrewdCurve(item.rating);
+    const Player& p = league.player(item.id);
+    double value = ShrewdCurve(ShrewdQuality(p)) * AgeFactor(p.Age) * NeedFactor(league, item.id, after);
+    if (p.TimeInjured > kLongInjuryDays) value *= kLongInjuryFactor;
+    double owed = 0;
+    for (int year = 1; year <= 8; ++year)
+        owed += p.Contract(year);
+    return value - kShrewdSalaryWeight * owed / salaryUnit;
+}
+
+// The salary a side's players carry this season.
+int64_t SideSalary(const League& league, const TradeSide& side) {
+    int64_t total = 0;
+    for (const TradeItem& item : side.items)
+        if (!IsPickItem(item.id)) total += league.player(item.id).contract1;
+    return total;
 }
 
 bool Holds(const TradeSide& side, int id) {
@@ -120,6 +142,22 @@ double SalaryUnit(const SeasonState& state) {
     return state.SeasonDay >= 169 && state.SeasonDay <= 185 ? 700000.0 : 500000.0;
 }
 
+double ShrewdCurve(double quality) {
+    const double x = std::max(0.0, (quality - 20) / 70);
+    return 100 * x * x * x * x;
+}
+
+double ShrewdQuality(const Player& p) {
+    return (p.CurrentRating + p.FutureRating) / 2.0;
+}
+
+bool AddsSalaryOverCap(const League& league, const TradeProposal& proposal, int team) {
+    const int64_t before = Payroll(league.team(team));
+    const int64_t after =
+        before - SideSalary(league, proposal.SideOf(team)) + SideSalary(league, proposal.OtherSide(team));
+    return after > league.state.SalaryCapDollars() && after > before;
+}
+
 double TradeBalance(const League& league, const TradeProposal& proposal, int judgingTeam) {
     const TradeSide& mine = proposal.SideOf(judgingTeam);
     const TradeSide& theirs = proposal.OtherSide(judgingTeam);
@@ -130,11 +168,14 @@ double TradeBalance(const League& league, const TradeProposal& proposal, int jud
         if (!IsPickItem(item.id)) after.push_back(item.id);
 
     const double unit = SalaryUnit(league.state);
+    const bool shrewd = league.state.Trades == TradeJudgement::Shrewd;
+    const auto worth = shrewd ? ShrewdWorth : Worth;
     double balance = 0;
     for (const TradeItem& item : theirs.items)
-        balance += Worth(league, item, after, unit);
+        balance += worth(league, item, after, unit);
     for (const TradeItem& item : mine.items)
-        balance -= Worth(league, item, after, unit);
+        balance -= worth(league, item, after, unit);
+    if (shrewd && AddsSalaryOverCap(league, proposal, judgingTeam)) balance -= kOverCapCost;
     const int shortBy = kActiveRoster - static_cast<int>(after.size());
     if (shortBy > 0) balance -= kShortRosterCost * shortBy;
     return balance;
@@ -153,6 +194,15 @@ std::string TradeAnswer(int shortfall, const std::string& team) {
     if (shortfall <= 15)
         return "The " + team + " will need you to improve your offer to complete this trade.";
     return "The " + team + " will need you to improve your offer substantially to complete this trade.";
+}
+
+std::string VerdictText(const League& league, const TradeProposal& proposal, int judgingTeam) {
+    const int shortfall = EvaluateTrade(league, proposal, judgingTeam);
+    const std::string& team = league.team(judgingTeam).Name;
+    if (shortfall > 0 && league.state.Trades == TradeJudgement::Shrewd &&
+        AddsSalaryOverCap(league, proposal, judgingTeam))
+        return "The " + team + " will not take on more salary over the salary cap.";
+    return TradeAnswer(shortfall, team);
 }
 
 double RosterStrength(const League& league, int team) {

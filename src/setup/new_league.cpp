@@ -296,6 +296,8 @@ bool CreateNewLeague(Session& session, Host& host, const NewLeagueChoices& choic
     CreatePickTable(league);
     s.LeagueName = choices.name;
     s.SiteStyle = DefaultSiteStyle();
+    s.Engine = choices.engine;
+    s.Trades = choices.trades;
     s.CommissionerRights = false;
     if (choices.password.empty()) {
         s.Password = kNoPassword;

@@ -45,6 +45,8 @@ struct NewLeagueChoices {
     std::string importFile; // a file name of import/ for PlayerSource::ImportFile and StatsFile
     PotentialRandomization randomization = PotentialRandomization::Normal;
     std::string password; // empty: no password
+    GameEngine engine = GameEngine::AsSpecified;
+    TradeJudgement trades = TradeJudgement::AsSpecified;
 };
 
 // Builds the new league and makes it the session's league: tables emptied, season state and options set,

@@ -6,6 +6,7 @@
 
 #include "dialog_fit.h"
 #include "league/league_options.h"
+#include "league_rules_list.h"
 
 namespace hv {
 
@@ -22,8 +23,16 @@ frmLeagueOptions::frmLeagueOptions(SeasonState& state, Host& host, QWidget* pare
     salaryCap_ = new QLineEdit(QString::fromStdString(SalaryCapText(state.SalaryCapDollars())), this);
     salaryCap_->setObjectName(QStringLiteral("txtSalaryCap"));
     connect(salaryCap_, &QLineEdit::editingFinished, this, &frmLeagueOptions::OnSalaryCapLeft);
+    engine_ = NewLeagueRulesList(this, "cboGameEngine", LeagueRulesKind::Engine);
+    engine_->setCurrentIndex(static_cast<int>(state.Engine));
+    trades_ = NewLeagueRulesList(this, "cboTradeJudgement", LeagueRulesKind::Trades);
+    trades_->setCurrentIndex(static_cast<int>(state.Trades));
+    connect(engine_, &QComboBox::activated, this, &frmLeagueOptions::OnRulesChosen);
+    connect(trades_, &QComboBox::activated, this, &frmLeagueOptions::OnRulesChosen);
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Salary &cap:"), salaryCap_);
+    form->addRow(QStringLiteral("&Game engine:"), engine_);
+    form->addRow(QStringLiteral("Trade &judgement:"), trades_);
     layout->addLayout(form);
     // OK keeps the changes; Cancel, Escape or closing the window puts back the options as they were.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -49,6 +58,8 @@ void frmLeagueOptions::reject() {
     state_.LockSimulation = original_.LockSimulation;
     state_.LockEndSeason = original_.LockEndSeason;
     state_.SalaryCap = original_.SalaryCap;
+    state_.Engine = original_.Engine;
+    state_.Trades = original_.Trades;
     salaryCap_->blockSignals(false);
 }
 
@@ -59,6 +70,18 @@ QCheckBox* frmLeagueOptions::AddBox(const char* name, const QString& caption, bo
     // The option changes at once, on every click.
     connect(box, &QCheckBox::toggled, this, [&value](bool checked) { value = checked; });
     return box;
+}
+
+void frmLeagueOptions::OnRulesChosen() {
+    const auto engine = static_cast<GameEngine>(engine_->currentIndex());
+    const auto trades = static_cast<TradeJudgement>(trades_->currentIndex());
+    if ((engine != state_.Engine || trades != state_.Trades) && !CheckMayChangeLeagueRules(state_, host_)) {
+        engine_->setCurrentIndex(static_cast<int>(state_.Engine));
+        trades_->setCurrentIndex(static_cast<int>(state_.Trades));
+        return;
+    }
+    state_.Engine = engine;
+    state_.Trades = trades;
 }
 
 void frmLeagueOptions::OnSalaryCapLeft() {

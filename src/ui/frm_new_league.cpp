@@ -8,6 +8,7 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "league_rules_list.h"
 #include "setup/default_league_files.h"
 
 namespace hv {
@@ -66,6 +67,8 @@ frmNewLeague::frmNewLeague(Session& session, Host& host, QWidget* parent)
     password_ = new QLineEdit(this);
     password_->setObjectName(QStringLiteral("txtPassword"));
     password_->setEchoMode(QLineEdit::PasswordEchoOnEdit);
+    engine_ = NewLeagueRulesList(this, "cboGameEngine", LeagueRulesKind::Engine);
+    trades_ = NewLeagueRulesList(this, "cboTradeJudgement", LeagueRulesKind::Trades);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("League &name:"), name_);
@@ -75,6 +78,8 @@ frmNewLeague::frmNewLeague(Session& session, Host& host, QWidget* parent)
     form->addRow(QStringLiteral("Player &source:"), source_);
     form->addRow(QStringLiteral("Potential &randomization:"), randomization_);
     form->addRow(QStringLiteral("&Password:"), password_);
+    form->addRow(QStringLiteral("&Game engine:"), engine_);
+    form->addRow(QStringLiteral("Trade &judgement:"), trades_);
 
     auto* note = new QLabel(
         QStringLiteral(
@@ -179,6 +184,8 @@ NewLeagueChoices frmNewLeague::Choices() const {
     }
     c.randomization = RandomizationFromChoice(randomization_->currentText().toStdString());
     c.password = password_->text().toStdString();
+    c.engine = static_cast<GameEngine>(engine_->currentIndex());
+    c.trades = static_cast<TradeJudgement>(trades_->currentIndex());
     return c;
 }
 

@@ -1,5 +1,5 @@
 // The new-league screen: name, first season, league type, player source, potential randomization, password
-// and the human teams; OK creates the league.
+// the game engine, the trade judgement and the human teams; OK creates the league.
 #pragma once
 
 #include <QCheckBox>
@@ -34,6 +34,8 @@ class frmNewLeague : public QDialog {
     QComboBox* SourceList() const { return source_; }
     QComboBox* RandomizationList() const { return randomization_; }
     QLineEdit* PasswordField() const { return password_; }
+    QComboBox* EngineList() const { return engine_; }
+    QComboBox* TradesList() const { return trades_; }
     QTableWidget* TeamList() const { return teamList_; }
     QPushButton* OkButton() const { return ok_; }
 
@@ -57,6 +59,8 @@ class frmNewLeague : public QDialog {
     QComboBox* defaultLeague_;
     QComboBox* randomization_;
     QLineEdit* password_;
+    QComboBox* engine_;
+    QComboBox* trades_;
     QTableWidget* teamList_;
     QPushButton* ok_;
 };

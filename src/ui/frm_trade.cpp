@@ -216,8 +216,7 @@ void frmTrade::UpdateButtons() {
 }
 
 void frmTrade::Propose() {
-    const std::string partner = league_.team(proposal_.second.team).Name;
-    const int shortfall = EvaluateTrade(league_, proposal_, proposal_.second.team);
+    const std::string answer = VerdictText(league_, proposal_, proposal_.second.team);
     switch (ProposeTrade(league_, proposal_, host_)) {
     case TradeOutcome::Done:
         proposal_.first.items.clear();
@@ -229,7 +228,7 @@ void frmTrade::Propose() {
         break;
     case TradeOutcome::Refused:
         refused_ = true;
-        verdict_->setText(Q(TradeAnswer(shortfall, partner)) + QStringLiteral("\nTrade Rejected"));
+        verdict_->setText(Q(answer) + QStringLiteral("\nTrade Rejected"));
         break;
     case TradeOutcome::Declined:
     case TradeOutcome::Invalid:

@@ -26,10 +26,16 @@ TEST_F(CliDraft, NewFromEachSource) {
         "import/few.csv",
         ImportHeader(ImportFormat::League) +
             "\nAl,Bo,80,220,25,C,U,3,FA,50,50,50,50,50,50,50,50,50,50,50,50,50,50,50,70,0,0,0,0,0,0,0\n");
+    EXPECT_TRUE(Run({"new", "Rules", "--type", "draft", "--engine", "calibrated", "--trades", "shrewd"})
+                    .Says("Game engine: Calibrated, trade judgement: Shrewd"));
+    EXPECT_EQ(std::make_pair(Load("Rules")->state.Engine, Load("Rules")->state.Trades),
+              std::make_pair(GameEngine::Calibrated, TradeJudgement::Shrewd));
+    EXPECT_EQ(Load("Kept")->state.Engine, GameEngine::AsSpecified);
     ASSERT_EQ(Run({"new", "Imported", "--source", "few.csv", "--randomization", "none"}).status, 0);
     EXPECT_EQ(Load("Imported")->player(1).Name, "Al Bo");
     ExpectRefusals("Kept", {{{"new", "Kept"}, 1, ""},
-                            {{"new", "Nope", "--human", "Nobody"}, 1, "no team named \"Nobody\""}});
+                            {{"new", "Nope", "--human", "Nobody"}, 1, "no team named \"Nobody\""},
+                            {{"new", "Nope", "--trades", "sharp"}, 2, "--trades"}});
 }
 
 TEST_F(CliDraft, CreationDraftFromTheCommandLine) {

@@ -44,9 +44,12 @@ TEST_F(CliLeague, ShowPrintsStatusAndOptionsAndDoesNotRewriteTheFile) {
     const std::string distinct = EncodeLeague(*league, "Test League");
     home.Write("save/Test League.sav", distinct);
     const test::CliResult r = Run({"show", "Test League"});
-    EXPECT_EQ(r.out, "League: Test League\nSeason 2004 - Day 45\nInjuries: off\nSave box scores: on\n"
-                     "Lock simulation: on\nLock end of season: off\nSalary cap: $43,210,987\nPassword: none\n"
-                     "Commissioner rights: yes\n");
+    EXPECT_EQ(
+        r.out,
+        "League: Test League\nSeason 2004 - Day 45\nInjuries: off\nSave box scores: on\n"
+        "Lock simulation: on\nLock end of season: off\nSalary cap: $43,210,987\nGame engine: As specified\n"
+        "Trade judgement: As specified\nPassword: none\n"
+        "Commissioner rights: yes\n");
     EXPECT_TRUE(Bytes("Test League") == distinct);
 }
 
@@ -69,6 +72,26 @@ TEST_F(CliLeague, OptionsAndPasswordChangeAndSaveTheLeagueOnlyWhenAsked) {
     EXPECT_EQ(std::make_tuple(locked->state.LeagueInjuries, locked->state.CommissionerRights),
               std::make_tuple(true, false))
         << "rights are never saved";
+}
+
+// The game engine and the trade judgement: set, saved and shown; in a season under way only the
+// commissioner may change them.
+TEST_F(CliLeague, EngineAndTradeJudgementAreTheCommissionersOnceTheSeasonHasBegun) {
+    const test::CliResult r = Run({"options", "Test League", "--engine", "calibrated", "--trades", "shrewd"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.Says("Game engine: Calibrated\nTrade judgement: Shrewd\n"));
+    EXPECT_EQ(std::make_pair(Load("Test League")->state.Engine, Load("Test League")->state.Trades),
+              std::make_pair(GameEngine::Calibrated, TradeJudgement::Shrewd));
+    EXPECT_TRUE(Run({"show", "Test League"}).Says("Game engine: Calibrated\nTrade judgement: Shrewd\n"));
+    ExpectRefusals(
+        "Locked",
+        {{{"options", "Locked", "--engine", "calibrated"},
+          1,
+          "League Options: Only the league commissioner may change the league options"},
+         {{"options", "Locked", "--trades", "shrewd"}, 1, "League Options: Only the league commissioner"},
+         {{"options", "Locked", "--engine", "fast"}, 2, "--engine"}});
+    ASSERT_EQ(Run({"--commish", "Sésame", "options", "Locked", "--trades", "shrewd"}).status, 0);
+    EXPECT_EQ(Load("Locked")->state.Trades, TradeJudgement::Shrewd);
 }
 
 TEST_F(CliLeague, RefusalsExitOneAndChangeNothing) {

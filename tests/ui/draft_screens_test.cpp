@@ -52,11 +52,18 @@ class DraftScreensTest : public QObject {
         screen.show();
         test::Screenshot(screen, QStringLiteral("new_league"));
 
+        QCOMPARE(screen.EngineList()->currentText(), QStringLiteral("As specified"));
+        QCOMPARE(screen.TradesList()->currentText(), QStringLiteral("As specified"));
+        QTest::keyClick(screen.EngineList(), Qt::Key_Down);
+        QTest::keyClick(screen.TradesList(), Qt::Key_Down);
+        test::Screenshot(screen, QStringLiteral("new_league_rules"));
         screen.NameField()->setText(QStringLiteral("Kept"));
         screen.OkButton()->click();
         QCOMPARE(screen.result(), int(QDialog::Accepted));
         QCOMPARE(session->league.state.SeasonDay, Phase::FirstFreeAgency);
         QCOMPARE(QString::fromStdString(session->league.state.LeagueName), QStringLiteral("Kept"));
+        QVERIFY(session->league.state.Engine == GameEngine::Calibrated &&
+                session->league.state.Trades == TradeJudgement::Shrewd);
     }
 
     void draftScreenTakesTheUsersPickAndRunsToTheEnd() {

@@ -7,6 +7,7 @@
 #include "frm_load_game.h"
 #include "frm_password.h"
 #include "frm_save_game.h"
+#include "league/league_options.h"
 #include "league/save_file.h"
 #include "league/saved_games.h"
 #include "screen_test.h"
@@ -133,6 +134,42 @@ class LeagueScreensTest : public QObject {
         QVERIFY(!screen.isVisible());
         QVERIFY(league.state.LeagueInjuries && !league.state.SaveBoxScores && !league.state.LockSimulation);
         QCOMPARE(league.state.SalaryCapDollars(), int64_t(42500000));
+    }
+
+    // The game engine and the trade judgement are chosen from their lists; Escape puts them back. In a
+    // season under way a user without the commissioner's rights is refused and the lists stay.
+    void optionsScreenRules() {
+        frmLeagueOptions screen(league.state, host);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QCOMPARE(screen.EngineList()->currentText(), QStringLiteral("As specified"));
+        QCOMPARE(screen.TradesList()->currentText(), QStringLiteral("As specified"));
+        QTest::keyClick(screen.EngineList(), Qt::Key_Down);
+        QTest::keyClick(screen.TradesList(), Qt::Key_Down);
+        QCOMPARE(screen.EngineList()->currentText(), QStringLiteral("Calibrated"));
+        QCOMPARE(screen.TradesList()->currentText(), QStringLiteral("Shrewd"));
+        QVERIFY(league.state.Engine == GameEngine::Calibrated &&
+                league.state.Trades == TradeJudgement::Shrewd);
+        test::Screenshot(screen, QStringLiteral("league_options_rules"));
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(league.state.Engine == GameEngine::AsSpecified &&
+                league.state.Trades == TradeJudgement::AsSpecified);
+
+        league.state.FirstSeason = league.state.Season = 2004;
+        league.state.SeasonDay = 45;
+        league.state.Password = "Hoops";
+        league.state.CommissionerRights = false;
+        frmLeagueOptions locked(league.state, host);
+        locked.show();
+        QTest::keyClick(locked.TradesList(), Qt::Key_Down);
+        QCOMPARE(host.LastMessage(), std::string(kEditLeagueRefusal));
+        QCOMPARE(locked.TradesList()->currentText(), QStringLiteral("As specified"));
+        QVERIFY(league.state.Trades == TradeJudgement::AsSpecified);
+        league.state.CommissionerRights = true;
+        QTest::keyClick(locked.TradesList(), Qt::Key_Down);
+        QVERIFY(league.state.Trades == TradeJudgement::Shrewd);
+        locked.accept();
+        QVERIFY(league.state.Trades == TradeJudgement::Shrewd);
     }
 
     // A refused password keeps the screen; "no password" hides the field and clears it.
