@@ -100,6 +100,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddStatsCommand(app, ctx, run);
     AddPlayerCommand(app, ctx, run);
     AddDashboardCommand(app, ctx, run);
+    AddExportCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -3,6 +3,7 @@
 #include "contract_screens.h"
 #include "draft_screens.h"
 #include "frm_commish.h"
+#include "frm_csv_output.h"
 #include "frm_find_players.h"
 #include "frm_free_agency.h"
 #include "frm_history_screens.h"
@@ -88,6 +89,8 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
         {"mnuFirstPicks", OpenFirstPicks},
         {"mnuImportDraft", [](HubContext& h) { OpenImportRookies(h); }},
         {"mnuReset", OpenResetLeague},
+        {"mnuCSVoutput", [](HubContext& h) { Show<frmCSVOutput>(h, h.session.league); }},
+        {"mnuOutputMDB", [](HubContext& h) { OutputDatabase(h.session.league, h.host); }},
         {"mnuBeginSeason", OpenBeginSeason},
         {"mnuSimGames", OpenSimGames},
         {"mnuPlayoffs", OpenPlayoffsScreen},
