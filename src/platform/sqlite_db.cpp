@@ -33,7 +33,7 @@ void SqliteStatement::Bind(int index, const std::string& value) {
     sqlite3_bind_text(stmt_, index, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
 }
 
-void SqliteStatement::Bind(int index, double value) {
+void SqliteStatement::BindReal(int index, double value) {
     sqlite3_bind_double(stmt_, index, value);
 }
 

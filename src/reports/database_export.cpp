@@ -34,7 +34,7 @@ class TableWriter {
         return *this;
     }
     TableWriter& operator<<(double value) {
-        insert_->Bind(Next(), value);
+        insert_->BindReal(Next(), value);
         return *this;
     }
     TableWriter& operator<<(const std::string& value) {
