@@ -43,7 +43,7 @@ frmCSVOutput::frmCSVOutput(const League& league, Host& host, QWidget* parent)
     layout->addWidget(scopeNote_);
     layout->addWidget(buttons);
     ShowScope();
-    resize(440, sizeHint().height());
+    setMinimumWidth(460); // room for the output folder's path on its own line
     FitToContents(*this);
 }
 

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 
 #include "frm_csv_output.h"
+#include "reports/csv_export.h"
 #include "reports/database_export.h"
 #include "screen_test.h"
 #include "support/build_paths.h"
