@@ -106,6 +106,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddEditCommands(app, ctx, run);
     AddImportStatsCommand(app, ctx, run);
     AddDefaultLeagueCommand(app, ctx, run);
+    AddExportCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

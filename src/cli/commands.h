@@ -65,5 +65,6 @@ void AddDashboardCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddEditCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddDefaultLeagueCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddExportCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

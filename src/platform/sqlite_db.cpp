@@ -33,6 +33,14 @@ void SqliteStatement::Bind(int index, const std::string& value) {
     sqlite3_bind_text(stmt_, index, value.c_str(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
 }
 
+void SqliteStatement::BindReal(int index, double value) {
+    sqlite3_bind_double(stmt_, index, value);
+}
+
+void SqliteStatement::BindNull(int index) {
+    sqlite3_bind_null(stmt_, index);
+}
+
 bool SqliteStatement::Step() {
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;

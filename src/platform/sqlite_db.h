@@ -26,6 +26,8 @@ class SqliteStatement {
 
     void Bind(int index, long long value);
     void Bind(int index, const std::string& value);
+    void BindReal(int index, double value);
+    void BindNull(int index);
     // Advance to the next row; false when there is none.
     bool Step();
     void Reset();

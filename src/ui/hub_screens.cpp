@@ -5,6 +5,7 @@
 #include "contract_screens.h"
 #include "draft_screens.h"
 #include "frm_commish.h"
+#include "frm_csv_output.h"
 #include "frm_edit_league.h"
 #include "frm_find_players.h"
 #include "frm_free_agency.h"
@@ -136,6 +137,8 @@ const std::map<std::string, ScreenOpener>& HubScreens() {
              if (!CheckMayEditLeague(h.session.league.state, h.host)) return;
              Show<frmEditLeague>(h, h.session.league);
          }},
+        {"mnuCSVoutput", [](HubContext& h) { Show<frmCSVOutput>(h, h.session.league); }},
+        {"mnuOutputMDB", [](HubContext& h) { OutputDatabase(h.session.league, h.host); }},
         {"mnuBeginSeason", OpenBeginSeason},
         {"mnuSimGames", OpenSimGames},
         {"mnuPlayoffs", OpenPlayoffsScreen},

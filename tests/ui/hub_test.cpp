@@ -67,8 +67,8 @@ class HubTest : public QObject {
 
     // A menu shows no status tip for a disabled command by itself: the hub does, on hovering.
     void commandsWithoutAScreenSaySoInTheirStatusTip() {
-        QAction* unbuilt = hub->Command(QStringLiteral("mnuCSVoutput"));
-        QVERIFY(!frmStart::IsBuilt("mnuCSVoutput"));
+        QAction* unbuilt = hub->Command(QStringLiteral("mnuEditCurrent"));
+        QVERIFY(!frmStart::IsBuilt("mnuEditCurrent"));
         QVERIFY(hub->Command(QStringLiteral("mnuLoadGame"))->statusTip().isEmpty());
         auto* tools = hub->findChild<QMenu*>(QStringLiteral("Tools"));
         tools->popup(hub->mapToGlobal(QPoint(10, 10)));
@@ -156,7 +156,7 @@ class HubTest : public QObject {
         QVERIFY(hub->Command(QStringLiteral("mnuLeagueOptions"))->isEnabled());
         QVERIFY(!hub->Command(QStringLiteral("mnuCommish"))->isEnabled());
         QVERIFY(hub->Command(QStringLiteral("mnuSimSeasons"))->isEnabled());
-        QVERIFY(!hub->Command(QStringLiteral("mnuCSVoutput"))->isEnabled()); // its screen comes later
+        QVERIFY(!hub->Command(QStringLiteral("mnuEditCurrent"))->isEnabled()); // its screen comes later
         auto* name = hub->findChild<QLabel*>(QStringLiteral("leagueName"));
         QCOMPARE(name->text(), QStringLiteral("League: Winter"));
         QCoreApplication::processEvents(); // the status bar lays itself out again
