@@ -13,7 +13,6 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <filesystem>
-#include <set>
 
 #include "frm_box_score.h"
 #include "frm_player_card.h"
@@ -37,15 +36,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 } // namespace
-
-QString frmStart::NotBuiltTip() {
-    return QStringLiteral("Not available yet: this version of Hoopvale has no screen for this command.");
-}
-
-bool frmStart::IsBuilt(const std::string& name) {
-    static const std::set<std::string> own{"mnuNewGame", "mnuQuit", "mnuHelpContents", "mnuShowAbout"};
-    return own.count(name) != 0 || HubScreens().count(name) != 0;
-}
 
 frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
     : QMainWindow(parent), session_(session), host_(host) {
@@ -104,10 +94,6 @@ void frmStart::BuildMenus() {
         }
         auto* action = menu->addAction(Q(c.caption));
         action->setObjectName(Q(c.name));
-        if (!IsBuilt(c.name)) {
-            action->setStatusTip(NotBuiltTip());
-            action->setToolTip(NotBuiltTip());
-        }
         actions_.insert(Q(c.name), action);
         if (c.name == "mnuQuit") {
             recentEnd_ = menu->insertSeparator(action);
@@ -157,7 +143,7 @@ void frmStart::RefreshFormStart() {
     auto on = CommandAvailability(session_.league.state, session_.league.leagueOpen, previous);
     for (auto it = actions_.begin(); it != actions_.end(); ++it) {
         std::string name = it.key().toStdString();
-        it.value()->setEnabled(on[name] && IsBuilt(name));
+        it.value()->setEnabled(on[name]);
     }
     status_->setText(StatusText());
     leagueName_->setText(LeagueText());

@@ -42,9 +42,6 @@ class frmStart : public QMainWindow {
     void RestorePlacement();
     void StorePlacement();
 
-    // Commands whose screens exist; the others stay present and disabled, and their status tip says so.
-    static bool IsBuilt(const std::string& name);
-    static QString NotBuiltTip();
 
   signals:
     void newGameRequested();

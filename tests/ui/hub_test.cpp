@@ -65,21 +65,6 @@ class HubTest : public QObject {
         QVERIFY(!hub->windowIcon().isNull());
     }
 
-    // A menu shows no status tip for a disabled command by itself: the hub does, on hovering.
-    void commandsWithoutAScreenSaySoInTheirStatusTip() {
-        QAction* unbuilt = hub->Command(QStringLiteral("mnuEditCurrent"));
-        QVERIFY(!frmStart::IsBuilt("mnuEditCurrent"));
-        QVERIFY(hub->Command(QStringLiteral("mnuLoadGame"))->statusTip().isEmpty());
-        auto* tools = hub->findChild<QMenu*>(QStringLiteral("Tools"));
-        tools->popup(hub->mapToGlobal(QPoint(10, 10)));
-        QPointF over = tools->actionGeometry(unbuilt).center();
-        QMouseEvent move(QEvent::MouseMove, over, tools->mapToGlobal(over), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(tools, &move);
-        QCOMPARE(hub->statusBar()->currentMessage(), frmStart::NotBuiltTip());
-        tools->hide();
-    }
-
     void oneHelpWindowShowsItsPagesAndIsReused() {
         home.Write("help/index.html", "<html><body><h1>Hoopvale Help</h1></body></html>");
         for (int i = 0; i < 2; ++i) {
