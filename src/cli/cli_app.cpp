@@ -100,6 +100,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddStatsCommand(app, ctx, run);
     AddPlayerCommand(app, ctx, run);
     AddDashboardCommand(app, ctx, run);
+    AddExhibitionCommand(app, ctx, run);
+    AddCoachCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

@@ -60,5 +60,7 @@ void AddSimSeasonsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddPlayerCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddDashboardCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddExhibitionCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddCoachCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv
