@@ -102,9 +102,10 @@ void frmCoachGame::Build() {
     clockFont.setBold(true);
     clock_->setFont(clockFont);
     score_ = NewReportView("lstScore", this);
-    score_->setSortingEnabled(false);
+    score_->SetTable(CoachScoreTable(game_));
     FitRows(score_, 2);
-    score_->setMaximumHeight(score_->minimumHeight() + 4);
+    score_->setFixedHeight(score_->minimumHeight() + 2);
+    score_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabsCoach"));
@@ -259,15 +260,15 @@ QWidget* frmCoachGame::BuildSettingsPage(CoachSide side) {
     auto* courtGrid = new QGridLayout(court);
     for (int slot = 1; slot <= 5; ++slot) {
         const size_t i = static_cast<size_t>(slot - 1);
-        s.slots[i] = new QComboBox(court);
-        s.slots[i]->setObjectName(QString::fromLatin1(name("Slot")) + QLatin1String(kSlotText[i]));
-        s.slots[i]->setMinimumContentsLength(18);
+        s.court[i] = new QComboBox(court);
+        s.court[i]->setObjectName(QString::fromLatin1(name("Slot")) + QLatin1String(kSlotText[i]));
+        s.court[i]->setMinimumContentsLength(18);
         s.matchups[i] = new QComboBox(court);
         s.matchups[i]->setObjectName(QString::fromLatin1(name("Guards")) + QLatin1String(kSlotText[i]));
         for (const char* text : kSlotText)
             s.matchups[i]->addItem(QStringLiteral("guards %1").arg(QLatin1String(text)));
         courtGrid->addWidget(new QLabel(QLatin1String(kSlotText[i]), court), slot - 1, 0);
-        courtGrid->addWidget(s.slots[i], slot - 1, 1);
+        courtGrid->addWidget(s.court[i], slot - 1, 1);
         courtGrid->addWidget(s.matchups[i], slot - 1, 2);
     }
     columns->addWidget(court, 3);
@@ -310,7 +311,7 @@ void frmCoachGame::Connect(CoachSide side) {
     setting(s.press, [this, side](int i) { game_.SetPress(side, i); });
     setting(s.offense, [this, side](int i) { game_.SetOffense(side, i); });
     for (int slot = 1; slot <= 5; ++slot) {
-        QComboBox* player = s.slots[static_cast<size_t>(slot - 1)];
+        QComboBox* player = s.court[static_cast<size_t>(slot - 1)];
         setting(player, [this, side, slot, player](int i) {
             game_.SetLineUp(side, slot, static_cast<int16_t>(player->itemData(i).toInt()));
         });
@@ -346,14 +347,15 @@ void frmCoachGame::RefreshChoices(CoachSide side) {
         box->setCurrentIndex(box->findData(current));
     };
     for (int slot = 1; slot <= 5; ++slot) {
-        fill(s.slots[static_cast<size_t>(slot - 1)], game_.OnCourt(side, slot));
+        fill(s.court[static_cast<size_t>(slot - 1)], game_.OnCourt(side, slot));
         s.matchups[static_cast<size_t>(slot - 1)]->setCurrentIndex(game_.MatchUp(side, slot) - 1);
     }
     for (int k = 1; k <= 3; ++k)
         fill(s.keys[static_cast<size_t>(k - 1)], game_.KeyPlayer(side, k));
 }
 
-void frmCoachGame::Refresh() {
+// The scoreboard and the line-ups, after every possession of a run.
+void frmCoachGame::RefreshBoard() {
     const clsGame& g = game_.Game();
     caption_->setText(QStringLiteral("%1 %2  @  %3 %4")
                           .arg(Q(g.AwayName()))
@@ -368,16 +370,26 @@ void frmCoachGame::Refresh() {
         when += QStringLiteral("   %1 ball").arg(Q(g.Possession() == "Home" ? g.HomeName() : g.AwayName()));
     clock_->setText(when);
     score_->SetTable(CoachScoreTable(game_));
-    const BoxScore box = BuildBoxScore(game_.GameLeague(), g.Finished(), 0);
-    filling_ = true;
     for (CoachSide side : {CoachSide::Away, CoachSide::Home}) {
         SidePanel& s = side_[Index(side)];
         s.heading->setText(Q(game_.Name(side)) + (game_.Coached(side) ? QStringLiteral(" (you coach)")
                                                                       : QStringLiteral(" (computer)")));
         s.lineup->SetTable(CoachLineupTable(game_, side));
-        s.box->SetTable(BoxPlayersTable(side == CoachSide::Home ? box.Home : box.Away));
-        RefreshChoices(side);
     }
+}
+
+void frmCoachGame::RefreshBox() {
+    const BoxScore box = BuildBoxScore(game_.GameLeague(), game_.Game().Finished(), 0);
+    side_[0].box->SetTable(BoxPlayersTable(box.Home));
+    side_[1].box->SetTable(BoxPlayersTable(box.Away));
+}
+
+void frmCoachGame::Refresh() {
+    RefreshBoard();
+    RefreshBox();
+    filling_ = true;
+    for (CoachSide side : {CoachSide::Away, CoachSide::Home})
+        RefreshChoices(side);
     filling_ = false;
     EnableCommands();
 }
@@ -401,7 +413,7 @@ void frmCoachGame::EnableCommands() {
         for (QComboBox* box : s.keys)
             box->setEnabled(editable);
         for (size_t i = 0; i < 5; ++i) {
-            s.slots[i]->setEnabled(editable && game_.Coached(side));
+            s.court[i]->setEnabled(editable && game_.Coached(side));
             s.matchups[i]->setEnabled(editable);
         }
     }
@@ -430,8 +442,12 @@ void frmCoachGame::ShowNextLine() {
 // The game waits for its lines: the next possession begins once the last one's lines are shown.
 void frmCoachGame::WaitForTheDisplay() {
     if (speed_->value() == kInstant || stop_) {
-        ShowNextLine();
-        QCoreApplication::processEvents();
+        // No delay: the lines and a look at the events (a Stop, a timeout) every few possessions, so that
+        // painting does not cost more than playing.
+        if (++instantSteps_ % 12 == 0 || stop_) {
+            ShowNextLine();
+            QCoreApplication::processEvents();
+        }
         return;
     }
     while (!queue_.empty() && !stop_ && speed_->value() != kInstant)
@@ -457,9 +473,13 @@ void frmCoachGame::Simulate(CoachSim span) {
     int possessions = 0;
     game_.Sim(span, host_, [&] {
         WaitForTheDisplay();
-        // At the instant speed the screen keeps up every few possessions; a slower game after each one.
-        if (speed_->value() != kInstant || ++possessions % 8 == 0) Refresh();
-        EnableCommands();
+        // At the instant speed the screen keeps up every few possessions; a slower game after each one. The
+        // box score fills while its page is shown; the choices wait for the end of the run.
+        if (speed_->value() != kInstant || ++possessions % 25 == 0) {
+            RefreshBoard();
+            if (tabs_->currentIndex() == tabs_->count() - 1) RefreshBox();
+            EnableCommands();
+        }
         return !stop_;
     });
     ShowNextLine();

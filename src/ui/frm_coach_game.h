@@ -41,14 +41,12 @@ class frmCoachGame : public QDialog {
     ReportView* Score() const { return score_; }
     ReportView* Lineup(CoachSide side) const { return side_[Index(side)].lineup; }
     QCheckBox* CoachBox(CoachSide side) const { return side_[Index(side)].coach; }
-    QComboBox* SlotChoice(CoachSide side, int slot) const { return side_[Index(side)].slots[slot - 1]; }
+    QComboBox* SlotChoice(CoachSide side, int slot) const { return side_[Index(side)].court[slot - 1]; }
     QLabel* Clock() const { return clock_; }
     ReportView* BoxLines(CoachSide side) const { return side_[Index(side)].box; }
 
     // Plays as the Sim Possession, Sim Quarter and Sim Game commands do.
     void Simulate(CoachSim span);
-
-  protected:
     // Escape, the window's close button and Exit: asks before an unfinished game is left to the engine.
     void reject() override;
 
@@ -59,7 +57,7 @@ class frmCoachGame : public QDialog {
         QComboBox* trap = nullptr;
         QComboBox* press = nullptr;
         QComboBox* offense = nullptr;
-        std::array<QComboBox*, 5> slots{};
+        std::array<QComboBox*, 5> court{};
         std::array<QComboBox*, 5> matchups{};
         std::array<QComboBox*, 3> keys{};
         ReportView* lineup = nullptr;
@@ -75,6 +73,8 @@ class frmCoachGame : public QDialog {
     QWidget* BuildBoxPage();
     void Connect(CoachSide side);
     void Refresh();
+    void RefreshBoard();
+    void RefreshBox();
     void RefreshChoices(CoachSide side);
     void EnableCommands();
     void ShowNextLine();
@@ -99,6 +99,7 @@ class frmCoachGame : public QDialog {
     bool closeAfterRun_ = false;
     bool filling_ = false; // the choices are being filled from the game: no command
     int pendingTimeout_ = -1;
+    int instantSteps_ = 0;
 };
 
 } // namespace hv

@@ -53,7 +53,7 @@ class CoachScreensTest : public QObject {
         QCOMPARE(screen.PlayByPlay()->currentRow(), screen.PlayByPlay()->count() - 1);
         QCOMPARE(screen.Lineup(CoachSide::Away)->model()->rowCount(),
                  int(game.Dressed(CoachSide::Away).size()));
-        QCOMPARE(screen.Score()->model()->index(1, 3).data().toString(), QString()); // no 4th quarter yet
+        QCOMPARE(screen.Score()->model()->index(1, 4).data().toString(), QString()); // no 4th quarter yet
         QVERIFY(screen.BoxLines(CoachSide::Home)->model()->rowCount() > 5);
         QVERIFY(screen.Command("cmdSimGame")->isEnabled());
         screen.resize(1280, 720);
@@ -105,19 +105,22 @@ class CoachScreensTest : public QObject {
     // A whole game through the screen at the instant speed, against the same game simulated: both complete,
     // and the processor time of each is told.
     void instantGameAgainstASimulatedOne() {
-        const std::clock_t start = std::clock();
+        std::clock_t start = 0, played = 0;
+        const std::clock_t opened = std::clock();
         {
             CoachedGame game(session.league, 5, 6, 3, "Regular");
             ScriptedHost host;
             frmCoachGame screen(game, host);
             screen.show();
             screen.Speed()->setValue(frmCoachGame::kInstant);
+            start = std::clock();
             QTest::mouseClick(screen.Command("cmdSimGame"), Qt::LeftButton);
+            played = std::clock() - start;
             QVERIFY(game.Over());
             screen.reject();
             QVERIFY(game.Finished());
         }
-        const std::clock_t coached = std::clock() - start;
+        const std::clock_t coached = std::clock() - opened;
         const std::clock_t again = std::clock();
         {
             clsGame game(session.league);
@@ -126,7 +129,10 @@ class CoachScreensTest : public QObject {
             game.OutputPBP();
         }
         const std::clock_t simulated = std::clock() - again;
-        qInfo("processor time: coached at instant %.1f ms, simulated %.1f ms", 1000.0 * coached / CLOCKS_PER_SEC,
+        qInfo("processor time: coached at instant %.1f ms (Sim Game alone %.1f ms; the rest opens and closes "
+              "the "
+              "screen), simulated %.1f ms",
+              1000.0 * coached / CLOCKS_PER_SEC, 1000.0 * played / CLOCKS_PER_SEC,
               1000.0 * simulated / CLOCKS_PER_SEC);
     }
 
@@ -171,9 +177,9 @@ class CoachScreensTest : public QObject {
             opened = true;
             ex->reject();
         });
-        auto* ok = screen.findChild<QDialogButtonBox*>();
+        auto* ok = screen.findChild<QPushButton*>(QStringLiteral("cmdOK"));
         QVERIFY(ok);
-        QTest::mouseClick(ok->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        QTest::mouseClick(ok, Qt::LeftButton);
         QVERIFY(opened);
     }
 
