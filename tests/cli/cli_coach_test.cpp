@@ -16,10 +16,13 @@ class CliCoach : public test::CliTest {
         homeTeam = league->schedule[1].Games[1].HomeTeam;
         center = league->team(league->FindTeam(homeTeam)).Depth(1, 1);
     }
+    // A script file of its own for each text.
     std::string Script(const std::string& text) {
-        home.Write("script.txt", text);
-        return (home / "script.txt").string();
+        const std::string name = "script" + std::to_string(++scripts) + ".txt";
+        home.Write(name, text);
+        return (home / name).string();
     }
+    int scripts = 0;
     std::string homeTeam;
     int center = 0;
 };

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/coached_game.h"
+#include "league/game_key.h"
 #include "season/day_loop.h"
 #include "season/season_hooks.h"
 #include "season/sim_commands.h"
@@ -64,7 +65,9 @@ TEST_F(CoachedDay, TheCoachedTeamsGamesGoToTheScreenAndCountOnce) {
     EXPECT_EQ(team.Wins() + team.Losses(), static_cast<int>(calls.size()));
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
         const Player& p = league.player(id);
-        if (p.Team == team.Name) EXPECT_LE(p.SeasonStats.Games, static_cast<int>(calls.size())) << p.Name;
+        if (p.Team == team.Name) {
+            EXPECT_LE(p.SeasonStats.Games, static_cast<int>(calls.size())) << p.Name;
+        }
     }
     for (int key : calls)
         EXPECT_TRUE(league.schedule[static_cast<size_t>(DayOfGameKey(key))]
