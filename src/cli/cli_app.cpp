@@ -107,6 +107,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     AddImportStatsCommand(app, ctx, run);
     AddDefaultLeagueCommand(app, ctx, run);
     AddExportCommand(app, ctx, run);
+    AddExhibitionCommand(app, ctx, run);
+    AddCoachCommand(app, ctx, run);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {

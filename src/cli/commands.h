@@ -66,5 +66,7 @@ void AddEditCommands(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddImportStatsCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddDefaultLeagueCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 void AddExportCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddExhibitionCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
+void AddCoachCommand(CLI::App& app, CliContext& ctx, CommandRunner& run);
 
 } // namespace hv

@@ -42,6 +42,19 @@ bool TeamsReady(League& league, Host& host, int home, int away) {
     return true;
 }
 
+// Whether a game of a coached team goes to the coached-game screen in this run; a run of several days asks
+// once.
+bool WillCoach(Host& host, SimRun& run) {
+    if (run.unattended || !CoachGameScreenInstalled()) return false;
+    if (run.coaching == SimRun::Coaching::Ask)
+        run.coaching = host.AskYesNo("Games of the teams you coach come up in this run. Coach them yourself? "
+                                     "(No simulates them this time.)",
+                                     "Coach Games")
+                           ? SimRun::Coaching::Coach
+                           : SimRun::Coaching::Simulate;
+    return run.coaching == SimRun::Coaching::Coach;
+}
+
 } // namespace
 
 bool PlayGameOfDay(League& league, Host& host, SimRun& run, int day, int game, const char* type) {
@@ -63,7 +76,7 @@ bool PlayGameOfDay(League& league, Host& host, SimRun& run, int day, int game, c
     if (!TeamsReady(league, host, home, away)) return false;
 
     const bool pbp = league.team(home).pbp || league.team(away).pbp;
-    const bool coached = league.team(home).CoachTeam || league.team(away).CoachTeam;
+    const bool coached = (league.team(home).CoachTeam || league.team(away).CoachTeam) && WillCoach(host, run);
     if (!coached || !CoachScheduledGame(league, host, day, game, home, away, type)) {
         try {
             clsGame engine(league);

@@ -20,8 +20,12 @@ namespace hv {
 struct SimRun {
     // The single-day command: on day 60 the loop stops for the All-Star weekend instead of playing it.
     bool allStarPause = false;
-    // Seasons simulated unattended: no result lines.
+    // Seasons simulated unattended: no result lines, and no game is coached.
     bool unattended = false;
+    // The games of teams the user coaches: handed to the coached-game screen, simulated, or (a run of more
+    // than one day) a question at the first such game whose answer holds for the rest of the run.
+    enum class Coaching { Coach, Simulate, Ask };
+    Coaching coaching = Coaching::Coach;
     // Told when a day's games begin (before the first of them), with the day.
     std::function<void(int day)> onDayStart;
     // Told each game's result line ("Hawks 101, @Bulls 99") as it is played, with the game's key (day x 100 +

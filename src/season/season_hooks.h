@@ -23,8 +23,15 @@ void SetDailyPageWriter(DailyPageWriter writer);
 
 // ---- Coached games ----
 
-// A game of a team coached by the user, handed to the coached-game screen: true when it was played there.
-// Until that screen exists every game is simulated.
+// A game of a team coached by the user, handed to the coached-game screen that the front end installed: true
+// when it was played there (to its end, its statistics and files written). Without a screen installed (the
+// command line, the tests) every game is simulated.
 bool CoachScheduledGame(League& league, Host& host, int day, int game, int home, int away, const char* type);
+
+using CoachGameScreen =
+    std::function<bool(League& league, Host& host, int day, int game, int home, int away, const char* type)>;
+// Installs the coached-game screen (an empty function removes it).
+void SetCoachGameScreen(CoachGameScreen screen);
+bool CoachGameScreenInstalled();
 
 } // namespace hv

@@ -131,6 +131,7 @@ SimReport RunSimCommand(League& league, Host& host, SimRun& run, SimSpan span, i
 
     host.ClearStop();
     run.allStarPause = span == SimSpan::Day;
+    run.coaching = target > current ? SimRun::Coaching::Ask : SimRun::Coaching::Coach;
     SimReport report = RunDays(league, host, run, current, target, target > current,
                                [&](int day) { return SimDay(league, host, run, day); });
     if (run.allStarPause && league.state.SeasonDay == Phase::AllStarDay &&
@@ -145,6 +146,7 @@ SimReport RunPlayoffCommand(League& league, Host& host, SimRun& run, PlayoffSpan
     run.allStarPause = false;
     const int first = league.state.SeasonDay;
     const int last = span == PlayoffSpan::Day ? first : kPlayoffsOver - 1;
+    run.coaching = span == PlayoffSpan::Day ? SimRun::Coaching::Coach : SimRun::Coaching::Ask;
     return RunDays(league, host, run, first, last, span == PlayoffSpan::All,
                    [&](int d) { return SimPlayoffDay(league, host, run, d); });
 }
@@ -169,6 +171,7 @@ SimReport RunSimGame(League& league, Host& host, SimRun& run, int game) {
 
     host.ClearStop();
     run.allStarPause = false;
+    run.coaching = SimRun::Coaching::Coach;
     const bool played = regular ? PlayScheduledGame(league, host, run, day, game)
                                 : PlayPlayoffGame(league, host, run, day, game);
     if (!played) return {SimOutcome::Stopped, 0};

@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QRegularExpressionValidator>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include "frm_exhibition.h"
 #include "league_rules_list.h"
 #include "setup/default_league_files.h"
 
@@ -47,9 +47,6 @@ frmNewLeague::frmNewLeague(Session& session, Host& host, QWidget* parent)
     type_->setObjectName(QStringLiteral("cboLeagueType"));
     for (const std::string& item : LeagueTypeItems())
         type_->addItem(Q(item));
-    // Exhibition games come with a later version: the item is shown, not offered.
-    if (auto* model = qobject_cast<QStandardItemModel*>(type_->model()))
-        model->item(static_cast<int>(LeagueType::Exhibition))->setEnabled(false);
     connect(type_, &QComboBox::currentIndexChanged, this, &frmNewLeague::OnTypeChanged);
     source_ = new QComboBox(this);
     source_->setObjectName(QStringLiteral("cboPlayerSource"));
@@ -190,6 +187,13 @@ NewLeagueChoices frmNewLeague::Choices() const {
 }
 
 void frmNewLeague::OnOk() {
+    // An exhibition game creates no league: its screen plays teams of the saved games, then this one closes.
+    if (type_->currentIndex() == static_cast<int>(LeagueType::Exhibition)) {
+        frmExhibition screen(session_.league, host_, this);
+        screen.exec();
+        reject();
+        return;
+    }
     OnFirstSeasonLeft();
     for (int t = 1; ready_ && t <= kLeagueTeams; ++t) {
         Team& team = teams_.teams[static_cast<size_t>(t)];

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "frm_box_score.h"
+#include "frm_coach_game.h"
 #include "frm_player_card.h"
 #include "frm_team_info.h"
 #include "help_viewer.h"
@@ -27,6 +28,7 @@
 #include "platform/program_folder.h"
 #include "reports/dashboard.h"
 #include "row_links.h"
+#include "season/season_hooks.h"
 #include "window_placement.h"
 
 namespace hv {
@@ -62,6 +64,12 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
              [this](QWidget* from, int key) {
                  frmBoxScore::Show(session_.league, host_, DayOfGameKey(key), GameOfGameKey(key), from);
              }});
+    // The day loop hands the games of the teams the user coaches to the coached-game screen.
+    SetCoachGameScreen(
+        [this](League& league, Host& host, int, int game, int home, int away, const char* type) {
+            QWidget* over = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+            return frmCoachGame::PlayScheduled(league, host, game, home, away, type, over);
+        });
     Connect("mnuNewGame", [this] { OnNewGame(); });
     Connect("mnuQuit", [this] { OnQuit(); });
     Connect("mnuHelpContents", [this] { OnHelpContents(); });
@@ -77,6 +85,7 @@ frmStart::frmStart(Session& session, QtHost& host, QWidget* parent)
 
 frmStart::~frmStart() {
     InstallRowOpeners({}); // they reach this window's league
+    SetCoachGameScreen({});
 }
 
 void frmStart::BuildMenus() {
