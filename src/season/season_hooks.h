@@ -1,6 +1,6 @@
-// Steps of the season cycle whose work belongs to subsystems still to come. Each is a plain function that the
-// day loop, the playoffs and the end of the season already call at its place and in its order; until its
-// subsystem fills it, it does nothing beyond keeping the season's phase moving where the step moves it.
+// Steps of the season cycle whose work lives in a higher layer (the league site, the coached-game screen). The
+// day loop, the playoffs and the All-Star weekend call each at its place; a front end installs the work at
+// start-up, and without it the step does nothing.
 #pragma once
 
 #include <functional>
