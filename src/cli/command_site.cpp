@@ -1,4 +1,5 @@
-// hoopvale-cli site NAME [--clear] [--player-pages on|off] [--retired-pages on|off] [--sortable-draft on|off]
+// hoopvale-cli site NAME [--clear] [--previous-boxes] [--player-pages on|off] [--retired-pages on|off]
+// [--sortable-draft on|off]
 //                        [--sortable-fa on|off] [--sortable-stats on|off] [--color KEY=#RRGGBB]...
 // Stores the site options given with the league, then writes the league's site, printing each step and the
 // files and bytes written.
@@ -17,6 +18,7 @@ namespace {
 struct SiteRequest {
     std::string name;
     bool clear = false;
+    SiteRunChoices choices;
     std::array<std::string, 5> pages; // "on", "off" or "" (unchanged), by the switches' places
     std::vector<std::string> colours; // KEY=#RRGGBB
 };
@@ -65,8 +67,8 @@ int RunSite(CliContext& ctx, const SiteRequest& r) {
     if (int saved = opened->SaveIfChanged(); saved != kExitOk) return saved;
 
     if (r.clear) ctx.out << "Cleared " << ClearLeagueSite(league) << " files\n";
-    SiteRunResult result =
-        WriteLeagueSite(league, *ctx.host, [&ctx](const std::string& step) { ctx.out << step << '\n'; });
+    SiteRunResult result = WriteLeagueSite(
+        league, *ctx.host, [&ctx](const std::string& step) { ctx.out << step << '\n'; }, r.choices);
     for (const std::string& w : result.warnings)
         ctx.host->ShowMessage(w, "Warning", MessageIcon::Warning);
     if (!result.written) return kExitRefused;
@@ -86,6 +88,8 @@ void AddSiteCommand(CLI::App& app, CliContext&, CommandRunner& run) {
     cmd->add_option("NAME", r->name, "League name")->required();
     cmd->add_flag("--clear", r->clear,
                   "Delete the site's pages first (pages of teams and players that are gone)");
+    cmd->add_flag("--previous-boxes", r->choices.previousBoxes,
+                  "First make the box page of every game whose box text file is kept");
     auto onOff = CLI::IsMember({"on", "off"});
     cmd->add_option("--player-pages", r->pages[kPlayerPages], "A page per player")->check(onOff);
     cmd->add_option("--retired-pages", r->pages[kRetiredPages], "A page per retired player")->check(onOff);

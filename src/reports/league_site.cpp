@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <chrono>
 #include <map>
+#include <optional>
 
+#include "engine/box_score.h"
+#include "engine/box_score_files.h"
 #include "league/html_text.h"
 #include "league/ratings.h"
 #include "personnel/draft.h"
@@ -986,6 +989,28 @@ void MainPage(SiteRun& run) {
     if (run.ok && !run.files.Write("index2.htm", text)) run.ok = false;
 }
 
+// The box page of each box text file: "D-G.txt" and the All-Star weekend's two games, in the box folder and
+// in its seasons' subfolders, into the same place under "boxes".
+void PreviousBoxes(SiteRun& run) {
+    const fs::path box = run.league.LeagueFolderOf(run.league.state.LeagueName) / "box";
+    std::error_code ec;
+    int done = 0;
+    for (fs::recursive_directory_iterator it(box, ec), end; it != end && run.ok; it.increment(ec)) {
+        if (ec) break;
+        const fs::path& file = it->path();
+        if (it.depth() > 1 || file.extension() != ".txt" || !it->is_regular_file(ec)) continue;
+        std::string page = file.stem().string() + ".html";
+        if (page == "AllStar-Rookie.html") page = "rookiegame.html";
+        if (page == "AllStar-Regular.html") page = "allstar.html";
+        const std::string folder = it.depth() == 1 ? file.parent_path().filename().string() + "/" : "";
+        if (!folder.empty()) fs::create_directories(run.files.Folder() / "boxes" / folder, ec);
+        if (std::optional<BoxScore> parsed = ReadBoxScoreFile(file))
+            run.ok =
+                run.files.Write("boxes/" + folder + page, BoxScoreHtml(*parsed, run.league.state.SiteStyle));
+        run.Breathe(++done);
+    }
+}
+
 struct Step {
     const char* message;
     void (*run)(SiteRun&);
@@ -1056,14 +1081,16 @@ fs::path SiteFolderOf(const League& league) {
 }
 
 SiteRunResult WriteLeagueSite(const League& league, Host& host,
-                              const std::function<void(const std::string&)>& onStep) {
+                              const std::function<void(const std::string&)>& onStep, SiteRunChoices choices) {
     auto start = std::chrono::steady_clock::now();
     SiteRunResult result;
     SiteColoursOf(league.state, &result.warnings);
     SiteFiles files(SiteFolderOf(league));
     SiteRun run(league, host, files);
     run.ok = files.Begin();
-    const auto& steps = Steps();
+    std::vector<Step> steps;
+    if (choices.previousBoxes) steps.push_back({kPreviousBoxesStep, PreviousBoxes});
+    steps.insert(steps.end(), Steps().begin(), Steps().end());
     for (size_t i = 0; i < steps.size() && run.ok; ++i) {
         host.PumpEvents();
         if (host.StopRequested()) {

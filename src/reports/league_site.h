@@ -13,6 +13,8 @@
 
 namespace hv {
 
+// The message of the step that makes the box pages of earlier games, run first when it is chosen.
+inline constexpr const char* kPreviousBoxesStep = "Outputting Previous Boxes";
 // The messages of the site's steps, in the order they run.
 const std::vector<std::string>& SiteStepMessages();
 
@@ -29,12 +31,20 @@ struct SiteRunResult {
 // The league's site folder: the league's folder and "html".
 std::filesystem::path SiteFolderOf(const League& league);
 
+// What a run writes beyond the pages of the league as it stands.
+struct SiteRunChoices {
+    // First, "Outputting Previous Boxes": every box text file of the league's box folder (and of its
+    // seasons' subfolders) made into its box page, for games played while the site was not kept.
+    bool previousBoxes = false;
+};
+
 // Writes the whole site. Before each step its message goes to `onStep` and to the host's progress (step
 // number of the 27); a stop request ends the run before the next step. The site grows beside the previous
 // one and replaces it only when every page is written, so that a stopped or failed run leaves the previous
 // site whole. A failed run is told through the host (title "Error").
 SiteRunResult WriteLeagueSite(const League& league, Host& host,
-                              const std::function<void(const std::string&)>& onStep = {});
+                              const std::function<void(const std::string&)>& onStep = {},
+                              SiteRunChoices choices = {});
 
 // The page of one played day, `boxes/day` + day + `.htm` ("Daily Schedule"): its games with links to the
 // box scores (and on the All-Star day the weekend's pages), written in place.

@@ -46,6 +46,10 @@ frmOutputHtml::frmOutputHtml(League& league, Host& host, QWidget* parent)
         optionsLayout->addWidget(box);
         pages_[static_cast<size_t>(i)] = box;
     }
+    // Not an option of the league: a choice of this run, for games played while the site was not kept.
+    previousBoxes_ = new QCheckBox(QStringLiteral("Box pages of earlier &games"), options);
+    previousBoxes_->setObjectName(QStringLiteral("chkPreviousBoxes"));
+    optionsLayout->addWidget(previousBoxes_);
     optionsLayout->addStretch();
 
     auto* colours = new QGroupBox(QStringLiteral("Colours"), this);
@@ -148,6 +152,7 @@ void frmOutputHtml::SetRunning(bool running) {
         b->setEnabled(!running);
     for (QCheckBox* c : pages_)
         c->setEnabled(!running);
+    previousBoxes_->setEnabled(!running);
     for (QPushButton* c : colours_)
         c->setEnabled(!running);
     stop_->setEnabled(running);
@@ -159,10 +164,15 @@ void frmOutputHtml::Output() {
     log_->clear();
     runHost_.ClearStop();
     SetRunning(true);
-    SiteRunResult result = WriteLeagueSite(league_, runHost_, [this](const std::string& step) {
-        log_->addItem(QString::fromStdString(step));
-        log_->scrollToBottom();
-    });
+    SiteRunChoices choices;
+    choices.previousBoxes = previousBoxes_->isChecked();
+    SiteRunResult result = WriteLeagueSite(
+        league_, runHost_,
+        [this](const std::string& step) {
+            log_->addItem(QString::fromStdString(step));
+            log_->scrollToBottom();
+        },
+        choices);
     SetRunning(false);
     for (const std::string& w : result.warnings)
         host_.ShowMessage(w, "Warning", MessageIcon::Warning);

@@ -24,6 +24,7 @@ class frmOutputHtml : public QDialog {
 
     QPushButton* Button(const char* name) const;
     QCheckBox* PageBox(int i) const { return pages_[static_cast<size_t>(i)]; }
+    QCheckBox* PreviousBoxesBox() const { return previousBoxes_; }
     QPushButton* ColourButton(int i) const { return colours_[static_cast<size_t>(i)]; }
     QListWidget* Log() const { return log_; }
     QProgressBar* Progress() const { return progress_; }
@@ -50,6 +51,7 @@ class frmOutputHtml : public QDialog {
     Host& host_;
     ScreenHost runHost_;
     std::array<QCheckBox*, 5> pages_{};
+    QCheckBox* previousBoxes_ = nullptr;
     std::array<QPushButton*, 7> colours_{};
     QListWidget* log_;
     QProgressBar* progress_;

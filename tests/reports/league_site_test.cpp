@@ -419,6 +419,25 @@ TEST(DailyPage, WrittenAfterEachDayWithItsGames) {
     l.state.SiteDuringSim = false;
     ASSERT_EQ(SimDay(l, season.host, run, 3), DayResult::Completed);
     EXPECT_FALSE(fs::exists(boxes / "day3.htm"));
+
+    // Chosen, the box pages of earlier games come first, made from their box text files: a lost page comes
+    // back as the engine wrote it after its game, and day 3's games get theirs.
+    const std::string engineWritten = ReadWholeFile(boxes / "2-1.html");
+    ASSERT_FALSE(engineWritten.empty());
+    fs::remove(boxes / "2-1.html");
+    std::vector<std::string> steps;
+    SiteRunChoices choices;
+    choices.previousBoxes = true;
+    ASSERT_TRUE(WriteLeagueSite(
+                    l, season.host, [&](const std::string& s) { steps.push_back(s); }, choices)
+                    .written);
+    ASSERT_EQ(steps.size(), SiteStepMessages().size() + 1);
+    EXPECT_EQ(steps.front(), kPreviousBoxesStep);
+    EXPECT_EQ(ReadWholeFile(boxes / "2-1.html"), engineWritten);
+    for (int g = 1; g <= l.schedule[3].NumGames; ++g)
+        EXPECT_TRUE(fs::exists(boxes / ("3-" + std::to_string(g) + ".html"))) << g;
+    broken = test::BrokenSiteLinks(SiteFolderOf(l));
+    EXPECT_TRUE(broken.empty()) << broken.front();
     SetDailyPageWriter({});
 }
 
