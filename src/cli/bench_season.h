@@ -3,6 +3,8 @@
 
 #include <chrono>
 #include <ctime>
+#include <string>
+#include <vector>
 
 #include "cli/cli_app.h"
 
@@ -40,6 +42,36 @@ struct ProcessorClock {
     using time_point = std::chrono::time_point<ProcessorClock, duration>;
     static time_point now() { return time_point(duration(double(std::clock()) / CLOCKS_PER_SEC)); }
 };
+
+// One phase of a bench run: its processor and wall-clock seconds and the games it played.
+struct BenchPhase {
+    std::string name;
+    double processor = 0, wall = 0;
+    int games = 0;
+};
+
+// Times the phases of a bench run one after the other, on both clocks.
+class PhaseTimer {
+  public:
+    // Ends the phase that ran since the previous one ended (or since the timer was made) and returns its
+    // figures. They are kept under the name, added to those of earlier phases of the same name.
+    BenchPhase EndPhase(const std::string& name, int games = 0);
+    // Starts the next phase now, leaving out the time since the previous one ended.
+    void Restart();
+    const std::vector<BenchPhase>& Phases() const { return phases_; }
+    // One line a script can read, "Summary:" and then KEY=VALUE fields apart by blanks: NAME_cpu_s and
+    // NAME_wall_s of every phase name in the order first ended, then games, games_per_cpu_s and
+    // games_per_wall_s over the phases that played games, and peak_memory_kb.
+    std::string SummaryLine() const;
+
+  private:
+    Stopwatch<ProcessorClock> processor_;
+    Stopwatch<> wall_;
+    std::vector<BenchPhase> phases_;
+};
+
+// The most memory the program has held at once so far (its peak resident set), in kilobytes.
+long PeakMemoryKB();
 
 // A checksum of every played game of the schedule: day, game number and both scores, in schedule order.
 uint64_t ScoreChecksum(const League& league);

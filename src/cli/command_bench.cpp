@@ -3,7 +3,6 @@
 // every run and machine, so a change of the engine's behaviour shows as a change of the checksum.
 #include <CLI/CLI.hpp>
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <stdexcept>
@@ -32,6 +31,7 @@ struct BenchOptions {
     unsigned long long seed = kDefaultBenchSeed;
     bool seedGiven = false;
     bool pbp = false;
+    bool noFiles = false;
     bool season = false;
     int seasons = 0;
     bool save = false;
@@ -54,6 +54,7 @@ bool PlayBenchGames(League& league, Host& host, const BenchOptions& o, GameStats
             away = DrawTeam(league);
         clsGame game(league);
         game.StartGame(home, away, o.pbp, static_cast<int16_t>(i), GameType::Regular);
+        if (o.noFiles) game.WriteBoxFiles(false);
         game.SimGame();
         if (o.pbp) game.OutputPBP();
         const GameSummary& s = game.Summary();
@@ -85,14 +86,15 @@ int RunBench(CliContext& ctx, const BenchOptions& o) {
     }
 
     league.rng.Seed(o.seed);
+    PhaseTimer timer;
     if (!LoadDefaultLeagueKeepingRosters(ctx.session, host, name)) return kExitRefused;
     EnsureLeagueFolders(league.programFolder, name);
     league.state.SeasonDay = Phase::FirstDay;
     // No day passes between the games, so nobody would heal: the bench plays without injuries.
     league.state.LeagueInjuries = false;
+    timer.EndPhase("setup");
 
     GameStatsTally tally;
-    auto start = std::chrono::steady_clock::now();
     bool finished = false;
     try {
         finished = PlayBenchGames(league, host, o, tally);
@@ -102,12 +104,16 @@ int RunBench(CliContext& ctx, const BenchOptions& o) {
         if (!o.save) fs::remove_all(folder, ec);
         return kExitRefused;
     }
-    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const BenchPhase& games = timer.EndPhase("games", tally.Games());
 
-    ctx.out << "Games: " << tally.Games() << (finished ? "" : " (stopped)") << '\n';
-    ctx.out << "Seconds: " << Fixed("%.3f", seconds) << '\n';
-    ctx.out << "Games per second: " << Fixed("%.1f", seconds > 0 ? double(tally.Games()) / seconds : 0.0)
+    ctx.out << "Games: " << tally.Games() << (finished ? "" : " (stopped)") << (o.noFiles ? ", no files" : "")
             << '\n';
+    ctx.out << "Seconds: " << Fixed("%.3f", games.processor) << " processor, " << Fixed("%.3f", games.wall)
+            << " wall-clock\n";
+    ctx.out << "Games per second: "
+            << Fixed("%.1f", games.processor > 0 ? games.games / games.processor : 0.0) << " processor, "
+            << Fixed("%.1f", games.wall > 0 ? games.games / games.wall : 0.0) << " wall-clock\n";
+    ctx.out << timer.SummaryLine() << '\n';
     for (const std::string& line : tally.ReportLines())
         ctx.out << line << '\n';
 
@@ -131,6 +137,8 @@ void AddBenchCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
                       ->check(CLI::Range(1, 32767));
     auto* seed = cmd->add_option("--seed", options->seed, "Seed of the random numbers (default 20030)");
     auto* pbp = cmd->add_flag("--pbp", options->pbp, "Also write the play-by-play files");
+    auto* noFiles = cmd->add_flag("--no-files", options->noFiles,
+                                  "Write no box score files: the speed of the game engine alone");
     auto* season = cmd->add_flag(
         "--season", options->season,
         "Play a whole season instead: begin season, the regular season and the playoffs through the "
@@ -141,8 +149,9 @@ void AddBenchCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
                                     "Run N whole seasons unattended, off-seasons included, one line per "
                                     "season with its speed and the league's health")
                         ->check(CLI::Range(1, kMostSeasonsPerRun));
-    season->excludes(games)->excludes(pbp)->excludes(save);
-    seasons->excludes(season)->excludes(games)->excludes(pbp)->excludes(save);
+    noFiles->excludes(pbp);
+    season->excludes(games)->excludes(pbp)->excludes(save)->excludes(noFiles);
+    seasons->excludes(season)->excludes(games)->excludes(pbp)->excludes(save)->excludes(noFiles);
     cmd->callback([&run, &ctx, options, seed, save] {
         ctx.working = WorkingDatabase::Copy; // the games are played by the default league
         options->seedGiven = seed->count() > 0;

@@ -8,6 +8,7 @@
 #include "season/begin_season.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
+#include "season/sim_seasons.h"
 #include "setup/default_league.h"
 
 namespace fs = std::filesystem;
@@ -80,27 +81,37 @@ int RunSeasonBench(CliContext& ctx, unsigned long long seed) {
     league.state.SeasonDay = Phase::BeforeSeason;
 
     SimRun run;
-    Stopwatch<> clock;
+    PhaseTimer timer;
     if (!BeginSeason(league, host, true)) return kExitRefused;
-    const double begin = clock.Lap();
+    const BenchPhase begin = timer.EndPhase("begin");
     const SimReport regular = RunSimCommand(league, host, run, SimSpan::Season);
-    const double regularSeconds = clock.Lap();
-    const int regularGames = PlayedGames(league, Phase::FirstDay, Phase::LastDay);
+    const BenchPhase season = timer.EndPhase("regular", PlayedGames(league, Phase::FirstDay, Phase::LastDay));
     if (regular.outcome != SimOutcome::Done) return kExitRefused;
     const SimReport playoffs = RunPlayoffCommand(league, host, run, PlayoffSpan::All);
-    const double playoffSeconds = clock.Lap();
-    const int playoffGames = PlayedGames(league, kFirstPlayoffGameDay, kScheduleDays);
-
-    ctx.out << "Begin season: " << Seconds(begin) << " s\n";
-    ctx.out << "Regular season: " << regularGames << " games, " << Seconds(regularSeconds) << " s, "
-            << PerSecond(regularGames, regularSeconds) << " games per second\n";
-    ctx.out << "Playoffs: " << playoffGames << " games, " << Seconds(playoffSeconds) << " s, "
-            << PerSecond(playoffGames, playoffSeconds) << " games per second\n";
+    const BenchPhase playoff =
+        timer.EndPhase("playoffs", PlayedGames(league, kFirstPlayoffGameDay, kScheduleDays));
     const int champion = PlayoffChampion(league);
-    ctx.out << "Champion: "
-            << (champion ? league.team(champion).City + " " + league.team(champion).Name : "none") << '\n';
-    ctx.out << "Score checksum: " << ScoreChecksum(league) << '\n';
-    return playoffs.outcome == SimOutcome::Done && champion != 0 ? kExitOk : kExitRefused;
+    const uint64_t checksum = ScoreChecksum(league);
+    if (playoffs.outcome != SimOutcome::Done || champion == 0) return kExitRefused;
+    // The end of the season and the off-season up to day 0 of the next season, as seasons run unattended.
+    timer.Restart();
+    const bool offSeason = SimSeasons(league, host, 1) == SeasonsOutcome::Done;
+    const BenchPhase off = timer.EndPhase("offseason");
+
+    ctx.out << "Begin season: " << Seconds(begin.processor) << " s\n";
+    for (const BenchPhase* phase : {&season, &playoff})
+        ctx.out << (phase == &season ? "Regular season: " : "Playoffs: ") << phase->games << " games, "
+                << Seconds(phase->processor) << " s, " << PerSecond(phase->games, phase->processor)
+                << " games per second\n";
+    ctx.out << "Off-season: " << Seconds(off.processor) << " s\n";
+    double cycle = 0;
+    for (const BenchPhase& phase : timer.Phases())
+        cycle += phase.processor;
+    ctx.out << "Whole season: " << Seconds(cycle) << " s (processor seconds)\n";
+    ctx.out << "Champion: " << league.team(champion).City << ' ' << league.team(champion).Name << '\n';
+    ctx.out << "Score checksum: " << checksum << '\n';
+    ctx.out << timer.SummaryLine() << '\n';
+    return offSeason ? kExitOk : kExitRefused;
 }
 
 } // namespace hv

@@ -2,8 +2,10 @@
 // as it ends, so that a long run shows its speed and its league's health as it goes.
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
+#include <memory>
 
 #include "cli/bench_season.h"
 #include "league/save_file.h"
@@ -54,6 +56,15 @@ std::string AveragesPerTeamGame(const League& league) {
                        pct(ThreeP, ThreePA), pct(FT, FTA));
 }
 
+// Regular-season and playoff games played in the season.
+int PlayedGames(const League& league) {
+    int played = 0;
+    for (const ScheduleDay& day : league.schedule)
+        for (int g = 1; g <= std::min<int>(day.NumGames, kGamesPerDay); ++g)
+            played += day.Games[static_cast<size_t>(g)].Played ? 1 : 0;
+    return played;
+}
+
 std::uintmax_t SizeOf(const fs::path& file) {
     std::error_code ec;
     const std::uintmax_t size = fs::file_size(file, ec);
@@ -86,42 +97,60 @@ int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed) {
         << "Processor seconds of each season's games (regular season and playoffs) and of its off-season; "
            "averages per team-game of the regular season; the league after the off-season.\n";
     ctx.out << "Season  Games s  Off s  Champion                    PTS   REB  AST  STL  BLK  TO   FG%  3P%  "
-               "FT%  Checksum              Players Free Lost Roster Rating Payroll$M  Save KB\n";
+               "FT%  Checksum              Players Free Lost Roster Rating Payroll$M  Save KB  Save ms  "
+               "Load ms\n";
     PlayedSeason played;
     SimSeasonsHooks hooks;
-    double gamesSeconds = 0;
-    Stopwatch<ProcessorClock> clock, processor;
-    Stopwatch<> wall;
+    PhaseTimer timer;
+    BenchPhase games;
     hooks.onSeasonPlayed = [&](League& l) {
-        gamesSeconds = clock.Lap();
+        games = timer.EndPhase("games", PlayedGames(l));
         played.season = l.state.Season;
         const int champion = PlayoffChampion(l);
         if (champion) played.champion = l.team(champion).City + " " + l.team(champion).Name;
         played.checksum = ScoreChecksum(l);
         played.averages = AveragesPerTeamGame(l);
     };
+    double firstSeason = 0, lastSeason = 0;
     for (int n = 1; n <= seasons; ++n) {
         played = PlayedSeason{};
-        clock.Lap();
+        timer.Restart();
         const SeasonsOutcome outcome = SimSeasons(league, host, 1, hooks);
-        const double offSeconds = clock.Lap();
+        const BenchPhase off = timer.EndPhase("offseason");
         if (outcome != SeasonsOutcome::Done) {
             ctx.out << "Season " << n << (outcome == SeasonsOutcome::Stopped ? " stopped" : " failed")
                     << '\n';
             return kExitRefused;
         }
+        lastSeason = games.processor + off.processor;
+        if (n == 1) firstSeason = lastSeason;
         if (!SaveGameAs(league, kBenchLeague, host)) return kExitRefused;
+        const BenchPhase save = timer.EndPhase("save");
+        // The saved league read back into a league of its own, as the load screen reads it.
+        auto reloaded = std::make_unique<League>();
+        reloaded->programFolder = league.programFolder;
+        if (!LoadLeague(*reloaded, SaveFileName(kBenchLeague), host)) return kExitRefused;
+        const BenchPhase load = timer.EndPhase("load");
+        reloaded.reset();
         const LeagueCensus c = TakeCensus(league);
         ctx.out << fmt::format(
             "{:6} {:8.3f} {:6.3f}  {:<26.26} {}  {:<20}  {:7} {:4} {:4}  {:2}-{:2} {:6.1f} {:9.1f} "
-            "{:8}\n",
-            played.season, gamesSeconds, offSeconds, played.champion, played.averages, played.checksum,
+            "{:8} {:8.1f} {:8.1f}\n",
+            played.season, games.processor, off.processor, played.champion, played.averages, played.checksum,
             c.usedSlots, c.freeIDs, c.leakedIDs + c.unattached, c.smallestRoster, c.largestRoster,
-            c.meanRating, c.medianPayroll / 1e6, SizeOf(saveFile) / 1024);
+            c.meanRating, c.medianPayroll / 1e6, SizeOf(saveFile) / 1024, 1000 * save.processor,
+            1000 * load.processor);
         ctx.out.flush();
     }
+    double processor = 0, wall = 0;
+    for (const BenchPhase& phase : timer.Phases()) {
+        processor += phase.processor;
+        wall += phase.wall;
+    }
     ctx.out << fmt::format("Total: {} seasons, {:.3f} s processor time, {:.3f} s wall-clock time\n", seasons,
-                           processor.Lap(), wall.Lap());
+                           processor, wall);
+    ctx.out << fmt::format("{} last_to_first={:.3f}\n", timer.SummaryLine(),
+                           firstSeason > 0 ? lastSeason / firstSeason : 0.0);
     return kExitOk;
 }
 

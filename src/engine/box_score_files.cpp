@@ -1,7 +1,8 @@
 #include "engine/box_score_files.h"
 
 #include <fstream>
-#include <stdexcept>
+
+#include "platform/whole_file.h"
 
 namespace fs = std::filesystem;
 
@@ -35,25 +36,7 @@ fs::path HtmlBoxPath(const League& league, const FinishedGame& game) {
     return boxes / (std::to_string(game.SeasonDay) + "-" + std::to_string(game.GameNumber) + ".html");
 }
 
-namespace {
-
-std::ofstream OpenNew(const fs::path& file) {
-    std::error_code ec;
-    fs::create_directories(file.parent_path(), ec);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error("Cannot create the file " + file.string());
-    return out;
-}
-
-void Close(std::ofstream& out, const fs::path& file) {
-    out.close();
-    if (!out) throw std::runtime_error("Cannot write the file " + file.string());
-}
-
-} // namespace
-
 void WriteTextLines(const fs::path& file, const std::vector<std::string>& lines) {
-    std::ofstream out = OpenNew(file);
     std::string text;
     size_t size = 0;
     for (const auto& line : lines)
@@ -63,14 +46,11 @@ void WriteTextLines(const fs::path& file, const std::vector<std::string>& lines)
         text += line;
         text += '\n';
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    Close(out, file);
+    WriteWholeFile(file, text);
 }
 
 void WriteTextFile(const fs::path& file, const std::string& text) {
-    std::ofstream out = OpenNew(file);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    Close(out, file);
+    WriteWholeFile(file, text);
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const fs::path& file) {

@@ -2,7 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
-#include <sstream>
+#include <string_view>
 
 #include "engine/box_score.h"
 #include "league/html_text.h"
@@ -10,6 +10,16 @@
 namespace hv {
 
 namespace {
+
+// The page as it is built: a string that texts are appended to, without the stream's locale and formatting
+// work for each piece (a season writes over a thousand pages).
+struct PageText {
+    std::string text;
+    PageText& operator<<(std::string_view piece) {
+        text.append(piece);
+        return *this;
+    }
+};
 
 // Page colours by their place in the league's style texts.
 struct PageColours {
@@ -41,18 +51,18 @@ std::string TodayText() {
     return std::string(months[local.tm_mon]) + " " + day + ", " + std::to_string(local.tm_year + 1900);
 }
 
-void Cell(std::ostringstream& html, const std::string& text, const char* cls = "stat") {
+void Cell(PageText& html, const std::string& text, const char* cls = "stat") {
     html << "<td class=\"" << cls << "\">" << text << "</td>";
 }
 
-void HeaderRow(std::ostringstream& html, const PageColours& c, std::initializer_list<const char*> titles) {
+void HeaderRow(PageText& html, const PageColours& c, std::initializer_list<const char*> titles) {
     html << "<tr bgcolor=\"" << c.headerRow << "\">";
     for (const char* t : titles)
         html << "<th><font color=\"" << c.headerText << "\">" << t << "</font></th>";
     html << "</tr>\n";
 }
 
-void QuarterTable(std::ostringstream& html, const BoxScore& box, const PageColours& c) {
+void QuarterTable(PageText& html, const BoxScore& box, const PageColours& c) {
     html << "<h3>Score By Quarters</h3>\n<table border=\"0\" cellspacing=\"1\" cellpadding=\"3\">\n";
     HeaderRow(html, c, {"Team", "1", "2", "3", "4", "OT", "SCORE"});
     int row = 0;
@@ -67,7 +77,7 @@ void QuarterTable(std::ostringstream& html, const BoxScore& box, const PageColou
     html << "</table>\n";
 }
 
-void PlayerTable(std::ostringstream& html, const BoxSide& side, const PageColours& c) {
+void PlayerTable(PageText& html, const BoxSide& side, const PageColours& c) {
     html << "<h3>" << HtmlEscape(side.Name)
          << "</h3>\n<table border=\"0\" cellspacing=\"1\" cellpadding=\"3\">\n";
     HeaderRow(html, c,
@@ -119,7 +129,8 @@ std::string PercentText(int32_t made, int32_t attempted) {
 
 std::string BoxScoreHtml(const BoxScore& box, const std::array<std::string, 7>& siteStyle) {
     PageColours c = ColoursOf(siteStyle);
-    std::ostringstream html;
+    PageText html;
+    html.text.reserve(16384);
     std::string heading = HtmlEscape(box.Away.Name) + " at " + HtmlEscape(box.Home.Name);
     html << "<html>\n<head>\n<title>" << heading << "</title>\n";
     html << "<style>\n.name { font-size: 8pt; text-align: left }\n.stat { font-size: 8pt; text-align: right "
@@ -133,7 +144,7 @@ std::string BoxScoreHtml(const BoxScore& box, const std::array<std::string, 7>& 
     html << "<p>Player of the Game: " << HtmlEscape(box.PogName) << "</p>\n";
     html << "<hr width=1000 align=left>\n<font size=1>Hoopvale | </font>";
     html << "<font size=2> Page created: " << TodayText() << "</font>\n</body>\n</html>\n";
-    return html.str();
+    return std::move(html.text);
 }
 
 } // namespace hv

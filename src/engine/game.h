@@ -83,6 +83,9 @@ class clsGame {
     int16_t AwayOffense() const { return side_[kAway].offense; }
     void AwayOffense(int16_t iOffense) { side_[kAway].offense = iOffense; }
     void CoachGame(bool bCoach) { coachGame_ = bCoach; }
+    // Whether EndGame writes the box score files (on by default); a benchmark of the engine alone turns
+    // them off.
+    void WriteBoxFiles(bool write) { writeBoxFiles_ = write; }
     void HomeCoach(bool bCoach) { side_[kHome].coach = bCoach; }
     void AwayCoach(bool bCoach) { side_[kAway].coach = bCoach; }
     int16_t TimeRemaining() const { return timeRemaining_; }
@@ -210,6 +213,7 @@ class clsGame {
     void JumpBall();
     int ActionSeconds(int pace);
     void ClockStep(int seconds);
+    void FlushBenchRecovery();
     void GainEnergy(int amount);
 
     // Substitutions (game_subs.cpp).
@@ -258,6 +262,35 @@ class clsGame {
     void Rebound(int shotZone);
     void TellCount(const Player& p, int count, bool rebounds);
 
+    // What the possession loop reads of one dressed player: his styles and threat, found when the teams are
+    // loaded, and his target and scoring values by zone, each worked out the first time it is needed while
+    // his ratings stand as they are (the period's adjustments move them), so that no possession works them
+    // out again.
+    struct DressedValues {
+        std::array<uint8_t, 6> style{};   // style index (0 Inside, 1 Balanced, 2 Outside) at court slot 1..5
+        double threat = 0;                // his scoring threat's move of the openness of his passes
+        uint32_t stamp = 0;               // ratingsStamp_ of the values below
+        uint16_t known = 0;               // bit z: target[z] is known; bit 8 + z: scoring[z] is
+        std::array<int16_t, 8> target{};  // worth as a pass target standing in zone 1..7
+        std::array<int16_t, 8> scoring{}; // scoring value as the ball handler in zone 1..7
+    };
+    // The values of a dressed player, the zone values forgotten when the ratings have moved since; null for
+    // anybody else (an empty slot), whose values are worked out where they are needed.
+    DressedValues* ValuesOf(int16_t id) {
+        const int8_t at = dressedAt_[static_cast<size_t>(id)];
+        if (at < 0) return nullptr;
+        DressedValues& v = dressedValues_[static_cast<size_t>(at)];
+        if (v.stamp != ratingsStamp_) {
+            v.stamp = ratingsStamp_;
+            v.known = 0;
+        }
+        return &v;
+    }
+    int TargetValueOf(int16_t id, int zone);  // game_pass.cpp
+    double ThreatOf(int16_t id);              // game_pass.cpp
+    int ScoringValueOf(int16_t id, int zone); // game_actions.cpp
+    static double Threat(const Player& p);    // game_pass.cpp
+
     // Small helpers of the hot path.
     double Rand() { return league_.rng.Uniform(); }
     int Def() const { return 1 - possession_; }
@@ -274,7 +307,10 @@ class clsGame {
     bool bNeutralCourt_ = false;
     bool coachGame_ = false;
     bool rookieGame_ = false;
-    bool allStarKind_ = false; // "All-Star" or "Rookie"
+    bool allStarKind_ = false;    // "All-Star" or "Rookie"
+    bool playoffGame_ = false;    // "Playoff"
+    bool countsInjuries_ = false; // "Regular" or "Playoff": its injuries are worked off after the day
+    bool writeBoxFiles_ = true;
     int16_t currentPosition_ = 0;
 
     int16_t quarter_ = 1;
@@ -300,8 +336,14 @@ class clsGame {
     bool freeThrowAction_ = false; // the action just played was free throws
     bool missedLastFreeThrow_ = false;
     int jumpBallWinner_ = kHome;
-    // Style index (0 Inside, 1 Balanced, 2 Outside) of every dressed player at court slot 1..5.
-    std::vector<std::array<uint8_t, 6>> style_;
+    // Seconds of the clock steps since the players on the bench last got their recovery: they get it when
+    // anything may read or change their energy or the line-ups (FlushBenchRecovery), not at every step.
+    std::array<uint8_t, 64> benchSteps_{};
+    int benchStepCount_ = 0;
+    // Player ID -> entry of dressedValues_ (side x kRosterSize + roster slot; -1: not dressed).
+    std::vector<int8_t> dressedAt_;
+    std::array<DressedValues, 2 * kRosterSize> dressedValues_{};
+    uint32_t ratingsStamp_ = 1; // moves on whenever the ratings of dressed players change
     std::vector<std::string> pbp_;
     // Game output (game_output.cpp): the summary taken at EndGame, and a box file that could not be written,
     // reported once the statistics are saved.

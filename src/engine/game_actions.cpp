@@ -167,6 +167,17 @@ void ApplyPassOpenness(Weights& w, double o) {
 
 } // namespace
 
+int clsGame::ScoringValueOf(int16_t id, int zone) {
+    DressedValues* v = ValuesOf(id);
+    if (v == nullptr) return ScoringValue(league_.players[id], zone);
+    const unsigned bit = 1u << (8 + zone);
+    if (!(v->known & bit)) {
+        v->scoring[static_cast<size_t>(zone)] = static_cast<int16_t>(ScoringValue(league_.players[id], zone));
+        v->known = static_cast<uint16_t>(v->known | bit);
+    }
+    return v->scoring[static_cast<size_t>(zone)];
+}
+
 // Shooting propensity of the ball handler: also the chance that the defence fouls him.
 double clsGame::ShootingPropensity() {
     const Player& p = Handler();
@@ -184,7 +195,8 @@ void clsGame::ChooseAndPlay() {
     const int zone = offence.zone[ballHandler_];
     const double s = ShootingPropensity();
 
-    Weights w = BaseWeights(ballHandler_, zone, zone == 1 ? 0 : ScoringValue(p, zone));
+    Weights w =
+        BaseWeights(ballHandler_, zone, zone == 1 ? 0 : ScoringValueOf(offence.lineUp[ballHandler_], zone));
     w.S += 0.07;
     w.P += PassingAmount(p.Passing);
     static constexpr double kPaceMS[5] = {-0.05, -0.025, 0, 0.025, 0.05};

@@ -76,6 +76,7 @@ void clsGame::StartQuarter(int16_t length) {
         ++side_[possession_].possessions;
     }
     shotClockMark_ = static_cast<int16_t>(std::max(0, timeRemaining_ - 24));
+    FlushBenchRecovery();
 }
 
 void clsGame::DrawQuarterAdjustments() {
@@ -88,7 +89,7 @@ void clsGame::DrawQuarterAdjustments() {
         away = draw(5, -2);
     } else if (league_.state.SeasonDay >= 121) {
         double h = 0, a = 0;
-        if (sType_ == "Playoff") {
+        if (playoffGame_) {
             h = PlayoffHomeAmount(league_.team(side_[kHome].teamID).PlayoffBracket());
             a = PlayoffHomeAmount(league_.team(side_[kAway].teamID).PlayoffBracket()) / 2;
         }
@@ -108,6 +109,7 @@ void clsGame::ApplyQuarterAdjustments(int sign) {
         if (s.quarterAdj == 0) continue;
         for (int16_t id : s.roster)
             if (id != 0) AddToRatings(league_.players[id], sign * s.quarterAdj);
+        ++ratingsStamp_; // the zone values worked out so far no longer hold
     }
     if (sign < 0)
         for (Side& s : side_)
@@ -176,7 +178,20 @@ int clsGame::ActionSeconds(int pace) {
     return std::min(t, std::max<int>(timeRemaining_, 0));
 }
 
-// Runs the clock: the ten on the court play and tire, everybody dressed recovers a little.
+namespace {
+
+// energy + seconds / 2 rounded half to even, in whole numbers, at most 1000: an odd count of seconds leaves a
+// half that goes to whichever neighbour is even.
+int Recovered(int energy, int seconds) {
+    energy += seconds / 2;
+    energy += seconds % 2 & energy; // an odd energy moves up to the even neighbour
+    return std::clamp(energy, 0, 1000);
+}
+
+} // namespace
+
+// Runs the clock: the ten on the court play and tire, everybody dressed recovers a little. The players on
+// the bench only recover, so their steps are kept and given to them together (FlushBenchRecovery).
 void clsGame::ClockStep(int seconds) {
     seconds = std::min(seconds, std::max<int>(timeRemaining_, 0));
     // nearest(energy - 0.85 x seconds): with whole-number energy this is energy minus the rounded loss,
@@ -192,25 +207,42 @@ void clsGame::ClockStep(int seconds) {
             PlayerGameState& g = p.Game;
             g.Seconds = static_cast<int16_t>(g.Seconds + seconds);
             g.SecondsAt[slot] = static_cast<int16_t>(g.SecondsAt[slot] + seconds);
-            p.STAMINA =
-                static_cast<int16_t>(lossEndsInHalf ? NearestInt(p.STAMINA - loss) : p.STAMINA - wholeLoss);
+            const int tired = lossEndsInHalf ? NearestInt(p.STAMINA - loss) : p.STAMINA - wholeLoss;
+            p.STAMINA = static_cast<int16_t>(Recovered(tired, seconds));
         }
-    // energy + seconds / 2 rounded half to even, in whole numbers: an odd count of seconds leaves a half that
-    // goes to whichever neighbour is even.
-    const int half = seconds / 2;
-    const int oddSeconds = seconds % 2;
-    Player* players = league_.players.data();
-    for (const Side& s : side_)
-        for (int i = 0; i < s.dressedCount; ++i) {
-            Player& p = players[s.dressed[static_cast<size_t>(i)]];
-            int energy = p.STAMINA + half;
-            energy += oddSeconds & energy; // an odd energy moves up to the even neighbour
-            p.STAMINA = static_cast<int16_t>(std::clamp(energy, 0, 1000));
-        }
+    if (seconds > 0) {
+        if (benchStepCount_ == static_cast<int>(benchSteps_.size())) FlushBenchRecovery();
+        benchSteps_[static_cast<size_t>(benchStepCount_++)] = static_cast<uint8_t>(seconds);
+    }
     timeRemaining_ = static_cast<int16_t>(timeRemaining_ - seconds);
 }
 
+// The recovery of the clock steps so far for the dressed players who are not on the court, step by step.
+void clsGame::FlushBenchRecovery() {
+    if (benchStepCount_ == 0) return;
+    Player* players = league_.players.data();
+    for (const Side& s : side_) {
+        // The roster slots of the five on the court.
+        uint32_t onCourt = 0;
+        for (int slot = 1; slot <= 5; ++slot)
+            if (const int16_t id = s.lineUp[slot]; id != 0 && dressedAt_[static_cast<size_t>(id)] >= 0)
+                onCourt |= 1u << (dressedAt_[static_cast<size_t>(id)] % kRosterSize);
+        for (int i = 0; i < kRosterSize; ++i) {
+            const int16_t id = s.roster[static_cast<size_t>(i)];
+            if (id == 0 || (onCourt >> i & 1u)) continue;
+            Player& p = players[id];
+            int energy = p.STAMINA;
+            if (energy == 1000) continue; // rested players stay rested
+            for (int k = 0; k < benchStepCount_; ++k)
+                energy = Recovered(energy, benchSteps_[static_cast<size_t>(k)]);
+            p.STAMINA = static_cast<int16_t>(energy);
+        }
+    }
+    benchStepCount_ = 0;
+}
+
 void clsGame::GainEnergy(int amount) {
+    FlushBenchRecovery();
     for (Side& s : side_)
         for (int16_t id : s.roster) {
             if (id == 0) continue;

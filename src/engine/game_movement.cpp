@@ -126,7 +126,9 @@ void clsGame::OffBallMovement() {
     for (int slot = 1; slot <= 5; ++slot) {
         if (slot == ballHandler_) continue;
         const int16_t id = offence.lineUp[slot];
-        offence.zone[slot] = NextZone(slot, offence.zone[slot], style_[id][slot], Rand());
+        const DressedValues* v = ValuesOf(id);
+        const int style = v != nullptr ? v->style[static_cast<size_t>(slot)] : 0;
+        offence.zone[slot] = NextZone(slot, offence.zone[slot], style, Rand());
     }
     side_[Def()].zone = offence.zone;
 }

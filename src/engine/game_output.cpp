@@ -40,6 +40,7 @@ FinishedGame clsGame::Finished() const {
 }
 
 void clsGame::EndGame() {
+    FlushBenchRecovery();
     FinishedGame game = Finished();
 
     // The last header names the period just played, not the one the clock moved on to: a game decided in
@@ -76,15 +77,17 @@ void clsGame::EndGame() {
 
     // A file that cannot be written stops the game's output; the error is reported once the statistics
     // are safely in the league's records (SavePlayerStats).
-    BoxScore box = BuildBoxScore(league_, game, summary_.PlayerOfGame);
     outputError_.clear();
-    try {
-        WriteTextLines(BoxFilePath(league_, game), BoxScoreLines(box));
-        std::filesystem::path html = HtmlBoxPath(league_, game);
-        if (league_.state.SiteDuringSim && !html.empty())
-            WriteTextFile(html, BoxScoreHtml(box, league_.state.SiteStyle));
-    } catch (const std::exception& e) {
-        outputError_ = e.what();
+    if (writeBoxFiles_) {
+        BoxScore box = BuildBoxScore(league_, game, summary_.PlayerOfGame);
+        try {
+            WriteTextLines(BoxFilePath(league_, game), BoxScoreLines(box));
+            std::filesystem::path html = HtmlBoxPath(league_, game);
+            if (league_.state.SiteDuringSim && !html.empty())
+                WriteTextFile(html, BoxScoreHtml(box, league_.state.SiteStyle));
+        } catch (const std::exception& e) {
+            outputError_ = e.what();
+        }
     }
 
     RecordScheduledGame(league_, game, summary_, GameTextFileName(game));

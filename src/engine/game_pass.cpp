@@ -97,6 +97,25 @@ double ThreatAmount(const Player& p) {
 
 } // namespace
 
+int clsGame::TargetValueOf(int16_t id, int zone) {
+    DressedValues* v = ValuesOf(id);
+    if (v == nullptr) return TargetValue(league_.players[id], zone);
+    if (!(v->known & (1u << zone))) {
+        v->target[static_cast<size_t>(zone)] = static_cast<int16_t>(TargetValue(league_.players[id], zone));
+        v->known = static_cast<uint16_t>(v->known | (1u << zone));
+    }
+    return v->target[static_cast<size_t>(zone)];
+}
+
+double clsGame::Threat(const Player& p) {
+    return ThreatAmount(p);
+}
+
+double clsGame::ThreatOf(int16_t id) {
+    const DressedValues* v = ValuesOf(id);
+    return v == nullptr ? ThreatAmount(league_.players[id]) : v->threat;
+}
+
 void clsGame::Pass() {
     const Side& offence = side_[possession_];
     const int passerSlot = ballHandler_;
@@ -108,8 +127,7 @@ void clsGame::Pass() {
     for (int slot = 1; slot <= 5; ++slot) {
         if (slot == passerSlot) continue;
         const int16_t id = offence.lineUp[slot];
-        const Player& mate = league_.players[id];
-        int v = TargetValue(mate, offence.zone[slot]);
+        int v = TargetValueOf(id, offence.zone[slot]);
         if ((slot <= 2 && offence.offense == 0) || (slot >= 4 && offence.offense == 100)) v += 5;
         if (id != 0 && id == offence.key[1])
             v += 15;
@@ -151,7 +169,7 @@ void clsGame::Pass() {
     const double r1 = Rand();
     const double r2 = Rand();
     double o = FirstOpenness(passer.Passing * f, r1, r2);
-    o = std::min(o + ThreatAmount(passer), 1.0);
+    o = std::min(o + ThreatOf(offence.lineUp[passerSlot]), 1.0);
 
     switch (bands::PaceIndex(offence.pace)) {
     case 0:

@@ -48,6 +48,7 @@ void clsGame::RunPlay() {
         trap_ = false;
     }
     if (possessionAfterScore_) MoveUpFromBackcourt();
+    FlushBenchRecovery();
     inRunPlay_ = false;
 }
 
@@ -115,8 +116,7 @@ bool clsGame::InjuryCheck() {
             if (Rand() >= chance) continue;
             if (bPBP_) AddPBP("Play is stopped due to an injury to " + p.Name);
             InjurePlayer(league_, id, InjurySeverityClass(Rand()));
-            if (sType_ == "Regular" || sType_ == "Playoff")
-                league_.dayInjuries.push_back({id, side_[side].teamID});
+            if (countsInjuries_) league_.dayInjuries.push_back({id, side_[side].teamID});
             hurt = true;
         }
     if (!hurt) return false;

@@ -55,7 +55,7 @@ int MinutesForDefence(int trapPlusPress) {
 
 } // namespace
 
-clsGame::clsGame(League& league) : league_(league), style_(league.players.size()) {
+clsGame::clsGame(League& league) : league_(league), dressedAt_(league.players.size(), -1) {
     // The line-ups start empty: the first GetSubs puts the starters on the court. Every defender guards the
     // slot of his own number.
     for (Side& s : side_)
@@ -81,6 +81,8 @@ void clsGame::StartGame(int16_t HomeID, int16_t AwayID, bool bPBP, int16_t iGame
     bNeutralCourt_ = bNeutralCourt;
     rookieGame_ = sType == "Rookie";
     allStarKind_ = rookieGame_ || sType == "All-Star";
+    playoffGame_ = sType == "Playoff";
+    countsInjuries_ = sType == "Regular" || playoffGame_;
 }
 
 void clsGame::Loadteams() {
@@ -238,13 +240,24 @@ void clsGame::BuildRotation(int side) {
         }
 }
 
+// The styles and threat of the side's dressed players; their zone values are worked out as they are needed.
 void clsGame::CacheStyles(int side) {
-    for (int16_t id : side_[side].roster) {
+    for (int8_t& at : dressedAt_)
+        if (at >= 0 && at / kRosterSize == side) at = -1;
+    const std::array<int16_t, kRosterSize>& roster = side_[side].roster;
+    for (int i = 0; i < kRosterSize; ++i) {
+        const int16_t id = roster[static_cast<size_t>(i)];
         if (id == 0) continue;
         const Player& p = league_.players[id];
+        const int at = side * kRosterSize + i;
+        DressedValues& v = dressedValues_[static_cast<size_t>(at)];
+        v = DressedValues{};
         for (int slot = 1; slot <= 5; ++slot)
-            style_[id][slot] = StyleIndex(StyleAt(p, slot));
+            v.style[static_cast<size_t>(slot)] = StyleIndex(StyleAt(p, slot));
+        v.threat = Threat(p);
+        dressedAt_[static_cast<size_t>(id)] = static_cast<int8_t>(at);
     }
+    ++ratingsStamp_;
 }
 
 void clsGame::ProcessStarters() {
@@ -326,6 +339,7 @@ int16_t clsGame::LineUpAt(int side) const {
 
 void clsGame::SetLineUpAt(int side, int16_t playerID) {
     if (currentPosition_ < 1 || currentPosition_ > 5) return;
+    FlushBenchRecovery();
     side_[side].lineUp[currentPosition_] = playerID;
 }
 

@@ -62,6 +62,7 @@ bool clsGame::ReadyToPlay(const Player& p) const {
 }
 
 void clsGame::GetSubs() {
+    FlushBenchRecovery();
     SubsForSide(kHome);
     SubsForSide(kAway);
 }

@@ -1,5 +1,7 @@
 #include "season/begin_season.h"
 
+#include <exception>
+
 #include "league/lineup.h"
 #include "league/team_control.h"
 #include "league/team_passes.h"
@@ -41,6 +43,20 @@ void SetSeasonLineups(League& league) {
         if (!IsHuman(league.team(t)) || !LineupSettingsValid(league.team(t))) SetLineup(league, t);
 }
 
+namespace {
+
+// The folders the season's games write their files into, made once here so that no game looks for them: a
+// folder that cannot be made now is made, or reported with its file, when a game writes there.
+void MakeSeasonFolders(const League& league) {
+    if (league.programFolder.empty() || league.state.LeagueName.empty()) return;
+    try {
+        EnsureLeagueFolders(league.programFolder, league.state.LeagueName);
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
 bool BeginSeason(League& league, Host& host, bool unattended) {
     if (league.state.SeasonDay != Phase::BeforeSeason) {
         host.ShowMessage("The season has already begun.", "Begin Season", MessageIcon::Warning);
@@ -78,6 +94,7 @@ bool BeginSeason(League& league, Host& host, bool unattended) {
     progress(BeginSeasonProgress::RostersCounted);
     EnsureComingDraftClass(league);
     progress(BeginSeasonProgress::DraftClassReady);
+    MakeSeasonFolders(league);
     host.SetBusy(false);
     return true;
 }

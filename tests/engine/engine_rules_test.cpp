@@ -149,6 +149,32 @@ TEST(EngineRules, TheClockAndEnergy) {
     EXPECT_EQ(std::make_tuple(r.g.TimeRemaining(), r.Home(1).Game.Seconds), std::make_tuple(0, seconds + 2));
 }
 
+// The bench recovers step by step, each step's half second rounded to even on its own: 600 after steps of 3,
+// 4 and 5 seconds is 602, 604, then 606; 999 after 3 seconds is 1000, as nobody passes 1000.
+// Those steps are all there when the substitutions look at the bench, however many steps came before.
+TEST(EngineRules, TheBenchHasEveryStepsRecoveryWhenTheSubstitutionsLookAtIt) {
+    Running r(4);
+    std::vector<int16_t> bench;
+    for (int16_t id : r.g.HomeRoster())
+        if (id != 0 && r.el.league.player(id).Game.CourtSlot == 0) bench.push_back(id);
+    ASSERT_GE(bench.size(), 3u);
+    Player& tired = r.el.league.player(bench[0]);
+    Player& nearlyRested = r.el.league.player(bench[1]);
+    Player& odd = r.el.league.player(bench[2]);
+    tired.STAMINA = 600, nearlyRested.STAMINA = 999, odd.STAMINA = 301;
+    A::SetClock(r.g, 600, 590);
+    for (int seconds : {3, 4, 5})
+        A::ClockStepInPlay(r.g, seconds);
+    r.g.GetSubs();
+    // 301 + 1 = 302 is even and stays, then + 2 and + 2.
+    EXPECT_EQ(std::make_tuple(tired.STAMINA, nearlyRested.STAMINA, odd.STAMINA),
+              std::make_tuple(606, 1000, 306));
+    for (int step = 0; step < 70; ++step)
+        A::ClockStepInPlay(r.g, 2);
+    r.g.GetSubs();
+    EXPECT_EQ(odd.STAMINA, 376) << "70 steps of one whole point each, more than are ever kept at once";
+}
+
 // Worked thresholds: 0.6 x 0.75 + 0.25 = 0.7 for an old star, 0.6 x 1.4 = 0.84 for a weak young player, at
 // most 0.9; an old star below his stays on the bench.
 TEST(EngineRules, RestThresholdsAndAnOldStarBelowHisIsNotPutIn) {

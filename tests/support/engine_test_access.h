@@ -43,7 +43,12 @@ class GameTestAccess {
     static void FreeThrows(clsGame& g) { g.FreeThrows(); }
     static void NonShootingFoul(clsGame& g, int defSlot) { g.NonShootingFoul(defSlot); }
     static bool InjuryCheck(clsGame& g) { return g.InjuryCheck(); }
-    static void ClockStep(clsGame& g, int seconds) { g.ClockStep(seconds); }
+    static void ClockStep(clsGame& g, int seconds) {
+        g.ClockStep(seconds);
+        g.FlushBenchRecovery();
+    }
+    // One step of the clock as the possession loop takes it: the bench gets its recovery later.
+    static void ClockStepInPlay(clsGame& g, int seconds) { g.ClockStep(seconds); }
     static void AddScore(clsGame& g, int side, int points) { g.AddScore(side, points); }
     static int16_t NextZone(int slot, int zone, int style, double r) {
         return clsGame::NextZone(slot, zone, style, r);

@@ -1,0 +1,16 @@
+// Small output files written whole: one open, one write and one close, with no look at the folder first. A
+// season writes thousands of them (two per game), so the system calls per file are what their speed is made
+// of.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace hv {
+
+// Creates or replaces `file` with `text`. A missing folder is made only when the first open fails for want of
+// it, so that the usual case costs no look at the folder. Throws std::runtime_error naming the file when it
+// cannot be created or written.
+void WriteWholeFile(const std::filesystem::path& file, std::string_view text);
+
+} // namespace hv

@@ -1,0 +1,69 @@
+// Small files written whole in one open, one write and one close.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "platform/whole_file.h"
+
+namespace fs = std::filesystem;
+
+namespace hv {
+namespace {
+
+class WholeFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::random_device rd;
+        dir_ = fs::temp_directory_path() / ("hoopvale-whole-" + std::to_string(rd()) + std::to_string(rd()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    static std::string Read(const fs::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    fs::path dir_;
+};
+
+// The bytes as given, no line ends added or changed; a longer old file is cut to the new length.
+TEST_F(WholeFile, TheFileHoldsExactlyTheTextAndReplacesALongerOne) {
+    const fs::path file = dir_ / "1-1.txt";
+    WriteWholeFile(file, std::string(5000, 'x'));
+    const std::string text("Hawks 101\r\n@Bulls 99\n\0end", 25);
+    WriteWholeFile(file, text);
+    EXPECT_EQ(Read(file), text);
+    WriteWholeFile(file, "");
+    EXPECT_TRUE(fs::exists(file));
+    EXPECT_EQ(fs::file_size(file), 0u);
+}
+
+// The season's folders are made when the season begins; a folder removed since is made again.
+TEST_F(WholeFile, AMissingFolderIsMadeOnTheWay) {
+    const fs::path file = dir_ / "html" / "boxes" / "12-3.html";
+    WriteWholeFile(file, "<p>box</p>");
+    EXPECT_EQ(Read(file), "<p>box</p>");
+}
+
+TEST_F(WholeFile, AFolderInTheFilesPlaceIsRefusedByName) {
+    fs::create_directories(dir_ / "box" / "1-2.txt");
+    try {
+        WriteWholeFile(dir_ / "box" / "1-2.txt", "text");
+        FAIL() << "no error";
+    } catch (const std::runtime_error& e) {
+        EXPECT_NE(std::string(e.what()).find("Cannot create the file"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("1-2.txt"), std::string::npos) << e.what();
+    }
+    // A file where a folder should be: the folder cannot be made either.
+    std::ofstream(dir_ / "pbp") << "in the way";
+    EXPECT_THROW(WriteWholeFile(dir_ / "pbp" / "1-1.txt", "text"), std::runtime_error);
+}
+
+} // namespace
+} // namespace hv
