@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <stdexcept>
 #include <system_error>
 
@@ -30,17 +31,24 @@ bool WriteAll(int fd, std::string_view text) {
 
 } // namespace
 
-void WriteWholeFile(const fs::path& file, std::string_view text) {
+bool TryWriteWholeFile(const fs::path& file, std::string_view text) {
     int fd = OpenForWriting(file);
     if (fd < 0 && errno == ENOENT && file.has_parent_path()) {
         std::error_code ec;
         fs::create_directories(file.parent_path(), ec);
         fd = OpenForWriting(file);
     }
-    if (fd < 0) throw std::runtime_error("Cannot create the file " + file.string());
+    if (fd < 0) return false;
     const bool written = WriteAll(fd, text);
+    const int error = errno;
     const bool closed = ::close(fd) == 0;
-    if (!written || !closed) throw std::runtime_error("Cannot write the file " + file.string());
+    if (!written) errno = error;
+    return written && closed;
+}
+
+void WriteWholeFile(const fs::path& file, std::string_view text) {
+    if (!TryWriteWholeFile(file, text))
+        throw std::runtime_error("Cannot write the file " + file.string() + ": " + std::strerror(errno));
 }
 
 } // namespace hv

@@ -12,5 +12,7 @@ namespace hv {
 // it, so that the usual case costs no look at the folder. Throws std::runtime_error naming the file when it
 // cannot be created or written.
 void WriteWholeFile(const std::filesystem::path& file, std::string_view text);
+// The same without throwing: false when the file cannot be created or written (errno says why).
+bool TryWriteWholeFile(const std::filesystem::path& file, std::string_view text);
 
 } // namespace hv

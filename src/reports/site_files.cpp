@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/whole_file.h"
+
 namespace fs = std::filesystem;
 
 namespace hv {
@@ -14,24 +16,6 @@ namespace hv {
 namespace {
 
 // One open, one write, one close; false on any failure.
-bool WriteWhole(const fs::path& file, const std::string& text) {
-    int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const char* data = text.data();
-    size_t left = text.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, data, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        data += n;
-        left -= static_cast<size_t>(n);
-    }
-    return ::close(fd) == 0;
-}
-
 fs::path Beside(const fs::path& html, const char* suffix) {
     return html.parent_path() / (html.filename().string() + suffix);
 }
@@ -107,7 +91,8 @@ bool SiteFiles::Write(const std::string& path, const std::string& text) {
     // A taken-over file shares its data with the previous site: unlink it rather than write through it.
     if (files_.count(path) != 0 && ::unlink(file.c_str()) != 0 && errno != ENOENT)
         return Fail("cannot replace " + file.string() + ": " + std::strerror(errno));
-    if (!WriteWhole(file, text)) return Fail("cannot write " + file.string() + ": " + std::strerror(errno));
+    if (!TryWriteWholeFile(file, text))
+        return Fail("cannot write " + file.string() + ": " + std::strerror(errno));
     files_.insert(path);
     ++pages_;
     bytes_ += static_cast<int64_t>(text.size());
@@ -139,7 +124,7 @@ bool SiteFiles::Commit() {
 bool WriteSiteFileAtomically(const fs::path& file, const std::string& text) {
     fs::path temporary = file;
     temporary += ".part";
-    if (!WriteWhole(temporary, text)) {
+    if (!TryWriteWholeFile(temporary, text)) {
         ::unlink(temporary.c_str());
         return false;
     }

@@ -57,7 +57,7 @@ TEST_F(WholeFile, AFolderInTheFilesPlaceIsRefusedByName) {
         WriteWholeFile(dir_ / "box" / "1-2.txt", "text");
         FAIL() << "no error";
     } catch (const std::runtime_error& e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot create the file"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("Cannot write the file"), std::string::npos) << e.what();
         EXPECT_NE(std::string(e.what()).find("1-2.txt"), std::string::npos) << e.what();
     }
     // A file where a folder should be: the folder cannot be made either.
