@@ -13,6 +13,7 @@
 #include <random>
 #include <sstream>
 
+#include "league/html_text.h"
 #include "league/saved_games.h"
 
 namespace fs = std::filesystem;
@@ -229,6 +230,15 @@ bool LoadLeague(League& league, const std::string& fileName, Host& host) {
     } catch (const FormatError&) {
         host.ShowMessage(invalid, "Error", MessageIcon::Critical);
         return false;
+    }
+    // The colours go into the site's pages: a text that is not a colour gives way to the default.
+    for (size_t i = 0; i < loaded->state.SiteStyle.size(); ++i) {
+        std::string& colour = loaded->state.SiteStyle[i];
+        if (IsSiteColour(colour)) continue;
+        colour.clear();
+        host.ShowMessage("Site colour " + std::to_string(i + 1) + " of " + fileName +
+                             " is not a colour of the form #RRGGBB; the default colour is used.",
+                         "Warning", MessageIcon::Warning);
     }
     try {
         EnsureLeagueFolders(league.programFolder, loaded->state.LeagueName);

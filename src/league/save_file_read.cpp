@@ -4,7 +4,6 @@
 #include <set>
 
 #include "league/draft_picks.h"
-#include "league/html_text.h"
 #include "league/league_options.h"
 #include "league/ratings.h"
 #include "league/save_file.h"
@@ -131,11 +130,8 @@ void ReadHeader(SaveReader& r, SeasonState& s) {
     s.DraftState = r.I16();
     s.DraftPickState = r.I16();
     s.SiteDuringSim = r.Bool();
-    for (auto& text : s.SiteStyle) {
-        text = r.Str();
-        // Written into the site's pages as they are: a colour must be a colour.
-        if (!IsSiteColour(text)) SaveReader::Fail("a site colour that is not a colour");
-    }
+    for (auto& text : s.SiteStyle)
+        text = r.Str(); // a text that is not a colour is put right by LoadLeague
     for (bool& on : s.SitePages)
         on = r.Bool();
 }

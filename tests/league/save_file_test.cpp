@@ -403,6 +403,20 @@ TEST_F(SaveFileDisk, TheFileHoldsTheBytesAndLoadsIntoTheLeague) {
     EXPECT_TRUE(current.team(30).Name.empty()) << "the All-Star squads are re-created empty";
 }
 
+// A site colour that is not a colour gives way to the default, with a warning; the rest of the league loads.
+TEST_F(SaveFileDisk, ASiteColourThatIsNoColourLoadsAsTheDefaultWithAWarning) {
+    league.state.SiteStyle[2] = "red\"><script>";
+    ASSERT_TRUE(SaveLeague(league, "tinted", host));
+    host.messages.clear();
+    ASSERT_TRUE(LoadLeague(current, "tinted.sav", host)) << host.LastMessage();
+    EXPECT_EQ(current.state.SiteStyle[2], "");
+    EXPECT_EQ(current.state.SiteStyle[3], league.state.SiteStyle[3]);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "Site colour 3 of tinted.sav is not a colour of the form #RRGGBB; the default colour is used.");
+    EXPECT_EQ(host.messages[0].title, "Warning");
+}
+
 TEST_F(SaveFileDisk, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
     const std::pair<std::string, std::string> failures[] = {
         {"far", "The league could not be saved to good.sav"},
