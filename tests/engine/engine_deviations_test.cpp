@@ -206,3 +206,32 @@ TEST(EngineDeviations, CalibratedGamesKeepEveryInvariant) {
 
 } // namespace
 } // namespace hv
+
+namespace hv {
+namespace {
+
+// Hand-worked: rating 58 (35 minutes), age 30 (no change), pace 50 (none), trap and press 25 each (+1) plan
+// 36 minutes for everyone. A starter spends 8 of them in the first and last segments and 4 in each middle
+// one: 7 middle segments, 9 in all, where the written rule plans him for 10.
+TEST(EngineDeviations, AStarterOfThirtySixMinutesIsPlannedForNineSegments) {
+    for (bool keep : {false, true}) {
+        test::SeededGame s(3, false);
+        for (int16_t id = 1; id <= 15; ++id) {
+            s.el.league.player(id).CurrentRating = 58;
+            s.el.league.player(id).Age = 30;
+        }
+        EngineRules rules;
+        rules.StartersKeepToPlannedMinutes = keep;
+        s.game.SetRules(rules);
+        s.game.Loadteams();
+        for (int slot = 1; slot <= 5; ++slot) {
+            int segments = 0;
+            for (int segment = 1; segment <= clsGame::kSegments; ++segment)
+                segments += s.game.HomePlanned(slot, segment) == s.game.HomeDepth(slot, 1);
+            EXPECT_EQ(segments, keep ? 9 : 10) << "slot " << slot;
+        }
+    }
+}
+
+} // namespace
+} // namespace hv
