@@ -7,19 +7,26 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "league/season_state.h"
 
 namespace hv {
 
 // Builds the default league (seeded), begins the season, plays the regular season and the playoffs with the
 // simulation commands, and prints the seconds of each phase, games per second, the champion and a checksum of
 // every score. The league and its files are thrown away afterwards.
-int RunSeasonBench(CliContext& ctx, unsigned long long seed);
+int RunSeasonBench(CliContext& ctx, unsigned long long seed, GameEngine engine = GameEngine::AsSpecified);
 
 // Runs N whole seasons of the default league unattended, off-seasons included, and prints per season its
 // processor seconds (the games and the off-season apart), champion, league averages per team-game, score
 // checksum and a census of the league (players, rosters, ratings, payrolls, size of the saved game), then the
 // total.
-int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed);
+int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed,
+                    GameEngine engine = GameEngine::AsSpecified);
+
+// Runs N whole seasons of the default league unattended with the given engine and prints every league average
+// of the regular seasons' games and the leaders' figures beside a real league's, with the difference in per
+// cent and whether it lies within its allowed band; the calibrated engine's numbers are tuned with it.
+int RunCalibrationBench(CliContext& ctx, int seasons, unsigned long long seed, GameEngine engine);
 
 // Seconds between laps of the bench: wall-clock time, or the processor time of the program, which other
 // programs running beside it hardly change.

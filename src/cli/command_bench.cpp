@@ -5,10 +5,14 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "cli/bench_season.h"
 #include "cli/commands.h"
+#include "engine/engine_rules.h"
 #include "engine/game.h"
 #include "engine/game_stats_tally.h"
 #include "league/save_file.h"
@@ -36,7 +40,38 @@ struct BenchOptions {
     int seasons = 0;
     bool save = false;
     std::string saveName;
+    GameEngine engine = GameEngine::AsSpecified;
+    bool calibrate = false;
+    std::vector<std::string> tries; // NAME=VALUE of the calibrated engine's parameters
 };
+
+// The calibrated set with the values of --try; false (after a message) when one is not NAME=NUMBER of a
+// parameter.
+bool TryCalibratedValues(const std::vector<std::string>& tries, Host& host) {
+    if (tries.empty()) return true;
+    EngineRules rules = EngineRules::Calibrated();
+    for (const std::string& t : tries) {
+        const size_t eq = t.find('=');
+        double value = 0;
+        bool ok = eq != std::string::npos;
+        if (ok) {
+            try {
+                size_t used = 0;
+                value = std::stod(t.substr(eq + 1), &used);
+                ok = used == t.size() - eq - 1;
+            } catch (const std::exception&) {
+                ok = false;
+            }
+        }
+        if (!ok || !rules.Set(t.substr(0, eq), value)) {
+            host.ShowMessage("\"" + t + "\" is not NAME=VALUE of a parameter of the calibrated engine.",
+                             "Error");
+            return false;
+        }
+    }
+    EngineRules::TryCalibrated(rules);
+    return true;
+}
 
 // A team 1 to 29 drawn with the league's random numbers.
 int16_t DrawTeam(League& league) {
@@ -90,6 +125,7 @@ int RunBench(CliContext& ctx, const BenchOptions& o) {
     if (!LoadDefaultLeagueKeepingRosters(ctx.session, host, name)) return kExitRefused;
     EnsureLeagueFolders(league.programFolder, name);
     league.state.SeasonDay = Phase::FirstDay;
+    league.state.Engine = o.engine;
     // No day passes between the games, so nobody would heal: the bench plays without injuries.
     league.state.LeagueInjuries = false;
     timer.EndPhase("setup");
@@ -150,6 +186,18 @@ void AddBenchCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
                                     "season with its speed and the league's health")
                         ->check(CLI::Range(1, kMostSeasonsPerRun));
     noFiles->excludes(pbp);
+    cmd->add_option("--engine", options->engine, "The game engine: specified (default) or calibrated")
+        ->transform(
+            CLI::CheckedTransformer(std::map<std::string, GameEngine>{{"specified", GameEngine::AsSpecified},
+                                                                      {"calibrated", GameEngine::Calibrated}},
+                                    CLI::ignore_case));
+    auto* calibrate = cmd->add_flag("--calibrate", options->calibrate,
+                                    "With --seasons: every league average and the leaders beside a real "
+                                    "league's, with the difference in per cent");
+    calibrate->needs(seasons);
+    cmd->add_option("--try", options->tries,
+                    "NAME=VALUE: play the calibrated engine with this value of one of its parameters "
+                    "(repeatable)");
     season->excludes(games)->excludes(pbp)->excludes(save)->excludes(noFiles);
     seasons->excludes(season)->excludes(games)->excludes(pbp)->excludes(save)->excludes(noFiles);
     cmd->callback([&run, &ctx, options, seed, save] {
@@ -159,8 +207,14 @@ void AddBenchCommand(CLI::App& app, CliContext& ctx, CommandRunner& run) {
         run = [options](CliContext& ctx) {
             BenchOptions o = *options;
             if (!o.seedGiven && ctx.seed) o.seed = *ctx.seed;
-            if (o.season) return RunSeasonBench(ctx, o.seed);
-            if (o.seasons > 0) return RunSeasonsBench(ctx, o.seasons, o.seed);
+            // The tried values last for this command only.
+            struct ForgetTried {
+                ~ForgetTried() { EngineRules::ClearTried(); }
+            } forget;
+            if (!TryCalibratedValues(o.tries, *ctx.host)) return static_cast<int>(kExitRefused);
+            if (o.season) return RunSeasonBench(ctx, o.seed, o.engine);
+            if (o.calibrate) return RunCalibrationBench(ctx, o.seasons, o.seed, o.engine);
+            if (o.seasons > 0) return RunSeasonsBench(ctx, o.seasons, o.seed, o.engine);
             if (o.save) {
                 if (auto problem = LeagueNameProblem(o.saveName)) {
                     static_cast<Host&>(*ctx.host).ShowMessage(*problem, "Error");

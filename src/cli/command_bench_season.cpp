@@ -61,7 +61,7 @@ uint64_t ScoreChecksum(const League& league) {
     return sum;
 }
 
-int RunSeasonBench(CliContext& ctx, unsigned long long seed) {
+int RunSeasonBench(CliContext& ctx, unsigned long long seed, GameEngine engine) {
     Host& host = *ctx.host;
     League& league = ctx.session.league;
     if (fs::exists(league.SaveFolder() / SaveFileName(kBenchLeague))) {
@@ -79,6 +79,7 @@ int RunSeasonBench(CliContext& ctx, unsigned long long seed) {
         }
     } cleanup{folder};
     league.state.SeasonDay = Phase::BeforeSeason;
+    league.state.Engine = engine;
 
     SimRun run;
     PhaseTimer timer;

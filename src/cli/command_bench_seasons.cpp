@@ -73,7 +73,7 @@ std::uintmax_t SizeOf(const fs::path& file) {
 
 } // namespace
 
-int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed) {
+int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed, GameEngine engine) {
     Host& host = *ctx.host;
     League& league = ctx.session.league;
     const fs::path saveFile = league.SaveFolder() / SaveFileName(kBenchLeague);
@@ -92,6 +92,7 @@ int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed) {
         }
     } cleanup{league.LeagueFolderOf(kBenchLeague), saveFile};
     league.state.SeasonDay = Phase::BeforeSeason;
+    league.state.Engine = engine;
 
     ctx.out
         << "Processor seconds of each season's games (regular season and playoffs) and of its off-season; "

@@ -13,8 +13,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "engine/engine_rules.h"
 #include "engine/game_stats.h"
 #include "league/league.h"
 
@@ -103,6 +105,17 @@ class clsGame {
     int16_t FreeThrowShooter() const { return ftShooter_; }
     int16_t AwayDefending(int16_t iPosition) const { return DefenderOf(kAway, iPosition); }
     int16_t HomeDefending(int16_t iPosition) const { return DefenderOf(kHome, iPosition); }
+
+    // The rules the game is played by: those of the league's engine from StartGame on; tests may set others
+    // after StartGame.
+    const EngineRules& Rules() const { return rules_; }
+    void SetRules(const EngineRules& rules) { rules_ = rules; }
+
+    // Told of every game that SimGame finishes, after its box score and before its statistics are added to
+    // the players' records, while each player's game line is still in place; an empty one tells nobody. For
+    // runs that measure the engine over many games (the calibration bench).
+    using FinishedGameWatcher = std::function<void(const clsGame& game)>;
+    static void WatchFinishedGames(FinishedGameWatcher watcher) { finishedWatcher_ = std::move(watcher); }
 
     // Raised for every play-by-play line added.
     std::function<void(const std::string& sAction)> PlayGame_NewPbP;
@@ -258,6 +271,8 @@ class clsGame {
     enum ShotStart { kJumpOrSet, kGoingUp }; // kGoingUp: a dunk or layup after going up from Inside
     void Shot(double s, ShotStart start);
     void ScoreBasket(int points, bool andOne);
+    bool AssistEarned(const Player& passer);
+    double CloseGameEdge() const;
     void FreeThrows();
     void Rebound(int shotZone);
     void TellCount(const Player& p, int count, bool rebounds);
@@ -299,7 +314,10 @@ class clsGame {
     // Court slot of the defender who guards the offence's slot.
     int DefSlot(int offSlot) const { return side_[1 - possession_].guardOf[offSlot]; }
 
+    inline static FinishedGameWatcher finishedWatcher_;
+
     League& league_;
+    EngineRules rules_;
     std::array<Side, 2> side_{};
     std::string sType_ = "Regular";
     bool bPBP_ = false;

@@ -261,11 +261,11 @@ void clsGame::Dribble(double s) {
 
     const double h = handler.Handling * bands::Fatigue(handler.STAMINA);
     double cs = bands::Curve(bands::kDribbleSteal, bands::kDribbleStealAbove, h);
-    double ct = cs / 2;
+    double ct = cs / 2 * rules_.TravelChanceScale;
     cs *= bands::kPaceStealFactor[bands::PaceIndex(side_[possession_].pace)] *
           bands::Curve(bands::kStealFactor, bands::kStealFactorAbove,
                        defender.Stealing * bands::Fatigue(defender.STAMINA));
-    double cf = s;
+    double cf = rules_.ReachInFoulFactor * s;
     if (press_) {
         TireDefenders(5);
         cs *= 1.4;
@@ -333,10 +333,10 @@ void clsGame::MoveOrDrive(double s) {
         bands::Curve(bands::kDriveSuccess, bands::kDriveSuccessAbove, h) +
         bands::Curve(bands::kDriveDefense, bands::kDriveDefenseAbove, defender.DriveDefense * fd);
     const double b = bands::Curve(bands::kDribbleSteal, bands::kDribbleStealAbove, h);
-    double ct = b;
+    double ct = b * rules_.TravelChanceScale;
     double x = b * bands::kPaceStealFactor[bands::PaceIndex(side_[possession_].pace)] *
                bands::Curve(bands::kStealFactor, bands::kStealFactorAbove, defender.Stealing * fd);
-    double cf = s;
+    double cf = rules_.ReachInFoulFactor * s;
     if (zone == 1 && press_) {
         TireDefenders(5);
         x *= 1.2;

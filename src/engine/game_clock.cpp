@@ -173,7 +173,7 @@ int clsGame::ActionSeconds(int pace) {
     const double k = kPaceSpan[bands::PaceIndex(pace)];
     const double r1 = league_.rng.Uniform();
     const double r2 = league_.rng.Uniform();
-    int t = NearestInt(k * r1 + 2 * r2);
+    int t = NearestInt(rules_.ActionTimeScale * (k * r1 + 2 * r2));
     if (league_.rng.Uniform() > 0.5) ++t;
     return std::min(t, std::max<int>(timeRemaining_, 0));
 }

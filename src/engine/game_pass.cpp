@@ -127,14 +127,16 @@ void clsGame::Pass() {
     for (int slot = 1; slot <= 5; ++slot) {
         if (slot == passerSlot) continue;
         const int16_t id = offence.lineUp[slot];
-        int v = TargetValueOf(id, offence.zone[slot]);
+        int v = TargetValueOf(id, offence.zone[slot]) + rules_.PassTargetBase;
+        if (slot == 5) v += rules_.PointGuardTargetBonus;
         if ((slot <= 2 && offence.offense == 0) || (slot >= 4 && offence.offense == 100)) v += 5;
+        const double key = rules_.KeyPlayerBonusScale;
         if (id != 0 && id == offence.key[1])
-            v += 15;
+            v += NearestInt(15 * key);
         else if (id != 0 && id == offence.key[2])
-            v += 10;
+            v += NearestInt(10 * key);
         else if (id != 0 && id == offence.key[3])
-            v += 5;
+            v += NearestInt(5 * key);
         v = std::clamp(v, 5, 100);
         if (offence.zone[slot] == 1 && passerZone != 1) v = 0;
         value[slot] = v;

@@ -83,6 +83,7 @@ void clsGame::StartGame(int16_t HomeID, int16_t AwayID, bool bPBP, int16_t iGame
     allStarKind_ = rookieGame_ || sType == "All-Star";
     playoffGame_ = sType == "Playoff";
     countsInjuries_ = sType == "Regular" || playoffGame_;
+    rules_ = EngineRules::For(league_.state.Engine);
 }
 
 void clsGame::Loadteams() {
@@ -219,6 +220,8 @@ void clsGame::BuildRotation(int side) {
         for (int slot = 1; slot <= 5; ++slot) {
             if (segment == rest[slot] || segment == rest[slot] + 5) continue;
             const int16_t starter = s.depth[slot][1];
+            const int16_t* left = starter != 0 ? minutesOf(starter) : nullptr;
+            if (rules_.StartersKeepToPlannedMinutes && left != nullptr && *left <= 0) continue;
             s.plan[slot][segment] = starter;
             if (starter != 0) spend(starter, 4);
         }
@@ -296,6 +299,7 @@ void clsGame::SimGame() {
         }
     }
     EndGame();
+    if (finishedWatcher_) finishedWatcher_(*this);
     SavePlayerStats();
 }
 

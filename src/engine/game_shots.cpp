@@ -1,5 +1,7 @@
 // Shots (kind, make chance, blocks, shooting fouls), baskets and assists, free throws and rebounds.
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "engine/game.h"
@@ -40,6 +42,13 @@ double ThreePointChance(int t) {
 }
 
 // Rebounding weight: size, quickness, strength and the rebounding skill of the side of the ball.
+// The calibrated engine raises the weights to a power (before an attacker's share of 0.4), so that the better
+// rebounders get more of the rebounds in their zone.
+int SpreadWeight(int w, double power) {
+    if (power == 1 || w <= 0) return w;
+    return NearestInt(std::pow(double(w), power));
+}
+
 int ReboundWeight(const Player& p, int skill) {
     return NearestInt((p.Height - 50) + 0.05 * p.Quickness + 0.5 * p.Strength + 4 * skill);
 }
@@ -57,6 +66,7 @@ void clsGame::Shot(double s, ShotStart start) {
     if (ThreePointZone(zone)) {
         double chance = ThreePointChance(shooter.ThreePointShot);
         if (ballHandler_ == 5) chance *= 0.8;
+        chance *= rules_.ThreePointChanceScale;
         const int margin = side_[possession_].score - side_[Def()].score;
         if (quarter_ >= 4 && timeRemaining_ < 24 && margin == -3 && shooter.ThreePointShot >= 31)
             chance = timeRemaining_ >= 18   ? 0.6
@@ -94,6 +104,9 @@ void clsGame::Shot(double s, ShotStart start) {
         p += bands::DefenderAdjustment(defender.PerimeterDefense * fd);
         p += bands::kSmallEdge[bands::DifferenceBand(shooter.Quickness * f - defender.Quickness * fd)];
     }
+    p += rules_.FieldGoalMakeAdjustment;
+    if (three) p += rules_.ThreePointMakeAdjustment;
+    p += CloseGameEdge();
     p *= 0.95 + 0.1 * Rand();
 
     if (close) {
@@ -115,7 +128,7 @@ void clsGame::Shot(double s, ShotStart start) {
         }
     }
 
-    if (Rand() < 0.3 * s) {
+    if (Rand() < rules_.ShootingFoulFactor * s) {
         if (bPBP_) AddPBP("He is fouled by " + defender.Name + ".");
         defender.Game.Fouls = static_cast<int16_t>(defender.Game.Fouls + 1);
         side_[Def()].fouls = static_cast<int16_t>(side_[Def()].fouls + 1);
@@ -166,7 +179,7 @@ void clsGame::ScoreBasket(int points, bool andOne) {
     if (points == 3) g.ThreeP = static_cast<int16_t>(g.ThreeP + 1);
     g.Points = static_cast<int16_t>(g.Points + points);
     AddScore(possession_, points);
-    if (lastPasser_ != 0) {
+    if (lastPasser_ != 0 && AssistEarned(OnCourt(possession_, lastPasser_))) {
         Player& passer = OnCourt(possession_, lastPasser_);
         passer.Game.Assists = static_cast<int16_t>(passer.Game.Assists + 1);
         if (bPBP_) AddPBP(passer.Name + " gets the assist.");
@@ -177,6 +190,24 @@ void clsGame::ScoreBasket(int points, bool andOne) {
         AddPBP(shooter.Name + " now has " + std::to_string(g.Points) + " points for the game.");
     lastPasser_ = 0;
     if (!andOne) AfterScore(possession_);
+}
+
+// Late in a close game the side behind presses and the side ahead tightens: in the 4th quarter and overtime,
+// within the last CloseGameSeconds, a shot of a side trailing by 1 to CloseGameMargin points gains the edge
+// and one of a side leading by as much loses it. Nothing by the written rules.
+double clsGame::CloseGameEdge() const {
+    if (rules_.CloseGameSeconds <= 0 || quarter_ < 4 || timeRemaining_ > rules_.CloseGameSeconds) return 0;
+    const int margin = side_[possession_].score - side_[Def()].score;
+    if (margin == 0 || std::abs(margin) > rules_.CloseGameMargin) return 0;
+    return margin < 0 ? rules_.CloseGameShotEdge : -rules_.CloseGameShotEdge;
+}
+
+// Whether the last passer's pass made the basket: always by the written rules; in the calibrated engine by a
+// chance that grows with his passing.
+bool clsGame::AssistEarned(const Player& passer) {
+    if (rules_.AssistChance >= 1 && rules_.AssistPassingSlope == 0) return true;
+    const double chance = rules_.AssistChance + rules_.AssistPassingSlope * (passer.Passing - 50);
+    return Rand() < chance;
 }
 
 void clsGame::FreeThrows() {
@@ -251,8 +282,10 @@ void clsGame::Rebound(int shotZone) {
                 const Side& s = side_[side];
                 if (s.zone[slot] != landing || s.lineUp[slot] == 0) continue;
                 const Player& p = league_.players[s.lineUp[slot]];
-                const int w = side == possession_ ? NearestInt(ReboundWeight(p, p.OffenseRebound) * 0.4)
-                                                  : ReboundWeight(p, p.DefenseRebound);
+                const double power = rules_.ReboundWeightPower;
+                const int w = side == possession_
+                                  ? NearestInt(SpreadWeight(ReboundWeight(p, p.OffenseRebound), power) * 0.4)
+                                  : SpreadWeight(ReboundWeight(p, p.DefenseRebound), power);
                 candidates[n++] = {side, slot, w};
                 sum += std::max(w, 0);
             }
@@ -275,13 +308,19 @@ void clsGame::Rebound(int shotZone) {
         const bool offensive = pick.side == possession_;
         const int side = pick.side;
         Player& rebounder = OnCourt(side, slot);
-        rebounder.Game.Rebounds = static_cast<int16_t>(rebounder.Game.Rebounds + 1);
-        if (bPBP_) AddPBP(side_[side].name + "(" + rebounder.Name + ") gets the rebound.");
+        // A team rebound: the ball goes the same way, but no player is credited.
+        const bool team = rules_.TeamReboundShare > 0 && Rand() < rules_.TeamReboundShare;
+        if (team) {
+            if (bPBP_) AddPBP("Team rebound, " + side_[side].name + ".");
+        } else {
+            rebounder.Game.Rebounds = static_cast<int16_t>(rebounder.Game.Rebounds + 1);
+            if (bPBP_) AddPBP(side_[side].name + "(" + rebounder.Name + ") gets the rebound.");
+        }
         if (offensive)
             ballHandler_ = static_cast<int16_t>(slot);
         else
             ChangePossession(static_cast<int16_t>(slot));
-        if (Rand() < 0.15) TellCount(rebounder, rebounder.Game.Rebounds, true);
+        if (!team && Rand() < 0.15) TellCount(rebounder, rebounder.Game.Rebounds, true);
         return;
     }
 }
