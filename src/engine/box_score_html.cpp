@@ -39,18 +39,6 @@ int Minutes(int seconds) {
     return NearestInt(seconds / 60.0);
 }
 
-// "December 06, 2026"
-std::string TodayText() {
-    static const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
-    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char day[8];
-    std::snprintf(day, sizeof day, "%02d", local.tm_mday);
-    return std::string(months[local.tm_mon]) + " " + day + ", " + std::to_string(local.tm_year + 1900);
-}
-
 void Cell(PageText& html, const std::string& text, const char* cls = "stat") {
     html << "<td class=\"" << cls << "\">" << text << "</td>";
 }
@@ -143,7 +131,7 @@ std::string BoxScoreHtml(const BoxScore& box, const std::array<std::string, 7>& 
     PlayerTable(html, box.Home, c);
     html << "<p>Player of the Game: " << HtmlEscape(box.PogName) << "</p>\n";
     html << "<hr width=1000 align=left>\n<font size=1>Hoopvale | </font>";
-    html << "<font size=2> Page created: " << TodayText() << "</font>\n</body>\n</html>\n";
+    html << "<font size=2> Page created: " << PageDateText() << "</font>\n</body>\n</html>\n";
     return std::move(html.text);
 }
 

@@ -1,4 +1,4 @@
-// Text written into HTML pages: escaping, and the form of the site's colours.
+// Text written into HTML pages: escaping, the form of the site's colours and the footers' date.
 #pragma once
 
 #include <string>
@@ -12,5 +12,8 @@ std::string HtmlEscape(std::string_view text);
 
 // A site colour: "#" and six hexadecimal digits (red, green, blue), or empty for a colour left unset.
 bool IsSiteColour(std::string_view text);
+
+// Today's date as the pages' footers give it: "December 06, 2026".
+std::string PageDateText();
 
 } // namespace hv

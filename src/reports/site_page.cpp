@@ -52,18 +52,7 @@ std::array<std::string, 7> SiteColoursOf(const SeasonState& state, std::vector<s
     return colours;
 }
 
-std::string SiteDateText() {
-    static const char* months[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
-    std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    char day[8];
-    std::snprintf(day, sizeof day, "%02d", local.tm_mday);
-    return std::string(months[local.tm_mon]) + " " + day + ", " + std::to_string(local.tm_year + 1900);
-}
-
-SiteContext::SiteContext(const League& l) : league(l), today(SiteDateText()) {
+SiteContext::SiteContext(const League& l) : league(l), today(PageDateText()) {
     colours = SiteColoursOf(l.state);
     playerPages = l.state.SitePages[kPlayerPages];
     retiredPages = l.state.SitePages[kRetiredPages];

@@ -42,9 +42,6 @@ std::array<std::string, 7> SiteColoursOf(const SeasonState& state,
 const std::array<const char*, 7>& SiteColourNames();
 const std::array<const char*, 7>& SiteColourKeys();
 
-// "December 06, 2026"
-std::string SiteDateText();
-
 // What every page of one run shares: the league, the colours, which pages exist to link to.
 struct SiteContext {
     const League& league;
