@@ -1,6 +1,6 @@
-// Steps of the season cycle whose work lives in a higher layer (the league site, the coached-game screen). The
-// day loop, the playoffs and the All-Star weekend call each at its place; a front end installs the work at
-// start-up, and without it the step does nothing.
+// Steps of the season cycle whose work lives in a higher layer (the league site, the coached-game screen).
+// The day loop, the playoffs and the All-Star weekend call each at its place; a front end installs the work
+// at start-up, and without it the step does nothing.
 #pragma once
 
 #include <functional>
