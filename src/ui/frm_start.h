@@ -42,7 +42,6 @@ class frmStart : public QMainWindow {
     void RestorePlacement();
     void StorePlacement();
 
-
   signals:
     void newGameRequested();
 
