@@ -28,6 +28,23 @@ int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed,
 // cent and whether it lies within its allowed band; the calibrated engine's numbers are tuned with it.
 int RunCalibrationBench(CliContext& ctx, int seasons, unsigned long long seed, GameEngine engine);
 
+// The default league loaded as the throwaway league "bench" of the seasons benches, seeded and set before its
+// first season with the given engine; its folder and saved game are removed when the object goes.
+class BenchLeague {
+  public:
+    explicit BenchLeague(CliContext& ctx) : ctx_(ctx) {}
+    ~BenchLeague();
+    BenchLeague(const BenchLeague&) = delete;
+    BenchLeague& operator=(const BenchLeague&) = delete;
+    // False (after a message) when a saved league named "bench" exists, which is left alone, or when the
+    // default league cannot be read.
+    bool Open(unsigned long long seed, GameEngine engine);
+
+  private:
+    CliContext& ctx_;
+    bool opened_ = false;
+};
+
 // Seconds between laps of the bench: wall-clock time, or the processor time of the program, which other
 // programs running beside it hardly change.
 template <class Clock = std::chrono::steady_clock> class Stopwatch {

@@ -23,7 +23,6 @@ namespace hv {
 
 namespace {
 
-constexpr const char* kBenchLeague = "bench";
 constexpr double kLeadersGamesShare = 0.7; // as the league leaders qualify
 
 // One line of the table: what was measured, the real league's figure and how far from it is still right.
@@ -73,24 +72,11 @@ SeasonLeaders LeadersOf(const League& league) {
 int RunCalibrationBench(CliContext& ctx, int seasons, unsigned long long seed, GameEngine engine) {
     Host& host = *ctx.host;
     League& league = ctx.session.league;
-    const fs::path saveFile = league.SaveFolder() / SaveFileName(kBenchLeague);
-    if (fs::exists(saveFile)) {
-        host.ShowMessage("A saved league named \"bench\" exists; it is left alone.", "Error");
-        return kExitRefused;
-    }
-    league.rng.Seed(seed);
-    if (!LoadDefaultLeagueKeepingRosters(ctx.session, host, kBenchLeague)) return kExitRefused;
-    struct Cleanup {
-        fs::path folder, save;
-        ~Cleanup() {
-            clsGame::WatchFinishedGames(nullptr);
-            std::error_code ec;
-            fs::remove_all(folder, ec);
-            fs::remove(save, ec);
-        }
-    } cleanup{league.LeagueFolderOf(kBenchLeague), saveFile};
-    league.state.SeasonDay = Phase::BeforeSeason;
-    league.state.Engine = engine;
+    BenchLeague bench(ctx);
+    if (!bench.Open(seed, engine)) return kExitRefused;
+    struct StopWatching {
+        ~StopWatching() { clsGame::WatchFinishedGames(nullptr); }
+    } stopWatching;
 
     // Every regular-season game: its team lines, possessions and result, and its starters' minutes.
     GameStatsTally tally;

@@ -76,23 +76,9 @@ std::uintmax_t SizeOf(const fs::path& file) {
 int RunSeasonsBench(CliContext& ctx, int seasons, unsigned long long seed, GameEngine engine) {
     Host& host = *ctx.host;
     League& league = ctx.session.league;
+    BenchLeague bench(ctx);
+    if (!bench.Open(seed, engine)) return kExitRefused;
     const fs::path saveFile = league.SaveFolder() / SaveFileName(kBenchLeague);
-    if (fs::exists(saveFile)) {
-        host.ShowMessage("A saved league named \"bench\" exists; it is left alone.", "Error");
-        return kExitRefused;
-    }
-    league.rng.Seed(seed);
-    if (!LoadDefaultLeagueKeepingRosters(ctx.session, host, kBenchLeague)) return kExitRefused;
-    struct RemoveBenchFiles {
-        fs::path folder, save;
-        ~RemoveBenchFiles() {
-            std::error_code ec;
-            fs::remove_all(folder, ec);
-            fs::remove(save, ec);
-        }
-    } cleanup{league.LeagueFolderOf(kBenchLeague), saveFile};
-    league.state.SeasonDay = Phase::BeforeSeason;
-    league.state.Engine = engine;
 
     ctx.out
         << "Processor seconds of each season's games (regular season and playoffs) and of its off-season; "
