@@ -354,10 +354,12 @@ class clsGame {
     bool freeThrowAction_ = false; // the action just played was free throws
     bool missedLastFreeThrow_ = false;
     int jumpBallWinner_ = kHome;
-    // Seconds of the clock steps since the players on the bench last got their recovery: they get it when
-    // anything may read or change their energy or the line-ups (FlushBenchRecovery), not at every step.
-    std::array<uint8_t, 64> benchSteps_{};
-    int benchStepCount_ = 0;
+    // The recovery the players on the bench have earned since they last got it, for an energy that was even
+    // and one that was odd then, and whether each of those energies is odd now: they get it when anything may
+    // read or change their energy or the line-ups (FlushBenchRecovery), not at every clock step.
+    std::array<int, 2> benchGain_{0, 0};
+    std::array<int, 2> benchParity_{0, 1};
+    bool benchPending_ = false;
     // Player ID -> entry of dressedValues_ (side x kRosterSize + roster slot; -1: not dressed).
     std::vector<int8_t> dressedAt_;
     std::array<DressedValues, 2 * kRosterSize> dressedValues_{};

@@ -1,6 +1,7 @@
 // Periods and the clock: starting and ending a period, the period's rating adjustments, the jump ball, the
 // time an action takes with the energy it costs, and timeouts.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -180,6 +181,32 @@ int clsGame::ActionSeconds(int pace) {
 
 namespace {
 
+// What a clock step of so many seconds costs the ten on the court: nearest(energy - 0.85 x seconds). With
+// whole-number energy this is energy minus the rounded loss, unless the loss ends in exactly one half, where
+// the rounding to even depends on the energy itself.
+struct StepLoss {
+    double loss = 0;
+    int wholeLoss = 0;
+    bool endsInHalf = false;
+};
+StepLoss LossOf(int seconds) {
+    StepLoss l;
+    l.loss = 0.85 * seconds;
+    l.endsInHalf = l.loss - std::floor(l.loss) == 0.5;
+    l.wholeLoss = NearestInt(l.loss);
+    return l;
+}
+constexpr int kTabledSeconds = 64;
+const std::array<StepLoss, kTabledSeconds>& StepLosses() {
+    static const std::array<StepLoss, kTabledSeconds> table = [] {
+        std::array<StepLoss, kTabledSeconds> t{};
+        for (int s = 0; s < kTabledSeconds; ++s)
+            t[static_cast<size_t>(s)] = LossOf(s);
+        return t;
+    }();
+    return table;
+}
+
 // energy + seconds / 2 rounded half to even, in whole numbers, at most 1000: an odd count of seconds leaves a
 // half that goes to whichever neighbour is even.
 int Recovered(int energy, int seconds) {
@@ -191,14 +218,11 @@ int Recovered(int energy, int seconds) {
 } // namespace
 
 // Runs the clock: the ten on the court play and tire, everybody dressed recovers a little. The players on
-// the bench only recover, so their steps are kept and given to them together (FlushBenchRecovery).
+// the bench only recover, so their recovery is summed up and given to them together (FlushBenchRecovery).
 void clsGame::ClockStep(int seconds) {
     seconds = std::min(seconds, std::max<int>(timeRemaining_, 0));
-    // nearest(energy - 0.85 x seconds): with whole-number energy this is energy minus the rounded loss,
-    // unless the loss ends in exactly one half, where the rounding to even depends on the energy itself.
-    const double loss = 0.85 * seconds;
-    const bool lossEndsInHalf = loss - std::floor(loss) == 0.5;
-    const int wholeLoss = NearestInt(loss);
+    const StepLoss l =
+        seconds < kTabledSeconds ? StepLosses()[static_cast<size_t>(seconds)] : LossOf(seconds);
     for (Side& s : side_)
         for (int slot = 1; slot <= 5; ++slot) {
             const int16_t id = s.lineUp[slot];
@@ -207,19 +231,31 @@ void clsGame::ClockStep(int seconds) {
             PlayerGameState& g = p.Game;
             g.Seconds = static_cast<int16_t>(g.Seconds + seconds);
             g.SecondsAt[slot] = static_cast<int16_t>(g.SecondsAt[slot] + seconds);
-            const int tired = lossEndsInHalf ? NearestInt(p.STAMINA - loss) : p.STAMINA - wholeLoss;
+            const int tired = l.endsInHalf ? NearestInt(p.STAMINA - l.loss) : p.STAMINA - l.wholeLoss;
             p.STAMINA = static_cast<int16_t>(Recovered(tired, seconds));
         }
     if (seconds > 0) {
-        if (benchStepCount_ == static_cast<int>(benchSteps_.size())) FlushBenchRecovery();
-        benchSteps_[static_cast<size_t>(benchStepCount_++)] = static_cast<uint8_t>(seconds);
+        // The recovery of a step depends only on whether the energy is odd, so the steps add up to one gain
+        // for an energy that was even at the last flush and one for an odd energy (a rested player's 1000
+        // stays).
+        for (int start = 0; start < 2; ++start) {
+            int& parity = benchParity_[static_cast<size_t>(start)];
+            int& gain = benchGain_[static_cast<size_t>(start)];
+            gain += seconds / 2;
+            parity ^= seconds / 2 & 1;
+            if (seconds % 2 != 0 && parity != 0) {
+                ++gain;
+                parity = 0;
+            }
+        }
+        benchPending_ = true;
     }
     timeRemaining_ = static_cast<int16_t>(timeRemaining_ - seconds);
 }
 
-// The recovery of the clock steps so far for the dressed players who are not on the court, step by step.
+// The recovery of the clock steps so far for the dressed players who are not on the court.
 void clsGame::FlushBenchRecovery() {
-    if (benchStepCount_ == 0) return;
+    if (!benchPending_) return;
     Player* players = league_.players.data();
     for (const Side& s : side_) {
         // The roster slots of the five on the court.
@@ -231,14 +267,14 @@ void clsGame::FlushBenchRecovery() {
             const int16_t id = s.roster[static_cast<size_t>(i)];
             if (id == 0 || (onCourt >> i & 1u)) continue;
             Player& p = players[id];
-            int energy = p.STAMINA;
-            if (energy == 1000) continue; // rested players stay rested
-            for (int k = 0; k < benchStepCount_; ++k)
-                energy = Recovered(energy, benchSteps_[static_cast<size_t>(k)]);
-            p.STAMINA = static_cast<int16_t>(energy);
+            const int energy = p.STAMINA;
+            p.STAMINA = static_cast<int16_t>(
+                std::clamp(energy + benchGain_[static_cast<size_t>(energy & 1)], 0, 1000));
         }
     }
-    benchStepCount_ = 0;
+    benchGain_ = {0, 0};
+    benchParity_ = {0, 1};
+    benchPending_ = false;
 }
 
 void clsGame::GainEnergy(int amount) {

@@ -1,22 +1,37 @@
 // The league's one random stream. A fixed seed makes a run reproducible on every machine.
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
-#include <random>
 
 namespace hv {
 
+// The 64-bit Mersenne Twister (the stream of std::mt19937_64 for the same seed), turned into uniform draws a
+// block at a time: the engine draws tens of thousands of numbers per game, and working out a whole block in
+// one tight loop costs far less than tempering and converting each number as it is drawn.
 class Random {
   public:
-    explicit Random(uint64_t seed = 5489u) : engine_(seed) {}
-    void Seed(uint64_t seed) { engine_.seed(seed); }
+    explicit Random(uint64_t seed = 5489u) { Seed(seed); }
+    void Seed(uint64_t seed);
 
-    // A fresh uniform draw in [0, 1), built from 53 random bits so that every platform agrees.
-    double Uniform() { return static_cast<double>(engine_() >> 11) * 0x1.0p-53; }
+    // A fresh uniform draw in [0, 1), built from the top 53 bits of the next number, so that every platform
+    // agrees.
+    double Uniform() {
+        if (next_ == kStateSize) Refill();
+        return draws_[next_++];
+    }
+
+    // The next raw 64-bit number of the stream (the tests compare it with the standard library's).
+    uint64_t Next64();
 
   private:
-    std::mt19937_64 engine_;
+    static constexpr int kStateSize = 312;
+    void Refill();
+
+    std::array<uint64_t, kStateSize> state_{};
+    std::array<double, kStateSize> draws_{};
+    int next_ = kStateSize;
 };
 
 // Round to the nearest whole number, halves to even (the default floating-point rounding mode).

@@ -1,0 +1,56 @@
+#include "platform/random.h"
+
+#include <cstddef>
+
+namespace hv {
+
+namespace {
+
+// The constants of MT19937-64.
+constexpr int kN = 312;
+constexpr int kM = 156;
+constexpr uint64_t kMatrixA = 0xB5026F5AA96619E9ull;
+constexpr uint64_t kUpperMask = 0xFFFFFFFF80000000ull;
+constexpr uint64_t kLowerMask = 0x7FFFFFFFull;
+
+uint64_t Twisted(uint64_t upper, uint64_t lower, uint64_t far) {
+    const uint64_t y = (upper & kUpperMask) | (lower & kLowerMask);
+    return far ^ (y >> 1) ^ ((y & 1u) ? kMatrixA : 0);
+}
+
+uint64_t Tempered(uint64_t y) {
+    y ^= (y >> 29) & 0x5555555555555555ull;
+    y ^= (y << 17) & 0x71D67FFFEDA60000ull;
+    y ^= (y << 37) & 0xFFF7EEE000000000ull;
+    y ^= y >> 43;
+    return y;
+}
+
+} // namespace
+
+void Random::Seed(uint64_t seed) {
+    state_[0] = seed;
+    for (size_t i = 1; i < kN; ++i)
+        state_[i] = 6364136223846793005ull * (state_[i - 1] ^ (state_[i - 1] >> 62)) + i;
+    next_ = kN;
+}
+
+void Random::Refill() {
+    size_t i = 0;
+    for (; i < kN - kM; ++i)
+        state_[i] = Twisted(state_[i], state_[i + 1], state_[i + kM]);
+    for (; i < kN - 1; ++i)
+        state_[i] = Twisted(state_[i], state_[i + 1], state_[i + kM - kN]);
+    state_[kN - 1] = Twisted(state_[kN - 1], state_[0], state_[kM - 1]);
+    for (i = 0; i < kN; ++i) {
+        draws_[i] = static_cast<double>(Tempered(state_[i]) >> 11) * 0x1.0p-53;
+    }
+    next_ = 0;
+}
+
+uint64_t Random::Next64() {
+    if (next_ == kN) Refill();
+    return Tempered(state_[static_cast<size_t>(next_++)]);
+}
+
+} // namespace hv
