@@ -107,10 +107,25 @@ constexpr MoveRow kMoves[8][3][4] = {
 constexpr MoveRow kFromBackcourtBig = {{0.5, 0.75, kNever, kNever}, {2, 6, 7}};
 constexpr MoveRow kFromBackcourt = {{0.3, 0.5, 0.75, kNever}, {1, 2, 6, 7}};
 
+// The thresholds of every row rise, so the band of a draw is the count of thresholds below it: four compares
+// and no branch on the random number.
+constexpr bool Rises(const MoveRow& row) {
+    for (int i = 1; i < 4; ++i)
+        if (row.upTo[i] < row.upTo[i - 1]) return false;
+    return true;
+}
+constexpr bool EveryRowRises() {
+    for (const auto& byZone : kMoves)
+        for (const auto& byStyle : byZone)
+            for (const MoveRow& row : byStyle)
+                if (!Rises(row)) return false;
+    return Rises(kFromBackcourtBig) && Rises(kFromBackcourt);
+}
+static_assert(EveryRowRises(), "a movement row's thresholds must rise");
+
 int16_t ZoneFromRow(const MoveRow& row, double r) {
-    int band = 0;
-    while (band < 4 && r > row.upTo[band])
-        ++band;
+    const int band =
+        int(r > row.upTo[0]) + int(r > row.upTo[1]) + int(r > row.upTo[2]) + int(r > row.upTo[3]);
     return row.zone[band];
 }
 
