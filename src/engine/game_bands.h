@@ -12,13 +12,20 @@ struct Point {
 };
 
 // Straight lines between the points; below the first point the first segment goes on, above the last one the
-// value is `above`. A point given twice (x equal) makes a step: the lower segment owns the shared x.
+// value is `above`. A point given twice (x equal) makes a step: the lower segment owns the shared x. The
+// points rise in x, so the segment is found by halving (the first point at or beyond x) without a branch on
+// x, which the possession loop would mispredict.
 template <std::size_t N> constexpr double Curve(const std::array<Point, N>& pts, double above, double x) {
-    if (x <= pts[0].x) return pts[0].y + (x - pts[0].x) * (pts[1].y - pts[0].y) / (pts[1].x - pts[0].x);
-    for (std::size_t i = 1; i < N; ++i)
-        if (x <= pts[i].x)
-            return pts[i - 1].y + (x - pts[i - 1].x) * (pts[i].y - pts[i - 1].y) / (pts[i].x - pts[i - 1].x);
-    return above;
+    if (x > pts[N - 1].x) return above;
+    std::size_t at = 0;
+    for (std::size_t n = N; n > 1;) {
+        const std::size_t half = n / 2;
+        at += static_cast<std::size_t>(pts[at + half - 1].x < x) * half;
+        n -= half;
+    }
+    // pts[at] is the first point with x <= pts[at].x.
+    if (at == 0) return pts[0].y + (x - pts[0].x) * (pts[1].y - pts[0].y) / (pts[1].x - pts[0].x);
+    return pts[at - 1].y + (x - pts[at - 1].x) * (pts[at].y - pts[at - 1].y) / (pts[at].x - pts[at - 1].x);
 }
 
 // Energy 0..1000 -> the factor that scales a tired player's ratings.

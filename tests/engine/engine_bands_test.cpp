@@ -53,6 +53,10 @@ TEST(EngineBands, CurvesRunStraightBetweenTheirPoints) {
         {"trap loss above 95", Curve(kTrapLoss, kTrapLossAbove, 96), 0.001},
         {"trapper at 72.5", Curve(kTrapper, kTrapperAbove, 72.5), 1.06},
         {"interception at 72.5", Curve(kInterception, kInterceptionAbove, 72.5), 0.045},
+        {"interception at the step's own 70", Curve(kInterception, kInterceptionAbove, 70), 0.04},
+        {"interception at 20, a point of its own", Curve(kInterception, kInterceptionAbove, 20), 0.02},
+        {"interception at its last point", Curve(kInterception, kInterceptionAbove, 95), 0.065},
+        {"interception below its first point", Curve(kInterception, kInterceptionAbove, -10), 0.014},
         {"interception above 95", Curve(kInterception, kInterceptionAbove, 99), 0.065},
         {"interception factor above 95", Curve(kInterceptionFactor, kInterceptionFactorAbove, 96), 0.6},
         {"completion at 65", Curve(kPassCompletion, kPassCompletionAbove, 65), 0.96125}};
