@@ -132,37 +132,34 @@ double PassingAmount(int passing) {
     return 0.09;
 }
 
+// Both openness values come from random draws, so their bands are counted rather than branched on.
 double DriveOpennessAmount(double d) {
     static constexpr double kUpTo[9] = {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
     static constexpr double kAmount[10] = {-0.1, -0.08, -0.06, -0.04, -0.02, 0, 0.02, 0.04, 0.06, 0.08};
     int band = 0;
-    while (band < 9 && d > kUpTo[band])
-        ++band;
+    for (double upTo : kUpTo)
+        band += int(d > upTo);
     return kAmount[band];
 }
 
+// The openness the last pass left: how the shot, the next pass and a move are weighed. Adding 0 or
+// multiplying by 1 leaves a weight exactly as it was.
 void ApplyPassOpenness(Weights& w, double o) {
+    struct Change {
+        double shoot, pass, move;
+    };
+    static constexpr double kUpTo[9] = {0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9};
+    static constexpr Change kChange[10] = {
+        {0.2, 0.3, -0.05}, {0.4, 0.25, -0.04}, {0.6, 0.2, -0.03}, {0.8, 0.12, -0.02}, {0.9, 0.06, -0.01},
+        {1.1, 0, 0},       {1.25, -0.04, 0},   {1.3, -0.08, 0},   {1.35, -0.12, 0},   {1.4, -0.16, 0}};
     if (o < 0) return;
-    if (o <= 0.1)
-        w.S *= 0.2, w.P += 0.3, w.M -= 0.05;
-    else if (o <= 0.2)
-        w.S *= 0.4, w.P += 0.25, w.M -= 0.04;
-    else if (o <= 0.3)
-        w.S *= 0.6, w.P += 0.2, w.M -= 0.03;
-    else if (o <= 0.4)
-        w.S *= 0.8, w.P += 0.12, w.M -= 0.02;
-    else if (o <= 0.5)
-        w.S *= 0.9, w.P += 0.06, w.M -= 0.01;
-    else if (o <= 0.6)
-        w.S *= 1.1;
-    else if (o <= 0.7)
-        w.S *= 1.25, w.P -= 0.04;
-    else if (o <= 0.8)
-        w.S *= 1.3, w.P -= 0.08;
-    else if (o <= 0.9)
-        w.S *= 1.35, w.P -= 0.12;
-    else
-        w.S *= 1.4, w.P -= 0.16;
+    int band = 0;
+    for (double upTo : kUpTo)
+        band += int(o > upTo);
+    const Change& c = kChange[band];
+    w.S *= c.shoot;
+    w.P += c.pass;
+    w.M += c.move;
 }
 
 } // namespace
