@@ -256,12 +256,12 @@ void clsGame::Dribble(double s) {
         defender.STAMINA = static_cast<int16_t>(std::max(0, defender.STAMINA - 5));
     }
 
-    const double h = handler.Handling * bands::Fatigue(handler.STAMINA);
-    double cs = bands::Curve(bands::kDribbleSteal, bands::kDribbleStealAbove, h);
+    using bands::RatedCurve;
+    double cs =
+        RatedCurve<bands::kDribbleSteal, bands::kDribbleStealAbove>(handler.Handling, handler.STAMINA);
     double ct = cs / 2 * rules_.TravelChanceScale;
     cs *= bands::kPaceStealFactor[bands::PaceIndex(side_[possession_].pace)] *
-          bands::Curve(bands::kStealFactor, bands::kStealFactorAbove,
-                       defender.Stealing * bands::Fatigue(defender.STAMINA));
+          RatedCurve<bands::kStealFactor, bands::kStealFactorAbove>(defender.Stealing, defender.STAMINA);
     double cf = rules_.ReachInFoulFactor * s;
     if (press_) {
         TireDefenders(5);
@@ -324,15 +324,15 @@ void clsGame::MoveOrDrive(double s) {
 
     const int defSlot = DefSlot(ballHandler_);
     Player& defender = OnCourt(Def(), defSlot);
-    const double h = handler.Handling * bands::Fatigue(handler.STAMINA);
-    const double fd = bands::Fatigue(defender.STAMINA);
+    using bands::RatedCurve;
     const double p =
-        bands::Curve(bands::kDriveSuccess, bands::kDriveSuccessAbove, h) +
-        bands::Curve(bands::kDriveDefense, bands::kDriveDefenseAbove, defender.DriveDefense * fd);
-    const double b = bands::Curve(bands::kDribbleSteal, bands::kDribbleStealAbove, h);
+        RatedCurve<bands::kDriveSuccess, bands::kDriveSuccessAbove>(handler.Handling, handler.STAMINA) +
+        RatedCurve<bands::kDriveDefense, bands::kDriveDefenseAbove>(defender.DriveDefense, defender.STAMINA);
+    const double b =
+        RatedCurve<bands::kDribbleSteal, bands::kDribbleStealAbove>(handler.Handling, handler.STAMINA);
     double ct = b * rules_.TravelChanceScale;
     double x = b * bands::kPaceStealFactor[bands::PaceIndex(side_[possession_].pace)] *
-               bands::Curve(bands::kStealFactor, bands::kStealFactorAbove, defender.Stealing * fd);
+               RatedCurve<bands::kStealFactor, bands::kStealFactorAbove>(defender.Stealing, defender.STAMINA);
     double cf = rules_.ReachInFoulFactor * s;
     if (zone == 1 && press_) {
         TireDefenders(5);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace hv::bands {
 
@@ -28,15 +29,49 @@ template <std::size_t N> constexpr double Curve(const std::array<Point, N>& pts,
     return pts[at - 1].y + (x - pts[at - 1].x) * (pts[at].y - pts[at - 1].y) / (pts[at].x - pts[at - 1].x);
 }
 
-// Energy 0..1000 -> the factor that scales a tired player's ratings.
+// Energy 0..1000 -> its fatigue band 0..6, and the factor of each band that scales a tired player's ratings.
+constexpr int FatigueBand(int energy) {
+    if (energy < 400) return 0;
+    if (energy <= 500) return 1;
+    if (energy <= 600) return 2;
+    if (energy <= 700) return 3;
+    if (energy <= 800) return 4;
+    if (energy <= 900) return 5;
+    return 6;
+}
+inline constexpr std::array<double, 7> kFatigueFactor = {0.75, 0.85, 0.9, 0.925, 0.95, 0.98, 1.0};
 constexpr double Fatigue(int energy) {
-    if (energy < 400) return 0.75;
-    if (energy <= 500) return 0.85;
-    if (energy <= 600) return 0.9;
-    if (energy <= 700) return 0.925;
-    if (energy <= 800) return 0.95;
-    if (energy <= 900) return 0.98;
-    return 1.0;
+    return kFatigueFactor[static_cast<std::size_t>(FatigueBand(energy))];
+}
+
+// FatigueBand of every energy 0..1000.
+inline const std::array<uint8_t, 1001>& FatigueBands() {
+    static const auto bands = [] {
+        std::array<uint8_t, 1001> b{};
+        for (int e = 0; e <= 1000; ++e)
+            b[static_cast<std::size_t>(e)] = static_cast<uint8_t>(FatigueBand(e));
+        return b;
+    }();
+    return bands;
+}
+
+// A curve of one rating scaled by fatigue: Curve(pts, above, rating x Fatigue(energy)), read from a table
+// worked out once, because the possession loop asks for the same few values again and again.
+template <const auto& Pts, const double& Above> double RatedCurve(int rating, int energy) {
+    constexpr int kLowest = -20, kHighest = 140; // ratings outside are worked out
+    constexpr int kRatings = kHighest - kLowest + 1;
+    static const auto table = [] {
+        std::array<std::array<double, 7>, kRatings> t{};
+        for (int r = 0; r < kRatings; ++r)
+            for (std::size_t band = 0; band < 7; ++band)
+                t[static_cast<std::size_t>(r)][band] =
+                    Curve(Pts, Above, (r + kLowest) * kFatigueFactor[band]);
+        return t;
+    }();
+    static const std::array<uint8_t, 1001>& bandOf = FatigueBands();
+    if (rating < kLowest || rating > kHighest || energy < 0 || energy > 1000)
+        return Curve(Pts, Above, rating * Fatigue(energy));
+    return table[static_cast<std::size_t>(rating - kLowest)][bandOf[static_cast<std::size_t>(energy)]];
 }
 
 // Pace 0, 25, 50, 75, 100 -> index 0..4 (other values count as 50).

@@ -160,13 +160,15 @@ void clsGame::Pass() {
     Player& receiver = OnCourt(possession_, receiverSlot);
 
     const double f = bands::Fatigue(passer.STAMINA);
-    const double h = passer.Handling * f;
-    double q = bands::Curve(bands::kPassCompletion, bands::kPassCompletionAbove, h);
-    const double b = bands::Curve(bands::kInterceptionFactor, bands::kInterceptionFactorAbove, h);
+    using bands::RatedCurve;
+    double q =
+        RatedCurve<bands::kPassCompletion, bands::kPassCompletionAbove>(passer.Handling, passer.STAMINA);
+    const double b = RatedCurve<bands::kInterceptionFactor, bands::kInterceptionFactorAbove>(passer.Handling,
+                                                                                             passer.STAMINA);
     const int defSlot = DefSlot(receiverSlot);
     Player& defender = OnCourt(Def(), defSlot);
-    double i = b * bands::Curve(bands::kInterception, bands::kInterceptionAbove,
-                                defender.Stealing * bands::Fatigue(defender.STAMINA));
+    double i =
+        b * RatedCurve<bands::kInterception, bands::kInterceptionAbove>(defender.Stealing, defender.STAMINA);
 
     const double r1 = Rand();
     const double r2 = Rand();
@@ -231,10 +233,9 @@ void clsGame::Pass() {
     passOpenness_ = o;
     if (trap_) {
         if (bPBP_) AddPBP("The " + side_[Def()].name + " attempt to trap him.");
-        const double loss = bands::Curve(bands::kTrapLoss, bands::kTrapLossAbove,
-                                         receiver.Handling * bands::Fatigue(receiver.STAMINA)) *
-                            bands::Curve(bands::kTrapper, bands::kTrapperAbove,
-                                         defender.Stealing * bands::Fatigue(defender.STAMINA));
+        const double loss =
+            RatedCurve<bands::kTrapLoss, bands::kTrapLossAbove>(receiver.Handling, receiver.STAMINA) *
+            RatedCurve<bands::kTrapper, bands::kTrapperAbove>(defender.Stealing, defender.STAMINA);
         if (Rand() < loss) {
             TellSteal(defender, receiver);
             Steal(defSlot);

@@ -83,7 +83,8 @@ void clsGame::Shot(double s, ShotStart start) {
     const double fd = bands::Fatigue(defender.STAMINA);
     double p;
     if (close) {
-        p = bands::Curve(bands::kCloseShot, bands::kCloseShotAbove, shooter.InsideScoring * f);
+        p = bands::RatedCurve<bands::kCloseShot, bands::kCloseShotAbove>(shooter.InsideScoring,
+                                                                         shooter.STAMINA);
         p += bands::DefenderAdjustment(defender.PostDefense * fd);
         const int strength = bands::DifferenceBand(shooter.Strength * f - defender.Strength * fd);
         if (start == kGoingUp) {
@@ -114,9 +115,9 @@ void clsGame::Shot(double s, ShotStart start) {
         for (int slot = 1; slot <= 5; ++slot) {
             if (defence.zone[slot] != zone || defence.lineUp[slot] == 0) continue;
             Player& blocker = OnCourt(Def(), slot);
-            const double b = bands::Curve(bands::kBlock, bands::kBlockAbove,
-                                          blocker.ShotBlocking * bands::Fatigue(blocker.STAMINA)) +
-                             bands::kBlockHeight[bands::HeightBand(shooter.Height - blocker.Height)];
+            const double b =
+                bands::RatedCurve<bands::kBlock, bands::kBlockAbove>(blocker.ShotBlocking, blocker.STAMINA) +
+                bands::kBlockHeight[bands::HeightBand(shooter.Height - blocker.Height)];
             if (Rand() >= b) continue;
             shooter.Game.FGA = static_cast<int16_t>(shooter.Game.FGA + 1);
             blocker.Game.Blocks = static_cast<int16_t>(blocker.Game.Blocks + 1);

@@ -65,5 +65,24 @@ TEST(EngineBands, CurvesRunStraightBetweenTheirPoints) {
     EXPECT_NEAR(Curve(kInterception, kInterceptionAbove, 70.0001), 0.042, 1e-5) << "the step above 70";
 }
 
+// The tabled curves of a rating and an energy: 80 Stealing at 450 energy plays as 68 (fatigue 0.85).
+TEST(EngineBands, RatedCurvesScaleTheRatingByFatigue) {
+    const struct {
+        const char* what;
+        double value, expected;
+    } cases[] = {
+        {"rested 70, the lower side of the step", RatedCurve<kInterception, kInterceptionAbove>(70, 1000),
+         0.04},
+        {"80 at 450 energy", RatedCurve<kInterception, kInterceptionAbove>(80, 450), 0.0392},
+        {"80 at 399 energy (0.75)", RatedCurve<kInterception, kInterceptionAbove>(80, 399), 0.036},
+        {"80 at 900 energy (0.98)", RatedCurve<kInterception, kInterceptionAbove>(80, 900), 0.05208},
+        {"a rating beyond the table", RatedCurve<kInterception, kInterceptionAbove>(150, 1000), 0.065},
+        {"an energy beyond the table", RatedCurve<kInterception, kInterceptionAbove>(80, 1200), 0.054},
+        {"a negative rating", RatedCurve<kInterception, kInterceptionAbove>(-30, 1000), 0.01},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(c.value, c.expected, 1e-12) << c.what;
+}
+
 } // namespace
 } // namespace hv
