@@ -138,14 +138,19 @@ int16_t clsGame::NextZone(int slot, int zone, int style, double r) {
 
 void clsGame::OffBallMovement() {
     Side& offence = side_[possession_];
+    Side& defence = side_[Def()];
     for (int slot = 1; slot <= 5; ++slot) {
-        if (slot == ballHandler_) continue;
-        const int16_t id = offence.lineUp[slot];
-        const DressedValues* v = ValuesOf(id);
-        const int style = v != nullptr ? v->style[static_cast<size_t>(slot)] : 0;
-        offence.zone[slot] = NextZone(slot, offence.zone[slot], style, Rand());
+        if (slot != ballHandler_) {
+            const int8_t at = dressedAt_[static_cast<size_t>(offence.lineUp[slot])];
+            const int style =
+                at >= 0 ? dressedValues_[static_cast<size_t>(at)].style[static_cast<size_t>(slot)] : 0;
+            offence.zone[slot] = NextZone(slot, offence.zone[slot], style, Rand());
+        }
+        // The defence follows its men. Zone by zone: copying the whole array straight after these small
+        // writes would wait for them to reach memory.
+        defence.zone[slot] = offence.zone[slot];
     }
-    side_[Def()].zone = offence.zone;
+    defence.zone[0] = offence.zone[0];
 }
 
 } // namespace hv
