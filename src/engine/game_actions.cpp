@@ -289,30 +289,24 @@ void clsGame::MoveOrDrive(double s) {
     Player& handler = Handler();
     const int zone = side_[possession_].zone[ballHandler_];
     const double r = Rand();
-    int target;
-    switch (zone) {
-    case 1:
-        target = r <= 0.33 ? 6 : r <= 0.67 ? 2 : 7;
-        break;
-    case 2:
-        target = r <= 0.25 ? 6 : r <= 0.75 ? 3 : 7;
-        break;
-    case 3:
-        target = r <= 0.5 ? 0 : r <= 0.75 ? 4 : 5;
-        break;
-    case 4:
-        target = r <= 0.5 ? 3 : 6;
-        break;
-    case 5:
-        target = r <= 0.5 ? 3 : 7;
-        break;
-    case 6:
-        target = r <= 0.33 ? 4 : r <= 0.67 ? 3 : 2;
-        break;
-    default:
-        target = r <= 0.33 ? 5 : r <= 0.67 ? 3 : 2;
-        break;
-    }
+    // Where a move from each zone goes: up to the first threshold, up to the second, beyond (0: he goes up).
+    struct MoveTargets {
+        double upTo[2];
+        int8_t target[3];
+    };
+    static constexpr double kNever = 2.0;
+    static constexpr MoveTargets kMoveTargets[8] = {
+        {},
+        {{0.33, 0.67}, {6, 2, 7}},
+        {{0.25, 0.75}, {6, 3, 7}},
+        {{0.5, 0.75}, {0, 4, 5}},
+        {{0.5, kNever}, {3, 6, 6}},
+        {{0.5, kNever}, {3, 7, 7}},
+        {{0.33, 0.67}, {4, 3, 2}},
+        {{0.33, 0.67}, {5, 3, 2}},
+    };
+    const MoveTargets& row = kMoveTargets[zone >= 1 && zone <= 7 ? zone : 7];
+    const int target = row.target[int(r > row.upTo[0]) + int(r > row.upTo[1])];
     if (target == 0) {
         // He goes up from Inside: a dunk or a layup.
         const bool dunk = Rand() < (handler.Jumping + handler.Strength) / 400.0;

@@ -175,7 +175,7 @@ int clsGame::ActionSeconds(int pace) {
     const double r1 = league_.rng.Uniform();
     const double r2 = league_.rng.Uniform();
     int t = NearestInt(rules_.ActionTimeScale * (k * r1 + 2 * r2));
-    if (league_.rng.Uniform() > 0.5) ++t;
+    t += int(league_.rng.Uniform() > 0.5); // a coin toss: no branch to mispredict
     return std::min(t, std::max<int>(timeRemaining_, 0));
 }
 

@@ -170,13 +170,15 @@ void clsGame::Inbound() {
     auto drawInbounder = [&] { return NearestInt(4 * Rand() + 1); };
     int inbounder = drawInbounder();
     const double r = Rand();
-    const int receiver = r < 0.4 ? 5 : r < 0.6 ? 4 : r < 0.8 ? 3 : r < 0.9 ? 2 : 1;
+    // Bands of a random draw are counted rather than branched on (the branches would be mispredicted).
+    const int receiver = 5 - int(r >= 0.4) - int(r >= 0.6) - int(r >= 0.8) - int(r >= 0.9);
     while (inbounder == receiver)
         inbounder = drawInbounder();
 
     for (int slot = 1; slot <= 5; ++slot) {
         const double z = Rand();
-        const int16_t zone = z <= 0.3 ? 2 : z <= 0.38 ? 3 : z <= 0.49 ? 4 : z <= 0.6 ? 5 : z <= 0.8 ? 6 : 7;
+        const auto zone = static_cast<int16_t>(2 + int(z > 0.3) + int(z > 0.38) + int(z > 0.49) +
+                                               int(z > 0.6) + int(z > 0.8));
         side_[kHome].zone[slot] = side_[kAway].zone[slot] = zone;
     }
     const int p = side_[Def()].press;
