@@ -150,12 +150,15 @@ void clsGame::Pass() {
     do {
         x = Rand() * sum;
     } while (x == 0);
-    int receiverSlot = 0;
+    // The receiver is the first slot whose running sum reaches x (x > 0, so his own value is above 0): one
+    // more than the count of running sums below x, counted without a branch on the draw.
+    int below = 0;
     double running = 0;
-    for (int slot = 1; slot <= 5 && receiverSlot == 0; ++slot) {
+    for (int slot = 1; slot <= 5; ++slot) {
         running += value[slot];
-        if (value[slot] > 0 && running >= x) receiverSlot = slot;
+        below += int(running < x);
     }
+    int receiverSlot = below < 5 ? below + 1 : 0;
     if (receiverSlot == 0) receiverSlot = passerSlot == 5 ? 4 : 5; // rounding guard, never expected
     Player& receiver = OnCourt(possession_, receiverSlot);
 

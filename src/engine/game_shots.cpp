@@ -264,13 +264,22 @@ void clsGame::Rebound(int shotZone) {
         OffBallMovement();
         if (InjuryCheck()) return;
         const double r = Rand();
-        int landing;
-        if (shotZone == 3)
-            landing = r <= 0.7 ? 3 : r <= 0.85 ? 4 : 5;
-        else if (shotZone == 4 || shotZone == 5)
-            landing = r <= 0.4 ? 3 : r <= 0.7 ? 4 : 5;
-        else
-            landing = r <= 0.35 ? 3 : r <= 0.6 ? 4 : r <= 0.85 ? 5 : r <= 0.9 ? 7 : r <= 0.95 ? 6 : 2;
+        // Where the ball comes down: the band of the draw, counted rather than branched on.
+        struct Landings {
+            double upTo[5];
+            int8_t zone[6];
+        };
+        static constexpr double kNever = 2.0;
+        static constexpr Landings kInside = {{0.7, 0.85, kNever, kNever, kNever}, {3, 4, 5, 5, 5, 5}};
+        static constexpr Landings kBaseline = {{0.4, 0.7, kNever, kNever, kNever}, {3, 4, 5, 5, 5, 5}};
+        static constexpr Landings kOutside = {{0.35, 0.6, 0.85, 0.9, 0.95}, {3, 4, 5, 7, 6, 2}};
+        const Landings& from = shotZone == 3                    ? kInside
+                               : shotZone == 4 || shotZone == 5 ? kBaseline
+                                                                : kOutside;
+        int band = 0;
+        for (double upTo : from.upTo)
+            band += int(r > upTo);
+        const int landing = from.zone[band];
 
         // Candidates in court-slot order, the attacker of a slot before its defender.
         struct Candidate {
