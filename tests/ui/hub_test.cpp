@@ -48,7 +48,7 @@ class HubTest : public QObject {
         hub->show();
     }
 
-    // Letters of the menus are checked with every other window's in accelerators_test.
+    // Letters of the menus are checked with every other window's in hub_windows_test.
     void captionAndMenus() {
         QCOMPARE(hub->windowTitle(), QString::fromStdString("Hoopvale Version " + VersionText()));
         QStringList menus;
