@@ -264,8 +264,9 @@ class HubWindowsTest : public QObject {
                 test::Screenshot(window, ShotName(window.windowTitle()));
             });
         // The screens of the off-season and the season are among those looked at.
-        for (const char* title : {"Sim Games", "Propose Trade", "Free Agency Period", "Training Camps",
-                                  "Team Roster", "Rookie Draft", "Playoffs"})
+        for (const char* title :
+             {"Sim Games", "Propose Trade", "Free Agency Period", "Training Camps", "Team Roster",
+              "Rookie Draft", "Playoffs", "Player Contracts", "Team Salary Cap Room", "Free Agents"})
             QVERIFY2(opened.contains(QLatin1String(title)), title);
         QVERIFY2(opened.size() >= 20,
                  qPrintable(QStringList(opened.begin(), opened.end()).join(QStringLiteral(", "))));
