@@ -1,5 +1,6 @@
 // The default-league editor's league: the installed database read as it is stored, edited, written back.
-// Saved as a file of its own and chosen again, it is tried through the command line and the New League screen.
+// Saved as a file of its own and chosen again, it is tried through the command line and the New League
+// screen.
 #include <gtest/gtest.h>
 
 #include <fstream>
