@@ -1,5 +1,6 @@
-// From the command line alone: a new league goes through its creation draft to day 0, then through a whole
-// season and its playoffs to the champion and the rookie draft; the saved file reloads at every phase.
+// From the command line: a new league goes through its creation draft to day 0, then through a season (most
+// of its days passed over) and its playoffs to the champion and the rookie draft; the saved file reloads at
+// every phase.
 #include <gtest/gtest.h>
 
 #include "support/cli_test.h"
@@ -13,6 +14,12 @@ class CliSeasonRun : public test::CliTest {
         home.CopyInstalledData();
         seed = "77";
         Step({"new", "Run", "--type", "draft"}, Phase::CreationDraft);
+    }
+    // The saved league moved on to `day`, the days between left unplayed.
+    void JumpTo(int day) {
+        auto league = Load("Run");
+        league->state.SeasonDay = static_cast<int16_t>(day);
+        Save(*league, "Run");
     }
     // Runs a command that must succeed, and checks that the saved file then loads at `day`.
     std::string Step(std::vector<std::string> args, int day) {
@@ -35,9 +42,12 @@ TEST_F(CliSeasonRun, ANewLeagueReachesItsChampionAndTheRookieDraft) {
     std::string out = Step({"sim", "Run", "--week"}, 6);
     EXPECT_EQ(out.rfind("Day 1:\n", 0), 0u);
     EXPECT_NE(out.find("\nSeason 2003 - Day 6\n"), std::string::npos);
-    // The single day stops at the All-Star break; past the deadline only with a Yes.
+    // The single day stops at the All-Star break; past the deadline only with a Yes. Most of the regular
+    // season's days are passed over unplayed, as the whole season's run is checked in the core's tests.
+    JumpTo(55);
     Step({"sim", "Run", "--half"}, 60);
     ExpectRefusals("Run", {{{"sim", "Run", "--day"}, 1, "All-Star Break: Day 60 is the All-Star break."}});
+    JumpTo(91);
     Step({"sim", "Run", "--to-day", "95"}, 96);
     ExpectRefusals("Run", {{{"--no", "sim", "Run", "--week"},
                             1,

@@ -100,6 +100,20 @@ TEST_F(PinnedResults, ThreeSeasonsOfTheDefaultLeague) {
     const std::vector<std::string> expected = {"2538714953997202253", "16253084183332763103",
                                                "1093632065661640917"};
     EXPECT_EQ(checksums, expected) << r.out;
+
+    // Each season's line: season, the two times, a champion, nine averages, the checksum, the census and the
+    // milliseconds of the save and of loading it back; then the total and the summary a script reads.
+    static const std::regex season(
+        R"(\n +[0-9]{4} +[0-9.]+ +[0-9.]+ +[A-Z][A-Za-z. ]+( +[0-9]+\.[0-9]){9} +[0-9]+ +[0-9]+ +[0-9]+ +0 +1[2-5]- ?1[2-5] +[0-9.]+ +[0-9.]+ +[0-9]+ +[0-9]+\.[0-9] +[0-9]+\.[0-9](?=\n))");
+    EXPECT_EQ(std::distance(std::sregex_iterator(r.out.begin(), r.out.end(), season), std::sregex_iterator()),
+              3)
+        << r.out;
+    EXPECT_NE(r.out.find("Total: 3 seasons"), std::string::npos) << r.out;
+    static const std::regex summary(
+        R"(\nSummary: games_cpu_s=[0-9.]+ games_wall_s=[0-9.]+ offseason_cpu_s=[0-9.]+ offseason_wall_s=[0-9.]+ save_cpu_s=[0-9.]+ save_wall_s=[0-9.]+ load_cpu_s=[0-9.]+ load_wall_s=[0-9.]+ games=[0-9]{4} games_per_cpu_s=[0-9.]+ games_per_wall_s=[0-9.]+ peak_memory_kb=[0-9]+ last_to_first=[0-9.]+\n)");
+    EXPECT_TRUE(std::regex_search(r.out, summary)) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(home / "leaguedata" / "bench"));
+    EXPECT_FALSE(std::filesystem::exists(home / "save" / "bench.sav"));
 }
 
 } // namespace

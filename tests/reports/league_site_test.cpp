@@ -23,7 +23,8 @@ namespace fs = std::filesystem;
 using test::PageTitle;
 using test::ReadWholeFile;
 
-// One league for the whole file: the default league after one whole season played with the site kept during
+// Shared suite: PlayedSeason
+// One league for the whole suite: the default league after one whole season played with the site kept during
 // simulation, so that the day pages and box pages of the season were written on the way.
 class PlayedSeason : public ::testing::Test {
   protected:
@@ -39,30 +40,14 @@ class PlayedSeason : public ::testing::Test {
         season_ = nullptr;
         SetDailyPageWriter({});
     }
-    void SetUp() override { Reset(); }
     // Each check starts from the league as played, with a quiet host.
-    void Reset() {
-        if (!saved_.LeagueName.empty()) league().state = saved_;
+    void SetUp() override {
         saved_ = league().state;
         host().messages.clear();
         host().ClearStop();
         host().stopAfterPumps = -1;
     }
     void TearDown() override { league().state = saved_; }
-
-    // Checks that share the one played league (each test program run plays it once).
-    void EveryPageOfTheTableWithItsTitle();
-    void TheMenuBarHasItsFourListsInOrder();
-    void EveryLinkOfEveryPageLeadsToAFileOfTheSite();
-    void WithoutPlayerPagesNamesArePlainText();
-    void SortableListsWriteOnePagePerKeyOnlyWhenOn();
-    void TheDraftDayWritesTheDraftOrder();
-    void ColoursUnsetKeepTheirDefaultsAndBadOnesAreRefusedWithAWarning();
-    void HostileNamesShowAsText();
-    void AFailedRunLeavesThePreviousSiteWhole();
-    void AStoppedRunLeavesThePreviousSiteWhole();
-    void ClearFilesRemovesThePagesOfPlayersThatAreGone();
-    void WritesTheFullSiteQuickly();
 
     static League& league() { return season_->league(); }
     static test::RunHost& host() { return season_->host; }
@@ -80,7 +65,7 @@ class PlayedSeason : public ::testing::Test {
 
 test::SeasonLeague* PlayedSeason::season_ = nullptr;
 
-void PlayedSeason::EveryPageOfTheTableWithItsTitle() {
+TEST_F(PlayedSeason, EveryPageOfTheTableWithItsTitle) {
     std::vector<std::string> steps;
     SiteRunResult result =
         WriteLeagueSite(league(), host(), [&](const std::string& s) { steps.push_back(s); });
@@ -124,8 +109,7 @@ void PlayedSeason::EveryPageOfTheTableWithItsTitle() {
         {"playoffleaders.htm", "Playoff Leaders"},
         {"regssnawards.htm", "Regular Season Awards"},
         {"boxes/3presults.htm", "3P Shootout Results"},
-        {"boxes/dunkresults.htm", "Dunk Contest Results"},
-    };
+        {"boxes/dunkresults.htm", "Dunk Contest Results"}};
     for (auto [path, title] : pages) {
         ASSERT_TRUE(fs::is_regular_file(Html() / path)) << path;
         EXPECT_EQ(PageTitle(Page(path)), title) << path;
@@ -163,7 +147,7 @@ void PlayedSeason::EveryPageOfTheTableWithItsTitle() {
     EXPECT_GT(result.files, 1000);
 }
 
-void PlayedSeason::TheMenuBarHasItsFourListsInOrder() {
+TEST_F(PlayedSeason, TheMenuBarHasItsFourListsInOrder) {
     ASSERT_TRUE(WriteLeagueSite(league(), host()).written);
     std::string menu = Page("index2.htm");
     size_t at = 0;
@@ -199,7 +183,7 @@ void PlayedSeason::TheMenuBarHasItsFourListsInOrder() {
               std::string::npos);
 }
 
-void PlayedSeason::EveryLinkOfEveryPageLeadsToAFileOfTheSite() {
+TEST_F(PlayedSeason, EveryLinkOfEveryPageLeadsToAFileOfTheSite) {
     ASSERT_TRUE(WriteFresh().written);
     int checked = 0;
     std::vector<std::string> broken = test::BrokenSiteLinks(Html(), &checked);
@@ -207,7 +191,7 @@ void PlayedSeason::EveryLinkOfEveryPageLeadsToAFileOfTheSite() {
     EXPECT_GT(checked, 10000);
 }
 
-void PlayedSeason::WithoutPlayerPagesNamesArePlainText() {
+TEST_F(PlayedSeason, WithoutPlayerPagesNamesArePlainText) {
     league().state.SitePages[kPlayerPages] = false;
     ASSERT_TRUE(WriteFresh().written);
     EXPECT_TRUE(fs::is_empty(Html() / "players"));
@@ -216,7 +200,7 @@ void PlayedSeason::WithoutPlayerPagesNamesArePlainText() {
     EXPECT_TRUE(test::BrokenSiteLinks(Html()).empty());
 }
 
-void PlayedSeason::SortableListsWriteOnePagePerKeyOnlyWhenOn() {
+TEST_F(PlayedSeason, SortableListsWriteOnePagePerKeyOnlyWhenOn) {
     league().state.SitePages[kSortableFreeAgents] = false;
     league().state.SitePages[kSortableTeamStats] = false;
     ASSERT_TRUE(WriteFresh().written);
@@ -244,7 +228,7 @@ void PlayedSeason::SortableListsWriteOnePagePerKeyOnlyWhenOn() {
               "rosters/roster" + std::to_string(best) + ".htm");
 }
 
-void PlayedSeason::TheDraftDayWritesTheDraftOrder() {
+TEST_F(PlayedSeason, TheDraftDayWritesTheDraftOrder) {
     league().state.SeasonDay = Phase::RookieDraft;
     ASSERT_TRUE(WriteFresh().written);
     EXPECT_EQ(PageTitle(Page("draftorder.htm")), "Draft Order");
@@ -252,7 +236,7 @@ void PlayedSeason::TheDraftDayWritesTheDraftOrder() {
     EXPECT_NE(Page("index2.htm").find("value=\"draftorder.htm\""), std::string::npos);
 }
 
-void PlayedSeason::ColoursUnsetKeepTheirDefaultsAndBadOnesAreRefusedWithAWarning() {
+TEST_F(PlayedSeason, ColoursUnsetKeepTheirDefaultsAndBadOnesAreRefusedWithAWarning) {
     league().state.SiteStyle = {"", "#123456", "", "", "", "", ""};
     ASSERT_TRUE(WriteFresh().written);
     std::string page = Page("divstand.htm");
@@ -269,7 +253,7 @@ void PlayedSeason::ColoursUnsetKeepTheirDefaultsAndBadOnesAreRefusedWithAWarning
     EXPECT_NE(Page("divstand.htm").find("<tr bgcolor=\"#FFFFFF\">"), std::string::npos);
 }
 
-void PlayedSeason::HostileNamesShowAsText() {
+TEST_F(PlayedSeason, HostileNamesShowAsText) {
     Team& team = league().team(4);
     const int id = team.C1 ? team.C1 : 1;
     Player& player = league().player(id);
@@ -292,7 +276,7 @@ void PlayedSeason::HostileNamesShowAsText() {
               std::string::npos);
 }
 
-void PlayedSeason::AFailedRunLeavesThePreviousSiteWhole() {
+TEST_F(PlayedSeason, AFailedRunLeavesThePreviousSiteWhole) {
     ASSERT_TRUE(WriteFresh().written);
     const std::string before = Page("index1.htm");
     const size_t pages = test::SitePages(Html()).size();
@@ -312,7 +296,7 @@ void PlayedSeason::AFailedRunLeavesThePreviousSiteWhole() {
     fs::remove(Html() / "transactions.htm");
 }
 
-void PlayedSeason::AStoppedRunLeavesThePreviousSiteWhole() {
+TEST_F(PlayedSeason, AStoppedRunLeavesThePreviousSiteWhole) {
     ASSERT_TRUE(WriteFresh().written);
     const auto pages = test::SitePages(Html());
     const std::string before = Page("rosters/roster1.htm");
@@ -329,7 +313,7 @@ void PlayedSeason::AStoppedRunLeavesThePreviousSiteWhole() {
     EXPECT_FALSE(fs::exists(Html().string() + ".new"));
 }
 
-void PlayedSeason::ClearFilesRemovesThePagesOfPlayersThatAreGone() {
+TEST_F(PlayedSeason, ClearFilesRemovesThePagesOfPlayersThatAreGone) {
     ASSERT_TRUE(WriteFresh().written);
     // A page left by a player who is gone stays through a second run, and the clear-files command removes it.
     { std::ofstream(Html() / "players" / "player9999.htm") << "<html></html>"; }
@@ -344,43 +328,13 @@ void PlayedSeason::ClearFilesRemovesThePagesOfPlayersThatAreGone() {
 }
 
 // The full site of the default league after one season, timed.
-void PlayedSeason::WritesTheFullSiteQuickly() {
+TEST_F(PlayedSeason, WritesTheFullSiteQuickly) {
     ClearLeagueSite(league());
     SiteRunResult result = WriteLeagueSite(league(), host());
     ASSERT_TRUE(result.written);
     std::printf("Full site after one season: %d files, %lld bytes, %.2f s\n", result.files,
                 static_cast<long long>(result.bytes), result.seconds);
     EXPECT_LT(result.seconds, 10.0); // aimed at under 2 s; loose for a loaded machine
-}
-
-TEST_F(PlayedSeason, PagesAndLinks) {
-    EveryPageOfTheTableWithItsTitle();
-    Reset();
-    TheMenuBarHasItsFourListsInOrder();
-    Reset();
-    EveryLinkOfEveryPageLeadsToAFileOfTheSite();
-    Reset();
-    WritesTheFullSiteQuickly();
-}
-
-TEST_F(PlayedSeason, OptionsColoursAndNames) {
-    WithoutPlayerPagesNamesArePlainText();
-    Reset();
-    SortableListsWriteOnePagePerKeyOnlyWhenOn();
-    Reset();
-    TheDraftDayWritesTheDraftOrder();
-    Reset();
-    ColoursUnsetKeepTheirDefaultsAndBadOnesAreRefusedWithAWarning();
-    Reset();
-    HostileNamesShowAsText();
-}
-
-TEST_F(PlayedSeason, FailedStoppedAndClearedRuns) {
-    AFailedRunLeavesThePreviousSiteWhole();
-    Reset();
-    AStoppedRunLeavesThePreviousSiteWhole();
-    Reset();
-    ClearFilesRemovesThePagesOfPlayersThatAreGone();
 }
 
 // During the season the day's page is written after each played day, linking each game's box page.

@@ -98,7 +98,9 @@ std::vector<std::string> StepTexts(const std::vector<std::string>& status) {
     return steps;
 }
 
-TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
+// Stop pressed during the third day of a run from day 0; run again, the season is completed and the run ends
+// on day 0 of the next.
+TEST(SimSeasons, StoppedThenRunAgainCompletesTheSeasonAndEndsOnDayZeroOfTheNext) {
     test::SeasonLeague season;
     ASSERT_TRUE(season.Load(41));
     League& l = season.league();
@@ -117,11 +119,20 @@ TEST(SimSeasons, OneSeasonFromDayZeroEndsOnDayZeroOfTheNext) {
                               saved.emplace_back(l.state.Season, l.state.SeasonDay);
                               return true;
                           }};
+    season.host.stopAfterPumps = 4;
+    EXPECT_EQ(SimSeasons(l, season.host, 3, hooks), SeasonsOutcome::Stopped);
+    const int stoppedOn = l.state.SeasonDay;
+    EXPECT_TRUE(l.state.Season == first && stoppedOn >= 2 && stoppedOn <= 4) << stoppedOn;
+    const size_t resumed = status.size();
+    season.host.stopAfterPumps = -1;
     ASSERT_EQ(SimSeasons(l, season.host, 1, hooks), SeasonsOutcome::Done);
+    EXPECT_EQ(status.at(resumed),
+              "Season: " + std::to_string(first) + " - Simming day " + std::to_string(stoppedOn));
+    EXPECT_EQ(season.host.lastValue, season.host.lastMaximum); // the progress ends full
 
     EXPECT_EQ(std::tie(l.state.Season, l.state.SeasonDay, seasonsPlayed, status.back()),
               std::make_tuple(first + 1, Phase::BeforeSeason, 1, "Done."));
-    // Saved once, when the season was complete, and told so.
+    // Saved once, when the season was complete, and told so; the steps of both runs in order.
     EXPECT_EQ(saved, (std::vector<std::pair<int, int>>{{first + 1, Phase::BeforeSeason}}));
     EXPECT_EQ(status[status.size() - 2], "Saved: Season " + std::to_string(first + 1) + " - Begin Season");
     EXPECT_EQ(status.front(), "Season: " + std::to_string(first) + " - Processing New Season");
@@ -160,27 +171,6 @@ TEST(SimSeasons, ASeasonThatCannotBeSavedEndsTheRun) {
                                                   " - Begin Season, so the simulation",
                                               0),
               0u);
-}
-
-TEST(SimSeasons, StoppedThenRunFromMidSeasonCompletesThatSeason) {
-    test::SeasonLeague season;
-    ASSERT_TRUE(season.Load(7));
-    League& l = season.league();
-    const int16_t first = l.state.Season;
-    season.host.stopAfterPumps = 4; // Stop pressed during the third day
-    EXPECT_EQ(SimSeasons(l, season.host, 3), SeasonsOutcome::Stopped);
-    const int stoppedOn = l.state.SeasonDay;
-    EXPECT_TRUE(l.state.Season == first && stoppedOn >= 2 && stoppedOn <= 4) << stoppedOn;
-
-    season.host.stopAfterPumps = -1;
-    std::vector<std::string> status;
-    ASSERT_EQ(
-        SimSeasons(l, season.host, 1, {[&](const std::string& line) { status.push_back(line); }, {}, {}}),
-        SeasonsOutcome::Done);
-    EXPECT_EQ(status.front(),
-              "Season: " + std::to_string(first) + " - Simming day " + std::to_string(stoppedOn));
-    EXPECT_EQ(std::tie(l.state.Season, l.state.SeasonDay), std::make_tuple(first + 1, Phase::BeforeSeason));
-    EXPECT_EQ(season.host.lastValue, season.host.lastMaximum); // the progress ends full
 }
 
 TEST(SimSeasons, SeasonsEndedUnattendedAndByHandAreFiledUnderTheirOwnNumbers) {

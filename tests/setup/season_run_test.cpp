@@ -1,4 +1,5 @@
 // Whole seasons of the default league for two seeds, checked against the season's invariants.
+// Shared suite: SeasonRun
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -191,13 +191,6 @@ class HubDashboardTest : public QObject {
         QVERIFY(league().leagueOpen);
     }
 
-    void openIsAnOptionOfTheProgram() {
-        QProcess program;
-        program.start(QString::fromUtf8(hv::build_paths::kGui), {QStringLiteral("--help")});
-        QVERIFY(program.waitForFinished(60000));
-        QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).contains(QStringLiteral("--open <NAME>")));
-    }
-
     void welcomeWithoutALeague() {
         league().leagueOpen = false;
         hub->RefreshFormStart();

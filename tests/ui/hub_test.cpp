@@ -48,7 +48,7 @@ class HubTest : public QObject {
         hub->show();
     }
 
-    // Letters of the menus are checked with every other window's in accelerators_test.
+    // Letters of the menus are checked with every other window's in hub_windows_test.
     void captionAndMenus() {
         QCOMPARE(hub->windowTitle(), QString::fromStdString("Hoopvale Version " + VersionText()));
         QStringList menus;
@@ -197,9 +197,10 @@ class HubTest : public QObject {
             QCOMPARE(program.exitStatus(), QProcess::NormalExit);
             QCOMPARE(program.exitCode(), 0);
             const QString out = QString::fromUtf8(program.readAllStandardOutput());
-            QVERIFY2(out.contains(option == std::string("--help") ? QStringLiteral("--home")
-                                                                  : QString::fromStdString(VersionText())),
+            const bool help = option == std::string("--help");
+            QVERIFY2(out.contains(help ? QStringLiteral("--home") : QString::fromStdString(VersionText())),
                      qPrintable(out));
+            QVERIFY2(!help || out.contains(QStringLiteral("--open <NAME>")), qPrintable(out));
         }
     }
 

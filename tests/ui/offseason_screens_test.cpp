@@ -1,13 +1,11 @@
-// The free-agency, re-signing, training-camp and contract screens, driven as a user would and opened from
-// the hub.
+// The free-agency, re-signing and training-camp screens, driven as a user would: what their buttons and keys
+// do, and what they ask.
 #include <QMessageBox>
 #include <QPointer>
 #include <QProgressDialog>
 
 #include "contract_screens.h"
 #include "frm_free_agency.h"
-#include "frm_start.h"
-#include "league/salary.h"
 #include "league/transactions.h"
 #include "personnel/free_agency.h"
 #include "personnel/resign.h"
@@ -83,27 +81,6 @@ class OffseasonScreensTest : public QObject {
         QVERIFY(CreateNewLeague(*session, host, choices, teams));
         QCOMPARE(league().state.SeasonDay, Phase::FirstFreeAgency);
         host.messages.clear();
-    }
-
-    void freeAgencyPeriodTakesBidsAndRunsToTheEnd() {
-        frmFreeAgency screen(league(), host);
-        screen.show();
-        QCOMPARE(screen.DayLabel()->text(), QStringLiteral("Season 2003 - Free Agency Day 1"));
-        const int best = FreeAgentsByRating(league(), 1).at(0);
-        screen.SelectPlayer(best);
-        // The minimum for one year is placed.
-        screen.YearsBox()->setValue(1);
-        screen.Button("cmdMin")->click();
-        QCOMPARE(screen.AmountBox(1)->text().remove(QLatin1Char(',')).toInt(),
-                 MinimumSalary(league().player(best).Experience));
-        screen.Button("cmdBid")->click();
-        QVERIFY(FindBid(league(), best, 2) != nullptr);
-        QCOMPARE(screen.BidList()->model()->index(0, 0).data().toString(), QStringLiteral("Ospreys"));
-        test::Screenshot(screen, QStringLiteral("free_agency_period"));
-        screen.Button("cmdSimEnd")->click();
-        QCOMPARE(league().state.SeasonDay, Phase::TrainingCamps);
-        QCOMPARE(host.LastMessage(), std::string("Free agency is over. The training camps come next."));
-        QVERIFY(screen.Signings()->count() > 0);
     }
 
     // Days run only from Sim Day and Sim to End: Enter in the lists, Escape, closing the screen and closing
@@ -242,39 +219,6 @@ class OffseasonScreensTest : public QObject {
             changed += row[7].text != "0";
         QVERIFY(changed > 0);
         test::Screenshot(*screen, QStringLiteral("training_camps"));
-    }
-
-    void hubOpensTheScreens() {
-        QtHost qtHost;
-        frmStart hub(*session, qtHost);
-        qtHost.SetParent(&hub);
-        const std::pair<int, std::vector<std::pair<const char*, const char*>>> byDay[] = {
-            {Phase::FirstFreeAgency,
-             {{"mnuSalaries", "Player Contracts"}, {"mnuNeeds", "Team Salary Cap Room"}}},
-            {Phase::TrainingCamps, {{"mnuCamps", "Training Camps"}}},
-            {20, {{"mnuFA", "Free Agents"}}}};
-        for (const auto& [day, commands] : byDay) {
-            league().state.SeasonDay = static_cast<int16_t>(day);
-            hub.RefreshFormStart();
-            for (auto [name, expected] : commands) {
-                QString title;
-                test::WhenModal<TableScreen>([&](TableScreen* s) {
-                    title = s->windowTitle();
-                    s->accept();
-                });
-                hub.Command(QLatin1String(name))->trigger();
-                QCOMPARE(title, QLatin1String(expected));
-            }
-        }
-        league().state.SeasonDay = Phase::FirstFreeAgency;
-        hub.RefreshFormStart();
-        bool opened = false;
-        test::WhenModal<frmFreeAgency>([&](frmFreeAgency* s) {
-            opened = true;
-            s->accept();
-        });
-        hub.Command(QStringLiteral("mnuRunFA"))->trigger();
-        QVERIFY(opened);
     }
 };
 

@@ -53,10 +53,11 @@ class OutputHtmlScreenTest : public QObject {
         QCOMPARE(opened, QString::fromStdString(index.string()));
     }
 
+    // Stopped, the run leaves the site the previous test wrote.
     void stopKeepsThePreviousSite() {
         frmOutputHtml screen(session.league, host);
         screen.show();
-        screen.Button("cmdOutput")->click();
+        QVERIFY(std::filesystem::exists(SiteFolderOf(session.league) / "index1.htm"));
         const auto before = std::filesystem::last_write_time(SiteFolderOf(session.league) / "index1.htm");
         bool sawRun = false;
         QTimer::singleShot(0, &screen, [&] {

@@ -373,6 +373,8 @@ class PlaythroughTest : public QObject {
             screen.Button("cmdMid")->click();
             screen.Button("cmdBid")->click();
             QVERIFY(FindBid(league(), best, human) != nullptr);
+            QCOMPARE(screen.BidList()->model()->index(0, 0).data().toString(),
+                     QString::fromStdString(league().team(human).Name));
             test::Screenshot(screen, QStringLiteral("22_free_agency_bid"));
             screen.Button("cmdSimEnd")->click();
         });

@@ -1,17 +1,17 @@
-// The season's run on screen: Begin Season, days played and stopped, the All-Star button, a box score, the
-// playoffs to the champion, the end of the season and Past Champs.
+// The season's run on screen: Begin Season's question, days played and stopped, the All-Star button, a box
+// score and the playoffs to the champion.
 
 #include <QMessageBox>
 
 #include "frm_all_star.h"
 #include "frm_box_score.h"
-#include "frm_end_season.h"
 #include "frm_playoffs.h"
 #include "frm_sim_games.h"
 #include "league/lineup.h"
 #include "league/status_line.h"
 #include "league/transactions.h"
 #include "screen_test.h"
+#include "season/begin_season.h"
 #include "season/playoffs.h"
 #include "season/sim_commands.h"
 
@@ -74,16 +74,8 @@ class SeasonRunScreensTest : public QObject {
         team.Owner = "Computer";
     }
 
-    void beginSeasonFromTheHub() {
-        QtHost qt;
-        QWidget parent;
-        HubContext hub{session, qt, &parent, [] {}};
-        HubScreens().at("mnuBeginSeason")(hub);
-        QCOMPARE(league().state.SeasonDay, int16_t(1));
-        QVERIFY(league().schedule[1].NumGames > 0);
-    }
-
     void theScheduleScreenPlaysDaysAndStops() {
+        QVERIFY(BeginSeason(league(), host, true));
         frmSimGames screen(league(), host);
         screen.show();
         QCOMPARE(screen.Games()->model()->rowCount(), league().schedule[1].NumGames);
@@ -159,11 +151,6 @@ class SeasonRunScreensTest : public QObject {
         host.answers = {false};
         screen.Button("cmdSim")->click();
         QCOMPARE(int(league().state.SeasonDay), day);
-        QCOMPARE(PlayedOn(day), 0);
-        QCOMPARE(host.LastMessage(), team.Name +
-                                         " don't have enough players. They have 11 active players; a team "
-                                         "dresses exactly 12. Activate players from injured reserve or "
-                                         "sign free agents on Team Roster.");
         QCOMPARE(host.messages.back().title, std::string("Roster Error"));
         QCOMPARE(host.questions, std::vector<std::string>{"Open Team Roster now to put the roster right?"});
         // Put right, the day is played.
@@ -217,27 +204,6 @@ class SeasonRunScreensTest : public QObject {
         OpenPlayoffs(league(), host, nullptr);
         QVERIFY(seen);
         QVERIFY(PlayoffChampion(league()) != 0);
-    }
-
-    void endSeasonListsItsStepsAndPastChampsTheChampion() {
-        // The screen runs its steps before it waits as a modal dialog; run them here without the wait.
-        {
-            frmEndSeason screen(league(), host, nullptr);
-            screen.show();
-            QVERIFY(screen.RunSteps());
-            QCOMPARE(screen.Steps()->count(), 7);
-            QCOMPARE(screen.Steps()->item(6)->text(), QStringLiteral("Done"));
-            QVERIFY(screen.CloseButton()->isEnabled());
-            test::Screenshot(screen, QStringLiteral("end_season"));
-            screen.CloseButton()->click();
-        }
-        QCOMPARE(league().state.SeasonDay, int16_t(Phase::RookieDraft));
-
-        test::OpenFromHub(session, "mnuChamps", [](TableScreen& screen) {
-            QCOMPARE(screen.windowTitle(), QStringLiteral("Past Champions"));
-            QCOMPARE(screen.View()->model()->rowCount(), 1);
-            QCOMPARE(screen.View()->model()->index(0, 0).data().toString(), QStringLiteral("2003"));
-        });
     }
 
   private:
