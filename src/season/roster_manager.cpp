@@ -19,9 +19,9 @@ constexpr int kPlayoffReturns = 3;
 // The free agent for whom `score` is highest, the lowest ID winning ties; 0 when `keep` holds for none.
 template <class Keep, class Score> int BestFreeAgent(const League& league, Keep keep, Score score) {
     int best = 0;
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+    for (int id : league.PlayersWithTeam(kFreeAgent)) {
         const Player& p = league.player(id);
-        if (p.IsEmpty() || p.Team != kFreeAgent || !keep(p)) continue;
+        if (!keep(p)) continue;
         if (best == 0 || score(p) > score(league.player(best))) best = id;
     }
     return best;
