@@ -9,6 +9,7 @@
 
 #include "league/league_tables.h"
 #include "league/player.h"
+#include "league/player_groups.h"
 #include "league/saved_game_link.h"
 #include "league/schedule_types.h"
 #include "league/season_state.h"
@@ -63,6 +64,8 @@ struct League {
     SavedGameLink savedGame;
     // The last game's result, e.g. "Hawks 101, @Bulls 99"; set by the game engine at the end of a game.
     std::string lastResult;
+    // The players by their Team field; a cache that finds itself again after any change of a player's team.
+    mutable PlayerGroups groups;
     // Players hurt in the day's "Regular" and "Playoff" games.
     std::vector<DayInjury> dayInjuries;
     // The season's trading memory (declined offers); not saved.
@@ -79,6 +82,9 @@ struct League {
     int16_t AllocatePlayerID();
     void ReleasePlayerID(int16_t id);
     void RebuildFreeIDs();
+
+    // The league players (slots 1 to 650) whose Team is `team` (a team's name or a pseudo-team), ascending.
+    std::vector<int> PlayersWithTeam(const std::string& team) const { return groups.Of(players, team); }
 
     // Slot 1 to 29 of the team with exactly this name, 0 when none.
     int FindTeam(const std::string& name) const;

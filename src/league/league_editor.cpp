@@ -420,7 +420,8 @@ void RenameTeamEverywhere(League& league, const std::string& from, const std::st
     for (int id = 1; id < kPlayerSlots; ++id) {
         Player& p = league.player(id);
         if (p.IsEmpty()) continue;
-        for (std::string* name : {&p.Team, &p.LastTeam, &p.HomeTeam})
+        if (p.Team == from) p.Team = to;
+        for (std::string* name : {&p.LastTeam, &p.HomeTeam})
             if (*name == from) *name = to;
     }
     for (ScheduleDay& day : league.schedule)
@@ -527,7 +528,7 @@ bool EditPlayer(League& league, int id, const FieldEdits& edits, Host& host) {
     }
     if (newTeam != 0 && p.IR) MendLineup(league, newTeam, host);
     if (classBefore || p.Team == kDraft) CalculateAbsoluteRatings(league);
-    const std::string team = newTeam != 0 ? p.Team : oldTeam != 0 ? league.team(oldTeam).Name : p.Team;
+    const std::string team = newTeam != 0 || oldTeam == 0 ? p.Team.str() : league.team(oldTeam).Name;
     LogTransaction(league, team, "Commissioner edited " + logged + ": " + JoinChanges(changes) + ".");
     return true;
 }

@@ -176,13 +176,13 @@ std::vector<int> RosterOf(const League& league, int team) {
     // An All-Star weekend squad lists its players, who stay on their own teams meanwhile.
     const std::vector<int16_t>& squad = league.team(team).SquadPlayers;
     if (team > kLeagueTeams && !squad.empty()) return std::vector<int>(squad.begin(), squad.end());
-    // League teams draw on the league's players; the exhibition squads on their own slots.
-    int first = team <= kLeagueTeams ? 1 : kExhibitionFirstPlayer;
-    int last = team <= kLeagueTeams ? kLastLeaguePlayer : kPlayerSlots - 1;
     const std::string& name = league.team(team).Name;
     std::vector<int> roster;
     if (name.empty()) return roster;
-    for (int id = first; id <= last; ++id) {
+    // League teams draw on the league's players, found by their team; the exhibition squads on their own
+    // slots.
+    if (team <= kLeagueTeams) return league.PlayersWithTeam(name);
+    for (int id = kExhibitionFirstPlayer; id <= kPlayerSlots - 1; ++id) {
         const Player& p = league.player(id);
         if (!p.IsEmpty() && p.Team == name) roster.push_back(id);
     }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "league/team_name.h"
+
 namespace hv {
 
 struct Award {
@@ -71,7 +73,7 @@ struct Player {
     int16_t Weight = 0;
     int16_t Age = 0;
     std::string College;
-    std::string Team;
+    TeamName Team;
     std::string LastTeam;
     int16_t LastFASeason = 0;
     std::string HomeTeam;

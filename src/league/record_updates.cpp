@@ -126,7 +126,7 @@ void UpdateCareerRecords(League& league, int playerID) {
                                         double(p.CareerDoubleDoubles),
                                         double(p.CareerTripleDoubles),
                                         double(c.Turnovers)};
-    const std::string team = p.Team == kFreeAgent ? p.LastTeam : p.Team;
+    const std::string team = p.Team == kFreeAgent ? p.LastTeam : p.Team.str();
     // The entry's season: his latest season of statistics.
     const int16_t season =
         p.SeasonHistory.empty() ? LastPlayedSeason(league.state) : p.SeasonHistory.back().Season;

@@ -148,7 +148,7 @@ void WritePlayer(ByteWriter& w, int slot, const Player& p) {
     w.I16(p.Height);
     w.I16(p.Age);
     w.Str(p.College);
-    w.Str(p.Team);
+    w.Str(p.Team.str());
     w.Str(p.LastTeam);
     w.I16(p.LastFASeason);
     w.Str(p.HomeTeam);

@@ -40,6 +40,16 @@ std::pair<int, int> WeakestPosition(const League& league, int team) {
     return {weakest, best[weakest]};
 }
 
+// The team slot of every league player (as TeamOfPlayer gives it: the first team of his team's name), 0 for
+// those of no team; by player slot.
+std::vector<int> TeamsOfPlayers(const League& league) {
+    std::vector<int> teamOf(kLastLeaguePlayer + 1, 0);
+    for (int team = 1; team <= kLeagueTeams; ++team)
+        for (int id : RosterOf(league, team))
+            if (teamOf[static_cast<size_t>(id)] == 0) teamOf[static_cast<size_t>(id)] = team;
+    return teamOf;
+}
+
 // Draws `count` of `items` at random (all when there are fewer), in the order drawn.
 std::vector<int> Draw(std::vector<int> items, int count, Random& rng) {
     std::vector<int> drawn;
@@ -56,9 +66,10 @@ std::vector<int> Draw(std::vector<int> items, int count, Random& rng) {
 std::optional<TradeProposal> FindComputerTrade(League& league, const TradeRater& rater, int team,
                                                const std::vector<bool>& busy, bool withHumans) {
     const auto [position, bestThere] = WeakestPosition(league, team);
+    const std::vector<int> teamOf = TeamsOfPlayers(league);
     std::vector<int> targets;
     for (int id = 1; id <= kLastLeaguePlayer; ++id) {
-        const int other = TeamOfPlayer(league, id);
+        const int other = teamOf[static_cast<size_t>(id)];
         if (other == 0 || other == team || busy[static_cast<size_t>(other)]) continue;
         if (!withHumans && IsHuman(league.team(other))) continue;
         const Player& p = league.player(id);
@@ -104,9 +115,13 @@ std::optional<TradeProposal> FindComputerTrade(League& league, const TradeRater&
 
 int TradesThisSeason(const League& league, int team) {
     const std::string& name = league.team(team).Name;
+    const std::vector<Transaction>& log = league.tables.transactions;
+    // The log is kept in the order of the moves, seasons never going back: the season's lines are its tail,
+    // and the seasons before it are not read.
     int trades = 0;
-    for (const Transaction& t : league.tables.transactions)
-        if (t.Team == name && t.Season == league.state.Season && t.Action.rfind("Trade ", 0) == 0) ++trades;
+    for (auto t = log.rbegin(); t != log.rend() && t->Season >= league.state.Season; ++t)
+        if (t->Season == league.state.Season && t->Team == name && t->Action.rfind("Trade ", 0) == 0)
+            ++trades;
     return trades;
 }
 

@@ -1,5 +1,8 @@
 #include "season/in_season_awards.h"
 
+#include <algorithm>
+#include <span>
+
 #include "season/awards.h"
 #include "season/performance_rating.h"
 
@@ -46,7 +49,11 @@ int16_t BestOverDays(const League& league, int first, int last, bool rookiesOnly
         if (!MayWinHonours(p) || (rookiesOnly && p.Experience != 0)) continue;
         double sum = 0;
         bool played = false;
-        for (const GameLogEntry& line : p.GameLog)
+        // A season's log grows a line per game, day after day: the lines before the window are skipped.
+        const auto from =
+            std::partition_point(p.GameLog.begin(), p.GameLog.end(),
+                                 [first](const GameLogEntry& line) { return line.SeasonDay < first; });
+        for (const GameLogEntry& line : std::span(from, p.GameLog.end()))
             if (line.SeasonDay >= first && line.SeasonDay <= last && IsRegularSeasonLine(line)) {
                 sum += GamePerformanceRating(line);
                 played = true;

@@ -1,6 +1,7 @@
 #include "season/roster_manager.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "league/lineup.h"
@@ -19,9 +20,9 @@ constexpr int kPlayoffReturns = 3;
 // The free agent for whom `score` is highest, the lowest ID winning ties; 0 when `keep` holds for none.
 template <class Keep, class Score> int BestFreeAgent(const League& league, Keep keep, Score score) {
     int best = 0;
-    for (int id = 1; id <= kLastLeaguePlayer; ++id) {
+    for (int id : league.PlayersWithTeam(kFreeAgent)) {
         const Player& p = league.player(id);
-        if (p.IsEmpty() || p.Team != kFreeAgent || !keep(p)) continue;
+        if (!keep(p)) continue;
         if (best == 0 || score(p) > score(league.player(best))) best = id;
     }
     return best;
@@ -138,16 +139,28 @@ bool ManageRoster(League& league, int team) {
 }
 
 void SignBetterFreeAgents(League& league) {
+    // The best free agent of each position; only a signing (and the roster repair after it) changes the pool,
+    // so they are found again only after one.
+    std::array<int, 6> bestAt{};
+    bool found = false;
     for (int team = 1; team <= kLeagueTeams; ++team) {
         Team& t = league.team(team);
         if (IsHuman(t)) continue;
         for (int pos = 1; pos <= 5; ++pos) {
-            int id = BestFreeAgentAt(league, pos);
+            if (!found) {
+                for (int at = 1; at <= 5; ++at)
+                    bestAt[static_cast<size_t>(at)] = BestFreeAgentAt(league, at);
+                found = true;
+            }
+            int id = bestAt[static_cast<size_t>(pos)];
             if (id == 0 || t.NumPlayers >= kMaxRoster) continue;
             int starter = t.Depth(pos, 1);
             int starterRating = starter != 0 ? league.player(starter).CurrentRating : 0;
             if (league.player(id).CurrentRating <= starterRating) continue;
-            if (SignPlayer(league, id, t.Name)) ManageRoster(league, team);
+            if (SignPlayer(league, id, t.Name)) {
+                ManageRoster(league, team);
+                found = false;
+            }
         }
     }
 }

@@ -60,7 +60,7 @@ struct LayoutWriter {
     }
     template <class... F> void I32(F*... fields) { ((*fields = 70000 + next++, doc.I32(*fields)), ...); }
     template <class... F> void Bool(F*... fields) { ((*fields = next++ % 2 == 0, doc.Bool(*fields)), ...); }
-    void Str(std::string& field, const std::string& value) {
+    template <class Field> void Str(Field& field, const std::string& value) {
         field = value;
         doc.Str(value);
     }

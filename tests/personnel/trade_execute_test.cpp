@@ -85,7 +85,7 @@ TEST(ProposeTrade, TwoHumanTeamsNeedOnlyAgree) {
                                t.Proposal(1, {PlayerOf(1, 12)}, 2, {PlayerOf(2, 1), PlayerOf(2, 2)}), host),
                   agree ? TradeOutcome::Done : TradeOutcome::Declined);
         EXPECT_EQ(host.questions, std::vector<std::string>{"Do both human teams agree to this trade?"});
-        EXPECT_EQ(std::make_pair(t.league.player(PlayerOf(2, 1)).Team, t.Snapshot() == before),
+        EXPECT_EQ(std::make_pair(t.league.player(PlayerOf(2, 1)).Team.str(), t.Snapshot() == before),
                   std::make_pair(std::string(agree ? "Hawks" : "Owls"), !agree));
     }
 }
