@@ -102,6 +102,7 @@ void clsGame::Action() {
 bool clsGame::InjuryCheck() {
     const int16_t day = league_.state.SeasonDay;
     if (!league_.state.LeagueInjuries || day == 60) return false;
+    if (league_.rng.DrawnAllAtMost(10, 0.9999)) return false;
     bool hurt = false;
     for (int side : {kHome, kAway})
         for (int slot = 1; slot <= 5; ++slot) {

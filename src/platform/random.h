@@ -22,6 +22,19 @@ class Random {
         return draws_[next_++];
     }
 
+    // Draws `count` numbers at once when none of them is above `limit`, and returns true; otherwise draws
+    // nothing and returns false, so that the caller draws them one by one. Rare events tested on every
+    // player of every action take this path: nearly always nothing happens, and the check costs no branch
+    // per draw.
+    bool DrawnAllAtMost(int count, double limit) {
+        if (next_ + count > kStateSize) return false;
+        bool none = true;
+        for (int i = 0; i < count; ++i)
+            none &= draws_[static_cast<size_t>(next_ + i)] <= limit;
+        if (none) next_ += count;
+        return none;
+    }
+
     // The next raw 64-bit number of the stream (the tests compare it with the standard library's).
     uint64_t Next64();
 

@@ -2,6 +2,7 @@
 // everywhere; the standard library's engine is the reference.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 
 #include "platform/random.h"
@@ -36,6 +37,38 @@ TEST(Random, ReseedingStartsTheStreamAgainAndDrawsStayBelowOne) {
     }
     r.Seed(7);
     EXPECT_EQ(r.Uniform(), first);
+}
+
+// A group of draws is taken at once only when none of them is above the limit, and never across a block:
+// otherwise nothing is drawn, so that the caller draws them one by one and the stream stays the same.
+TEST(Random, AGroupOfDrawsIsTakenOnlyWhenNoneIsAboveTheLimit) {
+    Random r(11);
+    std::mt19937_64 reference(11);
+    auto next = [&] { return static_cast<double>(reference() >> 11) * 0x1.0p-53; };
+    int taken = 0, refused = 0;
+    for (int group = 0; group < 400; ++group) {
+        std::array<double, 4> ahead{};
+        std::mt19937_64 peek = reference;
+        for (double& a : ahead)
+            a = static_cast<double>(peek() >> 11) * 0x1.0p-53;
+        const double limit = 0.5 + 0.1 * (group % 5);
+        bool allAtMost = true;
+        for (double a : ahead)
+            allAtMost = allAtMost && a <= limit;
+        if (r.DrawnAllAtMost(4, limit)) {
+            ASSERT_TRUE(allAtMost) << "group " << group;
+            for (int i = 0; i < 4; ++i)
+                next();
+            ++taken;
+        } else {
+            ++refused;
+            for (int i = 0; i < 4; ++i)
+                ASSERT_EQ(r.Uniform(), next()) << "group " << group << ", draw " << i;
+        }
+    }
+    EXPECT_GT(taken, 40);
+    EXPECT_GT(refused, 40);
+    EXPECT_EQ(r.Uniform(), next());
 }
 
 } // namespace
