@@ -36,7 +36,9 @@ void Random::Seed(uint64_t seed) {
     next_ = kN;
 }
 
-void Random::Refill() {
+// Built for three instruction sets, the best one chosen when the program starts: wider registers work out
+// several numbers per instruction, and the integer steps and the exact conversion give the same draws on all.
+__attribute__((target_clones("default", "avx2", "arch=x86-64-v4"))) void Random::Refill() {
     size_t i = 0;
     for (; i < kN - kM; ++i)
         state_[i] = Twisted(state_[i], state_[i + 1], state_[i + kM]);
