@@ -2,8 +2,6 @@
 
 #include <fstream>
 
-#include "platform/whole_file.h"
-
 namespace fs = std::filesystem;
 
 namespace hv {
@@ -36,7 +34,7 @@ fs::path HtmlBoxPath(const League& league, const FinishedGame& game) {
     return boxes / (std::to_string(game.SeasonDay) + "-" + std::to_string(game.GameNumber) + ".html");
 }
 
-void WriteTextLines(const fs::path& file, const std::vector<std::string>& lines) {
+std::string JoinedLines(const std::vector<std::string>& lines) {
     std::string text;
     size_t size = 0;
     for (const auto& line : lines)
@@ -46,11 +44,7 @@ void WriteTextLines(const fs::path& file, const std::vector<std::string>& lines)
         text += line;
         text += '\n';
     }
-    WriteWholeFile(file, text);
-}
-
-void WriteTextFile(const fs::path& file, const std::string& text) {
-    WriteWholeFile(file, text);
+    return text;
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(const fs::path& file) {

@@ -24,10 +24,8 @@ std::filesystem::path PbpFilePath(const League& league, const FinishedGame& game
 // page.
 std::filesystem::path HtmlBoxPath(const League& league, const FinishedGame& game);
 
-// Writes the lines, one each, into a new file in one open, one write and one close (its folder is created
-// only when it is missing). Throws std::runtime_error naming the file when it cannot be written.
-void WriteTextLines(const std::filesystem::path& file, const std::vector<std::string>& lines);
-void WriteTextFile(const std::filesystem::path& file, const std::string& text);
+// The lines joined, each ended by a line feed: the text of a box score or play-by-play file.
+std::string JoinedLines(const std::vector<std::string>& lines);
 
 // The lines of a text file (a trailing carriage return is dropped); nullopt when it cannot be read.
 std::optional<std::vector<std::string>> ReadTextLines(const std::filesystem::path& file);

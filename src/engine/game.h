@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -21,6 +22,8 @@
 #include "league/league.h"
 
 namespace hv {
+
+class BackgroundWriter;
 
 class clsGame {
   public:
@@ -88,6 +91,10 @@ class clsGame {
     // Whether EndGame writes the box score files (on by default); a benchmark of the engine alone turns
     // them off.
     void WriteBoxFiles(bool write) { writeBoxFiles_ = write; }
+    // Hands the game's files (box score, HTML box score, play-by-play) to a writer on another thread, in the
+    // order they are made, instead of writing them at once; its owner waits for it before anything reads
+    // them.
+    void WriteFilesThrough(BackgroundWriter* writer) { fileWriter_ = writer; }
     void HomeCoach(bool bCoach) { side_[kHome].coach = bCoach; }
     void AwayCoach(bool bCoach) { side_[kAway].coach = bCoach; }
     int16_t TimeRemaining() const { return timeRemaining_; }
@@ -329,6 +336,8 @@ class clsGame {
     bool playoffGame_ = false;    // "Playoff"
     bool countsInjuries_ = false; // "Regular" or "Playoff": its injuries are worked off after the day
     bool writeBoxFiles_ = true;
+    BackgroundWriter* fileWriter_ = nullptr;
+    void WriteGameFile(const std::filesystem::path& file, std::string text);
     int16_t currentPosition_ = 0;
 
     int16_t quarter_ = 1;

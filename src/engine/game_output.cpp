@@ -6,6 +6,8 @@
 #include "engine/box_score_files.h"
 #include "engine/game.h"
 #include "engine/game_stats_save.h"
+#include "platform/background_writer.h"
+#include "platform/whole_file.h"
 
 namespace hv {
 
@@ -81,10 +83,10 @@ void clsGame::EndGame() {
     if (writeBoxFiles_) {
         BoxScore box = BuildBoxScore(league_, game, summary_.PlayerOfGame);
         try {
-            WriteTextLines(BoxFilePath(league_, game), BoxScoreLines(box));
+            WriteGameFile(BoxFilePath(league_, game), JoinedLines(BoxScoreLines(box)));
             std::filesystem::path html = HtmlBoxPath(league_, game);
             if (league_.state.SiteDuringSim && !html.empty())
-                WriteTextFile(html, BoxScoreHtml(box, league_.state.SiteStyle));
+                WriteGameFile(html, BoxScoreHtml(box, league_.state.SiteStyle));
         } catch (const std::exception& e) {
             outputError_ = e.what();
         }
@@ -105,8 +107,17 @@ void clsGame::SavePlayerStats() {
     }
 }
 
+// The play-by-play follows the box score, so that a play-by-play older than its game's box score is known
+// to be a previous season's.
 void clsGame::OutputPBP() {
-    WriteTextLines(PbpFilePath(league_, Finished()), pbp_);
+    WriteGameFile(PbpFilePath(league_, Finished()), JoinedLines(pbp_));
+}
+
+void clsGame::WriteGameFile(const std::filesystem::path& file, std::string text) {
+    if (fileWriter_ != nullptr)
+        fileWriter_->Write(file, std::move(text));
+    else
+        WriteWholeFile(file, text);
 }
 
 } // namespace hv

@@ -46,9 +46,12 @@ bool TryWriteWholeFile(const fs::path& file, std::string_view text) {
     return written && closed;
 }
 
+std::string WriteFailureMessage(const fs::path& file) {
+    return "Cannot write the file " + file.string() + ": " + std::strerror(errno);
+}
+
 void WriteWholeFile(const fs::path& file, std::string_view text) {
-    if (!TryWriteWholeFile(file, text))
-        throw std::runtime_error("Cannot write the file " + file.string() + ": " + std::strerror(errno));
+    if (!TryWriteWholeFile(file, text)) throw std::runtime_error(WriteFailureMessage(file));
 }
 
 } // namespace hv

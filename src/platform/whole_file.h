@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace hv {
@@ -14,5 +15,7 @@ namespace hv {
 void WriteWholeFile(const std::filesystem::path& file, std::string_view text);
 // The same without throwing: false when the file cannot be created or written (errno says why).
 bool TryWriteWholeFile(const std::filesystem::path& file, std::string_view text);
+// "Cannot write the file FILE: REASON", the reason from errno: the message of a failed write.
+std::string WriteFailureMessage(const std::filesystem::path& file);
 
 } // namespace hv

@@ -55,7 +55,21 @@ bool WillCoach(Host& host, SimRun& run) {
     return run.coaching == SimRun::Coaching::Coach;
 }
 
+// A box or play-by-play file that cannot be written: the game itself is complete in the league, but the run
+// stops so that the user can see to the disk before more output is lost.
+void StopForUnwrittenFiles(Host& host, const std::string& error) {
+    host.ShowMessage("The game's files could not be written: " + error, "Error", MessageIcon::Critical);
+    host.RequestStop();
+}
+
 } // namespace
+
+bool GameFilesWritten(Host& host, SimRun& run) {
+    const std::string error = run.gameFiles->Wait();
+    if (error.empty()) return true;
+    StopForUnwrittenFiles(host, error);
+    return false;
+}
 
 bool PlayGameOfDay(League& league, Host& host, SimRun& run, int day, int game, const char* type) {
     if (day != league.state.SeasonDay || day < 1 || day > kScheduleDays) return false;
@@ -80,16 +94,13 @@ bool PlayGameOfDay(League& league, Host& host, SimRun& run, int day, int game, c
     if (!coached || !CoachScheduledGame(league, host, day, game, home, away, type)) {
         try {
             clsGame engine(league);
+            engine.WriteFilesThrough(run.gameFiles.get());
             engine.StartGame(static_cast<int16_t>(home), static_cast<int16_t>(away), pbp,
                              static_cast<int16_t>(game), type);
             engine.SimGame();
             if (pbp) engine.OutputPBP();
         } catch (const std::exception& e) {
-            // A box or play-by-play file that cannot be written: the game itself is complete in the league,
-            // but the run stops so that the user can see to the disk before more output is lost.
-            host.ShowMessage(std::string("The game's files could not be written: ") + e.what(), "Error",
-                             MessageIcon::Critical);
-            host.RequestStop();
+            StopForUnwrittenFiles(host, e.what());
             return false;
         }
     }
@@ -168,11 +179,13 @@ DayResult SimDay(League& league, Host& host, SimRun& run, int day) {
         // A human team that cannot play stops the run before any game of the day, not in the middle of it.
         if (!CheckHumanTeamsOfDay(league, host, today)) return DayResult::Stopped;
         if (run.onDayStart) run.onDayStart(today);
-        for (int g = 1; g <= std::min<int>(DayOf(league, today).NumGames, kGamesPerDay); ++g) {
+        bool stopped = false;
+        for (int g = 1; g <= std::min<int>(DayOf(league, today).NumGames, kGamesPerDay) && !stopped; ++g) {
             if (DayOf(league, today).Games[static_cast<size_t>(g)].Played) continue;
-            if (!PlayScheduledGame(league, host, run, today, g)) return DayResult::Stopped;
+            stopped = !PlayScheduledGame(league, host, run, today, g);
             host.PumpEvents();
         }
+        if (!GameFilesWritten(host, run) || stopped) return DayResult::Stopped;
         EndOfDay(league, host);
     }
     return DayResult::Completed;

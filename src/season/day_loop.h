@@ -7,9 +7,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "league/league.h"
+#include "platform/background_writer.h"
 #include "platform/host.h"
 #include "season/checkpoint.h"
 
@@ -35,6 +37,9 @@ struct SimRun {
     // way), and tells onSaved the line "Saved: Season 2005 - Day 8".
     SaveCheckpoint checkpoint;
     std::function<void(const std::string& line)> onSaved;
+    // The files of the run's games (box scores and play-by-play), written while the next games are played;
+    // the end of each day, and of each game played on its own, waits for them (GameFilesWritten).
+    std::unique_ptr<BackgroundWriter> gameFiles = std::make_unique<BackgroundWriter>();
 };
 
 enum class DayResult {
@@ -51,6 +56,10 @@ DayResult SimDay(League& league, Host& host, SimRun& run, int day);
 // stops with its message, a computer team is repaired), then the game is played by the engine (or coached)
 // and its result line told. True when the game was played (or had been already).
 bool PlayScheduledGame(League& league, Host& host, SimRun& run, int day, int game);
+
+// Waits until the files of the run's games so far are written. A file that could not be written
+// stops the run with its message (the games themselves are complete in the league); false then.
+bool GameFilesWritten(Host& host, SimRun& run);
 
 // True when every game of day SeasonDay has been played.
 bool AllGamesPlayed(const League& league);

@@ -241,11 +241,13 @@ DayResult SimPlayoffDay(League& league, Host& host, SimRun& run, int day) {
         if (!CheckHumanTeamsOfDay(league, host, today)) return DayResult::Stopped;
         if (run.onDayStart) run.onDayStart(today);
         if (games.NumGames == 0 && !run.unattended && run.onResult) run.onResult("No games today.", 0);
-        for (int g = 1; g <= std::min<int>(games.NumGames, kGamesPerDay); ++g) {
+        bool stopped = false;
+        for (int g = 1; g <= std::min<int>(games.NumGames, kGamesPerDay) && !stopped; ++g) {
             if (games.Games[static_cast<size_t>(g)].Played) continue;
-            if (!PlayPlayoffGame(league, host, run, today, g)) return DayResult::Stopped;
+            stopped = !PlayPlayoffGame(league, host, run, today, g);
             host.PumpEvents();
         }
+        if (!GameFilesWritten(host, run) || stopped) return DayResult::Stopped;
         EndPlayoffDay(league, host);
     }
     return DayResult::Completed;

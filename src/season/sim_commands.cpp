@@ -174,7 +174,7 @@ SimReport RunSimGame(League& league, Host& host, SimRun& run, int game) {
     run.coaching = SimRun::Coaching::Coach;
     const bool played = regular ? PlayScheduledGame(league, host, run, day, game)
                                 : PlayPlayoffGame(league, host, run, day, game);
-    if (!played) return {SimOutcome::Stopped, 0};
+    if (!GameFilesWritten(host, run) || !played) return {SimOutcome::Stopped, 0};
     if (!AllGamesPlayed(league)) return {SimOutcome::Done, 0};
     if (regular)
         EndOfDay(league, host);

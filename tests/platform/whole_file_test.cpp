@@ -5,6 +5,7 @@
 #include <random>
 #include <sstream>
 
+#include "platform/background_writer.h"
 #include "platform/whole_file.h"
 
 namespace fs = std::filesystem;
@@ -63,6 +64,45 @@ TEST_F(WholeFile, AFolderInTheFilesPlaceIsRefusedByName) {
     // A file where a folder should be: the folder cannot be made either.
     std::ofstream(dir_ / "pbp") << "in the way";
     EXPECT_THROW(WriteWholeFile(dir_ / "pbp" / "1-1.txt", "text"), std::runtime_error);
+}
+
+// Files handed to the background writer are all there when Wait returns, written in order (the last write of
+// a file wins), even when there are more of them than the queue holds.
+TEST_F(WholeFile, InTheBackgroundEveryFileIsThereWhenWaitReturns) {
+    BackgroundWriter writer;
+    const int files = static_cast<int>(BackgroundWriter::kMaxQueued) * 3;
+    for (int i = 0; i < files; ++i)
+        writer.Write(dir_ / "box" / (std::to_string(i) + ".txt"), "game " + std::to_string(i) + "\n");
+    writer.Write(dir_ / "box" / "7.txt", "replayed\n");
+    EXPECT_EQ(writer.Wait(), "");
+    for (int i = 0; i < files; ++i)
+        ASSERT_EQ(Read(dir_ / "box" / (std::to_string(i) + ".txt")),
+                  i == 7 ? "replayed\n" : "game " + std::to_string(i) + "\n");
+}
+
+// A file that cannot be written is reported once, by the next Wait, and the files after it are still written.
+TEST_F(WholeFile, InTheBackgroundAFailureIsReportedOnceByTheNextWait) {
+    std::ofstream(dir_ / "box") << "a file where the folder should be";
+    BackgroundWriter writer;
+    writer.Write(dir_ / "box" / "1-1.txt", "lost");
+    writer.Write(dir_ / "box" / "1-2.txt", "lost too");
+    writer.Write(dir_ / "html" / "1-1.html", "<p>kept</p>");
+    const std::string error = writer.Wait();
+    EXPECT_EQ(error.rfind("Cannot write the file " + (dir_ / "box" / "1-1.txt").string() + ": ", 0), 0u)
+        << error;
+    EXPECT_EQ(Read(dir_ / "html" / "1-1.html"), "<p>kept</p>");
+    EXPECT_EQ(writer.Wait(), "");
+}
+
+// Files still queued are written before the writer goes away.
+TEST_F(WholeFile, InTheBackgroundNothingQueuedIsLostWhenTheWriterGoesAway) {
+    {
+        BackgroundWriter writer;
+        for (int i = 0; i < 20; ++i)
+            writer.Write(dir_ / "pbp" / (std::to_string(i) + ".txt"), std::string(10000, 'x'));
+    }
+    for (int i = 0; i < 20; ++i)
+        ASSERT_EQ(Read(dir_ / "pbp" / (std::to_string(i) + ".txt")).size(), 10000u) << i;
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // The regular season's day loop and the schedule screen's commands on the default league.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "league/league_options.h"
 #include "league/season_archive.h"
 #include "league/transactions.h"
@@ -76,6 +79,30 @@ TEST_F(DayLoop, ADayPlayedGameByGameEndsOnlyWithItsLastGame) {
     }
     EXPECT_EQ(PlayedOn(5), games);
     EXPECT_EQ(PlayedOn(6), 0);
+}
+
+// The box files are written while the day's next games are played: every one is there when the day ends, and
+// one that cannot be written stops the run at the day's end with its message, the day's games complete in the
+// league and the day not yet over.
+TEST_F(DayLoop, TheDaysBoxFilesAreThereWhenItEndsAndOneThatCannotBeWrittenStopsTheRun) {
+    league().state.SeasonDay = 5;
+    ASSERT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Done);
+    const std::filesystem::path folder = league().LeagueFolderOf(league().state.LeagueName);
+    for (int g = 1; g <= Day(5).NumGames; ++g)
+        EXPECT_TRUE(std::filesystem::is_regular_file(folder / "box" / ("5-" + std::to_string(g) + ".txt")))
+            << g;
+
+    std::filesystem::remove_all(folder / "box");
+    std::ofstream(folder / "box") << "a file where the folder should be";
+    EXPECT_EQ(Sim(SimSpan::Day).outcome, SimOutcome::Stopped);
+    EXPECT_EQ(host().LastMessage().rfind("The game's files could not be written: Cannot write the file " +
+                                             (folder / "box" / "6-1.txt").string() + ": ",
+                                         0),
+              0u)
+        << host().LastMessage();
+    EXPECT_EQ(host().messages.back().icon, MessageIcon::Critical);
+    EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(6)),
+              std::make_pair(6, int(Day(6).NumGames)));
 }
 
 // One playoff game played on its own counts once in its series, and the day goes on with the others.

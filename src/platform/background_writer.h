@@ -1,0 +1,50 @@
+// Whole files written on a thread of their own, so that the games never wait for the disk: on a disk where
+// creating a file costs a millisecond of the system's time, the two files of each game cost more than the
+// game. Files are written in the order they are handed over; Wait() is the barrier before anything reads
+// them.
+#pragma once
+
+#include <condition_variable>
+#include <deque>
+#include <filesystem>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace hv {
+
+class BackgroundWriter {
+  public:
+    BackgroundWriter();
+    // Writes whatever is still queued, then ends the thread.
+    ~BackgroundWriter();
+    BackgroundWriter(const BackgroundWriter&) = delete;
+    BackgroundWriter& operator=(const BackgroundWriter&) = delete;
+
+    // Queues the file to be created or replaced with `text`. Waits while kMaxQueued files are already
+    // queued, so that a slow disk holds back the games rather than fill the memory.
+    void Write(std::filesystem::path file, std::string text);
+
+    // Waits until every file handed over so far is written. Returns the message of the first file that
+    // could not be written since the last Wait, or an empty string when all were written.
+    std::string Wait();
+
+    static constexpr size_t kMaxQueued = 64;
+
+  private:
+    struct Job {
+        std::filesystem::path file;
+        std::string text;
+    };
+    void Run();
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<Job> queue_;
+    bool writing_ = false;
+    bool stopping_ = false;
+    std::string error_;
+    std::thread thread_; // last, so that it starts once the members above exist
+};
+
+} // namespace hv
