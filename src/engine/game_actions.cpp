@@ -41,12 +41,8 @@ struct Weights {
     double P = 0, Dr = 0, M = 0, S = 0;
 };
 
-bool ThreePointZone(int zone) {
-    return zone == 2 || zone == 6 || zone == 7;
-}
-bool CloseZone(int zone) {
-    return zone >= 3 && zone <= 5;
-}
+using bands::CloseZone;
+using bands::ThreePointZone;
 
 double InsideFactor(int inside) {
     if (inside <= 20) return 0.4;

@@ -74,6 +74,14 @@ template <const auto& Pts, const double& Above> double RatedCurve(int rating, in
     return table[static_cast<std::size_t>(rating - kLowest)][bandOf[static_cast<std::size_t>(energy)]];
 }
 
+// Zones 2, 6 and 7 lie beyond the three-point line; zones 3 to 5 are close to the basket.
+constexpr bool ThreePointZone(int zone) {
+    return zone == 2 || zone == 6 || zone == 7;
+}
+constexpr bool CloseZone(int zone) {
+    return zone >= 3 && zone <= 5;
+}
+
 // Pace 0, 25, 50, 75, 100 -> index 0..4 (other values count as 50).
 constexpr int PaceIndex(int pace) {
     switch (pace) {

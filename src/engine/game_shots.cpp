@@ -23,12 +23,8 @@ constexpr const char* kOrdinal[6] = {"", "", "second", "third", "fourth", "fifth
 constexpr const char* kCountWord[6] = {"", "one", "two", "three", "four", "five"};
 constexpr const char* kFreeThrowNumber[4] = {"", "first", "second", "third"};
 
-bool ThreePointZone(int zone) {
-    return zone == 2 || zone == 6 || zone == 7;
-}
-bool CloseZone(int zone) {
-    return zone >= 3 && zone <= 5;
-}
+using bands::CloseZone;
+using bands::ThreePointZone;
 
 double ThreePointChance(int t) {
     if (t < 16) return 0.001;

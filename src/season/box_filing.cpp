@@ -36,11 +36,11 @@ bool FileOrDelete(const fs::path& folder, const char* extension, bool keep, int1
         if (ec) return Fail(host, archive, ec);
     }
     for (const fs::path& file : files) {
-        if (keep) {
-            fs::copy_file(file, archive / file.filename(), fs::copy_options::overwrite_existing, ec);
-            if (ec) return Fail(host, file, ec);
-        }
-        fs::remove(file, ec);
+        // The archive is a subfolder, on the same disk: a rename moves the file without making a new one.
+        if (keep)
+            fs::rename(file, archive / file.filename(), ec);
+        else
+            fs::remove(file, ec);
         if (ec) return Fail(host, file, ec);
     }
     return true;
