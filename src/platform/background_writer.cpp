@@ -4,28 +4,47 @@
 
 namespace hv {
 
+namespace {
+// The thread is woken once this many files are queued (or by Wait), not for every file: on a fast disk,
+// waking a thread costs more than writing a small file.
+constexpr size_t kBatch = 4;
+} // namespace
+
 BackgroundWriter::BackgroundWriter() : thread_([this] { Run(); }) {}
 
 BackgroundWriter::~BackgroundWriter() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
+        WakeWriter();
     }
-    changed_.notify_all();
     thread_.join();
+}
+
+void BackgroundWriter::WakeWriter() {
+    if (wake_) return;
+    wake_ = true;
+    work_.notify_one();
 }
 
 void BackgroundWriter::Write(std::filesystem::path file, std::string text) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.size() < kMaxQueued; });
+    if (queue_.size() >= kMaxQueued) {
+        WakeWriter();
+        ++blocked_;
+        done_.wait(lock, [this] { return queue_.size() < kMaxQueued; });
+        --blocked_;
+    }
     queue_.push_back({std::move(file), std::move(text)});
-    lock.unlock();
-    changed_.notify_all();
+    if (queue_.size() >= kBatch) WakeWriter();
 }
 
 std::string BackgroundWriter::Wait() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.empty() && !writing_; });
+    if (!queue_.empty()) WakeWriter();
+    ++blocked_;
+    done_.wait(lock, [this] { return queue_.empty() && !writing_; });
+    --blocked_;
     std::string error;
     error.swap(error_);
     return error;
@@ -34,19 +53,24 @@ std::string BackgroundWriter::Wait() {
 void BackgroundWriter::Run() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return !queue_.empty() || stopping_; });
-        if (queue_.empty()) return; // stopping, and everything is written
-        Job job = std::move(queue_.front());
-        queue_.pop_front();
-        writing_ = true;
-        lock.unlock();
-        changed_.notify_all(); // room in the queue
-        std::string failure;
-        if (!TryWriteWholeFile(job.file, job.text)) failure = WriteFailureMessage(job.file);
-        lock.lock();
-        writing_ = false;
-        if (error_.empty()) error_ = std::move(failure);
-        if (queue_.empty()) changed_.notify_all(); // the barrier may pass
+        work_.wait(lock, [this] { return wake_; });
+        wake_ = false;
+        while (!queue_.empty()) {
+            std::deque<Job> batch;
+            batch.swap(queue_);
+            writing_ = true;
+            if (blocked_ > 0) done_.notify_all(); // room in the queue
+            lock.unlock();
+            std::string failure;
+            for (const Job& job : batch)
+                if (!TryWriteWholeFile(job.file, job.text) && failure.empty())
+                    failure = WriteFailureMessage(job.file);
+            lock.lock();
+            writing_ = false;
+            if (error_.empty()) error_ = std::move(failure);
+        }
+        if (blocked_ > 0) done_.notify_all(); // the barrier may pass
+        if (stopping_) return;
     }
 }
 

@@ -37,12 +37,16 @@ class BackgroundWriter {
         std::string text;
     };
     void Run();
+    void WakeWriter(); // with the lock held
 
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable work_; // the writer waits here for files
+    std::condition_variable done_; // Write and Wait wait here for room or for the last file
     std::deque<Job> queue_;
+    bool wake_ = false;
     bool writing_ = false;
     bool stopping_ = false;
+    int blocked_ = 0; // callers waiting on done_
     std::string error_;
     std::thread thread_; // last, so that it starts once the members above exist
 };
