@@ -27,6 +27,26 @@ uint64_t Tempered(uint64_t y) {
     return y;
 }
 
+// Built for three instruction sets, the best one chosen when the program starts: wider registers work out
+// several numbers per instruction, and the integer steps and the exact conversion give the same draws on all.
+// A free function, since a member declared and called in the header cannot take several builds.
+__attribute__((target_clones("default", "avx2", "arch=x86-64-v4"))) void TwistAndConvert(uint64_t* state,
+                                                                                         double* draws) {
+    size_t i = 0;
+    for (; i < kN - kM; ++i)
+        state[i] = Twisted(state[i], state[i + 1], state[i + kM]);
+    for (; i < kN - 1; ++i)
+        state[i] = Twisted(state[i], state[i + 1], state[i + kM - kN]);
+    state[kN - 1] = Twisted(state[kN - 1], state[0], state[kM - 1]);
+    // Tempering first, in a loop of its own that the compiler can run several numbers at a time; the top 53
+    // bits then fit a signed integer, whose conversion is one instruction.
+    std::array<uint64_t, kN> tempered;
+    for (i = 0; i < kN; ++i)
+        tempered[i] = Tempered(state[i]) >> 11;
+    for (i = 0; i < kN; ++i)
+        draws[i] = static_cast<double>(static_cast<int64_t>(tempered[i])) * 0x1.0p-53;
+}
+
 } // namespace
 
 void Random::Seed(uint64_t seed) {
@@ -36,22 +56,8 @@ void Random::Seed(uint64_t seed) {
     next_ = kN;
 }
 
-// Built for three instruction sets, the best one chosen when the program starts: wider registers work out
-// several numbers per instruction, and the integer steps and the exact conversion give the same draws on all.
-__attribute__((target_clones("default", "avx2", "arch=x86-64-v4"))) void Random::Refill() {
-    size_t i = 0;
-    for (; i < kN - kM; ++i)
-        state_[i] = Twisted(state_[i], state_[i + 1], state_[i + kM]);
-    for (; i < kN - 1; ++i)
-        state_[i] = Twisted(state_[i], state_[i + 1], state_[i + kM - kN]);
-    state_[kN - 1] = Twisted(state_[kN - 1], state_[0], state_[kM - 1]);
-    // Tempering first, in a loop of its own that the compiler can run several numbers at a time; the top 53
-    // bits then fit a signed integer, whose conversion is one instruction.
-    std::array<uint64_t, kN> tempered;
-    for (i = 0; i < kN; ++i)
-        tempered[i] = Tempered(state_[i]) >> 11;
-    for (i = 0; i < kN; ++i)
-        draws_[i] = static_cast<double>(static_cast<int64_t>(tempered[i])) * 0x1.0p-53;
+void Random::Refill() {
+    TwistAndConvert(state_.data(), draws_.data());
     next_ = 0;
 }
 
