@@ -5,7 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${BUILD_DIR:-build}
 launcher=()
-# A compiler cache, when the machine has one, makes rebuilds of other checkouts cheap.
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+# A compiler cache, when the machine has one, makes rebuilds of other checkouts cheap: paths inside the
+# checkout are hashed relative to it, so that a checkout in another folder finds the same entries.
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$PWD"
+fi
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@"
 cmake --build "$build_dir" -j "$(nproc)" ${TARGETS:+--target $TARGETS}
