@@ -227,6 +227,7 @@ bool CoachedGame::Sim(CoachSim span, Host& host, const std::function<bool()>& af
     StartPeriodIfDue();
     for (;;) {
         game_->RunPlay();
+        game_->SettleBenchEnergy(); // the screen shows every player's energy after each possession
         const bool periodOver = PeriodOver();
         if (periodOver) CloseQuarter();
         bool more = span == CoachSim::Quarter ? !periodOver : span == CoachSim::Game && !over_;

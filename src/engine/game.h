@@ -54,6 +54,9 @@ class clsGame {
     void RunPlay();
     void SavePlayerStats(); // adds the game to the players' and teams' records (game output)
     void GetSubs();
+    // Gives the players on the bench the recovery they have earned so far, for anybody who reads the
+    // energies between possessions (the coach's screen).
+    void SettleBenchEnergy() { FlushBenchRecovery(); }
     void SimGame();
     void OutputPBP(); // writes the play-by-play file (game output)
     void HomeKeyPlayerOne(int16_t iPlayerID) { side_[kHome].key[1] = iPlayerID; }
@@ -241,7 +244,8 @@ class clsGame {
     bool Eligible(int16_t id) const;
     double RestThreshold(const Player& p) const;
     int FoulTroubleFactor(const Player& p) const;
-    bool ReadyToPlay(const Player& p) const;
+    int EnergyOf(int16_t id, const std::array<int16_t, 6>& lineUp) const;
+    bool ReadyToPlay(int16_t id, const std::array<int16_t, 6>& lineUp) const;
     void SubsForSide(int side);
 
     // The possession loop, changes of possession, inbounds, injuries (game_possession.cpp).
@@ -365,7 +369,8 @@ class clsGame {
     int jumpBallWinner_ = kHome;
     // The recovery the players on the bench have earned since they last got it, for an energy that was even
     // and one that was odd then, and whether each of those energies is odd now: they get it when anything may
-    // read or change their energy or the line-ups (FlushBenchRecovery), not at every clock step.
+    // change their energy or the line-ups (FlushBenchRecovery), not at every clock step; the substitutions
+    // read it without giving it (EnergyOf).
     std::array<int, 2> benchGain_{0, 0};
     std::array<int, 2> benchParity_{0, 1};
     bool benchPending_ = false;

@@ -48,7 +48,6 @@ void clsGame::RunPlay() {
         trap_ = false;
     }
     if (possessionAfterScore_) MoveUpFromBackcourt();
-    FlushBenchRecovery();
     inRunPlay_ = false;
 }
 

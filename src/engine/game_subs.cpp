@@ -11,14 +11,10 @@ namespace {
 
 constexpr const char* kSlotText[6] = {"", "C", "PF", "SF", "SG", "PG"};
 
+// The rest factor of a rating: up to 50, 51-55, 56-60, 61-65, 66-70, 71-75, above 75.
 double RatingRestFactor(int rating) {
-    if (rating <= 50) return 1.4;
-    if (rating <= 55) return 1.3;
-    if (rating <= 60) return 1.2;
-    if (rating <= 65) return 1.1;
-    if (rating <= 70) return 1.0;
-    if (rating <= 75) return 0.85;
-    return 0.75;
+    static constexpr double kFactor[] = {1.4, 1.3, 1.2, 1.1, 1.0, 0.85, 0.75};
+    return kFactor[(std::clamp(rating, 50, 76) - 46) / 5]; // a table: the subs ask this on every stoppage
 }
 
 double AgeRestAmount(int age) {
@@ -56,13 +52,24 @@ int clsGame::FoulTroubleFactor(const Player& p) const {
     return 1;
 }
 
-// Fresh enough and out of foul trouble: energy x F / 1000 reaches his rest threshold.
-bool clsGame::ReadyToPlay(const Player& p) const {
-    return p.STAMINA * FoulTroubleFactor(p) / 1000.0 >= RestThreshold(p);
+// His energy with the recovery the bench has earned since it last got it, when he is dressed and not on the
+// court (the players FlushBenchRecovery gives it to).
+int clsGame::EnergyOf(int16_t id, const std::array<int16_t, 6>& lineUp) const {
+    const int energy = league_.players[id].STAMINA;
+    if (!benchPending_ || dressedAt_[static_cast<size_t>(id)] < 0) return energy;
+    for (int slot = 1; slot <= 5; ++slot)
+        if (lineUp[slot] == id) return energy;
+    return std::clamp(energy + benchGain_[static_cast<size_t>(energy & 1)], 0, 1000);
 }
 
+// Fresh enough and out of foul trouble: energy x F / 1000 reaches his rest threshold.
+bool clsGame::ReadyToPlay(int16_t id, const std::array<int16_t, 6>& lineUp) const {
+    const Player& p = league_.players[id];
+    return EnergyOf(id, lineUp) * FoulTroubleFactor(p) / 1000.0 >= RestThreshold(p);
+}
+
+// The bench's recovery is given only when the line-ups change; until then the substitutions read it.
 void clsGame::GetSubs() {
-    FlushBenchRecovery();
     SubsForSide(kHome);
     SubsForSide(kAway);
 }
@@ -92,7 +99,7 @@ void clsGame::SubsForSide(int side) {
     for (int slot = 1; slot <= 5; ++slot) {
         if (fixed[slot]) continue;
         const int16_t planned = s.plan[slot][segment];
-        if (Eligible(planned) && !onCourt(planned) && ReadyToPlay(league_.players[planned])) {
+        if (Eligible(planned) && !onCourt(planned) && ReadyToPlay(planned, before)) {
             after[slot] = planned;
             continue;
         }
@@ -104,8 +111,7 @@ void clsGame::SubsForSide(int side) {
                 const int column = (slot - 1 + step) % 5 + 1;
                 for (int row = 1; row <= kDepthRows; ++row) {
                     const int16_t id = s.depth[column][row];
-                    if (Eligible(id) && !onCourt(id) && (!readyOnly || ReadyToPlay(league_.players[id])))
-                        return id;
+                    if (Eligible(id) && !onCourt(id) && (!readyOnly || ReadyToPlay(id, before))) return id;
                 }
             }
             return int16_t{0};
@@ -133,6 +139,7 @@ void clsGame::SubsForSide(int side) {
         if (after[slot] == 0) after[slot] = before[slot];
     }
 
+    if (after != before) FlushBenchRecovery(); // the bench of the line-ups the recovery was earned by
     s.lineUp = after;
     for (int slot = 1; slot <= 5; ++slot)
         if (after[slot] != 0) league_.players[after[slot]].Game.CourtSlot = static_cast<int16_t>(slot);

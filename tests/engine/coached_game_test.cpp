@@ -334,6 +334,26 @@ TEST(CoachedGame, SettingsMatchUpsKeyPlayersAndTimeouts) {
     EXPECT_FALSE(g.TimeOut(CoachSide::Home));
 }
 
+// The coach's screen shows every player's energy after each possession: the bench has recovered about half a
+// point a second of play (each clock step's half point rounded to even), never more than a point a second.
+TEST(CoachedGame, TheBenchsRecoveryIsThereAfterEachPossession) {
+    CoachLeague cl(5);
+    CoachedGame g(cl.league(), 1, 2, 1, "Regular");
+    ScriptedHost host;
+    ASSERT_TRUE(g.Sim(CoachSim::Possession, host)); // the quarter is under way
+    const int16_t resting = BenchPlayer(g, CoachSide::Home);
+    ASSERT_NE(resting, 0);
+    cl.league().player(resting).STAMINA = 500;
+    const int before = g.Game().TimeRemaining();
+    ASSERT_TRUE(g.Sim(CoachSim::Possession, host));
+    const int seconds = before - g.Game().TimeRemaining();
+    ASSERT_GE(seconds, 4);
+    ASSERT_EQ(BenchPlayer(g, CoachSide::Home), resting) << "still resting";
+    const int energy = g.GameLeague().player(resting).STAMINA;
+    EXPECT_GT(energy, 500) << seconds << " seconds";
+    EXPECT_LE(energy, 500 + seconds) << seconds << " seconds";
+}
+
 TEST(CoachedGame, TheScoreboardCountsThePeriodBeingPlayed) {
     CoachLeague cl(6);
     CoachedGame g(cl.league(), 1, 2, 1, "Regular");

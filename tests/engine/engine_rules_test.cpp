@@ -151,7 +151,8 @@ TEST(EngineRules, TheClockAndEnergy) {
 
 // The bench recovers step by step, each step's half second rounded to even on its own: 600 after steps of 3,
 // 4 and 5 seconds is 602, 604, then 606; 999 after 3 seconds is 1000, as nobody passes 1000.
-// Those steps are all there when the substitutions look at the bench, however many steps came before.
+// Those steps are all there when the substitutions or the coach's screen look at the bench, however many
+// steps came before.
 TEST(EngineRules, TheBenchHasEveryStepsRecoveryWhenTheSubstitutionsLookAtIt) {
     Running r(4);
     std::vector<int16_t> bench;
@@ -165,13 +166,28 @@ TEST(EngineRules, TheBenchHasEveryStepsRecoveryWhenTheSubstitutionsLookAtIt) {
     A::SetClock(r.g, 600, 590);
     for (int seconds : {3, 4, 5})
         A::ClockStepInPlay(r.g, seconds);
-    r.g.GetSubs();
+    r.g.SettleBenchEnergy();
     // 301 + 1 = 302 is even and stays, then + 2 and + 2.
     EXPECT_EQ(std::make_tuple(tired.STAMINA, nearlyRested.STAMINA, odd.STAMINA),
               std::make_tuple(606, 1000, 306));
     for (int step = 0; step < 70; ++step)
         A::ClockStepInPlay(r.g, 2);
-    r.g.GetSubs();
+    r.g.SettleBenchEnergy();
+    EXPECT_EQ(odd.STAMINA, 376) << "70 steps of one whole point each, more than are ever kept at once";
+
+    // An old star needs 700 to play in the first quarter: at 699 he sits; one second on the bench later he
+    // has 700 and is back, though nothing has given the bench its recovery since he sat down.
+    Running fresh(8);
+    Player& star = fresh.Home(1);
+    const int16_t starID = fresh.g.HomeOnCourt(1);
+    star.Age = 36, star.CurrentRating = 80, star.STAMINA = 699;
+    fresh.g.GetSubs();
+    ASSERT_NE(fresh.g.HomeOnCourt(1), starID);
+    A::SetClock(fresh.g, 600, 590);
+    A::ClockStepInPlay(fresh.g, 2);
+    fresh.g.GetSubs();
+    EXPECT_EQ(fresh.g.HomeOnCourt(1), starID);
+    EXPECT_EQ(star.STAMINA, 700) << "he comes on with the recovery he had on the bench";
     EXPECT_EQ(odd.STAMINA, 376) << "70 steps of one whole point each, more than are ever kept at once";
 }
 
