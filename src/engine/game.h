@@ -341,7 +341,8 @@ class clsGame {
     bool countsInjuries_ = false; // "Regular" or "Playoff": its injuries are worked off after the day
     bool writeBoxFiles_ = true;
     BackgroundWriter* fileWriter_ = nullptr;
-    void WriteGameFile(const std::filesystem::path& file, std::string text);
+    // Writes the file through the writer when there is one (the text then made on its thread), else at once.
+    void WriteGameFile(const std::filesystem::path& file, std::function<std::string()> text);
     int16_t currentPosition_ = 0;
 
     int16_t quarter_ = 1;

@@ -1,5 +1,6 @@
 // The end of a game: final lines, result text, Player of the Game and leaders, box files, the game's
 // statistics in the league's records, and the play-by-play file.
+#include <memory>
 #include <stdexcept>
 
 #include "engine/box_score.h"
@@ -81,12 +82,14 @@ void clsGame::EndGame() {
     // are safely in the league's records (SavePlayerStats).
     outputError_.clear();
     if (writeBoxFiles_) {
-        BoxScore box = BuildBoxScore(league_, game, summary_.PlayerOfGame);
+        // The texts are made from a copy of the box score, on the writer's thread when there is one.
+        auto box = std::make_shared<const BoxScore>(BuildBoxScore(league_, game, summary_.PlayerOfGame));
         try {
-            WriteGameFile(BoxFilePath(league_, game), JoinedLines(BoxScoreLines(box)));
+            WriteGameFile(BoxFilePath(league_, game), [box] { return JoinedLines(BoxScoreLines(*box)); });
             std::filesystem::path html = HtmlBoxPath(league_, game);
             if (league_.state.SiteDuringSim && !html.empty())
-                WriteGameFile(html, BoxScoreHtml(box, league_.state.SiteStyle));
+                WriteGameFile(html,
+                              [box, style = league_.state.SiteStyle] { return BoxScoreHtml(*box, style); });
         } catch (const std::exception& e) {
             outputError_ = e.what();
         }
@@ -110,14 +113,15 @@ void clsGame::SavePlayerStats() {
 // The play-by-play follows the box score, so that a play-by-play older than its game's box score is known
 // to be a previous season's.
 void clsGame::OutputPBP() {
-    WriteGameFile(PbpFilePath(league_, Finished()), JoinedLines(pbp_));
+    WriteGameFile(PbpFilePath(league_, Finished()),
+                  [text = JoinedLines(pbp_)]() mutable { return std::move(text); });
 }
 
-void clsGame::WriteGameFile(const std::filesystem::path& file, std::string text) {
+void clsGame::WriteGameFile(const std::filesystem::path& file, std::function<std::string()> text) {
     if (fileWriter_ != nullptr)
         fileWriter_->Write(file, std::move(text));
     else
-        WriteWholeFile(file, text);
+        WriteWholeFile(file, text());
 }
 
 } // namespace hv

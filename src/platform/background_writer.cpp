@@ -1,5 +1,8 @@
 #include "platform/background_writer.h"
 
+#include <exception>
+#include <utility>
+
 #include "platform/whole_file.h"
 
 namespace hv {
@@ -8,6 +11,17 @@ namespace {
 // The thread is woken once this many files are queued (or by Wait), not for every file: on a fast disk,
 // waking a thread costs more than writing a small file.
 constexpr size_t kBatch = 4;
+
+// Makes the text and writes the file: empty when it is written, else the message that says why not.
+std::string Written(const std::filesystem::path& file, const std::function<std::string()>& make) {
+    try {
+        if (TryWriteWholeFile(file, make())) return {};
+        return WriteFailureMessage(file);
+    } catch (const std::exception& e) {
+        return WriteFailureMessage(file, e.what());
+    }
+}
+
 } // namespace
 
 BackgroundWriter::BackgroundWriter() : thread_([this] { Run(); }) {}
@@ -28,6 +42,10 @@ void BackgroundWriter::WakeWriter() {
 }
 
 void BackgroundWriter::Write(std::filesystem::path file, std::string text) {
+    Write(std::move(file), [text = std::move(text)]() mutable { return std::move(text); });
+}
+
+void BackgroundWriter::Write(std::filesystem::path file, std::function<std::string()> make) {
     std::unique_lock lock(mutex_);
     if (queue_.size() >= kMaxQueued) {
         WakeWriter();
@@ -35,7 +53,7 @@ void BackgroundWriter::Write(std::filesystem::path file, std::string text) {
         done_.wait(lock, [this] { return queue_.size() < kMaxQueued; });
         --blocked_;
     }
-    queue_.push_back({std::move(file), std::move(text)});
+    queue_.push_back({std::move(file), std::move(make)});
     if (queue_.size() >= kBatch) WakeWriter();
 }
 
@@ -63,8 +81,8 @@ void BackgroundWriter::Run() {
             lock.unlock();
             std::string failure;
             for (const Job& job : batch)
-                if (!TryWriteWholeFile(job.file, job.text) && failure.empty())
-                    failure = WriteFailureMessage(job.file);
+                if (std::string problem = Written(job.file, job.make); !problem.empty() && failure.empty())
+                    failure = std::move(problem);
             lock.lock();
             writing_ = false;
             if (error_.empty()) error_ = std::move(failure);

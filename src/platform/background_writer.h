@@ -1,12 +1,14 @@
 // Whole files written on a thread of their own, so that the games never wait for the disk: on a disk where
 // creating a file costs a millisecond of the system's time, the two files of each game cost more than the
 // game. Files are written in the order they are handed over; Wait() is the barrier before anything reads
-// them.
+// them. A file's text may be handed over as the work that makes it, which the writer's thread then does: the
+// text is built, written and freed on one processor.
 #pragma once
 
 #include <condition_variable>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -24,6 +26,9 @@ class BackgroundWriter {
     // Queues the file to be created or replaced with `text`. Waits while kMaxQueued files are already
     // queued, so that a slow disk holds back the games rather than fill the memory.
     void Write(std::filesystem::path file, std::string text);
+    // The same with the text made on the writer's thread: `make` must not touch anything the caller may
+    // change meanwhile (give it copies). A `make` that throws counts as a file that could not be written.
+    void Write(std::filesystem::path file, std::function<std::string()> make);
 
     // Waits until every file handed over so far is written. Returns the message of the first file that
     // could not be written since the last Wait, or an empty string when all were written.
@@ -34,7 +39,7 @@ class BackgroundWriter {
   private:
     struct Job {
         std::filesystem::path file;
-        std::string text;
+        std::function<std::string()> make;
     };
     void Run();
     void WakeWriter(); // with the lock held

@@ -47,7 +47,11 @@ bool TryWriteWholeFile(const fs::path& file, std::string_view text) {
 }
 
 std::string WriteFailureMessage(const fs::path& file) {
-    return "Cannot write the file " + file.string() + ": " + std::strerror(errno);
+    return WriteFailureMessage(file, std::strerror(errno));
+}
+
+std::string WriteFailureMessage(const fs::path& file, std::string_view reason) {
+    return "Cannot write the file " + file.string() + ": " + std::string(reason);
 }
 
 void WriteWholeFile(const fs::path& file, std::string_view text) {

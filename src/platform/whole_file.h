@@ -15,7 +15,8 @@ namespace hv {
 void WriteWholeFile(const std::filesystem::path& file, std::string_view text);
 // The same without throwing: false when the file cannot be created or written (errno says why).
 bool TryWriteWholeFile(const std::filesystem::path& file, std::string_view text);
-// "Cannot write the file FILE: REASON", the reason from errno: the message of a failed write.
+// "Cannot write the file FILE: REASON", the reason from errno unless given: the message of a failed write.
 std::string WriteFailureMessage(const std::filesystem::path& file);
+std::string WriteFailureMessage(const std::filesystem::path& file, std::string_view reason);
 
 } // namespace hv

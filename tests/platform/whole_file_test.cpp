@@ -4,6 +4,9 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <stdexcept>
+#include <thread>
+#include <vector>
 
 #include "platform/background_writer.h"
 #include "platform/whole_file.h"
@@ -92,6 +95,29 @@ TEST_F(WholeFile, InTheBackgroundAFailureIsReportedOnceByTheNextWait) {
         << error;
     EXPECT_EQ(Read(dir_ / "html" / "1-1.html"), "<p>kept</p>");
     EXPECT_EQ(writer.Wait(), "");
+}
+
+// A text handed over as the work that makes it is made on the writer's thread, in the order of the files;
+// work that fails is told like a file that cannot be written, and the files after it are still written.
+TEST_F(WholeFile, InTheBackgroundTextsAreMadeOnTheWritersThread) {
+    BackgroundWriter writer;
+    const std::thread::id caller = std::this_thread::get_id();
+    std::vector<std::thread::id> makers;
+    for (int i = 0; i < 6; ++i)
+        writer.Write(dir_ / "html" / (std::to_string(i) + ".html"), [&makers, i] {
+            makers.push_back(std::this_thread::get_id());
+            return "<p>" + std::to_string(i) + "</p>";
+        });
+    writer.Write(dir_ / "html" / "late.html", []() -> std::string { throw std::runtime_error("no room"); });
+    writer.Write(dir_ / "html" / "after.html", std::string("<p>after</p>"));
+    EXPECT_EQ(writer.Wait(), "Cannot write the file " + (dir_ / "html" / "late.html").string() + ": no room");
+    ASSERT_EQ(makers.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_NE(makers[static_cast<size_t>(i)], caller) << i;
+        EXPECT_EQ(Read(dir_ / "html" / (std::to_string(i) + ".html")), "<p>" + std::to_string(i) + "</p>");
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "html" / "late.html"));
+    EXPECT_EQ(Read(dir_ / "html" / "after.html"), "<p>after</p>");
 }
 
 // Files still queued are written before the writer goes away.
