@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-charts-dev libqt6opengl6-dev libsqlite3-dev
           sqlite3 libfmt-dev libcli11-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev libgl1-mesa-dev
-          xvfb xauth fonts-dejavu-core python3)
+          xvfb xauth fonts-dejavu-core python3 ccache)
 [ "${1:-}" = "--browser" ] && packages+=(chromium)
 missing=()
 for p in "${packages[@]}"; do
