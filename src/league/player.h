@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "league/team_name.h"
@@ -68,10 +69,8 @@ struct PlayerGameState {
 
 struct Player {
     std::string Name;
-    int16_t Height = 0;
     std::string DisplayHeight;
     int16_t Weight = 0;
-    int16_t Age = 0;
     std::string College;
     TeamName Team;
     std::string LastTeam;
@@ -97,17 +96,17 @@ struct Player {
     int32_t LastSalary = 0;
     int16_t BirdYears = 0;
     std::string Injury = "None";
-    int16_t TimeInjured = 0;
-    bool IR = false;
     double DraftRatio = 0;
     double AbsoluteRating = 0;
     int16_t Potential = 0;
     int16_t KnownPotential = 0;
     std::string PotentialGrade;
     int16_t Greed = 0, Happiness = 0, Loyalty = 0, Winner = 0;
-    int16_t InsideScoring = 0, JumpShot = 0, ThreePointShot = 0, Scoring = 0, Handling = 0, Passing = 0,
-            Quickness = 0, PostDefense = 0, PerimeterDefense = 0, DriveDefense = 0, Stealing = 0,
-            ShotBlocking = 0, OffenseRebound = 0, DefenseRebound = 0, Jumping = 0;
+    // From here to the game's statistics: the fields a game reads, two cache lines from the line's start.
+    alignas(64) int16_t InsideScoring = 0;
+    int16_t JumpShot = 0, ThreePointShot = 0, Scoring = 0, Handling = 0, Passing = 0, Quickness = 0,
+            PostDefense = 0, PerimeterDefense = 0, DriveDefense = 0, Stealing = 0, ShotBlocking = 0,
+            OffenseRebound = 0, DefenseRebound = 0, Jumping = 0;
     int16_t STAMINA = 0;
     int16_t Strength = 0;
     int16_t RatingInsideScoring = 0, RatingOutsideScoring = 0, RatingHandling = 0, RatingDefense = 0,
@@ -116,8 +115,12 @@ struct Player {
     // The season performance rating from the season totals (RatePlayers); never saved, recomputed.
     int16_t SeasonRating = 0;
     int16_t FitC = 0, FitPF = 0, FitSF = 0, FitSG = 0, FitPG = 0;
-    int16_t HIGHPOINTS = 0, HIGHREBOUNDS = 0, HIGHASSISTS = 0, HIGHSTEALS = 0, HIGHBLOCKS = 0;
+    int16_t Age = 0;
+    int16_t Height = 0;
+    int16_t TimeInjured = 0;
+    bool IR = false;
     PlayerGameState Game;
+    int16_t HIGHPOINTS = 0, HIGHREBOUNDS = 0, HIGHASSISTS = 0, HIGHSTEALS = 0, HIGHBLOCKS = 0;
     SeasonTotals SeasonStats;
     std::vector<GameLogEntry> GameLog;
     std::vector<SeasonHistoryEntry> SeasonHistory;
@@ -128,7 +131,8 @@ struct Player {
     int16_t PlayerOfGame = 0, PlayerOfWeek = 0, PlayerOfMonth = 0;
 
     // A slot is empty when it holds no player.
-    bool IsEmpty() const { return Name.empty() || Name == "N/A"; }
+    bool IsEmpty() const { return Name.empty() || std::string_view(Name) == "N/A"; } // lengths first
+
     int32_t& Contract(int year); // year 1 to 8
     int32_t Contract(int year) const;
 };
