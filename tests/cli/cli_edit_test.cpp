@@ -125,10 +125,7 @@ TEST_F(CliEdit, ANewLeagueFromStatistics) {
 
 TEST_F(CliEdit, ASavedDefaultLeagueIsTheLeagueANewLeagueStartsFrom) {
     EXPECT_EQ(Run({"default-league", "--list"}).out, "default.lge\n");
-    const std::string shipped = [&] {
-        std::ifstream in(home / "default.lge", std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }();
+    const std::string shipped = test::FileBytes(home / "default.lge");
     for (const char* name : {"default", "Default.lge", "current.lge", "../elsewhere"}) {
         const test::CliResult r = Run({"default-league", "--save-as", name});
         EXPECT_EQ(r.status, 1) << name;
@@ -149,8 +146,7 @@ TEST_F(CliEdit, ASavedDefaultLeagueIsTheLeagueANewLeagueStartsFrom) {
     EXPECT_EQ(league->team(1).City, "Harbour Town");
     EXPECT_EQ(league->player(1).Name, "Mona Mine");
     EXPECT_EQ(Run({"new", "Other", "--source", "Missing.lge"}).status, 1);
-    std::ifstream in(home / "default.lge", std::ios::binary);
-    EXPECT_TRUE(std::string((std::istreambuf_iterator<char>(in)), {}) == shipped);
+    EXPECT_TRUE(test::FileBytes(home / "default.lge") == shipped);
     // Replacing a saved one asks first; the safe answer keeps it.
     EXPECT_EQ(Run({"--no", "default-league", "--save-as", "Mine"}).status, 1);
 }

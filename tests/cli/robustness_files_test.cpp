@@ -11,17 +11,13 @@
 #include "platform/scripted_host.h"
 #include "platform/sqlite_db.h"
 #include "support/cli_test.h"
+#include "support/file_bytes.h"
 #include "support/sample_league.h"
 
 namespace fs = std::filesystem;
 
 namespace hv {
 namespace {
-
-std::string FileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
 
 // Start-up's result and its last message.
 std::pair<bool, std::string> Start(const fs::path& folder) {
@@ -100,8 +96,8 @@ TEST_F(SaveFolder, TheWorkingDatabaseIsReplacedWholeNotOverwrittenInPlace) {
     home.Write("reader.lge", "the old working copy");
     fs::create_hard_link(home / "reader.lge", home / "current.lge");
     ASSERT_TRUE(Start(home.path()).first);
-    EXPECT_EQ(FileBytes(home / "reader.lge"), "the old working copy");
-    EXPECT_EQ(FileBytes(home / "current.lge"), FileBytes(home / "default.lge"));
+    EXPECT_EQ(test::FileBytes(home / "reader.lge"), "the old working copy");
+    EXPECT_EQ(test::FileBytes(home / "current.lge"), test::FileBytes(home / "default.lge"));
 }
 
 // A program folder where no working copy can be made (a folder stands in its place, which stops even the

@@ -8,15 +8,11 @@
 #include "exhibition/coach_tables.h"
 #include "exhibition/exhibition.h"
 #include "league/save_file.h"
+#include "support/file_bytes.h"
 #include "support/season_run_support.h"
 
 namespace hv {
 namespace {
-
-std::string FileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
 
 // Two saved games of the default league: "Alpha" as it ships, and "Beta" where team 2 lost one player of
 // its depth chart and team 3 took on free agents until it has 17 players.
@@ -173,7 +169,7 @@ TEST_F(ExhibitionTest, PlayByPlayBeforeAnyGameIsNotFound) {
 TEST_F(ExhibitionTest, TheCurrentLeagueStaysByteForByte) {
     League& current = sl.league();
     ASSERT_TRUE(LoadLeague(current, "Alpha.sav", sl.host));
-    const std::string file = FileBytes(Save("Alpha"));
+    const std::string file = test::FileBytes(Save("Alpha"));
     const std::string memory = EncodeLeague(current, "Alpha");
     {
         Exhibition ex(current);
@@ -199,7 +195,7 @@ TEST_F(ExhibitionTest, TheCurrentLeagueStaysByteForByte) {
         coached->Finish();
         EXPECT_TRUE(coached->Over());
     }
-    EXPECT_TRUE(FileBytes(Save("Alpha")) == file);
+    EXPECT_TRUE(test::FileBytes(Save("Alpha")) == file);
     EXPECT_TRUE(EncodeLeague(current, "Alpha") == memory);
 }
 

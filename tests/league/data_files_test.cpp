@@ -10,6 +10,7 @@
 #include "league/league.h"
 #include "platform/sqlite_db.h"
 #include "support/build_paths.h"
+#include "support/file_bytes.h"
 
 namespace hv {
 namespace {
@@ -18,20 +19,13 @@ namespace fs = std::filesystem;
 
 const fs::path kHome = hv::build_paths::kTestData;
 
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // 1189 matchups of 12 bytes: every team plays 82 games, 41 at home; every pair meets, division rivals most.
 TEST(InstalledDataFiles, TheMatchupListGivesEveryTeamAFullSchedule) {
     SqliteDb db(kHome / "default.lge", true);
     std::array<std::string, kLeagueTeams + 1> division;
     for (auto teams = db.Prepare("SELECT ID, Division FROM Team ORDER BY ID"); teams->Step();)
         division[static_cast<size_t>(teams->Int("ID"))] = teams->Text("Division");
-    const std::string bytes = ReadBytes(kHome / "Schedule.dat");
+    const std::string bytes = test::FileBytes(kHome / "Schedule.dat");
     ASSERT_EQ(bytes.size(), 1189u * 12);
     ByteReader r(bytes);
     std::array<int, kLeagueTeams + 1> home{}, away{};

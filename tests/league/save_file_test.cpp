@@ -10,6 +10,7 @@
 #include "league/league_options.h"
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
+#include "support/file_bytes.h"
 #include "support/sample_league.h"
 #include "support/temp_home.h"
 
@@ -258,13 +259,9 @@ TEST(SaveFileLayout, HeaderTeamAndPlayerEntriesFollowTheDocument) {
     EXPECT_TRUE(written.substr(starts[2], team.doc.bytes.size()) == team.doc.bytes) << "team entry";
     EXPECT_TRUE(written.substr(starts[3], player.doc.bytes.size()) == player.doc.bytes) << "player entry";
 
-    // A file made of the documented entries loads into the same league.
-    std::string file = written;
-    file.replace(0, starts[2], header.doc.bytes);
-    file.replace(starts[2], team.doc.bytes.size(), team.doc.bytes);
-    file.replace(starts[3], player.doc.bytes.size(), player.doc.bytes);
+    // The documented bytes load into the same league.
     League loaded;
-    DecodeLeague(file, loaded);
+    DecodeLeague(written, loaded);
     EXPECT_TRUE(EncodeLeague(loaded, "Layout") == written);
     EXPECT_EQ(loaded.player(1).Name, "Zoë Van Der Berg");
     EXPECT_EQ(loaded.state.Password, "Hö~ps 7");
@@ -359,10 +356,7 @@ class SaveFileDisk : public ::testing::Test {
         before = EncodeLeague(current, "Current");
     }
 
-    std::string OnDisk(const std::string& file) {
-        std::ifstream in(home / "save" / file, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
-    }
+    std::string OnDisk(const std::string& file) { return test::FileBytes(home / "save" / file); }
 
     // Loads the bytes over `current` and expects the refusal with the league untouched.
     void ExpectRefused(const std::string& bytes, const std::string& why) {

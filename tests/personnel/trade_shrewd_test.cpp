@@ -17,9 +17,6 @@ TEST(ShrewdTrades, CurveWorkedByHand) {
         {83, 65.61}, {90, 100}};
     for (auto [quality, value] : table)
         EXPECT_NEAR(ShrewdCurve(quality), value, 1e-8) << quality;
-    // Faster than linear: a 90 is worth more than two 75s, a 75 more than two 65s.
-    EXPECT_GT(ShrewdCurve(90), 2 * ShrewdCurve(75));
-    EXPECT_GT(ShrewdCurve(75), 2 * ShrewdCurve(65));
 }
 
 // A league whose teams run from 70 down (C 70, PF 69, SF 68, SG 67, PG 66, C 65, PF 64, SF 63, ...), all 27

@@ -6,6 +6,7 @@
 
 #include "platform/scripted_host.h"
 #include "reports/csv_export.h"
+#include "support/file_bytes.h"
 #include "support/temp_home.h"
 
 namespace hv {
@@ -104,12 +105,7 @@ struct CsvLeague {
         league.player(5).Name = "Ann Free";
         league.player(5).Team = kFreeAgent;
     }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(home.path() / "output" / name, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
+    std::string Read(const std::string& name) const { return test::FileBytes(home.path() / "output" / name); }
     size_t OutputFiles() const {
         std::error_code ec;
         if (!fs::is_directory(home.path() / "output", ec)) return 0;

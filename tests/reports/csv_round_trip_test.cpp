@@ -9,18 +9,12 @@
 #include "reports/csv_export.h"
 #include "setup/player_import.h"
 #include "support/draft_support.h"
+#include "support/file_bytes.h"
 
 namespace hv {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class CsvRoundTrip : public test::StartedHome {
   protected:
@@ -45,14 +39,14 @@ TEST_F(CsvRoundTrip, LeagueImportFileMakesTheSameLeagueFile) {
     ASSERT_TRUE(CreateFrom(PlayerSource::DefaultLeague)) << host.LastMessage();
     const fs::path first = ExportOne(CsvKind::LeagueImport);
     ASSERT_FALSE(first.empty()) << host.LastMessage();
-    const std::string text = ReadFile(first);
+    const std::string text = test::FileBytes(first);
     fs::create_directories(home.path() / "import");
     fs::copy_file(first, home.path() / "import" / first.filename());
 
     ASSERT_TRUE(CreateFrom(PlayerSource::ImportFile, first.filename().string())) << host.LastMessage();
     const fs::path second = ExportOne(CsvKind::LeagueImport);
     ASSERT_EQ(second, first);
-    EXPECT_EQ(ReadFile(second), text);
+    EXPECT_EQ(test::FileBytes(second), text);
     EXPECT_GT(std::count(text.begin(), text.end(), '\n'), 400);
 }
 
@@ -60,7 +54,7 @@ TEST_F(CsvRoundTrip, DraftFileImportsTheSameProspects) {
     ASSERT_TRUE(CreateFrom(PlayerSource::DefaultLeague)) << host.LastMessage();
     const fs::path file = ExportOne(CsvKind::DraftFile);
     ASSERT_FALSE(file.empty());
-    const std::string text = ReadFile(file);
+    const std::string text = test::FileBytes(file);
     ASSERT_GT(ImportRookies(league(), host, file), 0) << host.LastMessage();
     // The prospects come back in other slots: compare the lines as sets.
     auto lines = [](const std::string& s) {
@@ -71,7 +65,7 @@ TEST_F(CsvRoundTrip, DraftFileImportsTheSameProspects) {
         std::sort(out.begin(), out.end());
         return out;
     };
-    EXPECT_EQ(lines(ReadFile(ExportOne(CsvKind::DraftFile))), lines(text));
+    EXPECT_EQ(lines(test::FileBytes(ExportOne(CsvKind::DraftFile))), lines(text));
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "platform/scripted_host.h"
 #include "reports/database_export.h"
 #include "support/build_paths.h"
+#include "support/file_bytes.h"
 #include "support/sample_league.h"
 #include "support/temp_home.h"
 
@@ -283,15 +284,13 @@ TEST(DatabaseExport, ExportingTwiceReplacesTheFile) {
 TEST(DatabaseExport, FailedExportLeavesThePreviousFile) {
     ExportLeague l;
     const fs::path file = l.Export();
-    std::ifstream in(file, std::ios::binary);
-    const std::string before{std::istreambuf_iterator<char>(in), {}};
+    const std::string before = test::FileBytes(file);
     l.home.Write("blank.dat", "not a database at all, but long enough to be read as one file");
     l.host.messages.clear();
     EXPECT_TRUE(l.Export().empty());
     ASSERT_EQ(l.host.messages.size(), 1u);
     EXPECT_EQ(l.host.messages[0].title, "Error");
-    std::ifstream again(file, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(again), {}), before);
+    EXPECT_EQ(test::FileBytes(file), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(l.home.path() / "output"), {}), 1);
 }
 
@@ -305,8 +304,7 @@ TEST(DatabaseExport, NeedsTheCommissionerWhenTheLeagueHasAPassword) {
 
 // The SQL blocks of docs/database.md, in order.
 std::vector<std::string> DocumentedQueries() {
-    std::ifstream in(fs::path(build_paths::kSourceDir) / "docs" / "database.md");
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    const std::string text = test::FileBytes(fs::path(build_paths::kSourceDir) / "docs" / "database.md");
     std::vector<std::string> queries;
     const std::regex block("```sql\n([^`]*)```");
     for (auto it = std::sregex_iterator(text.begin(), text.end(), block); it != std::sregex_iterator(); ++it)

@@ -20,8 +20,8 @@ namespace hv {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileBytes;
 using test::PageTitle;
-using test::ReadWholeFile;
 
 // Shared suite: PlayedSeason
 // One league for the whole suite: the default league after one whole season played with the site kept during
@@ -52,7 +52,7 @@ class PlayedSeason : public ::testing::Test {
     static League& league() { return season_->league(); }
     static test::RunHost& host() { return season_->host; }
     static fs::path Html() { return SiteFolderOf(league()); }
-    static std::string Page(const std::string& path) { return ReadWholeFile(Html() / path); }
+    static std::string Page(const std::string& path) { return FileBytes(Html() / path); }
 
     SiteRunResult WriteFresh() {
         ClearLeagueSite(league());
@@ -348,7 +348,7 @@ TEST(DailyPage, WrittenAfterEachDayWithItsGames) {
     ASSERT_EQ(SimDay(l, season.host, run, 2), DayResult::Completed);
     fs::path boxes = SiteFolderOf(l) / "boxes";
     for (int day : {1, 2}) {
-        std::string page = ReadWholeFile(boxes / ("day" + std::to_string(day) + ".htm"));
+        std::string page = FileBytes(boxes / ("day" + std::to_string(day) + ".htm"));
         EXPECT_EQ(PageTitle(page), "Daily Schedule");
         const ScheduleDay& d = l.schedule[static_cast<size_t>(day)];
         for (int g = 1; g <= d.NumGames; ++g)
@@ -361,11 +361,11 @@ TEST(DailyPage, WrittenAfterEachDayWithItsGames) {
     EXPECT_TRUE(test::BrokenSiteLinks(SiteFolderOf(l)).empty());
     // The whole site in mid-season: the schedule links the day pages and box scores.
     ASSERT_TRUE(WriteLeagueSite(l, season.host).written);
-    std::string schedule = ReadWholeFile(SiteFolderOf(l) / "leagueschedule.htm");
+    std::string schedule = FileBytes(SiteFolderOf(l) / "leagueschedule.htm");
     EXPECT_NE(schedule.find("<a href=\"./boxes/day2.htm\">2</a>"), std::string::npos);
     EXPECT_NE(schedule.find("<a href=\"./boxes/2-1.html\">1</a>"), std::string::npos);
     EXPECT_EQ(schedule.find("./boxes/day3.htm"), std::string::npos);
-    EXPECT_EQ(PageTitle(ReadWholeFile(boxes / "day2.htm")), "Daily Schedule");
+    EXPECT_EQ(PageTitle(FileBytes(boxes / "day2.htm")), "Daily Schedule");
     std::vector<std::string> broken = test::BrokenSiteLinks(SiteFolderOf(l));
     EXPECT_TRUE(broken.empty()) << broken.front();
 
@@ -376,7 +376,7 @@ TEST(DailyPage, WrittenAfterEachDayWithItsGames) {
 
     // Chosen, the box pages of earlier games come first, made from their box text files: a lost page comes
     // back as the engine wrote it after its game, and day 3's games get theirs.
-    const std::string engineWritten = ReadWholeFile(boxes / "2-1.html");
+    const std::string engineWritten = FileBytes(boxes / "2-1.html");
     ASSERT_FALSE(engineWritten.empty());
     fs::remove(boxes / "2-1.html");
     std::vector<std::string> steps;
@@ -387,7 +387,7 @@ TEST(DailyPage, WrittenAfterEachDayWithItsGames) {
                     .written);
     ASSERT_EQ(steps.size(), SiteStepMessages().size() + 1);
     EXPECT_EQ(steps.front(), kPreviousBoxesStep);
-    EXPECT_EQ(ReadWholeFile(boxes / "2-1.html"), engineWritten);
+    EXPECT_EQ(FileBytes(boxes / "2-1.html"), engineWritten);
     for (int g = 1; g <= l.schedule[3].NumGames; ++g)
         EXPECT_TRUE(fs::exists(boxes / ("3-" + std::to_string(g) + ".html"))) << g;
     broken = test::BrokenSiteLinks(SiteFolderOf(l));
@@ -421,7 +421,7 @@ std::string OpenInChromium(const std::string& chromium, const std::filesystem::p
         (shot.empty() ? std::string("--dump-dom ") : "--screenshot=" + shot.string() + " ") + "'file://" +
         page.string() + "' >/dev/null 2>" + log.string();
     int status = std::system(command.c_str());
-    std::string text = test::ReadWholeFile(log);
+    std::string text = FileBytes(log);
     std::filesystem::remove(log);
     return status == 0 ? text : "exit status " + std::to_string(status) + "\n" + text;
 }

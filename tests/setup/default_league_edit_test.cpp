@@ -11,15 +11,11 @@
 #include "platform/sqlite_db.h"
 #include "setup/default_league_edit.h"
 #include "setup/default_league_files.h"
+#include "support/file_bytes.h"
 #include "support/temp_home.h"
 
 namespace hv {
 namespace {
-
-std::string FileBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), {});
-}
 
 TEST(DefaultLeagueEdit, AnEditWrittenBackIsReadAgainAndTheShippedFileStays) {
     test::TempHome home;
@@ -28,7 +24,7 @@ TEST(DefaultLeagueEdit, AnEditWrittenBackIsReadAgainAndTheShippedFileStays) {
     session.league.programFolder = home.path();
     ScriptedHost host;
     ASSERT_TRUE(RunStartup(session, host)) << host.LastMessage();
-    const std::string shipped = FileBytes(home / "default.lge");
+    const std::string shipped = test::FileBytes(home / "default.lge");
 
     auto league = std::make_unique<League>();
     ReadDefaultLeagueForEditing(*session.database, *league);
@@ -57,7 +53,7 @@ TEST(DefaultLeagueEdit, AnEditWrittenBackIsReadAgainAndTheShippedFileStays) {
         EXPECT_EQ(again->player(id).CurrentRating, league->player(id).CurrentRating) << id;
         EXPECT_EQ(again->player(id).contract1, league->player(id).contract1) << id;
     }
-    EXPECT_TRUE(FileBytes(home / "default.lge") == shipped);
+    EXPECT_TRUE(test::FileBytes(home / "default.lge") == shipped);
 }
 
 } // namespace

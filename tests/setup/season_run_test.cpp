@@ -164,7 +164,7 @@ TEST_F(SeasonRun, EverySeriesEndsAtFourWinsAndTheChampionWonFour) {
 }
 
 // The All-Star weekend's lines are logged on day 60 but count in nobody's season totals.
-TEST_F(SeasonRun, EveryHonourIsGivenTheBreakCountsNowhereAndTheGameBookIsOrdered) {
+TEST_F(SeasonRun, EveryHonourIsGivenAndTheBreakCountsNowhere) {
     ForEachSeason([](const PlayedSeason&, const League& l) {
         const SeasonArchive& a = l.tables.archive.back();
         for (const AwardSlot& line : a.PlayerOfWeek)
@@ -177,26 +177,18 @@ TEST_F(SeasonRun, EveryHonourIsGivenTheBreakCountsNowhereAndTheGameBookIsOrdered
             for (const AwardSlot& slot : a.Teams[k])
                 EXPECT_NE(slot.PlayerID, 0) << kArchiveTeamCodes[k];
 
-        int64_t playerPoints = 0, teamPoints = 0, bestLine = 0, breakLines = 0;
+        int64_t playerPoints = 0, teamPoints = 0, breakLines = 0;
         for (int id = 1; id <= kLastLeaguePlayer; ++id) {
             const Player& p = l.player(id);
             playerPoints += p.SeasonStats.Points;
-            for (const GameLogEntry& g : p.GameLog) {
-                if (g.SeasonDay == Phase::AllStarDay) ++breakLines;
-                if (g.SeasonDay >= Phase::FirstDay && g.SeasonDay <= Phase::LastDay &&
-                    g.SeasonDay != Phase::AllStarDay)
-                    bestLine = std::max<int64_t>(bestLine, g.Points);
-            }
+            for (const GameLogEntry& g : p.GameLog)
+                breakLines += g.SeasonDay == Phase::AllStarDay;
         }
         for (int t = 1; t <= kLeagueTeams; ++t)
             teamPoints += l.team(t).Points;
         EXPECT_EQ(playerPoints, teamPoints);
         EXPECT_GE(breakLines, 2 * 14); // both weekend games were played by full squads
         EXPECT_TRUE(l.team(kSquadHomeSlot).Name.empty()) << "the squads' slot is free again";
-        EXPECT_EQ(l.tables.gameRecords.At(1, 1).Value, double(bestLine));
-        for (int c = 1; c <= GameRecordBook::kCategories; ++c)
-            for (int p = 2; p <= GameRecordBook::kPositions; ++p)
-                EXPECT_LE(l.tables.gameRecords.At(c, p).Value, l.tables.gameRecords.At(c, p - 1).Value);
     });
 }
 

@@ -14,6 +14,7 @@
 #include "league/save_file.h"
 #include "platform/scripted_host.h"
 #include "support/build_paths.h"
+#include "support/file_bytes.h"
 #include "support/temp_home.h"
 
 namespace hv::test {
@@ -39,8 +40,7 @@ class CliTest : public ::testing::Test {
         return {status, out.str(), err.str()};
     }
     std::string Bytes(const std::string& league) const {
-        std::ifstream in(home / "save" / (league + ".sav"), std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(in)), {});
+        return FileBytes(home / "save" / (league + ".sav"));
     }
     // On the heap: a league is large, and a command run beside it holds one of its own.
     std::unique_ptr<League> Load(const std::string& league) const {

@@ -10,14 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace hv::test {
+#include "support/file_bytes.h"
 
-inline std::string ReadWholeFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+namespace hv::test {
 
 // The site's pages (".htm" and ".html"), relative to `html`, sorted.
 inline std::vector<std::string> SitePages(const std::filesystem::path& html) {
@@ -44,7 +39,7 @@ inline std::vector<std::string> BrokenSiteLinks(const std::filesystem::path& htm
     std::vector<std::string> broken;
     int count = 0;
     for (const std::string& page : SitePages(html)) {
-        const std::string text = ReadWholeFile(html / page);
+        const std::string text = FileBytes(html / page);
         // The menu bar's values load into the main frame, whose page is at the top of the site.
         const std::filesystem::path base = (html / page).parent_path();
         for (auto it = std::sregex_iterator(text.begin(), text.end(), link); it != std::sregex_iterator();

@@ -154,8 +154,8 @@ class HubTest : public QObject {
         QCOMPARE(QString::fromStdString(ScreenSizeProblem(QSize(1024, 599)).value()),
                  QStringLiteral("Your screen resolution is 1024x599. Hoopvale requires a screen resolution "
                                 "of 800x600 or greater."));
-        QCOMPARE(DefaultGeometry(QSize(1280, 1024)),
-                 QRect((1280 * 15 - 10835) / 2 / 15, (1024 * 15 - 9100) / 2 / 15, 10835 / 15, 9100 / 15));
+        // 10835 x 9100 twips (15 a pixel) is 722 x 606, centred on 1280 x 1024.
+        QCOMPARE(DefaultGeometry(QSize(1280, 1024)), QRect(278, 208, 722, 606));
         QCOMPARE(DefaultGeometry(QSize(640, 480)), QRect(0, 0, 640, 480));
     }
 
